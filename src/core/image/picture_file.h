@@ -1,0 +1,31 @@
+// Picture files: LoadPicture decodes BMP (1, 4, 8, 24 and 32 bits per pixel, bottom-up and
+// top-down), JPEG, GIF (first frame) and PNG; SavePicture writes a 24-bit BMP that keeps every
+// pixel. Bad files give an error naming the file and the fault, never a crash.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "image/bitmap.h"
+#include "result.h"
+
+namespace pelterra {
+
+// Largest picture accepted: beyond this a file is refused before anything is allocated.
+inline constexpr int kMaxPictureSide = 16384;
+inline constexpr long long kMaxPicturePixels = 64LL * 1000 * 1000;
+
+Result<Bitmap> LoadPicture(const std::string& path);
+
+// Decodes a picture held in memory; `name` is used in error messages (the clipboard, a test).
+Result<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name);
+
+// Writes the bitmap as a 24-bit BMP (rows padded to 4 bytes), replacing any existing file.
+Status SavePicture(const Bitmap& bitmap, const std::string& path);
+
+// The bytes of the 24-bit BMP SavePicture writes.
+std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap);
+
+}  // namespace pelterra

@@ -1,0 +1,47 @@
+// Result<T>: a value, or an error naming the file concerned and what went wrong, in words a
+// person understands. Failures travel as values through the core; front ends show them.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace pelterra {
+
+struct Error {
+    std::string path;     // the file or folder concerned; empty when there is none
+    std::string message;  // what went wrong, for a person
+
+    // "path: message", or the message alone when no path is known.
+    std::string describe() const { return path.empty() ? message : path + ": " + message; }
+};
+
+template <typename T>
+class [[nodiscard]] Result {
+public:
+    Result(T value) : m_state(std::move(value)) {}
+    Result(Error error) : m_state(std::move(error)) {}
+
+    bool ok() const { return m_state.index() == 0; }
+    explicit operator bool() const { return ok(); }
+
+    T& value() & { return std::get<0>(m_state); }
+    const T& value() const& { return std::get<0>(m_state); }
+    T&& value() && { return std::get<0>(std::move(m_state)); }
+    const Error& error() const { return std::get<1>(m_state); }
+
+    T* operator->() { return &value(); }
+    const T* operator->() const { return &value(); }
+    T& operator*() & { return value(); }
+    const T& operator*() const& { return value(); }
+
+private:
+    std::variant<T, Error> m_state;
+};
+
+// Success without a value.
+struct Done {};
+using Status = Result<Done>;
+inline Status ok() { return Done{}; }
+
+}  // namespace pelterra
