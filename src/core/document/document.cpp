@@ -1,0 +1,312 @@
+#include "document/document.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+
+#include "document/tables.h"
+
+namespace pelterra {
+
+std::string controlKey(std::string_view name, int index) {
+    std::string key(name);
+    if (index >= 0) key += "(" + std::to_string(index) + ")";
+    return key;
+}
+
+bool parseControlName(std::string_view written, std::string& name, int& index) {
+    auto parseIndex = [](std::string_view digits, int& out) {
+        const auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), out);
+        return !digits.empty() && ec == std::errc() && p == digits.data() + digits.size() && out >= 0;
+    };
+    auto isNameChar = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    };
+    index = -1;
+    std::string_view base = written;
+    if (const auto open = written.find('('); open != std::string_view::npos) {
+        // "hscR(3)"
+        if (written.back() != ')' || !parseIndex(written.substr(open + 1, written.size() - open - 2), index))
+            return false;
+        base = written.substr(0, open);
+    } else if (const auto under = written.rfind('_'); under != std::string_view::npos) {
+        // The GUI's object-name form "hscR_3".
+        int i = -1;
+        if (parseIndex(written.substr(under + 1), i)) {
+            index = i;
+            base = written.substr(0, under);
+        }
+    }
+    if (base.empty()) return false;
+    for (char c : base)
+        if (!isNameChar(c)) return false;
+    name = std::string(base);
+    return true;
+}
+
+Document::Document() {
+    addSlots(tables::mainWindowSlots());
+    addSlots(tables::equalizerSlots());
+    addSlots(tables::playlistSlots());
+    addSlots(tables::skinSheetSlots());
+    addSlots(tables::toolWindowSlots());
+    addSlots(tables::regionSlots());
+    addControls(tables::mainWindowControls());
+    addControls(tables::equalizerControls());
+    addControls(tables::playlistControls());
+    addControls(tables::toolWindowControls());
+    addControls(tables::regionControls());
+    addOptionGroups();
+}
+
+void Document::addSlots(std::span<const SlotSpec> specs) {
+    for (const SlotSpec& s : specs) {
+        const bool array = s.first >= 0;
+        for (int i = array ? s.first : -1; i <= (array ? s.last : -1); ++i) {
+            std::string key = controlKey(s.name, i);
+            if (!m_slots.count(key)) m_slotOrder.push_back(key);
+            m_slots[key] = Bitmap(s.width, s.height, kWhite);
+        }
+    }
+}
+
+void Document::addControls(std::span<const ControlSpec> specs) {
+    for (const ControlSpec& s : specs) {
+        for (int i = s.count > 0 ? 0 : -1; i < (s.count > 0 ? s.count : 0); ++i) {
+            Control c;
+            c.kind = s.kind;
+            c.value = s.initial;
+            c.min = s.min;
+            c.max = s.max;
+            c.text = std::string(s.text);
+            c.visible = s.visible;
+            c.enabled = s.enabled;
+            if (s.kind == ControlKind::List) c.value = -1;
+            std::string key = controlKey(s.name, i);
+            if (!m_controls.count(key)) m_controlOrder.push_back(key);
+            m_controls[key] = std::move(c);
+        }
+    }
+}
+
+void Document::addOptionGroups() {
+    for (const OptionGroupSpec& g : tables::optionGroups()) {
+        if (!g.perIndex) {
+            std::vector<std::string> keys;
+            for (std::string_view m : g.members)
+                if (!m.empty()) keys.push_back(std::string(m));
+            m_optionGroups.push_back(std::move(keys));
+            continue;
+        }
+        // One group per index the first member's array has.
+        for (int i = 0; hasControl(g.members[0], i); ++i) {
+            std::vector<std::string> keys;
+            for (std::string_view m : g.members)
+                if (!m.empty()) keys.push_back(controlKey(m, i));
+            m_optionGroups.push_back(std::move(keys));
+        }
+    }
+    for (std::size_t gi = 0; gi < m_optionGroups.size(); ++gi)
+        for (const std::string& key : m_optionGroups[gi])
+            if (Control* c = find(key)) c->group = static_cast<int>(gi);
+}
+
+Control* Document::find(std::string_view key) {
+    auto it = m_controls.find(std::string(key));
+    return it == m_controls.end() ? nullptr : &it->second;
+}
+const Control* Document::find(std::string_view key) const {
+    auto it = m_controls.find(std::string(key));
+    return it == m_controls.end() ? nullptr : &it->second;
+}
+
+bool Document::hasSlot(std::string_view name, int index) const {
+    return m_slots.count(controlKey(name, index)) != 0;
+}
+
+Bitmap& Document::slot(std::string_view name, int index) {
+    auto it = m_slots.find(controlKey(name, index));
+    if (it == m_slots.end()) {
+        std::fprintf(stderr, "no picture slot %s\n", controlKey(name, index).c_str());
+        std::abort();
+    }
+    return it->second;
+}
+const Bitmap& Document::slot(std::string_view name, int index) const {
+    return const_cast<Document*>(this)->slot(name, index);
+}
+
+void Document::assignSlot(std::string_view name, int index, const Bitmap& picture) {
+    assign(slot(name, index), picture);
+    slotChanged(name, index);
+}
+
+void Document::copySlot(std::string_view fromName, int fromIndex, std::string_view toName, int toIndex) {
+    const Bitmap source = slot(fromName, fromIndex);
+    assignSlot(toName, toIndex, source);
+}
+
+void Document::slotChanged(std::string_view name, int index) {
+    notify({ChangeEvent::Kind::Slot, controlKey(name, index)});
+}
+
+bool Document::hasControl(std::string_view name, int index) const {
+    return find(controlKey(name, index)) != nullptr;
+}
+
+Control& Document::control(std::string_view name, int index) {
+    Control* c = find(controlKey(name, index));
+    if (!c) {
+        std::fprintf(stderr, "no control %s\n", controlKey(name, index).c_str());
+        std::abort();
+    }
+    return *c;
+}
+const Control& Document::control(std::string_view name, int index) const {
+    return const_cast<Document*>(this)->control(name, index);
+}
+
+void Document::setValue(std::string_view name, int index, int value) {
+    Control& c = control(name, index);
+    switch (c.kind) {
+        case ControlKind::Scroll:
+            value = value < c.min ? c.min : (value > c.max ? c.max : value);
+            break;
+        case ControlKind::List:
+            if (value < -1 || value >= static_cast<int>(c.entries.size())) return;
+            break;
+        case ControlKind::Option:
+            if (value != 1) return;  // an option is cleared only by selecting another
+            if (c.group >= 0)
+                for (const std::string& other : m_optionGroups[c.group]) {
+                    Control* o = find(other);
+                    if (o && o != &c && o->value != 0) {
+                        o->value = 0;
+                        notify({ChangeEvent::Kind::Control, other});
+                    }
+                }
+            break;
+        default:
+            break;
+    }
+    if (c.value == value) return;
+    c.value = value;
+    notify({ChangeEvent::Kind::Control, controlKey(name, index)});
+}
+
+void Document::setText(std::string_view name, int index, std::string text) {
+    Control& c = control(name, index);
+    if (c.text == text) return;
+    c.text = std::move(text);
+    notify({ChangeEvent::Kind::Control, controlKey(name, index)});
+}
+
+void Document::setListEntries(std::string_view name, int index, std::vector<std::string> entries,
+                              int firstSectionCount) {
+    Control& c = control(name, index);
+    c.entries = std::move(entries);
+    c.firstSectionCount = firstSectionCount;
+    c.value = c.entries.empty() ? -1 : 0;
+    notify({ChangeEvent::Kind::Control, controlKey(name, index)});
+}
+
+std::string Document::selectedEntry(std::string_view name, int index) const {
+    const Control& c = control(name, index);
+    if (c.value < 0 || c.value >= static_cast<int>(c.entries.size())) return {};
+    return c.entries[c.value];
+}
+
+void Document::setVisible(std::string_view name, int index, bool visible) {
+    Control& c = control(name, index);
+    if (c.visible == visible) return;
+    c.visible = visible;
+    notify({ChangeEvent::Kind::Control, controlKey(name, index)});
+}
+
+void Document::setEnabled(std::string_view name, int index, bool enabled) {
+    Control& c = control(name, index);
+    if (c.enabled == enabled) return;
+    c.enabled = enabled;
+    notify({ChangeEvent::Kind::Control, controlKey(name, index)});
+}
+
+Result<std::string> Document::getByName(std::string_view written) const {
+    std::string name;
+    int index = -1;
+    if (!parseControlName(written, name, index))
+        return Error{"", "\"" + std::string(written) + "\" is not a control name (write NAME or NAME(INDEX))"};
+    const Control* c = find(controlKey(name, index));
+    if (!c) return Error{"", "there is no control named \"" + std::string(written) + "\""};
+    if (c->kind == ControlKind::Text) return c->text;
+    return std::to_string(c->value);
+}
+
+Status Document::setByName(std::string_view written, std::string_view text) {
+    std::string name;
+    int index = -1;
+    if (!parseControlName(written, name, index))
+        return Error{"", "\"" + std::string(written) + "\" is not a control name (write NAME or NAME(INDEX))"};
+    Control* c = find(controlKey(name, index));
+    if (!c) return Error{"", "there is no control named \"" + std::string(written) + "\""};
+    if (c->kind == ControlKind::Text) {
+        setText(name, index, std::string(text));
+        return ok();
+    }
+    long long v = 0;
+    const auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || p != text.data() + text.size())
+        return Error{"", std::string(written) + " takes a whole number, not \"" + std::string(text) + "\""};
+    auto outOfRange = [&](const std::string& allowed) {
+        return Error{"", std::string(written) + " cannot be " + std::string(text) + ": " + allowed};
+    };
+    switch (c->kind) {
+        case ControlKind::Check:
+            if (v < 0 || v > 2) return outOfRange("a check box is 0 (clear), 1 (checked) or 2 (greyed)");
+            break;
+        case ControlKind::Option:
+            if (v != 1) return outOfRange("an option is set by selecting it (1); select another option to clear it");
+            break;
+        case ControlKind::Scroll:
+            if (v < c->min || v > c->max)
+                return outOfRange("the range is " + std::to_string(c->min) + " to " + std::to_string(c->max));
+            break;
+        case ControlKind::List:
+            if (v < -1 || v >= static_cast<long long>(c->entries.size()))
+                return outOfRange("the list has " + std::to_string(c->entries.size()) + " entries (0 to " +
+                                  std::to_string(static_cast<long long>(c->entries.size()) - 1) + ")");
+            break;
+        case ControlKind::Swatch:
+            if (v < 0 || v > 0xFFFFFF) return outOfRange("a colour is 0 to 16777215 (red + green*256 + blue*65536)");
+            break;
+        case ControlKind::Text:
+            break;
+    }
+    setValue(name, index, static_cast<int>(v));
+    return ok();
+}
+
+int Document::refreshFlag(std::string_view group) const {
+    auto it = m_refreshFlags.find(group);
+    return it == m_refreshFlags.end() ? 0 : it->second;
+}
+
+void Document::setRefreshFlag(std::string_view group, int value) {
+    auto it = m_refreshFlags.find(group);
+    if (it == m_refreshFlags.end()) it = m_refreshFlags.emplace(std::string(group), 0).first;
+    if (it->second == value) return;
+    it->second = value;
+    notify({ChangeEvent::Kind::Flags, {}});
+}
+
+int Document::addListener(Listener listener) {
+    m_listeners[m_nextListener] = std::move(listener);
+    return m_nextListener++;
+}
+
+void Document::removeListener(int id) { m_listeners.erase(id); }
+
+void Document::notify(const ChangeEvent& event) const {
+    for (const auto& [id, l] : m_listeners) l(event);
+}
+
+}  // namespace pelterra

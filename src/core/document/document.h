@@ -1,0 +1,142 @@
+// The document: the whole editing state by the system's own names. Every picture slot at its
+// fixed size, every control value, the work bitmaps, the faces and sheets, the preview refresh
+// flags and the flags of the combined-picture import. The GUI, the command line and the tests all
+// drive this one object; it tells listeners what changed.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "document/control.h"
+#include "document/slot.h"
+#include "image/bitmap.h"
+#include "image/work_bitmaps.h"
+#include "result.h"
+
+namespace pelterra {
+
+// What changed, for a listener that repaints only that.
+struct ChangeEvent {
+    enum class Kind { Slot, Control, Flags, All };
+    Kind kind = Kind::All;
+    std::string key;  // controlKey() of the slot or control; empty for Flags/All
+};
+
+class Document {
+public:
+    // Builds every slot and control from the tables, in their initial state.
+    Document();
+
+    // --- picture slots -------------------------------------------------------------------
+    bool hasSlot(std::string_view name, int index = -1) const;
+    // The slot's bitmap. Asking for a slot that does not exist is a programming error (aborts).
+    Bitmap& slot(std::string_view name, int index = -1);
+    const Bitmap& slot(std::string_view name, int index = -1) const;
+    // assign: replaces the slot's content with the picture at (0, 0), cut to the slot's size;
+    // an uncovered area becomes white. Notifies.
+    void assignSlot(std::string_view name, int index, const Bitmap& picture);
+    // Copies slot `from` into slot `to` (assign); the untouched copies are kept this way.
+    void copySlot(std::string_view fromName, int fromIndex, std::string_view toName, int toIndex);
+    // Tells listeners that a slot was drawn into directly through slot().
+    void slotChanged(std::string_view name, int index = -1);
+    // Every slot key, in table order (for the GUI and for project files).
+    const std::vector<std::string>& slotKeys() const { return m_slotOrder; }
+
+    // --- controls ------------------------------------------------------------------------
+    bool hasControl(std::string_view name, int index = -1) const;
+    Control& control(std::string_view name, int index = -1);
+    const Control& control(std::string_view name, int index = -1) const;
+
+    int value(std::string_view name, int index = -1) const { return control(name, index).value; }
+    // Sets a value: clamps scroll bars to their range, selects an option (clearing the others of
+    // its group), selects a list entry (-1 or a valid index). Notifies when it changed.
+    void setValue(std::string_view name, int index, int value);
+    void setValue(std::string_view name, int value) { setValue(name, -1, value); }
+    // A check box counts as set only when its value is 1; an option when it is selected.
+    bool isChecked(std::string_view name, int index = -1) const { return value(name, index) == 1; }
+    bool isSelected(std::string_view name, int index = -1) const { return value(name, index) == 1; }
+    void select(std::string_view optionName, int index = -1) { setValue(optionName, index, 1); }
+
+    const std::string& text(std::string_view name, int index = -1) const { return control(name, index).text; }
+    void setText(std::string_view name, int index, std::string text);
+    void setText(std::string_view name, std::string text) { setText(name, -1, std::move(text)); }
+
+    Colour swatch(std::string_view name, int index = -1) const {
+        return static_cast<Colour>(value(name, index)) & 0xFFFFFFu;
+    }
+    void setSwatch(std::string_view name, int index, Colour colour) {
+        setValue(name, index, static_cast<int>(colour & 0xFFFFFFu));
+    }
+
+    // Lists: replace the entries (selects the first, or none when empty) and read the choice.
+    void setListEntries(std::string_view name, int index, std::vector<std::string> entries,
+                        int firstSectionCount);
+    // The selected entry's text, or empty when nothing is selected.
+    std::string selectedEntry(std::string_view name, int index = -1) const;
+
+    void setVisible(std::string_view name, int index, bool visible);
+    void setEnabled(std::string_view name, int index, bool enabled);
+
+    // Every control key, in table order.
+    const std::vector<std::string>& controlKeys() const { return m_controlOrder; }
+
+    // --- the name registry: controls by their written name ("hscR(3)", "chkPLMake") ----------
+    // The value as text: a number for checks, options, scroll bars, list indexes and swatches;
+    // the text of a text box. Unknown names are an error.
+    Result<std::string> getByName(std::string_view written) const;
+    // Sets a value from text. Errors: unknown name, text that is not a number where one is needed,
+    // a value out of range for a check box (0..2), an option (1 only: options are selected), a
+    // scroll bar (its range) or a list (−1..entries−1).
+    Status setByName(std::string_view written, std::string_view value);
+
+    // --- state of the combined-picture import and the build -----------------------------
+    int combinedPictureFlag = 0;  // 1 when the base picture carried an equalizer band
+    std::string BackgroundImagePath, BackgroundImageTitle;
+    std::string ExtraImagePath, ExtraImageTitle;
+    int lastEqBelow = 0;          // the "EQが下" value of the last build
+
+    // Preview refresh flags, one per sheet group ("cbuttons", "frame", ...): 0 = changed.
+    int refreshFlag(std::string_view group) const;
+    void setRefreshFlag(std::string_view group, int value);
+    void clearRefreshFlags() { for (auto& [k, v] : m_refreshFlags) v = 0; }
+    const std::map<std::string, int, std::less<>>& refreshFlags() const { return m_refreshFlags; }
+
+    // Previous selected index of a list at the last part check ("lstData(3)" and so on).
+    std::map<std::string, int, std::less<>> previousIndex;
+
+    // The work bitmaps MaskAndData.data/mask/picTmp and Form3.Picture1.
+    WorkBitmaps work;
+
+    // --- change notifications ----------------------------------------------------------
+    using Listener = std::function<void(const ChangeEvent&)>;
+    int addListener(Listener listener);
+    void removeListener(int id);
+    void notify(const ChangeEvent& event) const;
+
+private:
+    void addSlots(std::span<const SlotSpec> specs);
+    void addControls(std::span<const ControlSpec> specs);
+    void addOptionGroups();
+    Control* find(std::string_view key);
+    const Control* find(std::string_view key) const;
+
+    std::unordered_map<std::string, Bitmap> m_slots;
+    std::vector<std::string> m_slotOrder;
+    std::unordered_map<std::string, Control> m_controls;
+    std::vector<std::string> m_controlOrder;
+    std::vector<std::vector<std::string>> m_optionGroups;  // control keys of each group
+    std::map<std::string, int, std::less<>> m_refreshFlags;
+    std::map<int, Listener> m_listeners;
+    int m_nextListener = 1;
+};
+
+// Splits a written control name into name and index: "hscR(3)" -> ("hscR", 3), "chkASP" -> -1.
+// Also accepts the GUI's object-name form "hscR_3".
+bool parseControlName(std::string_view written, std::string& name, int& index);
+
+}  // namespace pelterra

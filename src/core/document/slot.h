@@ -1,0 +1,16 @@
+// Picture slots: named bitmaps of fixed size. One row per slot or run of array indexes.
+#pragma once
+
+#include <string_view>
+
+namespace pelterra {
+
+struct SlotSpec {
+    std::string_view name;
+    int first = -1;  // -1: a single slot; otherwise indexes first..last of an array
+    int last = -1;
+    int width = 0;
+    int height = 0;
+};
+
+}  // namespace pelterra

@@ -1,0 +1,33 @@
+// The tables the document is made from: every picture slot and every control of every window,
+// one table per window or subsystem, each in its own file.
+#pragma once
+
+#include <span>
+
+#include "document/control.h"
+#include "document/slot.h"
+
+namespace pelterra::tables {
+
+// Main window Form1: part slots, lists, link boxes, make boxes, colour bars, faces, save options.
+std::span<const SlotSpec> mainWindowSlots();
+std::span<const ControlSpec> mainWindowControls();
+// Equalizer pages of the main window: equalizer part slots and lists, slider and back colour.
+std::span<const SlotSpec> equalizerSlots();
+std::span<const ControlSpec> equalizerControls();
+// Playlist pages: playlist part slots, button slots, options.
+std::span<const SlotSpec> playlistSlots();
+std::span<const ControlSpec> playlistControls();
+// Hidden skin form Form2: one sheet per output bitmap.
+std::span<const SlotSpec> skinSheetSlots();
+// Tool windows: frmHowToMix, frmMakeFrame, FrmMakeSlider, frmBackColor, colour swatches.
+std::span<const SlotSpec> toolWindowSlots();
+std::span<const ControlSpec> toolWindowControls();
+// Region page.
+std::span<const SlotSpec> regionSlots();
+std::span<const ControlSpec> regionControls();
+
+// Every group of mutually exclusive option buttons.
+std::span<const OptionGroupSpec> optionGroups();
+
+}  // namespace pelterra::tables

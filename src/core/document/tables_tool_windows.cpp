@@ -1,0 +1,30 @@
+// Slots and controls of the tool windows: the Mix-mode window frmHowToMix, and the generator
+// windows frmMakeFrame, FrmMakeSlider and frmBackColor with their colour swatches.
+#include "document/tables.h"
+
+namespace pelterra::tables {
+
+namespace {
+
+constexpr ControlSpec kToolWindowControls[] = {
+    // frmHowToMix: every pair starts at "世間の標準".
+    {"optPelterra", 8, ControlKind::Option, 0},
+    {"optSeken", 8, ControlKind::Option, 1},
+    {"optEQPelterra", 8, ControlKind::Option, 0},
+    {"optEQSeken", 8, ControlKind::Option, 1},
+};
+
+constexpr OptionGroupSpec kOptionGroups[] = {
+    {{"optPelterra", "optSeken"}, true},
+    {{"optEQPelterra", "optEQSeken"}, true},
+    {{"SaveOp1", "SaveOp2"}, false},
+    {{"optSaveOp1", "optSaveOp2"}, false},
+};
+
+}  // namespace
+
+std::span<const SlotSpec> toolWindowSlots() { return {}; }
+std::span<const ControlSpec> toolWindowControls() { return kToolWindowControls; }
+std::span<const OptionGroupSpec> optionGroups() { return kOptionGroups; }
+
+}  // namespace pelterra::tables
