@@ -49,6 +49,8 @@ Document::Document() {
     addSlots(tables::equalizerSlots());
     addSlots(tables::playlistSlots());
     addSlots(tables::skinSheetSlots());
+    addSlots(tables::equalizerSheetSlots());
+    addSlots(tables::playlistSheetSlots());
     addSlots(tables::toolWindowSlots());
     addSlots(tables::regionSlots());
     addControls(tables::mainWindowControls());

@@ -18,8 +18,11 @@ std::span<const ControlSpec> equalizerControls();
 // Playlist pages: playlist part slots, button slots, options.
 std::span<const SlotSpec> playlistSlots();
 std::span<const ControlSpec> playlistControls();
-// Hidden skin form Form2: one sheet per output bitmap.
+// Hidden skin form Form2: one sheet per output bitmap (main window sheets), the equalizer's work
+// image and sheet, and the playlist sheet with its work pictures.
 std::span<const SlotSpec> skinSheetSlots();
+std::span<const SlotSpec> equalizerSheetSlots();
+std::span<const SlotSpec> playlistSheetSlots();
 // Tool windows: frmHowToMix, frmMakeFrame, FrmMakeSlider, frmBackColor, colour swatches.
 std::span<const SlotSpec> toolWindowSlots();
 std::span<const ControlSpec> toolWindowControls();
