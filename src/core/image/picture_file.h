@@ -17,10 +17,22 @@ namespace pelterra {
 inline constexpr int kMaxPictureSide = 16384;
 inline constexpr long long kMaxPicturePixels = 64LL * 1000 * 1000;
 
+// Largest file LoadPicture reads into memory; a bigger file is refused before it is read.
+inline constexpr std::uintmax_t kMaxPictureFileBytes = 256u * 1024 * 1024;
+
+// The size bounds a decode checks before it allocates anything. The fuzzer narrows them so that
+// each input decodes quickly; every other caller uses the defaults.
+struct PictureLimits {
+    int maxSide = kMaxPictureSide;
+    long long maxPixels = kMaxPicturePixels;
+};
+
 Result<Bitmap> LoadPicture(const std::string& path);
 
 // Decodes a picture held in memory; `name` is used in error messages (the clipboard, a test).
 Result<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name);
+Result<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name,
+                             const PictureLimits& limits);
 
 // Writes the bitmap as a 24-bit BMP (rows padded to 4 bytes), replacing any existing file.
 Status SavePicture(const Bitmap& bitmap, const std::string& path);

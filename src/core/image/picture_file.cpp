@@ -1,0 +1,526 @@
+// Picture files: our own BMP reader and writer, stb_image for JPEG, GIF and PNG. Every size a
+// file claims is checked against the limits before any pixel memory is allocated, and every
+// read of the file's bytes is bounds-checked, so a damaged file yields an Error, never a crash.
+#include "image/picture_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+// stb_image lives in this file only, with its functions static, so no other object can clash
+// with it. BMP is ours (stb does not notice cut-short BMP data and reads colours it never set).
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_PNG
+#define STBI_ONLY_GIF
+#define STBI_NO_STDIO
+#define STBI_NO_LINEAR
+#define STBI_NO_HDR
+#define STBI_MAX_DIMENSIONS pelterra::kMaxPictureSide
+#include <stb_image.h>
+
+namespace pelterra {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::span<const std::uint8_t>;
+
+constexpr const char* kNotAPicture = "not a picture this program can read (BMP, JPEG, GIF or PNG)";
+constexpr const char* kDamaged = "the picture data is cut short or damaged";
+
+Error damaged(const std::string& name) { return Error{name, kDamaged}; }
+
+Error tooLarge(const std::string& name, long long width, long long height,
+               const PictureLimits& limits) {
+    const long long millions = limits.maxPixels / (1000 * 1000);
+    const std::string pixelLimit = millions * 1000 * 1000 == limits.maxPixels
+                                       ? std::to_string(millions) + " million"
+                                       : std::to_string(limits.maxPixels);
+    return Error{name, "the picture is " + std::to_string(width) + " × " + std::to_string(height) +
+                           " pixels; at most " + std::to_string(limits.maxSide) +
+                           " on a side and " + pixelLimit + " pixels are accepted"};
+}
+
+// Checked before anything the size of the picture is allocated.
+std::optional<Error> checkSize(const std::string& name, long long width, long long height,
+                               const PictureLimits& limits) {
+    if (width <= 0 || height <= 0) return damaged(name);
+    if (width > limits.maxSide || height > limits.maxSide || width * height > limits.maxPixels)
+        return tooLarge(name, width, height, limits);
+    return std::nullopt;
+}
+
+std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+std::uint32_t le32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// ---- BMP reading ----------------------------------------------------------------------------
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::uint32_t kCoreHeaderSize = 12;  // OS/2 BITMAPCOREHEADER
+constexpr std::uint32_t kInfoHeaderSize = 40;  // BITMAPINFOHEADER
+
+enum BmpCompression : std::uint32_t {
+    kBiRgb = 0,
+    kBiRle8 = 1,
+    kBiRle4 = 2,
+    kBiBitfields = 3,
+    kBiAlphaBitfields = 6,
+};
+
+// One colour channel of a 16 or 32 bits-per-pixel BMP: where it sits and how wide it is.
+struct ChannelMask {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    int bits = 0;
+
+    static ChannelMask from(std::uint32_t mask) {
+        ChannelMask c{mask, 0, 0};
+        if (mask == 0) return c;
+        while (((mask >> c.shift) & 1u) == 0) ++c.shift;
+        while (c.shift + c.bits < 32 && ((mask >> (c.shift + c.bits)) & 1u) != 0) ++c.bits;
+        return c;
+    }
+    // Widens the channel's value to 0..255.
+    int extract(std::uint32_t pixel) const {
+        if (bits == 0) return 0;
+        const std::uint32_t v = (pixel & mask) >> shift;
+        if (bits >= 8) return static_cast<int>(v >> (bits - 8));
+        const std::uint32_t max = (1u << bits) - 1;
+        return static_cast<int>((v & max) * 255 / max);
+    }
+};
+
+struct BmpInfo {
+    std::uint32_t headerSize = 0;
+    long long width = 0;
+    long long height = 0;  // always positive; topDown says which way the rows run
+    bool topDown = false;
+    int bitCount = 0;
+    std::uint32_t compression = kBiRgb;
+    std::uint32_t coloursUsed = 0;
+    std::array<std::uint32_t, 3> masks{};  // red, green, blue
+    std::size_t paletteStart = 0;
+    std::size_t paletteEntrySize = 4;
+    std::size_t pixelOffset = 0;
+};
+
+enum class BmpProblem { None, Damaged, Depth, Compression };
+
+BmpProblem parseBmpHeader(Bytes bytes, BmpInfo& info) {
+    if (bytes.size() < kFileHeaderSize + 4) return BmpProblem::Damaged;
+    const std::uint8_t* d = bytes.data();
+    info.pixelOffset = le32(d + 10);
+    info.headerSize = le32(d + kFileHeaderSize);
+    const std::uint32_t hs = info.headerSize;
+    if (hs != kCoreHeaderSize && (hs < 16 || hs > 1024)) return BmpProblem::Damaged;
+    if (bytes.size() < kFileHeaderSize + hs) return BmpProblem::Damaged;
+    const std::uint8_t* h = d + kFileHeaderSize;
+
+    if (hs == kCoreHeaderSize) {
+        info.width = le16(h + 4);
+        info.height = le16(h + 6);
+        info.bitCount = le16(h + 10);
+        info.paletteEntrySize = 3;
+    } else {
+        info.width = static_cast<std::int32_t>(le32(h + 4));
+        const long long height = static_cast<std::int32_t>(le32(h + 8));
+        info.topDown = height < 0;
+        info.height = height < 0 ? -height : height;
+        info.bitCount = le16(h + 14);
+        if (hs >= 20) info.compression = le32(h + 16);
+        if (hs >= 36) info.coloursUsed = le32(h + 32);
+        // The 64-byte OS/2 header gives codes 3 and 4 to its own Huffman and RLE24 schemes.
+        if (hs == 64 && (info.compression == 3 || info.compression == 4))
+            return BmpProblem::Compression;
+    }
+    info.paletteStart = kFileHeaderSize + hs;
+
+    switch (info.bitCount) {
+        case 1: case 4: case 8: case 16: case 24: case 32: break;
+        default: return BmpProblem::Depth;
+    }
+
+    switch (info.compression) {
+        case kBiRgb:
+            if (info.bitCount == 16) info.masks = {0x7C00, 0x03E0, 0x001F};
+            if (info.bitCount == 32) info.masks = {0xFF0000, 0xFF00, 0xFF};
+            break;
+        case kBiRle8:
+        case kBiRle4:
+            if (info.bitCount != (info.compression == kBiRle8 ? 8 : 4) || info.topDown)
+                return BmpProblem::Compression;
+            break;
+        case kBiBitfields:
+        case kBiAlphaBitfields: {
+            if (info.bitCount != 16 && info.bitCount != 32) return BmpProblem::Compression;
+            // A 40-byte header is followed by the masks; larger headers hold them inside.
+            std::size_t at = kFileHeaderSize + kInfoHeaderSize;
+            if (hs == kInfoHeaderSize) {
+                const std::size_t maskBytes = info.compression == kBiAlphaBitfields ? 16 : 12;
+                info.paletteStart += maskBytes;
+            } else if (hs < 52) {
+                return BmpProblem::Damaged;
+            }
+            if (bytes.size() < at + 12) return BmpProblem::Damaged;
+            info.masks = {le32(d + at), le32(d + at + 4), le32(d + at + 8)};
+            break;
+        }
+        default:
+            return BmpProblem::Compression;
+    }
+    return BmpProblem::None;
+}
+
+// The palette of a BMP at 8 bits per pixel or fewer. Indices beyond the stored entries read as
+// black, as Windows shows them.
+std::optional<std::array<Colour, 256>> readPalette(Bytes bytes, BmpInfo& info) {
+    std::array<Colour, 256> palette{};
+    palette.fill(kBlack);
+    const std::size_t maxEntries = std::size_t{1} << info.bitCount;
+    std::size_t entries = info.coloursUsed != 0 ? info.coloursUsed : maxEntries;
+    entries = std::min(entries, maxEntries);
+    // Some writers store fewer entries than they declare; the pixels then begin sooner.
+    if (info.pixelOffset > info.paletteStart) {
+        const std::size_t room = (info.pixelOffset - info.paletteStart) / info.paletteEntrySize;
+        entries = std::min(entries, room);
+    }
+    const std::size_t end = info.paletteStart + entries * info.paletteEntrySize;
+    if (entries == 0 || end > bytes.size()) return std::nullopt;
+    for (std::size_t i = 0; i < entries; ++i) {
+        const std::uint8_t* e = bytes.data() + info.paletteStart + i * info.paletteEntrySize;
+        palette[i] = RGB(e[2], e[1], e[0]);
+    }
+    if (info.pixelOffset < end) info.pixelOffset = end;
+    return palette;
+}
+
+// Rows as stored: bottom row first unless the header's height was negative.
+int storedRowToY(const BmpInfo& info, long long stored) {
+    return static_cast<int>(info.topDown ? stored : info.height - 1 - stored);
+}
+
+void decodeUncompressedRows(Bytes bytes, const BmpInfo& info,
+                            const std::array<Colour, 256>& palette, std::size_t stride,
+                            Bitmap& out) {
+    const int width = out.width();
+    const ChannelMask red = ChannelMask::from(info.masks[0]);
+    const ChannelMask green = ChannelMask::from(info.masks[1]);
+    const ChannelMask blue = ChannelMask::from(info.masks[2]);
+    for (long long stored = 0; stored < info.height; ++stored) {
+        const std::uint8_t* src = bytes.data() + info.pixelOffset + stored * stride;
+        Colour* dst = out.row(storedRowToY(info, stored));
+        switch (info.bitCount) {
+            case 1:
+                for (int x = 0; x < width; ++x) dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+                break;
+            case 4:
+                for (int x = 0; x < width; ++x)
+                    dst[x] = palette[(src[x >> 1] >> ((x & 1) ? 0 : 4)) & 15];
+                break;
+            case 8:
+                for (int x = 0; x < width; ++x) dst[x] = palette[src[x]];
+                break;
+            case 24:
+                for (int x = 0; x < width; ++x, src += 3) dst[x] = RGB(src[2], src[1], src[0]);
+                break;
+            case 16:
+                for (int x = 0; x < width; ++x, src += 2) {
+                    const std::uint32_t p = le16(src);
+                    dst[x] = RGB(red.extract(p), green.extract(p), blue.extract(p));
+                }
+                break;
+            case 32:
+                for (int x = 0; x < width; ++x, src += 4) {
+                    const std::uint32_t p = le32(src);
+                    dst[x] = RGB(red.extract(p), green.extract(p), blue.extract(p));
+                }
+                break;
+        }
+    }
+}
+
+// RLE8 and RLE4: runs and literal groups, with end-of-line, end-of-picture and delta codes.
+// Pixels the codes never reach stay palette entry 0, as a cleared Windows bitmap does.
+bool decodeRunLengthRows(Bytes bytes, const BmpInfo& info, const std::array<Colour, 256>& palette,
+                         Bitmap& out) {
+    const bool four = info.compression == kBiRle4;
+    const long long width = out.width();
+    out.fill(palette[0]);
+    std::size_t at = info.pixelOffset;
+    long long x = 0, stored = 0;
+    // Codes may run past the right edge; those pixels are dropped.
+    auto put = [&](int index) {
+        if (x < width) out.at(static_cast<int>(x), storedRowToY(info, stored)) = palette[index];
+        ++x;
+    };
+    while (stored < info.height) {
+        if (at + 2 > bytes.size()) return false;
+        const int count = bytes[at], value = bytes[at + 1];
+        at += 2;
+        if (count > 0) {
+            const int visible = static_cast<int>(std::clamp<long long>(width - x, 0, count));
+            for (int i = 0; i < visible; ++i) put(four ? ((i & 1) ? value & 15 : value >> 4) : value);
+            x += count - visible;
+            continue;
+        }
+        if (value == 0) {  // end of line
+            x = 0;
+            ++stored;
+        } else if (value == 1) {  // end of picture
+            return true;
+        } else if (value == 2) {  // delta: move right and up
+            if (at + 2 > bytes.size()) return false;
+            x += bytes[at];
+            stored += bytes[at + 1];
+            at += 2;
+        } else {  // literal group of `value` pixels, padded to a 16-bit boundary
+            const std::size_t dataBytes = four ? (value + 1) / 2 : value;
+            const std::size_t padded = (dataBytes + 1) & ~std::size_t{1};
+            if (at + padded > bytes.size()) return false;
+            for (int i = 0; i < value; ++i) {
+                const int byte = bytes[at + (four ? i / 2 : i)];
+                put(four ? ((i & 1) ? byte & 15 : byte >> 4) : byte);
+            }
+            at += padded;
+        }
+    }
+    return true;
+}
+
+Result<Bitmap> decodeBmp(Bytes bytes, const std::string& name, const PictureLimits& limits) {
+    BmpInfo info;
+    switch (parseBmpHeader(bytes, info)) {
+        case BmpProblem::None: break;
+        case BmpProblem::Damaged: return damaged(name);
+        case BmpProblem::Depth:
+            return Error{name, "the BMP has " + std::to_string(info.bitCount) +
+                                   " bits per pixel; only 1, 4, 8, 16, 24 and 32 can be read"};
+        case BmpProblem::Compression:
+            return Error{name, "the BMP is compressed in a way this program cannot read"};
+    }
+    if (auto problem = checkSize(name, info.width, info.height, limits)) return *problem;
+
+    std::array<Colour, 256> palette{};
+    if (info.bitCount <= 8) {
+        auto read = readPalette(bytes, info);
+        if (!read) return damaged(name);
+        palette = *read;
+    }
+    // A zero or wild pixel offset: the pixels follow the headers, palette and masks.
+    if (info.pixelOffset < info.paletteStart) info.pixelOffset = info.paletteStart;
+    if (info.pixelOffset >= bytes.size()) return damaged(name);
+
+    if (info.compression == kBiRle8 || info.compression == kBiRle4) {
+        Bitmap out(static_cast<int>(info.width), static_cast<int>(info.height));
+        if (!decodeRunLengthRows(bytes, info, palette, out)) return damaged(name);
+        return out;
+    }
+
+    // Rows are padded to 4 bytes; the last row's padding may be missing without harm.
+    const std::size_t rowBytes = (static_cast<std::size_t>(info.width) * info.bitCount + 7) / 8;
+    const std::size_t stride = (rowBytes + 3) & ~std::size_t{3};
+    const std::size_t needed = stride * static_cast<std::size_t>(info.height - 1) + rowBytes;
+    if (bytes.size() - info.pixelOffset < needed) return damaged(name);
+
+    Bitmap out(static_cast<int>(info.width), static_cast<int>(info.height));
+    decodeUncompressedRows(bytes, info, palette, stride, out);
+    return out;
+}
+
+// ---- JPEG, GIF and PNG through stb_image -------------------------------------------------------
+
+Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const PictureLimits& limits) {
+    if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) return damaged(name);
+    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
+    const int length = static_cast<int>(bytes.size());
+    int width = 0, height = 0, channels = 0;
+    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) return damaged(name);
+    if (auto problem = checkSize(name, width, height, limits)) return *problem;
+
+    constexpr int kRgb = 3;
+    std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
+        stbi_load_from_memory(data, length, &width, &height, &channels, kRgb), stbi_image_free);
+    if (!pixels) {
+        const char* reason = stbi_failure_reason();
+        if (reason && std::strcmp(reason, "outofmem") == 0)
+            return Error{name, "there is not enough memory to open the picture"};
+        return damaged(name);
+    }
+    // The decoder read the size again; hold it to the limits once more.
+    if (auto problem = checkSize(name, width, height, limits)) return *problem;
+
+    Bitmap out(width, height);
+    const stbi_uc* src = pixels.get();
+    for (Colour& c : out.pixels()) {
+        c = RGB(src[0], src[1], src[2]);
+        src += kRgb;
+    }
+    return out;
+}
+
+// ---- Reading and writing files ------------------------------------------------------------------
+
+bool startsWith(Bytes bytes, std::initializer_list<std::uint8_t> magic) {
+    return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+}
+
+std::string systemReason(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR: return "the folder does not exist";
+        case EACCES:
+        case EPERM: return "there is no permission to write here";
+        case EROFS: return "the disk is read-only";
+        case ENOSPC:
+        case EDQUOT: return "the disk is full";
+        case EISDIR: return "a folder of that name is in the way";
+        default: return std::string("the file cannot be written (") + std::strerror(error) + ")";
+    }
+}
+
+// A name beside the target that no other save, in this process or another, is using.
+std::string temporaryNameBeside(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+}
+
+bool writeAll(int fd, const std::vector<std::uint8_t>& bytes, int& error) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void putLe16(std::uint8_t* p, std::uint32_t v) {
+    p[0] = static_cast<std::uint8_t>(v);
+    p[1] = static_cast<std::uint8_t>(v >> 8);
+}
+void putLe32(std::uint8_t* p, std::uint32_t v) {
+    putLe16(p, v);
+    putLe16(p + 2, v >> 16);
+}
+
+}  // namespace
+
+Result<Bitmap> DecodePicture(Bytes bytes, const std::string& name, const PictureLimits& limits) {
+    if (bytes.empty()) return Error{name, "the file is empty"};
+    if (startsWith(bytes, {'B', 'M'})) return decodeBmp(bytes, name, limits);
+    if (startsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}) ||
+        startsWith(bytes, {0xFF, 0xD8, 0xFF}) || startsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) ||
+        startsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'}))
+        return decodeWithStb(bytes, name, limits);
+    return Error{name, kNotAPicture};
+}
+
+Result<Bitmap> DecodePicture(Bytes bytes, const std::string& name) {
+    return DecodePicture(bytes, name, PictureLimits{});
+}
+
+Result<Bitmap> LoadPicture(const std::string& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) return Error{path, "the file does not exist"};
+    if (fs::is_directory(status)) return Error{path, "this is a folder, not a picture file"};
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec) return Error{path, "the file cannot be read (" + ec.message() + ")"};
+    if (size == 0) return Error{path, "the file is empty"};
+    if (size > kMaxPictureFileBytes)
+        return Error{path, "the file is " + std::to_string(size / (1024 * 1024)) +
+                               " MB; picture files over " +
+                               std::to_string(kMaxPictureFileBytes / (1024 * 1024)) +
+                               " MB are not read"};
+
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Error{path, std::string("the file cannot be opened (") + std::strerror(errno) + ")"};
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    // A file that shrank while being read is judged on what could be read.
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return Error{path, "the file cannot be read"};
+    return DecodePicture(bytes, path);
+}
+
+std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) {
+    constexpr std::uint32_t kHeaders = kFileHeaderSize + kInfoHeaderSize;
+    constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dots per inch
+    const std::size_t stride = (static_cast<std::size_t>(bitmap.width()) * 3 + 3) & ~std::size_t{3};
+    const std::size_t imageBytes = stride * bitmap.height();
+    std::vector<std::uint8_t> out(kHeaders + imageBytes, 0);
+    std::uint8_t* d = out.data();
+    d[0] = 'B';
+    d[1] = 'M';
+    putLe32(d + 2, static_cast<std::uint32_t>(std::min<std::size_t>(out.size(), UINT32_MAX)));
+    putLe32(d + 10, kHeaders);
+    std::uint8_t* h = d + kFileHeaderSize;
+    putLe32(h, kInfoHeaderSize);
+    putLe32(h + 4, static_cast<std::uint32_t>(bitmap.width()));
+    putLe32(h + 8, static_cast<std::uint32_t>(bitmap.height()));  // positive: bottom row first
+    putLe16(h + 12, 1);
+    putLe16(h + 14, 24);
+    putLe32(h + 16, kBiRgb);
+    putLe32(h + 20, static_cast<std::uint32_t>(std::min<std::size_t>(imageBytes, UINT32_MAX)));
+    putLe32(h + 24, kPixelsPerMetre);
+    putLe32(h + 28, kPixelsPerMetre);
+    for (int y = 0; y < bitmap.height(); ++y) {
+        std::uint8_t* dst = d + kHeaders + stride * (bitmap.height() - 1 - y);
+        const Colour* src = bitmap.row(y);
+        for (int x = 0; x < bitmap.width(); ++x, dst += 3) {
+            dst[0] = static_cast<std::uint8_t>(GetBlue(src[x]));
+            dst[1] = static_cast<std::uint8_t>(GetGreen(src[x]));
+            dst[2] = static_cast<std::uint8_t>(GetRed(src[x]));
+        }
+    }
+    return out;
+}
+
+Status SavePicture(const Bitmap& bitmap, const std::string& path) {
+    if (bitmap.empty()) return Error{path, "there is no picture to save (it has no pixels)"};
+    const std::size_t stride = (static_cast<std::size_t>(bitmap.width()) * 3 + 3) & ~std::size_t{3};
+    if (stride * bitmap.height() > UINT32_MAX - 54)
+        return Error{path, "the picture is too large for a BMP file"};
+    const std::vector<std::uint8_t> bytes = EncodeBmp24(bitmap);
+
+    // Written beside the target and renamed over it, so a failed save leaves any old file whole.
+    const std::string temporary = temporaryNameBeside(path);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return Error{path, systemReason(errno)};
+    int error = 0;
+    bool written = writeAll(fd, bytes, error);
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        ::unlink(temporary.c_str());
+        return Error{path, systemReason(error)};
+    }
+    return ok();
+}
+
+}  // namespace pelterra
