@@ -1,0 +1,129 @@
+#include "fs/program_path.h"
+
+#include <algorithm>
+#include <optional>
+#include <system_error>
+
+#include "fs/ignore_case.h"
+
+namespace pelterra {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isFolder(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
+bool entryExists(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(path, ec);
+}
+
+// How the path reads when it cannot be found: base plus the tail with the platform separator.
+std::string describeMissing(const fs::path& base, const std::vector<std::string>& components) {
+    fs::path shown = base;
+    for (const auto& component : components) shown /= component;
+    return shown.string();
+}
+
+// The entry of `folder` named `name` ignoring case; when `mustBeFolder` only folders count.
+std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std::string& name, bool mustBeFolder) {
+    const fs::path exact = folder / name;
+    if (mustBeFolder ? isFolder(exact) : entryExists(exact)) return exact;
+
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return std::nullopt;
+    std::optional<std::string> best;
+    for (const fs::directory_entry& entry : it) {
+        const std::string candidate = entry.path().filename().string();
+        if (!equalsIgnoringCase(candidate, name)) continue;
+        std::error_code typeError;
+        if (mustBeFolder && !entry.is_directory(typeError)) continue;
+        if (!best || candidate < *best) best = candidate;
+    }
+    if (!best) return std::nullopt;
+    return folder / *best;
+}
+
+Error climbingError(const fs::path& base, const std::vector<std::string>& components) {
+    return Error{describeMissing(base, components), "the path leaves the program's folder (\"..\" is not allowed)"};
+}
+
+enum class LastName { MustExist, MayBeNew };
+
+Result<fs::path> resolveComponents(const fs::path& base, const std::vector<std::string>& components, LastName last) {
+    if (std::find(components.begin(), components.end(), "..") != components.end())
+        return climbingError(base, components);
+    if (!isFolder(base)) return Error{base.string(), "folder not found"};
+
+    fs::path current = base;
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        const bool isLast = i + 1 == components.size();
+        const auto found = findEntryIgnoringCase(current, components[i], !isLast);
+        if (found) {
+            current = *found;
+        } else if (isLast && last == LastName::MayBeNew) {
+            current /= components[i];
+        } else {
+            return Error{describeMissing(base, components),
+                         isLast ? "file or folder not found" : "folder \"" + components[i] + "\" not found"};
+        }
+    }
+    return current;
+}
+
+Result<std::vector<std::string>> listEntries(const fs::path& folder, bool wantFolders) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    if (ec) return Error{folder.string(), "cannot read the folder: " + ec.message()};
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : it) {
+        std::string name = entry.path().filename().string();
+        if (name.empty() || name.front() == '.') continue;
+        std::error_code typeError;
+        const bool matches = wantFolders ? entry.is_directory(typeError) : entry.is_regular_file(typeError);
+        if (matches) names.push_back(std::move(name));
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> splitProgramPathTail(std::string_view tail) {
+    std::vector<std::string> components;
+    std::size_t start = 0;
+    while (start <= tail.size()) {
+        const std::size_t end = tail.find_first_of("\\/", start);
+        const std::string_view piece = tail.substr(start, end == std::string_view::npos ? tail.size() - start : end - start);
+        if (!piece.empty() && piece != ".") components.emplace_back(piece);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return components;
+}
+
+Result<fs::path> resolveProgramPath(const fs::path& base, std::string_view tail) {
+    return resolveComponents(base, splitProgramPathTail(tail), LastName::MustExist);
+}
+
+bool programFileExists(const fs::path& base, std::string_view tail) {
+    const auto resolved = resolveProgramPath(base, tail);
+    std::error_code ec;
+    return resolved.ok() && fs::is_regular_file(resolved.value(), ec);
+}
+
+Result<fs::path> resolveProgramPathForWriting(const fs::path& base, std::string_view tail) {
+    const auto components = splitProgramPathTail(tail);
+    if (components.empty()) return Error{base.string(), "no file name given"};
+    return resolveComponents(base, components, LastName::MayBeNew);
+}
+
+Result<std::vector<std::string>> listOrdinaryFiles(const fs::path& folder) { return listEntries(folder, false); }
+
+Result<std::vector<std::string>> listSubfolders(const fs::path& folder) { return listEntries(folder, true); }
+
+}  // namespace pelterra

@@ -1,0 +1,241 @@
+#include "parts/catalogue.h"
+
+#include "parts/list_part_files.h"
+
+namespace pelterra {
+
+namespace {
+
+using enum CatalogueList;
+
+enum class StepKind {
+    Paired,        // data and mask list, single-folder parts then data\ and mask\ subfolders
+    Single,        // one list of X.bmp files (number, text, Easy pictures)
+    SliderAndBack  // X.data.bmp into the first list, X.back.bmp into the second
+};
+
+struct FillStep {
+    std::string_view progressLine;
+    StepKind kind;
+    std::string_view folder;  // as the start-up routine writes it
+    ListRef first;
+    ListRef second;
+};
+
+inline constexpr ListRef kNone{lstData, -1};
+
+// The start-up fill, one row per progress line, in the order the splash window shows them.
+inline constexpr FillStep kFillSteps[] = {
+    {"現在cbuttonパーツを読み込み中", StepKind::Paired, "\\PartsData\\Cbuttons", {lstData, 0}, {lstMask, 0}},
+    {"現在Shufrepパーツを読み込み中", StepKind::Paired, "\\PartsData\\shufrep", {lstData, 1}, {lstMask, 1}},
+    {"現在Monosterパーツを読み込み中", StepKind::Paired, "\\PartsData\\monoster", {lstData, 2}, {lstMask, 2}},
+    {"現在Playpausパーツを読み込み中", StepKind::Paired, "\\PartsData\\playpaus", {lstData, 3}, {lstMask, 3}},
+    {"現在Posbarパーツを読み込み中", StepKind::Paired, "\\PartsData\\slider", {lstData, 4}, {lstMask, 4}},
+    {"現在Numberパーツを読み込み中", StepKind::Single, "\\PartsData\\number", {lstData, 7}, kNone},
+    {"現在TEXTパーツを読み込み中", StepKind::Single, "\\PartsData\\text", {lstData, 8}, kNone},
+    {"現在Titlebarパーツを読み込み中", StepKind::Paired, "\\PartsData\\titlebar", {lstData, 5}, {lstMask, 5}},
+    {"現在Frameパーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 6}, {lstMask, 6}},
+    {"現在Layer1パーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 9}, {lstMask, 7}},
+    {"現在Layer2パーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 10}, {lstMask, 8}},
+    {"現在Easyパーツを読み込み中", StepKind::Single, "\\PartsData\\eq", {EasyCombo}, kNone},
+    {"現在Sliderパーツを読み込み中", StepKind::SliderAndBack, "\\PartsData\\eq\\slider", {SliderCombo}, {BackColorCombo}},
+    {"現在OnAutoパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\onauto", {lstEQData, 0}, {lstEQMask, 0}},
+    {"現在EQ Frameパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 1}, {lstEQMask, 1}},
+    {"現在EQ Titlebarパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\bar", {lstEQData, 2}, {lstEQMask, 2}},
+    {"現在imageパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\image", {lstEQData, 3}, {lstEQMask, 3}},
+    {"現在Presetパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\preset", {lstEQData, 4}, {lstEQMask, 4}},
+    {"現在EQ Layer1パーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 5}, {lstEQMask, 5}},
+    {"現在EQ Layer2パーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 6}, {lstEQMask, 6}},
+};
+static_assert(std::size(kFillSteps) == 20);
+
+struct ListFolder {
+    ListRef list;
+    std::string_view folder;  // as the part loaders write it
+};
+
+// Where the entries of each list are loaded from.
+inline constexpr ListFolder kListFolders[] = {
+    {{lstData, 0}, "\\PartsData\\cbuttons\\"},    {{lstData, 1}, "\\PartsData\\shufrep\\"},
+    {{lstData, 2}, "\\PartsData\\monoster\\"},    {{lstData, 3}, "\\PartsData\\playpaus\\"},
+    {{lstData, 4}, "\\PartsData\\slider\\"},      {{lstData, 5}, "\\PartsData\\titlebar\\"},
+    {{lstData, 6}, "\\PartsData\\frame\\"},       {{lstData, 7}, "\\PartsData\\number\\"},
+    {{lstData, 8}, "\\PartsData\\text\\"},        {{lstData, 9}, "\\PartsData\\frame\\"},
+    {{lstData, 10}, "\\PartsData\\frame\\"},
+    {{lstMask, 0}, "\\PartsData\\cbuttons\\"},    {{lstMask, 1}, "\\PartsData\\shufrep\\"},
+    {{lstMask, 2}, "\\PartsData\\monoster\\"},    {{lstMask, 3}, "\\PartsData\\playpaus\\"},
+    {{lstMask, 4}, "\\PartsData\\slider\\"},      {{lstMask, 5}, "\\PartsData\\titlebar\\"},
+    {{lstMask, 6}, "\\PartsData\\frame\\"},       {{lstMask, 7}, "\\PartsData\\frame\\"},
+    {{lstMask, 8}, "\\PartsData\\frame\\"},
+    {{lstEQData, 0}, "\\PartsData\\eq\\onauto\\"}, {{lstEQData, 1}, "\\PartsData\\eq\\frame\\"},
+    {{lstEQData, 2}, "\\PartsData\\eq\\bar\\"},    {{lstEQData, 3}, "\\PartsData\\eq\\image\\"},
+    {{lstEQData, 4}, "\\PartsData\\eq\\preset\\"}, {{lstEQData, 5}, "\\PartsData\\eq\\frame\\"},
+    {{lstEQData, 6}, "\\PartsData\\eq\\frame\\"},
+    {{lstEQMask, 0}, "\\PartsData\\eq\\onauto\\"}, {{lstEQMask, 1}, "\\PartsData\\eq\\frame\\"},
+    {{lstEQMask, 2}, "\\PartsData\\eq\\bar\\"},    {{lstEQMask, 3}, "\\PartsData\\eq\\image\\"},
+    {{lstEQMask, 4}, "\\PartsData\\eq\\preset\\"}, {{lstEQMask, 5}, "\\PartsData\\eq\\frame\\"},
+    {{lstEQMask, 6}, "\\PartsData\\eq\\frame\\"},
+    {{EasyCombo}, "\\PartsData\\eq\\"},            {{SliderCombo}, "\\PartsData\\eq\\slider\\"},
+    {{BackColorCombo}, "\\PartsData\\eq\\slider\\"},
+};
+static_assert(std::size(kListFolders) == 11 + 9 + 7 + 7 + 3);
+
+struct ControlInfo {
+    CatalogueList list;
+    std::string_view name;
+    int size;  // number of controls in the array; 0 for a single control
+};
+
+inline constexpr ControlInfo kControls[] = {
+    {lstData, "lstData", 11},     {lstMask, "lstMask", 9},         {lstEQData, "lstEQData", 7},
+    {lstEQMask, "lstEQMask", 7},  {EasyCombo, "EasyCombo", 0},     {SliderCombo, "SliderCombo", 0},
+    {BackColorCombo, "BackColorCombo", 0},
+};
+static_assert(std::size(kControls) == 7);
+
+// kControls is looked up by enumerator value, so its rows must follow the enumeration.
+constexpr bool controlsFollowEnumeration() {
+    for (std::size_t i = 0; i < std::size(kControls); ++i) {
+        if (static_cast<std::size_t>(kControls[i].list) != i) return false;
+    }
+    return true;
+}
+static_assert(controlsFollowEnumeration());
+
+const ControlInfo& infoOf(CatalogueList list) { return kControls[static_cast<int>(list)]; }
+
+bool validIndex(const ControlInfo& info, int index) {
+    return info.size == 0 ? (index == -1 || index == 0) : (index >= 0 && index < info.size);
+}
+
+bool sameList(ListRef a, ListRef b) {
+    const bool single = infoOf(a.list).size == 0;
+    return a.list == b.list && (single || a.index == b.index);
+}
+
+// The four calls of a category with a data and a mask list. A missing folder only leaves
+// lists empty, so the results of the calls are deliberately dropped.
+void fillPaired(PartsCatalogue& catalogue, const std::filesystem::path& programFolder, const FillStep& step) {
+    PartList& data = catalogue.at(step.first);
+    PartList& mask = catalogue.at(step.second);
+    const std::string folder(step.folder);
+    (void)ListPartFiles(data, programFolder, folder, ".data.bmp");
+    (void)ListPartFiles(mask, programFolder, folder, ".mask.bmp");
+    data.firstSectionCount = data.count();
+    mask.firstSectionCount = mask.count();
+    (void)ListPartFiles(data, programFolder, folder + "\\data", ".bmp");
+    (void)ListPartFiles(mask, programFolder, folder + "\\mask", ".bmp");
+}
+
+// Lists without subfolders: every entry is a single-folder one, so the count is the whole list.
+void fillSingle(PartList& list, const std::filesystem::path& programFolder, std::string_view folder,
+                std::string_view suffix) {
+    (void)ListPartFiles(list, programFolder, folder, suffix);
+    list.firstSectionCount = list.count();
+}
+
+void runStep(PartsCatalogue& catalogue, const std::filesystem::path& programFolder, const FillStep& step) {
+    switch (step.kind) {
+    case StepKind::Paired:
+        fillPaired(catalogue, programFolder, step);
+        break;
+    case StepKind::Single:
+        fillSingle(catalogue.at(step.first), programFolder, step.folder, ".bmp");
+        break;
+    case StepKind::SliderAndBack:
+        fillSingle(catalogue.at(step.first), programFolder, step.folder, ".data.bmp");
+        fillSingle(catalogue.at(step.second), programFolder, step.folder, ".back.bmp");
+        break;
+    }
+}
+
+std::string joinTail(std::string_view folder, std::string_view rest) {
+    std::string tail(folder);
+    if (tail.empty() || tail.back() != '\\') tail += '\\';
+    tail += rest;
+    return tail;
+}
+
+}  // namespace
+
+std::string_view controlName(CatalogueList list) { return infoOf(list).name; }
+
+std::string controlLabel(ListRef ref) {
+    std::string label(controlName(ref.list));
+    if (infoOf(ref.list).size > 0) label += "(" + std::to_string(ref.index) + ")";
+    return label;
+}
+
+PartList* PartsCatalogue::find(std::string_view name, int index) {
+    for (const ControlInfo& info : kControls) {
+        if (info.name == name) return validIndex(info, index) ? &at({info.list, index}) : nullptr;
+    }
+    return nullptr;
+}
+
+const PartList* PartsCatalogue::find(std::string_view name, int index) const {
+    return const_cast<PartsCatalogue*>(this)->find(name, index);
+}
+
+PartList& PartsCatalogue::at(ListRef ref) {
+    switch (ref.list) {
+    case CatalogueList::lstData: return lstData.at(static_cast<std::size_t>(ref.index));
+    case CatalogueList::lstMask: return lstMask.at(static_cast<std::size_t>(ref.index));
+    case CatalogueList::lstEQData: return lstEQData.at(static_cast<std::size_t>(ref.index));
+    case CatalogueList::lstEQMask: return lstEQMask.at(static_cast<std::size_t>(ref.index));
+    case CatalogueList::EasyCombo: return EasyCombo;
+    case CatalogueList::SliderCombo: return SliderCombo;
+    case CatalogueList::BackColorCombo: return BackColorCombo;
+    }
+    return EasyCombo;  // unreachable: every enumerator is handled above
+}
+
+const PartList& PartsCatalogue::at(ListRef ref) const { return const_cast<PartsCatalogue*>(this)->at(ref); }
+
+std::vector<ListRef> PartsCatalogue::allLists() {
+    std::vector<ListRef> refs;
+    for (const ControlInfo& info : kControls) {
+        if (info.size == 0) refs.push_back({info.list, -1});
+        for (int i = 0; i < info.size; ++i) refs.push_back({info.list, i});
+    }
+    return refs;
+}
+
+PartsCatalogue fillPartsCatalogue(const std::filesystem::path& programFolder, const CatalogueProgress& progress) {
+    PartsCatalogue catalogue;
+    for (const FillStep& step : kFillSteps) {
+        if (progress) progress(std::string(step.progressLine));
+        runStep(catalogue, programFolder, step);
+    }
+    return catalogue;
+}
+
+std::vector<std::string> catalogueProgressLines() {
+    std::vector<std::string> lines;
+    for (const FillStep& step : kFillSteps) lines.emplace_back(step.progressLine);
+    return lines;
+}
+
+std::string partFileTail(std::string_view folder, std::string_view entry, int index, int firstSectionCount,
+                         PartImage image) {
+    const bool singleFolderForm = index < firstSectionCount;
+    const std::string name(entry);
+    if (singleFolderForm) return joinTail(folder, name + (image == PartImage::Data ? ".data.bmp" : ".mask.bmp"));
+    return joinTail(folder, (image == PartImage::Data ? "data\\" : "mask\\") + name + ".bmp");
+}
+
+std::optional<std::string> partFileTail(std::string_view folder, const PartList& list, int index, PartImage image) {
+    if (index < 0 || index >= list.count()) return std::nullopt;
+    return partFileTail(folder, list.entries[static_cast<std::size_t>(index)], index, list.firstSectionCount, image);
+}
+
+std::string defaultMaskTail(std::string_view folder) { return joinTail(folder, "Default_white.mask.bmp"); }
+
+std::optional<std::string_view> partFolderOf(ListRef ref) {
+    for (const ListFolder& row : kListFolders) {
+        if (sameList(row.list, ref)) return row.folder;
+    }
+    return std::nullopt;
+}
+
+}  // namespace pelterra
