@@ -36,14 +36,22 @@ void LoadAdditiveWork(WorkBitmaps& work, const Bitmap& data, const Bitmap& mask)
     work.mask = mask;
 }
 
+namespace {
+
+// back = max(b - m, 0), fore = max(m + d - 255, 0), out = min(back + fore, 255), for one channel.
+inline unsigned additiveChannel(unsigned m, unsigned d, unsigned b) {
+    const int back = static_cast<int>(b) - static_cast<int>(m);
+    const int fore = static_cast<int>(m + d) - 255;
+    const int sum = (back > 0 ? back : 0) + (fore > 0 ? fore : 0);
+    return static_cast<unsigned>(sum < 255 ? sum : 255);
+}
+
+}  // namespace
+
 Colour additivePixel(Colour m, Colour d, Colour b) {
-    auto channel = [](int mc, int dc, int bc) {
-        const int back = std::max(bc - mc, 0);
-        const int fore = std::max(mc + dc - 255, 0);
-        return std::min(back + fore, 255);
-    };
-    return RGB(channel(GetRed(m), GetRed(d), GetRed(b)), channel(GetGreen(m), GetGreen(d), GetGreen(b)),
-               channel(GetBlue(m), GetBlue(d), GetBlue(b)));
+    return additiveChannel(m & 255u, d & 255u, b & 255u) |
+           additiveChannel((m >> 8) & 255u, (d >> 8) & 255u, (b >> 8) & 255u) << 8 |
+           additiveChannel((m >> 16) & 255u, (d >> 16) & 255u, (b >> 16) & 255u) << 16;
 }
 
 void MaskBlendAdditive(const WorkBitmaps& work, Bitmap& target, int x0, int y0, int w, int h) {
@@ -52,10 +60,15 @@ void MaskBlendAdditive(const WorkBitmaps& work, Bitmap& target, int x0, int y0, 
     const int xBegin = std::max(0, -x0), xEnd = std::min(w, target.width() - x0);
     for (int y = yBegin; y < yEnd; ++y) {
         Colour* t = target.row(y0 + y) + x0;
-        const bool dataRow = y < work.data.height(), maskRow = y < work.mask.height();
-        for (int x = xBegin; x < xEnd; ++x) {
-            const Colour m = maskRow && x < work.mask.width() ? work.mask.at(x, y) : kWhite;
-            const Colour d = dataRow && x < work.data.width() ? work.data.at(x, y) : kWhite;
+        const Colour* mrow = y < work.mask.height() ? work.mask.row(y) : nullptr;
+        const Colour* drow = y < work.data.height() ? work.data.row(y) : nullptr;
+        const int mEnd = mrow ? std::min(xEnd, work.mask.width()) : xBegin;
+        const int dEnd = drow ? std::min(xEnd, work.data.width()) : xBegin;
+        const int both = std::max(xBegin, std::min(mEnd, dEnd));
+        for (int x = xBegin; x < both; ++x) t[x] = additivePixel(mrow[x], drow[x], t[x]);
+        for (int x = both; x < xEnd; ++x) {
+            const Colour m = x < mEnd ? mrow[x] : kWhite;
+            const Colour d = x < dEnd ? drow[x] : kWhite;
             t[x] = additivePixel(m, d, t[x]);
         }
     }
