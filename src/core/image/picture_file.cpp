@@ -344,10 +344,65 @@ Result<Bitmap> decodeBmp(Bytes bytes, const std::string& name, const PictureLimi
 
 // ---- JPEG, GIF and PNG through stb_image -------------------------------------------------------
 
+// stb_image 2.27 builds a Huffman table from counts that may add up to more than its 256 slots
+// and then writes past them. A table of that kind is never valid, so every DHT segment stb could
+// reach is read here first, the way stb reads it (bytes past the end read as 0), and such a file
+// is refused as damaged.
+bool huffmanSegmentFits(Bytes bytes, std::size_t lengthAt, std::size_t& segmentEnd) {
+    auto byteAt = [&](std::size_t i) -> int { return i < bytes.size() ? bytes[i] : 0; };
+    const long long length = byteAt(lengthAt) << 8 | byteAt(lengthAt + 1);
+    long long left = length - 2;
+    std::size_t at = lengthAt + 2;
+    while (left > 0) {
+        const int classAndId = byteAt(at++);
+        if ((classAndId >> 4) > 1 || (classAndId & 15) > 3) return true;  // stb stops here
+        int codes = 0;
+        for (int i = 0; i < 16; ++i) codes += byteAt(at++);
+        if (codes > 256) return false;
+        at += static_cast<std::size_t>(codes);
+        left -= 17 + codes;
+    }
+    segmentEnd = lengthAt + static_cast<std::size_t>(length);
+    return true;
+}
+
+// Walks every marker of a JPEG: segments are skipped by their length, entropy-coded data and
+// stray bytes byte by byte, so each place where stb could meet a DHT marker is visited.
+bool jpegHuffmanTablesFit(Bytes bytes) {
+    std::size_t i = 2;  // after the start-of-image marker
+    while (i < bytes.size()) {
+        if (bytes[i] != 0xFF) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i + 1;
+        while (j < bytes.size() && bytes[j] == 0xFF) ++j;  // fill bytes
+        if (j >= bytes.size()) return true;
+        const int marker = bytes[j];
+        i = j + 1;
+        // Stuffed zero, restart markers, TEM and SOI stand alone; EOI ends the picture.
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
+        if (marker == 0xD9) return true;
+        if (marker == 0xC4) {
+            std::size_t end = 0;
+            if (!huffmanSegmentFits(bytes, i, end)) return false;
+            if (end == 0) return true;  // stb refuses the segment before building anything
+            i = end;
+            continue;
+        }
+        if (i + 1 >= bytes.size()) return true;
+        const std::size_t length = static_cast<std::size_t>(bytes[i] << 8 | bytes[i + 1]);
+        if (length < 2) return true;  // stb refuses a segment this short
+        i += length;
+    }
+    return true;
+}
+
 Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const PictureLimits& limits) {
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) return damaged(name);
     const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
     const int length = static_cast<int>(bytes.size());
+    if (bytes[0] == 0xFF && !jpegHuffmanTablesFit(bytes)) return damaged(name);
     int width = 0, height = 0, channels = 0;
     if (!stbi_info_from_memory(data, length, &width, &height, &channels)) return damaged(name);
     if (auto problem = checkSize(name, width, height, limits)) return *problem;
