@@ -1,0 +1,283 @@
+#include "equalizer/eq_sheet.h"
+
+#include <span>
+
+#include "fs/program_path.h"
+#include "image/drawing.h"
+#include "image/mask_blend.h"
+#include "image/picture_file.h"
+
+namespace pelterra {
+
+namespace {
+
+// A plain copy: a rectangle of the work image eqmain to a point of the sheet EQ.
+struct SpriteCopy {
+    Rect from;
+    Point to;
+};
+
+// A background rectangle of the bitwise blend: a rectangle in the part's own coordinates and the
+// point of the work image its background is cut from.
+struct BackgroundCut {
+    Rect inPart;
+    Point from;
+};
+
+// ---- Frame and layers: whole-face parts -------------------------------------------------
+
+struct FaceLayer {
+    int slot;                // picEQData(slot) / picEQMask(slot), Mix mode optEQPelterra(slot)
+    std::string_view check;  // include box
+};
+
+inline constexpr FaceLayer kFaceLayers[] = {
+    {1, "EQFrameCheck"},  // frame
+    {5, "chkEQLayer1"},   // layer 1
+    {6, "chkEQLayer2"},   // layer 2
+};
+static_assert(std::size(kFaceLayers) == 3);
+
+// The bitwise path takes the face's background from PreEQMainData, never from the work image,
+// so each of frame, layer 1 and layer 2 starts again from it.
+inline constexpr BackgroundCut kFaceLayerBackground[] = {
+    {{0, 0, 275, 116}, {0, 0}},
+};
+static_assert(std::size(kFaceLayerBackground) == 1);
+
+// ---- Title bar, on/auto, preset and image: parts laid over cuts of the face ----------------
+
+inline constexpr SpriteCopy kTitleBarCopies[] = {
+    {{0, 0, 275, 14}, {0, 134}},  // active title bar
+    {{0, 0, 275, 14}, {0, 149}},  // inactive title bar
+    {{264, 3, 9, 9}, {0, 116}},   // small button
+    {{264, 3, 9, 9}, {0, 125}},   // small button, pressed
+};
+static_assert(std::size(kTitleBarCopies) == 4);
+
+inline constexpr BackgroundCut kTitleBarBackground[] = {
+    {{0, 18, 275, 14}, {0, 0}},   // active title bar
+    {{0, 33, 275, 14}, {0, 0}},   // inactive title bar
+    {{0, 0, 9, 9}, {264, 3}},     // small button
+    {{0, 9, 9, 9}, {264, 3}},     // small button, pressed
+};
+static_assert(std::size(kTitleBarBackground) == 4);
+
+inline constexpr SpriteCopy kOnAutoCopies[] = {
+    {{14, 18, 59, 12}, {10, 119}},
+    {{14, 18, 59, 12}, {69, 119}},
+    {{14, 18, 59, 12}, {128, 119}},
+    {{14, 18, 59, 12}, {187, 119}},
+};
+static_assert(std::size(kOnAutoCopies) == 4);
+
+inline constexpr BackgroundCut kOnAutoBackground[] = {
+    {{0, 0, 59, 12}, {14, 18}},
+    {{59, 0, 59, 12}, {14, 18}},
+    {{118, 0, 59, 12}, {14, 18}},
+    {{177, 0, 59, 12}, {14, 18}},  // cut at the part's width, 235
+};
+static_assert(std::size(kOnAutoBackground) == 4);
+
+inline constexpr SpriteCopy kPresetCopies[] = {
+    {{217, 18, 44, 12}, {224, 164}},  // preset button
+    {{217, 18, 44, 12}, {224, 176}},  // preset button, pressed
+};
+static_assert(std::size(kPresetCopies) == 2);
+
+inline constexpr BackgroundCut kPresetBackground[] = {
+    {{0, 0, 44, 12}, {217, 18}},
+    {{0, 12, 44, 12}, {217, 18}},
+};
+static_assert(std::size(kPresetBackground) == 2);
+
+inline constexpr SpriteCopy kImageCopies[] = {
+    {{86, 17, 113, 19}, {0, 294}},  // graph background
+    {{88, 26, 113, 1}, {0, 314}},   // preamp line
+};
+static_assert(std::size(kImageCopies) == 2);
+
+// The whole 116x21 block from (86,17), except that the preamp row 20, columns 0..112, takes its
+// background from face row 26 starting at x = 86.
+inline constexpr BackgroundCut kImageBackground[] = {
+    {{0, 0, 116, 20}, {86, 17}},
+    {{0, 20, 113, 1}, {86, 26}},   // preamp line
+    {{113, 20, 3, 1}, {199, 37}},  // rest of row 20, still from the block
+};
+static_assert(std::size(kImageBackground) == 3);
+
+struct SpriteStep {
+    int slot;
+    std::string_view check;
+    Point at;            // where the part lies on the sheet
+    int width, height;   // the part's size
+    std::span<const SpriteCopy> plain;
+    std::span<const BackgroundCut> background;
+};
+
+inline constexpr SpriteStep kSpriteSteps[] = {
+    {2, "EQCheck", {0, 116}, 275, 47, kTitleBarCopies, kTitleBarBackground},
+    {0, "OnAutoCheck", {10, 119}, 235, 12, kOnAutoCopies, kOnAutoBackground},
+    {4, "PresetCheck", {224, 164}, 44, 25, kPresetCopies, kPresetBackground},
+    {3, "ImageCheck", {0, 294}, 116, 21, kImageCopies, kImageBackground},
+};
+static_assert(std::size(kSpriteSteps) == 4);
+
+// ---- Slider rows ------------------------------------------------------------------------
+
+// Bar images: (13,0) 14x63 of the slider graphic, 14 cells at a pitch of 15, in two rows 65
+// apart; on the sheet they start at (13,164), in the work pair of the back-colour path at (0,0).
+inline constexpr Rect kSliderBar{13, 0, 14, 63};
+inline constexpr int kBarPitch = 15;
+inline constexpr int kBarCount = 14;
+inline constexpr int kBarRows[] = {0, 65};
+static_assert(std::size(kBarRows) == 2);
+inline constexpr Point kSliderOnSheet{0, 164};
+inline constexpr Point kBarsOnSheet{13, 164};
+inline constexpr Rect kKnobStrip{0, 0, 13, 60};  // the knobs, left of the bars
+
+// ---- helpers ------------------------------------------------------------------------------
+
+bool usesBitwise(const Document& doc, int slot) { return doc.isSelected("optEQPelterra", slot); }
+
+void copyRect(Bitmap& dest, Point to, const Bitmap& src, Rect from) {
+    BitBlt(dest, to.x, to.y, from.w, from.h, src, from.x, from.y, RasterOp::SRCCOPY);
+}
+
+// Steps 2 to 3 of the bitwise blend after PrepareMaskedData: each rectangle's background from
+// `background` is erased into the work mask, then w x h of the work data painted over it. The
+// work mask then holds the result; where no rectangle lay it equals the part's Mask.
+void blendBitwiseInWork(WorkBitmaps& work, const Bitmap& background, std::span<const BackgroundCut> cuts,
+                        int width, int height) {
+    for (const BackgroundCut& c : cuts)
+        BitBlt(work.mask, c.inPart.x, c.inPart.y, c.inPart.w, c.inPart.h, background, c.from.x, c.from.y,
+               RasterOp::SRCERASE);
+    BitBlt(work.mask, 0, 0, width, height, work.data, 0, 0, RasterOp::SRCPAINT);
+}
+
+// Steps 2 and 3: a whole-face part. Bitwise: over PreEQMainData, the result replaces the face of
+// both the work image and the sheet. Additive: over the work image as it stands, all its rows.
+void applyFaceLayer(Document& doc, const FaceLayer& layer) {
+    Bitmap& face = doc.slot("eqmain");
+    Bitmap& sheet = doc.slot("EQ");
+    const Bitmap& data = doc.slot("picEQData", layer.slot);
+    const Bitmap& mask = doc.slot("picEQMask", layer.slot);
+    const Bitmap& baseFace = doc.slot("PreEQMainData");
+    if (usesBitwise(doc, layer.slot)) {
+        PrepareMaskedData(doc.work, data, mask);
+        blendBitwiseInWork(doc.work, baseFace, kFaceLayerBackground, kEqFaceWidth, kEqFaceHeight);
+        BitBlt(face, 0, 0, kEqFaceWidth, kEqFaceHeight, doc.work.mask, 0, 0, RasterOp::SRCCOPY);
+        BitBlt(sheet, 0, 0, kEqFaceWidth, kEqFaceHeight, doc.work.mask, 0, 0, RasterOp::SRCCOPY);
+    } else {
+        BitBlt(sheet, 0, 0, kEqFaceWidth, kEqFaceHeight, baseFace, 0, 0, RasterOp::SRCCOPY);
+        LoadAdditiveWork(doc.work, data, mask);
+        // The whole 275x163 work image: below the part images both read as white, so rows 116..162
+        // turn white and go to the sheet with the face.
+        MaskBlendAdditive(doc.work, face);
+        PaintPicture(sheet, face, 0, 0);
+    }
+}
+
+// Steps 4 to 7: plain cuts of the face at the sprite places, or the part laid over them.
+void applySpriteStep(Document& doc, const SpriteStep& step) {
+    const Bitmap& face = doc.slot("eqmain");
+    Bitmap& sheet = doc.slot("EQ");
+    const bool include = doc.isChecked(step.check);
+    if (include && usesBitwise(doc, step.slot)) {
+        PrepareMaskedData(doc.work, doc.slot("picEQData", step.slot), doc.slot("picEQMask", step.slot));
+        blendBitwiseInWork(doc.work, face, step.background, step.width, step.height);
+        BitBlt(sheet, step.at.x, step.at.y, step.width, step.height, doc.work.mask, 0, 0, RasterOp::SRCCOPY);
+        return;
+    }
+    for (const SpriteCopy& c : step.plain) copyRect(sheet, c.to, face, c.from);
+    if (include) {
+        LoadAdditiveWork(doc.work, doc.slot("picEQData", step.slot), doc.slot("picEQMask", step.slot));
+        MaskBlendAdditive(doc.work, sheet, step.at.x, step.at.y, step.width, step.height);
+    }
+}
+
+// Step 8 with "BackColorを合成する": the bars over the back colour in the work pair, laid at the
+// bars' place, then the knob strip.
+void applySliderOverBackColour(Document& doc) {
+    Bitmap& sheet = doc.slot("EQ");
+    const Bitmap& slider = doc.slot("PreSliderData");
+    const Bitmap& sliderMask = doc.slot("PreSliderMask");
+    const Bitmap& backColour = doc.slot("EQSliderBackColor");
+    WorkBitmaps& work = doc.work;
+    work.data = doc.slot("DefaultBackWhite");
+    work.mask = work.data;
+    for (int row : kBarRows)
+        for (int k = 0; k < kBarCount; ++k) {
+            copyRect(work.data, {kBarPitch * k, row}, slider, kSliderBar);
+            copyRect(work.mask, {kBarPitch * k, row}, sliderMask, kSliderBar);
+        }
+    BitBlt(work.mask, 0, 0, backColour.width(), backColour.height(), backColour, 0, 0, RasterOp::SRCERASE);
+    BitBlt(work.mask, 0, 0, work.data.width(), work.data.height(), work.data, 0, 0, RasterOp::SRCPAINT);
+    PaintPicture(sheet, work.mask, kBarsOnSheet.x, kBarsOnSheet.y);
+    copyRect(sheet, kSliderOnSheet, slider, kKnobStrip);
+}
+
+// Step 8 without the back colour: the slider graphic as it is, then its bar image in every cell.
+void applyPlainSlider(Document& doc) {
+    Bitmap& sheet = doc.slot("EQ");
+    WorkBitmaps& work = doc.work;
+    work.data = doc.slot("PreSliderData");
+    PaintPicture(sheet, work.data, kSliderOnSheet.x, kSliderOnSheet.y);
+    for (int row : kBarRows)
+        for (int k = 0; k < kBarCount; ++k)
+            copyRect(sheet, {kBarsOnSheet.x + kBarPitch * k, kBarsOnSheet.y + row}, work.data, kSliderBar);
+}
+
+// Step 1: the chosen face into the work image, and from there into the sheet.
+void copyChosenFace(Document& doc) {
+    Bitmap& face = doc.slot("eqmain");
+    BitBlt(face, 0, 0, kEqFaceWidth, kEqFaceHeight, doc.slot(EqualizerFaceSlot(doc)), 0, 0, RasterOp::SRCCOPY);
+    BitBlt(doc.slot("EQ"), 0, 0, kEqFaceWidth, kEqFaceHeight, face, 0, 0, RasterOp::SRCCOPY);
+}
+
+}  // namespace
+
+std::string_view EqualizerFaceSlot(const Document& doc) {
+    if (doc.isSelected("OpEqMain2")) return "PreEQMainData2";
+    if (doc.isChecked("chkSkinMode")) return "PreEQMainData";
+    if (doc.combinedPictureFlag == 0) return "Picture2";
+    return doc.isChecked("EqUporDown") ? "Picture2" : "Picture1";
+}
+
+void SelectEqualizerFace(Document& doc) {
+    copyChosenFace(doc);
+    doc.slotChanged("eqmain");
+    doc.slotChanged("EQ");
+}
+
+void BuildEqualizerSheet(Document& doc) {
+    copyChosenFace(doc);
+    for (const FaceLayer& layer : kFaceLayers)
+        if (doc.isChecked(layer.check)) applyFaceLayer(doc, layer);
+    for (const SpriteStep& step : kSpriteSteps) applySpriteStep(doc, step);
+    if (doc.isChecked("UseSliderBack"))
+        applySliderOverBackColour(doc);
+    else
+        applyPlainSlider(doc);
+    doc.slotChanged("eqmain");
+    doc.slotChanged("EQ");
+}
+
+Status LoadDefaultSliderBack(Document& doc, const std::filesystem::path& programFolder) {
+    auto path = resolveProgramPath(programFolder, kDefaultSliderBackTail);
+    if (!path) return path.error();
+    auto picture = LoadPicture(path->string());
+    if (!picture) return picture.error();
+    doc.assignSlot("DefaultBackWhite", -1, *picture);
+    return ok();
+}
+
+const Bitmap& PrepareEqmainPicture(Document& doc) {
+    if (doc.isChecked("EQModeCheck")) return doc.slot("EQ");
+    Bitmap& face = doc.slot("eqmain");
+    BitBlt(face, 0, 0, kEqFaceWidth, kEqWorkHeight, doc.slot("EQ"), 0, 0, RasterOp::SRCCOPY);
+    doc.slotChanged("eqmain");
+    return face;
+}
+
+}  // namespace pelterra
