@@ -1,0 +1,82 @@
+#include "output/text_file.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace pelterra {
+
+Result<std::string> EncodeCp932(std::string_view utf8) {
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return Error{"", "this system cannot convert text to the Japanese code page CP932"};
+    std::string in(utf8);
+    std::string out(in.size() * 2 + 16, '\0');
+    char* inPtr = in.data();
+    std::size_t inLeft = in.size();
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    const int err = errno;
+    iconv_close(cd);
+    if (rc == static_cast<std::size_t>(-1)) {
+        const std::size_t at = static_cast<std::size_t>(inPtr - in.data());
+        if (err == EILSEQ || err == EINVAL)
+            return Error{"", "the text \"" + std::string(utf8) + "\" holds a character the Japanese code page " +
+                                 "CP932 cannot write (at byte " + std::to_string(at) + ")"};
+        return Error{"", "the text \"" + std::string(utf8) + "\" could not be converted to CP932"};
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+Result<std::string> TextFileBytes(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        // A line that holds CR LF pairs itself is written as it stands, then ended once more.
+        auto encoded = EncodeCp932(line);
+        if (!encoded) return encoded.error();
+        bytes += *encoded;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    std::random_device rd;
+    const fs::path temp = path.parent_path() / (".~" + path.filename().string() + "." + std::to_string(rd()) + ".tmp");
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) return Error{path.string(), "cannot create a file in this folder (does it exist, and may it be written?)"};
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            fs::remove(temp, ignored);
+            return Error{path.string(), "writing the file failed (is the disk full?)"};
+        }
+    }
+    std::error_code ec;
+    fs::rename(temp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return Error{path.string(), "cannot replace the file: " + ec.message()};
+    }
+    return ok();
+}
+
+Status WriteTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    auto bytes = TextFileBytes(lines);
+    if (!bytes) return Error{path.string(), bytes.error().message};
+    return WriteFileAtomically(path, *bytes);
+}
+
+}  // namespace pelterra

@@ -1,0 +1,25 @@
+#include "support/temp_dir.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+
+namespace pelterra::testing {
+
+TempDir::TempDir() {
+    std::random_device rd;
+    m_path = std::filesystem::temp_directory_path() / ("pelterra-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(m_path);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string readFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace pelterra::testing
