@@ -19,6 +19,11 @@ constexpr OptionGroupSpec kOptionGroups[] = {
     {{"optEQPelterra", "optEQSeken"}, true},
     {{"SaveOp1", "SaveOp2"}, false},
     {{"optSaveOp1", "optSaveOp2"}, false},
+    // Playlist pages.
+    {{"optPLNotActive(0)", "optPLNotActive(1)"}, false},
+    {{"optPLPic(0)", "optPLPic(1)"}, false},
+    {{"optPLButton(0)", "optPLButton(1)", "optPLButton(2)"}, false},
+    {{"optMoePLButton(0)", "optMoePLButton(1)", "optMoePLButton(2)"}, false},
 };
 
 }  // namespace
