@@ -1,7 +1,58 @@
-// pelterra-cli: the command-line front end on the core.
-#include <cstdio>
+// pelterra-cli: the command-line front end on the core. main reads the subcommand name and
+// hands the remaining arguments to the command's function.
+#include <array>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
-int main() {
-    std::puts("pelterra-cli");
-    return 0;
+#include "commands.h"
+
+namespace {
+
+using namespace pelterra::cli;
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments;
+    std::string_view summary;
+    int (*run)(const CommandContext&, CommandArgs);
+};
+
+constexpr Command kCommands[] = {
+    {"catalogue", "[PROGRAM_FOLDER]",
+     "list the parts of PROGRAM_FOLDER/PartsData (default: the folder of this program)", runCatalogue},
+};
+
+void printUsage(std::ostream& out) {
+    out << "usage: pelterra-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+    for (const Command& command : kCommands)
+        out << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+}
+
+// The folder of the running executable, where PartsData lies beside the program.
+std::filesystem::path executableFolder(const char* argv0) {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) return self.parent_path();
+    return std::filesystem::absolute(argv0, ec).parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printUsage(args.empty() ? std::cerr : std::cout);
+        return args.empty() ? kExitUsage : kExitOk;
+    }
+    for (const Command& command : kCommands) {
+        if (command.name != args[0]) continue;
+        const CommandContext context{executableFolder(argv[0])};
+        return command.run(context, CommandArgs(args).subspan(1));
+    }
+    std::cerr << "pelterra-cli: unknown command \"" << args[0] << "\"\n\n";
+    printUsage(std::cerr);
+    return kExitUsage;
 }

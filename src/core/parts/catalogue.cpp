@@ -162,7 +162,11 @@ std::string_view controlName(CatalogueList list) { return infoOf(list).name; }
 
 std::string controlLabel(ListRef ref) {
     std::string label(controlName(ref.list));
-    if (infoOf(ref.list).size > 0) label += "(" + std::to_string(ref.index) + ")";
+    if (infoOf(ref.list).size > 0) {
+        label += '(';
+        label += std::to_string(ref.index);
+        label += ')';
+    }
     return label;
 }
 
