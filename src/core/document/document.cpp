@@ -54,6 +54,7 @@ Document::Document() {
     addSlots(tables::toolWindowSlots());
     addSlots(tables::regionSlots());
     addControls(tables::mainWindowControls());
+    addControls(tables::skinBuildControls());
     addControls(tables::equalizerControls());
     addControls(tables::playlistControls());
     addControls(tables::toolWindowControls());

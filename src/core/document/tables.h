@@ -23,6 +23,8 @@ std::span<const ControlSpec> playlistControls();
 std::span<const SlotSpec> skinSheetSlots();
 std::span<const SlotSpec> equalizerSheetSlots();
 std::span<const SlotSpec> playlistSheetSlots();
+// Check boxes of the main window that only the skin build reads.
+std::span<const ControlSpec> skinBuildControls();
 // Tool windows: frmHowToMix, frmMakeFrame, FrmMakeSlider, frmBackColor, colour swatches.
 std::span<const SlotSpec> toolWindowSlots();
 std::span<const ControlSpec> toolWindowControls();

@@ -1,0 +1,59 @@
+#include "build/main_face.h"
+
+#include "build/sheet_blend.h"
+#include "image/drawing.h"
+
+namespace pelterra {
+
+namespace {
+
+constexpr int kFaceWidth = 275, kFaceHeight = 116;
+
+// The number sheet: twelve 9x13 cells; cell 10 is blank, cell 11 is drawn at the minus-sign
+// place (36, 26) of the time display.
+constexpr int kGlyphWidth = 9, kGlyphHeight = 13;
+constexpr Point kTimeDisplay{36, 26};
+constexpr int kBlankCellX = 90, kMinusCellX = 99;
+
+}  // namespace
+
+BaseBands chooseBaseBands(const Document& doc) {
+    const bool eqToo = doc.isChecked("chkSkinMode");
+    const bool eqBelow = doc.isChecked("EqUporDown");
+    if (eqToo) return {"Picture1", eqBelow ? "Picture1" : "Picture2"};
+    if (doc.combinedPictureFlag == 0 || eqBelow) return {"Picture1", "Picture1"};
+    return {"Picture2", "Picture2"};
+}
+
+void SelectBaseImages(Document& doc) {
+    const BaseBands bands = chooseBaseBands(doc);
+    doc.copySlot(bands.main, -1, "Main", -1);
+    doc.copySlot(bands.backdrop, -1, "Picture3", -1);
+}
+
+void ApplyMainLayer(Document& doc, std::string_view check, int part, int mixRow) {
+    if (!doc.isChecked(check)) return;
+    Bitmap& face = doc.slot("Main");
+    BlendPartOverSheet(doc, face, kFaceWidth, kFaceHeight, part, mixRow);
+    BitBlt(doc.slot("Picture3"), 0, 0, kFaceWidth, kFaceHeight, face, 0, 0, RasterOp::SRCCOPY);
+    doc.slotChanged("Main");
+    doc.slotChanged("Picture3");
+}
+
+void BuildNumberSheet(Document& doc) {
+    Bitmap& number = doc.slot("number");
+    assign(number, doc.slot("picData", 7));
+    if (doc.isChecked("chkNumberParency")) {
+        const Bitmap& face = doc.slot("Main");
+        BitBlt(number, kBlankCellX, 0, kGlyphWidth, kGlyphHeight, face, kTimeDisplay.x, kTimeDisplay.y,
+               RasterOp::SRCCOPY);
+        // Only pure black lets the face through, so a glyph can still use near-black ink.
+        for (int x = kMinusCellX; x < kMinusCellX + kGlyphWidth; ++x)
+            for (int y = 0; y < kGlyphHeight; ++y)
+                if (number.at(x, y) == kBlack)
+                    number.at(x, y) = face.at(x - kMinusCellX + kTimeDisplay.x, y + kTimeDisplay.y);
+    }
+    doc.slotChanged("number");
+}
+
+}  // namespace pelterra

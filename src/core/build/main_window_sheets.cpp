@@ -1,0 +1,29 @@
+#include "build/main_window_sheets.h"
+
+#include "build/button_sheets.h"
+#include "build/main_face.h"
+#include "build/slider_sheets.h"
+
+namespace pelterra {
+
+void BuildMainWindowSheets(Document& doc, const SystemImages& system) {
+    for (const MainLayer& layer : kMainLayers) ApplyMainLayer(doc, layer.check, layer.part, layer.mixRow);
+    BuildNumberSheet(doc);
+    BuildVolumeSheet(doc, system);
+    BuildBalanceSheet(doc, system);
+    BuildButtonSheet(doc, kCbuttonsSheet);
+    BuildPosbarSheets(doc);
+    BuildButtonSheet(doc, kMonosterSheet);
+    BuildButtonSheet(doc, kShufrepSheet);
+    BuildButtonSheet(doc, kTitlebarSheet);
+    BuildButtonSheet(doc, kPlaypausSheet);
+}
+
+Status BuildMainWindowSheets(Document& doc, const std::filesystem::path& programFolder) {
+    auto system = LoadSystemImages(programFolder);
+    if (!system) return system.error();
+    BuildMainWindowSheets(doc, *system);
+    return ok();
+}
+
+}  // namespace pelterra

@@ -1,0 +1,26 @@
+// The two steps every main-window sheet is made of: background cuts from the backdrop, and
+// laying a part over the whole sheet with the Mix mode of its row on the mixing window.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "build/sheet_cuts.h"
+#include "document/document.h"
+
+namespace pelterra {
+
+// True when the mix row r of the main window lays its part with MaskBlendBitwise
+// ("Pelterra標準" selected); otherwise the part goes through MaskBlendAdditive ("世間の標準").
+bool usesBitwiseBlend(const Document& doc, int mixRow);
+
+// BitBlt of each cut from the backdrop into the sheet, SRCCOPY, in table order.
+void applyCuts(Bitmap& sheet, const Bitmap& backdrop, std::span<const sheets::Cut> cuts);
+void applyCuts(Bitmap& sheet, const Bitmap& backdrop, const sheets::CutColumn& column);
+
+// Lays picData(part) / picMask(part) over the width x height sheet at (0, 0) with the Mix mode
+// of `mixRow`. The bitwise path hands the work mask back by assign, so sheet pixels beyond the
+// part become white; the additive path reads them as a white part pixel, which gives the same.
+void BlendPartOverSheet(Document& doc, Bitmap& sheet, int width, int height, int part, int mixRow);
+
+}  // namespace pelterra

@@ -1,0 +1,37 @@
+#include "build/system_images.h"
+
+#include "fs/program_path.h"
+#include "image/picture_file.h"
+
+namespace pelterra {
+
+namespace {
+
+Result<Bitmap> loadSystemImage(const std::filesystem::path& programFolder, std::string_view tail) {
+    const std::string name(tail.substr(tail.rfind('\\') + 1));
+    const auto path = resolveProgramPath(programFolder, tail);
+    if (!path)
+        return Error{(programFolder / "PartsData" / "system" / name).string(),
+                     "the system file " + name + " is missing from PartsData\\system; nothing was built"};
+    auto picture = LoadPicture(path->string());
+    if (!picture)
+        return Error{path->string(), "the system file " + name + " cannot be read (" + picture.error().message +
+                                         "); nothing was built"};
+    return picture;
+}
+
+}  // namespace
+
+Result<SystemImages> LoadSystemImages(const std::filesystem::path& programFolder) {
+    SystemImages images;
+    Bitmap* targets[] = {&images.volumeMask, &images.volumeData, &images.volume2Mask, &images.volume2Data};
+    static_assert(std::size(targets) == kSystemImageTails.size());
+    for (std::size_t k = 0; k < kSystemImageTails.size(); ++k) {
+        auto picture = loadSystemImage(programFolder, kSystemImageTails[k]);
+        if (!picture) return picture.error();
+        *targets[k] = std::move(picture.value());
+    }
+    return images;
+}
+
+}  // namespace pelterra
