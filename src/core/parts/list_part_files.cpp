@@ -19,6 +19,9 @@ Result<std::vector<std::string>> partNamesIn(const std::filesystem::path& progra
 
     std::vector<std::string> names;
     for (const std::string& name : files.value()) {
+        // The program writes backslashes between path components, so a name holding one
+        // (possible on Linux only) could never be loaded back: leave it out.
+        if (name.find('\\') != std::string::npos) continue;
         const std::size_t at = findIgnoringCase(name, suffix);
         if (at != std::string_view::npos) names.push_back(name.substr(0, at));
     }

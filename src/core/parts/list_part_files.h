@@ -15,6 +15,7 @@ namespace pelterra {
 // case: the entry is the part of the name before the suffix (a.data.bmp.old lists as "a").
 // The entries added by one call are sorted by name ignoring case (raw bytes break ties), after
 // whatever the list held. The first entry is then selected (-1 when the list is empty).
+// Names holding a backslash are left out: their path could not be written back.
 // A missing folder adds nothing and is reported as an error; the list stays usable.
 Status ListPartFiles(PartList& list, const std::filesystem::path& programFolder, std::string_view folder,
                      std::string_view suffix);

@@ -6,7 +6,7 @@
 #include "parts/list_part_files.h"
 
 using namespace pelterra;
-using pelterra::testing::TempTree;
+using pelterra::test_support::TempTree;
 
 using Names = std::vector<std::string>;
 
@@ -26,6 +26,7 @@ TEST(ListPartFiles, BaseNameIsWhatPrecedesTheSuffixWhateverItsCase) {
     tree.file("PartsData/cbuttons/c.mask.bmp");
     tree.file("PartsData/cbuttons/.hidden.data.bmp");
     tree.folder("PartsData/cbuttons/d.data.bmp");
+    tree.file("PartsData/cbuttons/e\\..\\f.data.bmp");
     PartList list;
     ASSERT_TRUE(ListPartFiles(list, tree.root(), "\\PartsData\\Cbuttons", ".data.bmp").ok());
     EXPECT_EQ(list.entries, (Names{"A", "b"}));
