@@ -19,6 +19,7 @@ constexpr OptionGroupSpec kOptionGroups[] = {
     {{"optEQPelterra", "optEQSeken"}, true},
     {{"SaveOp1", "SaveOp2"}, false},
     {{"optSaveOp1", "optSaveOp2"}, false},
+    {{"OpEqMain1", "OpEqMain2"}, false},  // equalizer face: "こっちを使う" / "これを使う"
     // Playlist pages.
     {{"optPLNotActive(0)", "optPLNotActive(1)"}, false},
     {{"optPLPic(0)", "optPLPic(1)"}, false},

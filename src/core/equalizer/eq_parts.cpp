@@ -1,0 +1,300 @@
+#include "equalizer/eq_parts.h"
+
+#include <climits>
+#include <vector>
+
+#include "fs/program_path.h"
+#include "image/picture_file.h"
+#include "image/stretch.h"
+#include "parts/catalogue.h"
+#include "parts/easy_import.h"
+
+namespace pelterra {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kFaceWidth = 275;
+constexpr int kFaceHeight = 116;
+
+// A data list that was never loaded counts as differing from every selection.
+constexpr int kNeverLoaded = INT_MIN;
+
+constexpr std::string_view kEqBelowKey = "EqUporDown";
+
+// Gathers the failures of one check, which may load several files.
+class Failures {
+public:
+    void add(const Status& status) {
+        if (!status) m_errors.push_back(status.error());
+    }
+    Status result() const {
+        if (m_errors.empty()) return ok();
+        if (m_errors.size() == 1) return m_errors.front();
+        std::string message;
+        for (const Error& e : m_errors) {
+            if (!message.empty()) message += '\n';
+            message += e.describe();
+        }
+        return Error{"", message};
+    }
+
+private:
+    std::vector<Error> m_errors;
+};
+
+Result<Bitmap> loadLibraryPicture(const fs::path& programFolder, std::string_view tail) {
+    Result<fs::path> path = resolveProgramPath(programFolder, tail);
+    if (!path) return path.error();
+    return LoadPicture(path->string());
+}
+
+int previousOf(const Document& doc, const std::string& key, int fallback) {
+    const auto it = doc.previousIndex.find(key);
+    return it == doc.previousIndex.end() ? fallback : it->second;
+}
+
+// True, and the new index remembered, when the list's selection differs from the index it had
+// when its slot was last loaded. An empty list never counts as changed.
+bool selectionChanged(Document& doc, std::string_view list, int index, int fallback) {
+    const int selected = doc.value(list, index);
+    if (selected < 0) return false;
+    const std::string key = controlKey(list, index);
+    if (selected == previousOf(doc, key, fallback)) return false;
+    doc.previousIndex[key] = selected;
+    return true;
+}
+
+Status checkPartPosition(Document& doc, const fs::path& programFolder, const EqPartPosition& pos) {
+    Failures failures;
+    if (selectionChanged(doc, "lstEQData", pos.slot, kNeverLoaded)) {
+        doc.setRefreshFlag(pos.refreshGroup, 0);
+        failures.add(LoadEqPart(doc, programFolder, pos.slot));
+    }
+    // The mask list's first entry counts as loaded until another entry has been chosen.
+    if (doc.isChecked(pos.linkBox) && selectionChanged(doc, "lstEQMask", pos.slot, 0)) {
+        doc.setRefreshFlag(pos.refreshGroup, 0);
+        failures.add(LoadEqMask(doc, programFolder, pos.slot));
+    }
+    return failures.result();
+}
+
+Status checkSliderPage(Document& doc, const fs::path& programFolder) {
+    Failures failures;
+    if (selectionChanged(doc, "SliderCombo", -1, kNeverLoaded)) {
+        doc.setRefreshFlag(kEqSliderGroup, 0);
+        failures.add(ChooseSlider(doc, programFolder));
+    }
+    if (selectionChanged(doc, "BackColorCombo", -1, kNeverLoaded)) {
+        doc.setRefreshFlag(kEqSliderGroup, 0);
+        failures.add(ChooseBackColor(doc, programFolder));
+    }
+    return failures.result();
+}
+
+void putStretched(Document& doc, std::string_view name, int index, const Bitmap& picture) {
+    StretchToSlot(doc.work, picture, doc.slot(name, index));
+    doc.slotChanged(name, index);
+}
+
+}  // namespace
+
+const EqPartPosition* eqPartPosition(int slot) {
+    for (const EqPartPosition& pos : kEqPartPositions)
+        if (pos.slot == slot) return &pos;
+    return nullptr;
+}
+
+Status CheckEqPartChoice(Document& doc, const fs::path& programFolder) {
+    ChooseEqFace(doc);
+    return CheckEqPageChoice(doc, programFolder, static_cast<EqPage>(doc.value("TabStrip2")));
+}
+
+Status CheckEqPageChoice(Document& doc, const fs::path& programFolder, EqPage page) {
+    switch (page) {
+        case EqPage::Slider:
+            return checkSliderPage(doc, programFolder);
+        case EqPage::Easy:
+            if (!selectionChanged(doc, "EasyCombo", -1, kNeverLoaded)) return ok();
+            return ChooseEasyPicture(doc, programFolder);
+        case EqPage::EqMain:
+            return ok();
+        default:
+            for (const EqPartPosition& pos : kEqPartPositions)
+                if (pos.page == page) return checkPartPosition(doc, programFolder, pos);
+            return ok();
+    }
+}
+
+void ResetEqPreviousIndexes(Document& doc) {
+    for (const EqPartPosition& pos : kEqPartPositions) {
+        doc.previousIndex[controlKey("lstEQData", pos.slot)] =
+            static_cast<int>(doc.control("lstEQData", pos.slot).entries.size()) + 1;
+        doc.previousIndex[controlKey("lstEQMask", pos.slot)] = 0;
+    }
+    for (std::string_view combo : {"SliderCombo", "BackColorCombo", "EasyCombo"})
+        doc.previousIndex[std::string(combo)] = static_cast<int>(doc.control(combo).entries.size()) + 1;
+}
+
+Status LoadEveryEqPart(Document& doc, const fs::path& programFolder) {
+    ResetEqPreviousIndexes(doc);
+    Failures failures;
+    for (int page = static_cast<int>(EqPage::Slider); page <= static_cast<int>(EqPage::Layer2); ++page)
+        failures.add(CheckEqPageChoice(doc, programFolder, static_cast<EqPage>(page)));
+    return failures.result();
+}
+
+Status LoadEqPart(Document& doc, const fs::path& programFolder, int slot) {
+    const EqPartPosition* pos = eqPartPosition(slot);
+    if (!pos) return Error{"", "there is no equalizer part position " + std::to_string(slot)};
+    const Control& list = doc.control("lstEQData", slot);
+    const int n = list.value;
+    if (n < 0 || n >= static_cast<int>(list.entries.size())) return ok();
+    const std::string& entry = list.entries[static_cast<std::size_t>(n)];
+
+    Result<Bitmap> data = loadLibraryPicture(
+        programFolder, partFileTail(pos->folder, entry, n, list.firstSectionCount, PartImage::Data));
+    if (!data) return data.error();
+
+    std::optional<Result<Bitmap>> mask;
+    if (!doc.isChecked(pos->linkBox)) {
+        std::string maskTail = partFileTail(pos->folder, entry, n, list.firstSectionCount, PartImage::Mask);
+        if (!programFileExists(programFolder, maskTail)) maskTail = defaultMaskTail(pos->folder);
+        mask = loadLibraryPicture(programFolder, maskTail);
+    }
+
+    doc.assignSlot("picEQData", slot, *data);
+    if (mask && mask->ok()) doc.assignSlot("picEQMask", slot, mask->value());
+    if (pos->untouchedCopy >= 0) doc.copySlot("picEQData", slot, "picEQData", pos->untouchedCopy);
+    if (mask && !mask->ok()) return mask->error();
+    return ok();
+}
+
+Status LoadEqMask(Document& doc, const fs::path& programFolder, int slot) {
+    const EqPartPosition* pos = eqPartPosition(slot);
+    if (!pos) return Error{"", "there is no equalizer part position " + std::to_string(slot)};
+    const Control& list = doc.control("lstEQMask", slot);
+    const int n = list.value;
+    if (n < 0 || n >= static_cast<int>(list.entries.size())) return ok();
+    Result<Bitmap> mask = loadLibraryPicture(
+        programFolder, partFileTail(pos->folder, list.entries[static_cast<std::size_t>(n)], n,
+                                    list.firstSectionCount, PartImage::Mask));
+    if (!mask) return mask.error();
+    doc.assignSlot("picEQMask", slot, *mask);
+    return ok();
+}
+
+Status ChooseSlider(Document& doc, const fs::path& programFolder) {
+    const std::string entry = doc.selectedEntry("SliderCombo");
+    if (entry.empty()) return ok();
+    const std::string folder(kEqSliderFolder);
+    Result<Bitmap> data = loadLibraryPicture(programFolder, folder + entry + ".data.bmp");
+    if (!data) return data.error();
+    std::string maskTail = folder + entry + ".mask.bmp";
+    if (!programFileExists(programFolder, maskTail)) maskTail = std::string(kDefaultSliderMask);
+    Result<Bitmap> mask = loadLibraryPicture(programFolder, maskTail);
+    doc.assignSlot("PreSliderData", -1, *data);
+    if (!mask) return mask.error();
+    doc.assignSlot("PreSliderMask", -1, *mask);
+    return ok();
+}
+
+Status ChooseBackColor(Document& doc, const fs::path& programFolder) {
+    const std::string entry = doc.selectedEntry("BackColorCombo");
+    if (entry.empty()) return ok();
+    Result<Bitmap> back = loadLibraryPicture(programFolder, std::string(kEqSliderFolder) + entry + ".back.bmp");
+    if (!back) return back.error();
+    doc.assignSlot("EQSliderBackColor", -1, *back);
+    return ok();
+}
+
+int RememberedEqBelow(const Document& doc) { return previousOf(doc, std::string(kEqBelowKey), 0); }
+
+void RememberEqBelow(Document& doc, int value) { doc.previousIndex[std::string(kEqBelowKey)] = value; }
+
+void ChooseEqFace(Document& doc) {
+    // While "EQも出力" shows, the picture was a single face and every face is the same picture.
+    if (doc.control("chkSkinMode").visible) return;
+    const int below = doc.value("EqUporDown");
+    if (below == RememberedEqBelow(doc)) return;
+    RememberEqBelow(doc, below);
+    // The band the build takes as the equalizer face (the main window takes the other one).
+    doc.copySlot(below == 1 ? "Picture2" : "Picture1", -1, "PreEQMainData", -1);
+    doc.setRefreshFlag(kEqMainGroup, 0);
+}
+
+void EqLinkClick(Document& doc, int slot) {
+    const EqPartPosition* pos = eqPartPosition(slot);
+    if (!pos) return;
+    const bool separate = doc.isChecked(pos->linkBox);
+    doc.setVisible("lstEQMask", slot, separate);
+    doc.setVisible("lblEQMask", slot, separate);
+}
+
+void EqModeClick(Document& doc) { doc.setVisible("fraEqCheck", -1, doc.isChecked("EQModeCheck")); }
+
+std::optional<std::string> ImportEqMainImage(Document& doc, const Bitmap& picture) {
+    doc.setRefreshFlag(kEqMainGroup, 0);
+    if (picture.width() == kFaceWidth && picture.height() == kFaceHeight) {
+        doc.assignSlot("PreEQMainData2", -1, picture);
+        return std::nullopt;
+    }
+    putStretched(doc, "PreEQMainData2", -1, picture);
+    return std::string(kEqMainSizeMessage);
+}
+
+Result<std::optional<std::string>> OpenEqMainImage(Document& doc, const std::string& filePath) {
+    if (filePath.empty()) return std::optional<std::string>{};
+    Result<Bitmap> picture = LoadPicture(filePath);
+    if (!picture) return picture.error();
+    if (picture->empty()) return Error{filePath, "the picture is empty: it has no pixels to import"};
+    doc.ExtraImagePath = filePath;
+    doc.ExtraImageTitle = fs::path(filePath).filename().string();
+    return ImportEqMainImage(doc, *picture);
+}
+
+Result<std::optional<std::string>> PutEqPicture(Document& doc, std::string_view name, int index,
+                                                const Bitmap& picture) {
+    const std::optional<std::string> none;
+    if (picture.empty()) return Error{"", "the picture is empty: it has nothing to put into " + controlKey(name, index)};
+    if ((name == "picEQData" || name == "picEQMask") && doc.hasSlot(name, index)) {
+        putStretched(doc, name, index, picture);
+        if (const EqPartPosition* pos = eqPartPosition(index)) {
+            doc.setRefreshFlag(pos->refreshGroup, 0);
+            if (name == "picEQData" && pos->untouchedCopy >= 0)
+                doc.copySlot("picEQData", index, "picEQData", pos->untouchedCopy);
+        }
+        return none;
+    }
+    if ((name == "PreSliderData" || name == "PreSliderMask" || name == "EQSliderBackColor") && index < 0) {
+        doc.assignSlot(name, -1, picture);
+        doc.setRefreshFlag(kEqSliderGroup, 0);
+        return none;
+    }
+    if (name == "PreEQMainData" && index < 0) {
+        putStretched(doc, name, -1, picture);
+        doc.setRefreshFlag(kEqMainGroup, 0);
+        return none;
+    }
+    if (name == "PreEQMainData2" && index < 0) return ImportEqMainImage(doc, picture);
+    return Error{"", controlKey(name, index) + " is not a picture of the equalizer pages"};
+}
+
+Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, std::string_view name, int index,
+                                                     const std::string& filePath) {
+    if (filePath.empty()) return std::optional<std::string>{};
+    Result<Bitmap> picture = LoadPicture(filePath);
+    if (!picture) return picture.error();
+    auto put = PutEqPicture(doc, name, index, *picture);
+    if (!put) return Error{filePath, put.error().message};
+    return put;
+}
+
+Result<std::optional<std::string>> PasteEqPicture(Document& doc, std::string_view name, int index,
+                                                  const std::optional<Bitmap>& clipboard) {
+    if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
+    return PutEqPicture(doc, name, index, *clipboard);
+}
+
+}  // namespace pelterra

@@ -1,0 +1,172 @@
+#include "equalizer/picture_import.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "equalizer/eq_parts.h"
+#include "image/drawing.h"
+#include "image/picture_file.h"
+
+namespace pelterra {
+
+namespace {
+
+constexpr int kFaceWidth = 275;
+constexpr int kFaceHeight = 116;
+
+// Band k of n equal bands of the picture's height, stretched over the whole width to one face.
+// Band edges are k*H/n rounded down, so the bands tile the picture without gaps; a picture lower
+// than n rows still gives every band one row.
+Bitmap stretchBand(const Bitmap& picture, int k, int n) {
+    const int h = picture.height();
+    const int top = std::min(static_cast<int>(static_cast<long long>(k) * h / n), h - 1);
+    const int bottom = static_cast<int>(static_cast<long long>(k + 1) * h / n);
+    const int height = std::max(1, bottom - top);
+    Bitmap face(kFaceWidth, kFaceHeight, kWhite);
+    PaintPicture(face, picture, 0, 0, kFaceWidth, kFaceHeight, 0, top, picture.width(), height);
+    return face;
+}
+
+// Rows top..top+115 of a picture 275 wide, copied 1:1.
+Bitmap cutFace(const Bitmap& picture, int top) {
+    Bitmap face(kFaceWidth, kFaceHeight, kWhite);
+    BitBlt(face, 0, 0, kFaceWidth, kFaceHeight, picture, 0, top, RasterOp::SRCCOPY);
+    return face;
+}
+
+bool isStackOfFaces(const Bitmap& picture) {
+    const int h = picture.height();
+    return picture.width() == kFaceWidth && (h == kFaceHeight || h == 2 * kFaceHeight || h == 3 * kFaceHeight);
+}
+
+void setCombinedPictureFlag(Document& doc, int flag) {
+    if (doc.combinedPictureFlag == flag) return;
+    doc.combinedPictureFlag = flag;
+    doc.notify({ChangeEvent::Kind::Flags, {}});
+}
+
+void placeFaces(Document& doc, const Bitmap& upper, const Bitmap& lower, const Bitmap& playlist) {
+    doc.assignSlot("Picture1", -1, upper);
+    doc.assignSlot("Picture2", -1, lower);
+    doc.assignSlot("picPrePLmain", 0, playlist);
+    doc.assignSlot("PreEQMainData", -1, upper);
+}
+
+// A picture of the main window alone: "EQも出力" offered, "EQが下" out of play.
+void showSinglePicture(Document& doc) {
+    doc.setVisible("Picture2", -1, false);
+    doc.setVisible("EqUporDown", -1, false);
+    doc.setEnabled("EqUporDown", -1, false);
+    RememberEqBelow(doc, 0);
+    setCombinedPictureFlag(doc, 0);
+    doc.setValue("chkSkinMode", -1, 0);
+    doc.setVisible("chkSkinMode", -1, true);
+}
+
+// A picture with an equalizer band: the user says with "EQが下" which band is the equalizer.
+void showCombinedPicture(Document& doc) {
+    doc.setVisible("Picture2", -1, true);
+    doc.setValue("chkSkinMode", -1, 0);
+    doc.setVisible("chkSkinMode", -1, false);
+    setCombinedPictureFlag(doc, 1);
+    doc.setVisible("EqUporDown", -1, true);
+    doc.setEnabled("EqUporDown", -1, true);
+    // PreEQMainData now holds the upper band, which is what "EQが下" clear stands for; the next
+    // equalizer part check swaps in the lower band when the box is checked.
+    RememberEqBelow(doc, 0);
+}
+
+Error noDialogError() {
+    return Error{"", "the picture is not 275*116, 275*232 or 275*348 and there is no dialog to ask how to convert it"};
+}
+
+}  // namespace
+
+Status AnswerHowForm(Document& doc, int syori) {
+    if (syori < 0 || syori > 3)
+        return Error{"", "the picture-size dialog gave the answer " + std::to_string(syori) +
+                             ", which is none of its four buttons (0 to 3)"};
+    doc.setText("Syori", -1, std::to_string(syori));
+    switch (static_cast<HowFormAnswer>(syori)) {
+        case HowFormAnswer::Stretch: setCombinedPictureFlag(doc, 0); break;
+        case HowFormAnswer::SplitInHalves:
+        case HowFormAnswer::SplitInThirds: setCombinedPictureFlag(doc, 1); break;
+        case HowFormAnswer::Cancel: break;
+    }
+    return ok();
+}
+
+Result<int> ImportCombinedPicture(Document& doc, const Bitmap& picture, const HowFormDialog& howForm) {
+    if (picture.empty()) return Error{"", "the picture is empty: it has no pixels to import"};
+    const int w = picture.width();
+    const int h = picture.height();
+    if (!isStackOfFaces(picture) && !howForm) return noDialogError();
+    if (w == kFaceWidth && h == kFaceHeight) {
+        placeFaces(doc, picture, picture, picture);
+        showSinglePicture(doc);
+        return -1;
+    }
+    if (w == kFaceWidth && (h == 2 * kFaceHeight || h == 3 * kFaceHeight)) {
+        const Bitmap upper = cutFace(picture, 0);
+        const Bitmap lower = cutFace(picture, kFaceHeight);
+        // The playlist source is the third band, or the equalizer band when there is none.
+        const Bitmap playlist = h == 3 * kFaceHeight ? cutFace(picture, 2 * kFaceHeight) : lower;
+        placeFaces(doc, upper, lower, playlist);
+        showCombinedPicture(doc);
+        return -1;
+    }
+
+    const int syori = howForm();
+    if (Status answered = AnswerHowForm(doc, syori); !answered) return answered.error();
+    switch (static_cast<HowFormAnswer>(syori)) {
+        case HowFormAnswer::Cancel:
+            break;
+        case HowFormAnswer::Stretch: {
+            const Bitmap face = stretchBand(picture, 0, 1);
+            placeFaces(doc, face, face, face);
+            showSinglePicture(doc);
+            break;
+        }
+        case HowFormAnswer::SplitInHalves: {
+            const Bitmap upper = stretchBand(picture, 0, 2);
+            placeFaces(doc, upper, stretchBand(picture, 1, 2), upper);
+            showCombinedPicture(doc);
+            break;
+        }
+        case HowFormAnswer::SplitInThirds:
+            placeFaces(doc, stretchBand(picture, 0, 3), stretchBand(picture, 1, 3), stretchBand(picture, 2, 3));
+            showCombinedPicture(doc);
+            break;
+    }
+    return syori;
+}
+
+Status OpenCombinedPicture(Document& doc, const std::string& filePath, const HowFormDialog& howForm) {
+    if (filePath.empty()) return ok();
+    Result<Bitmap> picture = LoadPicture(filePath);
+    if (!picture) return picture.error();
+    if (picture->empty()) return Error{filePath, "the picture is empty: it has no pixels to import"};
+    if (!isStackOfFaces(*picture) && !howForm) return Error{filePath, noDialogError().message};
+    // The name is kept before the import runs, so a cancelled dialog still leaves it behind.
+    doc.BackgroundImagePath = filePath;
+    doc.BackgroundImageTitle = std::filesystem::path(filePath).filename().string();
+    Result<int> imported = ImportCombinedPicture(doc, *picture, howForm);
+    if (!imported) return Error{filePath, imported.error().message};
+    return ok();
+}
+
+Status PasteCombinedPicture(Document& doc, const std::optional<Bitmap>& clipboard, const HowFormDialog& howForm) {
+    if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
+    Result<int> imported = ImportCombinedPicture(doc, *clipboard, howForm);
+    if (!imported) return imported.error();
+    return ok();
+}
+
+void SkinModeClick(Document& doc) {
+    const bool checked = doc.isChecked("chkSkinMode");
+    setCombinedPictureFlag(doc, checked ? 1 : 0);
+    doc.setVisible("EqUporDown", -1, checked);
+    doc.setEnabled("EqUporDown", -1, checked);
+}
+
+}  // namespace pelterra
