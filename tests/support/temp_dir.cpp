@@ -4,7 +4,7 @@
 #include <iterator>
 #include <random>
 
-namespace pelterra::testing {
+namespace pelterra::test_support {
 
 TempDir::TempDir() {
     std::random_device rd;
@@ -22,4 +22,4 @@ std::string readFileBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-}  // namespace pelterra::testing
+}  // namespace pelterra::test_support

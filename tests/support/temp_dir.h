@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-namespace pelterra::testing {
+namespace pelterra::test_support {
 
 class TempDir {
 public:
@@ -23,4 +23,4 @@ private:
 // The whole content of a file as bytes.
 std::string readFileBytes(const std::filesystem::path& path);
 
-}  // namespace pelterra::testing
+}  // namespace pelterra::test_support

@@ -59,7 +59,9 @@ Document::Document() {
     addControls(tables::playlistControls());
     addControls(tables::toolWindowControls());
     addControls(tables::regionControls());
+    addControls(tables::outputControls());
     addOptionGroups();
+    addTwins();
 }
 
 void Document::addSlots(std::span<const SlotSpec> specs) {
@@ -75,7 +77,8 @@ void Document::addSlots(std::span<const SlotSpec> specs) {
 
 void Document::addControls(std::span<const ControlSpec> specs) {
     for (const ControlSpec& s : specs) {
-        for (int i = s.count > 0 ? 0 : -1; i < (s.count > 0 ? s.count : 0); ++i) {
+        const bool array = s.count > 0;
+        for (int i = array ? s.first : -1; i < (array ? s.first + s.count : 0); ++i) {
             Control c;
             c.kind = s.kind;
             c.value = s.initial;
@@ -84,7 +87,10 @@ void Document::addControls(std::span<const ControlSpec> specs) {
             c.text = std::string(s.text);
             c.visible = s.visible;
             c.enabled = s.enabled;
-            if (s.kind == ControlKind::List) c.value = -1;
+            if (s.kind == ControlKind::List) {
+                c.value = -1;  // a list selects nothing until it is told to
+                c.entries.assign(s.items.begin(), s.items.end());
+            }
             std::string key = controlKey(s.name, i);
             if (!m_controls.count(key)) m_controlOrder.push_back(key);
             m_controls[key] = std::move(c);
@@ -112,6 +118,19 @@ void Document::addOptionGroups() {
     for (std::size_t gi = 0; gi < m_optionGroups.size(); ++gi)
         for (const std::string& key : m_optionGroups[gi])
             if (Control* c = find(key)) c->group = static_cast<int>(gi);
+}
+
+void Document::addTwins() {
+    for (const TwinCheckSpec& t : tables::twinCheckBoxes()) {
+        if (!find(t.box) || !find(t.twin)) continue;
+        m_twins[std::string(t.box)] = std::string(t.twin);
+        m_twins[std::string(t.twin)] = std::string(t.box);
+    }
+}
+
+std::string_view Document::twinOf(std::string_view key) const {
+    auto it = m_twins.find(std::string(key));
+    return it == m_twins.end() ? std::string_view{} : std::string_view(it->second);
 }
 
 Control* Document::find(std::string_view key) {
@@ -192,9 +211,26 @@ void Document::setValue(std::string_view name, int index, int value) {
         default:
             break;
     }
+    const std::string key = controlKey(name, index);
+    // Twin boxes show one value: both take it, whichever was set.
+    if (Control* twin = c.kind == ControlKind::Check ? find(twinOf(key)) : nullptr; twin && twin->value != value) {
+        twin->value = value;
+        notify({ChangeEvent::Kind::Control, std::string(twinOf(key))});
+    }
     if (c.value == value) return;
     c.value = value;
-    notify({ChangeEvent::Kind::Control, controlKey(name, index)});
+    notify({ChangeEvent::Kind::Control, key});
+}
+
+void Document::setRange(std::string_view name, int index, int min, int max) {
+    Control& c = control(name, index);
+    c.min = min;
+    c.max = max;
+    const int clamped = c.value < min ? min : (c.value > max ? max : c.value);
+    if (clamped != c.value) {
+        c.value = clamped;
+        notify({ChangeEvent::Kind::Control, controlKey(name, index)});
+    }
 }
 
 void Document::setText(std::string_view name, int index, std::string text) {
@@ -309,7 +345,18 @@ int Document::addListener(Listener listener) {
 void Document::removeListener(int id) { m_listeners.erase(id); }
 
 void Document::notify(const ChangeEvent& event) const {
-    for (const auto& [id, l] : m_listeners) l(event);
+    if (m_listeners.empty()) return;
+    // A listener may add or remove listeners while it is called: walk a snapshot of the ids and
+    // skip those removed meanwhile.
+    std::vector<int> ids;
+    ids.reserve(m_listeners.size());
+    for (const auto& entry : m_listeners) ids.push_back(entry.first);
+    for (int id : ids) {
+        auto it = m_listeners.find(id);
+        if (it == m_listeners.end()) continue;
+        const Listener listener = it->second;  // the call may erase the stored one
+        listener(event);
+    }
 }
 
 }  // namespace pelterra

@@ -32,7 +32,14 @@ std::span<const ControlSpec> toolWindowControls();
 std::span<const SlotSpec> regionSlots();
 std::span<const ControlSpec> regionControls();
 
+// The pages whose values go into the skin's text files: "Pledit.txt", "Maron.txt", "Viscolor",
+// and the file selection boxes the save reads.
+std::span<const ControlSpec> outputControls();
+
 // Every group of mutually exclusive option buttons.
 std::span<const OptionGroupSpec> optionGroups();
+
+// Every pair of check boxes that shows one value, in the order the CheckTimer tick visits them.
+std::span<const TwinCheckSpec> twinCheckBoxes();
 
 }  // namespace pelterra::tables

@@ -4,8 +4,8 @@
 #include "support/temp_dir.h"
 
 using namespace pelterra;
-using pelterra::testing::readFileBytes;
-using pelterra::testing::TempDir;
+using pelterra::test_support::readFileBytes;
+using pelterra::test_support::TempDir;
 
 TEST(TextFiles, EveryLineEndsInCrLf) {
     auto bytes = TextFileBytes({"[Advanced Skin Plug-In]", "Winamp.Equalizer.Position=1"});

@@ -1,0 +1,43 @@
+// Controls of the pages whose values become the skin's text files: "Pledit.txt" (pledit.txt),
+// "Maron.txt" (maron.txt), "Viscolor" (viscolor.txt), and the file selection boxes of the save.
+#include "document/tables.h"
+
+#include "image/colour.h"
+
+namespace pelterra::tables {
+
+namespace {
+
+constexpr int kColour(int r, int g, int b) { return static_cast<int>(RGB(r, g, b)); }
+
+constexpr ControlSpec kOutputControls[] = {
+    // "Pledit.txt": the four playlist colours, the font and the two texts of the file.
+    {"PicPleditNormal", 0, ControlKind::Swatch, kColour(0x00, 0xC0, 0x00)},
+    {"PicPleditNormalBG", 0, ControlKind::Swatch, kColour(0x00, 0x00, 0x00)},
+    {"PicPleditSelectedBG", 0, ControlKind::Swatch, kColour(0x00, 0x00, 0xC0)},
+    {"PicPleditCurrent", 0, ControlKind::Swatch, kColour(0xFF, 0xFF, 0xFF)},
+    {"PleditFonts", 0, ControlKind::Text},
+    {"Text1", 0, ControlKind::Text},
+    {"Text2", 0, ControlKind::Text},
+    {"PleditCheck", 0, ControlKind::Check, 1},  // "Pledit.txtを出力する"
+    // "Maron.txt".
+    // (MaronCombo1 and MaronCombo2 are with the main window's lists.)
+    {"MaronText", 0, ControlKind::Text, 0, 0, 0, "50"},
+    {"MaronVScroll", 0, ControlKind::Scroll, 50, 0, 100},
+    {"MaronCheck1", 0, ControlKind::Check},  // "スペアナの表示を有効にする"
+    {"MaronCheck2", 0, ControlKind::Check},  // "ピーク表示を有効にする"
+    {"MaronCheck3", 0, ControlKind::Check},  // "レイン表示"
+    {"MaronCheck", 0, ControlKind::Check},   // "Maron.txtを出力する"
+    // "Viscolor": the 24 colours of viscolor.txt.
+    {"ViscolorBack", 2, ControlKind::Swatch},
+    {"ViscolorSpec", 16, ControlKind::Swatch},
+    {"ViscolorOsc", 5, ControlKind::Swatch},
+    {"ViscolorPeak", 0, ControlKind::Swatch},
+    {"ViscolorCheck", 0, ControlKind::Check, 1},  // "Viscolor.txtを出力する"
+};
+
+}  // namespace
+
+std::span<const ControlSpec> outputControls() { return kOutputControls; }
+
+}  // namespace pelterra::tables
