@@ -255,7 +255,9 @@ TEST_F(EqSheet, SliderOverBackColourPaintsBarsOverTheErasedBackColour) {
             EXPECT_EQ(sheet(26 + 15 * k, row + 29), orange) << k;
             EXPECT_EQ(sheet(13 + 15 * k, row + 30), back) << k;
             EXPECT_EQ(sheet(26 + 15 * k, row + 62), back) << k;
-            if (k < 13) EXPECT_EQ(sheet(27 + 15 * k, row), kWhite) << k;  // gap: the white default back
+            if (k < 13) {
+                EXPECT_EQ(sheet(27 + 15 * k, row), kWhite) << k;  // gap: the white default back
+            }
         }
     EXPECT_EQ(sheet(222, 164), kUntouched);  // right of the back picture
     EXPECT_EQ(sheet(100, 227), kWhite);  // rows between the bar rows
