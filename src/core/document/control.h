@@ -2,6 +2,7 @@
 // check boxes (0/1/2), option buttons, scroll bars, lists, text boxes and colour swatches.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,15 @@ struct ControlSpec {
     std::string_view text = {};  // initial text of a Text control
     bool visible = true;
     bool enabled = true;
+    std::span<const std::string_view> items = {};  // design-time entries of a drop-down list
+    int first = 0;  // an array row covers indexes first..first+count-1 (a later row may add more)
+};
+
+// Two check boxes that show one value (the make boxes: the page box and its twin in the
+// "Making" frame). Setting either sets both.
+struct TwinCheckSpec {
+    std::string_view box;
+    std::string_view twin;
 };
 
 // A group of option buttons of which exactly one is selected. With `perIndex`, the group is

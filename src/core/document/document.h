@@ -81,6 +81,11 @@ public:
 
     void setVisible(std::string_view name, int index, bool visible);
     void setEnabled(std::string_view name, int index, bool enabled);
+    // Changes a scroll bar's range (start-up widens the colour bars); the value is clamped into it.
+    void setRange(std::string_view name, int index, int min, int max);
+
+    // The check box that shows the same value as this one (the make boxes), or empty.
+    std::string_view twinOf(std::string_view key) const;
 
     // Every control key, in table order.
     const std::vector<std::string>& controlKeys() const { return m_controlOrder; }
@@ -109,6 +114,11 @@ public:
     // Previous selected index of a list at the last part check ("lstData(3)" and so on).
     std::map<std::string, int, std::less<>> previousIndex;
 
+    // Per slot key: the picture last put into the slot from a part file by a list choice, as it
+    // was read (before it was cut to the slot, and untouched by any later stretch, paste or colour
+    // shift). The slot's clipboard "コピー" hands this one out.
+    std::map<std::string, Bitmap, std::less<>> listChoicePictures;
+
     // The work bitmaps MaskAndData.data/mask/picTmp and Form3.Picture1.
     WorkBitmaps work;
 
@@ -122,6 +132,7 @@ private:
     void addSlots(std::span<const SlotSpec> specs);
     void addControls(std::span<const ControlSpec> specs);
     void addOptionGroups();
+    void addTwins();
     Control* find(std::string_view key);
     const Control* find(std::string_view key) const;
 
@@ -132,6 +143,7 @@ private:
     std::vector<std::vector<std::string>> m_optionGroups;  // control keys of each group
     std::map<std::string, int, std::less<>> m_refreshFlags;
     std::map<int, Listener> m_listeners;
+    std::unordered_map<std::string, std::string> m_twins;  // control key -> twin key, both ways
     int m_nextListener = 1;
 };
 

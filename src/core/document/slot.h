@@ -5,6 +5,13 @@
 
 namespace pelterra {
 
+// One picture slot of the document: its name and, for a slot array, its index (-1 otherwise).
+struct SlotRef {
+    std::string_view name;
+    int index = -1;
+    constexpr bool operator==(const SlotRef&) const = default;
+};
+
 struct SlotSpec {
     std::string_view name;
     int first = -1;  // -1: a single slot; otherwise indexes first..last of an array

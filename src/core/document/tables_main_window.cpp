@@ -2,6 +2,8 @@
 // page's faces and the save options of "環境設定".
 #include "document/tables.h"
 
+#include <iterator>
+
 namespace pelterra::tables {
 
 namespace {
@@ -43,7 +45,12 @@ constexpr SlotSpec kMainWindowSlots[] = {
     {"Picture3", -1, -1, 275, 116},
 };
 
-constexpr int kBar = 256;  // the colour bars are widened to -256..256 at start-up
+constexpr int kBarDesignMin = -128;
+constexpr int kBarDesignMax = 127;
+
+// The analyser lists of the "Maron.txt" page, written into maron.txt as the list index.
+constexpr std::string_view kMaronAnalyzerModes[] = {"Normal", "Fire", "Lines"};
+constexpr std::string_view kMaronBlendMethods[] = {"中間", "加算", "減算"};
 
 constexpr ControlSpec kMainWindowControls[] = {
     {"lstData", 11, ControlKind::List},
@@ -68,7 +75,8 @@ constexpr ControlSpec kMainWindowControls[] = {
     {"lblFrameMask", 0, ControlKind::Text, 0, 0, 0, "MaskList", false},
     {"lblLayer1", 0, ControlKind::Text, 0, 0, 0, "MaskList", false},
     {"lblLayer2", 0, ControlKind::Text, 0, 0, 0, "MaskList", false},
-    // Make boxes: the page box and its twin in the "Making" frame.
+    // Make boxes: the page box and its twin in the "Making" frame (Frames(7)). The equalizer
+    // pieces' boxes are declared with the equalizer pages; all fourteen pairs are listed below.
     {"CbuttonsCheck", 0, ControlKind::Check}, {"CbuttonsCheck2", 0, ControlKind::Check},
     {"ShufrepCheck", 0, ControlKind::Check},  {"ShufrepCheck2", 0, ControlKind::Check},
     {"MonosterCheck", 0, ControlKind::Check}, {"MonosterCheck2", 0, ControlKind::Check},
@@ -78,10 +86,11 @@ constexpr ControlSpec kMainWindowControls[] = {
     {"BalanceCheck", 0, ControlKind::Check},  {"BalanceCheck2", 0, ControlKind::Check},
     {"FrameCheck", 0, ControlKind::Check},    {"FrameCheck2", 0, ControlKind::Check},
     {"TitleBarCheck", 0, ControlKind::Check}, {"TitleBarCheck2", 0, ControlKind::Check},
-    // Colour-shift groups "色補正" and their value labels.
-    {"hscR", 10, ControlKind::Scroll, 0, -kBar, kBar},
-    {"hscG", 10, ControlKind::Scroll, 0, -kBar, kBar},
-    {"hscB", 10, ControlKind::Scroll, 0, -kBar, kBar},
+    // Colour-shift groups "色補正" and their value labels. The window is designed with -128..127;
+    // start-up widens the bars to -256..256.
+    {"hscR", 10, ControlKind::Scroll, 0, kBarDesignMin, kBarDesignMax},
+    {"hscG", 10, ControlKind::Scroll, 0, kBarDesignMin, kBarDesignMax},
+    {"hscB", 10, ControlKind::Scroll, 0, kBarDesignMin, kBarDesignMax},
     {"lblRed", 10, ControlKind::Text, 0, 0, 0, "0"},
     {"lblGreen", 10, ControlKind::Text, 0, 0, 0, "0"},
     {"lblBlue", 10, ControlKind::Text, 0, 0, 0, "0"},
@@ -98,13 +107,37 @@ constexpr ControlSpec kMainWindowControls[] = {
     {"ZipCheck", 0, ControlKind::Check},
     {"SaveDirText", 0, ControlKind::Text},
     {"txtSaveFolda", 0, ControlKind::Text, 0, 0, 0, "NoTitle"},
-    // The page shown by TabStrip1 (0 = "Main").
+    // Page "Maron.txt": the two drop-down lists (the first entries are selected at start-up).
+    {.name = "MaronCombo1", .kind = ControlKind::List, .items = kMaronAnalyzerModes},
+    {.name = "MaronCombo2", .kind = ControlKind::List, .items = kMaronBlendMethods},
+    // The current main-window page: TabStrip1's tab, Frame1 index 0 ("Main") to 16
+    // ("プロジェクト保存").
     {"TabStrip1", 0, ControlKind::Scroll, 0, 0, 16},
 };
+
+// Both boxes of every make flag, in the order the CheckTimer tick brings them into step.
+constexpr TwinCheckSpec kMakeBoxPairs[] = {
+    {"EQCheck", "EQCheck2"},            // equalizer title bar
+    {"PresetCheck", "PresetCheck2"},    // equalizer preset
+    {"EQFrameCheck", "EQFrameCheck2"},  // equalizer frame
+    {"ImageCheck", "ImageCheck2"},      // equalizer image
+    {"OnAutoCheck", "OnAutoCheck2"},    // equalizer on/auto
+    {"TitleBarCheck", "TitleBarCheck2"},
+    {"FrameCheck", "FrameCheck2"},
+    {"CbuttonsCheck", "CbuttonsCheck2"},
+    {"ShufrepCheck", "ShufrepCheck2"},
+    {"MonosterCheck", "MonosterCheck2"},
+    {"PlaypausCheck", "PlaypausCheck2"},
+    {"PosbarCheck", "PosbarCheck2"},
+    {"VolumeCheck", "VolumeCheck2"},
+    {"BalanceCheck", "BalanceCheck2"},
+};
+static_assert(std::size(kMakeBoxPairs) == 14, "fourteen output pieces have a make flag");
 
 }  // namespace
 
 std::span<const SlotSpec> mainWindowSlots() { return kMainWindowSlots; }
 std::span<const ControlSpec> mainWindowControls() { return kMainWindowControls; }
+std::span<const TwinCheckSpec> twinCheckBoxes() { return kMakeBoxPairs; }
 
 }  // namespace pelterra::tables

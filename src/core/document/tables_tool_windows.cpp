@@ -7,11 +7,15 @@ namespace pelterra::tables {
 namespace {
 
 constexpr ControlSpec kToolWindowControls[] = {
-    // frmHowToMix: every pair starts at "世間の標準".
+    // frmHowToMix: every pair starts at "世間の標準". Frame "Main": positions 0..7 of the main
+    // window; frame "EQ": positions 0..7 of the equalizer, whose last pair ("Slider") is shown
+    // disabled because no composition reads it.
     {"optPelterra", 8, ControlKind::Option, 0},
     {"optSeken", 8, ControlKind::Option, 1},
-    {"optEQPelterra", 8, ControlKind::Option, 0},
-    {"optEQSeken", 8, ControlKind::Option, 1},
+    {"optEQPelterra", 7, ControlKind::Option, 0},
+    {"optEQSeken", 7, ControlKind::Option, 1},
+    {.name = "optEQPelterra", .count = 1, .kind = ControlKind::Option, .initial = 0, .enabled = false, .first = 7},
+    {.name = "optEQSeken", .count = 1, .kind = ControlKind::Option, .initial = 1, .enabled = false, .first = 7},
 };
 
 constexpr OptionGroupSpec kOptionGroups[] = {
