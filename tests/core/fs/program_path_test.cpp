@@ -5,7 +5,7 @@
 #include "fs/program_path.h"
 
 using namespace pelterra;
-using pelterra::testing::TempTree;
+using pelterra::test_support::TempTree;
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace pelterra::testing {
+namespace pelterra::test_support {
 
 class TempTree {
 public:
@@ -43,4 +43,4 @@ private:
     std::filesystem::path m_root;
 };
 
-}  // namespace pelterra::testing
+}  // namespace pelterra::test_support
