@@ -2,7 +2,8 @@
 # Fuzzes the picture loader: builds the sanitizer build in build-fuzz (clang), writes a starting
 # corpus of small valid pictures, then runs libFuzzer for the given number of seconds.
 #   scripts/fuzz.sh [SECONDS]      (default 600)
-# Crashing inputs land in build-fuzz/findings/; the grown corpus stays in build-fuzz/corpus/.
+# Crashing inputs land in build-fuzz/findings/ (keep each, once fixed, in tests/data/pictures/);
+# the grown corpus stays in build-fuzz/corpus/.
 set -euo pipefail
 
 seconds="${1:-600}"
@@ -17,9 +18,8 @@ corpus="$build/corpus"
 findings="$build/findings"
 mkdir -p "$corpus" "$findings"
 "$build/bin/picture_fuzz_seeds" "$corpus"
-if [ -d "$root/fuzz/seeds" ]; then
-  cp -n "$root"/fuzz/seeds/* "$corpus"/ 2>/dev/null || true
-fi
+# Inputs that once broke the loader are replayed first, every run.
+cp -n "$root"/tests/data/pictures/* "$corpus"/ 2>/dev/null || true
 
 cd "$build"
 exec "$build/bin/picture_loader_fuzz" "$corpus" \

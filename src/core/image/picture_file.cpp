@@ -28,7 +28,6 @@
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
-#define STBI_MAX_DIMENSIONS pelterra::kMaxPictureSide
 #include <stb_image.h>
 
 namespace pelterra {
@@ -63,6 +62,10 @@ std::optional<Error> checkSize(const std::string& name, long long width, long lo
 }
 
 std::uint16_t le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+std::uint32_t be32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) << 24 | static_cast<std::uint32_t>(p[1]) << 16 |
+           static_cast<std::uint32_t>(p[2]) << 8 | static_cast<std::uint32_t>(p[3]);
+}
 std::uint32_t le32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
@@ -402,14 +405,30 @@ Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const Picture
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) return damaged(name);
     const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
     const int length = static_cast<int>(bytes.size());
-    if (bytes[0] == 0xFF && !jpegHuffmanTablesFit(bytes)) return damaged(name);
-    int width = 0, height = 0, channels = 0;
-    if (!stbi_info_from_memory(data, length, &width, &height, &channels)) return damaged(name);
+    const bool jpeg = bytes[0] == 0xFF;
+    if (jpeg && !jpegHuffmanTablesFit(bytes)) return damaged(name);
+    // PNG and GIF state their size at a fixed place; stb would refuse a huge one only as corrupt.
+    long long width = 0, height = 0;
+    if (jpeg) {
+        int w = 0, h = 0, channels = 0;
+        if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return damaged(name);
+        width = w;
+        height = h;
+    } else if (bytes[0] == 0x89) {
+        if (bytes.size() < 24 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0) return damaged(name);
+        width = be32(bytes.data() + 16);
+        height = be32(bytes.data() + 20);
+    } else {
+        if (bytes.size() < 10) return damaged(name);
+        width = le16(bytes.data() + 6);
+        height = le16(bytes.data() + 8);
+    }
     if (auto problem = checkSize(name, width, height, limits)) return *problem;
 
     constexpr int kRgb = 3;
+    int w = 0, h = 0, channels = 0;
     std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
-        stbi_load_from_memory(data, length, &width, &height, &channels, kRgb), stbi_image_free);
+        stbi_load_from_memory(data, length, &w, &h, &channels, kRgb), stbi_image_free);
     if (!pixels) {
         const char* reason = stbi_failure_reason();
         if (reason && std::strcmp(reason, "outofmem") == 0)
@@ -417,9 +436,9 @@ Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const Picture
         return damaged(name);
     }
     // The decoder read the size again; hold it to the limits once more.
-    if (auto problem = checkSize(name, width, height, limits)) return *problem;
+    if (auto problem = checkSize(name, w, h, limits)) return *problem;
 
-    Bitmap out(width, height);
+    Bitmap out(w, h);
     const stbi_uc* src = pixels.get();
     for (Colour& c : out.pixels()) {
         c = RGB(src[0], src[1], src[2]);
