@@ -53,6 +53,7 @@ Document::Document() {
     addSlots(tables::playlistSheetSlots());
     addSlots(tables::toolWindowSlots());
     addSlots(tables::regionSlots());
+    addSlots(tables::outputSlots());
     addControls(tables::mainWindowControls());
     addControls(tables::skinBuildControls());
     addControls(tables::equalizerControls());

@@ -35,6 +35,8 @@ std::span<const ControlSpec> regionControls();
 // The pages whose values go into the skin's text files: "Pledit.txt", "Maron.txt", "Viscolor",
 // and the file selection boxes the save reads.
 std::span<const ControlSpec> outputControls();
+// The preview window PreViewForm: the two mock-ups and the playlist picture.
+std::span<const SlotSpec> outputSlots();
 
 // Every group of mutually exclusive option buttons.
 std::span<const OptionGroupSpec> optionGroups();

@@ -34,10 +34,21 @@ constexpr ControlSpec kOutputControls[] = {
     {"ViscolorOsc", 5, ControlKind::Swatch},
     {"ViscolorPeak", 0, ControlKind::Swatch},
     {"ViscolorCheck", 0, ControlKind::Check, 1},  // "Viscolor.txtを出力する"
+    // "Region.txtを出力する": unchecked and disabled until a region picture has been traced.
+    {"RegionCheck", 0, ControlKind::Check, 0, 0, 0, {}, true, false},
+    // PreViewForm's destination line.
+    {"Label2", 0, ControlKind::Text},
+};
+
+constexpr SlotSpec kOutputSlots[] = {
+    {"PreView", -1, -1, 275, 116},     // main-window mock-up
+    {"EQPreView", -1, -1, 275, 116},   // equalizer mock-up
+    {"PreViewPL", -1, -1, 280, 186},   // PreViewForm.picPL, the playlist sheet
 };
 
 }  // namespace
 
 std::span<const ControlSpec> outputControls() { return kOutputControls; }
+std::span<const SlotSpec> outputSlots() { return kOutputSlots; }
 
 }  // namespace pelterra::tables

@@ -1,0 +1,211 @@
+#include "output/save_skin.h"
+
+#include <algorithm>
+#include <functional>
+#include <cstdio>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <string_view>
+#include <system_error>
+
+#include "colours/viscolor.h"
+#include "equalizer/eq_sheet.h"
+#include "fs/ignore_case.h"
+#include "fs/program_path.h"
+#include "image/picture_file.h"
+#include "output/skin_text.h"
+#include "output/text_file.h"
+#include "output/zip_pack.h"
+
+namespace pelterra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool eqOnly(const Document& doc) { return doc.isChecked("chkEQOnly"); }
+bool writesEqualizer(const Document& doc) { return doc.combinedPictureFlag == 1 || eqOnly(doc); }
+
+// A main-window bitmap of the file set and the sheet it is written from.
+struct MainWindowFile {
+    std::string_view file;
+    std::string_view sheet;
+    std::string_view checkedSheetBox;  // when set: `sheet` if checked, else `sheetWhenClear`
+    std::string_view sheetWhenClear;
+};
+
+// In the order of the archive's file list.
+constexpr MainWindowFile kMainWindowFiles[] = {
+    {"main.bmp", "Main", {}, {}},
+    {"cbuttons.bmp", "cbuttons", {}, {}},
+    {"balance.bmp", "balance", "BalanceCheck", "BalanceNo"},
+    {"monoster.bmp", "monoster", {}, {}},
+    {"numbers.bmp", "number", {}, {}},
+    {"playpaus.bmp", "playpaus", {}, {}},
+    {"posbar.bmp", "posbar", "PosbarCheck", "PosbarNo"},
+    {"shufrep.bmp", "shufrep", {}, {}},
+    {"text.bmp", "picData(8)", {}, {}},
+    {"titlebar.bmp", "titlebar", {}, {}},
+    {"volume.bmp", "volume", "VolumeCheck", "VolumeNo"},
+};
+static_assert(std::size(kMainWindowFiles) == 11);
+
+const Bitmap& mainWindowPicture(const Document& doc, const MainWindowFile& f) {
+    if (f.sheet == "picData(8)") return doc.slot("picData", 8);
+    if (!f.checkedSheetBox.empty() && !doc.isChecked(f.checkedSheetBox)) return doc.slot(f.sheetWhenClear);
+    return doc.slot(f.sheet);
+}
+
+// One file of the set: its name and how its bytes are made.
+struct PendingFile {
+    std::string name;
+    std::function<Result<std::string>()> bytes;
+};
+
+std::function<Result<std::string>()> bitmapBytes(const Bitmap& picture) {
+    return [&picture]() -> Result<std::string> {
+        const auto b = EncodeBmp24(picture);
+        return std::string(b.begin(), b.end());
+    };
+}
+
+std::function<Result<std::string>()> textBytes(std::vector<std::string> lines) {
+    return [lines = std::move(lines)]() { return TextFileBytes(lines); };
+}
+
+// The files of this save, in the archive's order, with their contents.
+Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& programFolder) {
+    std::vector<PendingFile> files;
+    const bool mainWindow = !eqOnly(doc);
+    if (mainWindow)
+        for (const MainWindowFile& f : kMainWindowFiles) files.push_back({std::string(f.file), bitmapBytes(mainWindowPicture(doc, f))});
+    if (writesEqualizer(doc)) files.push_back({"eqmain.bmp", bitmapBytes(PrepareEqmainPicture(doc))});
+    if (mainWindow && doc.isChecked("PleditCheck")) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
+    if (mainWindow && doc.isChecked("MaronCheck")) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
+    if (doc.isChecked("RegionCheck")) {
+        // region.txt as last written into PartsData\system by the region editor.
+        auto region = resolveProgramPath(programFolder, "\\PartsData\\system\\region.txt");
+        if (!region) return Error{region.error().path, "region.txt is missing: trace a region picture first"};
+        const fs::path path = *region;
+        files.push_back({"region.txt", [path]() -> Result<std::string> {
+                             std::string bytes;
+                             std::FILE* f = std::fopen(path.c_str(), "rb");
+                             if (!f) return Error{path.string(), "cannot read the file"};
+                             char buf[4096];
+                             std::size_t n;
+                             while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+                             std::fclose(f);
+                             return bytes;
+                         }});
+    }
+    if (doc.isChecked("ViscolorCheck")) files.push_back({"viscolor.txt", textBytes(ViscolorLines(doc))});
+    if (doc.isChecked("chkPLMake")) files.push_back({"pledit.bmp", bitmapBytes(doc.slot("picPL"))});
+    if (mainWindow && doc.isChecked("chkASP")) files.push_back({"asp.txt", textBytes(AspLines(doc))});
+    return files;
+}
+
+// The entry of `folder` named `name` in any letter case, if there is one.
+std::optional<fs::path> entryIgnoringCase(const fs::path& folder, const std::string& name, bool wantFolder) {
+    auto names = wantFolder ? listSubfolders(folder) : listOrdinaryFiles(folder);
+    if (!names) return std::nullopt;
+    for (const std::string& n : *names)
+        if (n == name) return folder / n;
+    for (const std::string& n : *names)
+        if (equalsIgnoringCase(n, name)) return folder / n;
+    return std::nullopt;
+}
+
+// The folder the files are written into: the skin folder (created when there is none of that
+// name, in any letter case) or PartsData\system for an archive.
+Result<fs::path> targetFolder(const Destination& d, const fs::path& programFolder) {
+    if (d.zip) {
+        auto system = resolveProgramPath(programFolder, "\\PartsData\\system");
+        if (!system) return Error{(programFolder / "PartsData" / "system").string(),
+                                  "the program's PartsData\\system folder is missing; it holds the files to pack"};
+        return *system;
+    }
+    std::error_code ec;
+    if (!fs::is_directory(d.baseFolder, ec))
+        return Error{d.baseFolder.string(), "the folder to save into does not exist"};
+    if (auto existing = entryIgnoringCase(d.baseFolder, d.name, true)) return *existing;
+    const fs::path folder = d.skinFolder();
+    if (!fs::create_directory(folder, ec) && !fs::is_directory(folder))
+        return Error{folder.string(), "cannot create the skin folder: " + ec.message()};
+    return folder;
+}
+
+// Writes every file under a temporary name in `folder`, then renames them into place. When a
+// file cannot be made or written, the temporary files are removed and nothing was replaced.
+Status writeAll(const fs::path& folder, const std::vector<PendingFile>& files) {
+    std::random_device rd;
+    const std::string stamp = std::to_string(rd());
+    std::vector<std::pair<fs::path, fs::path>> staged;  // temporary, final
+    auto discard = [&] {
+        std::error_code ignored;
+        for (const auto& [temp, final] : staged) fs::remove(temp, ignored);
+    };
+    for (const PendingFile& f : files) {
+        auto bytes = f.bytes();
+        const fs::path final = folder / f.name;
+        if (!bytes) {
+            discard();
+            return Error{final.string(), bytes.error().message};
+        }
+        const fs::path temp = folder / (".~" + f.name + "." + stamp + ".tmp");
+        if (Status s = WriteFileAtomically(temp, *bytes); !s) {
+            discard();
+            return Error{final.string(), s.error().message};
+        }
+        staged.emplace_back(temp, final);
+    }
+    for (const auto& [temp, final] : staged) {
+        std::error_code ec;
+        fs::rename(temp, final, ec);
+        if (ec) {
+            discard();
+            return Error{final.string(), "cannot put the file in place: " + ec.message()};
+        }
+    }
+    return ok();
+}
+
+}  // namespace
+
+std::vector<std::string> SkinFileList(const Document& doc) {
+    std::vector<std::string> names;
+    const bool mainWindow = !eqOnly(doc);
+    if (mainWindow)
+        for (const MainWindowFile& f : kMainWindowFiles) names.emplace_back(f.file);
+    if (writesEqualizer(doc)) names.emplace_back("eqmain.bmp");
+    if (mainWindow && doc.isChecked("PleditCheck")) names.emplace_back("pledit.txt");
+    if (mainWindow && doc.isChecked("MaronCheck")) names.emplace_back("maron.txt");
+    if (doc.isChecked("RegionCheck")) names.emplace_back("region.txt");
+    if (doc.isChecked("ViscolorCheck")) names.emplace_back("viscolor.txt");
+    if (doc.isChecked("chkPLMake")) names.emplace_back("pledit.bmp");
+    if (mainWindow && doc.isChecked("chkASP")) names.emplace_back("asp.txt");
+    return names;
+}
+
+Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {
+    auto destination = ResolveDestination(doc);
+    if (!destination) return destination.error();
+    auto folder = targetFolder(*destination, programFolder);
+    if (!folder) return folder.error();
+    auto files = pendingFiles(doc, programFolder);
+    if (!files) return files.error();
+    if (Status written = writeAll(*folder, *files); !written) return written.error();
+
+    SavedSkin saved{*destination, *folder, {}};
+    for (const PendingFile& f : *files) saved.files.push_back(f.name);
+    if (destination->zip) {
+        // An archive of the same name in another letter case is the same skin: replace that one.
+        fs::path archive = destination->archive();
+        if (auto existing = entryIgnoringCase(destination->baseFolder, destination->name + ".zip", false))
+            archive = *existing;
+        if (Status packed = PackFiles(archive, *folder, saved.files); !packed) return packed.error();
+    }
+    return saved;
+}
+
+}  // namespace pelterra

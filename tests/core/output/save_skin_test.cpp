@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include "image/picture_file.h"
+#include "output/destination.h"
+#include "output/preview.h"
+#include "output/save_skin.h"
+#include "output/skin_text.h"
+#include "support/temp_dir.h"
+
+using namespace pelterra;
+using pelterra::test_support::readFileBytes;
+using pelterra::test_support::TempDir;
+namespace fs = std::filesystem;
+
+namespace {
+
+void openedPicture(Document& doc, const fs::path& path) {
+    doc.BackgroundImagePath = path.string();
+    doc.BackgroundImageTitle = path.filename().string();
+}
+
+std::vector<std::string> archiveNames(const fs::path& path) {
+    std::vector<std::string> names;
+    int err = 0;
+    zip_t* zip = zip_open(path.c_str(), ZIP_RDONLY, &err);
+    if (!zip) return names;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) names.emplace_back(zip_get_name(zip, i, 0));
+    zip_close(zip);
+    return names;
+}
+
+std::vector<std::string> folderNames(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+}  // namespace
+
+TEST(ResolveDestination, PictureFolderAndTitleBeforeTheFirstDot) {
+    Document doc;
+    openedPicture(doc, "/pics/sky.blue.bmp");
+    auto d = ResolveDestination(doc);
+    ASSERT_TRUE(d.ok());
+    EXPECT_EQ(d->skinFolder(), fs::path("/pics/sky"));
+    EXPECT_EQ(d->label(), "/pics/sky/");
+}
+
+TEST(ResolveDestination, ChosenFolderAndNameWithAndWithoutZip) {
+    Document doc;
+    openedPicture(doc, "/pics/sky.bmp");
+    doc.select("SaveOp2");
+    doc.setText("SaveDirText", "/skins");
+    doc.select("optSaveOp2");
+    doc.setText("txtSaveFolda", "Blue");
+    EXPECT_EQ(ResolveDestination(doc)->skinFolder(), fs::path("/skins/Blue"));
+    doc.setValue("ZipCheck", 1);
+    EXPECT_EQ(ResolveDestination(doc)->label(), "/skins/Blue.zip");
+}
+
+TEST(ResolveDestination, EqualizerOnlyFromTheSecondPictureNamesTheSkinAfterIt) {
+    Document doc;
+    openedPicture(doc, "/pics/main.bmp");
+    doc.ExtraImagePath = "/eq/green.eq.bmp";
+    doc.ExtraImageTitle = "green.eq.bmp";
+    doc.setValue("chkEQOnly", 1);
+    doc.select("OpEqMain2");
+    EXPECT_EQ(ResolveDestination(doc)->skinFolder(), fs::path("/eq/green"));
+}
+
+TEST(ResolveDestination, RefusesNamesThatLeaveTheBaseFolder) {
+    Document doc;
+    openedPicture(doc, "/pics/sky.bmp");
+    doc.select("optSaveOp2");
+    for (const char* bad : {"..", "../elsewhere", "a/b", "a\\b", ""}) {
+        doc.setText("txtSaveFolda", bad);
+        EXPECT_FALSE(ResolveDestination(doc).ok()) << bad;
+    }
+}
+
+TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / "sky.bmp");
+    doc.setValue("chkASP", 1);
+    auto saved = SaveSkin(doc, dir.path());
+    ASSERT_TRUE(saved.ok()) << saved.error().describe();
+    EXPECT_EQ(saved->folder, dir / "sky");
+    EXPECT_EQ(folderNames(dir / "sky"),
+              (std::vector<std::string>{"asp.txt", "balance.bmp", "cbuttons.bmp", "main.bmp", "monoster.bmp",
+                                        "numbers.bmp", "playpaus.bmp", "pledit.txt", "posbar.bmp", "shufrep.bmp",
+                                        "text.bmp", "titlebar.bmp", "viscolor.txt", "volume.bmp"}));
+    auto volume = LoadPicture((dir / "sky" / "volume.bmp").string());
+    ASSERT_TRUE(volume.ok());
+    EXPECT_EQ(*volume, Bitmap(1, 1, kWhite));  // "Volume" clear
+    EXPECT_EQ(readFileBytes(dir / "sky" / "asp.txt"), "[Advanced Skin Plug-In]\r\nWinamp.Equalizer.Position=1\r\n");
+}
+
+TEST(SaveSkin, EqualizerOnlyWritesTheEqualizerAndTheBoxesThatApplyToIt) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / "sky.bmp");
+    doc.setValue("chkEQOnly", 1);
+    doc.setValue("chkASP", 1);
+    doc.setValue("EQModeCheck", 1);
+    auto saved = SaveSkin(doc, dir.path());
+    ASSERT_TRUE(saved.ok()) << saved.error().describe();
+    EXPECT_EQ(saved->files, (std::vector<std::string>{"eqmain.bmp", "viscolor.txt"}));
+    EXPECT_EQ(LoadPicture((dir / "sky" / "eqmain.bmp").string())->height(), 315);
+}
+
+TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / "sky.bmp");
+    ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
+    const std::string mainBefore = readFileBytes(dir / "sky" / "main.bmp");
+    doc.assignSlot("Main", -1, Bitmap(275, 116, RGB(1, 2, 3)));
+    doc.setText("PleditFonts", "絵文字😀");  // cannot be written in the skin's code page
+    BuildPleditText(doc);
+    auto failed = SaveSkin(doc, dir.path());
+    ASSERT_FALSE(failed.ok());
+    EXPECT_NE(failed.error().path.find("pledit.txt"), std::string::npos);
+    EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
+    EXPECT_EQ(folderNames(dir / "sky").size(), 13u);  // no temporary file left behind
+}
+
+TEST(SaveSkin, AMissingBaseFolderIsReported) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / "gone" / "sky.bmp");
+    auto saved = SaveSkin(doc, dir.path());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().path, (dir / "gone").string());
+}
+
+TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
+    TempDir dir;
+    fs::create_directories(dir / "PartsData" / "system");
+    Document doc;
+    openedPicture(doc, dir / "sky.bmp");
+    doc.setValue("ZipCheck", 1);
+    doc.setValue("chkPLMake", 1);
+    ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
+    ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
+    EXPECT_EQ(archiveNames(dir / "sky.zip"),
+              (std::vector<std::string>{"main.bmp", "cbuttons.bmp", "balance.bmp", "monoster.bmp", "numbers.bmp",
+                                        "playpaus.bmp", "posbar.bmp", "shufrep.bmp", "text.bmp", "titlebar.bmp",
+                                        "volume.bmp", "pledit.txt", "viscolor.txt", "pledit.bmp"}));
+    EXPECT_TRUE(fs::exists(dir / "PartsData" / "system" / "main.bmp"));
+}
+
+TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {
+    Document doc;
+    openedPicture(doc, "/pics/sky.bmp");
+    doc.assignSlot("Main", -1, Bitmap(275, 116, RGB(9, 9, 9)));
+    doc.assignSlot("cbuttons", -1, Bitmap(136, 36, RGB(1, 1, 1)));
+    doc.assignSlot("volume", -1, Bitmap(68, 433, RGB(2, 2, 2)));
+    doc.setValue("ViscolorCheck", 0);
+    ComposePreview(doc);
+    const Bitmap& p = doc.slot("PreView");
+    EXPECT_EQ(p.at(16, 88), RGB(1, 1, 1));
+    EXPECT_EQ(p.at(107, 57 + 13), RGB(2, 2, 2));
+    EXPECT_EQ(p.at(168, 57), kWhite);  // the balance sheet painted after the volume
+    EXPECT_EQ(p.at(50, 50), kBlack);     // visualisation area without viscolor
+    EXPECT_EQ(p.at(5, 110), RGB(9, 9, 9));
+    EXPECT_EQ(doc.text("Label2"), "/pics/sky/");
+    EXPECT_EQ(doc.refreshFlag("cbuttons"), 2);
+}
