@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/equalizer/eq_test_pictures.h"
+#include "equalizer/eq_parts.h"
+#include "equalizer/picture_import.h"
+#include "support/temp_dir.h"
+
+using namespace pelterra;
+using namespace pelterra::test_support;
+
+namespace {
+
+// A dialog that must not be asked.
+HowFormDialog noDialog() {
+    return [] {
+        ADD_FAILURE() << "HowForm was shown for a picture of a known size";
+        return 2;
+    };
+}
+
+HowFormDialog answering(int syori, int* asked = nullptr) {
+    return [syori, asked] {
+        if (asked) ++*asked;
+        return syori;
+    };
+}
+
+// Every row of a face came from source rows in [low, high), top to bottom in order, and its
+// columns span the picture's whole width.
+void expectFaceFromRows(const Bitmap& face, int low, int high, int sourceWidth) {
+    int lastY = -1;
+    for (int y = 0; y < face.height(); ++y) {
+        const int sy = sourceY(face.at(0, y));
+        EXPECT_GE(sy, low) << "face row " << y;
+        EXPECT_LT(sy, high) << "face row " << y;
+        EXPECT_GE(sy, lastY) << "face row " << y;
+        lastY = sy;
+    }
+    EXPECT_EQ(sourceY(face.at(0, 0)), low);
+    EXPECT_EQ(sourceY(face.at(0, face.height() - 1)), high - 1);
+    EXPECT_EQ(sourceX(face.at(0, 0)), 0);
+    EXPECT_EQ(sourceX(face.at(face.width() - 1, 0)), sourceWidth - 1);
+}
+
+}  // namespace
+
+TEST(CombinedPictureImport, StackedMainAndEqualizerPutsTheLowerHalfIntoPicture2AndThePlaylistSource) {
+    Document doc;
+    const Bitmap picture = coordinatePicture(275, 232);
+    ASSERT_EQ(ImportCombinedPicture(doc, picture, noDialog()).value(), -1);
+    EXPECT_EQ(doc.slot("Picture1"), coordinateBand(275, 0, 116));
+    EXPECT_EQ(doc.slot("Picture2"), coordinateBand(275, 116, 116));
+    EXPECT_EQ(doc.slot("picPrePLmain", 0), coordinateBand(275, 116, 116));
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));
+    EXPECT_EQ(doc.combinedPictureFlag, 1);
+    EXPECT_TRUE(doc.control("Picture2").visible);
+    EXPECT_EQ(doc.value("chkSkinMode"), 0);
+    EXPECT_FALSE(doc.control("chkSkinMode").visible);
+    EXPECT_TRUE(doc.control("EqUporDown").visible);
+    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+}
+
+TEST(CombinedPictureImport, ThreeStackedFacesPutTheThirdIntoThePlaylistSource) {
+    Document doc;
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 348), noDialog()).ok());
+    EXPECT_EQ(doc.slot("Picture2"), coordinateBand(275, 116, 116));
+    EXPECT_EQ(doc.slot("picPrePLmain", 0), coordinateBand(275, 232, 116));
+    EXPECT_EQ(doc.combinedPictureFlag, 1);
+}
+
+TEST(CombinedPictureImport, SingleFaceFillsEveryFaceAndOffersEqAlsoOutput) {
+    Document doc;
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), noDialog()).ok());
+    RememberEqBelow(doc, 1);
+    doc.setValue("EqUporDown", 1);
+    const Bitmap picture = coordinatePicture(275, 116);
+    ASSERT_TRUE(ImportCombinedPicture(doc, picture, noDialog()).ok());
+    for (const char* face : {"Picture1", "Picture2", "PreEQMainData"}) EXPECT_EQ(doc.slot(face), picture) << face;
+    EXPECT_EQ(doc.slot("picPrePLmain", 0), picture);
+    EXPECT_EQ(doc.combinedPictureFlag, 0);
+    EXPECT_FALSE(doc.control("Picture2").visible);
+    EXPECT_FALSE(doc.control("EqUporDown").visible);
+    EXPECT_FALSE(doc.control("EqUporDown").enabled);
+    EXPECT_EQ(RememberedEqBelow(doc), 0);
+    EXPECT_TRUE(doc.control("chkSkinMode").visible);
+    EXPECT_EQ(doc.value("chkSkinMode"), 0);
+}
+
+TEST(CombinedPictureImport, OtherSizeSplitInHalvesPutsTheUpperHalfIntoThePlaylistSource) {
+    Document doc;
+    int asked = 0;
+    ASSERT_EQ(ImportCombinedPicture(doc, coordinatePicture(300, 400), answering(1, &asked)).value(), 1);
+    EXPECT_EQ(asked, 1);
+    expectFaceFromRows(doc.slot("Picture1"), 0, 200, 300);
+    expectFaceFromRows(doc.slot("Picture2"), 200, 400, 300);
+    EXPECT_EQ(doc.slot("picPrePLmain", 0), doc.slot("Picture1"));
+    EXPECT_EQ(doc.slot("PreEQMainData"), doc.slot("Picture1"));
+    EXPECT_EQ(doc.text("Syori"), "1");
+    EXPECT_EQ(doc.combinedPictureFlag, 1);
+    EXPECT_TRUE(doc.control("Picture2").visible);
+    EXPECT_FALSE(doc.control("chkSkinMode").visible);
+    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+}
+
+TEST(CombinedPictureImport, SplitInThirdsGivesEachFaceItsBand) {
+    Document doc;
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(280, 301), answering(3)).ok());
+    expectFaceFromRows(doc.slot("Picture1"), 0, 100, 280);
+    expectFaceFromRows(doc.slot("Picture2"), 100, 200, 280);
+    expectFaceFromRows(doc.slot("picPrePLmain", 0), 200, 301, 280);
+    EXPECT_EQ(doc.text("Syori"), "3");
+    EXPECT_EQ(doc.combinedPictureFlag, 1);
+}
+
+TEST(CombinedPictureImport, PictureLowerThanItsBandsStillFillsEveryFace) {
+    Document doc;
+    ASSERT_TRUE(ImportCombinedPicture(doc, Bitmap(10, 1, RGB(9, 8, 7)), answering(3)).ok());
+    EXPECT_EQ(doc.slot("Picture1"), Bitmap(275, 116, RGB(9, 8, 7)));
+    EXPECT_EQ(doc.slot("Picture2"), Bitmap(275, 116, RGB(9, 8, 7)));
+    EXPECT_EQ(doc.slot("picPrePLmain", 0), Bitmap(275, 116, RGB(9, 8, 7)));
+}
+
+TEST(CombinedPictureImport, OneColumnTooWideAsksTheDialogAndStretchesOnCommand1) {
+    Document doc;
+    doc.combinedPictureFlag = 1;
+    int asked = 0;
+    ASSERT_EQ(ImportCombinedPicture(doc, coordinatePicture(276, 116), answering(0, &asked)).value(), 0);
+    EXPECT_EQ(asked, 1);
+    expectFaceFromRows(doc.slot("Picture1"), 0, 116, 276);
+    EXPECT_EQ(doc.slot("Picture2"), doc.slot("Picture1"));
+    EXPECT_EQ(doc.slot("picPrePLmain", 0), doc.slot("Picture1"));
+    EXPECT_EQ(doc.slot("PreEQMainData"), doc.slot("Picture1"));
+    EXPECT_EQ(doc.text("Syori"), "0");
+    EXPECT_EQ(doc.combinedPictureFlag, 0);
+    EXPECT_TRUE(doc.control("chkSkinMode").visible);
+    EXPECT_FALSE(doc.control("EqUporDown").visible);
+}
+
+TEST(CombinedPictureImport, CancelChangesNoPictureButKeepsTheFileNameAndWritesSyori) {
+    TempDir tree;
+    const auto file = tree.path() / "sky.blue.bmp";
+    writePicture(file, coordinatePicture(300, 400));
+    for (int flag : {0, 1}) {
+        Document doc;
+        doc.combinedPictureFlag = flag;
+        doc.assignSlot("Picture1", -1, Bitmap(275, 116, RGB(1, 2, 3)));
+        const auto before = snapshotSlots(doc);
+        ASSERT_TRUE(OpenCombinedPicture(doc, file.string(), answering(2)).ok());
+        EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
+        EXPECT_EQ(doc.text("Syori"), "2");
+        EXPECT_EQ(doc.combinedPictureFlag, flag);
+        EXPECT_EQ(doc.BackgroundImagePath, file.string());
+        EXPECT_EQ(doc.BackgroundImageTitle, "sky.blue.bmp");
+    }
+}
+
+TEST(CombinedPictureImport, DialogAnswerOutsideItsButtonsChangesNothing) {
+    Document doc;
+    const auto before = snapshotSlots(doc);
+    EXPECT_FALSE(ImportCombinedPicture(doc, coordinatePicture(300, 400), answering(7)).ok());
+    EXPECT_FALSE(ImportCombinedPicture(doc, coordinatePicture(300, 400), HowFormDialog{}).ok());
+    EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
+    EXPECT_EQ(doc.text("Syori"), "0");
+}
+
+TEST(CombinedPictureImport, UnreadableFileNamesItAndChangesNothing) {
+    TempDir tree;
+    const auto damaged = tree.path() / "damaged.bmp";
+    std::ofstream(damaged) << "BM not really a bitmap";
+    const auto missing = tree.path() / "missing.bmp";
+    for (const std::filesystem::path& file : {damaged, missing}) {
+        Document doc;
+        const auto before = snapshotSlots(doc);
+        const Status opened = OpenCombinedPicture(doc, file.string(), answering(1));
+        ASSERT_FALSE(opened.ok());
+        EXPECT_NE(opened.error().describe().find(file.filename().string()), std::string::npos);
+        EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
+        EXPECT_TRUE(doc.BackgroundImagePath.empty());
+    }
+}
+
+TEST(CombinedPictureImport, EmptyFileNameAndEmptyClipboard) {
+    Document doc;
+    const auto before = snapshotSlots(doc);
+    EXPECT_TRUE(OpenCombinedPicture(doc, "", noDialog()).ok());
+    EXPECT_FALSE(PasteCombinedPicture(doc, std::nullopt, noDialog()).ok());
+    EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
+    ASSERT_TRUE(PasteCombinedPicture(doc, coordinatePicture(275, 232), noDialog()).ok());
+    EXPECT_EQ(doc.slot("Picture2"), coordinateBand(275, 116, 116));
+    EXPECT_TRUE(doc.BackgroundImagePath.empty());
+}
+
+TEST(SkinModeClick, FlagFollowsTheBoxAndEqBelowShowsWithIt) {
+    Document doc;
+    doc.setValue("chkSkinMode", 1);
+    SkinModeClick(doc);
+    EXPECT_EQ(doc.combinedPictureFlag, 1);
+    EXPECT_TRUE(doc.control("EqUporDown").visible);
+    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+    doc.setValue("chkSkinMode", 0);
+    SkinModeClick(doc);
+    EXPECT_EQ(doc.combinedPictureFlag, 0);
+    EXPECT_FALSE(doc.control("EqUporDown").visible);
+    EXPECT_FALSE(doc.control("EqUporDown").enabled);
+}
