@@ -1,0 +1,124 @@
+#include "build/build_driver.h"
+
+#include <mutex>
+#include <set>
+
+#include "build/main_face.h"
+#include "build/main_window_sheets.h"
+#include "build/system_images.h"
+#include "equalizer/eq_sheet.h"
+#include "playlist/playlist_sheet.h"
+
+namespace pelterra {
+
+namespace {
+
+// Documents with a build under way. The equalizer stage and the modal preview let window
+// events run, so a second click must find the first build still holding its document.
+std::mutex g_buildingMutex;
+std::set<const Document*> g_building;
+
+class BuildLock {
+public:
+    explicit BuildLock(const Document& doc) : m_doc(&doc) {
+        std::lock_guard lock(g_buildingMutex);
+        m_held = g_building.insert(m_doc).second;
+    }
+    ~BuildLock() {
+        if (!m_held) return;
+        std::lock_guard lock(g_buildingMutex);
+        g_building.erase(m_doc);
+    }
+    BuildLock(const BuildLock&) = delete;
+    BuildLock& operator=(const BuildLock&) = delete;
+    bool held() const { return m_held; }
+
+private:
+    const Document* m_doc;
+    bool m_held = false;
+};
+
+void setPartTimer(const BuildHooks& hooks, bool enabled) {
+    if (hooks.setPartTimer) hooks.setPartTimer(enabled);
+}
+
+// A changed "EQが下" swaps the bands behind every sheet, so the main-window preview must redraw
+// all of them.
+void noteEqBelowChange(Document& doc) {
+    const int eqBelow = doc.value("EqUporDown");
+    if (eqBelow == doc.lastEqBelow) return;
+    doc.lastEqBelow = eqBelow;
+    doc.clearRefreshFlags();
+    doc.notify({ChangeEvent::Kind::Flags, {}});
+}
+
+}  // namespace
+
+bool hasPictureToBuild(const Document& doc) {
+    if (doc.isChecked("chkEQOnly") && doc.isSelected("OpEqMain2"))
+        return !doc.ExtraImagePath.empty() && !doc.ExtraImageTitle.empty();
+    return !doc.BackgroundImagePath.empty() && !doc.BackgroundImageTitle.empty();
+}
+
+PreviewPanes ArrangePreviewPanes(const Document& doc) {
+    constexpr PreviewPane kMain{true, PreviewImage::Main}, kEqualizer{true, PreviewImage::Equalizer};
+    const bool eqBelow = doc.isChecked("EqUporDown");
+    PreviewPanes panes;
+    if (doc.combinedPictureFlag != 0 || doc.isChecked("chkSkinMode")) {
+        panes = eqBelow ? PreviewPanes{kMain, kEqualizer} : PreviewPanes{kEqualizer, kMain};
+    } else {
+        panes = {kMain, {false, std::nullopt}};
+    }
+    if (doc.isChecked("chkEQOnly")) {
+        if (panes.preView1.shows == PreviewImage::Main && !panes.preView2.visible) {
+            // Only the equalizer was built: the second pane comes back showing it, rather than
+            // whatever an earlier build left in it.
+            panes = {{false, PreviewImage::Main}, kEqualizer};
+        } else if (panes.preView1.shows == PreviewImage::Main) {
+            panes.preView1.visible = false;
+        } else {
+            panes.preView2.visible = false;
+        }
+    }
+    return panes;
+}
+
+bool isBuilding(const Document& doc) {
+    std::lock_guard lock(g_buildingMutex);
+    return g_building.count(&doc) != 0;
+}
+
+Result<BuildReport> BuildSkinImages(Document& doc, const std::filesystem::path& programFolder,
+                                    const BuildHooks& hooks) {
+    BuildLock lock(doc);
+    if (!lock.held()) return BuildReport{BuildOutcome::AlreadyRunning, {}};
+    if (!hasPictureToBuild(doc)) return BuildReport{BuildOutcome::NoPicture, {}};
+
+    // Every file the stages read comes in first, so that a failure leaves all sheets as they were.
+    auto system = LoadSystemImages(programFolder);
+    if (!system) return system.error();
+    if (doc.isChecked("UseSliderBack"))
+        if (Status back = LoadDefaultSliderBack(doc, programFolder); !back) return back.error();
+
+    setPartTimer(hooks, false);
+    noteEqBelowChange(doc);
+    if (doc.isChecked("chkPLMake")) BuildPlaylistSheet(doc);
+    SelectBaseImages(doc);
+    BuildEqualizerSheet(doc);
+    BuildMainWindowSheets(doc, *system);
+    setPartTimer(hooks, true);
+
+    if (hooks.composePreview) hooks.composePreview(doc);
+    BuildReport report{BuildOutcome::Built, ArrangePreviewPanes(doc)};
+    if (hooks.showPreview) hooks.showPreview(report.panes);
+    return report;
+}
+
+Result<BuildReport> BuildButtonClick(Document& doc, const std::filesystem::path& programFolder,
+                                     const LibraryLookup& findLibrary, const BuildHooks& hooks) {
+    if (doc.isChecked("ZipCheck") && findLibrary && !findLibrary(kZipLibrary))
+        return Error{"", std::string(kZipLibraryMissing)};
+    return BuildSkinImages(doc, programFolder, hooks);
+}
+
+}  // namespace pelterra

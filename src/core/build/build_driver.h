@@ -1,0 +1,85 @@
+// The skin build command: the guards that can make it do nothing, the fixed order of its stages
+// (playlist, base images, equalizer, main window face and sheets), and the arrangement of the
+// preview panes shown afterwards. The build button of the "Making" frame checks for the ZIP
+// library first; the equalizer page's Command4 builds directly.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "document/document.h"
+#include "result.h"
+
+namespace pelterra {
+
+// The two preview images of PreViewForm.
+enum class PreviewImage {
+    Main,       // PreView
+    Equalizer,  // EQPreView
+};
+
+struct PreviewPane {
+    bool visible = false;
+    std::optional<PreviewImage> shows;  // nothing assigned when empty
+    bool operator==(const PreviewPane&) const = default;
+};
+
+// Which pane of PreViewForm shows which preview, and which is hidden.
+struct PreviewPanes {
+    PreviewPane preView1, preView2;
+    bool operator==(const PreviewPanes&) const = default;
+};
+
+// The arrangement by the combined-picture flag, "EQも出力", "EQが下" and "EQ部分だけ出力する".
+PreviewPanes ArrangePreviewPanes(const Document& doc);
+
+// What a build call did.
+enum class BuildOutcome {
+    Built,           // every stage ran
+    NoPicture,       // the picture the build needs was never opened: nothing changed
+    AlreadyRunning,  // another build of this document is under way: nothing changed
+};
+
+struct BuildReport {
+    BuildOutcome outcome = BuildOutcome::NoPicture;
+    PreviewPanes panes;  // meaningful when Built
+};
+
+// What the window around the core does at the build's steps; every hook may be empty.
+struct BuildHooks {
+    // Timer1 off before the stages and on again after them, so that no part check uses the work
+    // bitmaps and part slots in the middle of a build.
+    std::function<void(bool enabled)> setPartTimer;
+    // Paints the preview images from the sheets (ComposePreview).
+    std::function<void(Document&)> composePreview;
+    // Shows PreViewForm modally with the given panes; the build returns when it is closed.
+    std::function<void(const PreviewPanes&)> showPreview;
+};
+
+// The build guard: true when the picture the build needs has been opened.
+bool hasPictureToBuild(const Document& doc);
+
+// The whole build. The system pictures of PartsData\system and, with "BackColorを合成する", the
+// equalizer's default slider back are read before anything changes; a missing or broken one is
+// an error naming it, and every sheet stays as it was.
+Result<BuildReport> BuildSkinImages(Document& doc, const std::filesystem::path& programFolder,
+                                    const BuildHooks& hooks = {});
+
+// True while BuildSkinImages runs on this document (a second call returns AlreadyRunning).
+bool isBuilding(const Document& doc);
+
+// Looks a library file up by name the way the platform finds a library.
+using LibraryLookup = std::function<bool(std::string_view fileName)>;
+
+inline constexpr std::string_view kZipLibrary = "zip32j.dll";
+inline constexpr std::string_view kZipLibraryMissing = "zip32j.dllが見つかりません";
+
+// The build button of the "Making" frame: with "Zip圧縮して保存する" checked and the archiver
+// library not found, the error "zip32j.dllが見つかりません" and no build; otherwise BuildSkinImages.
+// Without a lookup the archiver counts as present (it is linked into the program).
+Result<BuildReport> BuildButtonClick(Document& doc, const std::filesystem::path& programFolder,
+                                     const LibraryLookup& findLibrary = {}, const BuildHooks& hooks = {});
+
+}  // namespace pelterra

@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "build/build_driver.h"
+#include "build_fixture.h"
+
+using namespace pelterra;
+using namespace pelterra::build_test;
+
+namespace {
+
+class BuildDriver : public ::testing::Test {
+protected:
+    void SetUp() override { prepareDocument(doc); }
+
+    // Every slot of the document, to see that a refused build changed nothing.
+    std::vector<Bitmap> snapshot() const {
+        std::vector<Bitmap> all;
+        for (const std::string& key : doc.slotKeys()) {
+            std::string name;
+            int index = -1;
+            parseControlName(key, name, index);
+            all.push_back(doc.slot(name, index));
+        }
+        return all;
+    }
+
+    ProgramFolder folder;
+    Document doc;
+};
+
+TEST_F(BuildDriver, BuildBeforeAnyPictureWasOpenedChangesNothing) {
+    doc.BackgroundImagePath.clear();
+    doc.BackgroundImageTitle.clear();
+    doc.setValue("EqUporDown", 1);
+    doc.setRefreshFlag("cbuttons", 1);
+    const auto before = snapshot();
+    int changes = 0;
+    doc.addListener([&](const ChangeEvent&) { ++changes; });
+    bool timerTouched = false;
+    BuildHooks hooks;
+    hooks.setPartTimer = [&](bool) { timerTouched = true; };
+    auto result = BuildSkinImages(doc, folder.path(), hooks);
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->outcome, BuildOutcome::NoPicture);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(timerTouched);
+    EXPECT_EQ(doc.lastEqBelow, 0);
+    EXPECT_EQ(doc.refreshFlag("cbuttons"), 1);
+}
+
+TEST_F(BuildDriver, TitleWithoutPathCountsAsNoPicture) {
+    doc.BackgroundImagePath.clear();
+    auto result = BuildSkinImages(doc, folder.path());
+    ASSERT_TRUE(result.ok());
+    EXPECT_EQ(result->outcome, BuildOutcome::NoPicture);
+}
+
+TEST_F(BuildDriver, EqualizerOnlyWithTheSecondFaceNeedsOnlyTheEqualizerPicture) {
+    doc.BackgroundImagePath.clear();
+    doc.BackgroundImageTitle.clear();
+    doc.setValue("chkEQOnly", 1);
+    doc.select("OpEqMain2");
+    EXPECT_FALSE(hasPictureToBuild(doc));
+    doc.ExtraImagePath = "/pictures/eq.bmp";
+    doc.ExtraImageTitle = "eq.bmp";
+    EXPECT_TRUE(hasPictureToBuild(doc));
+    auto result = BuildSkinImages(doc, folder.path());
+    ASSERT_TRUE(result.ok()) << result.error().describe();
+    EXPECT_EQ(result->outcome, BuildOutcome::Built);
+
+    // With the first equalizer face the main picture is needed again.
+    doc.select("OpEqMain1");
+    EXPECT_FALSE(hasPictureToBuild(doc));
+}
+
+TEST_F(BuildDriver, StagesRunBetweenTheTimerStopAndRestartThenPreview) {
+    std::vector<std::string> steps;
+    BuildHooks hooks;
+    hooks.setPartTimer = [&](bool on) {
+        steps.push_back(on ? "timer on" : "timer off");
+        if (on) EXPECT_EQ(doc.slot("Main"), doc.slot("Picture1"));  // the stages ran before
+    };
+    hooks.composePreview = [&](Document&) { steps.push_back("compose"); };
+    hooks.showPreview = [&](const PreviewPanes&) { steps.push_back("show"); };
+    auto result = BuildSkinImages(doc, folder.path(), hooks);
+    ASSERT_TRUE(result.ok()) << result.error().describe();
+    EXPECT_EQ(result->outcome, BuildOutcome::Built);
+    EXPECT_EQ(steps, (std::vector<std::string>{"timer off", "timer on", "compose", "show"}));
+    // The equalizer stage ran on its own face: Picture2 after a single picture.
+    for (int x : {0, 137, 274}) EXPECT_EQ(doc.slot("EQ").at(x, 50), doc.slot("Picture2").at(x, 50));
+}
+
+TEST_F(BuildDriver, PlaylistStageRunsOnlyWithItsBox) {
+    doc.assignSlot("picPrePLmain", 0, distinctPicture(500, 500, 9));
+    const Bitmap before = doc.slot("picPL");
+    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
+    EXPECT_EQ(doc.slot("picPL"), before);
+    doc.setValue("chkPLMake", 1);
+    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
+    EXPECT_NE(doc.slot("picPL"), before);
+}
+
+TEST_F(BuildDriver, ChangedEqBelowClearsTheRefreshFlagsOnce) {
+    doc.setRefreshFlag("cbuttons", 2);
+    doc.setRefreshFlag("titlebar", 1);
+    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
+    EXPECT_EQ(doc.refreshFlag("cbuttons"), 2);  // EqUporDown still 0, as last seen
+
+    doc.setValue("EqUporDown", 1);
+    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
+    EXPECT_EQ(doc.lastEqBelow, 1);
+    EXPECT_EQ(doc.refreshFlag("cbuttons"), 0);
+    EXPECT_EQ(doc.refreshFlag("titlebar"), 0);
+
+    doc.setRefreshFlag("cbuttons", 2);
+    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
+    EXPECT_EQ(doc.refreshFlag("cbuttons"), 2);
+}
+
+TEST_F(BuildDriver, MissingSystemFileStopsTheBuildNamingItAndKeepsEverySheet) {
+    std::filesystem::remove(folder.system() / "volume2.data.bmp");
+    doc.setValue("chkPLMake", 1);
+    doc.setValue("EqUporDown", 1);
+    const auto before = snapshot();
+    bool timerTouched = false;
+    BuildHooks hooks;
+    hooks.setPartTimer = [&](bool) { timerTouched = true; };
+    auto result = BuildSkinImages(doc, folder.path(), hooks);
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().message.find("volume2.data.bmp"), std::string::npos) << result.error().message;
+    EXPECT_NE(result.error().path.find("volume2.data.bmp"), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(timerTouched);
+    EXPECT_EQ(doc.lastEqBelow, 0);
+}
+
+TEST_F(BuildDriver, UndecodableSystemFileStopsTheBuildNamingIt) {
+    std::ofstream(folder.system() / "volume.mask.bmp", std::ios::binary | std::ios::trunc) << "not a picture";
+    const auto before = snapshot();
+    auto result = BuildSkinImages(doc, folder.path());
+    ASSERT_FALSE(result.ok());
+    EXPECT_NE(result.error().message.find("volume.mask.bmp"), std::string::npos) << result.error().message;
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(BuildDriver, SystemFilesAreFoundWhateverTheirLetterCase) {
+    const auto system = folder.system();
+    std::filesystem::rename(system / "volume.mask.bmp", system / "Volume.Mask.BMP");
+    std::filesystem::rename(system, system.parent_path() / "SYSTEM");
+    auto result = BuildSkinImages(doc, folder.path());
+    ASSERT_TRUE(result.ok()) << result.error().describe();
+    EXPECT_EQ(doc.slot("volume").at(30, 14), kSystemData & kSystemMask);
+}
+
+TEST_F(BuildDriver, SecondBuildCannotStartWhileOneRuns) {
+    BuildHooks hooks;
+    std::optional<Result<BuildReport>> inner;
+    hooks.showPreview = [&](const PreviewPanes&) {
+        EXPECT_TRUE(isBuilding(doc));
+        inner = BuildSkinImages(doc, folder.path());
+    };
+    auto outer = BuildSkinImages(doc, folder.path(), hooks);
+    ASSERT_TRUE(outer.ok());
+    EXPECT_EQ(outer->outcome, BuildOutcome::Built);
+    ASSERT_TRUE(inner.has_value() && inner->ok());
+    EXPECT_EQ((*inner)->outcome, BuildOutcome::AlreadyRunning);
+    EXPECT_FALSE(isBuilding(doc));
+
+    // Another document builds independently of this one's build.
+    Document other;
+    prepareDocument(other);
+    hooks.showPreview = [&](const PreviewPanes&) { inner = BuildSkinImages(other, folder.path()); };
+    ASSERT_TRUE(BuildSkinImages(doc, folder.path(), hooks).ok());
+    EXPECT_EQ((*inner)->outcome, BuildOutcome::Built);
+}
+
+TEST_F(BuildDriver, BuildButtonReportsAMissingZipLibraryOnlyWithZipSaving) {
+    std::vector<std::string> asked;
+    const LibraryLookup missing = [&](std::string_view name) {
+        asked.emplace_back(name);
+        return false;
+    };
+    auto plain = BuildButtonClick(doc, folder.path(), missing);
+    ASSERT_TRUE(plain.ok());
+    EXPECT_EQ(plain->outcome, BuildOutcome::Built);
+    EXPECT_TRUE(asked.empty());
+
+    doc.setValue("ZipCheck", 1);
+    doc.slot("Main").fill(kBlack);
+    auto refused = BuildButtonClick(doc, folder.path(), missing);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().message, "zip32j.dllが見つかりません");
+    EXPECT_EQ(refused.error().describe(), "zip32j.dllが見つかりません");
+    EXPECT_EQ(asked, std::vector<std::string>{"zip32j.dll"});
+    EXPECT_EQ(doc.slot("Main"), Bitmap(275, 116, kBlack));
+
+    // Command4 builds without asking, and a found library lets the button build.
+    auto direct = BuildSkinImages(doc, folder.path());
+    ASSERT_TRUE(direct.ok());
+    EXPECT_EQ(direct->outcome, BuildOutcome::Built);
+    auto found = BuildButtonClick(doc, folder.path(), [](std::string_view) { return true; });
+    ASSERT_TRUE(found.ok());
+    EXPECT_EQ(found->outcome, BuildOutcome::Built);
+}
+
+TEST_F(BuildDriver, PreviewPanesFollowFlagEqTooEqBelowAndEqOnly) {
+    constexpr PreviewPane M{true, PreviewImage::Main}, E{true, PreviewImage::Equalizer};
+    constexpr PreviewPane hiddenM{false, PreviewImage::Main};
+    constexpr PreviewPane none{false, std::nullopt};
+    struct Case {
+        int flag, eqToo, eqBelow, eqOnly;
+        PreviewPanes want;
+    };
+    const Case cases[] = {
+        {1, 0, 1, 0, {M, E}},        {1, 1, 0, 0, {E, M}},
+        {0, 1, 1, 0, {M, E}},        {0, 1, 0, 0, {E, M}},
+        {0, 0, 1, 0, {M, none}},     {0, 0, 0, 0, {M, none}},
+        {1, 0, 1, 1, {hiddenM, E}},  {1, 0, 0, 1, {E, hiddenM}},
+        {0, 1, 0, 1, {E, hiddenM}},  {0, 0, 0, 1, {hiddenM, E}},
+    };
+    for (const Case& c : cases) {
+        doc.combinedPictureFlag = c.flag;
+        doc.setValue("chkSkinMode", c.eqToo);
+        doc.setValue("EqUporDown", c.eqBelow);
+        doc.setValue("chkEQOnly", c.eqOnly);
+        SCOPED_TRACE(testing::Message() << c.flag << c.eqToo << c.eqBelow << c.eqOnly);
+        EXPECT_EQ(ArrangePreviewPanes(doc), c.want);
+    }
+}
+
+}  // namespace
