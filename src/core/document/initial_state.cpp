@@ -1,0 +1,127 @@
+#include "document/initial_state.h"
+
+#include <vector>
+
+#include "equalizer/eq_parts.h"
+#include "equalizer/picture_import.h"
+#include "fs/program_path.h"
+#include "image/picture_file.h"
+#include "parts/catalogue.h"
+#include "parts/part_loading.h"
+
+namespace pelterra {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kFirstCategoryPage = 1;   // "Cbuttons"
+constexpr int kLastCategoryPage = 15;   // "レイヤー2"
+constexpr int kColourBarLimit = 256;
+constexpr int kColourGroupCount = 10;
+
+constexpr std::string_view kRegionBackground = "\\PartsData\\cg.bmp";
+
+struct RegionArea {
+    std::string_view slot;
+    int index;
+};
+// The region editor's picture areas that show cg.bmp, in the order they are loaded.
+constexpr RegionArea kRegionAreas[] = {
+    {"RegionArea", 0},
+    {"RegionSource", 0},
+    {"RegionArea", 1},
+    {"RegionSource", 1},
+};
+
+// Collects the failures of the steps; start-up carries on past each one.
+class Failures {
+public:
+    void add(const Status& status) {
+        if (!status.ok()) m_errors.push_back(status.error());
+    }
+    Status result() const {
+        if (m_errors.empty()) return ok();
+        if (m_errors.size() == 1) return m_errors.front();
+        std::string message;
+        for (const Error& e : m_errors) {
+            if (!message.empty()) message += '\n';
+            message += e.describe();
+        }
+        return Error{"", message};
+    }
+
+private:
+    std::vector<Error> m_errors;
+};
+
+void fillLists(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
+    const PartsCatalogue catalogue = fillPartsCatalogue(programFolder, progress);
+    for (const ListRef& ref : PartsCatalogue::allLists()) {
+        const std::string_view name = controlName(ref.list);
+        if (!doc.hasControl(name, ref.index)) continue;  // a window whose lists are not there
+        const PartList& list = catalogue.at(ref);
+        doc.setListEntries(name, ref.index, list.entries, list.firstSectionCount);
+    }
+}
+
+Status loadRegionBackground(Document& doc, const fs::path& programFolder) {
+    if (!doc.hasSlot(kRegionAreas[0].slot, kRegionAreas[0].index)) return ok();
+    Result<fs::path> path = resolveProgramPath(programFolder, kRegionBackground);
+    if (!path) return path.error();
+    Result<Bitmap> picture = LoadPicture(path->string());
+    if (!picture) return picture.error();
+    for (const RegionArea& area : kRegionAreas)
+        if (doc.hasSlot(area.slot, area.index)) doc.assignSlot(area.slot, area.index, *picture);
+    return ok();
+}
+
+void resetPreviousIndexes(Document& doc) {
+    for (const MainCategory& cat : kMainCategories) {
+        doc.previousIndex[controlKey("lstData", cat.k)] =
+            static_cast<int>(doc.control("lstData", cat.k).entries.size()) + 1;
+        if (cat.maskList >= 0) doc.previousIndex[controlKey("lstMask", cat.maskList)] = 0;
+    }
+    ResetEqPreviousIndexes(doc);
+}
+
+Status loadFirstParts(Document& doc, const fs::path& programFolder) {
+    Failures failures;
+    for (int page = kFirstCategoryPage; page <= kLastCategoryPage; ++page) {
+        doc.setValue("TabStrip1", page);
+        failures.add(CheckPartChoice(doc, programFolder));
+    }
+    doc.setValue("TabStrip1", 0);  // the window opens on "Main"
+    failures.add(LoadEveryEqPart(doc, programFolder));
+    return failures.result();
+}
+
+void setStartDefaults(Document& doc) {
+    for (const StartupDefault& d : kStartupDefaults)
+        if (doc.hasControl(d.box)) doc.setValue(d.box, d.value);
+    // The boxes' click handlers bring the controls they govern in line.
+    SkinModeClick(doc);
+    EqModeClick(doc);
+}
+
+void widenColourBars(Document& doc) {
+    for (int i = 0; i < kColourGroupCount; ++i)
+        for (std::string_view bar : {"hscR", "hscG", "hscB"}) doc.setRange(bar, i, -kColourBarLimit, kColourBarLimit);
+}
+
+}  // namespace
+
+Status InitialiseDocument(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
+    Failures failures;
+    fillLists(doc, programFolder, progress);
+    failures.add(loadRegionBackground(doc, programFolder));
+    resetPreviousIndexes(doc);
+    failures.add(loadFirstParts(doc, programFolder));
+    doc.setValue("MaronCombo1", 0);
+    doc.setValue("MaronCombo2", 0);
+    doc.setValue("CbuttonsCheck", 1);  // only the cbuttons make flag is set at start
+    setStartDefaults(doc);
+    widenColourBars(doc);
+    return failures.result();
+}
+
+}  // namespace pelterra

@@ -1,0 +1,45 @@
+// The editing state the program starts from: what the start-up routine does to the document
+// after the settings are read. The GUI, the command line and the tests all start from here.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "document/document.h"
+#include "result.h"
+
+namespace pelterra {
+
+// Receives each progress line of the part catalogue fill ("現在cbuttonパーツを読み込み中", ...)
+// before its step runs; the splash window shows it.
+using StartupProgress = std::function<void(const std::string&)>;
+
+// Check boxes whose start value the program chooses so that an unchanged start builds a skin
+// every player loads (every sheet present, the equalizer sheet with its slider rows).
+struct StartupDefault {
+    std::string_view box;
+    int value;
+};
+inline constexpr StartupDefault kStartupDefaults[] = {
+    {"chkPLMake", 1},     // "PLを出力する": pledit.bmp is required by one player
+    {"chkSkinMode", 1},   // "EQも出力": eqmain.bmp is required by one player
+    {"EQModeCheck", 1},   // "EQ Slider": eqmain.bmp with the slider, preset and graph rows
+};
+
+// In this order:
+// 1. fills every part list from programFolder\PartsData (one progress line per category);
+// 2. loads \PartsData\cg.bmp into the region editor's picture areas;
+// 3. sets every data list's previous index to its entry count + 1 (mask lists 0), the equalizer
+//    lists' likewise;
+// 4. for the pages 1 to 15, runs the part check: the first entry of every category is loaded
+//    (TabStrip1 is left on the "Main" page); then the equalizer lists' first entries;
+// 5. selects the first entries of MaronCombo1 and MaronCombo2 and sets the cbuttons make flag;
+// 6. sets the start defaults above;
+// 7. widens hscR/hscG/hscB(0..9) to -256..256.
+// A failing step is skipped and the rest carries on, as at start-up; the failures are returned
+// together (the document is complete either way, with unloaded slots left white).
+Status InitialiseDocument(Document& doc, const std::filesystem::path& programFolder,
+                          const StartupProgress& progress = {});
+
+}  // namespace pelterra

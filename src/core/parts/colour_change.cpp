@@ -1,0 +1,69 @@
+#include "parts/colour_change.h"
+
+#include <string>
+
+#include "image/recolor.h"
+
+namespace pelterra {
+
+namespace {
+
+struct BarNames {
+    std::string_view bar;
+    std::string_view label;
+};
+
+constexpr BarNames kBarNames[] = {
+    {"hscR", "lblRed"},
+    {"hscG", "lblGreen"},
+    {"hscB", "lblBlue"},
+};
+
+bool validGroup(int i) { return i >= 0 && i < static_cast<int>(std::size(kColourGroups)); }
+
+Error noSuchGroup(int i) {
+    return Error{"", "there is no colour-shift group " + std::to_string(i) + " (the groups are 0 to 9)"};
+}
+
+void showBarValue(Document& doc, const BarNames& names, int i) {
+    doc.setText(names.label, i, std::to_string(doc.value(names.bar, i)));
+}
+
+}  // namespace
+
+std::optional<SlotRef> untouchedCopyOf(SlotRef data) {
+    for (const ColourGroup& g : kColourGroups)
+        if (g.target == data) return g.untouched;
+    return std::nullopt;
+}
+
+void refreshUntouchedCopy(Document& doc, SlotRef data) {
+    if (const auto copy = untouchedCopyOf(data))
+        doc.copySlot(data.name, data.index, copy->name, copy->index);
+}
+
+Status ColorChange(Document& doc, int i) {
+    if (!validGroup(i)) return noSuchGroup(i);
+    const ColourGroup& g = kColourGroups[i];
+    RecolorImage(doc.slot(g.target.name, g.target.index), doc.slot(g.untouched.name, g.untouched.index),
+                 doc.value("hscR", i), doc.value("hscG", i), doc.value("hscB", i));
+    doc.slotChanged(g.target.name, g.target.index);
+    return ok();
+}
+
+Status ColourBarChanged(Document& doc, ColourBar bar, int i, int value) {
+    if (!validGroup(i)) return noSuchGroup(i);
+    const BarNames& names = kBarNames[static_cast<int>(bar)];
+    doc.setValue(names.bar, i, value);
+    showBarValue(doc, names, i);
+    return ColorChange(doc, i);
+}
+
+void RefreshColourGroups(Document& doc) {
+    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i) {
+        for (const BarNames& names : kBarNames) showBarValue(doc, names, i);
+        (void)ColorChange(doc, i);  // i is a valid group
+    }
+}
+
+}  // namespace pelterra
