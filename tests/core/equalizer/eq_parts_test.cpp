@@ -1,0 +1,296 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/equalizer/eq_test_pictures.h"
+#include "equalizer/eq_parts.h"
+#include "equalizer/picture_import.h"
+#include "image/drawing.h"
+#include "parts/catalogue.h"
+#include "support/temp_dir.h"
+
+using namespace pelterra;
+using namespace pelterra::test_support;
+
+namespace {
+
+constexpr Colour kA = RGB(200, 10, 10);
+constexpr Colour kAMask = RGB(0, 0, 0);
+constexpr Colour kB = RGB(10, 200, 10);
+constexpr Colour kC = RGB(10, 10, 200);
+constexpr Colour kCMask = RGB(90, 90, 90);
+constexpr Colour kDefaultMask = RGB(250, 250, 250);
+
+// A program folder with a PartsData library of equalizer parts, and a document whose lists
+// were filled from it.
+class EqParts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Title bar parts: a (with mask), b (no mask), c in the split form, and the default mask.
+        put("PartsData/eq/bar/a.data.bmp", Bitmap(275, 47, kA));
+        put("PartsData/eq/bar/a.mask.bmp", Bitmap(275, 47, kAMask));
+        put("PartsData/eq/bar/b.data.bmp", Bitmap(275, 47, kB));
+        put("PartsData/eq/bar/Default_white.mask.bmp", Bitmap(275, 47, kDefaultMask));
+        put("PartsData/eq/bar/data/c.bmp", Bitmap(275, 47, kC));
+        put("PartsData/eq/bar/mask/c.bmp", Bitmap(275, 47, kCMask));
+        // Frame parts (no untouched copy).
+        put("PartsData/eq/frame/f.data.bmp", Bitmap(275, 116, kA));
+        put("PartsData/eq/frame/f.mask.bmp", Bitmap(275, 116, kAMask));
+        // Sliders: s1 with its own mask, s2 without; the default mask and a back colour.
+        put("PartsData/eq/slider/s1.data.bmp", Bitmap(222, 128, kA));
+        put("PartsData/eq/slider/s1.mask.bmp", Bitmap(222, 128, kAMask));
+        put("PartsData/eq/slider/s2.data.bmp", Bitmap(222, 128, kB));
+        put("PartsData/eq/slider/DefaultMiniWhite.mask.bmp", Bitmap(27, 63, kDefaultMask));
+        put("PartsData/eq/slider/DefaultBackWhite.back.bmp", Bitmap(209, 128, kDefaultMask));
+        put("PartsData/eq/slider/blue.back.bmp", Bitmap(209, 130, kC));
+        fillLists();
+    }
+
+    void put(const std::string& relative, const Bitmap& picture) { writePicture(dir / relative, picture); }
+
+    void fillLists() {
+        const PartsCatalogue catalogue = fillPartsCatalogue(dir.path());
+        for (int i = 0; i < 7; ++i) {
+            doc.setListEntries("lstEQData", i, catalogue.lstEQData[i].entries, catalogue.lstEQData[i].firstSectionCount);
+            doc.setListEntries("lstEQMask", i, catalogue.lstEQMask[i].entries, catalogue.lstEQMask[i].firstSectionCount);
+        }
+        doc.setListEntries("SliderCombo", -1, catalogue.SliderCombo.entries, 0);
+        doc.setListEntries("BackColorCombo", -1, catalogue.BackColorCombo.entries, 0);
+        ResetEqPreviousIndexes(doc);
+    }
+
+    Status choose(EqPage page, std::string_view list, int index, int entry) {
+        doc.setValue(list, index, entry);
+        return CheckEqPageChoice(doc, dir.path(), page);
+    }
+
+    // The slot as it looks after assigning a picture of one colour (white where uncovered).
+    Bitmap assigned(std::string_view name, int index, const Bitmap& picture) {
+        Bitmap slot(doc.slot(name, index).width(), doc.slot(name, index).height(), kWhite);
+        assign(slot, picture);
+        return slot;
+    }
+
+    TempDir dir;
+    Document doc;
+};
+
+}  // namespace
+
+TEST_F(EqParts, ListsComeFromTheLibraryInCatalogueOrder) {
+    EXPECT_EQ(doc.control("lstEQData", 2).entries, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(doc.control("lstEQData", 2).firstSectionCount, 2);
+    EXPECT_EQ(doc.control("lstEQMask", 2).entries, (std::vector<std::string>{"a", "Default_white", "c"}));
+    EXPECT_EQ(doc.control("SliderCombo").entries, (std::vector<std::string>{"s1", "s2"}));
+}
+
+TEST_F(EqParts, PartWithoutMaskGetsTheDefaultWhiteMaskAndRefreshesItsUntouchedCopy) {
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 1).ok());
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kDefaultMask));
+    EXPECT_EQ(doc.slot("picEQData", 8), Bitmap(275, 47, kB));
+    EXPECT_EQ(doc.refreshFlag(kEqTitleBarGroup), 0);
+}
+
+TEST_F(EqParts, IndexEqualToTheFirstSectionCountLoadsFromTheDataAndMaskSubfolders) {
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 2).ok());
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kC));
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kCMask));
+}
+
+TEST_F(EqParts, LinkBoxKeepsTheMaskAndTheFirstMaskEntryLoadsOnlyAfterAnotherWasChosen) {
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
+    ASSERT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
+    doc.setValue("chkEQTitlebarLink", 1);
+    EqLinkClick(doc, 2);
+    EXPECT_TRUE(doc.control("lstEQMask", 2).visible);
+    EXPECT_TRUE(doc.control("lblEQMask", 2).visible);
+
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 1).ok());
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));  // not the default: linked
+
+    // Entry 0 is selected but counts as loaded; the mask follows once another was chosen.
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQMask", 2, 0).ok());
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQMask", 2, 2).ok());
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kCMask));
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQMask", 2, 1).ok());
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kDefaultMask));
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
+
+    doc.setValue("chkEQTitlebarLink", 0);
+    EqLinkClick(doc, 2);
+    EXPECT_FALSE(doc.control("lstEQMask", 2).visible);
+    EXPECT_FALSE(doc.control("lblEQMask", 2).visible);
+}
+
+TEST_F(EqParts, ChoosingTheSameEntryAgainKeepsARecolouredSlot) {
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
+    doc.slot("picEQData", 2).fill(RGB(1, 2, 3));
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
+    ASSERT_TRUE(CheckEqPageChoice(doc, dir.path(), EqPage::TitleBar).ok());
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, RGB(1, 2, 3)));
+}
+
+TEST_F(EqParts, OnlyTheCurrentPageIsChecked) {
+    doc.setValue("TabStrip2", static_cast<int>(EqPage::Frame));
+    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    EXPECT_EQ(doc.slot("picEQData", 1), Bitmap(275, 116, kA));
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kWhite));  // title bar page not current
+}
+
+TEST_F(EqParts, FrameAndLayersKeepNoUntouchedCopy) {
+    const auto before = snapshotSlots(doc);
+    ASSERT_TRUE(choose(EqPage::Frame, "lstEQData", 1, 0).ok());
+    ASSERT_TRUE(choose(EqPage::Layer1, "lstEQData", 5, 0).ok());
+    EXPECT_EQ(changedSlots(before, snapshotSlots(doc)),
+              (std::vector<std::string>{"picEQData(1)", "picEQData(5)", "picEQMask(1)", "picEQMask(5)"}));
+}
+
+TEST_F(EqParts, MissingDataFileLeavesBothSlotsAndIsReportedOnce) {
+    std::filesystem::remove(dir / "PartsData/eq/bar/b.data.bmp");
+    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
+    const auto before = snapshotSlots(doc);
+    const Status missing = choose(EqPage::TitleBar, "lstEQData", 2, 1);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_NE(missing.error().describe().find("b.data.bmp"), std::string::npos);
+    EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
+    EXPECT_TRUE(CheckEqPageChoice(doc, dir.path(), EqPage::TitleBar).ok());  // no retry every tick
+}
+
+TEST_F(EqParts, DamagedMaskKeepsTheOldMaskAndNamesTheFile) {
+    std::ofstream(dir / "PartsData/eq/bar/a.mask.bmp", std::ios::trunc) << "BM damaged";
+    const Status damaged = choose(EqPage::TitleBar, "lstEQData", 2, 0);
+    ASSERT_FALSE(damaged.ok());
+    EXPECT_NE(damaged.error().describe().find("a.mask.bmp"), std::string::npos);
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kA));
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kWhite));
+}
+
+TEST_F(EqParts, SliderWithoutItsOwnMaskGetsDefaultMiniWhite) {
+    ASSERT_TRUE(choose(EqPage::Slider, "SliderCombo", -1, 1).ok());
+    EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kB));
+    EXPECT_EQ(doc.slot("PreSliderMask"), assigned("PreSliderMask", -1, Bitmap(27, 63, kDefaultMask)));
+    ASSERT_TRUE(choose(EqPage::Slider, "SliderCombo", -1, 0).ok());
+    EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kA));
+    EXPECT_EQ(doc.slot("PreSliderMask"), Bitmap(222, 128, kAMask));
+}
+
+TEST_F(EqParts, BackColourChoiceLoadsItsBackFile) {
+    EXPECT_EQ(doc.control("BackColorCombo").entries, (std::vector<std::string>{"blue", "DefaultBackWhite"}));
+    ASSERT_TRUE(CheckEqPageChoice(doc, dir.path(), EqPage::Slider).ok());
+    EXPECT_EQ(doc.slot("EQSliderBackColor"), Bitmap(209, 130, kC));
+}
+
+TEST_F(EqParts, EveryEqualizerListLoadsItsFirstEntryAtStartUp) {
+    doc.setValue("TabStrip2", 4);
+    ASSERT_TRUE(LoadEveryEqPart(doc, dir.path()).ok());
+    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kA));
+    EXPECT_EQ(doc.slot("picEQData", 8), Bitmap(275, 47, kA));
+    EXPECT_EQ(doc.slot("picEQData", 1), Bitmap(275, 116, kA));
+    EXPECT_EQ(doc.slot("picEQData", 6), Bitmap(275, 116, kA));
+    EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kA));
+    EXPECT_EQ(doc.slot("EQSliderBackColor"), Bitmap(209, 130, kC));
+    EXPECT_EQ(doc.slot("picEQData", 0), Bitmap(235, 12, kWhite));  // empty on/auto folder
+    EXPECT_EQ(doc.value("TabStrip2"), 4);
+}
+
+TEST_F(EqParts, EqualizerFaceFollowsEqBelowOnlyAfterACombinedPicture) {
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 116), {}).ok());
+    doc.setValue("chkSkinMode", 1);
+    SkinModeClick(doc);
+    doc.setValue("EqUporDown", 1);
+    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinatePicture(275, 116));  // single picture: no swap
+
+    doc.setValue("EqUporDown", 0);
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), {}).ok());
+    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));
+    doc.setValue("EqUporDown", 1);
+    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 116, 116));
+    doc.setValue("EqUporDown", 0);
+    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));
+}
+
+TEST_F(EqParts, NewCombinedPictureWithEqBelowCheckedGetsItsLowerBandAsFace) {
+    doc.setValue("EqUporDown", 1);
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), {}).ok());
+    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 116, 116));
+}
+
+TEST(EqMainImage, ExactFaceIsTakenAndOtherSizesAreStretchedWithTheMessage) {
+    Document doc;
+    EXPECT_EQ(ImportEqMainImage(doc, coordinatePicture(275, 116)), std::nullopt);
+    EXPECT_EQ(doc.slot("PreEQMainData2"), coordinatePicture(275, 116));
+    const std::optional<std::string> message = ImportEqMainImage(doc, Bitmap(276, 116, RGB(5, 6, 7)));
+    EXPECT_EQ(message, "画像の大きさが２７５＊１１６では有りません。無理矢理変換します");
+    EXPECT_EQ(doc.slot("PreEQMainData2"), Bitmap(275, 116, RGB(5, 6, 7)));
+}
+
+TEST(EqMainImage, OpeningKeepsTheFileAndAnUnreadableFileChangesNothing) {
+    TempDir dir;
+    writePicture(dir / "eq face.bmp", Bitmap(550, 232, RGB(5, 6, 7)));
+    Document doc;
+    auto opened = OpenEqMainImage(doc, (dir / "eq face.bmp").string());
+    ASSERT_TRUE(opened.ok());
+    EXPECT_TRUE(opened->has_value());
+    EXPECT_EQ(doc.ExtraImagePath, (dir / "eq face.bmp").string());
+    EXPECT_EQ(doc.ExtraImageTitle, "eq face.bmp");
+    EXPECT_EQ(doc.slot("PreEQMainData2"), Bitmap(275, 116, RGB(5, 6, 7)));
+
+    Document fresh;
+    EXPECT_FALSE(OpenEqMainImage(fresh, (dir / "gone.bmp").string()).ok());
+    EXPECT_TRUE(fresh.ExtraImagePath.empty());
+    EXPECT_EQ(fresh.slot("PreEQMainData2"), Bitmap(275, 116, kWhite));
+    EXPECT_FALSE(OpenEqMainImage(fresh, "").value().has_value());
+}
+
+TEST(EqPictures, DataSlotsAreStretchedAndRefreshTheirUntouchedCopy) {
+    Document doc;
+    const Bitmap big = coordinatePicture(470, 24);
+    ASSERT_TRUE(PutEqPicture(doc, "picEQData", 0, big).ok());
+    Bitmap expected(235, 12);
+    PaintPicture(expected, big, 0, 0, 235, 12);
+    EXPECT_EQ(doc.slot("picEQData", 0), expected);
+    EXPECT_EQ(doc.slot("picEQData", 7), expected);
+
+    const auto before = snapshotSlots(doc);
+    ASSERT_TRUE(PutEqPicture(doc, "picEQData", 1, big).ok());
+    ASSERT_TRUE(PutEqPicture(doc, "picEQMask", 4, big).ok());
+    EXPECT_EQ(changedSlots(before, snapshotSlots(doc)), (std::vector<std::string>{"picEQData(1)", "picEQMask(4)"}));
+}
+
+TEST(EqPictures, SliderPicturesAreTakenUnscaled) {
+    Document doc;
+    const Bitmap small = coordinatePicture(27, 63);
+    ASSERT_TRUE(PutEqPicture(doc, "PreSliderData", -1, small).ok());
+    EXPECT_EQ(doc.slot("PreSliderData").at(26, 62), small.at(26, 62));
+    EXPECT_EQ(doc.slot("PreSliderData").at(27, 0), kWhite);
+}
+
+TEST(EqPictures, EmptyClipboardUnknownSlotAndCancelledDialogChangeNothing) {
+    Document doc;
+    const auto before = snapshotSlots(doc);
+    EXPECT_FALSE(PasteEqPicture(doc, "picEQData", 2, std::nullopt).ok());
+    EXPECT_FALSE(PutEqPicture(doc, "picData", 2, Bitmap(4, 4)).ok());
+    EXPECT_FALSE(PutEqPicture(doc, "picEQData", 2, Bitmap()).ok());
+    EXPECT_TRUE(LoadEqPictureFile(doc, "picEQData", 2, "").ok());
+    EXPECT_FALSE(LoadEqPictureFile(doc, "picEQData", 2, "/nonexistent/x.bmp").ok());
+    EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
+}
+
+TEST(EqModeClick, FrameOfTheSecondBoxesShowsWithEqSlider) {
+    Document doc;
+    EXPECT_FALSE(doc.control("fraEqCheck").visible);
+    doc.setValue("EQModeCheck", 1);
+    EqModeClick(doc);
+    EXPECT_TRUE(doc.control("fraEqCheck").visible);
+    doc.setValue("EQModeCheck", 0);
+    EqModeClick(doc);
+    EXPECT_FALSE(doc.control("fraEqCheck").visible);
+}
