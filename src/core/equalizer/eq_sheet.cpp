@@ -144,7 +144,7 @@ void copyRect(Bitmap& dest, Point to, const Bitmap& src, Rect from) {
     BitBlt(dest, to.x, to.y, from.w, from.h, src, from.x, from.y, RasterOp::SRCCOPY);
 }
 
-// Steps 2 to 3 of the bitwise blend after PrepareMaskedData: each rectangle's background from
+// The bitwise blend after PrepareMaskedData: each rectangle's background from
 // `background` is erased into the work mask, then w x h of the work data painted over it. The
 // work mask then holds the result; where no rectangle lay it equals the part's Mask.
 void blendBitwiseInWork(WorkBitmaps& work, const Bitmap& background, std::span<const BackgroundCut> cuts,
@@ -155,7 +155,7 @@ void blendBitwiseInWork(WorkBitmaps& work, const Bitmap& background, std::span<c
     BitBlt(work.mask, 0, 0, width, height, work.data, 0, 0, RasterOp::SRCPAINT);
 }
 
-// Steps 2 and 3: a whole-face part. Bitwise: over PreEQMainData, the result replaces the face of
+// Frame or layer: a whole-face part. Bitwise: over PreEQMainData, the result replaces the face of
 // both the work image and the sheet. Additive: over the work image as it stands, all its rows.
 void applyFaceLayer(Document& doc, const FaceLayer& layer) {
     Bitmap& face = doc.slot("eqmain");
@@ -178,7 +178,7 @@ void applyFaceLayer(Document& doc, const FaceLayer& layer) {
     }
 }
 
-// Steps 4 to 7: plain cuts of the face at the sprite places, or the part laid over them.
+// Title bar, on/auto, preset or image: plain cuts of the face at the sprite places, or the part laid over them.
 void applySpriteStep(Document& doc, const SpriteStep& step) {
     const Bitmap& face = doc.slot("eqmain");
     Bitmap& sheet = doc.slot("EQ");
@@ -196,7 +196,7 @@ void applySpriteStep(Document& doc, const SpriteStep& step) {
     }
 }
 
-// Step 8 with "BackColorを合成する": the bars over the back colour in the work pair, laid at the
+// Slider rows with "BackColorを合成する": the bars over the back colour in the work pair, laid at the
 // bars' place, then the knob strip.
 void applySliderOverBackColour(Document& doc) {
     Bitmap& sheet = doc.slot("EQ");
@@ -217,7 +217,7 @@ void applySliderOverBackColour(Document& doc) {
     copyRect(sheet, kSliderOnSheet, slider, kKnobStrip);
 }
 
-// Step 8 without the back colour: the slider graphic as it is, then its bar image in every cell.
+// Slider rows without the back colour: the slider graphic as it is, then its bar image in every cell.
 void applyPlainSlider(Document& doc) {
     Bitmap& sheet = doc.slot("EQ");
     WorkBitmaps& work = doc.work;
@@ -228,7 +228,7 @@ void applyPlainSlider(Document& doc) {
             copyRect(sheet, {kBarsOnSheet.x + kBarPitch * k, kBarsOnSheet.y + row}, work.data, kSliderBar);
 }
 
-// Step 1: the chosen face into the work image, and from there into the sheet.
+// The chosen face into the work image, and from there into the sheet.
 void copyChosenFace(Document& doc) {
     Bitmap& face = doc.slot("eqmain");
     BitBlt(face, 0, 0, kEqFaceWidth, kEqFaceHeight, doc.slot(EqualizerFaceSlot(doc)), 0, 0, RasterOp::SRCCOPY);

@@ -27,7 +27,7 @@ inline constexpr std::string_view kDefaultSliderBackTail = "\\PartsData\\eq\\sli
 // picture Picture2 when "EQが下" is checked, Picture1 when not.
 std::string_view EqualizerFaceSlot(const Document& doc);
 
-// Step 1 of the stage: the chosen face into eqmain (0,0) and from there into EQ (0,0).
+// The first step of the stage: the chosen face into eqmain (0,0) and from there into EQ (0,0).
 void SelectEqualizerFace(Document& doc);
 
 // The whole equalizer stage: face, frame, layer 1, layer 2, title bar, on/auto, preset, image
