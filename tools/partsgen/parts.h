@@ -1,0 +1,66 @@
+// What the generator draws, category by category. Each draw function makes one part of one
+// style at its category's size; the add functions put every style's parts into the library.
+#pragma once
+
+#include "library.h"
+#include "sprite.h"
+#include "styles.h"
+
+namespace partsgen {
+
+// Main-window categories and the sizes of their parts.
+inline constexpr Category kCbuttons{"PartsData/cbuttons", 136, 36};
+inline constexpr Category kShufrep{"PartsData/shufrep", 92, 85};
+inline constexpr Category kMonoster{"PartsData/monoster", 58, 24};
+inline constexpr Category kPlaypaus{"PartsData/playpaus", 42, 9};
+inline constexpr Category kSlider{"PartsData/slider", 59, 22};
+inline constexpr Category kTitlebar{"PartsData/titlebar", 344, 87};
+inline constexpr Category kFrame{"PartsData/frame", 275, 116};
+inline constexpr Category kNumber{"PartsData/number", 108, 13};
+inline constexpr Category kText{"PartsData/text", 155, 18};
+
+// Equalizer categories.
+inline constexpr Category kEqOnAuto{"PartsData/eq/onauto", 235, 12};
+inline constexpr Category kEqFrame{"PartsData/eq/frame", 275, 116};
+inline constexpr Category kEqBar{"PartsData/eq/bar", 275, 47};
+inline constexpr Category kEqImage{"PartsData/eq/image", 116, 21};
+inline constexpr Category kEqPreset{"PartsData/eq/preset", 44, 25};
+inline constexpr Category kEqSlider{"PartsData/eq/slider", 27, 63};
+
+// The same style, dimmed, for inactive title bars and disabled strips.
+Style faded(const Style& style);
+
+Sprite drawCbuttons(const Style& style);
+Sprite drawShufrep(const Style& style);
+Sprite drawMonoster(const Style& style);
+Sprite drawPlaypaus(const Style& style);
+Sprite drawSliderKnobs(const Style& style);
+Sprite drawTitlebar(const Style& style);
+Sprite drawMainFrame(const Style& style);
+
+Sprite drawEqOnAuto(const Style& style);
+Sprite drawEqFrame(const Style& style);
+Sprite drawEqBar(const Style& style);
+Sprite drawEqImage(const Style& style);
+Sprite drawEqPreset(const Style& style);
+Sprite drawEqSlider(const Style& style);
+
+// A title strip with a caption, shared by the main window's and the equalizer's title bars.
+void drawTitleStrip(Sprite& s, Rect r, const Style& style, std::string_view caption);
+
+// A face background for the Easy-import pictures and the samples: a graded ground in the
+// style's colours with fine diagonal brushing.
+Bitmap faceGround(const Style& style, int width, int height);
+
+// Lays a sprite over a picture by its Mask (grey mask pixels mix the two).
+void composite(Bitmap& picture, const Sprite& s, Point at);
+
+void addMainWindowParts(Library& library);
+void addEqualizerParts(Library& library);
+void addSystemFiles(Library& library);
+void addSamples(Library& library);
+
+// The contact sheet: every shown picture over a checkerboard through its Mask, labelled.
+Bitmap drawContactSheet(const Library& library);
+
+}  // namespace partsgen
