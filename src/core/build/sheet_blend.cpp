@@ -2,10 +2,11 @@
 
 #include "image/drawing.h"
 #include "image/mask_blend.h"
+#include "parts/mix_mode.h"
 
 namespace pelterra {
 
-bool usesBitwiseBlend(const Document& doc, int mixRow) { return doc.isSelected("optPelterra", mixRow); }
+bool usesBitwiseBlend(const Document& doc, int mixRow) { return usesBitwise(doc, MixWindow::Main, mixRow); }
 
 void applyCuts(Bitmap& sheet, const Bitmap& backdrop, std::span<const sheets::Cut> cuts) {
     for (const sheets::Cut& c : cuts)

@@ -186,3 +186,26 @@ TEST_F(Sheets, TranslucentBalanceMovesTheKnobOnePixelRightPerFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+// Grey masks tell the two Mix modes apart: mask 128 and data 200 over 100 give 73 additive.
+TEST_F(Sheets, EachSheetTakesTheMixModeOfItsOwnRow) {
+    doc.assignSlot("Picture1", -1, Bitmap(275, 116, RGB(100, 100, 100)));
+    for (int part : {5, 6}) {
+        doc.slot("picData", part).fill(RGB(200, 200, 200));
+        doc.slot("picMask", part).fill(RGB(128, 128, 128));
+    }
+    doc.setValue("TitleBarCheck", 1);
+    doc.setValue("FrameCheck", 1);
+    doc.select("optPelterra", 4);  // titlebar bitwise; the frame's row 5 stays additive
+    build();
+    EXPECT_EQ(doc.slot("Main").at(10, 10), RGB(73, 73, 73));
+    // The titlebar is cut from the face after the frame (73), then (73 AND NOT 128) OR (128 AND 200).
+    EXPECT_EQ(doc.slot("titlebar").at(27, 0), RGB(201, 201, 201));
+    doc.select("optSeken", 4);
+    build();
+    EXPECT_EQ(doc.slot("titlebar").at(27, 0), RGB(73, 73, 73));  // max(73 - 128, 0) + 73
+}
+
+}  // namespace
