@@ -22,4 +22,7 @@ inline constexpr int kExitUsage = 2;
 // catalogue [PROGRAM_FOLDER]: fills the part lists and prints them.
 int runCatalogue(const CommandContext& context, CommandArgs args);
 
+// build [PICTURE] [--fit single|eq|playlist] [--set NAME=VALUE]... [--parts DIR] [--preview FILE.png] -o OUT
+int runBuild(const CommandContext& context, CommandArgs args);
+
 }  // namespace pelterra::cli

@@ -23,6 +23,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"catalogue", "[PROGRAM_FOLDER]",
      "list the parts of PROGRAM_FOLDER/PartsData (default: the folder of this program)", runCatalogue},
+    {"build", "[PICTURE] [--fit single|eq|playlist] [--set NAME=VALUE]... [--parts DIR] [--preview FILE.png] -o OUT",
+     "make a skin from PICTURE: OUT ending in .zip or .wsz is an archive, any other OUT a folder", runBuild},
 };
 
 void printUsage(std::ostream& out) {

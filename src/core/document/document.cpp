@@ -294,8 +294,18 @@ Status Document::setByName(std::string_view written, std::string_view text) {
     }
     long long v = 0;
     const auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || p != text.data() + text.size())
+    if (ec != std::errc() || p != text.data() + text.size()) {
+        // A list also takes one of its entries by name ("lstData(0)=Glass").
+        if (c->kind == ControlKind::List) {
+            for (std::size_t i = 0; i < c->entries.size(); ++i)
+                if (c->entries[i] == text) {
+                    setValue(name, index, static_cast<int>(i));
+                    return ok();
+                }
+            return Error{"", std::string(written) + " has no entry \"" + std::string(text) + "\""};
+        }
         return Error{"", std::string(written) + " takes a whole number, not \"" + std::string(text) + "\""};
+    }
     auto outOfRange = [&](const std::string& allowed) {
         return Error{"", std::string(written) + " cannot be " + std::string(text) + ": " + allowed};
     };

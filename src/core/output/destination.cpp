@@ -4,7 +4,7 @@ namespace pelterra {
 
 std::string Destination::label() const {
     const std::string base = (baseFolder / "").string();
-    return zip ? base + name + ".zip" : base + name + std::string(1, std::filesystem::path::preferred_separator);
+    return zip ? base + name + archiveExtension : base + name + std::string(1, std::filesystem::path::preferred_separator);
 }
 
 namespace {

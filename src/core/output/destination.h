@@ -14,9 +14,10 @@ struct Destination {
     std::filesystem::path baseFolder;  // the folder the skin folder or archive goes into
     std::string name;                  // the skin folder's name, or the archive's without ".zip"
     bool zip = false;                  // "Zip圧縮して保存する"
+    std::string archiveExtension = ".zip";  // the command line also packs ".wsz"
 
     std::filesystem::path skinFolder() const { return baseFolder / name; }
-    std::filesystem::path archive() const { return baseFolder / (name + ".zip"); }
+    std::filesystem::path archive() const { return baseFolder / (name + archiveExtension); }
     // The text of Label2: base + name + ".zip", or base + name + separator.
     std::string label() const;
 };

@@ -13,6 +13,7 @@
 #include "equalizer/eq_sheet.h"
 #include "fs/ignore_case.h"
 #include "fs/program_path.h"
+#include "fs/work_folder.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
 #include "output/text_file.h"
@@ -85,7 +86,7 @@ Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& pro
     if (mainWindow && doc.isChecked("MaronCheck")) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
     if (doc.isChecked("RegionCheck")) {
         // region.txt as last written into PartsData\system by the region editor.
-        auto region = resolveProgramPath(programFolder, "\\PartsData\\system\\region.txt");
+        auto region = WorkFileForReading(programFolder, "region.txt");
         if (!region) return Error{region.error().path, "region.txt is missing: trace a region picture first"};
         const fs::path path = *region;
         files.push_back({"region.txt", [path]() -> Result<std::string> {
@@ -119,12 +120,7 @@ std::optional<fs::path> entryIgnoringCase(const fs::path& folder, const std::str
 // The folder the files are written into: the skin folder (created when there is none of that
 // name, in any letter case) or PartsData\system for an archive.
 Result<fs::path> targetFolder(const Destination& d, const fs::path& programFolder) {
-    if (d.zip) {
-        auto system = resolveProgramPath(programFolder, "\\PartsData\\system");
-        if (!system) return Error{(programFolder / "PartsData" / "system").string(),
-                                  "the program's PartsData\\system folder is missing; it holds the files to pack"};
-        return *system;
-    }
+    if (d.zip) return WorkFolder(programFolder);
     std::error_code ec;
     if (!fs::is_directory(d.baseFolder, ec))
         return Error{d.baseFolder.string(), "the folder to save into does not exist"};
@@ -190,18 +186,23 @@ std::vector<std::string> SkinFileList(const Document& doc) {
 Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {
     auto destination = ResolveDestination(doc);
     if (!destination) return destination.error();
+    return SaveSkinTo(doc, programFolder, *destination);
+}
+
+Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& programFolder, const Destination& chosen) {
+    const Destination* destination = &chosen;
     auto folder = targetFolder(*destination, programFolder);
     if (!folder) return folder.error();
     auto files = pendingFiles(doc, programFolder);
     if (!files) return files.error();
     if (Status written = writeAll(*folder, *files); !written) return written.error();
 
-    SavedSkin saved{*destination, *folder, {}};
+    SavedSkin saved{chosen, *folder, {}};
     for (const PendingFile& f : *files) saved.files.push_back(f.name);
     if (destination->zip) {
         // An archive of the same name in another letter case is the same skin: replace that one.
         fs::path archive = destination->archive();
-        if (auto existing = entryIgnoringCase(destination->baseFolder, destination->name + ".zip", false))
+        if (auto existing = entryIgnoringCase(destination->baseFolder, destination->archive().filename().string(), false))
             archive = *existing;
         if (Status packed = PackFiles(archive, *folder, saved.files); !packed) return packed.error();
     }

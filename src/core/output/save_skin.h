@@ -27,4 +27,8 @@ std::vector<std::string> SkinFileList(const Document& doc);
 // into the folder base\name, created when missing. Failures name the file and what went wrong.
 Result<SavedSkin> SaveSkin(Document& doc, const std::filesystem::path& programFolder);
 
+// The same save to a destination chosen by the caller (the command line's -o).
+Result<SavedSkin> SaveSkinTo(Document& doc, const std::filesystem::path& programFolder,
+                             const Destination& destination);
+
 }  // namespace pelterra

@@ -1,0 +1,47 @@
+#include "preview_png.h"
+
+#include <algorithm>
+#include <vector>
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb_image_write.h>
+
+#include "image/drawing.h"
+
+namespace pelterra::cli {
+
+namespace {
+
+const Bitmap& previewImage(const Document& doc, PreviewImage which) {
+    return doc.slot(which == PreviewImage::Main ? "PreView" : "EQPreView");
+}
+
+}  // namespace
+
+Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std::filesystem::path& file) {
+    const bool playlist = doc.isChecked("chkPLMake");
+    const Bitmap& pl = doc.slot("PreViewPL");
+    const int paneWidth = 275, paneHeight = 116;
+    const int width = paneWidth + (playlist ? pl.width() : 0);
+    const int height = std::max(2 * paneHeight, playlist ? pl.height() : 0);
+    Bitmap canvas(width, height, kBlack);
+    int y = 0;
+    for (const PreviewPane* pane : {&panes.preView1, &panes.preView2}) {
+        if (pane->visible && pane->shows) BitBlt(canvas, 0, y, paneWidth, paneHeight, previewImage(doc, *pane->shows), 0, 0, RasterOp::SRCCOPY);
+        y += paneHeight;
+    }
+    if (playlist) BitBlt(canvas, paneWidth, 0, pl.width(), pl.height(), pl, 0, 0, RasterOp::SRCCOPY);
+
+    std::vector<unsigned char> rgb;
+    rgb.reserve(static_cast<std::size_t>(width) * height * 3);
+    for (Colour c : canvas.pixels()) {
+        rgb.push_back(static_cast<unsigned char>(GetRed(c)));
+        rgb.push_back(static_cast<unsigned char>(GetGreen(c)));
+        rgb.push_back(static_cast<unsigned char>(GetBlue(c)));
+    }
+    if (!stbi_write_png(file.c_str(), width, height, 3, rgb.data(), width * 3))
+        return Error{file.string(), "cannot write the PNG file here"};
+    return ok();
+}
+
+}  // namespace pelterra::cli
