@@ -10,7 +10,9 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -18,8 +20,35 @@
 #include <optional>
 #include <system_error>
 
+// stb_image allocates through these. A length field in a damaged file can ask stb for gigabytes
+// before it notices the data is not there (a PNG data chunk, a zlib stream that inflates
+// without end), so each decode sets an allowance from the size the picture claims, and any
+// single allocation beyond it fails as if memory had run out.
+namespace pelterra::stb_memory {
+thread_local std::size_t allowance = SIZE_MAX;
+thread_local bool refused = false;
+
+void* allocate(std::size_t bytes) {
+    if (bytes > allowance) {
+        refused = true;
+        return nullptr;
+    }
+    return std::malloc(bytes);
+}
+void* reallocate(void* old, std::size_t bytes) {
+    if (bytes > allowance) {
+        refused = true;
+        return nullptr;
+    }
+    return std::realloc(old, bytes);
+}
+}  // namespace pelterra::stb_memory
+
 // stb_image lives in this file only, with its functions static, so no other object can clash
 // with it. BMP is ours (stb does not notice cut-short BMP data and reads colours it never set).
+#define STBI_MALLOC(bytes) pelterra::stb_memory::allocate(bytes)
+#define STBI_REALLOC(old, bytes) pelterra::stb_memory::reallocate(old, bytes)
+#define STBI_FREE(block) std::free(block)
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_JPEG
@@ -369,6 +398,26 @@ bool huffmanSegmentFits(Bytes bytes, std::size_t lengthAt, std::size_t& segmentE
     return true;
 }
 
+// What one decode may allocate at once: the biggest buffer a picture of this size needs is a
+// 16-bit RGBA PNG's inflated data (8 bytes a pixel), whose compressed copy stb grows by
+// doubling; JPEG rounds each side up to whole blocks. Twice that, plus room for stb's own state.
+constexpr std::size_t kStbHeaderAllowance = 1 << 20;
+std::size_t pixelAllowance(long long width, long long height) {
+    return static_cast<std::size_t>(width + 64) * static_cast<std::size_t>(height + 64) * 16 +
+           kStbHeaderAllowance;
+}
+
+class StbAllowance {
+public:
+    explicit StbAllowance(std::size_t bytes) {
+        stb_memory::allowance = bytes;
+        stb_memory::refused = false;
+    }
+    ~StbAllowance() { stb_memory::allowance = SIZE_MAX; }
+    StbAllowance(const StbAllowance&) = delete;
+    StbAllowance& operator=(const StbAllowance&) = delete;
+};
+
 // Walks every marker of a JPEG: segments are skipped by their length, entropy-coded data and
 // stray bytes byte by byte, so each place where stb could meet a DHT marker is visited.
 bool jpegHuffmanTablesFit(Bytes bytes) {
@@ -410,6 +459,7 @@ Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const Picture
     // PNG and GIF state their size at a fixed place; stb would refuse a huge one only as corrupt.
     long long width = 0, height = 0;
     if (jpeg) {
+        const StbAllowance headerOnly(kStbHeaderAllowance);
         int w = 0, h = 0, channels = 0;
         if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return damaged(name);
         width = w;
@@ -425,13 +475,14 @@ Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const Picture
     }
     if (auto problem = checkSize(name, width, height, limits)) return *problem;
 
+    const StbAllowance forThisPicture(pixelAllowance(width, height));
     constexpr int kRgb = 3;
     int w = 0, h = 0, channels = 0;
     std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
         stbi_load_from_memory(data, length, &w, &h, &channels, kRgb), stbi_image_free);
     if (!pixels) {
         const char* reason = stbi_failure_reason();
-        if (reason && std::strcmp(reason, "outofmem") == 0)
+        if (reason && std::strcmp(reason, "outofmem") == 0 && !stb_memory::refused)
             return Error{name, "there is not enough memory to open the picture"};
         return damaged(name);
     }
