@@ -21,8 +21,6 @@ using pelterra::kWhite;
 
 namespace {
 
-Colour captionInk(const Style& st) { return st.finish == Finish::Outline ? st.border : st.ink; }
-
 // The colour under the slider pictures where their mask leaves them open: the equalizer
 // build copies the knob strip and, without a back colour, the bars without their mask.
 Colour sliderGround(const Style& st) { return st.finish == Finish::Classic ? st.faceTop : st.panel; }
@@ -173,7 +171,7 @@ Sprite drawEqFrame(const Style& st) {
     }
     drawTitleStrip(s, kTitleArea, st, "");
     drawPanel(s, kEqGraphPanel, st);
-    const Colour ink = captionInk(st);
+    const Colour ink = faceInk(st);
     const int sliderCentre = kEqSliderSize.w / 2;
     drawCaptionCentred(s, "PREAMP", {kEqPreampSlider.x + sliderCentre - 20, kEqLabelsY, 40, 5}, ink);
     for (int n = 0; n < kEqBands; ++n) {
@@ -198,7 +196,7 @@ Sprite drawEqSlider(const Style& st) {
     // The bar: a groove down the middle and a tick either side every seven rows.
     const Rect bar = kEqSliderBar;
     drawPanel(s, {bar.x + 5, bar.y + 1, 4, bar.h - 2}, st);
-    const Colour tick = captionInk(st);
+    const Colour tick = faceInk(st);
     for (int y = bar.y + 3; y < bar.y + bar.h - 2; y += 7) {
         fillRect(s, {bar.x + 1, y, 2, 1}, flat(tick));
         fillRect(s, {bar.x + bar.w - 3, y, 2, 1}, flat(tick));

@@ -244,8 +244,8 @@ Sprite drawMainFrame(const Style& st) {
     for (const Rect& r : {kDisplayPanel, kSongTitlePanel, kBitratePanel, kSampleRatePanel, kVolumeGroove,
                           kBalanceGroove, kPositionGroove})
         drawPanel(s, r, st);
-    drawCaption(s, "KBPS", kBitrateCaption.x, kBitrateCaption.y, st.finish == Finish::Outline ? st.border : st.ink);
-    drawCaption(s, "KHZ", kSampleRateCaption.x, kSampleRateCaption.y, st.finish == Finish::Outline ? st.border : st.ink);
+    drawCaption(s, "KBPS", kBitrateCaption.x, kBitrateCaption.y, faceInk(st));
+    drawCaption(s, "KHZ", kSampleRateCaption.x, kSampleRateCaption.y, faceInk(st));
     return s;
 }
 

@@ -110,6 +110,17 @@ Colour stateColour(const Style& st, bool on, bool pressed) {
     return on ? st.lit : st.unlit;
 }
 
+Colour faceInk(const Style& st) {
+    switch (st.finish) {
+        case Finish::Metal:
+        case Finish::Glass: return st.light;
+        case Finish::Outline: return st.border;
+        case Finish::Flat:
+        case Finish::Classic: return st.ink;
+    }
+    return st.ink;
+}
+
 Colour inkOf(const Style& style, bool pressed) { return pressed ? style.inkPressed : style.ink; }
 
 Point pressNudge(const Style& style, bool pressed) {
