@@ -52,6 +52,7 @@ Document::Document() {
     addSlots(tables::equalizerSheetSlots());
     addSlots(tables::playlistSheetSlots());
     addSlots(tables::toolWindowSlots());
+    addSlots(tables::generatorSlots());
     addSlots(tables::regionSlots());
     addSlots(tables::outputSlots());
     addControls(tables::mainWindowControls());
@@ -59,9 +60,11 @@ Document::Document() {
     addControls(tables::equalizerControls());
     addControls(tables::playlistControls());
     addControls(tables::toolWindowControls());
+    addControls(tables::generatorControls());
     addControls(tables::regionControls());
     addControls(tables::outputControls());
-    addOptionGroups();
+    addOptionGroups(tables::optionGroups());
+    addOptionGroups(tables::generatorOptionGroups());
     addTwins();
 }
 
@@ -99,8 +102,9 @@ void Document::addControls(std::span<const ControlSpec> specs) {
     }
 }
 
-void Document::addOptionGroups() {
-    for (const OptionGroupSpec& g : tables::optionGroups()) {
+void Document::addOptionGroups(std::span<const OptionGroupSpec> groups) {
+    const std::size_t firstNew = m_optionGroups.size();
+    for (const OptionGroupSpec& g : groups) {
         if (!g.perIndex) {
             std::vector<std::string> keys;
             for (std::string_view m : g.members)
@@ -116,7 +120,7 @@ void Document::addOptionGroups() {
             m_optionGroups.push_back(std::move(keys));
         }
     }
-    for (std::size_t gi = 0; gi < m_optionGroups.size(); ++gi)
+    for (std::size_t gi = firstNew; gi < m_optionGroups.size(); ++gi)
         for (const std::string& key : m_optionGroups[gi])
             if (Control* c = find(key)) c->group = static_cast<int>(gi);
 }

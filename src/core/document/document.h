@@ -131,7 +131,7 @@ public:
 private:
     void addSlots(std::span<const SlotSpec> specs);
     void addControls(std::span<const ControlSpec> specs);
-    void addOptionGroups();
+    void addOptionGroups(std::span<const OptionGroupSpec> groups);
     void addTwins();
     Control* find(std::string_view key);
     const Control* find(std::string_view key) const;
