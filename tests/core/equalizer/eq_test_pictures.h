@@ -33,10 +33,12 @@ inline Bitmap coordinateBand(int width, int top, int h) {
 inline std::map<std::string, Bitmap> snapshotSlots(const Document& doc) {
     std::map<std::string, Bitmap> shot;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        int index = -1;
-        parseControlName(key, name, index);
-        shot[key] = doc.slot(name, index);
+        // "picEQData(2)" or a plain name; plain names may hold dots ("frmMakeFrame.picData").
+        const auto open = key.find('(');
+        if (open != std::string::npos && key.back() == ')')
+            shot[key] = doc.slot(key.substr(0, open), std::stoi(key.substr(open + 1)));
+        else
+            shot[key] = doc.slot(key, -1);
     }
     return shot;
 }
