@@ -112,9 +112,7 @@ Sprite drawEqOnAuto(const Style& st) {
             drawSurface(s, r, st, state.pressed);
             const Rect light{r.x + 3 + nudge.x, r.y + 4 + nudge.y, 2, 4};
             drawLight(s, light, st, stateColour(st, state.on, state.pressed));
-            const Colour ink = state.on || (st.finish == Finish::Outline && state.pressed)
-                                   ? stateColour(st, state.on, state.pressed)
-                                   : inkOf(st, state.pressed);
+            const Colour ink = toggleInk(st, state.on, state.pressed);
             drawCaptionCentred(s, button.w == kOnButton.w ? "ON" : "AUTO",
                                {light.x + light.w, r.y, r.x + r.w - light.x - light.w, r.h}, ink, nudge);
         }

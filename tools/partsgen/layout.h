@@ -170,6 +170,7 @@ inline constexpr Rect kBalanceGroove{177, 61, 38, 5};
 inline constexpr Rect kPositionGroove{14, 70, 252, 14};
 inline constexpr Rect kTransportArea{16, 88, 114, 18};
 inline constexpr Rect kEjectArea{136, 89, 22, 16};
+inline constexpr Rect kEmblem{252, 91, 14, 14};  // the corner players open the about box from
 
 // ---- the equalizer window face (275 x 116) and eqmain.bmp (275 x 315) ----
 inline constexpr Size kEqSheetSize{275, 315};

@@ -37,12 +37,6 @@ GlyphRows titleButtonGlyph(TitleButton b) {
     return glyphs::kClose;
 }
 
-// The ink of a toggle's glyph: lit when on, the plain ink when off.
-Colour toggleInk(const Style& st, bool on, bool pressed) {
-    if (on || (st.finish == Finish::Outline && pressed)) return stateColour(st, on, pressed);
-    return inkOf(st, pressed);
-}
-
 // Display-like backgrounds behind lit indicators, for the styles that have solid panels.
 void drawIndicatorBackground(Sprite& s, Rect r, const Style& st) {
     switch (st.finish) {
@@ -113,10 +107,12 @@ Sprite drawShufrep(const Style& st) {
         const Colour ink = toggleInk(st, cell.on, cell.pressed);
         const Point nudge = pressNudge(st, cell.pressed);
         const bool wide = cell.control == Toggle::Repeat || cell.control == Toggle::Shuffle;
-        const Rect light = wide ? Rect{r.x + 4 + nudge.x, r.y + 6 + nudge.y, 3, 3}
+        const Rect light = wide ? Rect{r.x + 3 + nudge.x, r.y + 6 + nudge.y, 3, 3}
                                 : Rect{r.x + 3 + nudge.x, r.y + 4 + nudge.y, 2, 4};
         drawLight(s, light, st, stateColour(st, cell.on, cell.pressed));
-        const Rect rest{light.x + light.w, r.y, r.x + r.w - light.x - light.w, r.h};
+        // The glyph is centred between the light and the right edge of the button.
+        const int restLeft = r.x + 3 + light.w;
+        const Rect rest{restLeft, r.y, r.x + r.w - 1 - restLeft, r.h};
         switch (cell.control) {
             case Toggle::Repeat: drawGlyphCentred(s, glyphs::kRepeat, rest, ink, nudge); break;
             case Toggle::Shuffle: drawCaptionCentred(s, "SHUFFLE", rest, ink, nudge); break;
@@ -246,6 +242,8 @@ Sprite drawMainFrame(const Style& st) {
         drawPanel(s, r, st);
     drawCaption(s, "KBPS", kBitrateCaption.x, kBitrateCaption.y, faceInk(st));
     drawCaption(s, "KHZ", kSampleRateCaption.x, kSampleRateCaption.y, faceInk(st));
+    drawSurface(s, kEmblem, st, false);
+    drawCaptionCentred(s, "P", kEmblem, inkOf(st, false));
     return s;
 }
 

@@ -110,6 +110,13 @@ Colour stateColour(const Style& st, bool on, bool pressed) {
     return on ? st.lit : st.unlit;
 }
 
+Colour toggleInk(const Style& st, bool on, bool pressed) {
+    if (st.finish == Finish::Outline && pressed) return stateColour(st, on, pressed);
+    if (!on) return inkOf(st, pressed);
+    const bool lightFace = st.finish == Finish::Metal || st.finish == Finish::Classic;
+    return lightFace ? shadeBy(st.lit, 45) : st.lit;
+}
+
 Colour faceInk(const Style& st) {
     switch (st.finish) {
         case Finish::Metal:

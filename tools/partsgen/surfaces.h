@@ -19,6 +19,10 @@ void drawLight(Sprite& s, Rect r, const Style& style, Colour c);
 // The colour of an indicator (and of a lit caption) on a face, normal or pressed.
 Colour stateColour(const Style& style, bool on, bool pressed);
 
+// The ink of a toggle's glyph or caption: lit when on (darkened on the light faces, where the
+// bright light colour would not read), the plain ink when off.
+Colour toggleInk(const Style& style, bool on, bool pressed);
+
 // The ink of captions and marks painted straight onto the window face (not on a button): a
 // light ink for the dark-faced styles, the style's own ink for the others.
 Colour faceInk(const Style& style);
