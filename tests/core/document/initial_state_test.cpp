@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "document/initial_state.h"
+#include "image/picture_file.h"
+#include "parts/catalogue.h"
+#include "support/temp_dir.h"
+
+using namespace pelterra;
+using pelterra::test_support::TempDir;
+
+namespace {
+
+constexpr Colour kFirst = RGB(10, 100, 200);
+constexpr Colour kSecond = RGB(200, 100, 10);
+constexpr Colour kMask = RGB(30, 30, 30);
+
+bool allPixels(const Bitmap& b, Colour c) {
+    for (Colour p : b.pixels())
+        if (p != c) return false;
+    return !b.empty();
+}
+
+constexpr Colour kRegionBackground = RGB(0, 128, 128);
+
+class InitialState : public ::testing::Test {
+protected:
+    // Every library has the region editor's background picture.
+    void SetUp() override { put("PartsData/cg.bmp", Bitmap(277, 118, kRegionBackground)); }
+
+    void put(const std::string& relative, const Bitmap& picture) {
+        const auto path = dir / relative;
+        std::filesystem::create_directories(path.parent_path());
+        ASSERT_TRUE(SavePicture(picture, path.string()).ok()) << relative;
+    }
+    TempDir dir;
+    Document doc;
+};
+
+TEST_F(InitialState, FirstEntryOfEveryCategoryIsLoaded) {
+    // The folder names are written in another case than the program writes them.
+    put("PartsData/Cbuttons/a.data.bmp", Bitmap(136, 36, kFirst));
+    put("PartsData/Cbuttons/a.mask.bmp", Bitmap(136, 36, kMask));
+    put("PartsData/Cbuttons/b.data.bmp", Bitmap(136, 36, kSecond));
+    put("PartsData/titlebar/data/t.bmp", Bitmap(344, 87, kFirst));
+    put("PartsData/titlebar/mask/t.bmp", Bitmap(344, 87, kMask));
+    put("PartsData/frame/f.data.bmp", Bitmap(275, 116, kFirst));
+    put("PartsData/frame/f.mask.bmp", Bitmap(275, 116, kMask));
+    put("PartsData/text/font.bmp", Bitmap(155, 18, kSecond));
+    std::vector<std::string> progress;
+    ASSERT_TRUE(InitialiseDocument(doc, dir.path(), [&](const std::string& line) { progress.push_back(line); }).ok());
+
+    EXPECT_EQ(progress, catalogueProgressLines());
+    EXPECT_EQ(doc.control("lstData", 0).entries, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(doc.control("lstData", 0).firstSectionCount, 2);
+    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kFirst));
+    EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kMask));
+    EXPECT_EQ(doc.slot("picData", 11), doc.slot("picData", 0));
+    EXPECT_TRUE(allPixels(doc.slot("picData", 5), kFirst));  // split form
+    EXPECT_TRUE(allPixels(doc.slot("picMask", 5), kMask));
+    EXPECT_TRUE(allPixels(doc.slot("picData", 6), kFirst));
+    EXPECT_TRUE(allPixels(doc.slot("picData", 9), kFirst));  // both layers list the frame parts
+    EXPECT_TRUE(allPixels(doc.slot("picData", 10), kFirst));
+    EXPECT_TRUE(allPixels(doc.slot("picData", 8), kSecond));
+    EXPECT_TRUE(allPixels(doc.slot("picMask", 8), kSecond));
+    // Loaded indexes are recorded, so the first timer tick loads nothing again.
+    EXPECT_EQ(doc.previousIndex["lstData(0)"], 0);
+    EXPECT_EQ(doc.previousIndex["lstMask(0)"], 0);
+    EXPECT_EQ(doc.previousIndex["lstData(1)"], -1);  // shufrep: no folder, nothing chosen
+    EXPECT_EQ(doc.value("TabStrip1"), 0);
+    EXPECT_TRUE(allPixels(doc.slot("RegionArea", 0), kRegionBackground));
+    EXPECT_TRUE(allPixels(doc.slot("RegionSource", 1), kRegionBackground));
+}
+
+TEST_F(InitialState, MissingRegionBackgroundIsReportedAndStartUpCarriesOn) {
+    std::filesystem::remove(dir / "PartsData/cg.bmp");
+    put("PartsData/cbuttons/a.data.bmp", Bitmap(136, 36, kFirst));
+    put("PartsData/cbuttons/a.mask.bmp", Bitmap(136, 36, kMask));
+    const Status status = InitialiseDocument(doc, dir.path());
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.error().describe().find("cg.bmp"), std::string::npos);
+    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kFirst));
+}
+
+TEST_F(InitialState, StartValuesOfTheControls) {
+    ASSERT_TRUE(InitialiseDocument(doc, dir.path()).ok());  // no parts at all: empty lists
+    EXPECT_EQ(doc.value("MaronCombo1"), 0);
+    EXPECT_EQ(doc.selectedEntry("MaronCombo1"), "Normal");
+    EXPECT_EQ(doc.selectedEntry("MaronCombo2"), "中間");
+    EXPECT_TRUE(doc.isChecked("CbuttonsCheck"));
+    EXPECT_TRUE(doc.isChecked("CbuttonsCheck2"));
+    for (std::string_view box : {"ShufrepCheck", "MonosterCheck", "PlaypausCheck", "PosbarCheck", "VolumeCheck",
+                                 "BalanceCheck", "FrameCheck", "TitleBarCheck", "EQCheck", "EQFrameCheck",
+                                 "OnAutoCheck", "ImageCheck", "PresetCheck"})
+        EXPECT_FALSE(doc.isChecked(box)) << box;
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(doc.control("hscR", i).min, -256);
+        EXPECT_EQ(doc.control("hscB", i).max, 256);
+        EXPECT_EQ(doc.value("hscG", i), 0);
+    }
+    EXPECT_TRUE(doc.setByName("hscG(9)", "-256").ok());
+    for (int k = 0; k < 9; ++k) EXPECT_FALSE(doc.control("lstMask", k).visible);
+    EXPECT_EQ(doc.control("lstData", 4).value, -1);
+}
+
+TEST_F(InitialState, StartDefaultsAskForEverySheetPlayersNeed) {
+    ASSERT_TRUE(InitialiseDocument(doc, dir.path()).ok());
+    EXPECT_TRUE(doc.isChecked("chkPLMake"));
+    EXPECT_TRUE(doc.isChecked("chkSkinMode"));
+    EXPECT_EQ(doc.combinedPictureFlag, 1);
+    EXPECT_TRUE(doc.control("EqUporDown").visible);
+    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+    EXPECT_TRUE(doc.isChecked("EQModeCheck"));
+}
+
+TEST_F(InitialState, ABrokenFirstPartIsReportedAndTheRestStillLoads) {
+    put("PartsData/cbuttons/a.data.bmp", Bitmap(136, 36, kFirst));  // no mask, no Default_white
+    put("PartsData/shufrep/s.data.bmp", Bitmap(92, 85, kSecond));
+    put("PartsData/shufrep/s.mask.bmp", Bitmap(92, 85, kMask));
+    const Status status = InitialiseDocument(doc, dir.path());
+    ASSERT_FALSE(status.ok());
+    EXPECT_NE(status.error().describe().find("Default_white.mask.bmp"), std::string::npos);
+    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kWhite));
+    EXPECT_TRUE(allPixels(doc.slot("picData", 1), kSecond));
+    EXPECT_TRUE(doc.isChecked("CbuttonsCheck"));
+    EXPECT_EQ(doc.control("hscR", 0).min, -256);
+}
+
+}  // namespace
