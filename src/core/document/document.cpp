@@ -19,8 +19,9 @@ bool parseControlName(std::string_view written, std::string& name, int& index) {
         const auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), out);
         return !digits.empty() && ec == std::errc() && p == digits.data() + digits.size() && out >= 0;
     };
+    // '.' joins a window and its control where two windows use one name ("frmMakeFrame.picData").
     auto isNameChar = [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
     };
     index = -1;
     std::string_view base = written;
@@ -37,7 +38,7 @@ bool parseControlName(std::string_view written, std::string& name, int& index) {
             base = written.substr(0, under);
         }
     }
-    if (base.empty()) return false;
+    if (base.empty() || base.front() == '.' || base.back() == '.') return false;
     for (char c : base)
         if (!isNameChar(c)) return false;
     name = std::string(base);

@@ -91,6 +91,21 @@ TEST(RegistryWalk, EveryControlKeyOfTheDocumentReadsBackByItsOwnName) {
     }
 }
 
+TEST(RegistryWalk, EverySlotKeyParsesBackToItsSlot) {
+    Document doc;
+    for (const std::string& key : doc.slotKeys()) {
+        std::string name;
+        int index = -1;
+        ASSERT_TRUE(parseControlName(key, name, index)) << key;
+        EXPECT_EQ(controlKey(name, index), key);
+        EXPECT_TRUE(doc.hasSlot(name, index)) << key;
+    }
+    std::string name;
+    int index = -1;
+    EXPECT_FALSE(parseControlName(".picData", name, index));
+    EXPECT_FALSE(parseControlName("frmMakeFrame.", name, index));
+}
+
 TEST(RegistryWalk, WrongKindsOfValueAreRefusedAndChangeNothing) {
     Document doc;
     EXPECT_FALSE(doc.setByName("chkFrameLink", "yes").ok());
