@@ -1,5 +1,6 @@
 // Writes the fuzzer's starting corpus into a folder: small valid pictures of every kind the
 // loader reads (BMP at each depth and layout, PNG, JPEG, GIF), all made here, none downloaded.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -91,6 +92,56 @@ const Bytes kGif = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0,
                     0x2C, 0, 0, 0, 0, 2, 0, 2, 0, 0,
                     2, 3, 0x44, 0x02, 0x05, 0, 0x3B};
 
+// LZW data for 2-bit indices written without compression: a clear code before every second
+// pixel keeps the decoder's table, and so the 3-bit code width, from growing.
+Bytes gifImageData(const std::vector<int>& indices) {
+    Bytes out{2};  // minimum code size
+    Bytes packed;
+    std::uint32_t bits = 0;
+    int count = 0;
+    auto emit = [&](std::uint32_t code) {
+        bits |= code << count;
+        count += 3;
+        while (count >= 8) {
+            packed.push_back(static_cast<std::uint8_t>(bits));
+            bits >>= 8;
+            count -= 8;
+        }
+    };
+    for (std::size_t i = 0; i < indices.size(); ++i) {
+        if (i % 2 == 0) emit(4);
+        emit(static_cast<std::uint32_t>(indices[i]));
+    }
+    emit(5);
+    if (count > 0) packed.push_back(static_cast<std::uint8_t>(bits));
+    for (std::size_t i = 0; i < packed.size(); i += 255) {
+        const std::size_t n = std::min<std::size_t>(255, packed.size() - i);
+        out.push_back(static_cast<std::uint8_t>(n));
+        out.insert(out.end(), packed.begin() + static_cast<long>(i), packed.begin() + static_cast<long>(i + n));
+    }
+    out.push_back(0);
+    return out;
+}
+
+// A 6 x 5 GIF89a with a transparent colour, an interlaced first frame with its own colour
+// table, and a second frame the loader must pass over.
+Bytes richGif() {
+    Bytes g{'G', 'I', 'F', '8', '9', 'a', 6, 0, 5, 0, 0x81, 0, 0};
+    for (int i = 0; i < 4; ++i) g.insert(g.end(), {static_cast<std::uint8_t>(i * 80), 40, static_cast<std::uint8_t>(255 - i * 80)});
+    g.insert(g.end(), {0x21, 0xF9, 4, 0x05, 10, 0, 3, 0});  // graphic control: index 3 transparent
+    g.insert(g.end(), {0x2C, 0, 0, 0, 0, 6, 0, 5, 0, 0xC1});  // interlaced, local table of 4
+    for (int i = 0; i < 4; ++i) g.insert(g.end(), {static_cast<std::uint8_t>(255 - i * 60), static_cast<std::uint8_t>(i * 60), 7});
+    std::vector<int> indices;
+    for (int i = 0; i < 30; ++i) indices.push_back((i * 7 / 3) % 4);
+    const Bytes first = gifImageData(indices);
+    g.insert(g.end(), first.begin(), first.end());
+    g.insert(g.end(), {0x2C, 1, 0, 1, 0, 2, 0, 2, 0, 0});  // second frame, 2 x 2 at (1, 1)
+    const Bytes second = gifImageData({1, 2, 3, 0});
+    g.insert(g.end(), second.begin(), second.end());
+    g.push_back(0x3B);
+    return g;
+}
+
 void appendBytes(void* context, void* data, int size) {
     auto* out = static_cast<Bytes*>(context);
     out->insert(out->end(), static_cast<std::uint8_t*>(data), static_cast<std::uint8_t*>(data) + size);
@@ -140,10 +191,12 @@ int main(int argc, char** argv) {
     ok &= write(folder, "picture.png", png);
     ok &= write(folder, "picture.jpg", jpeg);
     ok &= write(folder, "picture.gif", kGif);
+    ok &= write(folder, "interlaced.gif", richGif());
 
     for (const char* name : {"bmp1.bmp", "bmp4.bmp", "bmp8_topdown.bmp", "bmp16.bmp", "bmp16_565.bmp",
                              "bmp32_bitfields.bmp", "bmp32.bmp", "bmp_rle8.bmp", "bmp_rle4.bmp",
-                             "bmp24.bmp", "picture.png", "picture.jpg", "picture.gif"}) {
+                             "bmp24.bmp", "picture.png", "picture.jpg", "picture.gif",
+                             "interlaced.gif"}) {
         const auto loaded = LoadPicture(folder + "/" + name);
         if (!loaded.ok()) {
             std::fprintf(stderr, "seed does not load: %s\n", loaded.error().describe().c_str());
