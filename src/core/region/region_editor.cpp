@@ -1,0 +1,225 @@
+#include "region/region_editor.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <iterator>
+
+#include "fs/program_path.h"
+#include "image/drawing.h"
+#include "image/picture_file.h"
+
+namespace pelterra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kW = kRegionImageWidth;
+constexpr int kH = kRegionImageHeight;
+
+// One channel of the key colour: its scroll bar and its text box.
+struct KeyChannel {
+    std::string_view bar;
+    std::string_view box;
+    std::string_view name;
+};
+constexpr KeyChannel kKeyChannels[] = {
+    {"HsRed", "RegionRed", "red"},
+    {"HsGreen", "RegionGreen", "green"},
+    {"HsBlue", "RegionBlue", "blue"},
+};
+static_assert(std::size(kKeyChannels) == 3);
+
+bool isOneWindow(const Bitmap& p) { return p.width() == kW && p.height() == kH; }
+bool isTwoWindows(const Bitmap& p) { return p.width() == kW && p.height() == 2 * kH; }
+
+// Draws the source rows top..top+height-1 of the picture onto an area at (1, 1), scaled to one
+// 275 x 116 window (1:1 when they are that size already).
+void drawOntoArea(Document& doc, int item, const Bitmap& picture, int top, int height) {
+    PaintPicture(doc.slot("RegionArea", item), picture, 1, 1, kW, kH, 0, top, picture.width(), std::max(1, height));
+    doc.slotChanged("RegionArea", item);
+}
+
+void setEqRegionFlag(Document& doc, int flag) { doc.setValue("EqRegionFlag", flag); }
+
+void showEqArea(Document& doc, bool shown) {
+    doc.setVisible("RegionArea", 1, shown);
+    doc.setEnabled("RegionArea", 1, shown);
+}
+
+void loadOneWindow(Document& doc, const Bitmap& picture, int height) {
+    drawOntoArea(doc, 0, picture, 0, height);
+    showEqArea(doc, false);
+    setEqRegionFlag(doc, 0);
+}
+
+void loadTwoWindows(Document& doc, const Bitmap& picture) {
+    const int half = picture.height() / 2;
+    drawOntoArea(doc, 0, picture, 0, half);
+    drawOntoArea(doc, 1, picture, std::min(half, picture.height() - 1), picture.height() - half);
+    showEqArea(doc, true);
+    setEqRegionFlag(doc, 1);
+}
+
+Error needsDialogError() {
+    return Error{"", "the region picture is not 275*116 or 275*232 and there is no dialog to ask how to convert it"};
+}
+
+// A key colour box's text as a channel value: a whole number from 0 to 255, spaces around it
+// allowed.
+bool parseChannel(std::string_view text, int& value) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && !text.empty() && value >= 0 && value <= 255;
+}
+
+}  // namespace
+
+void ReloadCutOutResults(Document& doc, const fs::path& programFolder) {
+    Bitmap background;
+    if (auto path = resolveProgramPath(programFolder, kRegionBackgroundTail)) {
+        if (auto picture = LoadPicture(path->string())) background = std::move(*picture);
+    }
+    doc.assignSlot("RegionSource", 0, background);
+    doc.assignSlot("RegionSource", 1, background);
+}
+
+Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, const Bitmap& picture,
+                              const HowFormDialog& howForm) {
+    if (picture.empty()) return Error{"", "the region picture is empty: it has no pixels to trace"};
+    const bool askSize = !isOneWindow(picture) && !isTwoWindows(picture);
+    if (askSize && !howForm) return needsDialogError();
+    // The dialog is asked before anything changes, so that an answer it cannot give leaves the
+    // page as it was.
+    const int syori = askSize ? howForm() : -1;
+    if (askSize && (syori < 0 || syori > 3))
+        return Error{"", "the picture-size dialog gave the answer " + std::to_string(syori) +
+                             ", which is none of its four buttons (0 to 3)"};
+
+    doc.work.form3Picture1 = picture;
+    doc.setValue("RegionCheck", 0);
+    doc.setEnabled("RegionCheck", -1, false);
+    doc.setEnabled("BtnMakeRegion", -1, true);
+
+    if (isOneWindow(picture)) {
+        loadOneWindow(doc, picture, kH);
+    } else if (isTwoWindows(picture)) {
+        loadTwoWindows(doc, picture);
+    } else {
+        if (Status answered = AnswerHowForm(doc, syori); !answered) return answered.error();
+        switch (static_cast<HowFormAnswer>(syori)) {
+            case HowFormAnswer::Cancel: return syori;  // the areas stay as they were
+            case HowFormAnswer::Stretch: loadOneWindow(doc, picture, picture.height()); break;
+            case HowFormAnswer::SplitInHalves:
+                loadTwoWindows(doc, picture);
+                doc.setVisible("Picture2", -1, true);
+                doc.setVisible("EqUporDown", -1, true);
+                doc.setEnabled("EqUporDown", -1, true);
+                break;
+            case HowFormAnswer::SplitInThirds: break;  // draws nothing
+        }
+    }
+    ReloadCutOutResults(doc, programFolder);
+    return syori;
+}
+
+Result<int> LoadRegion(Document& doc, const fs::path& programFolder, const std::string& filePath,
+                       const HowFormDialog& howForm) {
+    if (filePath.empty()) return -1;
+    Result<Bitmap> picture = LoadPicture(filePath);
+    if (!picture) return picture.error();
+    Result<int> loaded = LoadRegionPicture(doc, programFolder, *picture, howForm);
+    if (!loaded) return Error{filePath, loaded.error().message};
+    return loaded;
+}
+
+Status PasteRegionArea(Document& doc, int item, const std::optional<Bitmap>& clipboard) {
+    if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
+    doc.assignSlot("RegionArea", item, *clipboard);
+    return ok();
+}
+
+void SetRegionKeyColour(Document& doc, Colour key) {
+    const int channels[3] = {GetRed(key), GetGreen(key), GetBlue(key)};
+    for (int i = 0; i < 3; ++i) {
+        doc.setValue(kKeyChannels[i].bar, channels[i]);
+        doc.setText(kKeyChannels[i].box, std::to_string(channels[i]));
+    }
+}
+
+void PickRegionKeyColour(Document& doc, int item, double x, double y) {
+    const Bitmap& area = doc.slot("RegionArea", item);
+    const long px = std::lround(x);
+    const long py = std::lround(y);
+    if (px < 0 || py < 0 || px >= area.width() || py >= area.height()) return;
+    SetRegionKeyColour(doc, area.at(static_cast<int>(px), static_cast<int>(py)));
+}
+
+void RegionKeyBarChanged(Document& doc, std::string_view bar) {
+    for (const KeyChannel& c : kKeyChannels)
+        if (c.bar == bar) doc.setText(c.box, std::to_string(doc.value(c.bar)));
+}
+
+Result<Colour> ReadRegionKeyColour(const Document& doc) {
+    int channels[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const KeyChannel& c = kKeyChannels[i];
+        if (!parseChannel(doc.text(c.box), channels[i]))
+            return Error{"", std::string(c.box) + ": the key colour's " + std::string(c.name) +
+                                 " value \"" + doc.text(c.box) + "\" is not a whole number from 0 to 255"};
+    }
+    return RGB(channels[0], channels[1], channels[2]);
+}
+
+Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, const RegionProgress& progress) {
+    auto key = ReadRegionKeyColour(doc);
+    if (!key) return key.error();
+    ReloadCutOutResults(doc, programFolder);
+    for (int item = 0; item < 2; ++item) {
+        Line(doc.slot("RegionArea", item), 0, 0, kW + 1, kH + 1, *key, LineForm::Box);
+        doc.slotChanged("RegionArea", item);
+    }
+    auto trace = TraceRegionAreas(doc, programFolder, *key, progress);
+    if (!trace) return trace.error();
+    doc.setEnabled("RegionCheck", -1, true);
+    return trace;
+}
+
+Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& programFolder,
+                                              const std::string& picturePath, Colour key, std::optional<int> fit,
+                                              const RegionProgress& progress) {
+    if (picturePath.empty()) return Error{"", "no region picture was named"};
+    Result<Bitmap> picture = LoadPicture(picturePath);
+    if (!picture) return picture.error();
+    if (!picture->empty() && !isOneWindow(*picture) && !isTwoWindows(*picture) && !fit)
+        return Error{picturePath, "the region picture is " + std::to_string(picture->width()) + "*" +
+                                      std::to_string(picture->height()) +
+                                      ", neither 275*116 nor 275*232: say how to fit it (0 stretch to one "
+                                      "window, 1 two windows, 3 leave the areas as they are)"};
+    const int combinedPictureFlag = doc.combinedPictureFlag;
+    const std::string syori = doc.text("Syori");
+    HowFormDialog howForm;
+    if (fit) howForm = [answer = *fit] { return answer; };
+    Result<int> loaded = LoadRegionPicture(doc, programFolder, *picture, howForm);
+    if (!loaded) return Error{picturePath, loaded.error().message};
+    if (doc.combinedPictureFlag != combinedPictureFlag) {
+        doc.combinedPictureFlag = combinedPictureFlag;
+        doc.notify({ChangeEvent::Kind::Flags, {}});
+    }
+    doc.setText("Syori", syori);
+    if (*loaded == static_cast<int>(HowFormAnswer::Cancel))
+        return Error{picturePath, "the picture-size answer 2 cancels the loading: nothing was traced"};
+
+    SetRegionKeyColour(doc, key);
+    auto trace = MakeRegion(doc, programFolder, progress);
+    if (!trace) return trace.error();
+    auto text = WriteRegionText(doc, programFolder);
+    if (!text) return text.error();
+    doc.setValue("RegionCheck", 1);
+    return RegionPictureTrace{*trace, *text};
+}
+
+}  // namespace pelterra
