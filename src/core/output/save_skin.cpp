@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <iterator>
 #include <optional>
-#include <random>
 #include <string_view>
 #include <system_error>
 
@@ -16,8 +15,10 @@
 #include "fs/work_folder.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
+#include "output/staged_write.h"
 #include "output/text_file.h"
 #include "output/zip_pack.h"
+#include "region/region_text.h"
 
 namespace pelterra {
 
@@ -58,12 +59,6 @@ const Bitmap& mainWindowPicture(const Document& doc, const MainWindowFile& f) {
     return doc.slot(f.sheet);
 }
 
-// One file of the set: its name and how its bytes are made.
-struct PendingFile {
-    std::string name;
-    std::function<Result<std::string>()> bytes;
-};
-
 std::function<Result<std::string>()> bitmapBytes(const Bitmap& picture) {
     return [&picture]() -> Result<std::string> {
         const auto b = EncodeBmp24(picture);
@@ -85,7 +80,8 @@ Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& pro
     if (mainWindow && doc.isChecked("PleditCheck")) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
     if (mainWindow && doc.isChecked("MaronCheck")) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
     if (doc.isChecked("RegionCheck")) {
-        // region.txt as last written into PartsData\system by the region editor.
+        // region.txt from the outlines of the last trace, written into PartsData\system first.
+        if (auto written = WriteRegionText(doc, programFolder); !written) return written.error();
         auto region = WorkFileForReading(programFolder, "region.txt");
         if (!region) return Error{region.error().path, "region.txt is missing: trace a region picture first"};
         const fs::path path = *region;
@@ -131,41 +127,6 @@ Result<fs::path> targetFolder(const Destination& d, const fs::path& programFolde
     return folder;
 }
 
-// Writes every file under a temporary name in `folder`, then renames them into place. When a
-// file cannot be made or written, the temporary files are removed and nothing was replaced.
-Status writeAll(const fs::path& folder, const std::vector<PendingFile>& files) {
-    std::random_device rd;
-    const std::string stamp = std::to_string(rd());
-    std::vector<std::pair<fs::path, fs::path>> staged;  // temporary, final
-    auto discard = [&] {
-        std::error_code ignored;
-        for (const auto& [temp, final] : staged) fs::remove(temp, ignored);
-    };
-    for (const PendingFile& f : files) {
-        auto bytes = f.bytes();
-        const fs::path final = folder / f.name;
-        if (!bytes) {
-            discard();
-            return Error{final.string(), bytes.error().message};
-        }
-        const fs::path temp = folder / (".~" + f.name + "." + stamp + ".tmp");
-        if (Status s = WriteFileAtomically(temp, *bytes); !s) {
-            discard();
-            return Error{final.string(), s.error().message};
-        }
-        staged.emplace_back(temp, final);
-    }
-    for (const auto& [temp, final] : staged) {
-        std::error_code ec;
-        fs::rename(temp, final, ec);
-        if (ec) {
-            discard();
-            return Error{final.string(), "cannot put the file in place: " + ec.message()};
-        }
-    }
-    return ok();
-}
-
 }  // namespace
 
 std::vector<std::string> SkinFileList(const Document& doc) {
@@ -195,7 +156,7 @@ Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& programFolder, const
     if (!folder) return folder.error();
     auto files = pendingFiles(doc, programFolder);
     if (!files) return files.error();
-    if (Status written = writeAll(*folder, *files); !written) return written.error();
+    if (Status written = WriteStagedFiles(*folder, *files); !written) return written.error();
 
     SavedSkin saved{chosen, *folder, {}};
     for (const PendingFile& f : *files) saved.files.push_back(f.name);

@@ -72,11 +72,11 @@ Result<RegionTrace> MakeRegion(Document& doc, const std::filesystem::path& progr
 
 struct RegionPictureTrace {
     RegionTrace trace;
-    RegionTextWritten text;  // region.txt in PartsData\system
+    RegionTextWritten text;  // region.txt in the work folder
 };
 
 // The whole road for the command line: loads the region picture file, sets the key colour,
-// traces it, writes region.txt into PartsData\system and checks "Region.txtを出力する" so that a
+// traces it, writes region.txt into the work folder and checks "Region.txtを出力する" so that a
 // skin saved afterwards carries it. `fit` answers the size dialog for pictures that are neither
 // 275 x 116 nor 275 x 232 (0 stretch, 1 two halves, 3 leave the areas as they are); without it
 // such a picture is an error, and so is the answer 2 (cancel). Unlike the dialog, the answer does

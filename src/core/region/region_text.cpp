@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "fs/program_path.h"
 #include "output/text_file.h"
 #include "region/region_work_files.h"
 
@@ -78,7 +77,7 @@ Result<RegionTextWritten> WriteRegionText(const Document& doc, const fs::path& p
     }
     for (const RegionSection& s : sections) written.outlines += static_cast<int>(s.outlines.size());
 
-    auto path = resolveProgramPathForWriting(programFolder, kRegionTextTail);
+    auto path = WorkFileForWriting(programFolder, kRegionTextName);
     if (!path) return Error{path.error().path, "cannot write region.txt: " + path.error().message};
     if (Status s = WriteFileAtomically(*path, RegionTextBytes(sections)); !s)
         return Error{s.error().path, "cannot write region.txt: " + s.error().message};

@@ -4,8 +4,9 @@
 //   [Normal]<CR LF>NumPoints=4,<CR LF>PointList=4,5,5,5,5,6,4,6,
 //
 // A second section (the equalizer half of a two-window picture) follows after CR LF CR LF; the
-// file ends after the last comma. WriteRegionText writes it into PartsData\system, from where the
-// skin save copies it into the skin folder or the archive.
+// file ends after the last comma. WriteRegionText writes it into the work folder (PartsData\system,
+// or the per-user folder when the program's folder cannot be written), from where the skin save
+// copies it into the skin folder or the archive.
 #pragma once
 
 #include <filesystem>
@@ -20,7 +21,7 @@
 
 namespace pelterra {
 
-inline constexpr std::string_view kRegionTextTail = "\\PartsData\\system\\region.txt";
+inline constexpr std::string_view kRegionTextName = "region.txt";  // in the work folder
 
 // One section of region.txt: its name ("Normal" or "Equalizer") and its outlines in trace order.
 struct RegionSection {
@@ -38,13 +39,13 @@ std::string_view FirstRegionSectionName(const Document& doc);
 std::string_view SecondRegionSectionName(const Document& doc);
 
 struct RegionTextWritten {
-    std::filesystem::path path;  // PartsData\system\region.txt
+    std::filesystem::path path;  // region.txt in the work folder
     int outlines = 0;            // outlines written, both sections
     int missing = 0;             // outlines left out because a work file ended early
 };
 
 // WriteRegionText: reads the outlines of the last trace back from the work files (as many as
-// the outline counts say) and writes region.txt into PartsData\system. Outlines a short work file
+// the outline counts say) and writes region.txt into the work folder. Outlines a short work file
 // cannot supply are left out, so the counts always add up to the points; `missing` tells how many.
 // A work file that cannot be read or a region.txt that cannot be written is an error naming it.
 Result<RegionTextWritten> WriteRegionText(const Document& doc, const std::filesystem::path& programFolder);

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "fs/program_path.h"
+#include "fs/work_folder.h"
 #include "output/text_file.h"
 
 namespace pelterra {
@@ -24,8 +25,8 @@ void appendValue(std::string& out, int value) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-Status writeWorkFile(const fs::path& programFolder, std::string_view tail, const std::string& text) {
-    auto path = resolveProgramPathForWriting(programFolder, tail);
+Status writeWorkFile(const fs::path& programFolder, std::string_view name, const std::string& text) {
+    auto path = WorkFileForWriting(programFolder, name);
     if (!path)
         return Error{path.error().path, "cannot write the region work file: " + path.error().message};
     if (Status written = WriteFileAtomically(*path, text); !written)
@@ -33,8 +34,8 @@ Status writeWorkFile(const fs::path& programFolder, std::string_view tail, const
     return ok();
 }
 
-Result<std::string> readWorkFile(const fs::path& programFolder, std::string_view tail) {
-    auto path = resolveProgramPath(programFolder, tail);
+Result<std::string> readWorkFile(const fs::path& programFolder, std::string_view name) {
+    auto path = WorkFileForReading(programFolder, name);
     if (!path)
         return Error{path.error().path, "the region work file is missing: trace the region picture again"};
     std::ifstream in(*path, std::ios::binary);
@@ -46,6 +47,12 @@ Result<std::string> readWorkFile(const fs::path& programFolder, std::string_view
 }
 
 }  // namespace
+
+Result<fs::path> WorkFileForWriting(const fs::path& programFolder, std::string_view name) {
+    auto folder = WorkFolder(programFolder);
+    if (!folder) return folder.error();
+    return resolveProgramPathForWriting(*folder, name);
+}
 
 std::string WorkCountsText(std::span<const int> counts) {
     std::string text;

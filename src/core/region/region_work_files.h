@@ -1,4 +1,5 @@
-// The region work files in PartsData\system: region1.txt (point count of every main-window
+// The region work files in the work folder (PartsData\system, or the per-user folder when the
+// program's folder cannot be written): region1.txt (point count of every main-window
 // outline) and region2.txt (their points), region3.txt and region4.txt the same for the
 // equalizer. Plain text without line breaks, every value a decimal integer followed by one comma:
 // "94,12," and "9,5,9,5,10,5,". The outline counts that say how many outlines to read are kept in
@@ -18,12 +19,16 @@
 namespace pelterra {
 
 struct RegionWorkFiles {
-    std::string_view counts;  // tail below the program folder
+    std::string_view counts;  // file names in the work folder
     std::string_view points;
 };
 
-inline constexpr RegionWorkFiles kMainWorkFiles{"\\PartsData\\system\\region1.txt", "\\PartsData\\system\\region2.txt"};
-inline constexpr RegionWorkFiles kEqWorkFiles{"\\PartsData\\system\\region3.txt", "\\PartsData\\system\\region4.txt"};
+inline constexpr RegionWorkFiles kMainWorkFiles{"region1.txt", "region2.txt"};
+inline constexpr RegionWorkFiles kEqWorkFiles{"region3.txt", "region4.txt"};
+
+// Where a work file is written: its name in the work folder, in the letter case of an existing
+// file of that name. Fails when no work folder can be written.
+Result<std::filesystem::path> WorkFileForWriting(const std::filesystem::path& programFolder, std::string_view name);
 
 // "94,12,"
 std::string WorkCountsText(std::span<const int> counts);
@@ -31,7 +36,7 @@ std::string WorkCountsText(std::span<const int> counts);
 std::string WorkPointsText(std::span<const Point> points);
 
 // Writes both files of an area, each replaced only when written whole. A file that cannot be
-// written (PartsData\system missing, no permission, disk full) is an error naming it.
+// written (no writable work folder, a folder in its place, disk full) is an error naming it.
 Status WriteRegionWorkFiles(const std::filesystem::path& programFolder, const RegionWorkFiles& files,
                             const AreaOutlines& outlines);
 
