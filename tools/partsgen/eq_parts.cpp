@@ -64,8 +64,8 @@ Bitmap drawBackSheet(const BackColours& colours) {
     Bitmap sheet(kBackSheet.w, kBackSheet.h, kBlack);
     for (int row = 0; row < kBackRows; ++row)
         for (int i = 0; i < kBackColumns; ++i)
-            pelterra::PaintPicture(sheet, strip, 15 * i, 66 * row, kBackCell.w, kBackCell.h, 0, 24 * row + 2 * i,
-                                   kBackCell.w, kBackCell.h);
+            pelterra::PaintPicture(sheet, strip, kBackPitchX * i, kBackPitchY * row, kBackCell.w, kBackCell.h, 0,
+                                   kStripRowsPerSheetRow * row + kStripRowsPerCell * i, kBackCell.w, kBackCell.h);
     return sheet;
 }
 
@@ -210,19 +210,20 @@ Bitmap drawEasyPicture(const Style& st, const BackColours& back) {
     const Bitmap ground = faceGround(st, kFaceSize.w, kFaceSize.h);
     pelterra::BitBlt(sheet, 0, 0, kFaceSize.w, kFaceSize.h, ground, 0, 0, pelterra::RasterOp::SRCCOPY);
     composite(sheet, drawEqFrame(st), {0, 0});
-    composite(sheet, drawEqBar(st), {0, 116});
+    composite(sheet, drawEqBar(st), kEqSheetBar);
     composite(sheet, drawEqOnAuto(st), kEqSheetOnAuto);
     const Sprite slider = drawEqSlider(st);
-    pelterra::BitBlt(sheet, kEqSheetKnobs.x, kEqSheetKnobs.y, 13, 60, slider.data, 0, 0, pelterra::RasterOp::SRCCOPY);
+    pelterra::BitBlt(sheet, kEqSheetKnobs.x, kEqSheetKnobs.y, kEqSheetKnobs.w, kEqSheetKnobs.h, slider.data, 0, 0,
+                     pelterra::RasterOp::SRCCOPY);
     const Bitmap backSheet = drawBackSheet(back);
     Sprite bar(kEqSliderBar.w, kEqSliderBar.h);
     pelterra::BitBlt(bar.data, 0, 0, bar.width(), bar.height(), slider.data, kEqSliderBar.x, 0, pelterra::RasterOp::SRCCOPY);
     pelterra::BitBlt(bar.mask, 0, 0, bar.width(), bar.height(), slider.mask, kEqSliderBar.x, 0, pelterra::RasterOp::SRCCOPY);
     for (int row = 0; row < kBackRows; ++row) {
         for (int i = 0; i < kBackColumns; ++i) {
-            const Point at{kEqSheetBars.x + 15 * i, kEqSheetBars.y + 65 * row};
-            pelterra::BitBlt(sheet, at.x, at.y, kEqSliderBar.w, kEqSliderBar.h, backSheet, 15 * i, 66 * row,
-                             pelterra::RasterOp::SRCCOPY);
+            const Point at{kEqSheetBars.x + kEqSheetBarPitchX * i, kEqSheetBars.y + kEqSheetBarPitchY * row};
+            pelterra::BitBlt(sheet, at.x, at.y, kEqSliderBar.w, kEqSliderBar.h, backSheet, kBackPitchX * i,
+                             kBackPitchY * row, pelterra::RasterOp::SRCCOPY);
             composite(sheet, bar, at);
         }
     }

@@ -168,8 +168,6 @@ inline constexpr Point kSampleRateCaption{171, 43};
 inline constexpr Rect kVolumeGroove{107, 61, 68, 5};
 inline constexpr Rect kBalanceGroove{177, 61, 38, 5};
 inline constexpr Rect kPositionGroove{14, 70, 252, 14};
-inline constexpr Rect kTransportArea{16, 88, 114, 18};
-inline constexpr Rect kEjectArea{136, 89, 22, 16};
 inline constexpr Rect kEmblem{252, 91, 14, 14};  // the corner players open the about box from
 
 // ---- the equalizer window face (275 x 116) and eqmain.bmp (275 x 315) ----
@@ -208,7 +206,6 @@ inline constexpr Rect kPresetNormal{0, 0, 44, 12};
 inline constexpr Rect kPresetPressed{0, 12, 44, 12};
 
 // Equalizer slider graphic (27 x 63): knobs in the left 13 columns, the bar from column 13.
-inline constexpr Size kEqSliderGraphic{27, 63};
 inline constexpr Rect kEqKnob{0, 0, 11, 11};
 inline constexpr Rect kEqKnobPressed{0, 12, 11, 11};
 inline constexpr Rect kEqSliderBar{13, 0, 14, 63};
@@ -219,13 +216,18 @@ inline constexpr Size kBackSheet{209, 130};
 inline constexpr Size kBackCell{14, 64};
 inline constexpr int kBackColumns = 14;
 inline constexpr int kBackRows = 2;
+inline constexpr int kBackPitchX = 15;
+inline constexpr int kBackPitchY = 66;
+inline constexpr int kStripRowsPerSheetRow = 24;  // the second row of cells starts 24 strip rows down
+inline constexpr int kStripRowsPerCell = 2;       // each cell starts 2 strip rows below the one before
 
 // eqmain.bmp sprites the Easy import pictures carry.
-inline constexpr Point kEqSheetClose{0, 116};
-inline constexpr Point kEqSheetTitle{0, 134};
+inline constexpr Point kEqSheetBar{0, 116};  // close button states, then the two title bars
 inline constexpr Point kEqSheetOnAuto{10, 119};
-inline constexpr Point kEqSheetKnobs{0, 164};
-inline constexpr Point kEqSheetBars{13, 164};   // 28 cells, 14 across, rows 65 apart
+inline constexpr Rect kEqSheetKnobs{0, 164, 13, 60};
+inline constexpr Point kEqSheetBars{13, 164};  // 28 cells, 14 across, 15 apart; rows 65 apart
+inline constexpr int kEqSheetBarPitchX = 15;
+inline constexpr int kEqSheetBarPitchY = 65;
 inline constexpr Point kEqSheetPresets{224, 164};
 inline constexpr Point kEqSheetGraph{0, 294};
 

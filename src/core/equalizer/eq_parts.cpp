@@ -6,8 +6,8 @@
 #include "fs/program_path.h"
 #include "image/picture_file.h"
 #include "image/stretch.h"
-#include "parts/catalogue.h"
 #include "parts/easy_import.h"
+#include "parts/part_loading.h"
 
 namespace pelterra {
 
@@ -66,30 +66,28 @@ bool selectionChanged(Document& doc, std::string_view list, int index, int fallb
     return true;
 }
 
+// A successful load marks its preview group as changed; a failed one changed nothing.
+Status clearingRefreshFlag(Document& doc, std::string_view group, Status loaded) {
+    if (loaded) doc.setRefreshFlag(group, 0);
+    return loaded;
+}
+
 Status checkPartPosition(Document& doc, const fs::path& programFolder, const EqPartPosition& pos) {
     Failures failures;
-    if (selectionChanged(doc, "lstEQData", pos.slot, kNeverLoaded)) {
-        doc.setRefreshFlag(pos.refreshGroup, 0);
-        failures.add(LoadEqPart(doc, programFolder, pos.slot));
-    }
+    if (selectionChanged(doc, "lstEQData", pos.slot, kNeverLoaded))
+        failures.add(clearingRefreshFlag(doc, pos.refreshGroup, LoadEqPart(doc, programFolder, pos.slot)));
     // The mask list's first entry counts as loaded until another entry has been chosen.
-    if (doc.isChecked(pos.linkBox) && selectionChanged(doc, "lstEQMask", pos.slot, 0)) {
-        doc.setRefreshFlag(pos.refreshGroup, 0);
-        failures.add(LoadEqMask(doc, programFolder, pos.slot));
-    }
+    if (doc.isChecked(pos.linkBox) && selectionChanged(doc, "lstEQMask", pos.slot, 0))
+        failures.add(clearingRefreshFlag(doc, pos.refreshGroup, LoadEqMask(doc, programFolder, pos.slot)));
     return failures.result();
 }
 
 Status checkSliderPage(Document& doc, const fs::path& programFolder) {
     Failures failures;
-    if (selectionChanged(doc, "SliderCombo", -1, kNeverLoaded)) {
-        doc.setRefreshFlag(kEqSliderGroup, 0);
-        failures.add(ChooseSlider(doc, programFolder));
-    }
-    if (selectionChanged(doc, "BackColorCombo", -1, kNeverLoaded)) {
-        doc.setRefreshFlag(kEqSliderGroup, 0);
-        failures.add(ChooseBackColor(doc, programFolder));
-    }
+    if (selectionChanged(doc, "SliderCombo", -1, kNeverLoaded))
+        failures.add(clearingRefreshFlag(doc, kEqSliderGroup, ChooseSlider(doc, programFolder)));
+    if (selectionChanged(doc, "BackColorCombo", -1, kNeverLoaded))
+        failures.add(clearingRefreshFlag(doc, kEqSliderGroup, ChooseBackColor(doc, programFolder)));
     return failures.result();
 }
 
@@ -148,41 +146,16 @@ Status LoadEveryEqPart(Document& doc, const fs::path& programFolder) {
 Status LoadEqPart(Document& doc, const fs::path& programFolder, int slot) {
     const EqPartPosition* pos = eqPartPosition(slot);
     if (!pos) return Error{"", "there is no equalizer part position " + std::to_string(slot)};
-    const Control& list = doc.control("lstEQData", slot);
-    const int n = list.value;
-    if (n < 0 || n >= static_cast<int>(list.entries.size())) return ok();
-    const std::string& entry = list.entries[static_cast<std::size_t>(n)];
-
-    Result<Bitmap> data = loadLibraryPicture(
-        programFolder, partFileTail(pos->folder, entry, n, list.firstSectionCount, PartImage::Data));
-    if (!data) return data.error();
-
-    std::optional<Result<Bitmap>> mask;
-    if (!doc.isChecked(pos->linkBox)) {
-        std::string maskTail = partFileTail(pos->folder, entry, n, list.firstSectionCount, PartImage::Mask);
-        if (!programFileExists(programFolder, maskTail)) maskTail = defaultMaskTail(pos->folder);
-        mask = loadLibraryPicture(programFolder, maskTail);
-    }
-
-    doc.assignSlot("picEQData", slot, *data);
-    if (mask && mask->ok()) doc.assignSlot("picEQMask", slot, mask->value());
+    const PartTarget target{{"lstEQData", slot}, pos->linkBox, pos->folder, {"picEQData", slot}, {"picEQMask", slot}};
+    if (Status loaded = LoadPart(doc, programFolder, target); !loaded) return loaded;
     if (pos->untouchedCopy >= 0) doc.copySlot("picEQData", slot, "picEQData", pos->untouchedCopy);
-    if (mask && !mask->ok()) return mask->error();
     return ok();
 }
 
 Status LoadEqMask(Document& doc, const fs::path& programFolder, int slot) {
     const EqPartPosition* pos = eqPartPosition(slot);
     if (!pos) return Error{"", "there is no equalizer part position " + std::to_string(slot)};
-    const Control& list = doc.control("lstEQMask", slot);
-    const int n = list.value;
-    if (n < 0 || n >= static_cast<int>(list.entries.size())) return ok();
-    Result<Bitmap> mask = loadLibraryPicture(
-        programFolder, partFileTail(pos->folder, list.entries[static_cast<std::size_t>(n)], n,
-                                    list.firstSectionCount, PartImage::Mask));
-    if (!mask) return mask.error();
-    doc.assignSlot("picEQMask", slot, *mask);
-    return ok();
+    return LoadMaskEntry(doc, programFolder, {"lstEQMask", slot}, pos->folder, {"picEQMask", slot});
 }
 
 Status ChooseSlider(Document& doc, const fs::path& programFolder) {
@@ -194,8 +167,8 @@ Status ChooseSlider(Document& doc, const fs::path& programFolder) {
     std::string maskTail = folder + entry + ".mask.bmp";
     if (!programFileExists(programFolder, maskTail)) maskTail = std::string(kDefaultSliderMask);
     Result<Bitmap> mask = loadLibraryPicture(programFolder, maskTail);
+    if (!mask) return mask.error();  // both files are read before either slot changes
     doc.assignSlot("PreSliderData", -1, *data);
-    if (!mask) return mask.error();
     doc.assignSlot("PreSliderMask", -1, *mask);
     return ok();
 }

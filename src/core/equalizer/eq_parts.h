@@ -82,17 +82,17 @@ void ResetEqPreviousIndexes(Document& doc);
 // entry of every list is loaded. TabStrip2 is left as it was. Failures are collected.
 Status LoadEveryEqPart(Document& doc, const std::filesystem::path& programFolder);
 
-// The part loader for lstEQData(slot), as the main window's: the selected entry's Data file into
-// picEQData(slot); with the link box clear, its Mask file (or the folder's Default_white mask)
-// into picEQMask(slot); then the untouched copy takes the new Data image. When the Data file
-// fails nothing changes; when the mask fails the Data stays loaded and the error names the mask.
+// The main window's part loader (LoadPart) on lstEQData(slot): the selected entry's Data file
+// into picEQData(slot); with the link box clear, its Mask file (or the folder's Default_white
+// mask) into picEQMask(slot); then the untouched copy takes the new Data image. When a file
+// fails nothing changes and the error names it.
 Status LoadEqPart(Document& doc, const std::filesystem::path& programFolder, int slot);
 // The selected entry of lstEQMask(slot) into picEQMask(slot): folder\X.mask.bmp below the
 // list's first-section count, folder\mask\X.bmp from it on.
 Status LoadEqMask(Document& doc, const std::filesystem::path& programFolder, int slot);
 
 // SliderCombo: PreSliderData takes X.data.bmp; PreSliderMask takes X.mask.bmp when it exists,
-// else DefaultMiniWhite.mask.bmp.
+// else DefaultMiniWhite.mask.bmp. When either file fails neither slot changes.
 Status ChooseSlider(Document& doc, const std::filesystem::path& programFolder);
 // BackColorCombo: EQSliderBackColor takes X.back.bmp.
 Status ChooseBackColor(Document& doc, const std::filesystem::path& programFolder);

@@ -146,12 +146,17 @@ Status OpenCombinedPicture(Document& doc, const std::string& filePath, const How
     Result<Bitmap> picture = LoadPicture(filePath);
     if (!picture) return picture.error();
     if (picture->empty()) return Error{filePath, "the picture is empty: it has no pixels to import"};
-    if (!isStackOfFaces(*picture) && !howForm) return Error{filePath, noDialogError().message};
-    // The name is kept before the import runs, so a cancelled dialog still leaves it behind.
+    // The name is kept before the import runs, so a cancelled dialog still leaves it behind; an
+    // import that fails (a dialog answer that is no button) takes it back.
+    const std::string previousPath = doc.BackgroundImagePath, previousTitle = doc.BackgroundImageTitle;
     doc.BackgroundImagePath = filePath;
     doc.BackgroundImageTitle = std::filesystem::path(filePath).filename().string();
     Result<int> imported = ImportCombinedPicture(doc, *picture, howForm);
-    if (!imported) return Error{filePath, imported.error().message};
+    if (!imported) {
+        doc.BackgroundImagePath = previousPath;
+        doc.BackgroundImageTitle = previousTitle;
+        return Error{filePath, imported.error().message};
+    }
     return ok();
 }
 

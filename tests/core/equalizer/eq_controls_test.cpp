@@ -32,9 +32,8 @@ TEST(EqualizerControls, EveryCheckBoxIsReadAndSetByName) {
 TEST(EqualizerControls, ListsPagesOptionsAndTheHowFormAnswerByName) {
     Document doc;
     for (int i = 0; i < 7; ++i) {
-        const std::string index = "(" + std::to_string(i) + ")";
-        EXPECT_EQ(doc.getByName("lstEQData" + index).value(), "-1");
-        EXPECT_EQ(doc.getByName("lstEQMask" + index).value(), "-1");
+        EXPECT_EQ(doc.getByName(controlKey("lstEQData", i)).value(), "-1");
+        EXPECT_EQ(doc.getByName(controlKey("lstEQMask", i)).value(), "-1");
         EXPECT_FALSE(doc.control("lstEQMask", i).visible);
     }
     for (const char* combo : {"EasyCombo", "SliderCombo", "BackColorCombo"}) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "core/equalizer/eq_test_pictures.h"
@@ -159,13 +160,26 @@ TEST_F(EqParts, MissingDataFileLeavesBothSlotsAndIsReportedOnce) {
     EXPECT_TRUE(CheckEqPageChoice(doc, dir.path(), EqPage::TitleBar).ok());  // no retry every tick
 }
 
-TEST_F(EqParts, DamagedMaskKeepsTheOldMaskAndNamesTheFile) {
+TEST_F(EqParts, DamagedMaskChangesNoSlotAndNamesTheFile) {
     std::ofstream(dir / "PartsData/eq/bar/a.mask.bmp", std::ios::trunc) << "BM damaged";
+    doc.setRefreshFlag(kEqTitleBarGroup, 1);
+    const auto before = snapshotSlots(doc);
     const Status damaged = choose(EqPage::TitleBar, "lstEQData", 2, 0);
     ASSERT_FALSE(damaged.ok());
     EXPECT_NE(damaged.error().describe().find("a.mask.bmp"), std::string::npos);
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kA));
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kWhite));
+    EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
+    EXPECT_EQ(doc.refreshFlag(kEqTitleBarGroup), 1);
+}
+
+TEST_F(EqParts, SliderWithAMissingDefaultMaskChangesNeitherSlot) {
+    std::filesystem::remove(dir / "PartsData/eq/slider/DefaultMiniWhite.mask.bmp");
+    const auto before = snapshotSlots(doc);
+    const Status missing = choose(EqPage::Slider, "SliderCombo", -1, 1);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_NE(missing.error().describe().find("DefaultMiniWhite.mask.bmp"), std::string::npos);
+    const auto changed = changedSlots(before, snapshotSlots(doc));
+    EXPECT_EQ(std::count(changed.begin(), changed.end(), "PreSliderData"), 0);
+    EXPECT_EQ(std::count(changed.begin(), changed.end(), "PreSliderMask"), 0);
 }
 
 TEST_F(EqParts, SliderWithoutItsOwnMaskGetsDefaultMiniWhite) {

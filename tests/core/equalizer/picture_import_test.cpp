@@ -157,12 +157,21 @@ TEST(CombinedPictureImport, CancelChangesNoPictureButKeepsTheFileNameAndWritesSy
 }
 
 TEST(CombinedPictureImport, DialogAnswerOutsideItsButtonsChangesNothing) {
+    TempDir tree;
+    const auto file = tree.path() / "odd.bmp";
+    writePicture(file, coordinatePicture(300, 400));
     Document doc;
+    doc.BackgroundImagePath = "/earlier/sky.bmp";
+    doc.BackgroundImageTitle = "sky.bmp";
     const auto before = snapshotSlots(doc);
     EXPECT_FALSE(ImportCombinedPicture(doc, coordinatePicture(300, 400), answering(7)).ok());
     EXPECT_FALSE(ImportCombinedPicture(doc, coordinatePicture(300, 400), HowFormDialog{}).ok());
+    EXPECT_FALSE(OpenCombinedPicture(doc, file.string(), answering(-1)).ok());
+    EXPECT_FALSE(OpenCombinedPicture(doc, file.string(), HowFormDialog{}).ok());
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
     EXPECT_EQ(doc.text("Syori"), "0");
+    EXPECT_EQ(doc.BackgroundImagePath, "/earlier/sky.bmp");
+    EXPECT_EQ(doc.BackgroundImageTitle, "sky.bmp");
 }
 
 TEST(CombinedPictureImport, UnreadableFileNamesItAndChangesNothing) {
