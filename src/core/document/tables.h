@@ -29,7 +29,7 @@ std::span<const ControlSpec> skinBuildControls();
 std::span<const SlotSpec> toolWindowSlots();
 std::span<const ControlSpec> toolWindowControls();
 // Generators (frmMakeFrame, FrmMakeSlider, frmBackColor) and the glyph colours of the number and
-// text pages: their pictures, swatches and options. generatorControls() is the four window tables
+// text pages: their pictures, swatches and options. generatorControls() is the five tables
 // below in one; the project manifest names its sections after them.
 std::span<const SlotSpec> generatorSlots();
 std::span<const ControlSpec> generatorControls();
@@ -37,6 +37,7 @@ std::span<const ControlSpec> frameMakerControls();
 std::span<const ControlSpec> sliderMakerControls();
 std::span<const ControlSpec> backColorControls();
 std::span<const ControlSpec> glyphColourControls();
+std::span<const ControlSpec> projectControls();  // txtProject of "プロジェクト保存"
 std::span<const OptionGroupSpec> generatorOptionGroups();
 // Region page.
 std::span<const SlotSpec> regionSlots();

@@ -1,6 +1,6 @@
 // Slots and controls of the generators and the glyph colours: the frame maker frmMakeFrame, the
-// slider maker FrmMakeSlider, the background base maker frmBackColor, and the row-colour swatches
-// and work images of the number and text pages of the main window.
+// slider maker FrmMakeSlider, the background base maker frmBackColor, the row-colour swatches
+// and work images of the number and text pages of the main window, and the project name box.
 //
 // The frame maker's own gradient pictures are called picData and picMask in their window; in the
 // document they carry the window's name ("frmMakeFrame.picData") so that they never stand for the
@@ -75,6 +75,11 @@ constexpr ControlSpec kGlyphColourControls[] = {
     {"PicText", 6, ControlKind::Swatch},
 };
 
+// The frame "プロジェクト保存" of the main window: the project folder's name.
+constexpr ControlSpec kProjectControls[] = {
+    {"txtProject", 0, ControlKind::Text, 0, 0, 0, "Project"},
+};
+
 template <std::size_t... N>
 constexpr auto joined(const ControlSpec (&... parts)[N]) {
     std::array<ControlSpec, (N + ...)> all{};
@@ -84,7 +89,7 @@ constexpr auto joined(const ControlSpec (&... parts)[N]) {
 }
 
 constexpr auto kGeneratorControls =
-    joined(kFrameMakerControls, kSliderMakerControls, kBackColorControls, kGlyphColourControls);
+    joined(kFrameMakerControls, kSliderMakerControls, kBackColorControls, kGlyphColourControls, kProjectControls);
 
 constexpr OptionGroupSpec kGeneratorOptionGroups[] = {
     {{"Optframe(0)", "Optframe(1)", "Optframe(2)"}, false},
@@ -101,6 +106,7 @@ std::span<const ControlSpec> frameMakerControls() { return kFrameMakerControls; 
 std::span<const ControlSpec> sliderMakerControls() { return kSliderMakerControls; }
 std::span<const ControlSpec> backColorControls() { return kBackColorControls; }
 std::span<const ControlSpec> glyphColourControls() { return kGlyphColourControls; }
+std::span<const ControlSpec> projectControls() { return kProjectControls; }
 std::span<const OptionGroupSpec> generatorOptionGroups() { return kGeneratorOptionGroups; }
 
 }  // namespace pelterra::tables

@@ -1,0 +1,189 @@
+#include "project/project.h"
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+#include "colours/viscolor.h"
+#include "fs/ignore_case.h"
+#include "fs/program_path.h"
+#include "image/picture_file.h"
+#include "output/skin_text.h"
+#include "output/staged_write.h"
+#include "output/text_file.h"
+#include "parts/colour_change.h"
+#include "project/manifest.h"
+#include "project/project_files.h"
+
+namespace pelterra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string backslashTail(std::string_view file) { return "\\" + std::string(file); }
+
+// The project folder of `parent` named `name` in any letter case (an exact match first).
+std::optional<fs::path> existingProjectFolder(const fs::path& parent, std::string_view name) {
+    auto folders = listSubfolders(parent);
+    if (!folders) return std::nullopt;
+    for (const std::string& f : *folders)
+        if (f == name) return parent / f;
+    for (const std::string& f : *folders)
+        if (equalsIgnoringCase(f, name)) return parent / f;
+    return std::nullopt;
+}
+
+// The name under which a file is written: an existing file of that name in another letter case
+// is the same file and keeps its name.
+std::string nameInFolder(const fs::path& folder, std::string_view file) {
+    auto path = resolveProgramPathForWriting(folder, backslashTail(file));
+    return path ? path->filename().string() : std::string(file);
+}
+
+std::function<Result<std::string>()> pictureBytes(const Bitmap& picture) {
+    return [&picture]() -> Result<std::string> {
+        const auto b = EncodeBmp24(picture);
+        return std::string(b.begin(), b.end());
+    };
+}
+
+std::function<Result<std::string>()> textBytes(std::vector<std::string> lines) {
+    return [lines = std::move(lines)]() { return TextFileBytes(lines); };
+}
+
+// Every file of a save, in order: the numbered pictures, the three text files, then what the
+// manifest adds.
+std::vector<PendingFile> projectFiles(const Document& doc, const fs::path& folder) {
+    std::vector<PendingFile> files;
+    auto add = [&](std::string_view file, std::function<Result<std::string>()> bytes) {
+        files.push_back({nameInFolder(folder, file), std::move(bytes)});
+    };
+    for (const ProjectPictureFile& p : ProjectPictureFiles())
+        add(p.file, pictureBytes(doc.slot(p.slot.name, p.slot.index)));
+    add(kProjectPledit, textBytes(PleditLines(doc)));
+    add(kProjectMaron, textBytes(MaronLines(doc)));
+    add(kProjectViscolor, textBytes(ViscolorLines(doc)));
+    for (const ManifestPicture& p : kManifestPictures) add(p.file, pictureBytes(doc.slot(p.slot.name, p.slot.index)));
+    add(kProjectManifest, [text = ManifestText(doc)]() -> Result<std::string> { return text; });
+    return files;
+}
+
+Result<std::string> readWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Error{path.string(), "cannot open the file"};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) return Error{path.string(), "reading the file failed"};
+    return bytes.str();
+}
+
+class ProjectReader {
+public:
+    ProjectReader(Document& doc, fs::path folder) : m_doc(doc), m_folder(std::move(folder)) {}
+
+    // Reads project.ini when the folder has one; true when it was applied.
+    bool applyManifest() {
+        auto path = resolveProgramPath(m_folder, backslashTail(kProjectManifest));
+        if (!path || !fs::is_regular_file(*path)) return false;
+        auto text = readWholeFile(*path);
+        if (!text) {
+            m_report.problems.push_back(text.error());
+            return false;
+        }
+        std::string_view body = *text;
+        if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);  // a byte-order mark
+        auto problems = ApplyManifest(m_doc, body, path->string());
+        m_report.problems.insert(m_report.problems.end(), problems.begin(), problems.end());
+        m_report.manifest = true;
+        return true;
+    }
+
+    void loadPicture(std::string_view file, SlotRef slot) {
+        auto path = resolveProgramPath(m_folder, backslashTail(file));
+        if (!path || !fs::is_regular_file(*path)) {
+            m_report.missingFiles.emplace_back(file);
+            return;
+        }
+        auto picture = LoadPicture(path->string());
+        if (!picture) {
+            m_report.problems.push_back(picture.error());
+            return;
+        }
+        m_doc.assignSlot(slot.name, slot.index, *picture);
+        // The slot no longer shows the part its list chose, so its "コピー" must not hand that out.
+        m_doc.listChoicePictures.erase(controlKey(slot.name, slot.index));
+        ++m_report.picturesLoaded;
+    }
+
+    ProjectLoadReport take() { return std::move(m_report); }
+
+private:
+    Document& m_doc;
+    fs::path m_folder;
+    ProjectLoadReport m_report;
+};
+
+}  // namespace
+
+Status CheckProjectName(std::string_view name) {
+    if (name.empty()) return Error{"", "the project needs a folder name"};
+    if (name == "." || name == "..") return Error{"", "\"" + std::string(name) + "\" is not a folder name"};
+    if (name.find_first_of("/\\") != std::string_view::npos)
+        return Error{"", "the project name \"" + std::string(name) + "\" holds a path separator; give a plain folder name"};
+    if (name.find('\0') != std::string_view::npos) return Error{"", "the project name holds a zero character"};
+    return ok();
+}
+
+Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent, std::string_view name) {
+    if (Status valid = CheckProjectName(name); !valid) return valid.error();
+    std::error_code ec;
+    if (!fs::is_directory(parent, ec))
+        return Error{parent.string(), "the folder to save the project into does not exist"};
+
+    fs::path folder;
+    bool made = false;
+    if (auto existing = existingProjectFolder(parent, name)) {
+        folder = *existing;
+    } else {
+        folder = parent / std::string(name);
+        if (!fs::create_directory(folder, ec))
+            return Error{folder.string(), "cannot create the project folder" + (ec ? ": " + ec.message() : std::string())};
+        made = true;
+    }
+
+    const std::vector<PendingFile> files = projectFiles(doc, folder);
+    if (Status written = WriteStagedFiles(folder, files); !written) {
+        if (made) fs::remove(folder, ec);  // only when still empty
+        return written.error();
+    }
+    SavedProject saved{folder, {}};
+    for (const PendingFile& f : files)
+        if (std::find(saved.files.begin(), saved.files.end(), f.name) == saved.files.end()) saved.files.push_back(f.name);
+    return saved;
+}
+
+Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent) {
+    return SaveProject(doc, parent, doc.text("txtProject"));
+}
+
+ProjectLoadReport LoadProject(Document& doc, const fs::path& folder) {
+    ProjectReader reader(doc, folder);
+    const bool manifest = reader.applyManifest();
+    if (manifest)
+        for (const ManifestPicture& p : kManifestPictures) reader.loadPicture(p.file, p.slot);
+    for (const ProjectPictureFile& p : ProjectPictureFiles()) reader.loadPicture(p.file, p.slot);
+    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i) (void)ColorChange(doc, i);
+    ProjectLoadReport report = reader.take();
+    if (report.manifest || report.picturesLoaded > 0) {
+        // Every sheet may differ now: the preview repaints them all.
+        doc.clearRefreshFlags();
+        doc.notify({ChangeEvent::Kind::Flags, {}});
+    }
+    return report;
+}
+
+}  // namespace pelterra

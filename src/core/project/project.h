@@ -1,0 +1,51 @@
+// Project save and load ("プロジェクト保存", "プロジェクト読みこみ"): the pictures that cannot be
+// remade from the parts library go into a project folder as numbered BMP files, with pledit.txt,
+// maron.txt and viscolor.txt; loading reads the pictures back and runs the colour change of all
+// ten groups. Beside them the manifest project.ini keeps every control value and the pictures
+// the build needs beyond the numbered set, so that a loaded project rebuilds the same skin.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/document.h"
+#include "result.h"
+
+namespace pelterra {
+
+// Why a project name cannot be used, as an error; ok for a plain folder name. A name with a path
+// separator, "." or "..", or no characters at all would put the files somewhere other than a
+// folder of the chosen folder.
+Status CheckProjectName(std::string_view name);
+
+struct SavedProject {
+    std::filesystem::path folder;    // the project folder, in the letter case it already had
+    std::vector<std::string> files;  // every file written, in order (EQData6.bmp once)
+};
+
+// Saves into the folder `name` of `parent`. A folder of that name in any letter case is reused
+// (it keeps its own case); otherwise it is made. Existing files of the same names, in any case,
+// are replaced. Every file is written under a temporary name first and put in place only when
+// all were written: a save that fails leaves the earlier project intact, removes a folder it
+// made, and names the file and what went wrong.
+Result<SavedProject> SaveProject(const Document& doc, const std::filesystem::path& parent, std::string_view name);
+// The same with the name in txtProject.
+Result<SavedProject> SaveProject(const Document& doc, const std::filesystem::path& parent);
+
+struct ProjectLoadReport {
+    bool manifest = false;                  // project.ini was found and applied
+    int picturesLoaded = 0;                 // picture files read into slots (EQData6.bmp twice)
+    std::vector<std::string> missingFiles;  // described picture files the folder does not hold
+    std::vector<Error> problems;            // unreadable pictures, manifest lines not applied
+};
+
+// Loads the project folder (matched without regard to letter case, file by file). With a
+// manifest: its control values, paths and flags first, then its own pictures; then the numbered
+// pictures in the order of the save; then ColorChange for groups 0 to 9. A missing or unreadable
+// file leaves its slot as it was and the load carries on; a folder that is no project changes
+// nothing but the colour change.
+ProjectLoadReport LoadProject(Document& doc, const std::filesystem::path& folder);
+
+}  // namespace pelterra
