@@ -1,6 +1,5 @@
 // Loading and saving a 275 x 315 picture (the size of a whole skin sheet) as a 24-bit BMP file.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cstdlib>

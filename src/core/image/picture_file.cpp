@@ -24,7 +24,9 @@
 // before it notices the data is not there (a PNG data chunk, a zlib stream that inflates
 // without end), so each decode sets an allowance from the size the picture claims, and any
 // single allocation beyond it fails as if memory had run out.
-namespace pelterra::stb_memory {
+namespace pelterra {
+namespace {
+namespace stb_memory {
 thread_local std::size_t allowance = SIZE_MAX;
 thread_local bool refused = false;
 
@@ -42,7 +44,9 @@ void* reallocate(void* old, std::size_t bytes) {
     }
     return std::realloc(old, bytes);
 }
-}  // namespace pelterra::stb_memory
+}  // namespace stb_memory
+}  // namespace
+}  // namespace pelterra
 
 // stb_image lives in this file only, with its functions static, so no other object can clash
 // with it. BMP is ours (stb does not notice cut-short BMP data and reads colours it never set).
@@ -183,7 +187,12 @@ BmpProblem parseBmpHeader(Bytes bytes, BmpInfo& info) {
     info.paletteStart = kFileHeaderSize + hs;
 
     switch (info.bitCount) {
-        case 1: case 4: case 8: case 16: case 24: case 32: break;
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32: break;
         default: return BmpProblem::Depth;
     }
 
@@ -212,8 +221,7 @@ BmpProblem parseBmpHeader(Bytes bytes, BmpInfo& info) {
             info.masks = {le32(d + at), le32(d + at + 4), le32(d + at + 8)};
             break;
         }
-        default:
-            return BmpProblem::Compression;
+        default: return BmpProblem::Compression;
     }
     return BmpProblem::None;
 }
@@ -258,7 +266,8 @@ void decodeUncompressedRows(Bytes bytes, const BmpInfo& info,
         Colour* dst = out.row(storedRowToY(info, stored));
         switch (info.bitCount) {
             case 1:
-                for (int x = 0; x < width; ++x) dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
+                for (int x = 0; x < width; ++x)
+                    dst[x] = palette[(src[x >> 3] >> (7 - (x & 7))) & 1];
                 break;
             case 4:
                 for (int x = 0; x < width; ++x)
@@ -306,7 +315,8 @@ bool decodeRunLengthRows(Bytes bytes, const BmpInfo& info, const std::array<Colo
         at += 2;
         if (count > 0) {
             const int visible = static_cast<int>(std::clamp<long long>(width - x, 0, count));
-            for (int i = 0; i < visible; ++i) put(four ? ((i & 1) ? value & 15 : value >> 4) : value);
+            for (int i = 0; i < visible; ++i)
+                put(four ? ((i & 1) ? value & 15 : value >> 4) : value);
             x += count - visible;
             continue;
         }
@@ -465,7 +475,8 @@ Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const Picture
         width = w;
         height = h;
     } else if (bytes[0] == 0x89) {
-        if (bytes.size() < 24 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0) return damaged(name);
+        if (bytes.size() < 24 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0)
+            return damaged(name);
         width = be32(bytes.data() + 16);
         height = be32(bytes.data() + 20);
     } else {
@@ -553,7 +564,8 @@ Result<Bitmap> DecodePicture(Bytes bytes, const std::string& name, const Picture
     if (bytes.empty()) return Error{name, "the file is empty"};
     if (startsWith(bytes, {'B', 'M'})) return decodeBmp(bytes, name, limits);
     if (startsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}) ||
-        startsWith(bytes, {0xFF, 0xD8, 0xFF}) || startsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) ||
+        startsWith(bytes, {0xFF, 0xD8, 0xFF}) ||
+        startsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) ||
         startsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'}))
         return decodeWithStb(bytes, name, limits);
     return Error{name, kNotAPicture};
@@ -578,7 +590,8 @@ Result<Bitmap> LoadPicture(const std::string& path) {
                                " MB are not read"};
 
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{path, std::string("the file cannot be opened (") + std::strerror(errno) + ")"};
+    if (!in)
+        return Error{path, std::string("the file cannot be opened (") + std::strerror(errno) + ")"};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     // A file that shrank while being read is judged on what could be read.

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdint>
@@ -66,7 +65,7 @@ struct BmpFile {
     int bpp = 24;
     std::uint32_t compression = 0;
     std::vector<Colour> palette;
-    std::vector<std::uint32_t> masks;  // written after a 40-byte header
+    std::vector<std::uint32_t> masks;            // written after a 40-byte header
     std::uint32_t declaredColours = 0xFFFFFFFF;  // default: the palette's size
     Bytes pixels;
 
@@ -280,8 +279,8 @@ TEST(DecodeBmp, TwentyFourAndThirtyTwoBitsInBothRowOrders) {
             // At 32 bits the top byte (alpha or unused) is set, and must not show.
             f.pixels = packRows(bpp, 7, 3, topDown, [&](int x, int y) {
                 const Colour c = expected.at(x, y);
-                return static_cast<std::uint32_t>(GetBlue(c) | GetGreen(c) << 8 |
-                                                  GetRed(c) << 16 | 0x80u << 24);
+                return static_cast<std::uint32_t>(GetBlue(c) | GetGreen(c) << 8 | GetRed(c) << 16 |
+                                                  0x80u << 24);
             });
             EXPECT_EQ(decoded(f.bytes()), expected) << bpp << " bits, top-down " << topDown;
         }
@@ -290,16 +289,22 @@ TEST(DecodeBmp, TwentyFourAndThirtyTwoBitsInBothRowOrders) {
 
 TEST(DecodeBmp, BitfieldMasksPlaceEachChannel) {
     // 32 bits with red in the top byte, green next, blue next, the low byte unused.
-    BmpFile f32{.width = 2, .height = 1, .bpp = 32, .compression = 3,
+    BmpFile f32{.width = 2,
+                .height = 1,
+                .bpp = 32,
+                .compression = 3,
                 .masks = {0xFF000000, 0x00FF0000, 0x0000FF00}};
-    f32.pixels = packRows(32, 2, 1, false, [](int x, int) { return x ? 0x11223344u : 0xFF000000u; });
-    EXPECT_EQ(decoded(f32.bytes()).pixels(), (std::vector<Colour>{RGB(255, 0, 0), RGB(0x11, 0x22, 0x33)}));
+    f32.pixels =
+        packRows(32, 2, 1, false, [](int x, int) { return x ? 0x11223344u : 0xFF000000u; });
+    EXPECT_EQ(decoded(f32.bytes()).pixels(),
+              (std::vector<Colour>{RGB(255, 0, 0), RGB(0x11, 0x22, 0x33)}));
 
     // 16 bits 5-6-5: full green is 63, widened to 255; 5-bit red 16 widens to 131.
-    BmpFile f565{.width = 2, .height = 1, .bpp = 16, .compression = 3,
-                 .masks = {0xF800, 0x07E0, 0x001F}};
+    BmpFile f565{
+        .width = 2, .height = 1, .bpp = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x001F}};
     f565.pixels = packRows(16, 2, 1, false, [](int x, int) { return x ? 0x8000u : 0x07E0u; });
-    EXPECT_EQ(decoded(f565.bytes()).pixels(), (std::vector<Colour>{RGB(0, 255, 0), RGB(131, 0, 0)}));
+    EXPECT_EQ(decoded(f565.bytes()).pixels(),
+              (std::vector<Colour>{RGB(0, 255, 0), RGB(131, 0, 0)}));
 
     // 16 bits without masks is 5-5-5.
     BmpFile f555{.width = 1, .height = 1, .bpp = 16};
@@ -310,8 +315,10 @@ TEST(DecodeBmp, BitfieldMasksPlaceEachChannel) {
 TEST(DecodeBmp, ShortPalettesAndIndicesPastThemReadAsBlack) {
     // Two colours declared at 8 bits; index 3 lies past the palette.
     BmpFile f{.width = 3, .height = 1, .bpp = 8, .palette = {RGB(1, 2, 3), RGB(4, 5, 6)}};
-    f.pixels = packRows(8, 3, 1, false, [](int x, int) { return x == 2 ? 3u : static_cast<std::uint32_t>(x); });
-    EXPECT_EQ(decoded(f.bytes()).pixels(), (std::vector<Colour>{RGB(1, 2, 3), RGB(4, 5, 6), kBlack}));
+    f.pixels = packRows(8, 3, 1, false,
+                        [](int x, int) { return x == 2 ? 3u : static_cast<std::uint32_t>(x); });
+    EXPECT_EQ(decoded(f.bytes()).pixels(),
+              (std::vector<Colour>{RGB(1, 2, 3), RGB(4, 5, 6), kBlack}));
 }
 
 TEST(DecodeBmp, RunLengthEncodedEightAndFourBits) {
@@ -339,9 +346,9 @@ TEST(DecodeBmp, CoreHeaderWithThreeByteEntries) {
     put16(b, 2);  // width
     put16(b, 1);  // height
     put16(b, 1);
-    put16(b, 1);  // bits per pixel
+    put16(b, 1);                                // bits per pixel
     b.insert(b.end(), {0, 0, 255, 255, 0, 0});  // red, blue
-    b.insert(b.end(), {0x40, 0, 0, 0});          // pixels 0, 1
+    b.insert(b.end(), {0x40, 0, 0, 0});         // pixels 0, 1
     EXPECT_EQ(decoded(b).pixels(), (std::vector<Colour>{RGB(255, 0, 0), RGB(0, 0, 255)}));
 }
 
@@ -371,7 +378,8 @@ TEST(DecodeOtherFormats, PngAlphaIsIgnored) {
 
 TEST(DecodeOtherFormats, JpegComesBackCloseToItsColours) {
     // Flat 8 x 8 blocks survive JPEG nearly unchanged; lossy coding allows a small error.
-    const Bitmap picture = pictureOf(16, 8, [](int x, int) { return x < 8 ? RGB(200, 40, 40) : RGB(30, 90, 220); });
+    const Bitmap picture =
+        pictureOf(16, 8, [](int x, int) { return x < 8 ? RGB(200, 40, 40) : RGB(30, 90, 220); });
     const Bytes rgb = rgbBytes(picture);
     Bytes jpeg;
     ASSERT_NE(stbi_write_jpg_to_func(appendBytes, &jpeg, 16, 8, 3, rgb.data(), 100), 0);
@@ -391,10 +399,10 @@ TEST(DecodeOtherFormats, JpegComesBackCloseToItsColours) {
 TEST(DecodeOtherFormats, GifFirstFrame) {
     // 2 x 2, palette red and blue, pixels 0 1 / 1 0: LZW codes clear 0 1 1 0 end, the code width
     // growing from 3 to 4 bits after the third code.
-    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 2, 0, 2, 0, 0x80, 0, 0,  //
-                       0xFF, 0, 0, 0, 0, 0xFF,                                 //
-                       0x2C, 0, 0, 0, 0, 2, 0, 2, 0, 0,                        //
-                       2, 3, 0x44, 0x02, 0x05, 0, 0x3B};
+    const Bytes gif = {'G',  'I', 'F',  '8',  '9',  'a',  2,   0, 2, 0, 0x80, 0, 0,  //
+                       0xFF, 0,   0,    0,    0,    0xFF,                            //
+                       0x2C, 0,   0,    0,    0,    2,    0,   2, 0, 0,              //
+                       2,    3,   0x44, 0x02, 0x05, 0,    0x3B};
     const Colour red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
     EXPECT_EQ(decoded(gif).pixels(), (std::vector<Colour>{red, blue, blue, red}));
 }
@@ -435,7 +443,8 @@ TEST_F(PictureFileOnDisk, TextAndCutShortFilesAreRefusedByName) {
 
     bmp.resize(30);  // inside the header
     writeFile("header.bmp", bmp);
-    EXPECT_EQ(LoadPicture(path("header.bmp")).error().message, "the picture data is cut short or damaged");
+    EXPECT_EQ(LoadPicture(path("header.bmp")).error().message,
+              "the picture data is cut short or damaged");
 
     const Bitmap picture = randomPicture(8, 8, 9);
     const Bytes rgb = rgbBytes(picture);
@@ -443,7 +452,8 @@ TEST_F(PictureFileOnDisk, TextAndCutShortFilesAreRefusedByName) {
     ASSERT_NE(stbi_write_png_to_func(appendBytes, &png, 8, 8, 3, rgb.data(), 8 * 3), 0);
     png.resize(png.size() / 2);
     writeFile("cut.png", png);
-    EXPECT_EQ(LoadPicture(path("cut.png")).error().message, "the picture data is cut short or damaged");
+    EXPECT_EQ(LoadPicture(path("cut.png")).error().message,
+              "the picture data is cut short or damaged");
 }
 
 TEST(DecodeBadInput, OversizedPicturesAreRefusedBeforeDecoding) {
@@ -467,8 +477,8 @@ TEST(DecodeBadInput, OversizedPicturesAreRefusedBeforeDecoding) {
               "are accepted");
 
     // A PNG header claiming 20000 x 20000, with no pixel data behind it.
-    Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
-                 0, 0, 0x4E, 0x20, 0, 0, 0x4E, 0x20, 8, 2, 0, 0, 0, 0, 0, 0, 0};
+    Bytes png = {0x89, 'P',  'N',  'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R', 0,
+                 0,    0x4E, 0x20, 0,   0,    0x4E, 0x20, 8,    2, 0, 0, 0,  0,   0,   0,   0};
     EXPECT_EQ(DecodePicture(png, "huge.png").error().message,
               "the picture is 20000 × 20000 pixels; at most 16384 on a side and 64 million pixels "
               "are accepted");
