@@ -21,7 +21,17 @@ mkdir -p "$corpus" "$findings"
 # Inputs that once broke the loader are replayed first, every run.
 cp -n "$root"/tests/data/pictures/* "$corpus"/ 2>/dev/null || true
 
+# One job on one core: the machine's other core stays free. libFuzzer writes the job's log to
+# build-fuzz/fuzz-0.log.
 cd "$build"
-exec "$build/bin/picture_loader_fuzz" "$corpus" \
+status=0
+"$build/bin/picture_loader_fuzz" "$corpus" \
   -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
-  -jobs=1 -workers=1 -artifact_prefix="$findings/" -print_final_stats=1
+  -jobs=1 -workers=1 -artifact_prefix="$findings/" -print_final_stats=1 || status=$?
+tail -n 8 "$build/fuzz-0.log" || true
+if compgen -G "$findings/*" >/dev/null; then
+  echo "Findings (keep each, once fixed, in tests/data/pictures/):"
+  ls -l "$findings"
+  status=1
+fi
+exit "$status"
