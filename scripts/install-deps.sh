@@ -11,7 +11,8 @@ packages=(
 )
 # The desktop program needs Qt; core, tests of the core and the command line do not.
 if [ "${PELTERRA_NO_GUI:-0}" != "1" ]; then
-  packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth)
+  # fonts-ipafont-gothic: the Japanese captions need a CJK font.
+  packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-ipafont-gothic)
 fi
 
 missing=()

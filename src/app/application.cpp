@@ -1,0 +1,45 @@
+#include "application.h"
+
+#include <QApplication>
+
+#include "document/initial_state.h"
+#include "main_window.h"
+#include "settings_store.h"
+#include "splash_window.h"
+
+namespace pelterra::app {
+
+Application::Application(std::filesystem::path programFolder, std::unique_ptr<QSettings> settings)
+    : m_programFolder(std::move(programFolder)), m_settings(std::move(settings)),
+      m_bridge(std::make_unique<DocumentBridge>(m_doc)) {}
+
+Application::~Application() {
+    // The windows go before the bridge and the document they are bound to.
+    m_main.reset();
+    m_splash.reset();
+    m_bridge.reset();
+}
+
+void Application::start(bool showSplash) {
+    m_splash = std::make_unique<SplashWindow>();
+    if (showSplash) {
+        m_splash->show();
+        QApplication::processEvents();
+    }
+
+    ReadCheckSettings(m_doc, *m_settings);
+    ReadSaveFolderSettings(m_doc, *m_settings, m_programFolder);
+    ReadColourSettings(m_doc, *m_settings);
+
+    SplashWindow* splash = m_splash.get();
+    m_startup = InitialiseDocument(m_doc, m_programFolder, [splash](const std::string& line) {
+        splash->showProgress(QString::fromStdString(line));
+        QApplication::processEvents();
+    });
+
+    m_main = std::make_unique<MainWindow>(*m_bridge, m_programFolder, m_settings.get());
+    m_main->show();
+    m_splash->hide();
+}
+
+}  // namespace pelterra::app

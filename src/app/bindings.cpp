@@ -1,0 +1,173 @@
+#include "bindings.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "document/control.h"
+
+namespace pelterra::app {
+
+namespace {
+
+void applyVisibility(QWidget* widget, const Control& c) {
+    if (widget->isHidden() == c.visible) widget->setHidden(!c.visible);
+    if (widget->isEnabled() != c.enabled) widget->setEnabled(c.enabled);
+}
+
+}  // namespace
+
+QString objectNameOf(std::string_view name, int index) {
+    QString result = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    if (index >= 0) result += QLatin1Char('_') + QString::number(index);
+    return result;
+}
+
+void watchControl(DocumentBridge& bridge, QWidget* widget, const std::string& key, std::function<void()> refresh) {
+    refresh();
+    const QString watched = QString::fromStdString(key);
+    QObject::connect(&bridge, &DocumentBridge::controlChanged, widget, [watched, refresh](const QString& changed) {
+        if (changed == watched) refresh();
+    });
+    QObject::connect(&bridge, &DocumentBridge::everythingChanged, widget, refresh);
+}
+
+void watchSlot(DocumentBridge& bridge, QWidget* widget, const std::string& key, std::function<void()> refresh) {
+    refresh();
+    const QString watched = QString::fromStdString(key);
+    QObject::connect(&bridge, &DocumentBridge::slotChanged, widget, [watched, refresh](const QString& changed) {
+        if (changed == watched) refresh();
+    });
+    QObject::connect(&bridge, &DocumentBridge::everythingChanged, widget, refresh);
+}
+
+void bindVisibility(DocumentBridge& bridge, QWidget* widget, std::string_view name, int index) {
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    watchControl(bridge, widget, key, [&doc, widget, key] { applyVisibility(widget, doc.control(key)); });
+}
+
+void bindCheckBox(DocumentBridge& bridge, QCheckBox* box, std::string_view name, int index, ClickHandler afterClick) {
+    box->setObjectName(objectNameOf(name, index));
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    auto refresh = [&doc, box, key] {
+        const Control& c = doc.control(key);
+        box->setChecked(c.value == 1);
+        applyVisibility(box, c);
+    };
+    watchControl(bridge, box, key, refresh);
+    // `clicked` comes from the user (mouse or keyboard) only, never from setChecked.
+    QObject::connect(box, &QCheckBox::clicked, box, [&doc, key, afterClick, refresh](bool checked) {
+        doc.setValue(key, -1, checked ? 1 : 0);
+        if (afterClick) afterClick(checked);
+        refresh();
+    });
+}
+
+void bindOption(DocumentBridge& bridge, QRadioButton* option, std::string_view name, int index) {
+    option->setObjectName(objectNameOf(name, index));
+    // The document keeps the group exclusive; Qt's own grouping would fight it.
+    option->setAutoExclusive(false);
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    auto refresh = [&doc, option, key] {
+        const Control& c = doc.control(key);
+        option->setChecked(c.value == 1);
+        applyVisibility(option, c);
+    };
+    watchControl(bridge, option, key, refresh);
+    QObject::connect(option, &QRadioButton::clicked, option, [&doc, key, refresh] {
+        doc.select(key);
+        refresh();  // clicking the selected option again must not leave it looking clear
+    });
+}
+
+void bindScrollBar(DocumentBridge& bridge, QScrollBar* bar, std::string_view name, int index, ValueHandler onChange) {
+    bar->setObjectName(objectNameOf(name, index));
+    bar->setSingleStep(1);
+    bar->setPageStep(10);
+    bar->setTracking(false);  // dragging the thumb changes nothing until it is released
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    auto refresh = [&doc, bar, key] {
+        const Control& c = doc.control(key);
+        const QSignalBlocker quiet(bar);
+        bar->setRange(c.min, c.max);
+        bar->setValue(c.value);
+        applyVisibility(bar, c);
+    };
+    watchControl(bridge, bar, key, refresh);
+    QObject::connect(bar, &QScrollBar::valueChanged, bar, [&doc, key, onChange, refresh](int value) {
+        if (onChange)
+            onChange(value);
+        else
+            doc.setValue(key, -1, value);
+        refresh();
+    });
+}
+
+void bindList(DocumentBridge& bridge, QListWidget* list, std::string_view name, int index,
+              std::function<void()> afterChoice) {
+    list->setObjectName(objectNameOf(name, index));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    auto refresh = [&doc, list, key] {
+        const Control& c = doc.control(key);
+        const QSignalBlocker quiet(list);
+        bool same = list->count() == static_cast<int>(c.entries.size());
+        for (int i = 0; same && i < list->count(); ++i)
+            same = list->item(i)->text() == QString::fromStdString(c.entries[static_cast<std::size_t>(i)]);
+        if (!same) {
+            list->clear();
+            for (const std::string& entry : c.entries) list->addItem(QString::fromStdString(entry));
+        }
+        if (list->currentRow() != c.value) list->setCurrentRow(c.value);
+        if (c.value >= 0 && list->item(c.value) && !list->item(c.value)->isSelected())
+            list->item(c.value)->setSelected(true);
+        applyVisibility(list, c);
+    };
+    watchControl(bridge, list, key, refresh);
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [&doc, key, afterChoice, refresh](int row) {
+        if (row < 0) return;  // the list is being cleared
+        doc.setValue(key, -1, row);
+        if (afterChoice) afterChoice();
+        refresh();
+    });
+}
+
+void bindLineEdit(DocumentBridge& bridge, QLineEdit* edit, std::string_view name, int index,
+                  std::function<void()> afterEdit) {
+    edit->setObjectName(objectNameOf(name, index));
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    auto refresh = [&doc, edit, key] {
+        const Control& c = doc.control(key);
+        const QString text = QString::fromStdString(c.text);
+        if (edit->text() != text) edit->setText(text);
+        applyVisibility(edit, c);
+    };
+    watchControl(bridge, edit, key, refresh);
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [&doc, key, afterEdit](const QString& text) {
+        doc.setText(key, -1, text.toStdString());
+        if (afterEdit) afterEdit();
+    });
+}
+
+void bindLabel(DocumentBridge& bridge, QLabel* label, std::string_view name, int index) {
+    label->setObjectName(objectNameOf(name, index));
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    watchControl(bridge, label, key, [&doc, label, key] {
+        const Control& c = doc.control(key);
+        label->setText(QString::fromStdString(c.text));
+        applyVisibility(label, c);
+    });
+}
+
+}  // namespace pelterra::app

@@ -1,0 +1,42 @@
+#include "interaction.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace pelterra::app {
+
+const char* const kPictureFilter =
+    "画像 (*.bmp;*.jpg;*.gif) (*.bmp *.BMP *.jpg *.JPG *.jpeg *.JPEG *.gif *.GIF *.png *.PNG);;"
+    "すべてのファイル (*)";
+
+Interaction& interaction() {
+    static Interaction hooks;
+    return hooks;
+}
+
+QString ChoosePictureFile(QWidget* parent) {
+    if (interaction().choosePictureFile) return interaction().choosePictureFile(parent);
+    // The dialog starts where the last picture was chosen, as the classic dialog did.
+    static QString lastFolder;
+    const QString file = QFileDialog::getOpenFileName(parent, QStringLiteral("画像を開く"), lastFolder,
+                                                      QString::fromUtf8(kPictureFilter));
+    if (!file.isEmpty()) lastFolder = QFileInfo(file).absolutePath();
+    return file;
+}
+
+void ShowMessage(QWidget* parent, const QString& text) {
+    if (interaction().showMessage) {
+        interaction().showMessage(parent, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void ShowFailure(QWidget* parent, const Error& error) {
+    ShowMessage(parent, QString::fromStdString(error.describe()));
+}
+
+}  // namespace pelterra::app

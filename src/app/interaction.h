@@ -1,0 +1,33 @@
+// The few places where the program asks the user something outside its own windows: the
+// open-file dialog and the message box with an OK button. Each can be answered by a test instead.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+#include "result.h"
+
+class QWidget;
+
+namespace pelterra::app {
+
+// The picture filter of the open-file dialog: the classic "*.bmp;*.jpg;*.gif", plus PNG.
+extern const char* const kPictureFilter;
+
+struct Interaction {
+    // Returns the chosen file, or an empty string when the dialog was cancelled.
+    std::function<QString(QWidget* parent)> choosePictureFile;
+    // Shows a message with an OK button alone.
+    std::function<void(QWidget* parent, const QString& text)> showMessage;
+};
+
+// The hooks in force; empty members mean the real dialogs.
+Interaction& interaction();
+
+QString ChoosePictureFile(QWidget* parent);
+void ShowMessage(QWidget* parent, const QString& text);
+// A failure of the core: its message (and the file it names) in a message box with OK only.
+void ShowFailure(QWidget* parent, const Error& error);
+
+}  // namespace pelterra::app

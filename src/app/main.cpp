@@ -1,0 +1,53 @@
+// pelterra: the desktop program. PartsData lies beside the executable.
+#include <filesystem>
+#include <system_error>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFont>
+#include <QTimer>
+
+#include "app_info.h"
+#include "application.h"
+#include "main_window.h"
+#include "screenshots.h"
+#include "settings_store.h"
+
+namespace {
+
+std::filesystem::path executableFolder(const char* argv0) {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) return self.parent_path();
+    return std::filesystem::absolute(argv0, ec).parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(pelterra::app::kSettingsApplication));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(pelterra::app::kProductTitle));
+    QApplication::setApplicationVersion(QStringLiteral("0.23.8"));
+
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Pelterra: makes Winamp 2 skins from a picture and parts."));
+    options.addHelpOption();
+    const QCommandLineOption screenshots(
+        QStringLiteral("screenshots"),
+        QStringLiteral("Walk the windows with the sample picture, save a PNG of each into DIR and quit "
+                       "(settings are neither read nor written)."),
+        QStringLiteral("DIR"));
+    options.addOption(screenshots);
+    options.process(qt);
+
+    const std::filesystem::path programFolder = executableFolder(argv[0]);
+    if (options.isSet(screenshots))
+        return pelterra::app::TakeScreenshots(programFolder, options.value(screenshots));
+
+    pelterra::app::Application app(programFolder, pelterra::app::openUserSettings());
+    app.start();
+    QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::exitRequested, &qt, [] { QApplication::exit(0); });
+    QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::closed, &qt, [] { QApplication::quit(); });
+    return QApplication::exec();
+}

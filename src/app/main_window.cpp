@@ -1,0 +1,225 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "about_window.h"
+#include "app_info.h"
+#include "build/build_driver.h"
+#include "equalizer/eq_parts.h"
+#include "equalizer/picture_import.h"
+#include "how_form.h"
+#include "image_convert.h"
+#include "interaction.h"
+#include "mix_mode_window.h"
+#include "output/preview.h"
+#include "preview_window.h"
+#include "settings_store.h"
+#include "slot_view.h"
+#include "tab_strip.h"
+
+namespace pelterra::app {
+
+namespace {
+
+constexpr int kTimerInterval = 100;  // ms, Timer1 and CheckTimer
+
+// The largest window that still fits a 1366x768 screen with its task bar.
+constexpr QSize kPreferredSize(1280, 700);
+
+std::optional<Bitmap> clipboardPicture() {
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull()) return std::nullopt;
+    return toBitmap(image);
+}
+
+void putOnClipboard(const Bitmap& picture) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(toQImage(picture));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFolder, QSettings* settings,
+                       QWidget* parent)
+    : QMainWindow(parent), m_bridge(bridge), m_programFolder(std::move(programFolder)), m_settings(settings) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(kMainWindowCaption));
+
+    buildMenus();
+    setCentralWidget(buildCentralWidget());
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+
+    m_howForm = new HowForm(m_bridge, this);
+    m_preview = new PreviewWindow(m_bridge, m_programFolder, this);
+    m_mixMode = new MixModeWindow(m_bridge, this);
+
+    // The timers run from the moment the window is loaded until the end.
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(kTimerInterval);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::checkParts);
+    m_timer1->start();
+    m_checkTimer = new QTimer(this);
+    m_checkTimer->setObjectName(QStringLiteral("CheckTimer"));
+    m_checkTimer->setInterval(kTimerInterval);
+    connect(m_checkTimer, &QTimer::timeout, this, &MainWindow::syncMakeBoxes);
+    m_checkTimer->start();
+
+    auto* buildKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
+    connect(buildKey, &QShortcut::activated, this, &MainWindow::build);
+
+    QSize size = kPreferredSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
+    resize(size);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("MenuExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &MainWindow::exitWithoutSaving);
+
+    QAction* mix = menuBar()->addAction(QStringLiteral("合成方法(&M)"));
+    mix->setObjectName(QStringLiteral("mnuMask"));
+    connect(mix, &QAction::triggered, this, &MainWindow::showMixModeWindow);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* about = help->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("response"));
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+// --- the controls' actions ------------------------------------------------------------------
+
+int MainWindow::askHowForm() { return m_howForm->ask(); }
+
+void MainWindow::reportFailure(const Error& error) {
+    // A timer tick must not stack message boxes while one is open.
+    m_reporting = true;
+    ShowFailure(this, error);
+    m_reporting = false;
+}
+
+void MainWindow::openBasePicture() {
+    const QString file = ChoosePictureFile(this);
+    if (file.isEmpty()) return;
+    Status opened = OpenCombinedPicture(doc(), file.toStdString(), [this] { return askHowForm(); });
+    if (!opened) reportFailure(opened.error());
+}
+
+void MainWindow::build() {
+    if (isBuilding(doc())) return;
+    BuildHooks hooks;
+    hooks.setPartTimer = [this](bool on) { on ? m_timer1->start() : m_timer1->stop(); };
+    hooks.composePreview = [](Document& d) { ComposePreview(d); };
+    hooks.showPreview = [this](const PreviewPanes& panes) {
+        QApplication::restoreOverrideCursor();
+        m_preview->arrange(panes);
+        if (previewHook)
+            previewHook(*m_preview);
+        else
+            m_preview->showModal();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    };
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The archiver is linked into the program, so the ZIP library check always finds it.
+    Result<BuildReport> built = BuildButtonClick(doc(), m_programFolder, {}, hooks);
+    QApplication::restoreOverrideCursor();
+    if (!built) {
+        reportFailure(built.error());
+        return;
+    }
+    if (built->outcome == BuildOutcome::Built && m_preview->saved()) {
+        const Destination& d = m_preview->saved()->destination;
+        const auto where = d.zip ? d.archive() : d.skinFolder();
+        statusBar()->showMessage(QStringLiteral("保存しました: ") + QString::fromStdString(where.string()));
+    }
+}
+
+void MainWindow::exitWithoutSaving() {
+    m_exiting = true;
+    Q_EMIT exitRequested();
+}
+
+void MainWindow::checkParts() {
+    if (m_checking || m_reporting) return;
+    m_checking = true;
+    Status main = CheckPartChoice(doc(), m_programFolder);
+    Status equalizer = CheckEqPartChoice(doc(), m_programFolder);
+    m_checking = false;
+    if (!main) reportFailure(main.error());
+    if (!equalizer) reportFailure(equalizer.error());
+}
+
+void MainWindow::syncMakeBoxes() { SyncMakeBoxes(doc()); }
+
+void MainWindow::openPictureIntoSlot(SlotRef slot) {
+    const QString file = ChoosePictureFile(this);
+    if (file.isEmpty()) return;
+    Status loaded = LoadPictureIntoSlot(doc(), slot, file.toStdString());
+    if (!loaded) reportFailure(loaded.error());
+}
+
+void MainWindow::applyClipChoice(SlotRef slot, ClipChoice choice) {
+    Bitmap clipboard;
+    if (choice == ClipChoice::Paste) clipboard = clipboardPicture().value_or(Bitmap{});
+    Result<std::optional<Bitmap>> done = SlotClipboardMenu(doc(), slot, choice, clipboard);
+    if (!done) {
+        reportFailure(done.error());
+        return;
+    }
+    if (choice == ClipChoice::Copy && done->has_value()) putOnClipboard(**done);
+}
+
+void MainWindow::applyPicture1ClipChoice(ClipChoice choice) {
+    if (choice == ClipChoice::Copy) {
+        putOnClipboard(doc().slot("Picture1"));
+    } else if (choice == ClipChoice::Paste) {
+        Status pasted = PasteCombinedPicture(doc(), clipboardPicture(), [this] { return askHowForm(); });
+        if (!pasted) reportFailure(pasted.error());
+    }
+}
+
+void MainWindow::showMixModeWindow() {
+    m_mixMode->show();
+    m_mixMode->raise();
+    m_mixMode->activateWindow();
+}
+
+void MainWindow::showAbout() {
+    AboutWindow about(this);
+    about.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_exiting && m_settings) WriteSettings(doc(), *m_settings);
+    m_timer1->stop();
+    m_checkTimer->stop();
+    // Every other window goes with the main window.
+    m_mixMode->hide();
+    m_preview->hide();
+    event->accept();
+    Q_EMIT closed();
+}
+
+}  // namespace pelterra::app

@@ -1,0 +1,128 @@
+// Form1, the main window: the tab strips of the "Main", "EQ", "Region" and "PlayList" pages, the
+// part pages, the "Making" frame with the build button, the menus, and the two 100 ms timers that
+// run the part check (Timer1) and keep the make boxes in step (CheckTimer).
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "document_bridge.h"
+#include "document/slot.h"
+#include "parts/part_loading.h"
+
+class QLabel;
+class QSettings;
+class QTimer;
+
+namespace pelterra::app {
+
+class HowForm;
+class MixModeWindow;
+class PreviewWindow;
+class SlotView;
+class TabStrip;
+
+// The TabStrip1 pages, by tab.
+namespace page {
+inline constexpr int Main = 0;
+inline constexpr int Settings = 10;  // "環境設定"
+inline constexpr int Count = 17;
+}  // namespace page
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // `settings` receives the settings when the window is closed (may be null: nothing written).
+    MainWindow(DocumentBridge& bridge, std::filesystem::path programFolder, QSettings* settings,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Document& doc() { return m_bridge.doc(); }
+    const std::filesystem::path& programFolder() const { return m_programFolder; }
+
+    // --- what the controls do -------------------------------------------------------------
+    // "PictureOpen": the open-file dialog, then the combined picture import (HowForm asks when the
+    // size needs it).
+    void openBasePicture();
+    // The build button: ZIP library check, build, the preview window.
+    void build();
+    // "Exit": ends the program at once, without writing the settings.
+    void exitWithoutSaving();
+    // Timer1: the main-window part check, then the equalizer's.
+    void checkParts();
+    // CheckTimer: both boxes of every make pair take the flag's value.
+    void syncMakeBoxes();
+    // Double-click on a part slot: the open-file dialog, then the picture stretched into it.
+    void openPictureIntoSlot(SlotRef slot);
+    // The mnuClip choice on a part slot, and on Picture1.
+    void applyClipChoice(SlotRef slot, ClipChoice choice);
+    void applyPicture1ClipChoice(ClipChoice choice);
+    // "合成方法" and "About".
+    void showMixModeWindow();
+    void showAbout();
+
+    // --- parts of the window ------------------------------------------------------------
+    TabStrip* topTabs() const { return m_tabStrip3; }    // TabStrip3
+    TabStrip* pageTabs() const { return m_tabStrip1; }   // TabStrip1
+    TabStrip* eqTabs() const { return m_tabStrip2; }     // TabStrip2
+    TabStrip* regionTabs() const { return m_tabStrip4; } // TabStrip4
+    TabStrip* playlistTabs() const { return m_tabStrip5; }  // TabStrip5
+    PreviewWindow* previewWindow() const { return m_preview; }
+    MixModeWindow* mixModeWindow() const { return m_mixMode; }
+    HowForm* howForm() const { return m_howForm; }
+    QTimer* partTimer() const { return m_timer1; }
+    QTimer* makeBoxTimer() const { return m_checkTimer; }
+    // Every part slot view, for the zoom and for the tests.
+    const std::vector<SlotView*>& slotViews() const { return m_slotViews; }
+
+    // When set, the build hands the arranged preview window to this instead of showing it
+    // modally (the screenshot walk grabs it).
+    std::function<void(PreviewWindow&)> previewHook;
+
+Q_SIGNALS:
+    // "Exit" was chosen: the program ends without writing the settings.
+    void exitRequested();
+    // The window was closed and the settings written: the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildCentralWidget();
+    QWidget* buildMainTabs();
+    QWidget* buildMakingFrame();
+    QWidget* buildMainPage();
+    QWidget* buildPartPage(const MainCategory& category);
+    QWidget* buildSettingsPage();
+    QWidget* placeholderPage(const QString& caption);
+    SlotView* addSlotView(const char* name, int index, QWidget* parent, int zoom);
+    void showPageChosen(int page);
+    void reportFailure(const Error& error);
+    int askHowForm();
+
+    DocumentBridge& m_bridge;
+    std::filesystem::path m_programFolder;
+    QSettings* m_settings = nullptr;
+    bool m_exiting = false;
+    bool m_checking = false;
+    bool m_reporting = false;
+
+    TabStrip* m_tabStrip3 = nullptr;
+    TabStrip* m_tabStrip1 = nullptr;
+    TabStrip* m_tabStrip2 = nullptr;
+    TabStrip* m_tabStrip4 = nullptr;
+    TabStrip* m_tabStrip5 = nullptr;
+    QTimer* m_timer1 = nullptr;
+    QTimer* m_checkTimer = nullptr;
+    PreviewWindow* m_preview = nullptr;
+    MixModeWindow* m_mixMode = nullptr;
+    HowForm* m_howForm = nullptr;
+    std::vector<SlotView*> m_slotViews;
+};
+
+}  // namespace pelterra::app

@@ -1,0 +1,562 @@
+// The pages of the main window: the "Main" page, the part pages, "環境設定", the "Making" frame,
+// and the frames of the "EQ", "Region" and "PlayList" tabs.
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "bindings.h"
+#include "equalizer/picture_import.h"
+#include "main_window.h"
+#include "parts/colour_change.h"
+#include "slot_view.h"
+#include "tab_strip.h"
+
+namespace pelterra::app {
+
+namespace {
+
+
+const QStringList kTopTabs = {QStringLiteral("Main"), QStringLiteral("EQ"), QStringLiteral("Region"),
+                              QStringLiteral("PlayList")};
+const QStringList kPageTabs = {
+    QStringLiteral("Main"),      QStringLiteral("Cbuttons"),  QStringLiteral("Shufrep"),   QStringLiteral("Monoster"),
+    QStringLiteral("Playpaus"),  QStringLiteral("Slider"),    QStringLiteral("Pledit.txt"), QStringLiteral("Maron.txt"),
+    QStringLiteral("Number"),    QStringLiteral("Text"),      QStringLiteral("環境設定"),   QStringLiteral("Titlebar"),
+    QStringLiteral("Frame"),     QStringLiteral("Viscolor"),  QStringLiteral("レイヤー1"),  QStringLiteral("レイヤー2"),
+    QStringLiteral("プロジェクト保存")};
+const QStringList kEqTabs = {QStringLiteral("EQ Main"), QStringLiteral("Slider"),   QStringLiteral("On,Auto"),
+                             QStringLiteral("Frame"),   QStringLiteral("TitleBar"), QStringLiteral("Image"),
+                             QStringLiteral("Preset"),  QStringLiteral("取りこみ"),  QStringLiteral("レイヤー1"),
+                             QStringLiteral("レイヤー2")};
+const QStringList kRegionTabs = {QStringLiteral("Region")};
+const QStringList kPlaylistTabs = {QStringLiteral("PlayList"), QStringLiteral("SorabePL互換１"),
+                                   QStringLiteral("Sorabe互換２"), QStringLiteral("Sorabe互換３")};
+constexpr int kTabsPerRow = 9;
+
+// The pages whose data list takes the keyboard focus when the page is chosen.
+constexpr int kPagesFocusingTheList[] = {1, 2, 3, 4, 5, 8, 9, 12};
+
+// A make box on its category's page.
+struct PageMakeBox {
+    int page;
+    const char* box;
+    const char* caption;
+};
+constexpr PageMakeBox kPageMakeBoxes[] = {
+    {1, "CbuttonsCheck", "Cbuttonsを作る"},
+    {2, "ShufrepCheck", "Shufrepを作る"},
+    {3, "MonosterCheck", "Monoster"},
+    {4, "PlaypausCheck", "Playpaus"},
+    {5, "PosbarCheck", "Posbar"},
+    {5, "VolumeCheck", "Volume"},
+    {5, "BalanceCheck", "Balance"},
+    {11, "TitleBarCheck", "Titlebar"},
+    {12, "FrameCheck", "Frame"},
+};
+
+// The second make boxes of the "Making" frame.
+struct MakingBox {
+    const char* box;
+    const char* caption;
+};
+constexpr MakingBox kMakingBoxes[] = {
+    {"CbuttonsCheck2", "Cbuttons"}, {"ShufrepCheck2", "Shufrep"}, {"MonosterCheck2", "Monoster"},
+    {"PlaypausCheck2", "Playpaus"}, {"PosbarCheck2", "Posbar"},   {"VolumeCheck2", "Volume"},
+    {"BalanceCheck2", "Balance"},   {"FrameCheck2", "Frame"},     {"TitleBarCheck2", "TitleBar"},
+};
+static_assert(std::size(kMakingBoxes) == 9, "the main window's nine make pieces");
+
+// The three bars of a colour group and their value labels.
+struct ColourBarRow {
+    const char* caption;
+    const char* bar;
+    const char* label;
+    ColourBar which;
+};
+constexpr ColourBarRow kColourBarRows[] = {
+    {"R", "hscR", "lblRed", ColourBar::Red},
+    {"G", "hscG", "lblGreen", ColourBar::Green},
+    {"B", "hscB", "lblBlue", ColourBar::Blue},
+};
+
+constexpr int kMaxZoom = 4;
+
+// The largest zoom up to 4 at which a picture still fits the page's picture column.
+int fittingZoom(const Bitmap& picture, int maxWidth, int maxHeight) {
+    if (picture.empty()) return 1;
+    return std::clamp(std::min(maxWidth / picture.width(), maxHeight / picture.height()), 1, kMaxZoom);
+}
+
+QLabel* caption(const QString& s, QWidget* parent) {
+    auto* label = new QLabel(s, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+// "倍率": the zoom of the page's pictures.
+QComboBox* zoomChooser(const QString& name, int initial, const std::vector<SlotView*>& views, QWidget* parent) {
+    auto* zoom = new QComboBox(parent);
+    zoom->setObjectName(name);
+    for (int z = 1; z <= kMaxZoom; ++z) zoom->addItem(QStringLiteral("×%1").arg(z), z);
+    zoom->setCurrentIndex(initial - 1);
+    QObject::connect(zoom, &QComboBox::currentIndexChanged, zoom, [views, zoom](int) {
+        for (SlotView* v : views) v->setZoom(zoom->currentData().toInt());
+    });
+    return zoom;
+}
+
+QHBoxLayout* labelled(const QString& label, QWidget* widget, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    auto* l = new QLabel(label, parent);
+    l->setBuddy(widget);
+    row->addWidget(l);
+    row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
+}  // namespace
+
+SlotView* MainWindow::addSlotView(const char* name, int index, QWidget* parent, int zoom) {
+    auto* view = new SlotView(m_bridge, name, index, parent);
+    view->setZoom(zoom);
+    view->setToolTip(QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー")
+                         .arg(QString::fromStdString(controlKey(name, index)))
+                         .arg(view->image().width())
+                         .arg(view->image().height()));
+    m_slotViews.push_back(view);
+    return view;
+}
+
+QWidget* MainWindow::buildCentralWidget() {
+    m_tabStrip3 = new TabStrip(QStringLiteral("TabStrip3"), QStringLiteral("mainframe"), kTopTabs, kTabsPerRow, this);
+
+    auto* mainFrame = m_tabStrip3->frame(0);
+    auto* mainLayout = new QHBoxLayout(mainFrame);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->addWidget(buildMainTabs(), 1);
+    mainLayout->addWidget(buildMakingFrame());
+
+    m_tabStrip2 = new TabStrip(QStringLiteral("TabStrip2"), QStringLiteral("EQFrame"), kEqTabs, kTabsPerRow + 1,
+                               m_tabStrip3->frame(1));
+    for (int i = 0; i < m_tabStrip2->count(); ++i) m_tabStrip2->setPage(i, placeholderPage(kEqTabs[i]));
+    Document& d = doc();
+    watchControl(m_bridge, m_tabStrip2, "TabStrip2", [this, &d] { m_tabStrip2->setCurrentIndex(d.value("TabStrip2")); });
+    connect(m_tabStrip2, &TabStrip::tabChosen, this, [&d](int tab) { d.setValue("TabStrip2", tab); });
+    (new QVBoxLayout(m_tabStrip3->frame(1)))->addWidget(m_tabStrip2);
+
+    m_tabStrip4 = new TabStrip(QStringLiteral("TabStrip4"), QStringLiteral("RegionFrame"), kRegionTabs, kTabsPerRow,
+                               m_tabStrip3->frame(2));
+    m_tabStrip4->setPage(0, placeholderPage(kRegionTabs[0]));
+    (new QVBoxLayout(m_tabStrip3->frame(2)))->addWidget(m_tabStrip4);
+
+    m_tabStrip5 = new TabStrip(QStringLiteral("TabStrip5"), QStringLiteral("PLFrame"), kPlaylistTabs, kTabsPerRow,
+                               m_tabStrip3->frame(3));
+    for (int i = 0; i < m_tabStrip5->count(); ++i) m_tabStrip5->setPage(i, placeholderPage(kPlaylistTabs[i]));
+    (new QVBoxLayout(m_tabStrip3->frame(3)))->addWidget(m_tabStrip5);
+
+    return m_tabStrip3;
+}
+
+QWidget* MainWindow::buildMainTabs() {
+    m_tabStrip1 = new TabStrip(QStringLiteral("TabStrip1"), QStringLiteral("Frame1"), kPageTabs, kTabsPerRow, this);
+    for (int p = 0; p < page::Count; ++p) {
+        QWidget* content = nullptr;
+        if (p == page::Main)
+            content = buildMainPage();
+        else if (p == page::Settings)
+            content = buildSettingsPage();
+        else if (const MainCategory* category = categoryOnPage(p))
+            content = buildPartPage(*category);
+        else
+            content = placeholderPage(kPageTabs[p]);
+        m_tabStrip1->setPage(p, content);
+    }
+    Document& d = doc();
+    watchControl(m_bridge, m_tabStrip1, "TabStrip1", [this, &d] { m_tabStrip1->setCurrentIndex(d.value("TabStrip1")); });
+    connect(m_tabStrip1, &TabStrip::tabChosen, this, &MainWindow::showPageChosen);
+    return m_tabStrip1;
+}
+
+void MainWindow::showPageChosen(int chosen) {
+    doc().setValue("TabStrip1", chosen);
+    if (std::find(std::begin(kPagesFocusingTheList), std::end(kPagesFocusingTheList), chosen) ==
+        std::end(kPagesFocusingTheList))
+        return;
+    const MainCategory* category = categoryOnPage(chosen);
+    if (!category) return;
+    if (auto* list = m_tabStrip1->frame(chosen)->findChild<QListWidget*>(objectNameOf("lstData", category->k)))
+        list->setFocus(Qt::TabFocusReason);
+}
+
+QWidget* MainWindow::buildMakingFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Making"), this);
+    frame->setObjectName(QStringLiteral("Frames_7"));
+    auto* layout = new QVBoxLayout(frame);
+    Document& d = doc();
+    for (const MakingBox& m : kMakingBoxes) {
+        auto* box = new QCheckBox(QString::fromUtf8(m.caption), frame);
+        const std::string name = m.box;
+        bindCheckBox(m_bridge, box, m.box, -1, [&d, name](bool checked) { ClickMakeBox(d, name, checked); });
+        layout->addWidget(box);
+    }
+    layout->addSpacing(12);
+    auto* build = new QPushButton(QStringLiteral("スキン作成"), frame);
+    build->setObjectName(QStringLiteral("cmdMake"));
+    build->setToolTip(QStringLiteral("いまの画像とパーツでスキンを作り、プレビューを出します (Ctrl+B)"));
+    build->setMinimumHeight(40);
+    QFont bold = build->font();
+    bold.setBold(true);
+    build->setFont(bold);
+    connect(build, &QPushButton::clicked, this, &MainWindow::build);
+    layout->addWidget(build);
+    layout->addStretch();
+    frame->setFixedWidth(150);
+    return frame;
+}
+
+QWidget* MainWindow::buildMainPage() {
+    auto* pageWidget = new QWidget;
+    Document& d = doc();
+
+    auto* hint = new QLabel(pageWidget);
+    hint->setObjectName(QStringLiteral("lblFirstStep"));
+    hint->setWordWrap(true);
+    hint->setFrameShape(QFrame::StyledPanel);
+    hint->setMargin(8);
+    auto* open = new QPushButton(QStringLiteral("PictureOpen"), pageWidget);
+    open->setObjectName(QStringLiteral("Command1"));
+    open->setMinimumHeight(40);
+    open->setToolTip(QStringLiteral("スキンの元になる画像を開きます"));
+    connect(open, &QPushButton::clicked, this, &MainWindow::openBasePicture);
+    auto* skinMode = new QCheckBox(QStringLiteral("EQも出力"), pageWidget);
+    bindCheckBox(m_bridge, skinMode, "chkSkinMode", -1, [&d](bool) { SkinModeClick(d); });
+    auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
+    bindCheckBox(m_bridge, eqBelow, "EqUporDown");
+
+    SlotView* picture1 = addSlotView("Picture1", -1, pageWidget, 2);
+    picture1->setToolTip(QStringLiteral("Picture1: メイン画面の画像\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
+    connect(picture1, &SlotView::doubleClicked, this, &MainWindow::openBasePicture);
+    connect(picture1, &SlotView::menuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("mnuClip"));
+        QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
+        paste->setObjectName(QStringLiteral("munClipDraw"));
+        QAction* copy = menu.addAction(QStringLiteral("コピー"));
+        copy->setObjectName(QStringLiteral("mnuClipCopy"));
+        QAction* chosen = menu.exec(at);
+        applyPicture1ClipChoice(chosen == paste ? ClipChoice::Paste : chosen == copy ? ClipChoice::Copy : ClipChoice::None);
+    });
+    SlotView* picture2 = addSlotView("Picture2", -1, pageWidget, 2);
+    picture2->setToolTip(QStringLiteral("Picture2: 重ねた画像の二段目"));
+    SlotView* picture3 = addSlotView("Picture3", -1, pageWidget, 1);
+    picture3->setToolTip(QStringLiteral("Picture3: レイヤーを重ねたメイン画面 (スキン作成のあと)"));
+    auto* picture2Caption = caption(QStringLiteral("Picture2"), pageWidget);
+    // Picture2 shows only after a stacked picture was imported.
+    bindVisibility(m_bridge, picture2, "Picture2");
+    bindVisibility(m_bridge, picture2Caption, "Picture2");
+
+    watchSlot(m_bridge, hint, "Picture1", [&d, hint] {
+        if (d.BackgroundImagePath.empty())
+            hint->setText(QStringLiteral(
+                "<b>はじめに:</b> 「PictureOpen」を押して、スキンの元になる画像を開いてください。<br>"
+                "275×116 (メイン画面)、275×232 (メイン＋イコライザ)、275×348 (メイン＋イコライザ＋プレイリスト) の画像が使えます。"));
+        else
+            hint->setText(QStringLiteral(
+                "<b>次に:</b> 各ページでパーツを選び、「色補正」で色を合わせてから、右の「スキン作成」(Ctrl+B) を押してください。"
+                "プレビューで「Save」を押すとスキンが保存されます。<br>開いた画像: %1")
+                              .arg(QString::fromStdString(d.BackgroundImagePath).toHtmlEscaped()));
+    });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(hint);
+    left->addWidget(open);
+    left->addWidget(skinMode);
+    left->addWidget(eqBelow);
+    left->addSpacing(12);
+    left->addWidget(caption(QStringLiteral("Picture3 (Backdrop)"), pageWidget));
+    left->addWidget(picture3);
+    left->addStretch();
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(caption(QStringLiteral("Picture1"), pageWidget));
+    right->addWidget(picture1);
+    right->addWidget(picture2Caption);
+    right->addWidget(picture2);
+    right->addLayout(labelled(QStringLiteral("倍率"),
+                              zoomChooser(QStringLiteral("cboZoom_0"), 2, {picture1, picture2}, pageWidget), pageWidget));
+    right->addStretch();
+
+    auto* layout = new QHBoxLayout(pageWidget);
+    auto* leftBox = new QWidget(pageWidget);
+    leftBox->setLayout(left);
+    leftBox->setFixedWidth(300);
+    layout->addWidget(leftBox);
+    layout->addLayout(right);
+    layout->addStretch();
+    return pageWidget;
+}
+
+QWidget* MainWindow::buildPartPage(const MainCategory& category) {
+    auto* pageWidget = new QWidget;
+    Document& d = doc();
+    const int k = category.k;
+
+    // Lists: the data list, the link box, and the mask list with its "MaskList" label.
+    auto* lists = new QVBoxLayout;
+    auto* dataList = new QListWidget(pageWidget);
+    bindList(m_bridge, dataList, "lstData", k, [this] { checkParts(); });
+    auto* dataCaption = caption(QStringLiteral("DataList"), pageWidget);
+    dataCaption->setBuddy(dataList);
+    lists->addWidget(dataCaption);
+    lists->addWidget(dataList, 3);
+    if (category.maskList >= 0) {
+        auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
+        const std::string box(category.linkBox);
+        bindCheckBox(m_bridge, link, category.linkBox, -1, [&d, box](bool) { LinkBoxClicked(d, box); });
+        auto* maskLabel = new QLabel(pageWidget);
+        bindLabel(m_bridge, maskLabel, category.maskLabel);
+        auto* maskList = new QListWidget(pageWidget);
+        bindList(m_bridge, maskList, "lstMask", category.maskList, [this] { checkParts(); });
+        maskLabel->setBuddy(maskList);
+        lists->addWidget(link);
+        lists->addWidget(maskLabel);
+        lists->addWidget(maskList, 2);
+    }
+    auto* listBox = new QWidget(pageWidget);
+    listBox->setLayout(lists);
+    listBox->setFixedWidth(220);
+
+    // The Data and Mask slots, as large as the column allows.
+    const int zoom = std::min(fittingZoom(d.slot("picData", k), 380, 200), fittingZoom(d.slot("picMask", k), 380, 200));
+    SlotView* data = addSlotView("picData", k, pageWidget, zoom);
+    SlotView* mask = addSlotView("picMask", k, pageWidget, zoom);
+    for (SlotView* view : {data, mask}) {
+        connect(view, &SlotView::doubleClicked, this, [this, view] { openPictureIntoSlot(view->slotRef()); });
+        connect(view, &SlotView::menuRequested, this, [this, view](const QPoint& at) {
+            QMenu menu(this);
+            menu.setObjectName(QStringLiteral("mnuClip"));
+            QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
+            paste->setObjectName(QStringLiteral("munClipDraw"));
+            QAction* copy = menu.addAction(QStringLiteral("コピー"));
+            copy->setObjectName(QStringLiteral("mnuClipCopy"));
+            QAction* chosen = menu.exec(at);
+            applyClipChoice(view->slotRef(),
+                            chosen == paste ? ClipChoice::Paste : chosen == copy ? ClipChoice::Copy : ClipChoice::None);
+        });
+    }
+    auto* pictures = new QVBoxLayout;
+    pictures->addWidget(caption(QStringLiteral("Data"), pageWidget));
+    pictures->addWidget(data);
+    pictures->addWidget(caption(QStringLiteral("Mask"), pageWidget));
+    pictures->addWidget(mask);
+    pictures->addLayout(labelled(QStringLiteral("倍率"),
+                                 zoomChooser(QStringLiteral("cboZoom_%1").arg(category.page), zoom, {data, mask}, pageWidget),
+                                 pageWidget));
+    auto* help = new QLabel(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
+                            pageWidget);
+    help->setWordWrap(true);
+    pictures->addWidget(help);
+    pictures->addStretch();
+
+    // The page's make boxes and its colour group "色補正".
+    auto* controls = new QVBoxLayout;
+    for (const PageMakeBox& m : kPageMakeBoxes) {
+        if (m.page != category.page) continue;
+        auto* box = new QCheckBox(QString::fromUtf8(m.caption), pageWidget);
+        const std::string name = m.box;
+        bindCheckBox(m_bridge, box, m.box, -1, [&d, name](bool checked) { ClickMakeBox(d, name, checked); });
+        controls->addWidget(box);
+    }
+    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i) {
+        if (kColourGroups[i].category != category.name) continue;
+        auto* group = new QGroupBox(QStringLiteral("色補正"), pageWidget);
+        group->setObjectName(objectNameOf("fraColor", i));
+        auto* grid = new QGridLayout(group);
+        int row = 0;
+        for (const ColourBarRow& r : kColourBarRows) {
+            auto* bar = new QScrollBar(Qt::Horizontal, group);
+            bar->setMinimumWidth(220);
+            const ColourBar which = r.which;
+            bindScrollBar(m_bridge, bar, r.bar, i, [&d, which, i](int v) { (void)ColourBarChanged(d, which, i, v); });
+            auto* value = new QLabel(group);
+            bindLabel(m_bridge, value, r.label, i);
+            value->setMinimumWidth(36);
+            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            auto* name = new QLabel(QString::fromLatin1(r.caption), group);
+            name->setBuddy(bar);
+            grid->addWidget(name, row, 0);
+            grid->addWidget(bar, row, 1);
+            grid->addWidget(value, row, 2);
+            ++row;
+        }
+        controls->addWidget(group);
+    }
+    controls->addStretch();
+
+    auto* layout = new QHBoxLayout(pageWidget);
+    layout->addWidget(listBox);
+    layout->addLayout(pictures);
+    layout->addLayout(controls);
+    layout->addStretch();
+    return pageWidget;
+}
+
+QWidget* MainWindow::buildSettingsPage() {
+    auto* pageWidget = new QWidget;
+    Document& d = doc();
+
+    // Where: beside the picture, or in a folder of the user's choice (Drive1, Dir1, SaveDirText).
+    auto* place = new QGroupBox(QStringLiteral("保存する場所"), pageWidget);
+    place->setObjectName(QStringLiteral("fraSavePlace"));
+    auto* saveOp1 = new QRadioButton(QStringLiteral("画像のある場所に新しくフォルダを作りそこへ保存"), place);
+    bindOption(m_bridge, saveOp1, "SaveOp1");
+    auto* saveOp2 = new QRadioButton(QStringLiteral("自分で設定した場所にフォルダを作りそこへ保存"), place);
+    bindOption(m_bridge, saveOp2, "SaveOp2");
+
+    auto* drive = new QComboBox(place);
+    drive->setObjectName(QStringLiteral("Drive1"));
+    QStringList roots = {QDir::rootPath(), QDir::homePath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && !roots.contains(root) &&
+            (root.startsWith(QLatin1String("/media")) || root.startsWith(QLatin1String("/mnt")) ||
+             root.startsWith(QLatin1String("/run/media"))))
+            roots << root;
+    }
+    for (const QString& root : roots) drive->addItem(QDir::toNativeSeparators(root), root);
+
+    auto* model = new QFileSystemModel(place);
+    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    model->setRootPath(QDir::rootPath());
+    auto* dir = new QTreeView(place);
+    dir->setObjectName(QStringLiteral("Dir1"));
+    dir->setModel(model);
+    for (int column = 1; column < model->columnCount(); ++column) dir->hideColumn(column);
+    dir->header()->hide();
+    dir->setMinimumHeight(220);
+    auto* saveDir = new QLineEdit(place);
+    bindLineEdit(m_bridge, saveDir, "SaveDirText");
+    auto* browse = new QPushButton(QStringLiteral("参照..."), place);
+    browse->setObjectName(QStringLiteral("cmdBrowseSaveDir"));
+
+    // The document's SaveDirText is the folder of Dir1: Dir1 and Drive1 follow it, and every
+    // choice in them writes it.
+    watchControl(m_bridge, dir, "SaveDirText", [&d, dir, drive, model] {
+        const QString folder = QString::fromStdString(d.text("SaveDirText"));
+        int best = -1;
+        qsizetype bestLength = -1;
+        for (int i = 0; i < drive->count(); ++i) {
+            const QString root = drive->itemData(i).toString();
+            if (folder.startsWith(root) && root.size() > bestLength) {
+                best = i;
+                bestLength = root.size();
+            }
+        }
+        if (best >= 0 && drive->currentIndex() != best) {
+            drive->setCurrentIndex(best);
+            dir->setRootIndex(model->index(drive->itemData(best).toString()));
+        }
+        const QModelIndex at = model->index(folder);
+        if (at.isValid() && dir->currentIndex() != at) {
+            dir->setCurrentIndex(at);
+            dir->scrollTo(at);
+        }
+    });
+    auto setFolder = [&d](const QString& folder) {
+        const std::string path = QDir::toNativeSeparators(QDir::cleanPath(folder)).toStdString();
+        if (path != d.text("SaveDirText")) d.setText("SaveDirText", path);
+    };
+    connect(drive, &QComboBox::activated, place, [drive, dir, model, setFolder](int i) {
+        const QString root = drive->itemData(i).toString();
+        dir->setRootIndex(model->index(root));
+        setFolder(root);
+    });
+    connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, place,
+            [model, setFolder](const QModelIndex& at) {
+                if (at.isValid()) setFolder(model->filePath(at));
+            });
+    connect(browse, &QPushButton::clicked, place, [this, &d, setFolder] {
+        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("保存する場所"),
+                                                                 QString::fromStdString(d.text("SaveDirText")));
+        if (!folder.isEmpty()) setFolder(folder);
+    });
+
+    auto* placeLayout = new QGridLayout(place);
+    placeLayout->addWidget(saveOp1, 0, 0, 1, 3);
+    placeLayout->addWidget(saveOp2, 1, 0, 1, 3);
+    auto* driveLabel = new QLabel(QStringLiteral("ドライブ"), place);
+    driveLabel->setBuddy(drive);
+    placeLayout->addWidget(driveLabel, 2, 0);
+    placeLayout->addWidget(drive, 2, 1, 1, 2);
+    placeLayout->addWidget(dir, 3, 0, 1, 3);
+    auto* dirLabel = new QLabel(QStringLiteral("フォルダ"), place);
+    dirLabel->setBuddy(saveDir);
+    placeLayout->addWidget(dirLabel, 4, 0);
+    placeLayout->addWidget(saveDir, 4, 1);
+    placeLayout->addWidget(browse, 4, 2);
+
+    // The skin folder's name: the picture's name, or one of the user's.
+    auto* name = new QGroupBox(QStringLiteral("保存フォルダ名"), pageWidget);
+    name->setObjectName(QStringLiteral("fraSaveName"));
+    auto* optSaveOp1 = new QRadioButton(QStringLiteral("読みこんだ画像ファイル名をフォルダ名にする"), name);
+    bindOption(m_bridge, optSaveOp1, "optSaveOp1");
+    auto* optSaveOp2 = new QRadioButton(QStringLiteral("保存フォルダ名を自分で指定する"), name);
+    bindOption(m_bridge, optSaveOp2, "optSaveOp2");
+    auto* folderName = new QLineEdit(name);
+    bindLineEdit(m_bridge, folderName, "txtSaveFolda");
+    auto* nameLayout = new QVBoxLayout(name);
+    nameLayout->addWidget(optSaveOp1);
+    nameLayout->addWidget(optSaveOp2);
+    nameLayout->addWidget(folderName);
+
+    auto* zip = new QCheckBox(QStringLiteral("Zip圧縮して保存する"), pageWidget);
+    bindCheckBox(m_bridge, zip, "ZipCheck");
+    auto* asp = new QCheckBox(QStringLiteral("ASPを出力する"), pageWidget);
+    bindCheckBox(m_bridge, asp, "chkASP");
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(name);
+    right->addWidget(zip);
+    right->addWidget(asp);
+    right->addStretch();
+    auto* layout = new QHBoxLayout(pageWidget);
+    layout->addWidget(place, 3);
+    layout->addLayout(right, 2);
+    return pageWidget;
+}
+
+QWidget* MainWindow::placeholderPage(const QString& title) {
+    auto* pageWidget = new QWidget;
+    auto* layout = new QVBoxLayout(pageWidget);
+    auto* label = new QLabel(QStringLiteral("「%1」のページは、この版ではまだ使えません。\n"
+                                            "スキンはこのページの設定を既定のままにして作られます。")
+                                 .arg(title),
+                             pageWidget);
+    label->setObjectName(QStringLiteral("lblNotYet"));
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+    return pageWidget;
+}
+
+}  // namespace pelterra::app

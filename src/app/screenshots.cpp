@@ -1,0 +1,125 @@
+#include "screenshots.h"
+
+#include <iostream>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "about_window.h"
+#include "application.h"
+#include "how_form.h"
+#include "interaction.h"
+#include "main_window.h"
+#include "mix_mode_window.h"
+#include "preview_window.h"
+#include "splash_window.h"
+#include "tab_strip.h"
+
+namespace pelterra::app {
+
+namespace {
+
+// File names of the TabStrip1 pages, by tab.
+constexpr const char* kPageFiles[] = {
+    "main",     "cbuttons", "shufrep",  "monoster", "playpaus", "slider", "pledit-txt", "maron-txt",   "number",
+    "text",     "settings", "titlebar", "frame",    "viscolor", "layer1", "layer2",     "project-save",
+};
+static_assert(std::size(kPageFiles) == page::Count);
+constexpr const char* kTopFiles[] = {"main", "eq", "region", "playlist"};
+
+// The sample the walk opens: main window, equalizer and playlist stacked (275x348).
+constexpr char kSample[] = "Samples/base_main_eq_playlist.bmp";
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(10);
+    }
+}
+
+class Shooter {
+public:
+    explicit Shooter(const QString& folder) : m_folder(folder) { QDir().mkpath(folder); }
+
+    void shoot(QWidget* widget, const QString& name) {
+        settle();
+        const QString file = QDir(m_folder).filePath(name + QStringLiteral(".png"));
+        if (widget->grab().save(file)) {
+            std::cout << file.toStdString() << '\n';
+        } else {
+            std::cerr << "could not save " << file.toStdString() << '\n';
+            m_failed = true;
+        }
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    QString m_folder;
+    bool m_failed = false;
+};
+
+}  // namespace
+
+int TakeScreenshots(const std::filesystem::path& programFolder, const QString& folder) {
+    QTemporaryDir settingsFolder;
+    auto settings = std::make_unique<QSettings>(settingsFolder.filePath(QStringLiteral("pelterra.ini")), QSettings::IniFormat);
+    Shooter shooter(folder);
+
+    const QString sample = QString::fromStdString((programFolder / kSample).string());
+    interaction().choosePictureFile = [sample](QWidget*) { return sample; };
+    interaction().showMessage = [](QWidget*, const QString& text) { std::cerr << text.toStdString() << '\n'; };
+
+    Application app(programFolder, std::move(settings));
+    app.start(true);
+    MainWindow* main = app.mainWindow();
+    // The size the window takes on a 1366x768 screen, whatever screen the walk runs on.
+    main->resize(1280, 700);
+    // A splash the way start-up shows it, for the record.
+    app.splash()->showProgress(QStringLiteral("現在cbuttonパーツを読み込み中"));
+    app.splash()->show();
+    shooter.shoot(app.splash(), QStringLiteral("splash"));
+    app.splash()->hide();
+
+    shooter.shoot(main, QStringLiteral("00-first-start"));
+    main->openBasePicture();
+
+    for (int p = 0; p < main->pageTabs()->count(); ++p) {
+        main->pageTabs()->tab(p)->click();
+        shooter.shoot(main, QStringLiteral("page-%1-%2").arg(p, 2, 10, QLatin1Char('0')).arg(QLatin1String(kPageFiles[p])));
+    }
+    main->pageTabs()->tab(0)->click();
+    for (int t = 1; t < main->topTabs()->count(); ++t) {
+        main->topTabs()->tab(t)->click();
+        shooter.shoot(main, QStringLiteral("top-%1-%2").arg(t).arg(QLatin1String(kTopFiles[t])));
+    }
+    main->topTabs()->tab(0)->click();
+
+    main->showMixModeWindow();
+    shooter.shoot(main->mixModeWindow(), QStringLiteral("mix-mode"));
+    main->mixModeWindow()->hide();
+
+    main->howForm()->show();
+    shooter.shoot(main->howForm(), QStringLiteral("how-form"));
+    main->howForm()->hide();
+
+    AboutWindow about(main);
+    about.show();
+    shooter.shoot(&about, QStringLiteral("about"));
+    about.hide();
+
+    main->previewHook = [&shooter](PreviewWindow& preview) {
+        preview.show();
+        shooter.shoot(&preview, QStringLiteral("preview"));
+        preview.hide();
+    };
+    main->build();
+
+    interaction() = {};
+    return shooter.failed() ? 1 : 0;
+}
+
+}  // namespace pelterra::app

@@ -1,0 +1,123 @@
+#include "settings_store.h"
+
+#include <cmath>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace pelterra::app {
+
+namespace {
+
+constexpr char kSettingSection[] = "setting";
+constexpr char kColourSection[] = "color";
+constexpr char kTrue[] = "True";
+constexpr char kFalse[] = "False";
+
+QString key(std::string_view k) { return QString::fromUtf8(k.data(), static_cast<qsizetype>(k.size())); }
+
+// A stored value as text. An INI value with an unquoted comma reads back as a list; join it again.
+QString readText(QSettings& settings, const QString& name, const QString& fallback) {
+    const QVariant v = settings.value(name, fallback);
+    if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(QLatin1Char(','));
+    return v.toString();
+}
+
+bool isTrue(QSettings& settings, const char* name, const char* fallback) {
+    return readText(settings, QString::fromLatin1(name), QString::fromLatin1(fallback)) == QLatin1String(kTrue);
+}
+
+void writeFlag(QSettings& settings, const char* name, bool on) {
+    settings.setValue(QString::fromLatin1(name), QString::fromLatin1(on ? kTrue : kFalse));
+}
+
+// An option pair stored as one yes/no value: "True" selects the first.
+void readOptionPair(Document& doc, QSettings& settings, const char* name, std::string_view first,
+                    std::string_view second) {
+    doc.select(isTrue(settings, name, kTrue) ? first : second);
+}
+
+QString colourKey(const SwatchSetting& s, int i) {
+    return s.count == 0 ? key(s.prefix) : key(s.prefix) + QString::number(i);
+}
+
+// Every (key, control index) of the colour table, in its order.
+template <typename F>
+void forEachSwatch(const Document& doc, F&& visit) {
+    for (const SwatchSetting& s : kSwatchSettings) {
+        for (int i = 0; i < std::max(1, s.count); ++i) {
+            const int index = s.count == 0 ? -1 : i;
+            if (!doc.hasControl(s.swatch, index)) continue;  // a window not built into this program
+            visit(s, colourKey(s, i), index);
+        }
+    }
+}
+
+QString folderText(const QString& path) { return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath())); }
+
+}  // namespace
+
+std::unique_ptr<QSettings> openUserSettings() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kSettingsApplication),
+                                       QString::fromLatin1(kSettingsApplication));
+}
+
+Colour parseStoredColour(const QString& text) {
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number)) return kBlack;
+    const double whole = std::nearbyint(number);  // rounds half to even
+    if (whole < 0 || whole > 0xFFFFFF) return kBlack;
+    return static_cast<Colour>(whole);
+}
+
+void ReadCheckSettings(Document& doc, QSettings& settings) {
+    settings.beginGroup(QString::fromLatin1(kSettingSection));
+    doc.setValue("chkPLFont", isTrue(settings, "PLFont", "false") ? 1 : 0);
+    doc.setValue("chkASP", isTrue(settings, "ASP", "false") ? 1 : 0);
+    readOptionPair(doc, settings, "SaveOp", "SaveOp1", "SaveOp2");
+    readOptionPair(doc, settings, "optSaveOp", "optSaveOp1", "optSaveOp2");
+    doc.setValue("ZipCheck", isTrue(settings, "ZipCheck", kFalse) ? 1 : 0);
+    settings.endGroup();
+}
+
+void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::filesystem::path& programFolder) {
+    settings.beginGroup(QString::fromLatin1(kSettingSection));
+    const QString program = QString::fromStdString(programFolder.string());
+    const QString stored = readText(settings, QStringLiteral("SaveDirText"), program);
+    const QFileInfo folder(stored);
+    const bool opens = !stored.isEmpty() && folder.isDir() && folder.isReadable() && QDir(stored).isReadable();
+    doc.setText("SaveDirText", folderText(opens ? stored : program).toStdString());
+    doc.setText("txtSaveFolda", readText(settings, QStringLiteral("txtSaveFolda"), QStringLiteral("NoTitle")).toStdString());
+    settings.endGroup();
+}
+
+void ReadColourSettings(Document& doc, QSettings& settings) {
+    settings.beginGroup(QString::fromLatin1(kColourSection));
+    forEachSwatch(doc, [&](const SwatchSetting& s, const QString& name, int index) {
+        doc.setSwatch(s.swatch, index, parseStoredColour(readText(settings, name, QStringLiteral("0"))));
+    });
+    settings.endGroup();
+}
+
+void WriteSettings(const Document& doc, QSettings& settings) {
+    settings.beginGroup(QString::fromLatin1(kSettingSection));
+    writeFlag(settings, "ASP", doc.isChecked("chkASP"));
+    writeFlag(settings, "PLFont", doc.isChecked("chkPLFont"));
+    writeFlag(settings, "SaveOp", doc.isSelected("SaveOp1"));
+    writeFlag(settings, "optSaveOp", doc.isSelected("optSaveOp1"));
+    writeFlag(settings, "ZipCheck", doc.isChecked("ZipCheck"));
+    settings.setValue(QStringLiteral("SaveDirText"), QString::fromStdString(doc.text("SaveDirText")));
+    settings.setValue(QStringLiteral("txtSaveFolda"), QString::fromStdString(doc.text("txtSaveFolda")));
+    settings.endGroup();
+
+    settings.beginGroup(QString::fromLatin1(kColourSection));
+    forEachSwatch(doc, [&](const SwatchSetting& s, const QString& name, int index) {
+        settings.setValue(name, QString::number(doc.swatch(s.swatch, index)));
+    });
+    settings.endGroup();
+    settings.sync();
+}
+
+}  // namespace pelterra::app
