@@ -52,15 +52,17 @@ void placeFaces(Document& doc, const Bitmap& upper, const Bitmap& lower, const B
     doc.assignSlot("PreEQMainData", -1, upper);
 }
 
-// A picture of the main window alone: "EQも出力" offered, "EQが下" out of play.
+// A picture of the main window alone: "EQも出力" offered. The box keeps its value (the classic
+// program cleared it, so a skin saved from one picture lacked eqmain.bmp, which one player
+// refuses); the flag follows the box, as a click on it would set it.
 void showSinglePicture(Document& doc) {
     doc.setVisible("Picture2", -1, false);
-    doc.setVisible("EqUporDown", -1, false);
-    doc.setEnabled("EqUporDown", -1, false);
     RememberEqBelow(doc, 0);
-    setCombinedPictureFlag(doc, 0);
-    doc.setValue("chkSkinMode", -1, 0);
     doc.setVisible("chkSkinMode", -1, true);
+    const bool eqToo = doc.isChecked("chkSkinMode");
+    setCombinedPictureFlag(doc, eqToo ? 1 : 0);
+    doc.setVisible("EqUporDown", -1, eqToo);
+    doc.setEnabled("EqUporDown", -1, eqToo);
 }
 
 // A picture with an equalizer band: the user says with "EQが下" which band is the equalizer.

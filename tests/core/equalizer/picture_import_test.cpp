@@ -88,6 +88,16 @@ TEST(CombinedPictureImport, SingleFaceFillsEveryFaceAndOffersEqAlsoOutput) {
     EXPECT_EQ(doc.value("chkSkinMode"), 0);
 }
 
+TEST(CombinedPictureImport, SingleFaceKeepsEqAlsoOutputCheckedSoTheSkinHasAnEqualizer) {
+    Document doc;
+    doc.setValue("chkSkinMode", 1);  // the start default
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 116), noDialog()).ok());
+    EXPECT_EQ(doc.value("chkSkinMode"), 1);
+    EXPECT_EQ(doc.combinedPictureFlag, 1);  // eqmain.bmp is saved
+    EXPECT_TRUE(doc.control("EqUporDown").visible);
+    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+}
+
 TEST(CombinedPictureImport, OtherSizeSplitInHalvesPutsTheUpperHalfIntoThePlaylistSource) {
     Document doc;
     int asked = 0;
