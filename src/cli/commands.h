@@ -25,4 +25,7 @@ int runCatalogue(const CommandContext& context, CommandArgs args);
 // build [PICTURE] [--fit single|eq|playlist] [--set NAME=VALUE]... [--parts DIR] [--preview FILE.png] -o OUT
 int runBuild(const CommandContext& context, CommandArgs args);
 
+// region PICTURE --key R,G,B [--fit 0|1|3] [--eq-below] [--parts DIR] [-o region.txt]
+int runRegion(const CommandContext& context, CommandArgs args);
+
 }  // namespace pelterra::cli

@@ -25,6 +25,8 @@ constexpr Command kCommands[] = {
      "list the parts of PROGRAM_FOLDER/PartsData (default: the folder of this program)", runCatalogue},
     {"build", "[PICTURE] [--fit single|eq|playlist] [--set NAME=VALUE]... [--parts DIR] [--preview FILE.png] -o OUT",
      "make a skin from PICTURE: OUT ending in .zip or .wsz is an archive, any other OUT a folder", runBuild},
+    {"region", "PICTURE --key R,G,B [--fit 0|1|3] [--eq-below] [--parts DIR] [-o region.txt]",
+     "trace the window outline of PICTURE (the key colour is cut away) into region.txt", runRegion},
 };
 
 void printUsage(std::ostream& out) {

@@ -1,0 +1,162 @@
+// pelterra-cli region: traces a region picture into region.txt. The picture is loaded as
+// "画像読みこみ" loads it (275*116 one window, 275*232 two, other sizes by --fit), the key colour
+// names what is cut away, the trace writes the work files and region.txt into the work folder,
+// and -o copies region.txt wherever it is wanted.
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "commands.h"
+#include "equalizer/picture_import.h"
+#include "output/text_file.h"
+#include "region/region_editor.h"
+
+namespace pelterra::cli {
+
+namespace {
+
+struct RegionOptions {
+    std::optional<std::string> picture;
+    std::optional<Colour> key;
+    std::optional<int> fit;
+    bool eqBelow = false;
+    std::filesystem::path partsFolder;
+    std::optional<std::filesystem::path> output;
+};
+
+// "255,0,255": three whole numbers from 0 to 255.
+std::optional<Colour> parseKey(std::string_view text) {
+    int channels[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t comma = i < 2 ? text.find(',') : text.size();
+        if (comma == std::string_view::npos) return std::nullopt;
+        const std::string_view part = text.substr(0, comma);
+        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), channels[i]);
+        if (part.empty() || ec != std::errc() || end != part.data() + part.size() || channels[i] < 0 || channels[i] > 255)
+            return std::nullopt;
+        text.remove_prefix(i < 2 ? comma + 1 : comma);
+    }
+    return RGB(channels[0], channels[1], channels[2]);
+}
+
+// The size dialog's answers that make sense without a dialog: 0 (or "single") stretches the
+// picture to one window, 1 (or "eq") to two, 3 leaves the areas as they are.
+std::optional<int> parseFit(std::string_view word) {
+    if (word == "0" || word == "single") return static_cast<int>(HowFormAnswer::Stretch);
+    if (word == "1" || word == "eq") return static_cast<int>(HowFormAnswer::SplitInHalves);
+    if (word == "3") return static_cast<int>(HowFormAnswer::SplitInThirds);
+    return std::nullopt;
+}
+
+std::optional<RegionOptions> parseOptions(const CommandContext& context, CommandArgs args) {
+    RegionOptions o;
+    o.partsFolder = context.executableFolder;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](const char* what) -> const std::string* {
+            if (i + 1 >= args.size()) {
+                std::cerr << "region: " << a << " needs " << what << '\n';
+                return nullptr;
+            }
+            return &args[++i];
+        };
+        if (a == "--key") {
+            const std::string* v = value("the key colour as R,G,B");
+            if (!v) return std::nullopt;
+            o.key = parseKey(*v);
+            if (!o.key) {
+                std::cerr << "region: --key takes R,G,B with each from 0 to 255, not \"" << *v << "\"\n";
+                return std::nullopt;
+            }
+        } else if (a == "--fit") {
+            const std::string* v = value("0, 1 or 3");
+            if (!v) return std::nullopt;
+            o.fit = parseFit(*v);
+            if (!o.fit) {
+                std::cerr << "region: --fit takes 0 (one window), 1 (two windows) or 3 (leave the areas), not \""
+                          << *v << "\"\n";
+                return std::nullopt;
+            }
+        } else if (a == "--eq-below") {
+            o.eqBelow = true;
+        } else if (a == "--parts") {
+            const std::string* v = value("the folder that holds PartsData");
+            if (!v) return std::nullopt;
+            o.partsFolder = *v;
+        } else if (a == "-o" || a == "--output") {
+            const std::string* v = value("the region.txt to write");
+            if (!v) return std::nullopt;
+            o.output = *v;
+        } else if (!a.empty() && a[0] == '-') {
+            std::cerr << "region: unknown option " << a << '\n';
+            return std::nullopt;
+        } else if (o.picture) {
+            std::cerr << "region: only one region picture can be traced (" << *o.picture << ", " << a << ")\n";
+            return std::nullopt;
+        } else {
+            o.picture = a;
+        }
+    }
+    if (!o.picture) {
+        std::cerr << "region: name the region picture to trace\n";
+        return std::nullopt;
+    }
+    if (!o.key) {
+        std::cerr << "region: name the colour that is cut away with --key R,G,B\n";
+        return std::nullopt;
+    }
+    return o;
+}
+
+Result<std::string> readWhole(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Error{path.string(), "cannot read the file"};
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+int fail(const std::string& what, const Error& error) {
+    std::cerr << "pelterra-cli region: " << what << ": " << error.describe() << '\n';
+    return kExitFailure;
+}
+
+}  // namespace
+
+int runRegion(const CommandContext& context, CommandArgs args) {
+    const auto options = parseOptions(context, args);
+    if (!options) return kExitUsage;
+
+    Document doc;
+    doc.setValue("EqUporDown", options->eqBelow ? 1 : 0);
+    auto traced = TraceRegionPicture(doc, options->partsFolder, *options->picture, *options->key, options->fit);
+    if (!traced) return fail("cannot trace the region picture", traced.error());
+
+    const RegionTrace& t = traced->trace;
+    std::cerr << "region: " << t.mainOutlines << " outline(s) of the main window";
+    if (doc.value("EqRegionFlag") == 1) std::cerr << ", " << t.eqOutlines << " of the equalizer";
+    std::cerr << '\n';
+    if (t.cutOff > 0)
+        std::cerr << "region: warning: " << t.cutOff
+                  << " outline(s) did not lead back to their start and were cut off at the step limit\n";
+    if (traced->text.missing > 0)
+        std::cerr << "region: warning: the work files held " << traced->text.missing
+                  << " outline(s) fewer than the trace made; region.txt leaves them out\n";
+
+    std::filesystem::path written = traced->text.path;
+    if (options->output) {
+        auto bytes = readWhole(traced->text.path);
+        if (!bytes) return fail("cannot read region.txt back", bytes.error());
+        if (Status copied = WriteFileAtomically(*options->output, *bytes); !copied)
+            return fail("cannot write region.txt", copied.error());
+        written = *options->output;
+    }
+    std::cout << written.string() << '\n';
+    return std::cout ? kExitOk : kExitFailure;
+}
+
+}  // namespace pelterra::cli
