@@ -348,7 +348,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category) {
     listBox->setFixedWidth(220);
 
     // The Data and Mask slots, as large as the column allows.
-    const int zoom = std::min(fittingZoom(d.slot("picData", k), 380, 200), fittingZoom(d.slot("picMask", k), 380, 200));
+    const int zoom = std::min(fittingZoom(d.slot("picData", k), 560, 220), fittingZoom(d.slot("picMask", k), 560, 220));
     SlotView* data = addSlotView("picData", k, pageWidget, zoom);
     SlotView* mask = addSlotView("picMask", k, pageWidget, zoom);
     for (SlotView* view : {data, mask}) {

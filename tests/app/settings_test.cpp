@@ -1,0 +1,139 @@
+// The settings between runs: the defaults of a first start, the exact "True" comparison, what
+// closing the main window writes and what "Exit" loses.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app_fixture.h"
+#include "settings_store.h"
+
+namespace pelterra::app::testing {
+namespace {
+
+using SettingsTest = AppTest;
+
+std::string folderText(const std::filesystem::path& p) {
+    return QDir::toNativeSeparators(QDir::cleanPath(QString::fromStdString(p.string()))).toStdString();
+}
+
+TEST_F(SettingsTest, FirstStartShowsTheDefaults) {
+    start();
+    EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("ZipCheck")->isChecked());
+    EXPECT_FALSE(doc().isChecked("chkPLFont"));
+    EXPECT_TRUE(widget<QRadioButton>("SaveOp1")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("SaveOp2")->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("optSaveOp1")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("optSaveOp2")->isChecked());
+    EXPECT_EQ(widget<QLineEdit>("txtSaveFolda")->text(), QStringLiteral("NoTitle"));
+    EXPECT_EQ(widget<QLineEdit>("SaveDirText")->text().toStdString(), folderText(kProgramFolder));
+    for (const SwatchSetting& s : kSwatchSettings)
+        for (int i = 0; i < std::max(1, s.count); ++i)
+            EXPECT_EQ(doc().swatch(s.swatch, s.count == 0 ? -1 : i), kBlack) << s.swatch << ' ' << i;
+}
+
+TEST_F(SettingsTest, OnlyTheExactTextTrueChecksABox) {
+    {
+        auto stored = storedSettings();
+        stored->setValue("setting/ASP", "true");
+        stored->setValue("setting/ZipCheck", "True");
+        stored->setValue("setting/PLFont", "TRUE");
+        stored->setValue("setting/SaveOp", "False");
+        stored->setValue("setting/optSaveOp", "yes");
+    }
+    start();
+    EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("ZipCheck")->isChecked());
+    EXPECT_FALSE(doc().isChecked("chkPLFont"));
+    EXPECT_TRUE(widget<QRadioButton>("SaveOp2")->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("optSaveOp2")->isChecked());
+}
+
+TEST_F(SettingsTest, StoredColoursAreRoundedAndAnythingElseIsBlack) {
+    {
+        auto stored = storedSettings();
+        stored->setValue("color/Osc0", "255");
+        stored->setValue("color/Spec15", "12.5");  // half to even
+        stored->setValue("color/Back1", "13.5");
+        stored->setValue("color/Peak", "blue");
+        stored->setValue("color/EQ2", "-1");
+        stored->setValue("color/MaskFrame", "16777216");
+        stored->setValue("color/FrameMask3", "65280");
+    }
+    start();
+    EXPECT_EQ(doc().swatch("ViscolorOsc", 0), RGB(255, 0, 0));
+    EXPECT_EQ(doc().swatch("ViscolorSpec", 15), 12u);
+    EXPECT_EQ(doc().swatch("ViscolorBack", 1), 14u);
+    EXPECT_EQ(doc().swatch("ViscolorPeak"), kBlack);
+    EXPECT_EQ(doc().swatch("lblcolor", 2), kBlack);
+    EXPECT_EQ(doc().swatch("LblSliderMaskFrame"), kBlack);
+    EXPECT_EQ(doc().swatch("lblMask", 3), RGB(0, 255, 0));
+}
+
+TEST_F(SettingsTest, AMissingSaveFolderFallsBackToTheProgramFolder) {
+    storedSettings()->setValue("setting/SaveDirText", QString::fromStdString((scratch / "gone").string()));
+    start();
+    EXPECT_EQ(doc().text("SaveDirText"), folderText(kProgramFolder));
+}
+
+TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
+    MainWindow* main = start();
+    widget<QCheckBox>("chkASP")->click();
+    widget<QCheckBox>("ZipCheck")->click();
+    widget<QRadioButton>("SaveOp2")->click();
+    widget<QRadioButton>("optSaveOp2")->click();
+    doc().setText("txtSaveFolda", "Blue");
+    doc().setText("SaveDirText", folderText(scratch.path()));
+    doc().setValue("chkPLFont", 1);
+    doc().setSwatch("ViscolorOsc", 2, RGB(1, 2, 3));
+    doc().setSwatch("NumberColor", 14, RGB(200, 100, 50));
+    doc().setSwatch("lblBig2", -1, RGB(0, 0, 255));
+    main->close();
+
+    auto stored = storedSettings();
+    EXPECT_EQ(stored->value("setting/ASP").toString(), QStringLiteral("True"));
+    EXPECT_EQ(stored->value("setting/PLFont").toString(), QStringLiteral("True"));
+    EXPECT_EQ(stored->value("setting/SaveOp").toString(), QStringLiteral("False"));
+    EXPECT_EQ(stored->value("setting/optSaveOp").toString(), QStringLiteral("False"));
+    EXPECT_EQ(stored->value("setting/ZipCheck").toString(), QStringLiteral("True"));
+    EXPECT_EQ(stored->value("setting/txtSaveFolda").toString(), QStringLiteral("Blue"));
+    EXPECT_EQ(stored->value("color/Osc2").toString(), QStringLiteral("197121"));
+    EXPECT_EQ(stored->value("color/Osc0").toString(), QStringLiteral("0"));
+    EXPECT_EQ(stored->value("color/Spec15").toString(), QStringLiteral("0"));
+
+    start();
+    EXPECT_TRUE(widget<QCheckBox>("chkASP")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("ZipCheck")->isChecked());
+    EXPECT_TRUE(doc().isChecked("chkPLFont"));
+    EXPECT_TRUE(widget<QRadioButton>("SaveOp2")->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("optSaveOp2")->isChecked());
+    EXPECT_EQ(widget<QLineEdit>("txtSaveFolda")->text(), QStringLiteral("Blue"));
+    EXPECT_EQ(widget<QLineEdit>("SaveDirText")->text().toStdString(), folderText(scratch.path()));
+    EXPECT_EQ(doc().swatch("ViscolorOsc", 2), RGB(1, 2, 3));
+    EXPECT_EQ(doc().swatch("NumberColor", 14), RGB(200, 100, 50));
+    EXPECT_EQ(doc().swatch("lblBig2"), RGB(0, 0, 255));
+}
+
+TEST_F(SettingsTest, ExitEndsWithoutWritingTheChanges) {
+    MainWindow* main = start();
+    bool exitAsked = false;
+    QObject::connect(main, &MainWindow::exitRequested, [&] { exitAsked = true; });
+    widget<QCheckBox>("chkASP")->click();
+    doc().setSwatch("ViscolorPeak", -1, RGB(9, 9, 9));
+    QAction* exit = main->findChild<QAction*>("MenuExit");
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    exit->trigger();
+    EXPECT_TRUE(exitAsked);
+    // The program ends here; a window closed on the way out still writes nothing.
+    main->close();
+    EXPECT_FALSE(storedSettings()->contains("setting/ASP"));
+
+    start();
+    EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
+    EXPECT_EQ(doc().swatch("ViscolorPeak"), kBlack);
+}
+
+}  // namespace
+}  // namespace pelterra::app::testing
