@@ -52,10 +52,14 @@ void BuildBalanceSheet(Document& doc, const SystemImages& system) {
     if (doc.isChecked("BalanceRegionCheck")) {
         loadSystemPair(doc.work, system.volume2Mask, system.volume2Data);
         const Rect knob = sheets::kTranslucentBalanceKnob;
-        for (int j = 0; j < sheets::kTranslucentBalanceKnobFrames; ++j)
-            BitBlt(doc.work.data, sheets::kTranslucentBalanceKnobStart.x + j,
-                   sheets::kTranslucentBalanceKnobStart.y + sheets::kBalanceFrames.pitch * j, knob.w, knob.h,
-                   slider, knob.x, knob.y, RasterOp::SRCCOPY);
+        for (int j = 0; j < sheets::kTranslucentBalanceKnobFrames; ++j) {
+            const int x = sheets::kTranslucentBalanceKnobStart.x + j;
+            const int y = sheets::kTranslucentBalanceKnobStart.y + sheets::kBalanceFrames.pitch * j;
+            BitBlt(doc.work.data, x, y, knob.w, knob.h, slider, knob.x, knob.y, RasterOp::SRCCOPY);
+            // The knob covers the face: under a black or checkered system mask it would be ORed
+            // into the face instead of drawn over it.
+            Line(doc.work.mask, x, y, x + knob.w - 1, y + knob.h - 1, kWhite, LineForm::FilledBox);
+        }
     } else {
         copyKnobs(sheet, slider, sheets::kBalanceKnobs);
         loadSystemPair(doc.work, system.volumeMask, system.volumeData);

@@ -185,6 +185,22 @@ TEST_F(Sheets, TranslucentBalanceMovesTheKnobOnePixelRightPerFrame) {
     }
 }
 
+TEST_F(Sheets, TranslucentBalanceKnobCoversTheFaceInsteadOfMixingWithIt) {
+    // A bright face under a black translucent mask: the knob must not be ORed into the face.
+    doc.assignSlot("Picture1", -1, Bitmap(275, 116, RGB(0x55, 0xAA, 0x0F)));
+    folder.write("volume2.mask.bmp", Bitmap(68, 433, kBlack));
+    auto loaded = LoadSystemImages(folder.path());
+    ASSERT_TRUE(loaded.ok());
+    system = *loaded;
+    doc.setValue("BalanceRegionCheck", 1);
+    build();
+    const Bitmap& balance = doc.slot("balance");
+    for (int j : {0, 13, 27})
+        for (int y = 0; y < 11; ++y)
+            for (int x = 0; x < 14; ++x) ASSERT_EQ(balance.at(9 + j + x, 15 * j + y), slider(x, 11 + y)) << j;
+    EXPECT_EQ(balance.at(8, 0), RGB(0x55, 0xAA, 0x0F));  // beside the knob the face shows
+}
+
 }  // namespace
 
 namespace {
