@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <zip.h>
 
 #include <fstream>
 #include <map>
@@ -332,4 +333,26 @@ TEST(SaveSkin, ASkinWithRegionCheckedCarriesTheRegionTextOfTheLastTrace) {
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(readFileBytes(program.path() / "sky" / "region.txt"),
               "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,");
+}
+
+TEST(SaveSkin, AnArchiveWithRegionCheckedCarriesTheRegionTextToo) {
+    ProgramFolder program;
+    Document doc;
+    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
+    doc.BackgroundImageTitle = "sky.bmp";
+    doc.setValue("ZipCheck", 1);
+    setMainWorkFiles(doc, program, "4,", "4,5,5,5,5,6,4,6,", 1);
+    doc.setValue("RegionCheck", 1);
+    ASSERT_TRUE(SaveSkin(doc, program.path()).ok());
+
+    int err = 0;
+    zip_t* zip = zip_open((program.path() / "sky.zip").c_str(), ZIP_RDONLY, &err);
+    ASSERT_NE(zip, nullptr);
+    zip_file_t* entry = zip_fopen(zip, "region.txt", 0);
+    ASSERT_NE(entry, nullptr);
+    char buffer[256] = {};
+    const zip_int64_t n = zip_fread(entry, buffer, sizeof buffer);
+    zip_fclose(entry);
+    zip_close(zip);
+    EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(n)), "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,");
 }
