@@ -83,7 +83,8 @@ private:
     };
 
     fs::path hiddenName(const std::string& name, const char* kind) const {
-        return m_folder / (".~" + name + "." + m_stamp + "." + kind);
+        // The counter keeps a name given twice from sharing one temporary file.
+        return m_folder / (".~" + name + "." + m_stamp + "." + std::to_string(m_counter++) + "." + kind);
     }
 
     void restoreBackups() {
@@ -104,6 +105,7 @@ private:
 
     fs::path m_folder;
     std::string m_stamp;
+    mutable int m_counter = 0;
     std::vector<Entry> m_entries;
 };
 

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "project/manifest.h"
+
+using namespace pelterra;
+
+namespace {
+
+TEST(Manifest, ValuesOfSeveralLinesAndBackslashesSurviveTheRoundTrip) {
+    const std::string text = "a\\b\r\nline 2\tend \\n";
+    EXPECT_EQ(EscapeManifestValue(text), "a\\\\b\\r\\nline 2\\tend \\\\n");
+    EXPECT_EQ(UnescapeManifestValue(EscapeManifestValue(text)), text);
+
+    Document doc;
+    doc.setText("Text1", text);
+    doc.setText("txtProject", "  spaced ");
+    Document loaded;
+    const auto problems = ApplyManifest(loaded, ManifestText(doc), "project.ini");
+    EXPECT_TRUE(problems.empty()) << problems.front().describe();
+    EXPECT_EQ(loaded.text("Text1"), text);
+    EXPECT_EQ(loaded.text("txtProject"), "  spaced ");
+}
+
+TEST(Manifest, ControlsAreGroupedByWindow) {
+    Document doc;
+    const std::string text = ManifestText(doc);
+    const auto at = [&](const std::string& s) { return text.find(s); };
+    ASSERT_NE(at("[Project]\nVersion=1\n"), std::string::npos);
+    ASSERT_NE(at("[frmMakeFrame]"), std::string::npos);
+    EXPECT_GT(at("\nlbldata(0)=0\n"), at("[frmMakeFrame]"));
+    EXPECT_GT(at("\nOpSliderOff=1\n"), at("[FrmMakeSlider]"));
+    EXPECT_GT(at("\nlblcolor(2)=0\n"), at("[frmBackColor]"));
+    EXPECT_LT(at("\nNumberColor(14)=0\n"), at("[frmHowToMix]"));
+    EXPECT_EQ(text.find("[Form1]"), text.rfind("[Form1]"));  // one section per window
+}
+
+TEST(Manifest, AListTakesItsStoredEntryWhereverTheLibraryListsIt) {
+    Document doc;
+    doc.setListEntries("lstData", 3, {"Alpha", "Beta", "Gamma"}, 3);
+    doc.setValue("lstData", 3, 1);
+    const std::string text = ManifestText(doc);
+    EXPECT_NE(text.find("\nlstData(3)=1|Beta\n"), std::string::npos);
+
+    Document reordered;
+    reordered.setListEntries("lstData", 3, {"Beta", "Gamma", "Alpha"}, 3);
+    EXPECT_TRUE(ApplyManifest(reordered, text, "project.ini").empty());
+    EXPECT_EQ(reordered.value("lstData", 3), 0);
+    EXPECT_EQ(reordered.previousIndex["lstData(3)"], 0);  // the part check does not reload it
+
+    // Without the entry the stored index is used; a hand-written entry name alone also works.
+    Document other;
+    other.setListEntries("lstData", 3, {"X", "Y"}, 2);
+    EXPECT_TRUE(ApplyManifest(other, "[Form1]\nlstData(3)=1|Beta\n", "p").empty());
+    EXPECT_EQ(other.value("lstData", 3), 1);
+    EXPECT_TRUE(ApplyManifest(other, "[Form1]\nlstData(3)=X\n", "p").empty());
+    EXPECT_EQ(other.value("lstData", 3), 0);
+    EXPECT_EQ(ApplyManifest(other, "[Form1]\nlstData(3)=7|Zeta\n", "p").size(), 1u);
+    EXPECT_EQ(other.value("lstData", 3), 0);
+}
+
+TEST(Manifest, LinesThatCannotBeAppliedAreReportedAndTheRestApplied) {
+    Document doc;
+    const auto problems = ApplyManifest(doc,
+                                        "[Project]\r\n"
+                                        "combinedPictureFlag=1\r\n"
+                                        "Colour=red\r\n"
+                                        "[Form1]\r\n"
+                                        "noSuchControl=1\r\n"
+                                        "chkPLMake=7\r\n"
+                                        "just words\r\n"
+                                        "EqUporDown=1\r\n"
+                                        "optSeken(1)=0\r\n"
+                                        "optPelterra(1)=1\r\n",
+                                        "proj/project.ini");
+    ASSERT_EQ(problems.size(), 4u);
+    EXPECT_EQ(problems[0].path, "proj/project.ini");
+    EXPECT_NE(problems[0].message.find("line 3"), std::string::npos);
+    EXPECT_NE(problems[1].message.find("noSuchControl"), std::string::npos);
+    EXPECT_EQ(doc.combinedPictureFlag, 1);
+    EXPECT_TRUE(doc.isChecked("EqUporDown"));
+    EXPECT_TRUE(doc.isSelected("optPelterra", 1));
+    EXPECT_FALSE(doc.isSelected("optSeken", 1));
+}
+
+}  // namespace
