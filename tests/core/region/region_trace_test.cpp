@@ -145,29 +145,3 @@ TEST(TraceOutline, TheStepCapEndsAnOutlineThatHasNotComeBack) {
     EXPECT_EQ(outlines.counts, std::vector<int>{6});
     EXPECT_EQ(outlines.points.size(), 6u);
 }
-
-TEST(TraceOutline, AppendsToThePointsAlreadyGathered) {
-    const Bitmap area = areaOf(keptPixelAt55);
-    const RegionKeyMap keys(area, kKey);
-    Bitmap cutOut = cutOutBackground();
-    std::vector<Point> points{{100, 100}};
-    const OutlineEnd end = TraceOutline(keys, cutOut, 5, 6, points, OutlineStepCap(keys));
-    EXPECT_FALSE(end.cutOff);
-    EXPECT_EQ(end.pointCount, 12);
-    ASSERT_EQ(points.size(), 13u);
-    EXPECT_EQ(points[0], (Point{100, 100}));
-    EXPECT_EQ(points[1], (Point{4, 5}));
-}
-
-TEST(RegionKeyMap, ComparesTheColourBitsOnlyAndCountsOutsideAsNotKey) {
-    Bitmap area(3, 2, kKept);
-    area.at(0, 0) = kKey | 0xFF000000u;  // the unused top byte does not make a colour differ
-    area.at(2, 1) = kKey;
-    const RegionKeyMap keys(area, kKey);
-    EXPECT_TRUE(keys.isKey(0, 0));
-    EXPECT_TRUE(keys.isKey(2, 1));
-    EXPECT_FALSE(keys.isKey(1, 0));
-    EXPECT_FALSE(keys.isKey(-1, 0));
-    EXPECT_FALSE(keys.isKey(3, 1));
-    EXPECT_FALSE(keys.isKey(2, 2));
-}
