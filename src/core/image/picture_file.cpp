@@ -23,7 +23,9 @@
 // stb_image allocates through these. A length field in a damaged file can ask stb for gigabytes
 // before it notices the data is not there (a PNG data chunk, a zlib stream that inflates
 // without end), so each decode sets an allowance from the size the picture claims, and any
-// single allocation beyond it fails as if memory had run out.
+// single allocation beyond it fails as if memory had run out. Memory comes zeroed: a JPEG whose
+// scan names a Huffman or quantisation table it never defined makes stb read that table as it
+// finds it, and an uninitialised table sends its lookups far outside the table.
 namespace pelterra {
 namespace {
 namespace stb_memory {
@@ -35,7 +37,7 @@ void* allocate(std::size_t bytes) {
         refused = true;
         return nullptr;
     }
-    return std::malloc(bytes);
+    return std::calloc(1, bytes);
 }
 void* reallocate(void* old, std::size_t bytes) {
     if (bytes > allowance) {
