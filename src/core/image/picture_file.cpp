@@ -527,6 +527,7 @@ std::string systemReason(int error) {
         case ENOSPC:
         case EDQUOT: return "the disk is full";
         case EISDIR: return "a folder of that name is in the way";
+        case EFBIG: return "the file is too large for this disk";
         default: return std::string("the file cannot be written (") + std::strerror(error) + ")";
     }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -222,6 +224,26 @@ TEST_F(PictureFileOnDisk, AFailedSaveKeepsTheOldFileWhole) {
     fs::permissions(m_folder, fs::perms::owner_all);
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error().message, "there is no permission to write here");
+    EXPECT_EQ(LoadPicture(path("main.bmp")).value(), old);
+    EXPECT_EQ(entries(), std::vector<std::string>{"main.bmp"});
+}
+
+TEST_F(PictureFileOnDisk, AWriteCutShortKeepsTheOldFileWhole) {
+    // A file-size limit makes the write fail part-way, as a full disk would, even for root.
+    const Bitmap old = randomPicture(6, 6, 5);
+    ASSERT_TRUE(SavePicture(old, path("main.bmp")).ok());
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Status written = SavePicture(randomPicture(100, 100, 6), path("main.bmp"));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().path, path("main.bmp"));
+    EXPECT_EQ(written.error().message, "the file is too large for this disk");
     EXPECT_EQ(LoadPicture(path("main.bmp")).value(), old);
     EXPECT_EQ(entries(), std::vector<std::string>{"main.bmp"});
 }
