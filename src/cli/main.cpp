@@ -23,8 +23,12 @@ struct Command {
 constexpr Command kCommands[] = {
     {"catalogue", "[PROGRAM_FOLDER]",
      "list the parts of PROGRAM_FOLDER/PartsData (default: the folder of this program)", runCatalogue},
-    {"build", "[PICTURE] [--fit single|eq|playlist] [--set NAME=VALUE]... [--parts DIR] [--preview FILE.png] -o OUT",
+    {"build", "[PICTURE] [--fit single|eq|playlist] [--set NAME=VALUE]... [--region PICTURE --key R,G,B] [--parts DIR] [--preview FILE.png] -o OUT",
      "make a skin from PICTURE: OUT ending in .zip or .wsz is an archive, any other OUT a folder", runBuild},
+    {"project", "save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--parts DIR]",
+     "save the state that build with the same arguments builds from as a project folder DIR", runProject},
+    {"make", "frame|gradient|tall|slider|backbase|numbers|text [--to main|eq] [--ramp] [--project DIR] [--set NAME=VALUE]... [-o PROJECT]",
+     "run a generator on a project and hand its picture on (make without KIND lists them)", runMake},
     {"region", "PICTURE --key R,G,B [--fit 0|1|3] [--eq-below] [--parts DIR] [-o region.txt]",
      "trace the window outline of PICTURE (the key colour is cut away) into region.txt", runRegion},
 };

@@ -1,0 +1,148 @@
+#include "document_setup.h"
+
+#include <iostream>
+
+#include "document/initial_state.h"
+#include "equalizer/eq_parts.h"
+#include "equalizer/picture_import.h"
+#include "parts/colour_change.h"
+#include "parts/part_loading.h"
+#include "project/project.h"
+
+namespace pelterra::cli {
+
+namespace {
+
+std::optional<int> fitAnswer(const std::string& word) {
+    if (word == "single") return static_cast<int>(HowFormAnswer::Stretch);
+    if (word == "eq") return static_cast<int>(HowFormAnswer::SplitInHalves);
+    if (word == "playlist") return static_cast<int>(HowFormAnswer::SplitInThirds);
+    return std::nullopt;
+}
+
+int fail(std::string_view command, const std::string& what, const Error& error) {
+    std::cerr << "pelterra-cli " << command << ": " << what << ": " << error.describe() << '\n';
+    return kExitFailure;
+}
+
+// A project folder that holds nothing of a project is a mistake on the command line, not the
+// silent no-op the window's load allows.
+int loadProject(Document& doc, const std::filesystem::path& folder, std::string_view command) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        std::cerr << "pelterra-cli " << command << ": " << folder.string() << ": there is no project folder here\n";
+        return kExitFailure;
+    }
+    const ProjectLoadReport report = LoadProject(doc, folder);
+    if (!report.manifest && report.picturesLoaded == 0) {
+        std::cerr << "pelterra-cli " << command << ": " << folder.string()
+                  << ": not a project folder (no project.ini and none of its pictures)\n";
+        return kExitFailure;
+    }
+    for (const Error& problem : report.problems)
+        std::cerr << "pelterra-cli " << command << ": warning: " << problem.describe() << '\n';
+    if (!report.manifest)
+        std::cerr << "pelterra-cli " << command << ": warning: " << folder.string()
+                  << " has no project.ini: choices, check boxes and colours keep their initial values\n";
+    return kExitOk;
+}
+
+constexpr int kFirstPartPage = 1;   // TabStrip1 "Cbuttons"
+constexpr int kLastPartPage = 15;   // TabStrip1 "レイヤー2"
+constexpr int kEqPages = 10;        // TabStrip2 "EQ Main" .. "レイヤー2"
+
+// What the window's timers and bars do after a change: the part checks load the parts that a
+// --set chose (a list whose selection did not change loads nothing, so a project's pictures
+// stay), and the colour groups are shifted by the bars as they now stand.
+int settleSettings(Document& doc, const DocumentSetup& setup, std::string_view command) {
+    for (int page = kFirstPartPage; page <= kLastPartPage; ++page)
+        if (Status checked = CheckPagePartChoice(doc, setup.partsFolder, page); !checked)
+            return fail(command, "cannot load the chosen part", checked.error());
+    for (int page = 0; page < kEqPages; ++page)
+        if (Status checked = CheckEqPageChoice(doc, setup.partsFolder, static_cast<EqPage>(page)); !checked)
+            return fail(command, "cannot load the chosen equalizer part", checked.error());
+    SyncLinkBoxes(doc);
+    RefreshColourGroups(doc);
+    return kExitOk;
+}
+
+}  // namespace
+
+OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setup, std::string_view command,
+                           bool picturesAllowed) {
+    const std::string& a = args[i];
+    auto value = [&](const char* what) -> const std::string* {
+        if (i + 1 >= args.size()) {
+            std::cerr << command << ": " << a << " needs " << what << '\n';
+            return nullptr;
+        }
+        return &args[++i];
+    };
+    if (a == "--fit") {
+        const std::string* v = value("single, eq or playlist");
+        if (!v) return OptionRead::Invalid;
+        setup.fit = fitAnswer(*v);
+        if (!setup.fit) {
+            std::cerr << command << ": --fit takes single, eq or playlist, not \"" << *v << "\"\n";
+            return OptionRead::Invalid;
+        }
+        return OptionRead::Taken;
+    }
+    if (a == "--set") {
+        const std::string* v = value("NAME=VALUE");
+        if (!v) return OptionRead::Invalid;
+        if (v->find('=') == std::string::npos) {
+            std::cerr << command << ": --set takes NAME=VALUE, not \"" << *v << "\"\n";
+            return OptionRead::Invalid;
+        }
+        setup.settings.push_back(*v);
+        return OptionRead::Taken;
+    }
+    if (a == "--parts") {
+        const std::string* v = value("the folder that holds PartsData");
+        if (!v) return OptionRead::Invalid;
+        setup.partsFolder = *v;
+        return OptionRead::Taken;
+    }
+    if (a == "--project") {
+        const std::string* v = value("a project folder");
+        if (!v) return OptionRead::Invalid;
+        setup.project = *v;
+        return OptionRead::Taken;
+    }
+    if (!a.empty() && a[0] == '-') return OptionRead::NotMine;
+    if (!picturesAllowed) return OptionRead::NotMine;
+    if (setup.picture) {
+        std::cerr << command << ": only one picture can be opened (" << *setup.picture << ", " << a << ")\n";
+        return OptionRead::Invalid;
+    }
+    setup.picture = a;
+    return OptionRead::Taken;
+}
+
+int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view command) {
+    if (Status started = InitialiseDocument(doc, setup.partsFolder); !started)
+        std::cerr << "pelterra-cli " << command << ": warning: " << started.error().describe() << '\n';
+
+    if (setup.project)
+        if (int code = loadProject(doc, *setup.project, command); code != kExitOk) return code;
+
+    if (setup.picture) {
+        const std::optional<int> fit = setup.fit;
+        const HowFormDialog howForm = [fit]() { return fit.value_or(-1); };
+        if (Status opened = OpenCombinedPicture(doc, *setup.picture, howForm); !opened) {
+            if (!fit && opened.error().message.find("size") != std::string::npos)
+                std::cerr << "pelterra-cli " << command << ": the picture is not 275×116, 275×232 or 275×348; "
+                             "say how to fit it with --fit single|eq|playlist\n";
+            return fail(command, "cannot open the picture", opened.error());
+        }
+    }
+    for (const std::string& setting : setup.settings) {
+        const auto eq = setting.find('=');
+        if (Status set = doc.setByName(setting.substr(0, eq), setting.substr(eq + 1)); !set)
+            return fail(command, "cannot set " + setting, set.error());
+    }
+    return setup.settings.empty() ? kExitOk : settleSettings(doc, setup, command);
+}
+
+}  // namespace pelterra::cli

@@ -1,0 +1,72 @@
+// pelterra-cli project save DIR: prepares the document as build does with the same arguments and
+// saves it as a project into DIR (the folder DIR's parent holds, named as DIR's last component;
+// an existing folder of that name in any letter case is reused).
+#include <iostream>
+
+#include "commands.h"
+#include "document_setup.h"
+#include "project/project.h"
+
+namespace pelterra::cli {
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: pelterra-cli project save DIR [PICTURE] [--fit single|eq|playlist] [--project FROM] "
+                 "[--set NAME=VALUE]... [--parts DIR]\n";
+    return kExitUsage;
+}
+
+}  // namespace
+
+// The project folder DIR as parent folder and name. A trailing separator is allowed ("p/").
+bool splitProjectFolder(const std::filesystem::path& dir, std::filesystem::path& parent, std::string& name) {
+    std::filesystem::path absolute = std::filesystem::absolute(dir).lexically_normal();
+    if (!absolute.has_filename()) absolute = absolute.parent_path();
+    name = absolute.filename().string();
+    parent = absolute.parent_path();
+    return !name.empty() && name != "." && name != "..";
+}
+
+int saveProjectTo(const Document& doc, const std::filesystem::path& dir, std::string_view command) {
+    std::filesystem::path parent;
+    std::string name;
+    if (!splitProjectFolder(dir, parent, name)) {
+        std::cerr << "pelterra-cli " << command << ": " << dir.string() << ": give the project folder a name\n";
+        return kExitUsage;
+    }
+    auto saved = SaveProject(doc, parent, name);
+    if (!saved) {
+        std::cerr << "pelterra-cli " << command << ": the project could not be saved: " << saved.error().describe()
+                  << '\n';
+        return kExitFailure;
+    }
+    std::cout << saved->folder.string() << '\n';
+    return kExitOk;
+}
+
+int runProject(const CommandContext& context, CommandArgs args) {
+    if (args.empty() || args[0] != "save") return usage();
+    DocumentSetup setup;
+    setup.partsFolder = context.executableFolder;
+    std::optional<std::filesystem::path> dir;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (!dir && !args[i].empty() && args[i][0] != '-') {
+            dir = args[i];
+            continue;
+        }
+        switch (readSetupOption(args, i, setup, "project save")) {
+            case OptionRead::Taken: continue;
+            case OptionRead::Invalid: return kExitUsage;
+            case OptionRead::NotMine:
+                std::cerr << "project save: unknown option " << args[i] << '\n';
+                return usage();
+        }
+    }
+    if (!dir) return usage();
+    Document doc;
+    if (int prepared = PrepareDocument(doc, setup, "project save"); prepared != kExitOk) return prepared;
+    return saveProjectTo(doc, *dir, "project save");
+}
+
+}  // namespace pelterra::cli
