@@ -1,10 +1,35 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the programs and runs the main job: fills the parts catalogue
-# of the generated PartsData library and prints it.
+# The main job: installs what is missing, builds the programs, makes the sample skin with
+# pelterra-cli (a folder and a .wsz archive with a preview picture) and, when a display is
+# present, starts the desktop program. Arguments are passed on to the desktop program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 build=${PELTERRA_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j "$(nproc)"
-exec "$build/bin/pelterra-cli" catalogue "$build/bin" "$@"
+
+# The generated sample: main window, equalizer and playlist faces stacked (275x348), the
+# equalizer band below the main band.
+sample="$build/bin/Samples/base_main_eq_playlist.bmp"
+skins="$build/skins"
+mkdir -p "$skins"
+"$build/bin/pelterra-cli" build "$sample" --set EqUporDown=1 -o "$skins/sample" >/dev/null
+"$build/bin/pelterra-cli" build "$sample" --set EqUporDown=1 -o "$skins/sample.wsz" \
+  --preview "$skins/sample-preview.png" >/dev/null
+echo "Sample skin (folder):   $skins/sample/"
+echo "Sample skin (archive):  $skins/sample.wsz"
+echo "Preview of the sample:  $skins/sample-preview.png"
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$build/bin/pelterra" ]; then
+  echo "Starting the desktop program: $build/bin/pelterra"
+  exec "$build/bin/pelterra" "$@"
+fi
+if [ ! -x "$build/bin/pelterra" ]; then
+  echo "The desktop program was not built (Qt 6 missing); use the command line:"
+else
+  echo "No display, so the desktop program is not started (run $build/bin/pelterra on a desktop,"
+  echo "or xvfb-run -a $build/bin/pelterra). Without a display, use the command line:"
+fi
+echo "  $build/bin/pelterra-cli build PICTURE [--set NAME=VALUE]... -o OUT_FOLDER_OR_.wsz [--preview FILE.png]"
+echo "  $build/bin/pelterra-cli catalogue"

@@ -284,7 +284,10 @@ QWidget* MainWindow::buildMainPage() {
         else
             hint->setText(QStringLiteral(
                 "<b>次に:</b> 各ページでパーツを選び、「色補正」で色を合わせてから、右の「スキン作成」(Ctrl+B) を押してください。"
-                "プレビューで「Save」を押すとスキンが保存されます。<br>開いた画像: %1")
+                "プレビューで「Save」を押すとスキンが保存されます。%1<br>開いた画像: %2")
+                              .arg(d.combinedPictureFlag != 0
+                                       ? QStringLiteral("<br>重ねた画像の下の段がイコライザなら「EQが下」をチェックしてください。")
+                                       : QString())
                               .arg(QString::fromStdString(d.BackgroundImagePath).toHtmlEscaped()));
     });
 
