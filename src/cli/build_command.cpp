@@ -1,6 +1,6 @@
-// pelterra-cli build: starts from the program's initial state, opens the base picture as
-// "PictureOpen" does, applies every --set through the document's name registry, builds the
-// skin and saves it into a folder or an archive (.zip or .wsz), optionally with the preview.
+// pelterra-cli build: prepares the document (initial state, a saved project, the base picture,
+// every --set; see document_setup.h), builds the skin and saves it into a folder or an archive
+// (.zip or .wsz), optionally with the preview.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -8,38 +8,36 @@
 
 #include "build/build_driver.h"
 #include "commands.h"
-#include "document/initial_state.h"
-#include "equalizer/picture_import.h"
+#include "document_setup.h"
 #include "output/preview.h"
 #include "output/save_skin.h"
+#include "options.h"
 #include "preview_png.h"
+#include "region/region_editor.h"
 
 namespace pelterra::cli {
 
 namespace {
 
 struct BuildOptions {
-    std::optional<std::string> picture;
-    std::optional<int> fit;  // the size dialog's answer
-    std::vector<std::string> settings;
-    std::filesystem::path partsFolder;
+    DocumentSetup setup;  // picture, --fit, --set, --parts, --project
     std::optional<std::filesystem::path> preview;
     std::optional<std::filesystem::path> output;
+    std::optional<std::string> regionPicture;
+    std::optional<Colour> regionKey;
 };
-
-std::optional<int> fitAnswer(const std::string& word) {
-    if (word == "single") return static_cast<int>(HowFormAnswer::Stretch);
-    if (word == "eq") return static_cast<int>(HowFormAnswer::SplitInHalves);
-    if (word == "playlist") return static_cast<int>(HowFormAnswer::SplitInThirds);
-    return std::nullopt;
-}
 
 // Reads the options; prints the problem and returns nullopt on a usage error.
 std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandArgs args) {
     BuildOptions o;
-    o.partsFolder = context.executableFolder;
+    o.setup.partsFolder = context.executableFolder;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        switch (readSetupOption(args, i, o.setup, "build")) {
+            case OptionRead::Taken: continue;
+            case OptionRead::Invalid: return std::nullopt;
+            case OptionRead::NotMine: break;
+        }
         auto value = [&](const char* what) -> const std::string* {
             if (i + 1 >= args.size()) {
                 std::cerr << "build: " << a << " needs " << what << '\n';
@@ -47,39 +45,34 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
             }
             return &args[++i];
         };
-        if (a == "--fit") {
-            const std::string* v = value("single, eq or playlist");
-            if (!v) return std::nullopt;
-            o.fit = fitAnswer(*v);
-            if (!o.fit) {
-                std::cerr << "build: --fit takes single, eq or playlist, not \"" << *v << "\"\n";
-                return std::nullopt;
-            }
-        } else if (a == "--set") {
-            const std::string* v = value("NAME=VALUE");
-            if (!v) return std::nullopt;
-            o.settings.push_back(*v);
-        } else if (a == "--parts") {
-            const std::string* v = value("the folder that holds PartsData");
-            if (!v) return std::nullopt;
-            o.partsFolder = *v;
-        } else if (a == "--preview") {
+        if (a == "--preview") {
             const std::string* v = value("a PNG file name");
             if (!v) return std::nullopt;
             o.preview = *v;
+        } else if (a == "--region") {
+            const std::string* v = value("a region picture");
+            if (!v) return std::nullopt;
+            o.regionPicture = *v;
+        } else if (a == "--key") {
+            const std::string* v = value("R,G,B");
+            if (!v) return std::nullopt;
+            o.regionKey = parseKeyColour(*v);
+            if (!o.regionKey) {
+                std::cerr << "build: --key takes R,G,B with each from 0 to 255, not \"" << *v << "\"\n";
+                return std::nullopt;
+            }
         } else if (a == "-o" || a == "--output") {
             const std::string* v = value("the skin folder or archive to write");
             if (!v) return std::nullopt;
             o.output = *v;
-        } else if (!a.empty() && a[0] == '-') {
+        } else {
             std::cerr << "build: unknown option " << a << '\n';
             return std::nullopt;
-        } else if (o.picture) {
-            std::cerr << "build: only one picture can be opened (" << *o.picture << ", " << a << ")\n";
-            return std::nullopt;
-        } else {
-            o.picture = a;
         }
+    }
+    if (o.regionPicture.has_value() != o.regionKey.has_value()) {
+        std::cerr << "build: --region PICTURE and --key R,G,B go together\n";
+        return std::nullopt;
     }
     if (!o.output) {
         std::cerr << "build: say where the skin goes with -o OUT (a folder, or a .zip or .wsz archive)\n";
@@ -116,37 +109,25 @@ int runBuild(const CommandContext& context, CommandArgs args) {
     if (!options) return kExitUsage;
 
     Document doc;
-    if (Status started = InitialiseDocument(doc, options->partsFolder); !started)
-        std::cerr << "pelterra-cli build: warning: " << started.error().describe() << '\n';
+    if (int prepared = PrepareDocument(doc, options->setup, "build"); prepared != kExitOk) return prepared;
 
-    if (options->picture) {
-        const std::optional<int> fit = options->fit;
-        const HowFormDialog howForm = [fit]() { return fit.value_or(-1); };
-        if (Status opened = OpenCombinedPicture(doc, *options->picture, howForm); !opened) {
-            if (!fit && opened.error().message.find("size") != std::string::npos)
-                std::cerr << "pelterra-cli build: the picture is not 275×116, 275×232 or 275×348; "
-                             "say how to fit it with --fit single|eq|playlist\n";
-            return fail("cannot open the picture", opened.error());
-        }
-    }
-    for (const std::string& setting : options->settings) {
-        const auto eq = setting.find('=');
-        if (eq == std::string::npos) {
-            std::cerr << "build: --set takes NAME=VALUE, not \"" << setting << "\"\n";
-            return kExitUsage;
-        }
-        if (Status set = doc.setByName(setting.substr(0, eq), setting.substr(eq + 1)); !set)
-            return fail("cannot set " + setting, set.error());
+    if (options->regionPicture) {
+        // As the Region page: trace the picture, then "Region.txtを出力する". The region picture
+        // is one window (275x116) or two (275x232); --fit answers for the base picture only.
+        auto traced = TraceRegionPicture(doc, options->setup.partsFolder, *options->regionPicture,
+                                         *options->regionKey);
+        if (!traced) return fail("cannot trace the region picture", traced.error());
+        doc.setValue("RegionCheck", 1);
     }
 
-    auto built = BuildSkinImages(doc, options->partsFolder, BuildHooks{{}, ComposePreview, {}});
+    auto built = BuildSkinImages(doc, options->setup.partsFolder, BuildHooks{{}, ComposePreview, {}});
     if (!built) return fail("the build failed", built.error());
     if (built->outcome == BuildOutcome::NoPicture) {
         std::cerr << "pelterra-cli build: open a base picture first (give its file name)\n";
         return kExitFailure;
     }
 
-    auto saved = SaveSkinTo(doc, options->partsFolder, destinationOf(*options->output));
+    auto saved = SaveSkinTo(doc, options->setup.partsFolder, destinationOf(*options->output));
     if (!saved) return fail("the skin could not be saved", saved.error());
     const Destination& d = saved->destination;
     std::cout << (d.zip ? d.archive() : d.skinFolder()).string() << '\n';

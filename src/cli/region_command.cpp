@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "commands.h"
+#include "options.h"
 #include "equalizer/picture_import.h"
 #include "output/text_file.h"
 #include "region/region_editor.h"
@@ -27,21 +28,6 @@ struct RegionOptions {
     std::filesystem::path partsFolder;
     std::optional<std::filesystem::path> output;
 };
-
-// "255,0,255": three whole numbers from 0 to 255.
-std::optional<Colour> parseKey(std::string_view text) {
-    int channels[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        const std::size_t comma = i < 2 ? text.find(',') : text.size();
-        if (comma == std::string_view::npos) return std::nullopt;
-        const std::string_view part = text.substr(0, comma);
-        const auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), channels[i]);
-        if (part.empty() || ec != std::errc() || end != part.data() + part.size() || channels[i] < 0 || channels[i] > 255)
-            return std::nullopt;
-        text.remove_prefix(i < 2 ? comma + 1 : comma);
-    }
-    return RGB(channels[0], channels[1], channels[2]);
-}
 
 // The size dialog's answers that make sense without a dialog: 0 (or "single") stretches the
 // picture to one window, 1 (or "eq") to two, 3 leaves the areas as they are.
@@ -67,7 +53,7 @@ std::optional<RegionOptions> parseOptions(const CommandContext& context, Command
         if (a == "--key") {
             const std::string* v = value("the key colour as R,G,B");
             if (!v) return std::nullopt;
-            o.key = parseKey(*v);
+            o.key = parseKeyColour(*v);
             if (!o.key) {
                 std::cerr << "region: --key takes R,G,B with each from 0 to 255, not \"" << *v << "\"\n";
                 return std::nullopt;

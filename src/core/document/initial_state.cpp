@@ -1,5 +1,7 @@
 #include "document/initial_state.h"
 
+#include "output/skin_text.h"
+
 #include <vector>
 
 #include "equalizer/eq_parts.h"
@@ -119,6 +121,7 @@ Status InitialiseDocument(Document& doc, const fs::path& programFolder, const St
     doc.setValue("MaronCombo1", 0);
     doc.setValue("MaronCombo2", 0);
     doc.setValue("CbuttonsCheck", 1);  // only the cbuttons make flag is set at start
+    BuildPleditText(doc);  // the playlist colour texts from the swatches
     setStartDefaults(doc);
     widenColourBars(doc);
     return failures.result();

@@ -35,7 +35,7 @@ inline constexpr StartupDefault kStartupDefaults[] = {
 // 4. for the pages 1 to 15, runs the part check: the first entry of every category is loaded
 //    (TabStrip1 is left on the "Main" page); then the equalizer lists' first entries;
 // 5. selects the first entries of MaronCombo1 and MaronCombo2 and sets the cbuttons make flag;
-// 6. sets the start defaults above;
+// 6. builds the playlist colour texts Text1/Text2 and sets the start defaults above;
 // 7. widens hscR/hscG/hscB(0..9) to -256..256.
 // A failing step is skipped and the rest carries on, as at start-up; the failures are returned
 // together (the document is complete either way, with unloaded slots left white).

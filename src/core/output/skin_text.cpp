@@ -33,7 +33,10 @@ void BuildPleditText(Document& doc) {
                                 "NormalBG=#" + PleditColour(doc.swatch("PicPleditNormalBG")) + crlf +
                                 "SelectedBG=#" + PleditColour(doc.swatch("PicPleditSelectedBG")) + crlf +
                                 "Current=#" + PleditColour(doc.swatch("PicPleditCurrent")) + crlf;
-    doc.setText("Text1", "[Text]" + crlf + "Font=" + doc.text("PleditFonts") + crlf + colours);
+    // Before any font was chosen there is no font to name: an empty "Font=" line would only ask
+    // the player for a font called "".
+    const std::string& font = doc.text("PleditFonts");
+    doc.setText("Text1", "[Text]" + crlf + (font.empty() ? "" : "Font=" + font + crlf) + colours);
     doc.setText("Text2", "[Text]" + crlf + colours);
 }
 

@@ -44,3 +44,9 @@ TEST(PleditText, FontLineAndLeadingZerosInText1) {
     EXPECT_EQ(doc.text("Text1"), "[Text]\r\nFont=Arial\r\nNormal=#010205\r\nNormalBG=#000000\r\nSelectedBG=#0000C0\r\nCurrent=#FFFFFF\r\n");
     EXPECT_EQ(PleditLines(doc)[0], doc.text("Text1"));
 }
+
+TEST(PleditText, NoFontChosenLeavesTheFontLineOut) {
+    Document doc;
+    BuildPleditText(doc);
+    EXPECT_EQ(doc.text("Text1"), doc.text("Text2"));
+}
