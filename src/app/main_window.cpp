@@ -79,6 +79,9 @@ MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFold
     connect(m_checkTimer, &QTimer::timeout, this, &MainWindow::syncMakeBoxes);
     m_checkTimer->start();
 
+    // A new user's first step: the keyboard starts on "PictureOpen".
+    if (auto* open = m_tabStrip1->frame(page::Main)->findChild<QWidget*>(QStringLiteral("Command1"))) open->setFocus();
+
     auto* buildKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     connect(buildKey, &QShortcut::activated, this, &MainWindow::build);
 
