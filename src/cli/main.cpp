@@ -23,7 +23,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"catalogue", "[PROGRAM_FOLDER]",
      "list the parts of PROGRAM_FOLDER/PartsData (default: the folder of this program)", runCatalogue},
-    {"build", "[PICTURE] [--fit single|eq|playlist] [--set NAME=VALUE]... [--region PICTURE --key R,G,B] [--parts DIR] [--preview FILE.png] -o OUT",
+    {"build", "[PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--region PICTURE --key R,G,B] [--parts DIR] [--preview FILE.png] -o OUT",
      "make a skin from PICTURE: OUT ending in .zip or .wsz is an archive, any other OUT a folder", runBuild},
     {"project", "save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--parts DIR]",
      "save the state that build with the same arguments builds from as a project folder DIR", runProject},
