@@ -14,8 +14,8 @@ cmake --build "$build" -j "$(nproc)"
 sample="$build/bin/Samples/base_main_eq_playlist.bmp"
 skins="$build/skins"
 mkdir -p "$skins"
-"$build/bin/pelterra-cli" build "$sample" --set EqUporDown=1 -o "$skins/sample" >/dev/null
-"$build/bin/pelterra-cli" build "$sample" --set EqUporDown=1 -o "$skins/sample.wsz" \
+"$build/bin/pelterra-cli" build "$sample" -o "$skins/sample" >/dev/null
+"$build/bin/pelterra-cli" build "$sample" -o "$skins/sample.wsz" \
   --preview "$skins/sample-preview.png" >/dev/null
 echo "Sample skin (folder):   $skins/sample/"
 echo "Sample skin (archive):  $skins/sample.wsz"

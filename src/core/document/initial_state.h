@@ -25,6 +25,7 @@ inline constexpr StartupDefault kStartupDefaults[] = {
     {"chkPLMake", 1},     // "PLを出力する": pledit.bmp is required by one player
     {"chkSkinMode", 1},   // "EQも出力": eqmain.bmp is required by one player
     {"EQModeCheck", 1},   // "EQ Slider": eqmain.bmp with the slider, preset and graph rows
+    {"EqUporDown", 1},    // "EQが下": a stacked picture holds the main window on top, as players show it
 };
 
 // In this order:
