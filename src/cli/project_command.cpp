@@ -19,12 +19,14 @@ int usage() {
 
 }  // namespace
 
-// The project folder DIR as parent folder and name. A trailing separator is allowed ("p/").
+// The project folder DIR as parent folder and name. A trailing separator is allowed ("p/"); a
+// DIR ending in "." or ".." names no project folder of its own and is refused, so that the
+// numbered files never land in a folder the user did not name.
 bool splitProjectFolder(const std::filesystem::path& dir, std::filesystem::path& parent, std::string& name) {
-    std::filesystem::path absolute = std::filesystem::absolute(dir).lexically_normal();
-    if (!absolute.has_filename()) absolute = absolute.parent_path();
-    name = absolute.filename().string();
-    parent = absolute.parent_path();
+    std::filesystem::path path = std::filesystem::absolute(dir);
+    if (!path.has_filename()) path = path.parent_path();
+    name = path.filename().string();
+    parent = path.parent_path().lexically_normal();
     return !name.empty() && name != "." && name != "..";
 }
 
