@@ -163,6 +163,12 @@ void applyControlValue(Document& doc, std::string_view key, std::string_view raw
     if (Status set = doc.setByName(key, raw); !set) problems.add(line, set.error().message);
 }
 
+// Lists whose pictures the project does not carry: the next part check loads their choice from
+// the library, as at start-up.
+constexpr std::string_view kListsReloadedFromLibrary[] = {
+    "EasyCombo",  // PreEasyImage / PreEasyData of the page "取りこみ"
+};
+
 // The restored pictures are the ones for the restored choices: no part check may load the
 // library's part over them.
 void settleRestoredChoices(Document& doc) {
@@ -171,7 +177,10 @@ void settleRestoredChoices(Document& doc) {
         int index = -1;
         if (!parseControlName(key, name, index)) continue;
         const Control& c = doc.control(name, index);
-        if (c.kind == ControlKind::List) doc.previousIndex[key] = c.value;
+        if (c.kind != ControlKind::List) continue;
+        const bool reload = std::find(std::begin(kListsReloadedFromLibrary), std::end(kListsReloadedFromLibrary),
+                                      key) != std::end(kListsReloadedFromLibrary);
+        doc.previousIndex[key] = reload ? static_cast<int>(c.entries.size()) + 1 : c.value;
     }
     if (doc.hasControl("EqUporDown")) RememberEqBelow(doc, doc.value("EqUporDown"));
     SyncLinkBoxes(doc);
