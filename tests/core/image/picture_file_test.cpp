@@ -504,6 +504,18 @@ TEST(DecodeBadInput, OversizedPicturesAreRefusedBeforeDecoding) {
     EXPECT_EQ(DecodePicture(png, "huge.png").error().message,
               "the picture is 20000 × 20000 pixels; at most 16384 on a side and 64 million pixels "
               "are accepted");
+
+    // A GIF whose screen is 20000 x 10, and a real JPEG of 20000 x 8.
+    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 0x20, 0x4E, 10, 0, 0, 0, 0, 0x3B};
+    EXPECT_EQ(DecodePicture(gif, "wide.gif").error().message,
+              "the picture is 20000 × 10 pixels; at most 16384 on a side and 64 million pixels are "
+              "accepted");
+    const Bytes grey(20000 * 8, 128);
+    Bytes jpeg;
+    ASSERT_NE(stbi_write_jpg_to_func(appendBytes, &jpeg, 20000, 8, 1, grey.data(), 50), 0);
+    EXPECT_EQ(DecodePicture(jpeg, "wide.jpg").error().message,
+              "the picture is 20000 × 8 pixels; at most 16384 on a side and 64 million pixels are "
+              "accepted");
 }
 
 TEST(DecodeBadInput, DamagedHeadersAreRefused) {
