@@ -92,9 +92,8 @@ TEST_F(InitialState, StartValuesOfTheControls) {
     EXPECT_EQ(doc.selectedEntry("MaronCombo2"), "中間");
     EXPECT_TRUE(doc.isChecked("CbuttonsCheck"));
     EXPECT_TRUE(doc.isChecked("CbuttonsCheck2"));
-    for (std::string_view box : {"ShufrepCheck", "MonosterCheck", "PlaypausCheck", "PosbarCheck", "VolumeCheck",
-                                 "BalanceCheck", "FrameCheck", "TitleBarCheck", "EQCheck", "EQFrameCheck",
-                                 "OnAutoCheck", "ImageCheck", "PresetCheck"})
+    for (std::string_view box : {"ShufrepCheck", "MonosterCheck", "PlaypausCheck", "FrameCheck", "TitleBarCheck",
+                                 "EQCheck", "EQFrameCheck", "OnAutoCheck", "ImageCheck", "PresetCheck"})
         EXPECT_FALSE(doc.isChecked(box)) << box;
     for (int i = 0; i < 10; ++i) {
         EXPECT_EQ(doc.control("hscR", i).min, -256);
@@ -114,6 +113,9 @@ TEST_F(InitialState, StartDefaultsAskForEverySheetPlayersNeed) {
     EXPECT_TRUE(doc.control("EqUporDown").visible);
     EXPECT_TRUE(doc.control("EqUporDown").enabled);
     EXPECT_TRUE(doc.isChecked("EQModeCheck"));
+    for (std::string_view box : {"PosbarCheck", "VolumeCheck", "BalanceCheck", "PosbarCheck2", "VolumeCheck2",
+                                 "BalanceCheck2"})
+        EXPECT_TRUE(doc.isChecked(box)) << box;
 }
 
 TEST_F(InitialState, ABrokenFirstPartIsReportedAndTheRestStillLoads) {
