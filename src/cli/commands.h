@@ -3,8 +3,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace pelterra::cli {
 
@@ -19,8 +21,18 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
-// catalogue [PROGRAM_FOLDER]: fills the part lists and prints them.
-int runCatalogue(const CommandContext& context, CommandArgs args);
+// parts [--parts DIR] (also catalogue [PROGRAM_FOLDER]): fills the part lists and prints them.
+int runParts(const CommandContext& context, CommandArgs args);
+
+// controls [--parts DIR]: every control of the initial state as NAME=VALUE.
+int runControls(const CommandContext& context, CommandArgs args);
+
+// The program folder of parts and controls: --parts DIR or a lone folder argument, else the
+// executable's folder. Prints the problem and returns nullopt on a usage error.
+std::optional<std::filesystem::path> readProgramFolder(const CommandContext& context, CommandArgs args,
+                                                       std::string_view command);
+// True when programFolder holds a PartsData folder; else says so on stderr.
+bool haveLibrary(const std::filesystem::path& programFolder, std::string_view command);
 
 // build [PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--parts DIR]
 //       [--preview FILE.png] -o OUT

@@ -21,8 +21,11 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"catalogue", "[PROGRAM_FOLDER]",
-     "list the parts of PROGRAM_FOLDER/PartsData (default: the folder of this program)", runCatalogue},
+    {"parts", "[--parts DIR]",
+     "list the parts of DIR/PartsData (default: the folder of this program), one part list a line", runParts},
+    {"catalogue", "[PROGRAM_FOLDER]", "the same as parts", runParts},
+    {"controls", "[--parts DIR]",
+     "print every control of the initial state as NAME=VALUE, the names --set and project.ini take", runControls},
     {"build", "[PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--region PICTURE --key R,G,B] [--parts DIR] [--preview FILE.png] -o OUT",
      "make a skin from PICTURE: OUT ending in .zip or .wsz is an archive, any other OUT a folder", runBuild},
     {"project", "save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--parts DIR]",
@@ -33,10 +36,62 @@ constexpr Command kCommands[] = {
      "trace the window outline of PICTURE (the key colour is cut away) into region.txt", runRegion},
 };
 
+// More about a command than its summary line, for COMMAND --help.
+struct CommandDetails {
+    std::string_view name;
+    std::string_view text;
+};
+
+constexpr CommandDetails kDetails[] = {
+    {"build",
+     "  PICTURE            the base picture (BMP, JPEG, GIF or PNG): 275x116 main window, 275x232 with\n"
+     "                     the equalizer, 275x348 with the playlist as well\n"
+     "  --fit single|eq|playlist\n"
+     "                     how to take a picture of any other size: stretched to one window, split in\n"
+     "                     halves (main, equalizer), or in thirds (main, equalizer, playlist)\n"
+     "  --set NAME=VALUE   set a control before the build (pelterra-cli controls lists them), e.g.\n"
+     "                     --set \"lstData(0)=Glass\" --set \"hscR(0)=40\" --set chkPLMake=1\n"
+     "  --parts DIR        the folder that holds PartsData (default: the folder of this program)\n"
+     "  --preview FILE.png the main window over the equalizer, the playlist beside them\n"
+     "  -o OUT             OUT.wsz or OUT.zip: one archive; anything else: a folder\n"},
+    {"parts",
+     "  Each line: the list's control, its first-section count (entries before it are parts with\n"
+     "  their own mask), then the entries, separated by tabs. Progress goes to stderr.\n"},
+    {"controls",
+     "  One line per control in table order, NAME=VALUE: check boxes 0/1/2, options 1 when\n"
+     "  selected, scroll bars and list indexes as numbers, colours as R + G*256 + B*65536, texts\n"
+     "  with line breaks written as \\r and \\n.\n"},
+};
+
 void printUsage(std::ostream& out) {
     out << "usage: pelterra-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
     for (const Command& command : kCommands)
         out << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+}
+
+void printCommandHelp(std::ostream& out, const Command& command) {
+    out << "usage: pelterra-cli " << command.name << ' ' << command.arguments << "\n\n  " << command.summary
+        << '\n';
+    for (const CommandDetails& details : kDetails)
+        if (details.name == command.name) out << '\n' << details.text;
+}
+
+const Command* findCommand(std::string_view name) {
+    for (const Command& command : kCommands)
+        if (command.name == name) return &command;
+    return nullptr;
+}
+
+bool asksForHelp(const std::vector<std::string>& args) {
+    for (std::size_t i = 1; i < args.size(); ++i)
+        if (args[i] == "--help" || args[i] == "-h") return true;
+    return false;
+}
+
+int unknownCommand(std::string_view name) {
+    std::cerr << "pelterra-cli: unknown command \"" << name << "\"\n\n";
+    printUsage(std::cerr);
+    return kExitUsage;
 }
 
 // The folder of the running executable, where PartsData lies beside the program.
@@ -51,16 +106,22 @@ std::filesystem::path executableFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 2 && args[0] == "help") {
+        const Command* command = findCommand(args[1]);
+        if (!command) return unknownCommand(args[1]);
+        printCommandHelp(std::cout, *command);
+        return std::cout ? kExitOk : kExitFailure;
+    }
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printUsage(args.empty() ? std::cerr : std::cout);
         return args.empty() ? kExitUsage : kExitOk;
     }
-    for (const Command& command : kCommands) {
-        if (command.name != args[0]) continue;
-        const CommandContext context{executableFolder(argv[0])};
-        return command.run(context, CommandArgs(args).subspan(1));
+    const Command* command = findCommand(args[0]);
+    if (!command) return unknownCommand(args[0]);
+    if (asksForHelp(args)) {
+        printCommandHelp(std::cout, *command);
+        return std::cout ? kExitOk : kExitFailure;
     }
-    std::cerr << "pelterra-cli: unknown command \"" << args[0] << "\"\n\n";
-    printUsage(std::cerr);
-    return kExitUsage;
+    const CommandContext context{executableFolder(argv[0])};
+    return command->run(context, CommandArgs(args).subspan(1));
 }
