@@ -26,8 +26,10 @@
 #include "equalizer/picture_import.h"
 #include "main_window.h"
 #include "parts/colour_change.h"
+#include "region_page.h"
 #include "slot_view.h"
 #include "tab_strip.h"
+#include "text_pages.h"
 
 namespace pelterra::app {
 
@@ -167,7 +169,7 @@ QWidget* MainWindow::buildCentralWidget() {
 
     m_tabStrip4 = new TabStrip(QStringLiteral("TabStrip4"), QStringLiteral("RegionFrame"), kRegionTabs, kTabsPerRow,
                                m_tabStrip3->frame(2));
-    m_tabStrip4->setPage(0, placeholderPage(kRegionTabs[0]));
+    m_tabStrip4->setPage(0, buildRegionPage(*this, m_bridge));
     (new QVBoxLayout(m_tabStrip3->frame(2)))->addWidget(m_tabStrip4);
 
     m_tabStrip5 = new TabStrip(QStringLiteral("TabStrip5"), QStringLiteral("PLFrame"), kPlaylistTabs, kTabsPerRow,
@@ -186,9 +188,10 @@ QWidget* MainWindow::buildMainTabs() {
             content = buildMainPage();
         else if (p == page::Settings)
             content = buildSettingsPage();
-        else if (const MainCategory* category = categoryOnPage(p))
+        else if (const MainCategory* category = categoryOnPage(p)) {
             content = buildPartPage(*category);
-        else
+            addPartPageTools(m_bridge, this, p, content);
+        } else if (!(content = buildOutputPage(m_bridge, this, p)))
             content = placeholderPage(kPageTabs[p]);
         m_tabStrip1->setPage(p, content);
     }

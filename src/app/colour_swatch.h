@@ -1,0 +1,71 @@
+// A colour swatch: a label whose background is a colour value of the document (a control of kind
+// Swatch). A click (or, for the slider maker, a double-click) opens the colour dialog; the chosen
+// colour becomes the swatch's value and the swatch's own handler runs. The colour and font
+// dialogs can be answered by a test instead.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+
+#include "document_bridge.h"
+#include "image/colour.h"
+
+namespace pelterra::app {
+
+struct ColourDialogs {
+    // The chosen colour, or nothing when the dialog was cancelled.
+    std::function<std::optional<QColor>(QWidget* parent, const QColor& initial)> chooseColour;
+    // The chosen font, or nothing when the dialog was cancelled.
+    std::function<std::optional<QFont>(QWidget* parent, const QFont& initial)> chooseFont;
+};
+
+// The hooks in force; empty members mean the real dialogs.
+ColourDialogs& colourDialogs();
+
+std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial);
+std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial);
+
+QColor toQColor(Colour colour);
+Colour toColour(const QColor& colour);
+
+enum class SwatchClick { Single, Double };
+
+class ColourSwatch : public QLabel {
+    Q_OBJECT
+public:
+    // Shows swatch `name`(index); `caption` is written on it in a colour that stays readable.
+    ColourSwatch(DocumentBridge& bridge, std::string_view name, int index, const QString& caption,
+                 SwatchClick click = SwatchClick::Single, QWidget* parent = nullptr);
+
+    // Runs after a colour was chosen and stored (the swatch's own handler: a ramp, a redraw).
+    void setAfterPick(std::function<void()> afterPick) { m_afterPick = std::move(afterPick); }
+
+    // The colour dialog, starting at the swatch's colour; a choice is stored, then the handler
+    // runs. A cancelled dialog leaves the swatch as it was.
+    void pick();
+
+    QSize sizeHint() const override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void refresh();
+
+    DocumentBridge& m_bridge;
+    std::string m_name;
+    int m_index;
+    QString m_caption;
+    SwatchClick m_click;
+    std::function<void()> m_afterPick;
+};
+
+}  // namespace pelterra::app

@@ -1,0 +1,191 @@
+#include "project_page.h"
+
+#include <filesystem>
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "bindings.h"
+#include "interaction.h"
+#include "project/project.h"
+
+namespace pelterra::app {
+
+namespace {
+
+std::filesystem::path folderOf(const QLineEdit* dir2) {
+    return std::filesystem::path(QDir::cleanPath(dir2->text()).toStdString());
+}
+
+void saveProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel* result) {
+    const std::filesystem::path parent = folderOf(dir2);
+    Result<SavedProject> saved = SaveProject(bridge.doc(), parent);
+    if (!saved) {
+        result->clear();
+        ShowFailure(owner, saved.error());
+        return;
+    }
+    result->setText(QStringLiteral("保存しました: %1").arg(QString::fromStdString(saved->folder.string())));
+}
+
+void loadProject(DocumentBridge& bridge, QLineEdit* dir2, QLabel* result) {
+    // Missing and unreadable files are passed over: the slots keep their pictures.
+    const ProjectLoadReport report = LoadProject(bridge.doc(), folderOf(dir2));
+    if (report.picturesLoaded == 0 && !report.manifest)
+        result->setText(QStringLiteral("このフォルダにはプロジェクトのファイルがありません"));
+    else
+        result->setText(QStringLiteral("読みこみました: 画像 %1 枚%2")
+                            .arg(report.picturesLoaded)
+                            .arg(report.missingFiles.empty() ? QString()
+                                                              : QStringLiteral("（見つからないファイル %1 個）")
+                                                                    .arg(report.missingFiles.size())));
+}
+
+}  // namespace
+
+QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
+    auto* pageWidget = new QWidget;
+
+    auto* frame = new QGroupBox(QStringLiteral("プロジェクト保存"), pageWidget);
+    frame->setObjectName(QStringLiteral("fraProject"));
+
+    auto* drive = new QComboBox(frame);
+    drive->setObjectName(QStringLiteral("Drive2"));
+    QStringList roots = {QDir::rootPath(), QDir::homePath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && !roots.contains(root) &&
+            (root.startsWith(QLatin1String("/media")) || root.startsWith(QLatin1String("/mnt")) ||
+             root.startsWith(QLatin1String("/run/media"))))
+            roots << root;
+    }
+    for (const QString& root : roots) drive->addItem(QDir::toNativeSeparators(root), root);
+
+    auto* model = new QFileSystemModel(frame);
+    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    model->setRootPath(QDir::rootPath());
+    auto* dir = new QTreeView(frame);
+    dir->setObjectName(QStringLiteral("Dir2"));
+    dir->setModel(model);
+    for (int column = 1; column < model->columnCount(); ++column) dir->hideColumn(column);
+    dir->header()->hide();
+    dir->setMinimumHeight(240);
+
+    // The folder Dir2 has open: where projects are made, or the project to load.
+    auto* folder = new QLineEdit(frame);
+    folder->setObjectName(QStringLiteral("Dir2Path"));
+    folder->setText(QDir::toNativeSeparators(QDir::homePath()));
+    auto* browse = new QPushButton(QStringLiteral("参照..."), frame);
+    browse->setObjectName(QStringLiteral("cmdBrowseProject"));
+
+    auto showFolder = [dir, drive, model](const QString& path) {
+        int best = -1;
+        qsizetype bestLength = -1;
+        for (int i = 0; i < drive->count(); ++i) {
+            const QString root = drive->itemData(i).toString();
+            if (path.startsWith(root) && root.size() > bestLength) {
+                best = i;
+                bestLength = root.size();
+            }
+        }
+        if (best >= 0 && drive->currentIndex() != best) {
+            drive->setCurrentIndex(best);
+            dir->setRootIndex(model->index(drive->itemData(best).toString()));
+        }
+        const QModelIndex at = model->index(path);
+        if (at.isValid() && dir->currentIndex() != at) {
+            dir->setCurrentIndex(at);
+            dir->scrollTo(at);
+        }
+    };
+    showFolder(QDir::homePath());
+    auto setFolder = [folder](const QString& path) {
+        const QString text = QDir::toNativeSeparators(QDir::cleanPath(path));
+        if (folder->text() != text) folder->setText(text);
+    };
+    QObject::connect(drive, &QComboBox::activated, frame, [drive, dir, model, setFolder](int i) {
+        const QString root = drive->itemData(i).toString();
+        dir->setRootIndex(model->index(root));
+        setFolder(root);
+    });
+    QObject::connect(dir->selectionModel(), &QItemSelectionModel::currentChanged, frame,
+                     [model, setFolder](const QModelIndex& at) {
+                         if (at.isValid()) setFolder(model->filePath(at));
+                     });
+    QObject::connect(folder, &QLineEdit::editingFinished, frame, [folder, showFolder] { showFolder(folder->text()); });
+    QObject::connect(browse, &QPushButton::clicked, frame, [owner, folder, setFolder, showFolder] {
+        const QString chosen = QFileDialog::getExistingDirectory(owner, QStringLiteral("プロジェクトのフォルダ"), folder->text());
+        if (chosen.isEmpty()) return;
+        setFolder(chosen);
+        showFolder(chosen);
+    });
+
+    auto* name = new QLineEdit(frame);
+    bindLineEdit(bridge, name, "txtProject");
+    auto* save = new QPushButton(QStringLiteral("プロジェクト保存"), frame);
+    save->setObjectName(objectNameOf("cmdSaveProject", 0));
+    save->setToolTip(QStringLiteral("上のフォルダの中に、この名前のフォルダを作って保存します"));
+    auto* load = new QPushButton(QStringLiteral("プロジェクト読みこみ"), frame);
+    load->setObjectName(objectNameOf("cmdSaveProject", 1));
+    load->setToolTip(QStringLiteral("上のフォルダをプロジェクトとして読みこみます"));
+    auto* result = new QLabel(frame);
+    result->setObjectName(QStringLiteral("lblProjectResult"));
+    result->setWordWrap(true);
+    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QObject::connect(save, &QPushButton::clicked, frame,
+                     [&bridge, owner, folder, result] { saveProject(bridge, owner, folder, result); });
+    QObject::connect(load, &QPushButton::clicked, frame, [&bridge, folder, result] { loadProject(bridge, folder, result); });
+
+    auto* grid = new QGridLayout(frame);
+    auto* driveLabel = new QLabel(QStringLiteral("ドライブ"), frame);
+    driveLabel->setBuddy(drive);
+    grid->addWidget(driveLabel, 0, 0);
+    grid->addWidget(drive, 0, 1, 1, 2);
+    grid->addWidget(dir, 1, 0, 1, 3);
+    auto* folderLabel = new QLabel(QStringLiteral("フォルダ"), frame);
+    folderLabel->setBuddy(folder);
+    grid->addWidget(folderLabel, 2, 0);
+    grid->addWidget(folder, 2, 1);
+    grid->addWidget(browse, 2, 2);
+    auto* nameLabel = new QLabel(QStringLiteral("プロジェクト名"), frame);
+    nameLabel->setBuddy(name);
+    grid->addWidget(nameLabel, 3, 0);
+    grid->addWidget(name, 3, 1, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
+    buttons->addWidget(load);
+    buttons->addStretch();
+    grid->addLayout(buttons, 4, 0, 1, 3);
+    grid->addWidget(result, 5, 0, 1, 3);
+
+    auto* help = new QLabel(QStringLiteral("保存: 選んだフォルダの中に「プロジェクト名」のフォルダを作り、画像と設定を書きこみます。\n"
+                                           "読みこみ: 選んだフォルダそのものをプロジェクトとして読みこみます。"),
+                            pageWidget);
+    help->setWordWrap(true);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(frame);
+    column->addWidget(help);
+    column->addStretch();
+    auto* layout = new QHBoxLayout(pageWidget);
+    auto* box = new QWidget(pageWidget);
+    box->setLayout(column);
+    box->setMaximumWidth(620);
+    layout->addWidget(box, 1);
+    layout->addStretch();
+    return pageWidget;
+}
+
+}  // namespace pelterra::app

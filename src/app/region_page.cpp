@@ -1,0 +1,294 @@
+#include "region_page.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPolygon>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "bindings.h"
+#include "how_form.h"
+#include "image_convert.h"
+#include "interaction.h"
+#include "main_window.h"
+#include "region/region_editor.h"
+#include "slot_view.h"
+
+namespace pelterra::app {
+
+namespace {
+
+// SlotView draws its picture inside a one-pixel border.
+constexpr int kViewBorder = 1;
+constexpr int kAreaZoom = 2;
+constexpr int kCutOutZoom = 1;
+
+struct KeyChannel {
+    const char* caption;
+    const char* bar;
+    const char* box;
+};
+constexpr KeyChannel kKeyChannels[] = {
+    {"R", "HsRed", "RegionRed"},
+    {"G", "HsGreen", "RegionGreen"},
+    {"B", "HsBlue", "RegionBlue"},
+};
+
+// A region picture area: the left button (pressed or dragged) picks the key colour from the
+// pixel under the mouse, the right button opens the clipboard menu.
+class RegionAreaView : public SlotView {
+public:
+    RegionAreaView(DocumentBridge& bridge, int item, QWidget* parent)
+        : SlotView(bridge, "RegionArea", item, parent), m_bridge(bridge), m_item(item) {
+        setCursor(Qt::CrossCursor);
+        setMouseTracking(false);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) pick(event->position());
+        SlotView::mousePressEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        if (event->buttons() & Qt::LeftButton) pick(event->position());
+        SlotView::mouseMoveEvent(event);
+    }
+
+private:
+    void pick(const QPointF& at) {
+        PickRegionKeyColour(m_bridge.doc(), m_item, (at.x() - kViewBorder) / zoom(), (at.y() - kViewBorder) / zoom());
+    }
+
+    DocumentBridge& m_bridge;
+    int m_item;
+};
+
+void regionClipMenu(MainWindow& main, DocumentBridge& bridge, int item, const QPoint& at) {
+    QMenu menu(&main);
+    menu.setObjectName(QStringLiteral("mnuClip"));
+    QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
+    paste->setObjectName(QStringLiteral("munClipDraw"));
+    QAction* copy = menu.addAction(QStringLiteral("コピー"));
+    copy->setObjectName(QStringLiteral("mnuClipCopy"));
+    QAction* chosen = menu.exec(at);
+    if (chosen == paste) {
+        const QImage image = QGuiApplication::clipboard()->image();
+        std::optional<Bitmap> picture;
+        if (!image.isNull()) picture = toBitmap(image);
+        Status pasted = PasteRegionArea(bridge.doc(), item, picture);
+        if (!pasted) ShowFailure(&main, pasted.error());
+    } else if (chosen == copy) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        clipboard->setImage(toQImage(bridge.doc().slot("RegionArea", item)));
+    }
+}
+
+void loadRegionPicture(MainWindow& main, DocumentBridge& bridge) {
+    const QString file = ChoosePictureFile(&main);
+    if (file.isEmpty()) return;
+    Result<int> loaded = LoadRegion(bridge.doc(), main.programFolder(), file.toStdString(),
+                                    [&main] { return main.howForm()->ask(); });
+    if (!loaded) ShowFailure(&main, loaded.error());
+}
+
+void makeRegion(MainWindow& main, DocumentBridge& bridge) {
+    // The trace lets pending events run at every row and outline (Areay shows how far it is);
+    // the main window takes no input meanwhile.
+    main.setEnabled(false);
+    Result<RegionTrace> traced = MakeRegion(bridge.doc(), main.programFolder(), [](const std::string&) {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (!traced) {
+        main.setEnabled(true);
+        ShowFailure(&main, traced.error());
+        return;
+    }
+    QString text = QStringLiteral("Complete");
+    if (traced->cutOff > 0)
+        text += QStringLiteral("\n（%1 個の輪郭が長すぎたため途中で切りました）").arg(traced->cutOff);
+    ShowMessage(&main, text);
+    main.setEnabled(true);
+}
+
+QGroupBox* keyColourFrame(DocumentBridge& bridge, QWidget* parent) {
+    Document& doc = bridge.doc();
+    auto* frame = new QGroupBox(QStringLiteral("透明化する領域の色"), parent);
+    frame->setObjectName(QStringLiteral("FrmRegionColor"));
+    auto* grid = new QGridLayout(frame);
+    int row = 0;
+    for (const KeyChannel& c : kKeyChannels) {
+        auto* bar = new QScrollBar(Qt::Horizontal, frame);
+        const std::string name = c.bar;
+        bindScrollBar(bridge, bar, c.bar, -1, [&doc, name](int value) {
+            doc.setValue(name, value);
+            RegionKeyBarChanged(doc, name);
+        });
+        bar->setMinimumWidth(130);
+        auto* box = new QLineEdit(frame);
+        bindLineEdit(bridge, box, c.box);
+        box->setMaximumWidth(48);
+        auto* label = new QLabel(QString::fromLatin1(c.caption), frame);
+        label->setBuddy(bar);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(bar, row, 1);
+        grid->addWidget(box, row, 2);
+        ++row;
+    }
+    // The key colour itself, as the boxes give it.
+    auto* sample = new QLabel(frame);
+    sample->setObjectName(QStringLiteral("lblRegionKeyColour"));
+    sample->setAutoFillBackground(true);
+    sample->setFrameShape(QFrame::Box);
+    sample->setFixedHeight(16);
+    auto refresh = [&doc, sample] {
+        Result<Colour> key = ReadRegionKeyColour(doc);
+        QPalette p = sample->palette();
+        p.setColor(QPalette::Window, key ? QColor(GetRed(*key), GetGreen(*key), GetBlue(*key)) : QColor(Qt::transparent));
+        sample->setPalette(p);
+        sample->setToolTip(key ? QString() : QString::fromStdString(key.error().describe()));
+    };
+    for (const KeyChannel& c : kKeyChannels) watchControl(bridge, sample, c.box, refresh);
+    grid->addWidget(sample, row, 0, 1, 3);
+    return frame;
+}
+
+}  // namespace
+
+QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
+    auto* pageWidget = new QWidget;
+    Document& doc = bridge.doc();
+
+    auto* load = new QPushButton(QStringLiteral("画像読みこみ"), pageWidget);
+    load->setObjectName(QStringLiteral("LoadRegion"));
+    load->setToolTip(QStringLiteral("275×116 (メイン画面) か 275×232 (メイン＋イコライザ) の画像を開きます"));
+    QObject::connect(load, &QPushButton::clicked, pageWidget, [&main, &bridge] { loadRegionPicture(main, bridge); });
+    auto* trace = new QPushButton(QStringLiteral("画像切り取り"), pageWidget);
+    bindVisibility(bridge, trace, "BtnMakeRegion");
+    trace->setObjectName(QStringLiteral("BtnMakeRegion"));
+    trace->setToolTip(QStringLiteral("透明化する色の部分を切り取り、窓の形を作ります"));
+    QObject::connect(trace, &QPushButton::clicked, pageWidget, [&main, &bridge] { makeRegion(main, bridge); });
+    auto* progress = new QLabel(pageWidget);
+    bindLabel(bridge, progress, "Areay");
+    auto* write = new QCheckBox(QStringLiteral("Region.txtを出力する"), pageWidget);
+    bindCheckBox(bridge, write, "RegionCheck");
+    // The main page's "EQが下" again: it also names the sections of region.txt.
+    auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
+    bindCheckBox(bridge, eqBelow, "EqUporDown");
+    eqBelow->setObjectName(QStringLiteral("EqUporDown_Region"));
+    auto* hint = new QLabel(QStringLiteral("切り取りが上手く行かないときは\n画像を送ってきてくれると対処します"), pageWidget);
+    hint->setObjectName(QStringLiteral("lblRegionHint"));
+    auto* help = new QLabel(QStringLiteral("画像の上を左クリックすると、その点の色が透明化する色になります。"
+                                           "右クリックで貼りつけ／コピー。"),
+                            pageWidget);
+    help->setWordWrap(true);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(keyColourFrame(bridge, pageWidget));
+    left->addWidget(load);
+    left->addWidget(trace);
+    left->addWidget(progress);
+    left->addWidget(write);
+    left->addWidget(eqBelow);
+    left->addSpacing(8);
+    left->addWidget(help);
+    left->addWidget(hint);
+    left->addStretch();
+
+    auto* source = new QGroupBox(QStringLiteral("画像"), pageWidget);
+    source->setObjectName(QStringLiteral("FrmRegionSource"));
+    auto* sourceColumn = new QVBoxLayout(source);
+    auto* result = new QGroupBox(QStringLiteral("切り取り結果"), pageWidget);
+    result->setObjectName(QStringLiteral("FrmRegionArea"));
+    auto* resultColumn = new QVBoxLayout(result);
+    for (int item = 0; item < 2; ++item) {
+        auto* area = new RegionAreaView(bridge, item, source);
+        area->setZoom(kAreaZoom);
+        area->setToolTip(item == 0 ? QStringLiteral("RegionArea(0): メイン画面") : QStringLiteral("RegionArea(1): イコライザ"));
+        bindVisibility(bridge, area, "RegionArea", item);
+        QObject::connect(area, &SlotView::menuRequested, area,
+                         [&main, &bridge, item](const QPoint& at) { regionClipMenu(main, bridge, item, at); });
+        sourceColumn->addWidget(area);
+        auto* cutOut = new SlotView(bridge, "RegionSource", item, result);
+        cutOut->setZoom(kCutOutZoom);
+        cutOut->setToolTip(QStringLiteral("RegionSource(%1): 切り取った輪郭 (赤)").arg(item));
+        bindVisibility(bridge, cutOut, "RegionSource", item);
+        resultColumn->addWidget(cutOut);
+    }
+    sourceColumn->addStretch();
+    resultColumn->addStretch();
+
+    auto* layout = new QHBoxLayout(pageWidget);
+    auto* leftBox = new QWidget(pageWidget);
+    leftBox->setLayout(left);
+    leftBox->setFixedWidth(250);
+    layout->addWidget(leftBox);
+    layout->addWidget(source, 0, Qt::AlignTop);
+    layout->addWidget(result, 0, Qt::AlignTop);
+    layout->addStretch();
+    (void)doc;
+    return pageWidget;
+}
+
+QRegion toRegion(const WindowShape& shape, int zoom) {
+    QRegion region;
+    for (const ShapePiece& piece : shape.pieces) {
+        QRegion part;
+        if (piece.isPolygon) {
+            QPolygon polygon;
+            polygon.reserve(static_cast<qsizetype>(piece.polygon.size()));
+            for (const Point& p : piece.polygon) polygon << QPoint(p.x * zoom, p.y * zoom);
+            part = QRegion(polygon, Qt::OddEvenFill);
+        } else {
+            part = QRegion(piece.rect.x * zoom, piece.rect.y * zoom, piece.rect.w * zoom, piece.rect.h * zoom);
+        }
+        switch (piece.combine) {
+            case ShapeCombine::Start: region = part; break;
+            case ShapeCombine::Xor: region = region.xored(part); break;
+            case ShapeCombine::Union: region = region.united(part); break;
+        }
+    }
+    return region;
+}
+
+void ShapePreviewPanes(DocumentBridge& bridge, const std::filesystem::path& programFolder, SlotView* upper,
+                       SlotView* lower, QWidget* parent) {
+    // The panes are the whole shaped area: the picture's own place, both windows below each other.
+    PreviewWindowLayout layout;
+    layout.windowWidth = kRegionImageWidth;
+    layout.windowHeight = 2 * kRegionImageHeight;
+    // ApplyPreviewRegion adds the classic window frame (3 across, 22 down); the panes have none.
+    layout.picture = {-3, -22, kRegionImageWidth, kRegionImageHeight};
+    const Document& doc = bridge.doc();
+    Result<WindowShape> shape = ApplyPreviewRegion(doc, programFolder, doc.isChecked("RegionCheck") ? 0 : 1, layout);
+    if (!shape) {
+        upper->clearMask();
+        lower->clearMask();
+        ShowFailure(parent, shape.error());
+        return;
+    }
+    const int zoom = upper->zoom();
+    const QRegion whole = toRegion(*shape, zoom);
+    const int h = kRegionImageHeight * zoom;
+    const QRect window(0, 0, kRegionImageWidth * zoom, h);
+    auto apply = [](SlotView* pane, QRegion part) {
+        part.translate(kViewBorder, kViewBorder);
+        // An empty mask would mean no mask at all: a pane with nothing kept shows nothing.
+        if (part.isEmpty()) part = QRegion(-1, -1, 1, 1);
+        pane->setMask(part);
+    };
+    apply(upper, whole.intersected(window));
+    apply(lower, whole.intersected(window.translated(0, h)).translated(0, -h));
+}
+
+}  // namespace pelterra::app

@@ -1,0 +1,435 @@
+#include "text_pages.h"
+
+#include <iterator>
+#include <string>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "bindings.h"
+#include "colour_swatch.h"
+#include "colours/glyph_colours.h"
+#include "colours/viscolor.h"
+#include "document/control.h"
+#include "generator_windows.h"
+#include "output/skin_text.h"
+#include "project_page.h"
+
+namespace pelterra::app {
+
+namespace {
+
+
+// --- "Pledit.txt" -------------------------------------------------------------------------
+
+struct PleditSwatch {
+    const char* swatch;
+    const char* caption;
+};
+constexpr PleditSwatch kPleditSwatches[] = {
+    {"PicPleditNormal", "普通の文字の色"},
+    {"PicPleditNormalBG", "背景色"},
+    {"PicPleditSelectedBG", "選択中の背景色"},
+    {"PicPleditCurrent", "再生中の曲の文字の色"},
+};
+static_assert(std::size(kPleditSwatches) == 4, "four playlist colours");
+
+// A preview of the list: its box takes one colour as background, its label another as text.
+struct PleditPreview {
+    const char* picture;
+    const char* label;
+    const char* caption;
+    const char* background;
+    const char* text;
+};
+constexpr PleditPreview kPleditPreviews[] = {
+    {"PrePicPleditNormal", "PreLblPleditNormal", "通常の表示", "PicPleditNormalBG", "PicPleditNormal"},
+    {"PrePicPleditSelected", "PreLblPleditSelected", "選択中の表示", "PicPleditSelectedBG", "PicPleditNormal"},
+    {"PrePicPleditPlay", "PreLblPleditPlay", "再生中の表示", "PicPleditNormalBG", "PicPleditCurrent"},
+    {"PrePicPleditPS", "PreLblPleditPS", "再生中＆選択中の表示", "PicPleditSelectedBG", "PicPleditCurrent"},
+};
+static_assert(std::size(kPleditPreviews) == 4, "four previews");
+
+// The preview labels' font before any font was chosen.
+const QString kPreviewInitialFont = QStringLiteral("ＭＳ Ｐ明朝");
+
+QString previewFontName(const Document& doc) {
+    const std::string& chosen = doc.text("PleditFonts");
+    return chosen.empty() ? kPreviewInitialFont : QString::fromStdString(chosen);
+}
+
+QFrame* pleditPreview(DocumentBridge& bridge, const PleditPreview& p, QWidget* parent) {
+    auto* box = new QFrame(parent);
+    box->setObjectName(QString::fromLatin1(p.picture));
+    box->setAutoFillBackground(true);
+    box->setFrameShape(QFrame::StyledPanel);
+    box->setMinimumSize(200, 26);
+    auto* label = new QLabel(QString::fromUtf8(p.caption), box);
+    label->setObjectName(QString::fromLatin1(p.label));
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->addWidget(label);
+    layout->addStretch();
+
+    Document& doc = bridge.doc();
+    auto refresh = [&doc, box, label, p] {
+        QPalette boxPalette = box->palette();
+        boxPalette.setColor(QPalette::Window, toQColor(doc.swatch(p.background)));
+        box->setPalette(boxPalette);
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::WindowText, toQColor(doc.swatch(p.text)));
+        label->setPalette(labelPalette);
+        QFont font = label->font();
+        font.setFamily(previewFontName(doc));
+        label->setFont(font);
+    };
+    for (const char* key : {p.background, p.text, "PleditFonts"}) watchControl(bridge, box, key, refresh);
+    return box;
+}
+
+// A multi-line box that shows a text control as it is written (CR LF shown as line breaks).
+QPlainTextEdit* fileTextView(DocumentBridge& bridge, const char* name, QWidget* parent) {
+    auto* view = new QPlainTextEdit(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    // The text is remade from the swatches and the font on every change: an edit here would be
+    // lost at the next one, so the box only shows it.
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Document& doc = bridge.doc();
+    watchControl(bridge, view, name, [&doc, view, name] {
+        QString text = QString::fromStdString(doc.text(name));
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        if (view->toPlainText() != text) view->setPlainText(text);
+    });
+    return view;
+}
+
+void selectPleditFont(DocumentBridge& bridge, QWidget* parent) {
+    Document& doc = bridge.doc();
+    QFont initial;
+    initial.setFamily(previewFontName(doc));
+    const std::optional<QFont> chosen = ChooseFont(parent, initial);
+    if (!chosen) return;
+    doc.setText("PleditFonts", chosen->family().toStdString());
+    BuildPleditText(doc);
+}
+
+// --- "Maron.txt" ----------------------------------------------------------------------------
+
+// A drop-down list bound to a list control: its entries and selected index.
+void bindComboBox(DocumentBridge& bridge, QComboBox* combo, std::string_view name) {
+    combo->setObjectName(objectNameOf(name));
+    const std::string key = controlKey(name);
+    Document& doc = bridge.doc();
+    watchControl(bridge, combo, key, [&doc, combo, key] {
+        const Control& c = doc.control(key);
+        const QSignalBlocker quiet(combo);
+        bool same = combo->count() == static_cast<int>(c.entries.size());
+        for (int i = 0; same && i < combo->count(); ++i)
+            same = combo->itemText(i) == QString::fromStdString(c.entries[static_cast<std::size_t>(i)]);
+        if (!same) {
+            combo->clear();
+            for (const std::string& entry : c.entries) combo->addItem(QString::fromStdString(entry));
+        }
+        combo->setCurrentIndex(c.value);
+        combo->setVisible(c.visible);
+        combo->setEnabled(c.enabled);
+    });
+    QObject::connect(combo, &QComboBox::activated, combo, [&doc, key](int row) { doc.setValue(key, -1, row); });
+}
+
+// --- "Viscolor" -----------------------------------------------------------------------------
+
+struct ViscolorRow {
+    const char* frame;
+    const char* caption;
+    const char* swatch;
+    int count;          // 0: a single swatch
+    const char* ramp;   // the "補完" button, or null
+};
+constexpr ViscolorRow kViscolorRows[] = {
+    {"fraViscolorBack", "背景", "ViscolorBack", 2, nullptr},
+    {"fraViscolorSpec", "スペクトラムアナライザー", "ViscolorSpec", 16, "BtnViscolorSpec"},
+    {"fraViscolorOsc", "オシロスコープ", "ViscolorOsc", 5, "BtnViscolorOsc"},
+    {"fraViscolorPeak", "ピーク表示", "ViscolorPeak", 0, nullptr},
+};
+static_assert(std::size(kViscolorRows) == 4, "the four frames of the Viscolor page");
+
+// A column of swatches, numbered, with an optional "補完" button under it.
+QGroupBox* swatchColumn(DocumentBridge& bridge, const QString& frameName, const QString& caption,
+                        const char* swatch, int count, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(frameName);
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < std::max(1, count); ++i) {
+        const int index = count == 0 ? -1 : i;
+        auto* view = new ColourSwatch(bridge, swatch, index, {}, SwatchClick::Single, frame);
+        view->setFixedSize(48, 18);
+        if (count > 0) {
+            auto* number = new QLabel(QString::number(i), frame);
+            number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid->addWidget(number, i, 0);
+        }
+        grid->addWidget(view, i, 1);
+    }
+    grid->setRowStretch(std::max(1, count), 1);
+    return frame;
+}
+
+QPushButton* rampButton(const char* name, QWidget* parent, std::function<void()> ramp) {
+    auto* button = new QPushButton(QStringLiteral("補完"), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QStringLiteral("最初と最後の色のあいだを順に埋めます"));
+    QObject::connect(button, &QPushButton::clicked, button, std::move(ramp));
+    return button;
+}
+
+// --- glyph colours ------------------------------------------------------------------------
+
+struct GlyphFrame {
+    GlyphPart part;
+    const char* frame;
+    const char* swatch;
+    int count;
+    const char* ramp;   // "補完"
+    const char* apply;  // "色をつける"
+};
+constexpr GlyphFrame kGlyphFrames[] = {
+    {GlyphPart::Number, "fraNumberColor", "NumberColor", kNumberSwatches, "BtnNumberColor", "Command3"},
+    {GlyphPart::Text, "fraTextColor", "PicText", kTextSwatches, "BtnText", "Command2"},
+};
+
+// The maker buttons of the part pages.
+void addMakerButton(QBoxLayout* column, QPushButton* button) {
+    column->insertWidget(0, button);
+}
+
+}  // namespace
+
+QWidget* buildPleditPage(DocumentBridge& bridge) {
+    auto* pageWidget = new QWidget;
+    Document& doc = bridge.doc();
+
+    auto* colours = new QGroupBox(QStringLiteral("色"), pageWidget);
+    colours->setObjectName(QStringLiteral("fraPleditColor"));
+    auto* grid = new QGridLayout(colours);
+    int row = 0;
+    for (const PleditSwatch& s : kPleditSwatches) {
+        auto* swatch = new ColourSwatch(bridge, s.swatch, -1, {}, SwatchClick::Single, colours);
+        swatch->setFixedSize(48, 22);
+        swatch->setAfterPick([&doc] { BuildPleditText(doc); });
+        auto* label = new QLabel(QString::fromUtf8(s.caption), colours);
+        label->setBuddy(swatch);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(swatch, row, 1);
+        ++row;
+    }
+
+    auto* fontFrame = new QGroupBox(QStringLiteral("Font"), pageWidget);
+    fontFrame->setObjectName(QStringLiteral("fraPleditFont"));
+    auto* fontName = new QLineEdit(fontFrame);
+    bindLineEdit(bridge, fontName, "PleditFonts");
+    fontName->setReadOnly(true);
+    auto* chooseFont = new QPushButton(QStringLiteral("Font選択"), fontFrame);
+    chooseFont->setObjectName(QStringLiteral("SelectPleditFont"));
+    QObject::connect(chooseFont, &QPushButton::clicked, pageWidget,
+                     [&bridge, pageWidget] { selectPleditFont(bridge, pageWidget); });
+    auto* fontRow = new QHBoxLayout(fontFrame);
+    fontRow->addWidget(fontName, 1);
+    fontRow->addWidget(chooseFont);
+
+    auto* write = new QCheckBox(QStringLiteral("Pledit.txtを出力する"), pageWidget);
+    bindCheckBox(bridge, write, "PleditCheck");
+    auto* noFont = new QCheckBox(QStringLiteral("Font設定を出力しない（推奨）"), pageWidget);
+    bindCheckBox(bridge, noFont, "chkPLFont");
+
+    auto* previews = new QGroupBox(QStringLiteral("プレビュー"), pageWidget);
+    previews->setObjectName(QStringLiteral("fraPleditPreview"));
+    auto* previewColumn = new QVBoxLayout(previews);
+    for (const PleditPreview& p : kPleditPreviews) previewColumn->addWidget(pleditPreview(bridge, p, previews));
+    previewColumn->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(colours);
+    left->addWidget(fontFrame);
+    left->addWidget(write);
+    left->addWidget(noFont);
+    left->addWidget(previews);
+    left->addStretch();
+
+    auto* texts = new QGroupBox(QStringLiteral("pledit.txt"), pageWidget);
+    texts->setObjectName(QStringLiteral("fraPleditText"));
+    auto* textColumn = new QVBoxLayout(texts);
+    textColumn->addWidget(new QLabel(QStringLiteral("Font設定あり"), texts));
+    textColumn->addWidget(fileTextView(bridge, "Text1", texts));
+    textColumn->addWidget(new QLabel(QStringLiteral("Font設定なし"), texts));
+    textColumn->addWidget(fileTextView(bridge, "Text2", texts));
+
+    auto* layout = new QHBoxLayout(pageWidget);
+    auto* leftBox = new QWidget(pageWidget);
+    leftBox->setLayout(left);
+    leftBox->setFixedWidth(340);
+    layout->addWidget(leftBox);
+    layout->addWidget(texts, 1);
+    return pageWidget;
+}
+
+QWidget* buildMaronPage(DocumentBridge& bridge) {
+    auto* pageWidget = new QWidget;
+    Document& doc = bridge.doc();
+
+    auto* analyser = new QComboBox(pageWidget);
+    bindComboBox(bridge, analyser, "MaronCombo1");
+    auto* blend = new QComboBox(pageWidget);
+    bindComboBox(bridge, blend, "MaronCombo2");
+
+    auto* ratio = new QLineEdit(pageWidget);
+    bindLineEdit(bridge, ratio, "MaronText");
+    ratio->setMaximumWidth(60);
+    auto* ratioBar = new QScrollBar(Qt::Vertical, pageWidget);
+    // Every change of the bar writes its value into the ratio box.
+    bindScrollBar(bridge, ratioBar, "MaronVScroll", -1, [&doc](int value) {
+        doc.setValue("MaronVScroll", value);
+        doc.setText("MaronText", std::to_string(value));
+    });
+    ratioBar->setFixedHeight(48);
+
+    auto* settings = new QGroupBox(QStringLiteral("MARON"), pageWidget);
+    settings->setObjectName(QStringLiteral("fraMaron"));
+    auto* grid = new QGridLayout(settings);
+    auto* analyserLabel = new QLabel(QStringLiteral("AnalyzerMode"), settings);
+    analyserLabel->setBuddy(analyser);
+    auto* blendLabel = new QLabel(QStringLiteral("BlendMethod"), settings);
+    blendLabel->setBuddy(blend);
+    auto* ratioLabel = new QLabel(QStringLiteral("透過比率（％）"), settings);
+    ratioLabel->setBuddy(ratio);
+    grid->addWidget(analyserLabel, 0, 0);
+    grid->addWidget(analyser, 0, 1);
+    grid->addWidget(blendLabel, 1, 0);
+    grid->addWidget(blend, 1, 1);
+    auto* ratioRow = new QHBoxLayout;
+    ratioRow->addWidget(ratio);
+    ratioRow->addWidget(ratioBar);
+    ratioRow->addStretch();
+    grid->addWidget(ratioLabel, 2, 0);
+    grid->addLayout(ratioRow, 2, 1);
+    const char* const checks[][2] = {
+        {"MaronCheck1", "スペアナの表示を有効にする"},
+        {"MaronCheck2", "ピーク表示を有効にする"},
+        {"MaronCheck3", "レイン表示"},
+    };
+    int row = 3;
+    for (const auto& c : checks) {
+        auto* box = new QCheckBox(QString::fromUtf8(c[1]), settings);
+        bindCheckBox(bridge, box, c[0]);
+        grid->addWidget(box, row++, 0, 1, 2);
+    }
+
+    auto* write = new QCheckBox(QStringLiteral("Maron.txtを出力する"), pageWidget);
+    bindCheckBox(bridge, write, "MaronCheck");
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(settings);
+    column->addWidget(write);
+    column->addStretch();
+    auto* layout = new QHBoxLayout(pageWidget);
+    layout->addLayout(column);
+    layout->addStretch();
+    return pageWidget;
+}
+
+QWidget* buildViscolorPage(DocumentBridge& bridge) {
+    auto* pageWidget = new QWidget;
+    Document& doc = bridge.doc();
+    auto* layout = new QHBoxLayout(pageWidget);
+    for (const ViscolorRow& r : kViscolorRows) {
+        auto* column = new QVBoxLayout;
+        QGroupBox* frame = swatchColumn(bridge, QString::fromLatin1(r.frame), QString::fromUtf8(r.caption), r.swatch,
+                                        r.count, pageWidget);
+        column->addWidget(frame);
+        if (r.ramp) {
+            const std::string swatch = r.swatch;
+            const int count = r.count;
+            column->addWidget(rampButton(r.ramp, pageWidget, [&doc, swatch, count] {
+                InterpolateSwatches(doc, swatch, count);
+            }));
+        }
+        column->addStretch();
+        layout->addLayout(column);
+    }
+    auto* write = new QCheckBox(QStringLiteral("Viscolor.txtを出力する"), pageWidget);
+    bindCheckBox(bridge, write, "ViscolorCheck");
+    auto* side = new QVBoxLayout;
+    side->addWidget(write);
+    side->addStretch();
+    layout->addLayout(side);
+    layout->addStretch();
+    return pageWidget;
+}
+
+QWidget* buildGlyphColourFrame(DocumentBridge& bridge, GlyphPart part, QWidget* parent) {
+    const GlyphFrame& g = kGlyphFrames[part == GlyphPart::Number ? 0 : 1];
+    Document& doc = bridge.doc();
+    auto* frame = new QWidget(parent);
+    auto* column = new QVBoxLayout(frame);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(swatchColumn(bridge, QString::fromLatin1(g.frame), QStringLiteral("行ごとの色"), g.swatch, g.count,
+                                   frame));
+    column->addWidget(rampButton(g.ramp, frame, [&doc, part] {
+        part == GlyphPart::Number ? InterpolateNumberColours(doc) : InterpolateTextColours(doc);
+    }));
+    auto* apply = new QPushButton(QStringLiteral("色をつける"), frame);
+    apply->setObjectName(QString::fromLatin1(g.apply));
+    apply->setToolTip(QStringLiteral("Maskの形に行ごとの色を塗り、Dataにします"));
+    QObject::connect(apply, &QPushButton::clicked, apply, [&doc, part] {
+        part == GlyphPart::Number ? ColourNumberGlyphs(doc) : ColourTextGlyphs(doc);
+    });
+    column->addWidget(apply);
+    column->addStretch();
+    return frame;
+}
+
+QWidget* buildOutputPage(DocumentBridge& bridge, QWidget* owner, int page) {
+    switch (page) {
+        case own_page::Pledit: return buildPleditPage(bridge);
+        case own_page::Maron: return buildMaronPage(bridge);
+        case own_page::Viscolor: return buildViscolorPage(bridge);
+        case own_page::Project: return buildProjectPage(bridge, owner);
+        default: return nullptr;
+    }
+}
+
+void addPartPageTools(DocumentBridge& bridge, QWidget* owner, int page, QWidget* pageWidget) {
+    auto* row = qobject_cast<QBoxLayout*>(pageWidget->layout());
+    if (!row) return;
+    const int beforeStretch = std::max(0, row->count() - 1);
+    if (page == own_page::Number || page == own_page::Text) {
+        row->insertWidget(beforeStretch, buildGlyphColourFrame(
+                                             bridge, page == own_page::Number ? GlyphPart::Number : GlyphPart::Text,
+                                             pageWidget));
+    } else if (page == own_page::Frame || page == own_page::Slider) {
+        // The maker button heads the page's column of make boxes and colour bars.
+        auto* controls = qobject_cast<QBoxLayout*>(row->itemAt(beforeStretch - 1) ? row->itemAt(beforeStretch - 1)->layout()
+                                                                                   : nullptr);
+        QPushButton* button = page == own_page::Frame ? frameMakerButton(bridge, owner, "btmMakeFrame", pageWidget)
+                                                      : sliderMakerButton(bridge, owner, pageWidget);
+        if (controls)
+            addMakerButton(controls, button);
+        else
+            row->insertWidget(beforeStretch, button);
+    }
+}
+
+}  // namespace pelterra::app
