@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 namespace pelterra {
 
@@ -43,5 +44,28 @@ private:
 struct Done {};
 using Status = Result<Done>;
 inline Status ok() { return Done{}; }
+
+// Collects the failures of steps that carry on past each other (start-up, a part check that
+// loads several files) and reports them together.
+class Failures {
+public:
+    void add(const Status& status) {
+        if (!status.ok()) m_errors.push_back(status.error());
+    }
+    // Success when nothing failed; one error as it is; several joined one per line.
+    Status result() const {
+        if (m_errors.empty()) return ok();
+        if (m_errors.size() == 1) return m_errors.front();
+        std::string message;
+        for (const Error& e : m_errors) {
+            if (!message.empty()) message += '\n';
+            message += e.describe();
+        }
+        return Error{"", message};
+    }
+
+private:
+    std::vector<Error> m_errors;
+};
 
 }  // namespace pelterra

@@ -35,27 +35,6 @@ constexpr RegionArea kRegionAreas[] = {
     {"RegionSource", 1},
 };
 
-// Collects the failures of the steps; start-up carries on past each one.
-class Failures {
-public:
-    void add(const Status& status) {
-        if (!status.ok()) m_errors.push_back(status.error());
-    }
-    Status result() const {
-        if (m_errors.empty()) return ok();
-        if (m_errors.size() == 1) return m_errors.front();
-        std::string message;
-        for (const Error& e : m_errors) {
-            if (!message.empty()) message += '\n';
-            message += e.describe();
-        }
-        return Error{"", message};
-    }
-
-private:
-    std::vector<Error> m_errors;
-};
-
 void fillLists(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
     const PartsCatalogue catalogue = fillPartsCatalogue(programFolder, progress);
     for (const ListRef& ref : PartsCatalogue::allLists()) {

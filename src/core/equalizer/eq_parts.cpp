@@ -23,27 +23,6 @@ constexpr int kNeverLoaded = INT_MIN;
 
 constexpr std::string_view kEqBelowKey = "EqUporDown";
 
-// Gathers the failures of one check, which may load several files.
-class Failures {
-public:
-    void add(const Status& status) {
-        if (!status) m_errors.push_back(status.error());
-    }
-    Status result() const {
-        if (m_errors.empty()) return ok();
-        if (m_errors.size() == 1) return m_errors.front();
-        std::string message;
-        for (const Error& e : m_errors) {
-            if (!message.empty()) message += '\n';
-            message += e.describe();
-        }
-        return Error{"", message};
-    }
-
-private:
-    std::vector<Error> m_errors;
-};
-
 Result<Bitmap> loadLibraryPicture(const fs::path& programFolder, std::string_view tail) {
     Result<fs::path> path = resolveProgramPath(programFolder, tail);
     if (!path) return path.error();
