@@ -23,9 +23,11 @@
 #include <QVBoxLayout>
 
 #include "bindings.h"
+#include "eq_pages.h"
 #include "equalizer/picture_import.h"
 #include "main_window.h"
 #include "parts/colour_change.h"
+#include "playlist_pages.h"
 #include "region_page.h"
 #include "slot_view.h"
 #include "tab_strip.h"
@@ -161,11 +163,13 @@ QWidget* MainWindow::buildCentralWidget() {
 
     m_tabStrip2 = new TabStrip(QStringLiteral("TabStrip2"), QStringLiteral("EQFrame"), kEqTabs, kTabsPerRow + 1,
                                m_tabStrip3->frame(1));
-    for (int i = 0; i < m_tabStrip2->count(); ++i) m_tabStrip2->setPage(i, placeholderPage(kEqTabs[i]));
+    for (int i = 0; i < m_tabStrip2->count(); ++i) m_tabStrip2->setPage(i, buildEqualizerPage(*this, m_bridge, i));
     Document& d = doc();
     watchControl(m_bridge, m_tabStrip2, "TabStrip2", [this, &d] { m_tabStrip2->setCurrentIndex(d.value("TabStrip2")); });
     connect(m_tabStrip2, &TabStrip::tabChosen, this, [&d](int tab) { d.setValue("TabStrip2", tab); });
-    (new QVBoxLayout(m_tabStrip3->frame(1)))->addWidget(m_tabStrip2);
+    auto* eqLayout = new QHBoxLayout(m_tabStrip3->frame(1));
+    eqLayout->addWidget(m_tabStrip2, 1);
+    eqLayout->addWidget(buildEqualizerSideFrame(*this, m_bridge));
 
     m_tabStrip4 = new TabStrip(QStringLiteral("TabStrip4"), QStringLiteral("RegionFrame"), kRegionTabs, kTabsPerRow,
                                m_tabStrip3->frame(2));
@@ -174,7 +178,7 @@ QWidget* MainWindow::buildCentralWidget() {
 
     m_tabStrip5 = new TabStrip(QStringLiteral("TabStrip5"), QStringLiteral("PLFrame"), kPlaylistTabs, kTabsPerRow,
                                m_tabStrip3->frame(3));
-    for (int i = 0; i < m_tabStrip5->count(); ++i) m_tabStrip5->setPage(i, placeholderPage(kPlaylistTabs[i]));
+    for (int i = 0; i < m_tabStrip5->count(); ++i) m_tabStrip5->setPage(i, buildPlaylistPage(*this, m_bridge, i));
     (new QVBoxLayout(m_tabStrip3->frame(3)))->addWidget(m_tabStrip5);
 
     return m_tabStrip3;

@@ -1,0 +1,504 @@
+#include "eq_pages.h"
+
+#include <iterator>
+#include <string>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "bindings.h"
+#include "equalizer/eq_parts.h"
+#include "interaction.h"
+#include "main_window.h"
+#include "page_helpers.h"
+#include "parts/colour_change.h"
+#include "parts/easy_import.h"
+#include "slot_view.h"
+
+namespace pelterra::app {
+
+namespace {
+
+// The include box of each equalizer part position on its page; the first five are make flags
+// whose second box lies in fraEqCheck.
+struct EqIncludeBox {
+    int slot;
+    const char* box;
+    const char* caption;
+    bool makeFlag;
+};
+constexpr EqIncludeBox kEqIncludeBoxes[] = {
+    {0, "OnAutoCheck", "on,auto", true},  {1, "EQFrameCheck", "Frame", true}, {2, "EQCheck", "Titlebar", true},
+    {3, "ImageCheck", "Image", true},     {4, "PresetCheck", "Preset", true}, {5, "chkEQLayer1", "Layer1", false},
+    {6, "chkEQLayer2", "Layer2", false},
+};
+static_assert(std::size(kEqIncludeBoxes) == 7, "one include box per equalizer part position");
+
+// The second include boxes of the frame fraEqCheck.
+struct SecondBox {
+    const char* box;
+    const char* caption;
+};
+constexpr SecondBox kEqSecondBoxes[] = {
+    {"OnAutoCheck2", "On Auto"}, {"EQFrameCheck2", "EQ Frame"}, {"EQCheck2", "EQ Titlebar"},
+    {"ImageCheck2", "Image"},    {"PresetCheck2", "Preset"},
+};
+static_assert(std::size(kEqSecondBoxes) == 5);
+
+// The Easy boxes of "取りこみ", in the order the import runs; the last one is hidden.
+constexpr SecondBox kEasyBoxes[] = {
+    {"EasyEQMainCheck", "EQ Main"}, {"EasySliderCheck", "ボタン"}, {"EasyOnAutoCheck", "On,Auto"},
+    {"EasyPresetCheck", "Preset"},  {"EasyImageCheck", "Image"},  {"EasyEQCheck", "TitleBar"},
+    {"EasyEQFrameCheck", "EQ Frame"},
+};
+static_assert(std::size(kEasyBoxes) == 7);
+
+struct ColourBarRow {
+    const char* caption;
+    const char* bar;
+    const char* label;
+    ColourBar which;
+};
+constexpr ColourBarRow kColourBarRows[] = {
+    {"R", "hscR", "lblRed", ColourBar::Red},
+    {"G", "hscG", "lblGreen", ColourBar::Green},
+    {"B", "hscB", "lblBlue", ColourBar::Blue},
+};
+
+// The part pictures of a page take at most this much room at their starting zoom.
+constexpr int kPictureWidth = 500;
+constexpr int kPictureHeight = 200;
+
+const EqIncludeBox* includeBoxOf(int slot) {
+    for (const EqIncludeBox& b : kEqIncludeBoxes)
+        if (b.slot == slot) return &b;
+    return nullptr;
+}
+
+// The colour group that recolours picEQData(slot), -1 for the frame and the layers.
+int colourGroupOf(int slot) {
+    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i)
+        if (kColourGroups[i].target == SlotRef{"picEQData", slot}) return i;
+    return -1;
+}
+
+void showSizeMessage(MainWindow& main, const std::optional<std::string>& message) {
+    if (message) ShowMessage(&main, QString::fromStdString(*message));
+}
+
+// A check box bound to a make flag: a click sets the flag of the pair.
+QCheckBox* makeBox(DocumentBridge& bridge, const char* name, const char* caption, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    Document& d = bridge.doc();
+    const std::string key = name;
+    bindCheckBox(bridge, box, name, -1, [&d, key](bool checked) { ClickMakeBox(d, key, checked); });
+    return box;
+}
+
+// A slot view of an equalizer picture: double-click opens a file into it; with `clipMenu` a
+// right-click offers the clipboard menu.
+SlotView* eqView(MainWindow& main, DocumentBridge& bridge, const char* name, int index, int zoom, bool clipMenu,
+                 QWidget* parent) {
+    auto* view = new SlotView(bridge, name, index, parent);
+    view->setZoom(zoom);
+    const std::string slotName = name;
+    QObject::connect(view, &SlotView::doubleClicked, view,
+                     [&main, &bridge, slotName, index] { openEqPicture(main, bridge, slotName, index); });
+    QString tip = QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く")
+                      .arg(QString::fromStdString(controlKey(name, index)))
+                      .arg(view->image().width())
+                      .arg(view->image().height());
+    if (clipMenu) {
+        tip += QStringLiteral("\n右クリック: 貼りつけ／コピー");
+        QObject::connect(view, &SlotView::menuRequested, view, [&main, &bridge, slotName, index](const QPoint& at) {
+            applyEqClipChoice(main, bridge, slotName, index, askClipChoice(&main, at));
+        });
+    }
+    view->setToolTip(tip);
+    return view;
+}
+
+// "色補正": the three bars of colour group i with their value labels.
+QGroupBox* colourGroup(DocumentBridge& bridge, int i, QWidget* parent) {
+    Document& d = bridge.doc();
+    auto* group = new QGroupBox(QStringLiteral("色補正"), parent);
+    group->setObjectName(objectNameOf("fraColor", i));
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    for (const ColourBarRow& r : kColourBarRows) {
+        auto* bar = new QScrollBar(Qt::Horizontal, group);
+        bar->setMinimumWidth(220);
+        const ColourBar which = r.which;
+        bindScrollBar(bridge, bar, r.bar, i, [&d, which, i](int v) { (void)ColourBarChanged(d, which, i, v); });
+        auto* value = new QLabel(group);
+        bindLabel(bridge, value, r.label, i);
+        value->setMinimumWidth(36);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* name = new QLabel(QString::fromLatin1(r.caption), group);
+        name->setBuddy(bar);
+        grid->addWidget(name, row, 0);
+        grid->addWidget(bar, row, 1);
+        grid->addWidget(value, row, 2);
+        ++row;
+    }
+    return group;
+}
+
+QLabel* helpText(const QString& text, QWidget* parent) {
+    auto* help = new QLabel(text, parent);
+    help->setWordWrap(true);
+    return help;
+}
+
+// "EQ Main": the face from the base picture ("こっちを使う") and the one opened here ("これを使う").
+QWidget* buildEqMainPage(MainWindow& main, DocumentBridge& bridge) {
+    auto* pageWidget = new QWidget;
+    Document& d = bridge.doc();
+
+    auto* first = new QRadioButton(QStringLiteral("こっちを使う"), pageWidget);
+    bindOption(bridge, first, "OpEqMain1");
+    auto* second = new QRadioButton(QStringLiteral("これを使う"), pageWidget);
+    bindOption(bridge, second, "OpEqMain2");
+    auto* open = new QPushButton(QStringLiteral("PictureOpen"), pageWidget);
+    open->setObjectName(QStringLiteral("OpenEQData"));
+    QObject::connect(open, &QPushButton::clicked, pageWidget, [&main, &bridge] { openEqMainPicture(main, bridge); });
+
+    SlotView* face1 = eqView(main, bridge, "PreEQMainData", -1, 2, true, pageWidget);
+    SlotView* face2 = eqView(main, bridge, "PreEQMainData2", -1, 2, false, pageWidget);
+    auto* opened = new QLabel(pageWidget);
+    opened->setObjectName(QStringLiteral("lblEQMainFile"));
+    opened->setWordWrap(true);
+    watchSlot(bridge, opened, "PreEQMainData2", [&d, opened] {
+        opened->setText(d.ExtraImageTitle.empty() ? QStringLiteral("(画像はまだ開かれていません)")
+                                                  : QString::fromStdString(d.ExtraImageTitle));
+    });
+
+    auto* firstColumn = new QVBoxLayout;
+    firstColumn->addWidget(first);
+    firstColumn->addWidget(helpText(QStringLiteral("「Main」ページで開いた画像のイコライザ部分"), pageWidget));
+    firstColumn->addStretch();
+    auto* secondColumn = new QVBoxLayout;
+    secondColumn->addWidget(second);
+    secondColumn->addWidget(open);
+    secondColumn->addWidget(opened);
+    secondColumn->addWidget(helpText(QStringLiteral("275×116 のイコライザ画像を開きます。ほかの大きさは 275×116 に変換されます。"),
+                                     pageWidget));
+    secondColumn->addStretch();
+
+    auto* pictures = new QWidget(pageWidget);
+    auto* grid = new QGridLayout(pictures);
+    grid->addLayout(firstColumn, 0, 0);
+    grid->addWidget(face1, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addLayout(secondColumn, 1, 0);
+    grid->addWidget(face2, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->setColumnMinimumWidth(0, 220);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(2, 1);
+
+    auto* layout = new QVBoxLayout(pageWidget);
+    layout->addWidget(scrollBox(pictures, pageWidget), 1);
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), pageWidget));
+    zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_0"), 2, {face1, face2}, pageWidget));
+    zoomRow->addStretch();
+    layout->addLayout(zoomRow);
+    return pageWidget;
+}
+
+// "Slider": the slider graphic and its mask, the back colour, and "BackColorを合成する".
+QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
+    auto* pageWidget = new QWidget;
+
+    auto* slider = new QComboBox(pageWidget);
+    bindComboList(bridge, slider, "SliderCombo", -1, [&main] { main.checkParts(); });
+    auto* back = new QComboBox(pageWidget);
+    bindComboList(bridge, back, "BackColorCombo", -1, [&main] { main.checkParts(); });
+    auto* useBack = new QCheckBox(QStringLiteral("BackColorを合成する"), pageWidget);
+    bindCheckBox(bridge, useBack, "UseSliderBack");
+
+    auto* controls = new QVBoxLayout;
+    auto* sliderCaption = boldCaption(QStringLiteral("Slider"), pageWidget);
+    sliderCaption->setBuddy(slider);
+    controls->addWidget(sliderCaption);
+    controls->addWidget(slider);
+    auto* backCaption = boldCaption(QStringLiteral("BackColor"), pageWidget);
+    backCaption->setBuddy(back);
+    controls->addWidget(backCaption);
+    controls->addWidget(back);
+    controls->addWidget(useBack);
+    controls->addWidget(helpText(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
+                                 pageWidget));
+    controls->addStretch();
+    auto* controlBox = new QWidget(pageWidget);
+    controlBox->setLayout(controls);
+    controlBox->setFixedWidth(220);
+
+    SlotView* data = eqView(main, bridge, "PreSliderData", -1, 1, true, pageWidget);
+    SlotView* mask = eqView(main, bridge, "PreSliderMask", -1, 1, true, pageWidget);
+    SlotView* colour = eqView(main, bridge, "EQSliderBackColor", -1, 1, true, pageWidget);
+    auto* pictures = new QWidget(pageWidget);
+    auto* grid = new QGridLayout(pictures);
+    grid->addWidget(boldCaption(QStringLiteral("Data"), pictures), 0, 0);
+    grid->addWidget(boldCaption(QStringLiteral("Mask"), pictures), 0, 1);
+    grid->addWidget(data, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(mask, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(boldCaption(QStringLiteral("BackColor"), pictures), 2, 0);
+    grid->addWidget(colour, 3, 0, Qt::AlignLeft | Qt::AlignTop);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(4, 1);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(scrollBox(pictures, pageWidget), 1);
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), pageWidget));
+    zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_1"), 1, {data, mask, colour}, pageWidget));
+    zoomRow->addStretch();
+    right->addLayout(zoomRow);
+
+    auto* layout = new QHBoxLayout(pageWidget);
+    layout->addWidget(controlBox);
+    layout->addLayout(right, 1);
+    return pageWidget;
+}
+
+// A part page: data list, link box and mask list, the Data and Mask pictures, the include box
+// and, for the recoloured positions, the colour bars.
+QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, const EqPartPosition& position) {
+    auto* pageWidget = new QWidget;
+    Document& d = bridge.doc();
+    const int slot = position.slot;
+
+    auto* lists = new QVBoxLayout;
+    auto* dataList = new QListWidget(pageWidget);
+    bindList(bridge, dataList, "lstEQData", slot, [&main] { main.checkParts(); });
+    auto* dataCaption = boldCaption(QStringLiteral("DataList"), pageWidget);
+    dataCaption->setBuddy(dataList);
+    lists->addWidget(dataCaption);
+    lists->addWidget(dataList, 3);
+    auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
+    bindCheckBox(bridge, link, position.linkBox, -1, [&d, slot](bool) { EqLinkClick(d, slot); });
+    auto* maskLabel = new QLabel(pageWidget);
+    bindLabel(bridge, maskLabel, "lblEQMask", slot);
+    auto* maskList = new QListWidget(pageWidget);
+    bindList(bridge, maskList, "lstEQMask", slot, [&main] { main.checkParts(); });
+    maskLabel->setBuddy(maskList);
+    lists->addWidget(link);
+    lists->addWidget(maskLabel);
+    lists->addWidget(maskList, 2);
+    auto* listBox = new QWidget(pageWidget);
+    listBox->setLayout(lists);
+    listBox->setFixedWidth(220);
+
+    const Bitmap& part = d.slot("picEQData", slot);
+    const int zoom = zoomToFit(part.width(), part.height(), kPictureWidth, kPictureHeight);
+    SlotView* data = eqView(main, bridge, "picEQData", slot, zoom, true, pageWidget);
+    SlotView* mask = eqView(main, bridge, "picEQMask", slot, zoom, true, pageWidget);
+    auto* pictureBox = new QWidget(pageWidget);
+    auto* pictureLayout = new QVBoxLayout(pictureBox);
+    pictureLayout->addWidget(boldCaption(QStringLiteral("Data"), pictureBox));
+    pictureLayout->addWidget(data);
+    pictureLayout->addWidget(boldCaption(QStringLiteral("Mask"), pictureBox));
+    pictureLayout->addWidget(mask);
+    pictureLayout->addStretch();
+    auto* pictures = new QVBoxLayout;
+    pictures->addWidget(scrollBox(pictureBox, pageWidget), 1);
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), pageWidget));
+    zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_%1").arg(static_cast<int>(position.page)), zoom,
+                                       {data, mask}, pageWidget));
+    zoomRow->addStretch();
+    pictures->addLayout(zoomRow);
+    pictures->addWidget(helpText(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
+                                 pageWidget));
+
+    auto* controls = new QVBoxLayout;
+    if (const EqIncludeBox* include = includeBoxOf(slot)) {
+        if (include->makeFlag) {
+            controls->addWidget(makeBox(bridge, include->box, include->caption, pageWidget));
+        } else {
+            auto* box = new QCheckBox(QString::fromUtf8(include->caption), pageWidget);
+            bindCheckBox(bridge, box, include->box);
+            controls->addWidget(box);
+        }
+    }
+    if (const int group = colourGroupOf(slot); group >= 0) controls->addWidget(colourGroup(bridge, group, pageWidget));
+    controls->addStretch();
+    auto* controlBox = new QWidget(pageWidget);
+    controlBox->setLayout(controls);
+    controlBox->setFixedWidth(300);
+
+    auto* layout = new QHBoxLayout(pageWidget);
+    layout->addWidget(listBox);
+    layout->addLayout(pictures, 1);
+    layout->addWidget(controlBox);
+    return pageWidget;
+}
+
+// "取りこみ": the Easy import in the group frame Frames(8).
+QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
+    auto* pageWidget = new QWidget;
+    Document& d = bridge.doc();
+    auto* frame = new QGroupBox(QStringLiteral("取りこみ"), pageWidget);
+    frame->setObjectName(QStringLiteral("Frames_8"));
+
+    auto* combo = new QComboBox(frame);
+    bindComboList(bridge, combo, "EasyCombo", -1, [&main] { main.checkParts(); });
+    auto* controls = new QVBoxLayout;
+    auto* comboCaption = boldCaption(QStringLiteral("画像"), frame);
+    comboCaption->setBuddy(combo);
+    controls->addWidget(comboCaption);
+    controls->addWidget(combo);
+    controls->addSpacing(8);
+    for (const SecondBox& b : kEasyBoxes) {
+        auto* box = new QCheckBox(QString::fromUtf8(b.caption), frame);
+        bindCheckBox(bridge, box, b.box);
+        controls->addWidget(box);
+    }
+    auto* run = new QPushButton(QStringLiteral("取りこむ"), frame);
+    run->setObjectName(QStringLiteral("EasyButton"));
+    QObject::connect(run, &QPushButton::clicked, frame, [&d] { EasyImport(d); });
+    controls->addWidget(run);
+    controls->addWidget(helpText(QStringLiteral("eqmain.bmp と同じ並びの画像から、チェックした部分をイコライザのパーツに取りこみます。"
+                                                "絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
+                                 frame));
+    controls->addStretch();
+    auto* controlBox = new QWidget(frame);
+    controlBox->setLayout(controls);
+    controlBox->setFixedWidth(240);
+
+    auto* image = new SlotView(bridge, "PreEasyImage", -1, frame);
+    image->setToolTip(QStringLiteral("PreEasyImage\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
+    QObject::connect(image, &SlotView::doubleClicked, image, [&main, &bridge] { openEasyPicture(main, bridge); });
+    QObject::connect(image, &SlotView::menuRequested, image, [&main, &bridge](const QPoint& at) {
+        applyEasyClipChoice(main, bridge, askClipChoice(&main, at));
+    });
+    auto* imageBox = new QWidget(frame);
+    auto* imageLayout = new QVBoxLayout(imageBox);
+    imageLayout->addWidget(image);
+    imageLayout->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(scrollBox(imageBox, frame), 1);
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), frame));
+    zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_7"), 1, {image}, frame));
+    zoomRow->addStretch();
+    right->addLayout(zoomRow);
+
+    auto* frameLayout = new QHBoxLayout(frame);
+    frameLayout->addWidget(controlBox);
+    frameLayout->addLayout(right, 1);
+    (new QVBoxLayout(pageWidget))->addWidget(frame);
+    return pageWidget;
+}
+
+}  // namespace
+
+QWidget* buildEqualizerPage(MainWindow& main, DocumentBridge& bridge, int page) {
+    switch (static_cast<EqPage>(page)) {
+        case EqPage::EqMain:
+            return buildEqMainPage(main, bridge);
+        case EqPage::Slider:
+            return buildSliderPage(main, bridge);
+        case EqPage::Easy:
+            return buildEasyPage(main, bridge);
+        default:
+            for (const EqPartPosition& position : kEqPartPositions)
+                if (static_cast<int>(position.page) == page) return buildEqPartPage(main, bridge, position);
+            return new QWidget;
+    }
+}
+
+QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
+    Document& d = bridge.doc();
+    auto* frame = new QGroupBox;
+    frame->setObjectName(QStringLiteral("Frames_9"));
+    auto* layout = new QVBoxLayout(frame);
+
+    // Command4: the build without the archiver check (the program carries its archiver).
+    auto* build = new QPushButton(QStringLiteral("スキン作成"), frame);
+    build->setObjectName(QStringLiteral("Command4"));
+    QObject::connect(build, &QPushButton::clicked, frame, [&main] { main.build(); });
+    layout->addWidget(build);
+    auto* only = new QCheckBox(QStringLiteral("EQ部分だけ出力する"), frame);
+    bindCheckBox(bridge, only, "chkEQOnly");
+    layout->addWidget(only);
+    auto* mode = new QCheckBox(QStringLiteral("EQ Slider"), frame);
+    bindCheckBox(bridge, mode, "EQModeCheck", -1, [&d](bool) { EqModeClick(d); });
+    layout->addWidget(mode);
+
+    auto* twins = new QGroupBox(frame);
+    twins->setObjectName(QStringLiteral("fraEqCheck"));
+    bindVisibility(bridge, twins, "fraEqCheck");
+    auto* twinLayout = new QVBoxLayout(twins);
+    for (const SecondBox& b : kEqSecondBoxes) twinLayout->addWidget(makeBox(bridge, b.box, b.caption, twins));
+    layout->addWidget(twins);
+    layout->addStretch();
+    frame->setFixedWidth(180);
+    return frame;
+}
+
+void openEqPicture(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index) {
+    const QString file = ChoosePictureFile(&main);
+    if (file.isEmpty()) return;
+    auto loaded = LoadEqPictureFile(bridge.doc(), name, index, file.toStdString());
+    if (!loaded) {
+        ShowFailure(&main, loaded.error());
+        return;
+    }
+    showSizeMessage(main, *loaded);
+}
+
+void openEqMainPicture(MainWindow& main, DocumentBridge& bridge) {
+    const QString file = ChoosePictureFile(&main);
+    if (file.isEmpty()) return;
+    auto opened = OpenEqMainImage(bridge.doc(), file.toStdString());
+    if (!opened) {
+        ShowFailure(&main, opened.error());
+        return;
+    }
+    // The face label shows the new file name; the slot may have stayed the same picture.
+    bridge.doc().slotChanged("PreEQMainData2");
+    showSizeMessage(main, *opened);
+}
+
+void applyEqClipChoice(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index, ClipChoice choice) {
+    Document& d = bridge.doc();
+    if (choice == ClipChoice::Copy) {
+        putPictureOnClipboard(d.slot(name, index));
+    } else if (choice == ClipChoice::Paste) {
+        auto pasted = PasteEqPicture(d, name, index, clipboardPicture());
+        if (!pasted)
+            ShowFailure(&main, pasted.error());
+        else
+            showSizeMessage(main, *pasted);
+    }
+}
+
+void openEasyPicture(MainWindow& main, DocumentBridge& bridge) {
+    const QString file = ChoosePictureFile(&main);
+    if (file.isEmpty()) return;
+    if (Status loaded = LoadEasyPictureFile(bridge.doc(), file.toStdString()); !loaded) ShowFailure(&main, loaded.error());
+}
+
+void applyEasyClipChoice(MainWindow& main, DocumentBridge& bridge, ClipChoice choice) {
+    Document& d = bridge.doc();
+    if (choice == ClipChoice::Copy) {
+        // The shown picture, then the held one: the held one stays on the clipboard.
+        putPictureOnClipboard(d.slot("PreEasyImage"));
+        putPictureOnClipboard(d.slot("PreEasyData"));
+    } else if (choice == ClipChoice::Paste) {
+        if (Status pasted = PasteEasyPicture(d, clipboardPicture()); !pasted) ShowFailure(&main, pasted.error());
+    }
+}
+
+}  // namespace pelterra::app

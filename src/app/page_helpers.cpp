@@ -1,0 +1,104 @@
+#include "page_helpers.h"
+
+#include <algorithm>
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollArea>
+#include <QSignalBlocker>
+
+#include "bindings.h"
+#include "document/control.h"
+#include "image_convert.h"
+#include "slot_view.h"
+
+namespace pelterra::app {
+
+int zoomToFit(int width, int height, int maxWidth, int maxHeight) {
+    if (width <= 0 || height <= 0) return 1;
+    return std::clamp(std::min(maxWidth / width, maxHeight / height), 1, kMaxPageZoom);
+}
+
+QLabel* boldCaption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    label->setFont(f);
+    return label;
+}
+
+QComboBox* pageZoomChooser(const QString& name, int initial, const std::vector<SlotView*>& views, QWidget* parent) {
+    auto* zoom = new QComboBox(parent);
+    zoom->setObjectName(name);
+    for (int z = 1; z <= kMaxPageZoom; ++z) zoom->addItem(QStringLiteral("×%1").arg(z), z);
+    zoom->setCurrentIndex(std::clamp(initial, 1, kMaxPageZoom) - 1);
+    QObject::connect(zoom, &QComboBox::currentIndexChanged, zoom, [views, zoom](int) {
+        for (SlotView* v : views) v->setZoom(zoom->currentData().toInt());
+    });
+    return zoom;
+}
+
+void bindComboList(DocumentBridge& bridge, QComboBox* combo, std::string_view name, int index,
+                   std::function<void()> afterChoice) {
+    combo->setObjectName(objectNameOf(name, index));
+    const std::string key = controlKey(name, index);
+    Document& doc = bridge.doc();
+    auto refresh = [&doc, combo, key] {
+        const Control& c = doc.control(key);
+        const QSignalBlocker quiet(combo);
+        bool same = combo->count() == static_cast<int>(c.entries.size());
+        for (int i = 0; same && i < combo->count(); ++i)
+            same = combo->itemText(i) == QString::fromStdString(c.entries[static_cast<std::size_t>(i)]);
+        if (!same) {
+            combo->clear();
+            for (const std::string& entry : c.entries) combo->addItem(QString::fromStdString(entry));
+        }
+        if (combo->currentIndex() != c.value) combo->setCurrentIndex(c.value);
+        if (combo->isHidden() == c.visible) combo->setHidden(!c.visible);
+        if (combo->isEnabled() != c.enabled) combo->setEnabled(c.enabled);
+    };
+    watchControl(bridge, combo, key, refresh);
+    // currentIndexChanged also follows the keyboard's arrows, as a list's selection does.
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [&doc, key, afterChoice, refresh](int row) {
+        if (row < 0) return;  // the entries are being replaced
+        doc.setValue(key, -1, row);
+        if (afterChoice) afterChoice();
+        refresh();
+    });
+}
+
+QScrollArea* scrollBox(QWidget* content, QWidget* parent) {
+    auto* box = new QScrollArea(parent);
+    box->setWidget(content);
+    box->setWidgetResizable(true);
+    box->setFrameShape(QFrame::NoFrame);
+    return box;
+}
+
+ClipChoice askClipChoice(QWidget* parent, const QPoint& globalPosition) {
+    QMenu menu(parent);
+    menu.setObjectName(QStringLiteral("mnuClip"));
+    QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
+    paste->setObjectName(QStringLiteral("munClipDraw"));
+    QAction* copy = menu.addAction(QStringLiteral("コピー"));
+    copy->setObjectName(QStringLiteral("mnuClipCopy"));
+    QAction* chosen = menu.exec(globalPosition);
+    return chosen == paste ? ClipChoice::Paste : chosen == copy ? ClipChoice::Copy : ClipChoice::None;
+}
+
+std::optional<Bitmap> clipboardPicture() {
+    const QImage image = QGuiApplication::clipboard()->image();
+    if (image.isNull()) return std::nullopt;
+    return toBitmap(image);
+}
+
+void putPictureOnClipboard(const Bitmap& picture) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(toQImage(picture));
+}
+
+}  // namespace pelterra::app

@@ -1,0 +1,55 @@
+// Small pieces shared by the equalizer and playlist pages: bold captions, the "倍率" zoom chooser,
+// a drop-down list bound to a list control, slot views in a scroll box, and the clipboard menu
+// mnuClip with the platform clipboard behind it.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+
+#include "document_bridge.h"
+#include "image/bitmap.h"
+#include "parts/part_loading.h"
+
+class QComboBox;
+class QLabel;
+class QPoint;
+class QScrollArea;
+class QWidget;
+
+namespace pelterra::app {
+
+class SlotView;
+
+inline constexpr int kMaxPageZoom = 4;
+
+// The largest zoom up to 4 at which a picture of w x h still fits maxWidth x maxHeight.
+int zoomToFit(int width, int height, int maxWidth, int maxHeight);
+
+// A bold caption.
+QLabel* boldCaption(const QString& text, QWidget* parent);
+
+// "倍率": a chooser of ×1..×4 that sets the zoom of `views`; named `name`.
+QComboBox* pageZoomChooser(const QString& name, int initial, const std::vector<SlotView*>& views, QWidget* parent);
+
+// A drop-down list bound to a list control: its entries and selected index; a user's choice sets
+// the index, then runs `afterChoice`.
+void bindComboList(DocumentBridge& bridge, QComboBox* combo, std::string_view name, int index = -1,
+                   std::function<void()> afterChoice = {});
+
+// A scroll box around `content` that shows it whole when it fits and scrolls when a zoom makes it
+// larger than the page.
+QScrollArea* scrollBox(QWidget* content, QWidget* parent);
+
+// The pop-up menu mnuClip at `globalPosition`: "貼りつけ" (munClipDraw) or "コピー" (mnuClipCopy).
+ClipChoice askClipChoice(QWidget* parent, const QPoint& globalPosition);
+
+// The picture on the platform clipboard, if it holds one.
+std::optional<Bitmap> clipboardPicture();
+// Empties the clipboard, then puts the picture on it.
+void putPictureOnClipboard(const Bitmap& picture);
+
+}  // namespace pelterra::app
