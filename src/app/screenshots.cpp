@@ -30,6 +30,10 @@ constexpr const char* kPageFiles[] = {
 };
 static_assert(std::size(kPageFiles) == page::Count);
 constexpr const char* kTopFiles[] = {"main", "eq", "region", "playlist"};
+// File names of the TabStrip2 and TabStrip5 pages, by tab.
+constexpr const char* kEqFiles[] = {"eq-main", "slider", "on-auto", "frame", "titlebar",
+                                    "image",   "preset", "easy",    "layer1", "layer2"};
+constexpr const char* kPlaylistFiles[] = {"playlist", "layout-sheet", "shade-sheet", "button-sheets"};
 
 // The sample the walk opens: main window, equalizer and playlist stacked (275x348).
 constexpr char kSample[] = "Samples/base_main_eq_playlist.bmp";
@@ -96,6 +100,18 @@ int TakeScreenshots(const std::filesystem::path& programFolder, const QString& f
         main->topTabs()->tab(t)->click();
         shooter.shoot(main, QStringLiteral("top-%1-%2").arg(t).arg(QLatin1String(kTopFiles[t])));
     }
+    main->topTabs()->tab(1)->click();
+    for (int p = 0; p < main->eqTabs()->count(); ++p) {
+        main->eqTabs()->tab(p)->click();
+        shooter.shoot(main, QStringLiteral("eq-%1-%2").arg(p, 2, 10, QLatin1Char('0')).arg(QLatin1String(kEqFiles[p])));
+    }
+    main->eqTabs()->tab(0)->click();
+    main->topTabs()->tab(3)->click();
+    for (int p = 0; p < main->playlistTabs()->count(); ++p) {
+        main->playlistTabs()->tab(p)->click();
+        shooter.shoot(main, QStringLiteral("playlist-%1-%2").arg(p).arg(QLatin1String(kPlaylistFiles[p])));
+    }
+    main->playlistTabs()->tab(0)->click();
     main->topTabs()->tab(0)->click();
 
     main->showMixModeWindow();
