@@ -6,16 +6,20 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include "about_window.h"
 #include "application.h"
+#include "generator_windows.h"
+#include "generators/back_base_maker.h"
 #include "how_form.h"
 #include "interaction.h"
 #include "main_window.h"
 #include "mix_mode_window.h"
 #include "preview_window.h"
+#include "region/region_editor.h"
 #include "splash_window.h"
 #include "tab_strip.h"
 
@@ -37,6 +41,9 @@ constexpr const char* kPlaylistFiles[] = {"playlist", "layout-sheet", "shade-she
 
 // The sample the walk opens: main window, equalizer and playlist stacked (275x348).
 constexpr char kSample[] = "Samples/base_main_eq_playlist.bmp";
+// The region sample: the two windows with round corners cut away in magenta.
+constexpr char kRegionSample[] = "Samples/region_main_eq.bmp";
+constexpr Colour kRegionSampleKey = RGB(255, 0, 255);
 
 void settle() {
     for (int i = 0; i < 5; ++i) {
@@ -127,9 +134,46 @@ int TakeScreenshots(const std::filesystem::path& programFolder, const QString& f
     shooter.shoot(&about, QStringLiteral("about"));
     about.hide();
 
+    // The generator windows, each tab of the frame maker, and the back colour after "作成".
+    FrameMakerWindow* frameMaker = frameMakerWindow(app.bridge(), main);
+    showToolWindow(frameMaker);
+    auto* frameTabs = frameMaker->findChild<QTabWidget*>(QStringLiteral("tabFrame"));
+    for (int t = 0; t < frameTabs->count(); ++t) {
+        frameTabs->setCurrentIndex(t);
+        shooter.shoot(frameMaker, QStringLiteral("frame-maker-%1").arg(t + 1));
+    }
+    frameTabs->setCurrentIndex(0);
+    frameMaker->hide();
+    SliderMakerWindow* sliderMaker = sliderMakerWindow(app.bridge(), main);
+    showToolWindow(sliderMaker);
+    shooter.shoot(sliderMaker, QStringLiteral("slider-maker"));
+    sliderMaker->hide();
+    BackColorWindow* backColor = backColorWindow(app.bridge(), main);
+    showToolWindow(backColor);
+    MakeBackColor(app.doc());
+    shooter.shoot(backColor, QStringLiteral("back-color"));
+    backColor->hide();
+
     main->previewHook = [&shooter](PreviewWindow& preview) {
         preview.show();
         shooter.shoot(&preview, QStringLiteral("preview"));
+        preview.hide();
+    };
+    main->build();
+
+    // The Region page after tracing the sample region picture, and the preview it shapes.
+    const QString regionSample = QString::fromStdString((programFolder / kRegionSample).string());
+    interaction().choosePictureFile = [regionSample](QWidget*) { return regionSample; };
+    main->topTabs()->tab(2)->click();
+    main->findChild<QAbstractButton*>(QStringLiteral("LoadRegion"))->click();
+    SetRegionKeyColour(app.doc(), kRegionSampleKey);
+    main->findChild<QAbstractButton*>(QStringLiteral("BtnMakeRegion"))->click();
+    app.doc().setValue("RegionCheck", 1);
+    shooter.shoot(main, QStringLiteral("top-2-region-traced"));
+    main->topTabs()->tab(0)->click();
+    main->previewHook = [&shooter](PreviewWindow& preview) {
+        preview.show();
+        shooter.shoot(&preview, QStringLiteral("preview-region"));
         preview.hide();
     };
     main->build();
