@@ -43,6 +43,7 @@ ColourSwatch::ColourSwatch(DocumentBridge& bridge, std::string_view name, int in
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     watchControl(bridge, this, controlKey(name, index), [this] { refresh(); });
 }
 

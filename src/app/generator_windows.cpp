@@ -109,8 +109,10 @@ QWidget* frameTab(DocumentBridge& bridge, QWidget* parent) {
                                       [&doc] { FrameMakeByStyle(doc); }));
     styleColumn->addStretch();
     auto* layout = new QHBoxLayout(tab);
-    layout->addWidget(frameColours(bridge, QStringLiteral("Data"), "lbldata", frame_maker::kFrameData, &kFrameTransfers[0], tab));
-    layout->addWidget(frameColours(bridge, QStringLiteral("Mask"), "lblMask", frame_maker::kFrameMask, &kFrameTransfers[2], tab));
+    layout->addWidget(frameColours(bridge, QStringLiteral("Data"), "lbldata", frame_maker::kFrameData, &kFrameTransfers[0], tab),
+                      0, Qt::AlignTop);
+    layout->addWidget(frameColours(bridge, QStringLiteral("Mask"), "lblMask", frame_maker::kFrameMask, &kFrameTransfers[2], tab),
+                      0, Qt::AlignTop);
     layout->addWidget(style, 0, Qt::AlignTop);
     return tab;
 }

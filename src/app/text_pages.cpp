@@ -184,7 +184,7 @@ QGroupBox* swatchColumn(DocumentBridge& bridge, const QString& frameName, const 
         }
         grid->addWidget(view, i, 1);
     }
-    grid->setRowStretch(std::max(1, count), 1);
+    frame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     return frame;
 }
 
