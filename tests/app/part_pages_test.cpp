@@ -86,10 +86,10 @@ TEST_F(PartPageTest, AMakeBoxAndItsTwinAgree) {
     EXPECT_FALSE(pageBox->isChecked());
     EXPECT_FALSE(twin->isChecked());
 
-    widget<QCheckBox>("VolumeCheck2")->click();
+    widget<QCheckBox>("MonosterCheck2")->click();
     main->syncMakeBoxes();
-    EXPECT_TRUE(widget<QCheckBox>("VolumeCheck")->isChecked());
-    EXPECT_TRUE(doc().isChecked("VolumeCheck"));
+    EXPECT_TRUE(widget<QCheckBox>("MonosterCheck")->isChecked());
+    EXPECT_TRUE(doc().isChecked("MonosterCheck"));
     EXPECT_FALSE(doc().isChecked("CbuttonsCheck2"));
 }
 
