@@ -76,7 +76,7 @@ constexpr ColourBarRow kColourBarRows[] = {
 };
 
 // The part pictures of a page take at most this much room at their starting zoom.
-constexpr int kPictureWidth = 500;
+constexpr int kPictureWidth = 556;
 constexpr int kPictureHeight = 200;
 
 const EqIncludeBox* includeBoxOf(int slot) {
@@ -137,7 +137,7 @@ QGroupBox* colourGroup(DocumentBridge& bridge, int i, QWidget* parent) {
     int row = 0;
     for (const ColourBarRow& r : kColourBarRows) {
         auto* bar = new QScrollBar(Qt::Horizontal, group);
-        bar->setMinimumWidth(220);
+        bar->setMinimumWidth(150);
         const ColourBar which = r.which;
         bindScrollBar(bridge, bar, r.bar, i, [&d, which, i](int v) { (void)ColourBarChanged(d, which, i, v); });
         auto* value = new QLabel(group);
@@ -305,6 +305,7 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, const EqPartP
     SlotView* mask = eqView(main, bridge, "picEQMask", slot, zoom, true, pageWidget);
     auto* pictureBox = new QWidget(pageWidget);
     auto* pictureLayout = new QVBoxLayout(pictureBox);
+    pictureLayout->setContentsMargins(0, 0, 0, 0);
     pictureLayout->addWidget(boldCaption(QStringLiteral("Data"), pictureBox));
     pictureLayout->addWidget(data);
     pictureLayout->addWidget(boldCaption(QStringLiteral("Mask"), pictureBox));
@@ -335,7 +336,7 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, const EqPartP
     controls->addStretch();
     auto* controlBox = new QWidget(pageWidget);
     controlBox->setLayout(controls);
-    controlBox->setFixedWidth(300);
+    controlBox->setFixedWidth(250);
 
     auto* layout = new QHBoxLayout(pageWidget);
     layout->addWidget(listBox);
