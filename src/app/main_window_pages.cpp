@@ -163,7 +163,11 @@ QWidget* MainWindow::buildCentralWidget() {
 
     m_tabStrip2 = new TabStrip(QStringLiteral("TabStrip2"), QStringLiteral("EQFrame"), kEqTabs, kTabsPerRow + 1,
                                m_tabStrip3->frame(1));
-    for (int i = 0; i < m_tabStrip2->count(); ++i) m_tabStrip2->setPage(i, buildEqualizerPage(*this, m_bridge, i));
+    for (int i = 0; i < m_tabStrip2->count(); ++i) {
+        QWidget* eqPage = buildEqualizerPage(*this, m_bridge, i);
+        addEqualizerPageTools(m_bridge, this, i, eqPage);
+        m_tabStrip2->setPage(i, eqPage);
+    }
     Document& d = doc();
     watchControl(m_bridge, m_tabStrip2, "TabStrip2", [this, &d] { m_tabStrip2->setCurrentIndex(d.value("TabStrip2")); });
     connect(m_tabStrip2, &TabStrip::tabChosen, this, [&d](int tab) { d.setValue("TabStrip2", tab); });

@@ -432,4 +432,14 @@ void addPartPageTools(DocumentBridge& bridge, QWidget* owner, int page, QWidget*
     }
 }
 
+void addEqualizerPageTools(DocumentBridge& bridge, QWidget* owner, int eqPage, QWidget* pageWidget) {
+    if (eqPage != own_eq_page::Frame && eqPage != own_eq_page::Slider) return;
+    auto* row = qobject_cast<QBoxLayout*>(pageWidget->layout());
+    if (!row) return;
+    QPushButton* button = eqPage == own_eq_page::Frame
+                              ? frameMakerButton(bridge, owner, "btnEQMakeFrame", pageWidget)
+                              : backColorButton(bridge, owner, pageWidget);
+    row->addWidget(button, 0, Qt::AlignTop);
+}
+
 }  // namespace pelterra::app

@@ -40,4 +40,12 @@ QWidget* buildGlyphColourFrame(DocumentBridge& bridge, GlyphPart part, QWidget* 
 // page builder (its top layout a row ending in a stretch). Other pages are left alone.
 void addPartPageTools(DocumentBridge& bridge, QWidget* owner, int page, QWidget* pageWidget);
 
+// The maker buttons of the equalizer pages: "FrameData自作" (btnEQMakeFrame) on "Frame" and
+// "MakeBackColor" (btnBackColor) on "Slider", at the top of the page's last column.
+namespace own_eq_page {
+inline constexpr int Slider = 1;
+inline constexpr int Frame = 3;
+}  // namespace own_eq_page
+void addEqualizerPageTools(DocumentBridge& bridge, QWidget* owner, int eqPage, QWidget* pageWidget);
+
 }  // namespace pelterra::app

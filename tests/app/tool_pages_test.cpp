@@ -306,8 +306,12 @@ TEST_F(ToolPageTest, TheFrameMakerOpensFromTheFramePageAndHandsItsPicturesOn) {
 
     maker->close();
     EXPECT_FALSE(maker->isVisible());
-    click("btmMakeFrame");
-    EXPECT_EQ(main->findChild<FrameMakerWindow*>(QStringLiteral("frmMakeFrame")), maker);  // the same window again
+    // The equalizer's "Frame" page shows the same window again.
+    main->topTabs()->tab(1)->click();  // "EQ"
+    main->eqTabs()->tab(3)->click();   // "Frame"
+    click("btnEQMakeFrame");
+    EXPECT_TRUE(maker->isVisible());
+    EXPECT_EQ(main->findChildren<FrameMakerWindow*>().size(), 1);
 }
 
 TEST_F(ToolPageTest, TheSliderMakerAppliesAndHides) {
@@ -338,8 +342,12 @@ TEST_F(ToolPageTest, TheSliderMakerAppliesAndHides) {
 
 TEST_F(ToolPageTest, TheBackColorMakerHandsItsSheetToTheEqualizer) {
     MainWindow* main = start();
-    BackColorWindow* maker = backColorWindow(app->bridge(), main);
-    showToolWindow(maker);
+    main->topTabs()->tab(1)->click();  // "EQ"
+    main->eqTabs()->tab(1)->click();   // "Slider"
+    click("btnBackColor");
+    auto* maker = main->findChild<BackColorWindow*>(QStringLiteral("frmBackColor"));
+    ASSERT_NE(maker, nullptr);
+    EXPECT_TRUE(maker->isVisible());
     EXPECT_EQ(maker->windowTitle(), QStringLiteral("MakeBackColor"));
     for (int i = 0; i < 3; ++i) choose(maker->findChild<ColourSwatch*>(objectNameOf("lblcolor", i)), RGB(0, 90, 0));
     maker->findChild<QPushButton*>(QStringLiteral("btnMake"))->click();
