@@ -19,6 +19,25 @@ inline std::filesystem::path samplePicture(const std::string& name) { return kBi
 // A command-line word in double quotes, for paths with spaces.
 inline std::string quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
 
+// A program folder of the test's own, for archive builds: an archive is written into
+// PartsData\system first and packed from there, so builds that run at the same time (ctest -j)
+// must not share that folder. The parts are links to the generated library; the system folder
+// holds copies of its pictures.
+inline std::filesystem::path privateProgramFolder(const std::filesystem::path& scratch) {
+    namespace fs = std::filesystem;
+    const fs::path folder = scratch / "program";
+    fs::create_directories(folder / "PartsData" / "system");
+    for (const auto& entry : fs::directory_iterator(kBin / "PartsData")) {
+        const fs::path name = entry.path().filename();
+        if (name == "system") continue;
+        fs::create_symlink(entry.path(), folder / "PartsData" / name);
+    }
+    for (const auto& entry : fs::directory_iterator(kBin / "PartsData" / "system"))
+        if (entry.path().extension() == ".bmp")
+            fs::copy_file(entry.path(), folder / "PartsData" / "system" / entry.path().filename());
+    return folder;
+}
+
 struct CliRun {
     int exitCode = -1;  // -1 when the program did not end by itself (a crash)
     std::string out;
