@@ -114,11 +114,13 @@ void makeRegion(MainWindow& main, DocumentBridge& bridge) {
         ShowFailure(&main, traced.error());
         return;
     }
+    // The window takes input again before the message: a message box of a disabled window could
+    // not be answered.
+    main.setEnabled(true);
     QString text = QStringLiteral("Complete");
     if (traced->cutOff > 0)
         text += QStringLiteral("\n（%1 個の輪郭が長すぎたため途中で切りました）").arg(traced->cutOff);
     ShowMessage(&main, text);
-    main.setEnabled(true);
 }
 
 QGroupBox* keyColourFrame(DocumentBridge& bridge, QWidget* parent) {
