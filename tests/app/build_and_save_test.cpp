@@ -79,7 +79,8 @@ TEST_F(BuildTest, TheStackedSampleSplitsIntoTheFaces) {
 TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
     MainWindow* main = start();
     openStackedSample();
-    widget<QCheckBox>("EqUporDown")->click();  // the sample's equalizer band lies below the main band
+    // "EQが下" starts checked: the sample's equalizer band lies below the main band.
+    ASSERT_TRUE(widget<QCheckBox>("EqUporDown")->isChecked());
     saveInto("Sky");
 
     QString destination;
@@ -119,6 +120,7 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
 TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
     start();
     openStackedSample();
+    widget<QCheckBox>("EqUporDown")->click();  // the equalizer band now counts as the upper one
     saveInto("Never");
 
     std::string pane1, pane2;
