@@ -1,5 +1,10 @@
 #include "fs/work_folder.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -54,6 +59,23 @@ Result<fs::path> WorkFileForReading(const fs::path& programFolder, std::string_v
     auto shipped = resolveProgramPath(programFolder, "\\PartsData\\system\\" + std::string(name));
     if (shipped && fs::is_regular_file(*shipped)) return *shipped;
     return Error{(programFolder / "PartsData" / "system" / std::string(name)).string(), "the file is missing"};
+}
+
+Result<WorkFolderLock> WorkFolderLock::acquire(const fs::path& workFolder) {
+    const fs::path lockFile = workFolder / ".pelterra-save.lock";
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return Error{lockFile.string(), "cannot create the lock file of the work folder"};
+    while (::flock(fd, LOCK_EX) != 0) {
+        if (errno != EINTR) {
+            ::close(fd);
+            return Error{lockFile.string(), "cannot lock the work folder"};
+        }
+    }
+    return WorkFolderLock(fd);
+}
+
+WorkFolderLock::~WorkFolderLock() {
+    if (m_fd >= 0) ::close(m_fd);  // closing releases the lock
 }
 
 }  // namespace pelterra

@@ -22,4 +22,20 @@ Result<std::filesystem::path> WorkFolder(const std::filesystem::path& programFol
 // with the program in PartsData\system. Fails when neither exists.
 Result<std::filesystem::path> WorkFileForReading(const std::filesystem::path& programFolder, std::string_view name);
 
+// Holds the work folder for one save: files written there and packed from there by another
+// process at the same time would end up in the wrong archive. Released when destroyed.
+class WorkFolderLock {
+public:
+    // Waits until no other save holds the folder's lock file.
+    static Result<WorkFolderLock> acquire(const std::filesystem::path& workFolder);
+    WorkFolderLock(WorkFolderLock&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    WorkFolderLock& operator=(WorkFolderLock&&) = delete;
+    WorkFolderLock(const WorkFolderLock&) = delete;
+    ~WorkFolderLock();
+
+private:
+    explicit WorkFolderLock(int fd) : m_fd(fd) {}
+    int m_fd = -1;
+};
+
 }  // namespace pelterra

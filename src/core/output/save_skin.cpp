@@ -152,6 +152,11 @@ Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {
 
 Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& programFolder, const Destination& chosen) {
     const Destination* destination = &chosen;
+    // Region files and archive contents pass through the shared work folder: one save at a time.
+    auto work = WorkFolder(programFolder);
+    if (!work) return work.error();
+    auto lock = WorkFolderLock::acquire(*work);
+    if (!lock) return lock.error();
     auto folder = targetFolder(*destination, programFolder);
     if (!folder) return folder.error();
     auto files = pendingFiles(doc, programFolder);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <zip.h>
 
+#include <thread>
+
 #include "image/picture_file.h"
 #include "output/destination.h"
 #include "output/preview.h"
@@ -168,4 +170,42 @@ TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {
     EXPECT_EQ(p.at(5, 110), RGB(9, 9, 9));
     EXPECT_EQ(doc.text("Label2"), "/pics/sky/");
     EXPECT_EQ(doc.refreshFlag("cbuttons"), 2);
+}
+
+TEST(SaveSkin, ArchivesSavedAtTheSameTimeKeepTheirOwnFiles) {
+    // Both saves write into the shared work folder and pack from there.
+    TempDir dir;
+    fs::create_directories(dir / "PartsData" / "system");
+    auto saveMany = [&](const std::string& name, Colour face) {
+        Document doc;
+        openedPicture(doc, dir / (name + ".bmp"));
+        doc.setValue("ZipCheck", 1);
+        doc.assignSlot("Main", -1, Bitmap(275, 116, face));
+        for (int i = 0; i < 8; ++i) ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
+    };
+    std::thread redSaver([&] { saveMany("red", RGB(255, 0, 0)); });
+    std::thread blueSaver([&] { saveMany("blue", RGB(0, 0, 255)); });
+    redSaver.join();
+    blueSaver.join();
+    auto mainOf = [&](const std::string& archive) {
+        int err = 0;
+        zip_t* zip = zip_open((dir / archive).c_str(), ZIP_RDONLY, &err);
+        std::string bytes;
+        if (!zip) return bytes;
+        zip_stat_t st;
+        zip_stat(zip, "main.bmp", 0, &st);
+        bytes.resize(st.size);
+        zip_file_t* f = zip_fopen(zip, "main.bmp", 0);
+        zip_fread(f, bytes.data(), st.size);
+        zip_fclose(f);
+        zip_close(zip);
+        return bytes;
+    };
+    auto faceOf = [&](const std::string& archive) {
+        const std::string bytes = mainOf(archive);
+        auto picture = DecodePicture(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), archive);
+        return picture.ok() ? picture->at(0, 0) : kOutsideColour;
+    };
+    EXPECT_EQ(faceOf("red.zip"), RGB(255, 0, 0));
+    EXPECT_EQ(faceOf("blue.zip"), RGB(0, 0, 255));
 }
