@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "bindings.h"
+#include "page_helpers.h"
 #include "eq_pages.h"
 #include "equalizer/picture_import.h"
 #include "main_window.h"
@@ -448,27 +449,10 @@ QWidget* MainWindow::buildSettingsPage() {
     auto* saveOp2 = new QRadioButton(QStringLiteral("自分で設定した場所にフォルダを作りそこへ保存"), place);
     bindOption(m_bridge, saveOp2, "SaveOp2");
 
-    auto* drive = new QComboBox(place);
-    drive->setObjectName(QStringLiteral("Drive1"));
-    QStringList roots = {QDir::rootPath(), QDir::homePath()};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (volume.isValid() && volume.isReady() && !roots.contains(root) &&
-            (root.startsWith(QLatin1String("/media")) || root.startsWith(QLatin1String("/mnt")) ||
-             root.startsWith(QLatin1String("/run/media"))))
-            roots << root;
-    }
-    for (const QString& root : roots) drive->addItem(QDir::toNativeSeparators(root), root);
+    QComboBox* drive = driveList(QStringLiteral("Drive1"), place);
 
-    auto* model = new QFileSystemModel(place);
-    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    model->setRootPath(QDir::rootPath());
-    auto* dir = new QTreeView(place);
-    dir->setObjectName(QStringLiteral("Dir1"));
-    dir->setModel(model);
-    for (int column = 1; column < model->columnCount(); ++column) dir->hideColumn(column);
-    dir->header()->hide();
-    dir->setMinimumHeight(220);
+    QTreeView* dir = folderTree(QStringLiteral("Dir1"), 220, place);
+    auto* model = static_cast<QFileSystemModel*>(dir->model());
     auto* saveDir = new QLineEdit(place);
     bindLineEdit(m_bridge, saveDir, "SaveDirText");
     auto* browse = new QPushButton(QStringLiteral("参照..."), place);

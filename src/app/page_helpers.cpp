@@ -3,6 +3,11 @@
 #include <algorithm>
 
 #include <QClipboard>
+#include <QDir>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QStorageInfo>
+#include <QTreeView>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -99,6 +104,34 @@ void putPictureOnClipboard(const Bitmap& picture) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(toQImage(picture));
+}
+
+QComboBox* driveList(const QString& name, QWidget* parent) {
+    auto* drive = new QComboBox(parent);
+    drive->setObjectName(name);
+    QStringList roots = {QDir::rootPath(), QDir::homePath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && !roots.contains(root) &&
+            (root.startsWith(QLatin1String("/media")) || root.startsWith(QLatin1String("/mnt")) ||
+             root.startsWith(QLatin1String("/run/media"))))
+            roots << root;
+    }
+    for (const QString& root : roots) drive->addItem(QDir::toNativeSeparators(root), root);
+    return drive;
+}
+
+QTreeView* folderTree(const QString& name, int minimumHeight, QWidget* parent) {
+    auto* model = new QFileSystemModel(parent);
+    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    model->setRootPath(QDir::rootPath());
+    auto* dir = new QTreeView(parent);
+    dir->setObjectName(name);
+    dir->setModel(model);
+    for (int column = 1; column < model->columnCount(); ++column) dir->hideColumn(column);
+    dir->header()->hide();
+    dir->setMinimumHeight(minimumHeight);
+    return dir;
 }
 
 }  // namespace pelterra::app

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+class QTreeView;
+
 #include "document_bridge.h"
 #include "image/bitmap.h"
 #include "parts/part_loading.h"
@@ -42,6 +44,12 @@ void bindComboList(DocumentBridge& bridge, QComboBox* combo, std::string_view na
 
 // A scroll box around `content` that shows it whole when it fits and scrolls when a zoom makes it
 // larger than the page.
+// The drive list of a folder chooser: the root, the home folder and mounted removable volumes.
+QComboBox* driveList(const QString& name, QWidget* parent);
+
+// The folder tree of a folder chooser: folders only, one column, over a QFileSystemModel.
+QTreeView* folderTree(const QString& name, int minimumHeight, QWidget* parent);
+
 QScrollArea* scrollBox(QWidget* content, QWidget* parent);
 
 // The pop-up menu mnuClip at `globalPosition`: "貼りつけ" (munClipDraw) or "コピー" (mnuClipCopy).

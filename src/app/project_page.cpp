@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "bindings.h"
+#include "page_helpers.h"
 #include "interaction.h"
 #include "project/project.h"
 
@@ -61,27 +62,10 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     auto* frame = new QGroupBox(QStringLiteral("プロジェクト保存"), pageWidget);
     frame->setObjectName(QStringLiteral("fraProject"));
 
-    auto* drive = new QComboBox(frame);
-    drive->setObjectName(QStringLiteral("Drive2"));
-    QStringList roots = {QDir::rootPath(), QDir::homePath()};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (volume.isValid() && volume.isReady() && !roots.contains(root) &&
-            (root.startsWith(QLatin1String("/media")) || root.startsWith(QLatin1String("/mnt")) ||
-             root.startsWith(QLatin1String("/run/media"))))
-            roots << root;
-    }
-    for (const QString& root : roots) drive->addItem(QDir::toNativeSeparators(root), root);
+    QComboBox* drive = driveList(QStringLiteral("Drive2"), frame);
 
-    auto* model = new QFileSystemModel(frame);
-    model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
-    model->setRootPath(QDir::rootPath());
-    auto* dir = new QTreeView(frame);
-    dir->setObjectName(QStringLiteral("Dir2"));
-    dir->setModel(model);
-    for (int column = 1; column < model->columnCount(); ++column) dir->hideColumn(column);
-    dir->header()->hide();
-    dir->setMinimumHeight(240);
+    QTreeView* dir = folderTree(QStringLiteral("Dir2"), 240, frame);
+    auto* model = static_cast<QFileSystemModel*>(dir->model());
 
     // The folder Dir2 has open: where projects are made, or the project to load.
     auto* folder = new QLineEdit(frame);
