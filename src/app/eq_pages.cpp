@@ -63,17 +63,6 @@ constexpr SecondBox kEasyBoxes[] = {
 };
 static_assert(std::size(kEasyBoxes) == 7);
 
-struct ColourBarRow {
-    const char* caption;
-    const char* bar;
-    const char* label;
-    ColourBar which;
-};
-constexpr ColourBarRow kColourBarRows[] = {
-    {"R", "hscR", "lblRed", ColourBar::Red},
-    {"G", "hscG", "lblGreen", ColourBar::Green},
-    {"B", "hscB", "lblBlue", ColourBar::Blue},
-};
 
 // The part pictures of a page take at most this much room at their starting zoom.
 constexpr int kPictureWidth = 556;
@@ -126,32 +115,6 @@ SlotView* eqView(MainWindow& main, DocumentBridge& bridge, const char* name, int
     }
     view->setToolTip(tip);
     return view;
-}
-
-// "色補正": the three bars of colour group i with their value labels.
-QGroupBox* colourGroup(DocumentBridge& bridge, int i, QWidget* parent) {
-    Document& d = bridge.doc();
-    auto* group = new QGroupBox(QStringLiteral("色補正"), parent);
-    group->setObjectName(objectNameOf("fraColor", i));
-    auto* grid = new QGridLayout(group);
-    int row = 0;
-    for (const ColourBarRow& r : kColourBarRows) {
-        auto* bar = new QScrollBar(Qt::Horizontal, group);
-        bar->setMinimumWidth(150);
-        const ColourBar which = r.which;
-        bindScrollBar(bridge, bar, r.bar, i, [&d, which, i](int v) { (void)ColourBarChanged(d, which, i, v); });
-        auto* value = new QLabel(group);
-        bindLabel(bridge, value, r.label, i);
-        value->setMinimumWidth(36);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* name = new QLabel(QString::fromLatin1(r.caption), group);
-        name->setBuddy(bar);
-        grid->addWidget(name, row, 0);
-        grid->addWidget(bar, row, 1);
-        grid->addWidget(value, row, 2);
-        ++row;
-    }
-    return group;
 }
 
 QLabel* helpText(const QString& text, QWidget* parent) {
@@ -332,7 +295,7 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, const EqPartP
             controls->addWidget(box);
         }
     }
-    if (const int group = colourGroupOf(slot); group >= 0) controls->addWidget(colourGroup(bridge, group, pageWidget));
+    if (const int group = colourGroupOf(slot); group >= 0) controls->addWidget(colourGroup(bridge, group, 150, pageWidget));
     controls->addStretch();
     auto* controlBox = new QWidget(pageWidget);
     controlBox->setLayout(controls);

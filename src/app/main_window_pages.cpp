@@ -89,18 +89,6 @@ constexpr MakingBox kMakingBoxes[] = {
 };
 static_assert(std::size(kMakingBoxes) == 9, "the main window's nine make pieces");
 
-// The three bars of a colour group and their value labels.
-struct ColourBarRow {
-    const char* caption;
-    const char* bar;
-    const char* label;
-    ColourBar which;
-};
-constexpr ColourBarRow kColourBarRows[] = {
-    {"R", "hscR", "lblRed", ColourBar::Red},
-    {"G", "hscG", "lblGreen", ColourBar::Green},
-    {"B", "hscB", "lblBlue", ColourBar::Blue},
-};
 
 constexpr int kMaxZoom = 4;
 
@@ -405,27 +393,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category) {
     }
     for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i) {
         if (kColourGroups[i].category != category.name) continue;
-        auto* group = new QGroupBox(QStringLiteral("色補正"), pageWidget);
-        group->setObjectName(objectNameOf("fraColor", i));
-        auto* grid = new QGridLayout(group);
-        int row = 0;
-        for (const ColourBarRow& r : kColourBarRows) {
-            auto* bar = new QScrollBar(Qt::Horizontal, group);
-            bar->setMinimumWidth(220);
-            const ColourBar which = r.which;
-            bindScrollBar(m_bridge, bar, r.bar, i, [&d, which, i](int v) { (void)ColourBarChanged(d, which, i, v); });
-            auto* value = new QLabel(group);
-            bindLabel(m_bridge, value, r.label, i);
-            value->setMinimumWidth(36);
-            value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            auto* name = new QLabel(QString::fromLatin1(r.caption), group);
-            name->setBuddy(bar);
-            grid->addWidget(name, row, 0);
-            grid->addWidget(bar, row, 1);
-            grid->addWidget(value, row, 2);
-            ++row;
-        }
-        controls->addWidget(group);
+        controls->addWidget(colourGroup(m_bridge, i, 220, pageWidget));
     }
     controls->addStretch();
 

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include <QClipboard>
+#include <QScrollBar>
+#include <QGroupBox>
+#include <QGridLayout>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -18,6 +21,7 @@
 #include "bindings.h"
 #include "document/control.h"
 #include "image_convert.h"
+#include "parts/colour_change.h"
 #include "slot_view.h"
 
 namespace pelterra::app {
@@ -132,6 +136,48 @@ QTreeView* folderTree(const QString& name, int minimumHeight, QWidget* parent) {
     dir->header()->hide();
     dir->setMinimumHeight(minimumHeight);
     return dir;
+}
+
+namespace {
+
+struct ColourBarRow {
+    const char* caption;
+    const char* bar;
+    const char* label;
+    ColourBar which;
+};
+constexpr ColourBarRow kColourBarRows[] = {
+    {"R", "hscR", "lblRed", ColourBar::Red},
+    {"G", "hscG", "lblGreen", ColourBar::Green},
+    {"B", "hscB", "lblBlue", ColourBar::Blue},
+};
+
+}  // namespace
+
+// "色補正": the three bars of colour group i with their value labels.
+QGroupBox* colourGroup(DocumentBridge& bridge, int i, int barWidth, QWidget* parent) {
+    Document& d = bridge.doc();
+    auto* group = new QGroupBox(QStringLiteral("色補正"), parent);
+    group->setObjectName(objectNameOf("fraColor", i));
+    auto* grid = new QGridLayout(group);
+    int row = 0;
+    for (const ColourBarRow& r : kColourBarRows) {
+        auto* bar = new QScrollBar(Qt::Horizontal, group);
+        bar->setMinimumWidth(barWidth);
+        const ColourBar which = r.which;
+        bindScrollBar(bridge, bar, r.bar, i, [&d, which, i](int v) { (void)ColourBarChanged(d, which, i, v); });
+        auto* value = new QLabel(group);
+        bindLabel(bridge, value, r.label, i);
+        value->setMinimumWidth(36);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* name = new QLabel(QString::fromLatin1(r.caption), group);
+        name->setBuddy(bar);
+        grid->addWidget(name, row, 0);
+        grid->addWidget(bar, row, 1);
+        grid->addWidget(value, row, 2);
+        ++row;
+    }
+    return group;
 }
 
 }  // namespace pelterra::app

@@ -17,6 +17,7 @@ class QTreeView;
 #include "parts/part_loading.h"
 
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QPoint;
 class QScrollArea;
@@ -49,6 +50,9 @@ QComboBox* driveList(const QString& name, QWidget* parent);
 
 // The folder tree of a folder chooser: folders only, one column, over a QFileSystemModel.
 QTreeView* folderTree(const QString& name, int minimumHeight, QWidget* parent);
+
+// "色補正": the three bars of colour group i with their value labels.
+QGroupBox* colourGroup(DocumentBridge& bridge, int i, int barWidth, QWidget* parent);
 
 QScrollArea* scrollBox(QWidget* content, QWidget* parent);
 
