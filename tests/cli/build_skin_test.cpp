@@ -184,7 +184,7 @@ protected:
 };
 
 TEST_F(CliBuild, TheTextFilesArePlayerReadable) {
-    ASSERT_EQ(run("build " + quoted(kSample) + " -o " + quoted(dir / "skin")).exitCode, 0);
+    ASSERT_EQ(run("build " + quoted(kSample) + " --set ViscolorCheck=1 -o " + quoted(dir / "skin")).exitCode, 0);
     const std::string viscolor = readFileBytes(dir / "skin" / "viscolor.txt");
     EXPECT_EQ(std::count(viscolor.begin(), viscolor.end(), '\n'), 24);
     EXPECT_EQ(viscolor.find("\n\r\n"), std::string::npos);  // no blank line among the 24

@@ -33,7 +33,9 @@ constexpr ControlSpec kOutputControls[] = {
     {"ViscolorSpec", 16, ControlKind::Swatch},
     {"ViscolorOsc", 5, ControlKind::Swatch},
     {"ViscolorPeak", 0, ControlKind::Swatch},
-    {"ViscolorCheck", 0, ControlKind::Check, 1},  // "Viscolor.txtを出力する"
+    // "Viscolor.txtを出力する": off until the user sets colours; every swatch starts black, and an
+    // all-black table would hide the visualisation (players use their own colours without it).
+    {"ViscolorCheck", 0, ControlKind::Check, 0},
     // "Region.txtを出力する": unchecked and disabled until a region picture has been traced.
     {"RegionCheck", 0, ControlKind::Check, 0, 0, 0, {}, true, false},
     // PreViewForm's destination line.

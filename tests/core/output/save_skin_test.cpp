@@ -85,6 +85,7 @@ TEST(ResolveDestination, RefusesNamesThatLeaveTheBaseFolder) {
 TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
     TempDir dir;
     Document doc;
+    doc.setValue("ViscolorCheck", 1);
     openedPicture(doc, dir / "sky.bmp");
     doc.setValue("chkASP", 1);
     auto saved = SaveSkin(doc, dir.path());
@@ -103,6 +104,7 @@ TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
 TEST(SaveSkin, EqualizerOnlyWritesTheEqualizerAndTheBoxesThatApplyToIt) {
     TempDir dir;
     Document doc;
+    doc.setValue("ViscolorCheck", 1);
     openedPicture(doc, dir / "sky.bmp");
     doc.setValue("chkEQOnly", 1);
     doc.setValue("chkASP", 1);
@@ -116,6 +118,7 @@ TEST(SaveSkin, EqualizerOnlyWritesTheEqualizerAndTheBoxesThatApplyToIt) {
 TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
     TempDir dir;
     Document doc;
+    doc.setValue("ViscolorCheck", 1);
     openedPicture(doc, dir / "sky.bmp");
     ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
     const std::string mainBefore = readFileBytes(dir / "sky" / "main.bmp");
@@ -142,6 +145,7 @@ TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
     TempDir dir;
     fs::create_directories(dir / "PartsData" / "system");
     Document doc;
+    doc.setValue("ViscolorCheck", 1);
     openedPicture(doc, dir / "sky.bmp");
     doc.setValue("ZipCheck", 1);
     doc.setValue("chkPLMake", 1);
