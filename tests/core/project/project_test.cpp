@@ -196,7 +196,7 @@ TEST_F(Project, LoadWithoutManifestReadsTheNumberedPicturesAndRunsTheColourChang
     Bitmap recoloured = loaded.slot("picData", 0);
     RecolorImage(recoloured, loaded.slot("picData", 11), 30, 0, 0);
     EXPECT_EQ(loaded.slot("picData", 0), recoloured);
-    // What the description leaves out stays as it was, values included.
+    // A project folder without project.ini restores only its pictures and texts; the rest stays as it was, values included.
     EXPECT_EQ(loaded.slot("picMask", 9), layerMaskBefore);
     EXPECT_EQ(loaded.value("hscR", 0), 30);
     EXPECT_TRUE(loaded.BackgroundImagePath.empty());
