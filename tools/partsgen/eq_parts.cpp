@@ -156,18 +156,7 @@ Sprite drawEqPreset(const Style& st) {
 
 Sprite drawEqFrame(const Style& st) {
     Sprite s(kEqFrame.width, kEqFrame.height);
-    const Rect whole{0, 0, kEqFrame.width, kEqFrame.height};
-    if (st.storage == Storage::DataOnly) {
-        fillRect(s, whole, verticalGradient(whole, st.faceTop, shadeBy(st.faceBottom, 92)));
-        bevel(s, whole, st.light, st.dark, 2);
-    } else {
-        ringRoundRect(s, whole, st.radius * 2, 3, verticalGradient(whole, st.faceTop, st.faceBottom));
-        if (st.finish == Finish::Metal) {
-            bevel(s, whole, st.light, st.dark);
-            bevel(s, {2, 2, whole.w - 4, whole.h - 4}, st.dark, st.light);
-        }
-    }
-    drawTitleStrip(s, kTitleArea, st, "");
+    drawFrameBody(s, st);
     drawPanel(s, kEqGraphPanel, st);
     const Colour ink = faceInk(st);
     const int sliderCentre = kEqSliderSize.w / 2;

@@ -167,6 +167,22 @@ Sprite drawSliderKnobs(const Style& st) {
     return s;
 }
 
+void drawFrameBody(Sprite& s, const Style& st) {
+    const Rect whole{0, 0, s.width(), s.height()};
+    if (st.storage == Storage::DataOnly) {
+        // Without a mask of its own the frame covers the whole face: it is a complete face.
+        fillRect(s, whole, verticalGradient(whole, st.faceTop, shadeBy(st.faceBottom, 92)));
+        bevel(s, whole, st.light, st.dark, 2);
+    } else {
+        ringRoundRect(s, whole, st.radius * 2, 3, verticalGradient(whole, st.faceTop, st.faceBottom));
+        if (st.finish == Finish::Metal) {
+            bevel(s, whole, st.light, st.dark);
+            bevel(s, {2, 2, whole.w - 4, whole.h - 4}, st.dark, st.light);
+        }
+    }
+    drawTitleStrip(s, kTitleArea, st, "");
+}
+
 void drawTitleStrip(Sprite& s, Rect r, const Style& st, std::string_view caption) {
     drawSurface(s, r, st, false);
     const int width = captionWidth(caption);
@@ -224,19 +240,7 @@ Sprite drawTitlebar(const Style& st) {
 
 Sprite drawMainFrame(const Style& st) {
     Sprite s(kFrame.width, kFrame.height);
-    const Rect whole{0, 0, kFrame.width, kFrame.height};
-    if (st.storage == Storage::DataOnly) {
-        // Without a mask of its own the frame covers the whole face: it is a complete face.
-        fillRect(s, whole, verticalGradient(whole, st.faceTop, shadeBy(st.faceBottom, 92)));
-        bevel(s, whole, st.light, st.dark, 2);
-    } else {
-        ringRoundRect(s, whole, st.radius * 2, 3, verticalGradient(whole, st.faceTop, st.faceBottom));
-        if (st.finish == Finish::Metal) {
-            bevel(s, whole, st.light, st.dark);
-            bevel(s, {2, 2, whole.w - 4, whole.h - 4}, st.dark, st.light);
-        }
-    }
-    drawTitleStrip(s, kTitleArea, st, "");
+    drawFrameBody(s, st);
     for (const Rect& r : {kDisplayPanel, kSongTitlePanel, kBitratePanel, kSampleRatePanel, kVolumeGroove,
                           kBalanceGroove, kPositionGroove})
         drawPanel(s, r, st);

@@ -45,6 +45,10 @@ Sprite drawEqImage(const Style& style);
 Sprite drawEqPreset(const Style& style);
 Sprite drawEqSlider(const Style& style);
 
+// The body of a whole-window frame, main window or equalizer: a complete face for a part without
+// a mask of its own, else a rounded ring (bevelled for metal), and an empty title strip.
+void drawFrameBody(Sprite& s, const Style& style);
+
 // A title strip with a caption, shared by the main window's and the equalizer's title bars.
 void drawTitleStrip(Sprite& s, Rect r, const Style& style, std::string_view caption);
 

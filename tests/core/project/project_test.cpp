@@ -220,7 +220,9 @@ TEST_F(Project, AFolderThatIsNoProjectChangesNothingButRunsTheColourChange) {
     for (const std::string& key : doc.slotKeys()) {
         std::string name;
         const SlotRef s = slotOf(key, name);
-        if (key != "picData(0)") EXPECT_EQ(doc.slot(s.name, s.index), before[k]) << key;
+        if (key != "picData(0)") {
+            EXPECT_EQ(doc.slot(s.name, s.index), before[k]) << key;
+        }
         ++k;
     }
     Bitmap recoloured(136, 36);
