@@ -70,6 +70,23 @@ constexpr TransferButton kGradientTransfers[] = {
     {"Command3", "EQのMaskへ送る", FrameTransfer::GradientMaskToEq},
 };
 
+// A maker box: its swatches over its picture, and the two transfer buttons (when it has them).
+void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatches, std::string_view slot,
+                    const TransferButton* transfers) {
+    Document& doc = bridge.doc();
+    auto* buttons = new QHBoxLayout;
+    for (int i = 0; transfers && i < 2; ++i) {
+        const FrameTransfer t = transfers[i].transfer;
+        buttons->addWidget(button(transfers[i].name, QString::fromUtf8(transfers[i].caption), box,
+                                  [&doc, t] { TransferFrame(doc, t); }));
+    }
+    buttons->addStretch();
+    auto* column = new QVBoxLayout(box);
+    column->addLayout(swatches);
+    column->addWidget(picture(bridge, slot, 1, box));
+    column->addLayout(buttons);
+}
+
 // A frame of four colour swatches (lbldata or lblMask) over its picture and two transfer buttons.
 QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, const char* swatch, std::string_view slot,
                         const TransferButton* transfers, QWidget* parent) {
@@ -82,17 +99,7 @@ QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, const ch
         swatches->addWidget(s);
     }
     swatches->addStretch();
-    auto* buttons = new QHBoxLayout;
-    for (int i = 0; i < 2; ++i) {
-        const FrameTransfer t = transfers[i].transfer;
-        buttons->addWidget(button(transfers[i].name, QString::fromUtf8(transfers[i].caption), box,
-                                  [&doc, t] { TransferFrame(doc, t); }));
-    }
-    buttons->addStretch();
-    auto* column = new QVBoxLayout(box);
-    column->addLayout(swatches);
-    column->addWidget(picture(bridge, slot, 1, box));
-    column->addLayout(buttons);
+    layOutMakerBox(bridge, box, swatches, slot, transfers);
     return box;
 }
 
@@ -130,19 +137,7 @@ QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, const cha
         swatches->addWidget(s);
     }
     swatches->addStretch();
-    auto* buttons = new QHBoxLayout;
-    if (transfers) {
-        for (int i = 0; i < 2; ++i) {
-            const FrameTransfer t = transfers[i].transfer;
-            buttons->addWidget(button(transfers[i].name, QString::fromUtf8(transfers[i].caption), box,
-                                      [&doc, t] { TransferFrame(doc, t); }));
-        }
-    }
-    buttons->addStretch();
-    auto* column = new QVBoxLayout(box);
-    column->addLayout(swatches);
-    column->addWidget(picture(bridge, slot, 1, box));
-    column->addLayout(buttons);
+    layOutMakerBox(bridge, box, swatches, slot, transfers);
     return box;
 }
 
