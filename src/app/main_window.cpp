@@ -17,7 +17,7 @@
 
 #include "about_window.h"
 #include "app_info.h"
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 #include "equalizer/eq_parts.h"
 #include "equalizer/picture_import.h"
 #include "how_form.h"

@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 #include "document_bridge.h"
 #include "output/save_skin.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 #include "commands.h"
 #include "document_setup.h"
 #include "output/preview.h"

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 #include "document/document.h"
 #include "result.h"
 

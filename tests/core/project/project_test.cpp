@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <fstream>
 
-#include "build/build_driver.h"
-#include "core/build/build_fixture.h"
+#include "sheets/build_driver.h"
+#include "core/sheets/build_fixture.h"
 #include "document/tables.h"
 #include "image/picture_file.h"
 #include "image/recolor.h"

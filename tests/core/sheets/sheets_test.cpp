@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "build/main_face.h"
-#include "build/main_window_sheets.h"
-#include "build/system_images.h"
+#include "sheets/main_face.h"
+#include "sheets/main_window_sheets.h"
+#include "sheets/system_images.h"
 #include "build_fixture.h"
 
 using namespace pelterra;

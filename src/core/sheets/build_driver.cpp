@@ -1,11 +1,11 @@
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 
 #include <mutex>
 #include <set>
 
-#include "build/main_face.h"
-#include "build/main_window_sheets.h"
-#include "build/system_images.h"
+#include "sheets/main_face.h"
+#include "sheets/main_window_sheets.h"
+#include "sheets/system_images.h"
 #include "equalizer/eq_sheet.h"
 #include "playlist/playlist_sheet.h"
 

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "build/system_images.h"
+#include "sheets/system_images.h"
 #include "document/document.h"
 #include "result.h"
 

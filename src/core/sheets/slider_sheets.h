@@ -4,7 +4,7 @@
 // (sheet AND NOT M) OR (D AND M).
 #pragma once
 
-#include "build/system_images.h"
+#include "sheets/system_images.h"
 #include "document/document.h"
 
 namespace pelterra {

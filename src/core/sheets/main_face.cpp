@@ -1,6 +1,6 @@
-#include "build/main_face.h"
+#include "sheets/main_face.h"
 
-#include "build/sheet_blend.h"
+#include "sheets/sheet_blend.h"
 #include "image/drawing.h"
 
 namespace pelterra {

@@ -1,9 +1,9 @@
-#include "build/slider_sheets.h"
+#include "sheets/slider_sheets.h"
 
 #include <span>
 
-#include "build/sheet_blend.h"
-#include "build/sheet_cuts.h"
+#include "sheets/sheet_blend.h"
+#include "sheets/sheet_cuts.h"
 #include "image/drawing.h"
 
 namespace pelterra {

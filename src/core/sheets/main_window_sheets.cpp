@@ -1,8 +1,8 @@
-#include "build/main_window_sheets.h"
+#include "sheets/main_window_sheets.h"
 
-#include "build/button_sheets.h"
-#include "build/main_face.h"
-#include "build/slider_sheets.h"
+#include "sheets/button_sheets.h"
+#include "sheets/main_face.h"
+#include "sheets/slider_sheets.h"
 
 namespace pelterra {
 

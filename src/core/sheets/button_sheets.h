@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "build/sheet_cuts.h"
+#include "sheets/sheet_cuts.h"
 #include "document/document.h"
 
 namespace pelterra {

@@ -1,4 +1,4 @@
-#include "build/system_images.h"
+#include "sheets/system_images.h"
 
 #include "fs/program_path.h"
 #include "image/picture_file.h"

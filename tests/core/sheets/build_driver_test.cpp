@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 #include "build_fixture.h"
 
 using namespace pelterra;

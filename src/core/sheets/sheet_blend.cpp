@@ -1,4 +1,4 @@
-#include "build/sheet_blend.h"
+#include "sheets/sheet_blend.h"
 
 #include "image/drawing.h"
 #include "image/mask_blend.h"

@@ -1,6 +1,6 @@
-#include "build/button_sheets.h"
+#include "sheets/button_sheets.h"
 
-#include "build/sheet_blend.h"
+#include "sheets/sheet_blend.h"
 #include "image/drawing.h"
 
 namespace pelterra {
