@@ -7,6 +7,7 @@
 #include <stb_image_write.h>
 
 #include "image/drawing.h"
+#include "sheets/skin_sheets.h"
 
 namespace pelterra::cli {
 
@@ -19,9 +20,10 @@ const Bitmap& previewImage(const Document& doc, PreviewImage which) {
 }  // namespace
 
 Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std::filesystem::path& file) {
-    const bool playlist = doc.isChecked("chkPLMake");
+    // The panes are the size of the window faces; the playlist picture shows when its sheet is written.
+    const bool playlist = IsWritten(doc, SkinSheetOf("picPL"));
     const Bitmap& pl = doc.slot("PreViewPL");
-    const int paneWidth = 275, paneHeight = 116;
+    constexpr int paneWidth = SkinSheetOf("Main").width, paneHeight = SkinSheetOf("Main").height;
     const int width = paneWidth + (playlist ? pl.width() : 0);
     const int height = std::max(2 * paneHeight, playlist ? pl.height() : 0);
     Bitmap canvas(width, height, kBlack);

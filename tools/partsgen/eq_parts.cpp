@@ -202,8 +202,7 @@ Bitmap drawEasyPicture(const Style& st, const BackColours& back) {
     composite(sheet, drawEqBar(st), kEqSheetBar);
     composite(sheet, drawEqOnAuto(st), kEqSheetOnAuto);
     const Sprite slider = drawEqSlider(st);
-    pelterra::BitBlt(sheet, kEqSheetKnobs.x, kEqSheetKnobs.y, kEqSheetKnobs.w, kEqSheetKnobs.h, slider.data, 0, 0,
-                     pelterra::RasterOp::SRCCOPY);
+    pelterra::PaintBlit(sheet, slider.data, kEqSheetKnobs);
     const Bitmap backSheet = drawBackSheet(back);
     Sprite bar(kEqSliderBar.w, kEqSliderBar.h);
     pelterra::BitBlt(bar.data, 0, 0, bar.width(), bar.height(), slider.data, kEqSliderBar.x, 0, pelterra::RasterOp::SRCCOPY);

@@ -5,6 +5,8 @@
 #include <iterator>
 
 #include "image/bitmap.h"
+#include "image/blit.h"
+#include "sheets/skin_sheets.h"
 
 namespace partsgen {
 
@@ -157,7 +159,7 @@ inline constexpr KnobCell kSliderKnobs[] = {
 static_assert(std::size(kSliderKnobs) == 6);
 
 // ---- the main window face (275 x 116) ----
-inline constexpr Size kFaceSize{275, 116};
+inline constexpr Size kFaceSize{pelterra::SkinSheetOf("Main").width, pelterra::SkinSheetOf("Main").height};
 inline constexpr Rect kTitleArea{0, 0, 275, 14};
 inline constexpr Rect kDisplayPanel{8, 20, 98, 46};       // option strip, play state, time, analyser
 inline constexpr Rect kSongTitlePanel{108, 21, 159, 12};  // the scrolling song title
@@ -171,7 +173,7 @@ inline constexpr Rect kPositionGroove{14, 70, 252, 14};
 inline constexpr Rect kEmblem{252, 91, 14, 14};  // the corner players open the about box from
 
 // ---- the equalizer window face (275 x 116) and eqmain.bmp (275 x 315) ----
-inline constexpr Size kEqSheetSize{275, 315};
+inline constexpr Size kEqSheetSize{pelterra::SkinSheetOf("EQ").width, pelterra::SkinSheetOf("EQ").height};
 inline constexpr Rect kEqGraphPanel{84, 15, 117, 23};
 inline constexpr Point kEqPreampSlider{21, 38};
 inline constexpr int kEqBandSliderX = 78;  // band n at x = 78 + 18 n
@@ -224,7 +226,7 @@ inline constexpr int kStripRowsPerCell = 2;       // each cell starts 2 strip ro
 // eqmain.bmp sprites the Easy import pictures carry.
 inline constexpr Point kEqSheetBar{0, 116};  // close button states, then the two title bars
 inline constexpr Point kEqSheetOnAuto{10, 119};
-inline constexpr Rect kEqSheetKnobs{0, 164, 13, 60};
+inline constexpr pelterra::Blit kEqSheetKnobs{{0, 0, 13, 60}, {0, 164}};  // the slider graphic's knob strip
 inline constexpr Point kEqSheetBars{13, 164};  // 28 cells, 14 across, 15 apart; rows 65 apart
 inline constexpr int kEqSheetBarPitchX = 15;
 inline constexpr int kEqSheetBarPitchY = 65;

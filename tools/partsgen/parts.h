@@ -3,21 +3,29 @@
 #pragma once
 
 #include "library.h"
+#include "sheets/skin_sheets.h"
 #include "sprite.h"
 #include "styles.h"
 
 namespace partsgen {
 
-// Main-window categories and the sizes of their parts.
-inline constexpr Category kCbuttons{"PartsData/cbuttons", 136, 36};
+// A category whose parts cover a whole sheet of the skin: the sheet's size.
+constexpr Category sheetCategory(std::string_view folder, std::string_view sheetSlot) {
+    const pelterra::SkinSheet& sheet = pelterra::SkinSheetOf(sheetSlot);
+    return {folder, sheet.width, sheet.height};
+}
+
+// Main-window categories and the sizes of their parts. The shufrep part is the players' own
+// 92 x 85, smaller than the sheet it is laid over.
+inline constexpr Category kCbuttons = sheetCategory("PartsData/cbuttons", "cbuttons");
 inline constexpr Category kShufrep{"PartsData/shufrep", 92, 85};
-inline constexpr Category kMonoster{"PartsData/monoster", 58, 24};
-inline constexpr Category kPlaypaus{"PartsData/playpaus", 42, 9};
+inline constexpr Category kMonoster = sheetCategory("PartsData/monoster", "monoster");
+inline constexpr Category kPlaypaus = sheetCategory("PartsData/playpaus", "playpaus");
 inline constexpr Category kSlider{"PartsData/slider", 59, 22};
-inline constexpr Category kTitlebar{"PartsData/titlebar", 344, 87};
-inline constexpr Category kFrame{"PartsData/frame", 275, 116};
-inline constexpr Category kNumber{"PartsData/number", 108, 13};
-inline constexpr Category kText{"PartsData/text", 155, 18};
+inline constexpr Category kTitlebar = sheetCategory("PartsData/titlebar", "titlebar");
+inline constexpr Category kFrame = sheetCategory("PartsData/frame", "Main");
+inline constexpr Category kNumber = sheetCategory("PartsData/number", "number");
+inline constexpr Category kText = sheetCategory("PartsData/text", "picData");
 
 // Equalizer categories.
 inline constexpr Category kEqOnAuto{"PartsData/eq/onauto", 235, 12};

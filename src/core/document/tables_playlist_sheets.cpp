@@ -1,17 +1,16 @@
-// The playlist sheet of the hidden skin form Form2: the picture that becomes pledit.bmp. It starts
-// white and is never cleared before a build, so pixels no build step writes keep what they held.
-#include <iterator>
-
+// The playlist sheet of the hidden skin form Form2: the picture that becomes pledit.bmp (from the
+// table of the skin's sheets). It starts white and is never cleared before a build, so pixels no
+// build step writes keep what they held.
 #include "document/tables.h"
+
+#include "sheets/skin_sheets.h"
 
 namespace pelterra::tables {
 
 namespace {
 
-constexpr SlotSpec kPlaylistSheetSlots[] = {
-    {"picPL", -1, -1, 280, 186},
-};
-static_assert(std::size(kPlaylistSheetSlots) == 1);
+constexpr auto kPlaylistSheetSlots = SheetSlotSpecs<SheetWindow::Playlist>();
+static_assert(kPlaylistSheetSlots.size() == 1);
 
 }  // namespace
 

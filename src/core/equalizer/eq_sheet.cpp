@@ -3,6 +3,7 @@
 #include <span>
 
 #include "fs/program_path.h"
+#include "image/blit.h"
 #include "image/drawing.h"
 #include "image/mask_blend.h"
 #include "image/picture_file.h"
@@ -11,18 +12,9 @@ namespace pelterra {
 
 namespace {
 
-// A plain copy: a rectangle of the work image eqmain to a point of the sheet EQ.
-struct SpriteCopy {
-    Rect from;
-    Point to;
-};
-
-// A background rectangle of the bitwise blend: a rectangle in the part's own coordinates and the
-// point of the work image its background is cut from.
-struct BackgroundCut {
-    Rect inPart;
-    Point from;
-};
+// Two kinds of copy table below, both of Blit rows: plain copies take a rectangle of the work
+// image eqmain to a point of the sheet EQ; background cuts of the bitwise blend take a rectangle
+// of the face to a point in the part's own coordinates.
 
 // ---- Frame and layers: whole-face parts -------------------------------------------------
 
@@ -40,14 +32,14 @@ static_assert(std::size(kFaceLayers) == 3);
 
 // The bitwise path takes the face's background from PreEQMainData, never from the work image,
 // so each of frame, layer 1 and layer 2 starts again from it.
-inline constexpr BackgroundCut kFaceLayerBackground[] = {
+inline constexpr Blit kFaceLayerBackground[] = {
     {{0, 0, 275, 116}, {0, 0}},
 };
 static_assert(std::size(kFaceLayerBackground) == 1);
 
 // ---- Title bar, on/auto, preset and image: parts laid over cuts of the face ----------------
 
-inline constexpr SpriteCopy kTitleBarCopies[] = {
+inline constexpr Blit kTitleBarCopies[] = {
     {{0, 0, 275, 14}, {0, 134}},  // active title bar
     {{0, 0, 275, 14}, {0, 149}},  // inactive title bar
     {{264, 3, 9, 9}, {0, 116}},   // small button
@@ -55,15 +47,15 @@ inline constexpr SpriteCopy kTitleBarCopies[] = {
 };
 static_assert(std::size(kTitleBarCopies) == 4);
 
-inline constexpr BackgroundCut kTitleBarBackground[] = {
-    {{0, 18, 275, 14}, {0, 0}},   // active title bar
-    {{0, 33, 275, 14}, {0, 0}},   // inactive title bar
-    {{0, 0, 9, 9}, {264, 3}},     // small button
-    {{0, 9, 9, 9}, {264, 3}},     // small button, pressed
+inline constexpr Blit kTitleBarBackground[] = {
+    {{0, 0, 275, 14}, {0, 18}},   // active title bar
+    {{0, 0, 275, 14}, {0, 33}},   // inactive title bar
+    {{264, 3, 9, 9}, {0, 0}},     // small button
+    {{264, 3, 9, 9}, {0, 9}},     // small button, pressed
 };
 static_assert(std::size(kTitleBarBackground) == 4);
 
-inline constexpr SpriteCopy kOnAutoCopies[] = {
+inline constexpr Blit kOnAutoCopies[] = {
     {{14, 18, 59, 12}, {10, 119}},
     {{14, 18, 59, 12}, {69, 119}},
     {{14, 18, 59, 12}, {128, 119}},
@@ -71,27 +63,27 @@ inline constexpr SpriteCopy kOnAutoCopies[] = {
 };
 static_assert(std::size(kOnAutoCopies) == 4);
 
-inline constexpr BackgroundCut kOnAutoBackground[] = {
-    {{0, 0, 59, 12}, {14, 18}},
-    {{59, 0, 59, 12}, {14, 18}},
-    {{118, 0, 59, 12}, {14, 18}},
-    {{177, 0, 59, 12}, {14, 18}},  // cut at the part's width, 235
+inline constexpr Blit kOnAutoBackground[] = {
+    {{14, 18, 59, 12}, {0, 0}},
+    {{14, 18, 59, 12}, {59, 0}},
+    {{14, 18, 59, 12}, {118, 0}},
+    {{14, 18, 59, 12}, {177, 0}},  // cut at the part's width, 235
 };
 static_assert(std::size(kOnAutoBackground) == 4);
 
-inline constexpr SpriteCopy kPresetCopies[] = {
+inline constexpr Blit kPresetCopies[] = {
     {{217, 18, 44, 12}, {224, 164}},  // preset button
     {{217, 18, 44, 12}, {224, 176}},  // preset button, pressed
 };
 static_assert(std::size(kPresetCopies) == 2);
 
-inline constexpr BackgroundCut kPresetBackground[] = {
-    {{0, 0, 44, 12}, {217, 18}},
-    {{0, 12, 44, 12}, {217, 18}},
+inline constexpr Blit kPresetBackground[] = {
+    {{217, 18, 44, 12}, {0, 0}},
+    {{217, 18, 44, 12}, {0, 12}},
 };
 static_assert(std::size(kPresetBackground) == 2);
 
-inline constexpr SpriteCopy kImageCopies[] = {
+inline constexpr Blit kImageCopies[] = {
     {{86, 17, 113, 19}, {0, 294}},  // graph background
     {{88, 26, 113, 1}, {0, 314}},   // preamp line
 };
@@ -99,10 +91,10 @@ static_assert(std::size(kImageCopies) == 2);
 
 // The whole 116x21 block from (86,17), except that the preamp row 20, columns 0..112, takes its
 // background from face row 26 starting at x = 86.
-inline constexpr BackgroundCut kImageBackground[] = {
-    {{0, 0, 116, 20}, {86, 17}},
-    {{0, 20, 113, 1}, {86, 26}},   // preamp line
-    {{113, 20, 3, 1}, {199, 37}},  // rest of row 20, still from the block
+inline constexpr Blit kImageBackground[] = {
+    {{86, 17, 116, 20}, {0, 0}},
+    {{86, 26, 113, 1}, {0, 20}},   // preamp line
+    {{199, 37, 3, 1}, {113, 20}},  // rest of row 20, still from the block
 };
 static_assert(std::size(kImageBackground) == 3);
 
@@ -111,8 +103,8 @@ struct SpriteStep {
     std::string_view check;
     Point at;            // where the part lies on the sheet
     int width, height;   // the part's size
-    std::span<const SpriteCopy> plain;
-    std::span<const BackgroundCut> background;
+    std::span<const Blit> plain;
+    std::span<const Blit> background;
 };
 
 inline constexpr SpriteStep kSpriteSteps[] = {
@@ -127,31 +119,25 @@ static_assert(std::size(kSpriteSteps) == 4);
 
 // Bar images: (13,0) 14x63 of the slider graphic, 14 cells at a pitch of 15, in two rows 65
 // apart; on the sheet they start at (13,164), in the work pair of the back-colour path at (0,0).
-inline constexpr Rect kSliderBar{13, 0, 14, 63};
-inline constexpr int kBarPitch = 15;
-inline constexpr int kBarCount = 14;
-inline constexpr int kBarRows[] = {0, 65};
+inline constexpr BlitRun kBarRows[] = {
+    {{{13, 0, 14, 63}, {0, 0}}, {15, 0}, 14},
+    {{{13, 0, 14, 63}, {0, 65}}, {15, 0}, 14},
+};
 static_assert(std::size(kBarRows) == 2);
 inline constexpr Point kSliderOnSheet{0, 164};
 inline constexpr Point kBarsOnSheet{13, 164};
-inline constexpr Rect kKnobStrip{0, 0, 13, 60};  // the knobs, left of the bars
+inline constexpr Blit kKnobStrip{{0, 0, 13, 60}, kSliderOnSheet};  // the knobs, left of the bars
 
 // ---- helpers ------------------------------------------------------------------------------
 
 bool usesBitwise(const Document& doc, int slot) { return doc.isSelected("optEQPelterra", slot); }
 
-void copyRect(Bitmap& dest, Point to, const Bitmap& src, Rect from) {
-    BitBlt(dest, to.x, to.y, from.w, from.h, src, from.x, from.y, RasterOp::SRCCOPY);
-}
-
 // The bitwise blend after PrepareMaskedData: each rectangle's background from
 // `background` is erased into the work mask, then w x h of the work data painted over it. The
 // work mask then holds the result; where no rectangle lay it equals the part's Mask.
-void blendBitwiseInWork(WorkBitmaps& work, const Bitmap& background, std::span<const BackgroundCut> cuts,
-                        int width, int height) {
-    for (const BackgroundCut& c : cuts)
-        BitBlt(work.mask, c.inPart.x, c.inPart.y, c.inPart.w, c.inPart.h, background, c.from.x, c.from.y,
-               RasterOp::SRCERASE);
+void blendBitwiseInWork(WorkBitmaps& work, const Bitmap& background, std::span<const Blit> cuts, int width,
+                        int height) {
+    for (const Blit& c : cuts) PaintBlit(work.mask, background, c, RasterOp::SRCERASE);
     BitBlt(work.mask, 0, 0, width, height, work.data, 0, 0, RasterOp::SRCPAINT);
 }
 
@@ -189,7 +175,7 @@ void applySpriteStep(Document& doc, const SpriteStep& step) {
         BitBlt(sheet, step.at.x, step.at.y, step.width, step.height, doc.work.mask, 0, 0, RasterOp::SRCCOPY);
         return;
     }
-    for (const SpriteCopy& c : step.plain) copyRect(sheet, c.to, face, c.from);
+    PaintBlits(sheet, face, step.plain);
     if (include) {
         LoadAdditiveWork(doc.work, doc.slot("picEQData", step.slot), doc.slot("picEQMask", step.slot));
         MaskBlendAdditive(doc.work, sheet, step.at.x, step.at.y, step.width, step.height);
@@ -206,15 +192,15 @@ void applySliderOverBackColour(Document& doc) {
     WorkBitmaps& work = doc.work;
     work.data = doc.slot("DefaultBackWhite");
     work.mask = work.data;
-    for (int row : kBarRows)
-        for (int k = 0; k < kBarCount; ++k) {
-            copyRect(work.data, {kBarPitch * k, row}, slider, kSliderBar);
-            copyRect(work.mask, {kBarPitch * k, row}, sliderMask, kSliderBar);
+    for (const BlitRun& row : kBarRows)
+        for (int k = 0; k < row.count; ++k) {
+            PaintBlit(work.data, slider, row.at(k));
+            PaintBlit(work.mask, sliderMask, row.at(k));
         }
     BitBlt(work.mask, 0, 0, backColour.width(), backColour.height(), backColour, 0, 0, RasterOp::SRCERASE);
     BitBlt(work.mask, 0, 0, work.data.width(), work.data.height(), work.data, 0, 0, RasterOp::SRCPAINT);
     PaintPicture(sheet, work.mask, kBarsOnSheet.x, kBarsOnSheet.y);
-    copyRect(sheet, kSliderOnSheet, slider, kKnobStrip);
+    PaintBlit(sheet, slider, kKnobStrip);
 }
 
 // Slider rows without the back colour: the slider graphic as it is, then its bar image in every cell.
@@ -223,9 +209,7 @@ void applyPlainSlider(Document& doc) {
     WorkBitmaps& work = doc.work;
     work.data = doc.slot("PreSliderData");
     PaintPicture(sheet, work.data, kSliderOnSheet.x, kSliderOnSheet.y);
-    for (int row : kBarRows)
-        for (int k = 0; k < kBarCount; ++k)
-            copyRect(sheet, {kBarsOnSheet.x + kBarPitch * k, kBarsOnSheet.y + row}, work.data, kSliderBar);
+    for (const BlitRun& row : kBarRows) PaintRun(sheet, work.data, row, kBarsOnSheet);
 }
 
 // The chosen face into the work image, and from there into the sheet.

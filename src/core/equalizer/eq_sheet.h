@@ -11,13 +11,14 @@
 #include "document/document.h"
 #include "image/bitmap.h"
 #include "result.h"
+#include "sheets/skin_sheets.h"
 
 namespace pelterra {
 
-inline constexpr int kEqFaceWidth = 275;
+inline constexpr int kEqFaceWidth = SkinSheetOf("EQ").width;
 inline constexpr int kEqFaceHeight = 116;
-inline constexpr int kEqWorkHeight = 163;   // eqmain.bmp without the slider rows
-inline constexpr int kEqSheetHeight = 315;  // eqmain.bmp with them ("EQ Slider")
+inline constexpr int kEqWorkHeight = SkinSheetOf("eqmain").height;  // eqmain.bmp without the slider rows
+inline constexpr int kEqSheetHeight = SkinSheetOf("EQ").height;     // eqmain.bmp with them ("EQ Slider")
 
 // Where DefaultBackWhite.back.bmp lies below the program folder.
 inline constexpr std::string_view kDefaultSliderBackTail = "\\PartsData\\eq\\slider\\DefaultBackWhite.back.bmp";

@@ -19,6 +19,7 @@
 #include "output/text_file.h"
 #include "output/zip_pack.h"
 #include "region/region_text.h"
+#include "sheets/skin_sheets.h"
 
 namespace pelterra {
 
@@ -28,36 +29,6 @@ namespace {
 
 bool eqOnly(const Document& doc) { return doc.isChecked("chkEQOnly"); }
 bool writesEqualizer(const Document& doc) { return doc.combinedPictureFlag == 1 || eqOnly(doc); }
-
-// A main-window bitmap of the file set and the sheet it is written from.
-struct MainWindowFile {
-    std::string_view file;
-    std::string_view sheet;
-    std::string_view checkedSheetBox;  // when set: `sheet` if checked, else `sheetWhenClear`
-    std::string_view sheetWhenClear;
-};
-
-// In the order of the archive's file list.
-constexpr MainWindowFile kMainWindowFiles[] = {
-    {"main.bmp", "Main", {}, {}},
-    {"cbuttons.bmp", "cbuttons", {}, {}},
-    {"balance.bmp", "balance", "BalanceCheck", "BalanceNo"},
-    {"monoster.bmp", "monoster", {}, {}},
-    {"numbers.bmp", "number", {}, {}},
-    {"playpaus.bmp", "playpaus", {}, {}},
-    {"posbar.bmp", "posbar", "PosbarCheck", "PosbarNo"},
-    {"shufrep.bmp", "shufrep", {}, {}},
-    {"text.bmp", "picData(8)", {}, {}},
-    {"titlebar.bmp", "titlebar", {}, {}},
-    {"volume.bmp", "volume", "VolumeCheck", "VolumeNo"},
-};
-static_assert(std::size(kMainWindowFiles) == 11);
-
-const Bitmap& mainWindowPicture(const Document& doc, const MainWindowFile& f) {
-    if (f.sheet == "picData(8)") return doc.slot("picData", 8);
-    if (!f.checkedSheetBox.empty() && !doc.isChecked(f.checkedSheetBox)) return doc.slot(f.sheetWhenClear);
-    return doc.slot(f.sheet);
-}
 
 std::function<Result<std::string>()> bitmapBytes(const Bitmap& picture) {
     return [&picture]() -> Result<std::string> {
@@ -70,13 +41,25 @@ std::function<Result<std::string>()> textBytes(std::vector<std::string> lines) {
     return [lines = std::move(lines)]() { return TextFileBytes(lines); };
 }
 
+// The bitmaps of one window's sheets that this save writes, in the archive's order.
+void addSheetFiles(std::vector<PendingFile>& files, const Document& doc, SheetWindow window) {
+    for (const SkinSheet* s : WrittenSheets(doc, window))
+        files.push_back({std::string(s->file), bitmapBytes(doc.slot(s->slot.name, s->slot.index))});
+}
+
+void addSheetNames(std::vector<std::string>& names, const Document& doc, SheetWindow window) {
+    for (const SkinSheet* s : WrittenSheets(doc, window)) names.emplace_back(s->file);
+}
+
 // The files of this save, in the archive's order, with their contents.
 Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& programFolder) {
     std::vector<PendingFile> files;
     const bool mainWindow = !eqOnly(doc);
-    if (mainWindow)
-        for (const MainWindowFile& f : kMainWindowFiles) files.push_back({std::string(f.file), bitmapBytes(mainWindowPicture(doc, f))});
-    if (writesEqualizer(doc)) files.push_back({"eqmain.bmp", bitmapBytes(PrepareEqmainPicture(doc))});
+    if (mainWindow) addSheetFiles(files, doc, SheetWindow::Main);
+    if (writesEqualizer(doc)) {
+        PrepareEqmainPicture(doc);
+        addSheetFiles(files, doc, SheetWindow::Equalizer);
+    }
     if (mainWindow && doc.isChecked("PleditCheck")) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
     if (mainWindow && doc.isChecked("MaronCheck")) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
     if (doc.isChecked("RegionCheck")) {
@@ -97,7 +80,7 @@ Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& pro
                          }});
     }
     if (doc.isChecked("ViscolorCheck")) files.push_back({"viscolor.txt", textBytes(ViscolorLines(doc))});
-    if (doc.isChecked("chkPLMake")) files.push_back({"pledit.bmp", bitmapBytes(doc.slot("picPL"))});
+    addSheetFiles(files, doc, SheetWindow::Playlist);
     if (mainWindow && doc.isChecked("chkASP")) files.push_back({"asp.txt", textBytes(AspLines(doc))});
     return files;
 }
@@ -132,14 +115,13 @@ Result<fs::path> targetFolder(const Destination& d, const fs::path& programFolde
 std::vector<std::string> SkinFileList(const Document& doc) {
     std::vector<std::string> names;
     const bool mainWindow = !eqOnly(doc);
-    if (mainWindow)
-        for (const MainWindowFile& f : kMainWindowFiles) names.emplace_back(f.file);
-    if (writesEqualizer(doc)) names.emplace_back("eqmain.bmp");
+    if (mainWindow) addSheetNames(names, doc, SheetWindow::Main);
+    if (writesEqualizer(doc)) addSheetNames(names, doc, SheetWindow::Equalizer);
     if (mainWindow && doc.isChecked("PleditCheck")) names.emplace_back("pledit.txt");
     if (mainWindow && doc.isChecked("MaronCheck")) names.emplace_back("maron.txt");
     if (doc.isChecked("RegionCheck")) names.emplace_back("region.txt");
     if (doc.isChecked("ViscolorCheck")) names.emplace_back("viscolor.txt");
-    if (doc.isChecked("chkPLMake")) names.emplace_back("pledit.bmp");
+    addSheetNames(names, doc, SheetWindow::Playlist);
     if (mainWindow && doc.isChecked("chkASP")) names.emplace_back("asp.txt");
     return names;
 }

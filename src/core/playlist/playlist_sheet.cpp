@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "image/blit.h"
 #include "image/drawing.h"
 #include "image/mask_blend.h"
 #include "playlist/playlist_layout.h"
@@ -17,35 +18,33 @@ constexpr std::string_view kParts = "picPLPartsData";
 // A piece of a part slot copied as it is.
 struct PieceCopy {
     int slot;
-    Rect from;  // in the slot
-    Point to;   // in the sheet
+    Blit blit;  // from the slot to the sheet
 };
 
 // Scroll handle and small buttons: always copied.
 constexpr PieceCopy kSmallPieces[] = {
-    {35, {0, 0, 9, 9}, {52, 42}},    // small button, pressed
-    {36, {0, 0, 9, 9}, {62, 42}},    // small button, pressed
-    {37, {0, 0, 9, 9}, {150, 42}},   // small button, pressed
-    {34, {0, 0, 8, 18}, {52, 53}},   // scroll handle
-    {34, {9, 0, 8, 18}, {61, 53}},   // scroll handle, pressed
+    {35, {{0, 0, 9, 9}, {52, 42}}},    // small button, pressed
+    {36, {{0, 0, 9, 9}, {62, 42}}},    // small button, pressed
+    {37, {{0, 0, 9, 9}, {150, 42}}},   // small button, pressed
+    {34, {{0, 0, 8, 18}, {52, 53}}},   // scroll handle
+    {34, {{9, 0, 8, 18}, {61, 53}}},   // scroll handle, pressed
 };
 static_assert(std::size(kSmallPieces) == 5);
 
 // A sheet rectangle filled from the source picture, with the part data/mask laid over it when
 // its box is checked.
 struct Overlay {
-    Rect to;     // in the sheet
-    Point from;  // in the source picture
-    int data;    // part Data slot, -1 for an area that is always a plain copy
+    Blit blit;  // from the source picture to the sheet
+    int data;   // part Data slot, -1 for an area that is always a plain copy
     int mask;
 };
 
 // The shade bar, under "ShadeModeパーツを出力する". Both right ends take the same part.
 constexpr Overlay kShadeBar[] = {
-    {{72, 42, 25, 14}, {0, 0}, 28, 29},    // left end
-    {{99, 42, 50, 14}, {224, 0}, 32, 33},  // right end
-    {{99, 57, 50, 14}, {224, 0}, 32, 33},  // right end, second row
-    {{72, 57, 25, 14}, {25, 0}, 30, 31},   // middle tile
+    {{{0, 0, 25, 14}, {72, 42}}, 28, 29},    // left end
+    {{{224, 0, 50, 14}, {99, 42}}, 32, 33},  // right end
+    {{{224, 0, 50, 14}, {99, 57}}, 32, 33},  // right end, second row
+    {{{25, 0, 25, 14}, {72, 57}}, 30, 31},   // middle tile
 };
 static_assert(std::size(kShadeBar) == 4);
 
@@ -57,10 +56,10 @@ struct InactiveCopy {
 };
 
 constexpr InactiveCopy kInactiveCopies[] = {
-    {{{0, 21, 25, 20}, {0, 0}, 26, 27}, {0, 0}, {0, 0}},             // top-left corner
-    {{{127, 21, 25, 20}, {127, 21}, 24, 25}, {127, 0}, {127, 21}},   // top frame tile
-    {{{153, 21, 25, 20}, {250, 0}, 20, 21}, {153, 0}, {250, 0}},     // top-right corner
-    {{{26, 21, 100, 20}, {88, 0}, 22, 23}, {26, 0}, {88, 0}},        // title bar
+    {{{{0, 0, 25, 20}, {0, 21}}, 26, 27}, {0, 0}, {0, 0}},             // top-left corner
+    {{{{127, 21, 25, 20}, {127, 21}}, 24, 25}, {127, 0}, {127, 21}},   // top frame tile
+    {{{{250, 0, 25, 20}, {153, 21}}, 20, 21}, {153, 0}, {250, 0}},     // top-right corner
+    {{{{88, 0, 100, 20}, {26, 21}}, 22, 23}, {26, 0}, {88, 0}},        // title bar
 };
 static_assert(std::size(kInactiveCopies) == 4);
 
@@ -72,35 +71,35 @@ struct FrameArea {
 
 // In build order. "下の枠" and "スペアナ" have boxes but their areas are always plain copies.
 constexpr FrameArea kFrameAreas[] = {
-    {0, {{0, 0, 25, 20}, {0, 0}, 0, 10}, 0},          // top-left corner
-    {1, {{127, 0, 25, 20}, {127, 0}, 1, 11}, 1},      // top frame tile
-    {3, {{153, 0, 25, 20}, {250, 0}, 3, 13}, 2},      // top-right corner
-    {2, {{26, 0, 100, 20}, {88, 0}, 2, 12}, 3},       // title bar
-    {4, {{0, 42, 25, 29}, {0, 20}, 4, 14}, -1},       // left frame
-    {5, {{26, 42, 25, 29}, {250, 20}, 5, 15}, -1},    // right frame
-    {6, {{0, 72, 125, 38}, {0, 78}, 6, 16}, -1},      // bottom-left block with the buttons
-    {7, {{179, 0, 25, 38}, {25, 38}, -1, -1}, -1},    // bottom frame tile
-    {8, {{205, 0, 75, 38}, {50, 38}, -1, -1}, -1},    // analyser area
-    {9, {{126, 72, 150, 38}, {125, 78}, 9, 19}, -1},  // bottom-right control block
+    {0, {{{0, 0, 25, 20}, {0, 0}}, 0, 10}, 0},          // top-left corner
+    {1, {{{127, 0, 25, 20}, {127, 0}}, 1, 11}, 1},      // top frame tile
+    {3, {{{250, 0, 25, 20}, {153, 0}}, 3, 13}, 2},      // top-right corner
+    {2, {{{88, 0, 100, 20}, {26, 0}}, 2, 12}, 3},       // title bar
+    {4, {{{0, 20, 25, 29}, {0, 42}}, 4, 14}, -1},       // left frame
+    {5, {{{250, 20, 25, 29}, {26, 42}}, 5, 15}, -1},    // right frame
+    {6, {{{0, 78, 125, 38}, {0, 72}}, 6, 16}, -1},      // bottom-left block with the buttons
+    {7, {{{25, 38, 25, 38}, {179, 0}}, -1, -1}, -1},    // bottom frame tile
+    {8, {{{50, 38, 75, 38}, {205, 0}}, -1, -1}, -1},    // analyser area
+    {9, {{{125, 78, 150, 38}, {126, 72}}, 9, 19}, -1},  // bottom-right control block
 };
 static_assert(std::size(kFrameAreas) == 10);
 
-void copyFromSource(const Document& doc, Bitmap& sheet, const Rect& to, Point from) {
-    BitBlt(sheet, to.x, to.y, to.w, to.h, doc.work.picTmp, from.x, from.y, RasterOp::SRCCOPY);
-}
-
 // Copies the source rectangle, then lays the part over it when `withParts` is set.
 void placeArea(Document& doc, Bitmap& sheet, const Overlay& o, bool withParts) {
-    copyFromSource(doc, sheet, o.to, o.from);
+    PaintBlit(sheet, doc.work.picTmp, o.blit);
     if (!withParts || o.data < 0) return;
     LoadAdditiveWork(doc.work, doc.slot(kParts, o.data), doc.slot(kParts, o.mask));
-    MaskBlendAdditive(doc.work, sheet, o.to.x, o.to.y, o.to.w, o.to.h);
+    const Point at = o.blit.destination;
+    MaskBlendAdditive(doc.work, sheet, at.x, at.y, o.blit.source.w, o.blit.source.h);
+}
+
+// The same sheet rectangle as `area`, copied from `from` of another picture.
+Blit sameAreaFrom(const Blit& area, Point from) {
+    return {{from.x, from.y, area.source.w, area.source.h}, area.destination};
 }
 
 void placeSmallPieces(Document& doc, Bitmap& sheet) {
-    for (const PieceCopy& p : kSmallPieces)
-        BitBlt(sheet, p.to.x, p.to.y, p.from.w, p.from.h, doc.slot(kParts, p.slot), p.from.x, p.from.y,
-               RasterOp::SRCCOPY);
+    for (const PieceCopy& p : kSmallPieces) PaintBlit(sheet, doc.slot(kParts, p.slot), p.blit);
 }
 
 void placeShadeBar(Document& doc, Bitmap& sheet) {
@@ -112,10 +111,9 @@ void placeInactiveCopy(Document& doc, Bitmap& sheet, const InactiveCopy& c) {
     if (doc.isChecked("chkPLActive")) {
         placeArea(doc, sheet, c.parts, true);
     } else if (doc.isSelected("optPLNotActive", 1)) {  // "元画像を出力"
-        copyFromSource(doc, sheet, c.parts.to, c.sourceFrom);
+        PaintBlit(sheet, doc.work.picTmp, sameAreaFrom(c.parts.blit, c.sourceFrom));
     } else {  // "ActivePartsと同じ画像を出力": the active area as it now stands
-        const Rect& r = c.parts.to;
-        BitBlt(sheet, r.x, r.y, r.w, r.h, sheet, c.activeAt.x, c.activeAt.y, RasterOp::SRCCOPY);
+        PaintBlit(sheet, sheet, sameAreaFrom(c.parts.blit, c.activeAt));
     }
 }
 

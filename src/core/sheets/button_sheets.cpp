@@ -6,22 +6,17 @@
 namespace pelterra {
 
 void BuildButtonSheet(Document& doc, const ButtonSheet& spec) {
-    Bitmap& sheet = doc.slot(spec.sheet);
-    applyCuts(sheet, doc.slot("Picture3"), spec.cuts);
-    if (doc.isChecked(spec.check)) BlendPartOverSheet(doc, sheet, spec.width, spec.height, spec.part, spec.mixRow);
+    const SkinSheet& row = SkinSheetOf(spec.sheet);
+    ApplySheetCuts(doc, row);
+    if (doc.isChecked(spec.check))
+        BlendPartOverSheet(doc, doc.slot(spec.sheet), row.width, row.height, spec.part, spec.mixRow);
     doc.slotChanged(spec.sheet);
 }
 
 void BuildPosbarSheets(Document& doc) {
-    const Bitmap& backdrop = doc.slot("Picture3");
-    Bitmap& posbar = doc.slot("posbar");
-    applyCuts(posbar, backdrop, sheets::kPosbarCuts);
-    applyCuts(doc.slot("PosbarNo"), backdrop, sheets::kPosbarCuts);
-    if (doc.isChecked("PosbarCheck")) {
-        const Bitmap& slider = doc.slot("picData", 4);
-        for (const sheets::KnobCell& k : sheets::kPosbarKnobs)
-            BitBlt(posbar, k.to.x, k.to.y, k.from.w, k.from.h, slider, k.from.x, k.from.y, RasterOp::SRCCOPY);
-    }
+    ApplySheetCuts(doc, SkinSheetOf("posbar"));
+    ApplySheetCuts(doc, SkinSheetOf("PosbarNo"));
+    if (doc.isChecked("PosbarCheck")) PaintBlits(doc.slot("posbar"), doc.slot("picData", 4), sheets::kPosbarKnobs);
     doc.slotChanged("posbar");
     doc.slotChanged("PosbarNo");
 }

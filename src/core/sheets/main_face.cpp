@@ -1,19 +1,22 @@
 #include "sheets/main_face.h"
 
 #include "sheets/sheet_blend.h"
+#include "image/blit.h"
 #include "image/drawing.h"
+#include "sheets/skin_sheets.h"
 
 namespace pelterra {
 
 namespace {
 
-constexpr int kFaceWidth = 275, kFaceHeight = 116;
+constexpr int kFaceWidth = SkinSheetOf("Main").width, kFaceHeight = SkinSheetOf("Main").height;
 
 // The number sheet: twelve 9x13 cells; cell 10 is blank, cell 11 is drawn at the minus-sign
 // place (36, 26) of the time display.
 constexpr int kGlyphWidth = 9, kGlyphHeight = 13;
 constexpr Point kTimeDisplay{36, 26};
-constexpr int kBlankCellX = 90, kMinusCellX = 99;
+constexpr int kMinusCellX = 99;
+constexpr Blit kBlankCell{{kTimeDisplay.x, kTimeDisplay.y, kGlyphWidth, kGlyphHeight}, {90, 0}};
 
 }  // namespace
 
@@ -45,8 +48,7 @@ void BuildNumberSheet(Document& doc) {
     assign(number, doc.slot("picData", 7));
     if (doc.isChecked("chkNumberParency")) {
         const Bitmap& face = doc.slot("Main");
-        BitBlt(number, kBlankCellX, 0, kGlyphWidth, kGlyphHeight, face, kTimeDisplay.x, kTimeDisplay.y,
-               RasterOp::SRCCOPY);
+        PaintBlit(number, face, kBlankCell);
         // Only pure black lets the face through, so a glyph can still use near-black ink.
         for (int x = kMinusCellX; x < kMinusCellX + kGlyphWidth; ++x)
             for (int y = 0; y < kGlyphHeight; ++y)

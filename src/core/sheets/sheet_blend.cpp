@@ -8,15 +8,11 @@ namespace pelterra {
 
 bool usesBitwiseBlend(const Document& doc, int mixRow) { return usesBitwise(doc, MixWindow::Main, mixRow); }
 
-void applyCuts(Bitmap& sheet, const Bitmap& backdrop, std::span<const sheets::Cut> cuts) {
-    for (const sheets::Cut& c : cuts)
-        BitBlt(sheet, c.to.x, c.to.y, c.to.w, c.to.h, backdrop, c.from.x, c.from.y, RasterOp::SRCCOPY);
-}
-
-void applyCuts(Bitmap& sheet, const Bitmap& backdrop, const sheets::CutColumn& column) {
-    for (int k = 0; k < column.count; ++k)
-        BitBlt(sheet, column.origin.x, column.origin.y + k * column.pitch, column.w, column.h, backdrop,
-               column.from.x, column.from.y, RasterOp::SRCCOPY);
+void ApplySheetCuts(Document& doc, const SkinSheet& row) {
+    const Bitmap& backdrop = doc.slot("Picture3");
+    Bitmap& sheet = doc.slot(row.slot.name, row.slot.index);
+    PaintBlits(sheet, backdrop, row.cuts);
+    PaintRun(sheet, backdrop, row.frames);
 }
 
 void BlendPartOverSheet(Document& doc, Bitmap& sheet, int width, int height, int part, int mixRow) {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "sheets/sheet_cuts.h"
+#include "sheets/skin_sheets.h"
 #include "document/document.h"
 
 namespace pelterra {
@@ -14,9 +14,8 @@ namespace pelterra {
 // ("Pelterra標準" selected); otherwise the part goes through MaskBlendAdditive ("世間の標準").
 bool usesBitwiseBlend(const Document& doc, int mixRow);
 
-// BitBlt of each cut from the backdrop into the sheet, SRCCOPY, in table order.
-void applyCuts(Bitmap& sheet, const Bitmap& backdrop, std::span<const sheets::Cut> cuts);
-void applyCuts(Bitmap& sheet, const Bitmap& backdrop, const sheets::CutColumn& column);
+// The background cuts and track frames of a sheet's row, from the backdrop, in table order.
+void ApplySheetCuts(Document& doc, const SkinSheet& sheet);
 
 // Lays picData(part) / picMask(part) over the width x height sheet at (0, 0) with the Mix mode
 // of `mixRow`. The bitwise path hands the work mask back by assign, so sheet pixels beyond the

@@ -1,7 +1,5 @@
 #include "sheets/slider_sheets.h"
 
-#include <span>
-
 #include "sheets/sheet_blend.h"
 #include "sheets/sheet_cuts.h"
 #include "image/drawing.h"
@@ -9,11 +7,6 @@
 namespace pelterra {
 
 namespace {
-
-void copyKnobs(Bitmap& sheet, const Bitmap& slider, std::span<const sheets::KnobCell> knobs) {
-    for (const sheets::KnobCell& k : knobs)
-        BitBlt(sheet, k.to.x, k.to.y, k.from.w, k.from.h, slider, k.from.x, k.from.y, RasterOp::SRCCOPY);
-}
 
 // Work mask := M, work data := D AND M.
 void loadSystemPair(WorkBitmaps& work, const Bitmap& mask, const Bitmap& data) {
@@ -38,9 +31,9 @@ void BuildVolumeSheet(Document& doc, const SystemImages& system) {
     Bitmap& sheet = doc.slot("volume");
     // Starting from the system Mask makes every row no cut reaches come out as D AND M.
     assign(sheet, mask);
-    applyCuts(sheet, doc.slot("Picture3"), sheets::kVolumeFrames);
+    ApplySheetCuts(doc, SkinSheetOf("volume"));
     loadSystemPair(doc.work, mask, data);
-    if (!translucent) copyKnobs(sheet, doc.slot("picData", 4), sheets::kVolumeKnobs);
+    if (!translucent) PaintBlits(sheet, doc.slot("picData", 4), sheets::kVolumeKnobs);
     layThroughSystemMask(doc.work, sheet);
     doc.slotChanged("volume");
 }
@@ -48,20 +41,21 @@ void BuildVolumeSheet(Document& doc, const SystemImages& system) {
 void BuildBalanceSheet(Document& doc, const SystemImages& system) {
     Bitmap& sheet = doc.slot("balance");
     const Bitmap& slider = doc.slot("picData", 4);
-    applyCuts(sheet, doc.slot("Picture3"), sheets::kBalanceFrames);
+    ApplySheetCuts(doc, SkinSheetOf("balance"));
     if (doc.isChecked("BalanceRegionCheck")) {
         loadSystemPair(doc.work, system.volume2Mask, system.volume2Data);
-        const Rect knob = sheets::kTranslucentBalanceKnob;
-        for (int j = 0; j < sheets::kTranslucentBalanceKnobFrames; ++j) {
-            const int x = sheets::kTranslucentBalanceKnobStart.x + j;
-            const int y = sheets::kTranslucentBalanceKnobStart.y + sheets::kBalanceFrames.pitch * j;
-            BitBlt(doc.work.data, x, y, knob.w, knob.h, slider, knob.x, knob.y, RasterOp::SRCCOPY);
+        const BlitRun& knobs = sheets::kTranslucentBalanceKnobs;
+        for (int j = 0; j < knobs.count; ++j) {
+            const Blit knob = knobs.at(j);
+            PaintBlit(doc.work.data, slider, knob);
             // The knob covers the face: under a black or checkered system mask it would be ORed
             // into the face instead of drawn over it.
-            Line(doc.work.mask, x, y, x + knob.w - 1, y + knob.h - 1, kWhite, LineForm::FilledBox);
+            const Point at = knob.destination;
+            Line(doc.work.mask, at.x, at.y, at.x + knob.source.w - 1, at.y + knob.source.h - 1, kWhite,
+                 LineForm::FilledBox);
         }
     } else {
-        copyKnobs(sheet, slider, sheets::kBalanceKnobs);
+        PaintBlits(sheet, slider, sheets::kBalanceKnobs);
         loadSystemPair(doc.work, system.volumeMask, system.volumeData);
     }
     layThroughSystemMask(doc.work, sheet);
