@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 
+#include "image/blit.h"
 #include "image/drawing.h"
 #include "image/picture_file.h"
 #include "image/stretch.h"
@@ -56,52 +57,51 @@ struct PLCopyCommand {
     std::string_view caption;
     CopyKind kind;
     int fromSlot;  // picPLPartsData index of the sheet
-    Rect from;     // in the sheet (button rows: taken from the group table)
     int to;        // Cut: picPLPartsData index; buttons: group
-    Point at;      // in the target
+    Blit copy;     // Cut: sheet rectangle -> point of the target (button rows take theirs from the group table)
 };
 
 constexpr PLCopyCommand kPLCopyCommands[] = {
-    {"左上", CopyKind::Cut, 38, {0, 0, 25, 20}, 0, {0, 0}},
-    {"左上", CopyKind::Cut, 38, {0, 0, 25, 20}, 26, {0, 0}},
-    {"上の枠", CopyKind::Cut, 38, {325, 0, 25, 20}, 1, {0, 0}},
-    {"上の枠", CopyKind::Cut, 38, {325, 0, 25, 20}, 24, {0, 0}},
-    {"タイトルバー", CopyKind::Cut, 38, {137, 0, 100, 20}, 2, {0, 0}},
-    {"タイトルバー", CopyKind::Cut, 38, {137, 0, 100, 20}, 22, {0, 0}},
-    {"右上", CopyKind::Cut, 38, {350, 0, 25, 20}, 3, {0, 0}},
-    {"右上", CopyKind::Cut, 38, {350, 0, 25, 20}, 20, {0, 0}},
-    {"左の枠", CopyKind::Cut, 38, {0, 107, 12, 29}, 4, {0, 0}},
-    {"下の枠", CopyKind::Cut, 38, {125, 136, 25, 38}, 7, {0, 0}},
-    {"スペアナ", CopyKind::Cut, 38, {150, 136, 75, 38}, 8, {0, 0}},
+    {"左上", CopyKind::Cut, 38, 0, {{0, 0, 25, 20}, {0, 0}}},
+    {"左上", CopyKind::Cut, 38, 26, {{0, 0, 25, 20}, {0, 0}}},
+    {"上の枠", CopyKind::Cut, 38, 1, {{325, 0, 25, 20}, {0, 0}}},
+    {"上の枠", CopyKind::Cut, 38, 24, {{325, 0, 25, 20}, {0, 0}}},
+    {"タイトルバー", CopyKind::Cut, 38, 2, {{137, 0, 100, 20}, {0, 0}}},
+    {"タイトルバー", CopyKind::Cut, 38, 22, {{137, 0, 100, 20}, {0, 0}}},
+    {"右上", CopyKind::Cut, 38, 3, {{350, 0, 25, 20}, {0, 0}}},
+    {"右上", CopyKind::Cut, 38, 20, {{350, 0, 25, 20}, {0, 0}}},
+    {"左の枠", CopyKind::Cut, 38, 4, {{0, 107, 12, 29}, {0, 0}}},
+    {"下の枠", CopyKind::Cut, 38, 7, {{125, 136, 25, 38}, {0, 0}}},
+    {"スペアナ", CopyKind::Cut, 38, 8, {{150, 136, 75, 38}, {0, 0}}},
     // The right frame slot lies at x 26 of the sheet and players read the right tile from x 31,
     // so the 20-pixel tile goes to the slot's right edge (x 5), not to x 0.
-    {"右の枠", CopyKind::Cut, 38, {355, 107, 20, 29}, 5, {5, 0}},
-    {"ボタン", CopyKind::Cut, 38, {0, 136, 125, 38}, 6, {0, 0}},
-    {"コントロール", CopyKind::Cut, 38, {225, 136, 150, 38}, 9, {0, 0}},
-    {"左端", CopyKind::Cut, 39, {0, 0, 25, 14}, 28, {0, 0}},
-    {"真中", CopyKind::Cut, 39, {25, 0, 25, 14}, 30, {0, 0}},
-    {"右端", CopyKind::Cut, 39, {325, 0, 50, 14}, 32, {0, 0}},
-    {"ファイル追加", CopyKind::ButtonBackground, 40, {}, 0, {0, 0}},
-    {"ファイル削除", CopyKind::ButtonBackground, 40, {}, 1, {0, 0}},
-    {"ファイル選択", CopyKind::ButtonBackground, 40, {}, 2, {0, 0}},
-    {"Misc Opts", CopyKind::ButtonBackground, 40, {}, 3, {0, 0}},
-    {"ロード", CopyKind::ButtonBackground, 40, {}, 4, {0, 0}},
-    {"ファイル追加", CopyKind::ButtonChoice, 40, {}, 0, {0, 0}},
-    {"ファイル削除", CopyKind::ButtonChoice, 40, {}, 1, {0, 0}},
-    {"ファイル選択", CopyKind::ButtonChoice, 40, {}, 2, {0, 0}},
-    {"Misc Opts", CopyKind::ButtonChoice, 40, {}, 3, {0, 0}},
-    {"ロード", CopyKind::ButtonChoice, 40, {}, 4, {0, 0}},
-    {"Active1", CopyKind::Cut, 42, {0, 0, 9, 9}, 3, {4, 3}},
-    {"Active2", CopyKind::Cut, 42, {10, 0, 9, 9}, 3, {14, 3}},
-    {"NotActive1", CopyKind::Cut, 42, {0, 10, 9, 9}, 20, {4, 3}},
-    {"NotActive2", CopyKind::Cut, 42, {10, 10, 9, 9}, 20, {14, 3}},
-    {"押したとき１", CopyKind::Cut, 42, {0, 20, 9, 9}, 36, {0, 0}},
-    {"押したとき２", CopyKind::Cut, 42, {10, 20, 9, 9}, 35, {0, 0}},
-    {"ShadeActive1", CopyKind::Cut, 42, {0, 30, 9, 9}, 32, {29, 3}},
-    {"ShadeActive2", CopyKind::Cut, 42, {10, 30, 9, 9}, 32, {39, 3}},
-    {"ShadeNotAct1", CopyKind::Cut, 42, {0, 40, 9, 9}, 32, {29, 3}},
-    {"ShadeNotAct2", CopyKind::Cut, 42, {10, 40, 9, 9}, 32, {39, 3}},
-    {"押したとき３", CopyKind::Cut, 42, {0, 50, 9, 9}, 37, {0, 0}},
+    {"右の枠", CopyKind::Cut, 38, 5, {{355, 107, 20, 29}, {5, 0}}},
+    {"ボタン", CopyKind::Cut, 38, 6, {{0, 136, 125, 38}, {0, 0}}},
+    {"コントロール", CopyKind::Cut, 38, 9, {{225, 136, 150, 38}, {0, 0}}},
+    {"左端", CopyKind::Cut, 39, 28, {{0, 0, 25, 14}, {0, 0}}},
+    {"真中", CopyKind::Cut, 39, 30, {{25, 0, 25, 14}, {0, 0}}},
+    {"右端", CopyKind::Cut, 39, 32, {{325, 0, 50, 14}, {0, 0}}},
+    {"ファイル追加", CopyKind::ButtonBackground, 40, 0, {}},
+    {"ファイル削除", CopyKind::ButtonBackground, 40, 1, {}},
+    {"ファイル選択", CopyKind::ButtonBackground, 40, 2, {}},
+    {"Misc Opts", CopyKind::ButtonBackground, 40, 3, {}},
+    {"ロード", CopyKind::ButtonBackground, 40, 4, {}},
+    {"ファイル追加", CopyKind::ButtonChoice, 40, 0, {}},
+    {"ファイル削除", CopyKind::ButtonChoice, 40, 1, {}},
+    {"ファイル選択", CopyKind::ButtonChoice, 40, 2, {}},
+    {"Misc Opts", CopyKind::ButtonChoice, 40, 3, {}},
+    {"ロード", CopyKind::ButtonChoice, 40, 4, {}},
+    {"Active1", CopyKind::Cut, 42, 3, {{0, 0, 9, 9}, {4, 3}}},
+    {"Active2", CopyKind::Cut, 42, 3, {{10, 0, 9, 9}, {14, 3}}},
+    {"NotActive1", CopyKind::Cut, 42, 20, {{0, 10, 9, 9}, {4, 3}}},
+    {"NotActive2", CopyKind::Cut, 42, 20, {{10, 10, 9, 9}, {14, 3}}},
+    {"押したとき１", CopyKind::Cut, 42, 36, {{0, 20, 9, 9}, {0, 0}}},
+    {"押したとき２", CopyKind::Cut, 42, 35, {{10, 20, 9, 9}, {0, 0}}},
+    {"ShadeActive1", CopyKind::Cut, 42, 32, {{0, 30, 9, 9}, {29, 3}}},
+    {"ShadeActive2", CopyKind::Cut, 42, 32, {{10, 30, 9, 9}, {39, 3}}},
+    {"ShadeNotAct1", CopyKind::Cut, 42, 32, {{0, 40, 9, 9}, {29, 3}}},
+    {"ShadeNotAct2", CopyKind::Cut, 42, 32, {{10, 40, 9, 9}, {39, 3}}},
+    {"押したとき３", CopyKind::Cut, 42, 37, {{0, 50, 9, 9}, {0, 0}}},
 };
 static_assert(std::size(kPLCopyCommands) == kPLCopyCommandCount);
 
@@ -175,8 +175,7 @@ Status cmdPLCopy(Document& doc, int k) {
     const PLCopyCommand& c = kPLCopyCommands[k];
     switch (c.kind) {
         case CopyKind::Cut:
-            BitBlt(doc.slot(kParts, c.to), c.at.x, c.at.y, c.from.w, c.from.h, doc.slot(kParts, c.fromSlot),
-                   c.from.x, c.from.y, RasterOp::SRCCOPY);
+            PaintBlit(doc.slot(kParts, c.to), doc.slot(kParts, c.fromSlot), c.copy);
             doc.slotChanged(kParts, c.to);
             break;
         case CopyKind::ButtonBackground:
