@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "build/build_driver.h"
-#include "build/main_window_sheets.h"
+#include "sheets/build_driver.h"
+#include "sheets/main_window_sheets.h"
 #include "document/document.h"
 #include "fs/ignore_case.h"
 #include "fs/program_path.h"

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 #include "document/document.h"
 #include "document/initial_state.h"
 #include "equalizer/picture_import.h"
