@@ -2,6 +2,7 @@
 // of the areas in memory, the whole "画像切り取り" with its work files, and region.txt.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -31,13 +32,16 @@ Bitmap perforatedPicture(int pitch) {
     return picture;
 }
 
-// A program folder with PartsData\system under the temporary folder, removed at the end.
+// A program folder with PartsData\system under the temporary folder, removed at the end. The
+// per-user data folder, where the trace writes its work files, points below it meanwhile.
 class BenchProgramFolder {
 public:
     BenchProgramFolder() : m_path(fs::temp_directory_path() / ("pelterra-region-bench-" + std::to_string(std::random_device{}()))) {
         fs::create_directories(m_path / "PartsData" / "system");
+        ::setenv("XDG_DATA_HOME", (m_path / "user-data").c_str(), 1);
     }
     ~BenchProgramFolder() {
+        ::unsetenv("XDG_DATA_HOME");
         std::error_code ignored;
         fs::remove_all(m_path, ignored);
     }

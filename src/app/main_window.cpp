@@ -145,8 +145,7 @@ void MainWindow::build() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     };
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    // The archiver is linked into the program, so the ZIP library check always finds it.
-    Result<BuildReport> built = BuildButtonClick(doc(), m_programFolder, {}, hooks);
+    Result<BuildReport> built = BuildSkinImages(doc(), m_programFolder, hooks);
     QApplication::restoreOverrideCursor();
     if (!built) {
         reportFailure(built.error());

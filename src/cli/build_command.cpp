@@ -9,6 +9,7 @@
 #include "sheets/build_driver.h"
 #include "commands.h"
 #include "document_setup.h"
+#include "fs/ignore_case.h"
 #include "output/preview.h"
 #include "output/save_skin.h"
 #include "options.h"
@@ -81,13 +82,14 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
     return o;
 }
 
-// The destination of -o: an archive for .zip and .wsz, else a folder.
+// The destination of -o: an archive for .zip and .wsz in any letter case (sky.WSZ too), else a
+// folder. The archive keeps the suffix as written.
 Destination destinationOf(const std::filesystem::path& out) {
     Destination d;
     const std::filesystem::path absolute = std::filesystem::absolute(out);
     const std::string ext = absolute.extension().string();
     d.baseFolder = absolute.parent_path();
-    if (ext == ".zip" || ext == ".wsz") {
+    if (equalsIgnoringCase(ext, ".zip") || equalsIgnoringCase(ext, ".wsz")) {
         d.zip = true;
         d.archiveExtension = ext;
         d.name = absolute.stem().string();

@@ -1,12 +1,9 @@
 // pelterra-cli region: traces a region picture into region.txt. The picture is loaded as
 // "画像読みこみ" loads it (275*116 one window, 275*232 two, other sizes by --fit), the key colour
-// names what is cut away, the trace writes the work files and region.txt into the work folder,
-// and -o copies region.txt wherever it is wanted.
-#include <charconv>
-#include <fstream>
+// names what is cut away, the trace writes the work files and region.txt into the per-user work
+// folder, and -o writes region.txt wherever it is wanted as well.
 #include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -98,14 +95,6 @@ std::optional<RegionOptions> parseOptions(const CommandContext& context, Command
     return o;
 }
 
-Result<std::string> readWhole(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{path.string(), "cannot read the file"};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 int fail(const std::string& what, const Error& error) {
     std::cerr << "pelterra-cli region: " << what << ": " << error.describe() << '\n';
     return kExitFailure;
@@ -135,9 +124,7 @@ int runRegion(const CommandContext& context, CommandArgs args) {
 
     std::filesystem::path written = traced->text.path;
     if (options->output) {
-        auto bytes = readWhole(traced->text.path);
-        if (!bytes) return fail("cannot read region.txt back", bytes.error());
-        if (Status copied = WriteFileAtomically(*options->output, *bytes); !copied)
+        if (Status copied = WriteFileAtomically(*options->output, traced->text.bytes); !copied)
             return fail("cannot write region.txt", copied.error());
         written = *options->output;
     }

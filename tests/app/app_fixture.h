@@ -57,6 +57,7 @@ protected:
     Document& doc() { return app->doc(); }
 
     test_support::TempDir m_settings;
+    test_support::UserDataFolder userData;  // the region work files of a trace
     test_support::TempDir scratch;
     std::unique_ptr<Application> app;
     QString pictureToOpen;

@@ -107,11 +107,9 @@ class BuildSample : public ::testing::TestWithParam<Sample> {
 protected:
     void SetUp() override {
         if (!fs::exists(samplePicture(GetParam().file))) GTEST_SKIP() << "the sample pictures were not drawn";
-        parts = " --parts " + quoted(privateProgramFolder(dir.path()));
     }
-    CliRun run(const std::string& arguments) { return runCli(arguments + parts, dir.path()); }
+    CliRun run(const std::string& arguments) { return runCli(arguments, dir.path()); }
     TempDir dir;
-    std::string parts;
 };
 
 TEST_P(BuildSample, MakesAFolderAndAnArchiveWithEverySheetAPlayerNeeds) {
@@ -175,12 +173,10 @@ class CliBuild : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!fs::exists(kSample)) GTEST_SKIP() << "the sample pictures were not drawn";
-        parts = " --parts " + quoted(privateProgramFolder(dir.path()));
     }
-    CliRun run(const std::string& arguments) { return runCli(arguments + parts, dir.path()); }
+    CliRun run(const std::string& arguments) { return runCli(arguments, dir.path()); }
     const fs::path kSample = samplePicture("base_main_eq_playlist.bmp");
     TempDir dir;
-    std::string parts;
 };
 
 TEST_F(CliBuild, TheTextFilesArePlayerReadable) {
@@ -249,6 +245,17 @@ TEST_F(CliBuild, AReadOnlyBaseFolderKeepsTheOlderArchive) {
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_NE(failed.err.find("Zip圧縮失敗"), std::string::npos) << failed.err;
     EXPECT_EQ(readFileBytes(archive), "older skin");
+}
+
+TEST_F(CliBuild, TheArchiveSuffixIsMatchedInAnyLetterCase) {
+    for (const char* name : {"sky.WSZ", "sky.Zip"}) {
+        SCOPED_TRACE(name);
+        const CliRun built = run("build " + quoted(kSample) + " -o " + quoted(dir / name));
+        ASSERT_EQ(built.exitCode, 0) << built.err;
+        EXPECT_EQ(built.out, (dir / name).string() + "\n");
+        ASSERT_TRUE(fs::is_regular_file(dir / name));
+        EXPECT_EQ(unpack(dir / name).front().first, "main.bmp");
+    }
 }
 
 TEST_F(CliBuild, AnArchiveInsideAFileIsReported) {

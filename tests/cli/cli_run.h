@@ -19,43 +19,34 @@ inline std::filesystem::path samplePicture(const std::string& name) { return kBi
 // A command-line word in double quotes, for paths with spaces.
 inline std::string quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }
 
-// A program folder of the test's own, for archive builds: an archive is written into
-// PartsData\system first and packed from there, so builds that run at the same time (ctest -j)
-// must not share that folder. The parts are links to the generated library; the system folder
-// holds copies of its pictures.
-inline std::filesystem::path privateProgramFolder(const std::filesystem::path& scratch) {
-    namespace fs = std::filesystem;
-    const fs::path folder = scratch / "program";
-    fs::create_directories(folder / "PartsData" / "system");
-    for (const auto& entry : fs::directory_iterator(kBin / "PartsData")) {
-        const fs::path name = entry.path().filename();
-        if (name == "system") continue;
-        fs::create_symlink(entry.path(), folder / "PartsData" / name);
-    }
-    for (const auto& entry : fs::directory_iterator(kBin / "PartsData" / "system"))
-        if (entry.path().extension() == ".bmp")
-            fs::copy_file(entry.path(), folder / "PartsData" / "system" / entry.path().filename());
-    return folder;
-}
-
 struct CliRun {
     int exitCode = -1;  // -1 when the program did not end by itself (a crash)
     std::string out;
     std::string err;
 };
 
-// Runs pelterra-cli with `arguments` (already quoted as a shell reads them); its stdout and
-// stderr go to files in `scratch`.
-inline CliRun runCli(const std::string& arguments, const std::filesystem::path& scratch) {
+// The per-user data folder runCli gives the program: its work files go below it.
+inline std::filesystem::path userDataOf(const std::filesystem::path& scratch) { return scratch / "user-data"; }
+
+// Runs a shell command line; its stdout and stderr go to files in `scratch`.
+inline CliRun runShell(const std::string& commandLine, const std::filesystem::path& scratch) {
     const std::filesystem::path out = scratch / "cli-out.txt";
     const std::filesystem::path err = scratch / "cli-err.txt";
-    const std::string command = quoted(PELTERRA_CLI) + " " + arguments + " >" + quoted(out) + " 2>" + quoted(err);
+    const std::string command = commandLine + " >" + quoted(out) + " 2>" + quoted(err);
     const int status = std::system(command.c_str());
     CliRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = test_support::readFileBytes(out);
     run.err = test_support::readFileBytes(err);
     return run;
+}
+
+// Runs pelterra-cli with `arguments` (already quoted as a shell reads them); its stdout and
+// stderr go to files in `scratch`, and its work files into userDataOf(scratch), so that tests
+// running at the same time do not share them.
+inline CliRun runCli(const std::string& arguments, const std::filesystem::path& scratch) {
+    return runShell("XDG_DATA_HOME=" + quoted(userDataOf(scratch)) + " " + quoted(PELTERRA_CLI) + " " + arguments,
+                    scratch);
 }
 
 }  // namespace pelterra::cli_test

@@ -111,13 +111,12 @@ void writeGolden(const Hashes& hashes) {
 TEST(GoldenSkins, EverySampleBuildsTheSameBytesAsBeforeTheReorganisation) {
     if (!fs::exists(samplePicture("base_main.bmp"))) GTEST_SKIP() << "the sample pictures were not drawn";
     TempDir dir;
-    const std::string parts = " --parts " + quoted(privateProgramFolder(dir.path()));
     Hashes actual;
     for (const GoldenCase& c : kCases) {
         SCOPED_TRACE(c.name);
         const fs::path skin = dir / c.name;
         const fs::path preview = dir / (std::string(c.name) + ".png");
-        const CliRun run = runCli("build " + withSamplePaths(c.arguments) + " --preview " + quoted(preview) + parts +
+        const CliRun run = runCli("build " + withSamplePaths(c.arguments) + " --preview " + quoted(preview) +
                                       " -o " + quoted(skin),
                                   dir.path());
         ASSERT_EQ(run.exitCode, 0) << run.err;

@@ -1,5 +1,6 @@
 #include "support/temp_dir.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -15,6 +16,21 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
     std::error_code ignored;
     std::filesystem::remove_all(m_path, ignored);
+}
+
+UserDataFolder::UserDataFolder() {
+    if (const char* old = std::getenv("XDG_DATA_HOME")) {
+        m_hadValue = true;
+        m_oldValue = old;
+    }
+    ::setenv("XDG_DATA_HOME", m_dir.path().c_str(), 1);
+}
+
+UserDataFolder::~UserDataFolder() {
+    if (m_hadValue)
+        ::setenv("XDG_DATA_HOME", m_oldValue.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
 }
 
 std::string readFileBytes(const std::filesystem::path& path) {

@@ -20,6 +20,26 @@ private:
     std::filesystem::path m_path;
 };
 
+// XDG_DATA_HOME pointed at a fresh temporary folder while the object lives, so that the work
+// files the program writes (region1.txt to region4.txt, region.txt) land there: not in the
+// user's own data folder, and not in one that tests running at the same time share.
+class UserDataFolder {
+public:
+    UserDataFolder();
+    ~UserDataFolder();
+    UserDataFolder(const UserDataFolder&) = delete;
+    UserDataFolder& operator=(const UserDataFolder&) = delete;
+
+    const std::filesystem::path& path() const { return m_dir.path(); }
+    // Where the program keeps its work files below it.
+    std::filesystem::path workFolder() const { return m_dir.path() / "pelterra" / "system"; }
+
+private:
+    TempDir m_dir;
+    bool m_hadValue = false;
+    std::string m_oldValue;
+};
+
 // The whole content of a file as bytes.
 std::string readFileBytes(const std::filesystem::path& path);
 

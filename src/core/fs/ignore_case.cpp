@@ -4,12 +4,6 @@
 
 namespace pelterra {
 
-std::string asciiLowerCopy(std::string_view text) {
-    std::string lowered(text);
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(), asciiLower);
-    return lowered;
-}
-
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() &&
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return asciiLower(x) == asciiLower(y); });

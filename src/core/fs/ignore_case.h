@@ -10,8 +10,6 @@ namespace pelterra {
 
 constexpr char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string asciiLowerCopy(std::string_view text);
-
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 // Position of the first occurrence of `needle` in `haystack`, ignoring case; npos when absent.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <cstdio>
 #include <iterator>
 #include <optional>
 #include <string_view>
@@ -12,7 +11,6 @@
 #include "equalizer/eq_sheet.h"
 #include "fs/ignore_case.h"
 #include "fs/program_path.h"
-#include "fs/work_folder.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
 #include "output/staged_write.h"
@@ -63,21 +61,10 @@ Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& pro
     if (mainWindow && doc.isChecked("PleditCheck")) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
     if (mainWindow && doc.isChecked("MaronCheck")) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
     if (doc.isChecked("RegionCheck")) {
-        // region.txt from the outlines of the last trace, written into PartsData\system first.
-        if (auto written = WriteRegionText(doc, programFolder); !written) return written.error();
-        auto region = WorkFileForReading(programFolder, "region.txt");
-        if (!region) return Error{region.error().path, "region.txt is missing: trace a region picture first"};
-        const fs::path path = *region;
-        files.push_back({"region.txt", [path]() -> Result<std::string> {
-                             std::string bytes;
-                             std::FILE* f = std::fopen(path.c_str(), "rb");
-                             if (!f) return Error{path.string(), "cannot read the file"};
-                             char buf[4096];
-                             std::size_t n;
-                             while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-                             std::fclose(f);
-                             return bytes;
-                         }});
+        // region.txt from the outlines of the last trace (also left in the work folder).
+        auto region = WriteRegionText(doc, programFolder);
+        if (!region) return region.error();
+        files.push_back({"region.txt", [bytes = std::move(region->bytes)]() -> Result<std::string> { return bytes; }});
     }
     if (doc.isChecked("ViscolorCheck")) files.push_back({"viscolor.txt", textBytes(ViscolorLines(doc))});
     addSheetFiles(files, doc, SheetWindow::Playlist);
@@ -96,10 +83,9 @@ std::optional<fs::path> entryIgnoringCase(const fs::path& folder, const std::str
     return std::nullopt;
 }
 
-// The folder the files are written into: the skin folder (created when there is none of that
-// name, in any letter case) or PartsData\system for an archive.
-Result<fs::path> targetFolder(const Destination& d, const fs::path& programFolder) {
-    if (d.zip) return WorkFolder(programFolder);
+// The skin folder the files are written into, created when there is none of that name in any
+// letter case.
+Result<fs::path> skinFolder(const Destination& d) {
     std::error_code ec;
     if (!fs::is_directory(d.baseFolder, ec))
         return Error{d.baseFolder.string(), "the folder to save into does not exist"};
@@ -108,6 +94,20 @@ Result<fs::path> targetFolder(const Destination& d, const fs::path& programFolde
     if (!fs::create_directory(folder, ec) && !fs::is_directory(folder))
         return Error{folder.string(), "cannot create the skin folder: " + ec.message()};
     return folder;
+}
+
+// Packs the files, made in memory, into the archive. An archive of the same name in another
+// letter case is the same skin: that one is replaced.
+Status packArchive(const Destination& d, const std::vector<PendingFile>& files) {
+    std::vector<ArchiveEntry> entries;
+    for (const PendingFile& f : files) {
+        auto bytes = f.bytes();
+        if (!bytes) return Error{f.name, bytes.error().message};
+        entries.push_back({f.name, std::move(*bytes)});
+    }
+    fs::path archive = d.archive();
+    if (auto existing = entryIgnoringCase(d.baseFolder, archive.filename().string(), false)) archive = *existing;
+    return PackEntries(archive, entries);
 }
 
 }  // namespace
@@ -132,28 +132,19 @@ Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {
     return SaveSkinTo(doc, programFolder, *destination);
 }
 
-Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& programFolder, const Destination& chosen) {
-    const Destination* destination = &chosen;
-    // Region files and archive contents pass through the shared work folder: one save at a time.
-    auto work = WorkFolder(programFolder);
-    if (!work) return work.error();
-    auto lock = WorkFolderLock::acquire(*work);
-    if (!lock) return lock.error();
-    auto folder = targetFolder(*destination, programFolder);
-    if (!folder) return folder.error();
+Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& programFolder, const Destination& destination) {
     auto files = pendingFiles(doc, programFolder);
     if (!files) return files.error();
-    if (Status written = WriteStagedFiles(*folder, *files); !written) return written.error();
-
-    SavedSkin saved{chosen, *folder, {}};
+    SavedSkin saved{destination, destination.baseFolder, {}};
     for (const PendingFile& f : *files) saved.files.push_back(f.name);
-    if (destination->zip) {
-        // An archive of the same name in another letter case is the same skin: replace that one.
-        fs::path archive = destination->archive();
-        if (auto existing = entryIgnoringCase(destination->baseFolder, destination->archive().filename().string(), false))
-            archive = *existing;
-        if (Status packed = PackFiles(archive, *folder, saved.files); !packed) return packed.error();
+    if (destination.zip) {
+        if (Status packed = packArchive(destination, *files); !packed) return packed.error();
+        return saved;
     }
+    auto folder = skinFolder(destination);
+    if (!folder) return folder.error();
+    if (Status written = WriteStagedFiles(*folder, *files); !written) return written.error();
+    saved.folder = *folder;
     return saved;
 }
 

@@ -1,6 +1,7 @@
 // "Save" of the preview window: writes the skin file set into a new folder, or packs it into
 // one archive. Every file is written under a temporary name first and put in place only when
-// all of them were written, so a save that fails leaves the earlier files of a skin intact.
+// all of them were written, so a save that fails leaves the earlier files of a skin intact. An
+// archive is packed from the files made in memory; nothing is written into PartsData.
 #pragma once
 
 #include <filesystem>
@@ -15,16 +16,15 @@ namespace pelterra {
 
 struct SavedSkin {
     Destination destination;
-    std::filesystem::path folder;     // where the files were written
+    std::filesystem::path folder;     // the skin folder, or the folder that holds the archive
     std::vector<std::string> files;   // the written file names, in the archive's order
 };
 
 // The skin files the save writes, by name, in the order they are packed.
 std::vector<std::string> SkinFileList(const Document& doc);
 
-// Writes the skin (the sheets must have been built). With "Zip圧縮して保存する" the files go into
-// PartsData\system below the program folder and are packed from there into base\name.zip; else
-// into the folder base\name, created when missing. Failures name the file and what went wrong.
+// Writes the skin (the sheets must have been built). With "Zip圧縮して保存する" the files are
+// packed into base\name.zip; else written into the folder base\name, created when missing. Failures name the file and what went wrong.
 Result<SavedSkin> SaveSkin(Document& doc, const std::filesystem::path& programFolder);
 
 // The same save to a destination chosen by the caller (the command line's -o).

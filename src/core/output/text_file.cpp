@@ -73,10 +73,4 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
     return ok();
 }
 
-Status WriteTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-    auto bytes = TextFileBytes(lines);
-    if (!bytes) return Error{path.string(), bytes.error().message};
-    return WriteFileAtomically(path, *bytes);
-}
-
 }  // namespace pelterra

@@ -21,7 +21,4 @@ Result<std::string> TextFileBytes(const std::vector<std::string>& lines);
 // Writes bytes to a temporary file beside `path` and renames it over `path` when complete.
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// TextFileBytes + WriteFileAtomically.
-Status WriteTextFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
-
 }  // namespace pelterra

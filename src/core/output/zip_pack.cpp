@@ -2,90 +2,93 @@
 
 #include <zip.h>
 
-#include <random>
-#include <system_error>
+#include <cstdio>
+#include <memory>
+
+#include "output/text_file.h"
 
 namespace pelterra {
 
-std::string QuoteIfNeeded(std::string_view text) {
-    if (text.find(' ') == std::string_view::npos && text.find(',') == std::string_view::npos)
-        return std::string(text);
-    return "\"" + std::string(text) + "\"";
-}
-
-std::string WithTrailingSeparator(std::string_view path) {
-    std::string p(path);
-    while (!p.empty() && p.back() == ' ') p.pop_back();
-    if (p.empty() || p.back() != '\\') p += '\\';
-    return p;
-}
-
 namespace {
 
-const char* const kZipFailed = "Zip圧縮失敗";
-
-Error packError(const std::filesystem::path& archive, const std::string& why) {
-    return Error{archive.string(), std::string(kZipFailed) + ": " + why};
-}
+const std::string kZipFailed = "Zip圧縮失敗";
 
 std::string zipErrorText(zip_error_t* error) {
     const char* text = zip_error_strerror(error);
     return text ? text : "unknown archive error";
 }
 
-}  // namespace
+struct SourceFree {
+    void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+using SourceHandle = std::unique_ptr<zip_source_t, SourceFree>;
 
-Status PackFiles(const std::filesystem::path& archive, const std::filesystem::path& sourceFolder,
-                 const std::vector<std::string>& names) {
-    namespace fs = std::filesystem;
-    std::random_device rd;
-    const fs::path temp = archive.parent_path() / (".~" + archive.filename().string() + "." + std::to_string(rd()) + ".tmp");
-    auto discardTemp = [&] {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-    };
-    for (const std::string& name : names)
-        if (!fs::is_regular_file(sourceFolder / name))
-            return packError(archive, "the skin file " + (sourceFolder / name).string() + " is missing");
-
-    int errorCode = 0;
-    zip_t* zip = zip_open(temp.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &errorCode);
-    if (!zip) {
-        zip_error_t error;
-        zip_error_init_with_code(&error, errorCode);
-        std::string why = "cannot create the archive in this folder (" + zipErrorText(&error) + ")";
-        zip_error_fini(&error);
-        return packError(archive, why);
-    }
-    for (const std::string& name : names) {
-        const std::string source = (sourceFolder / name).string();
-        zip_source_t* src = zip_source_file(zip, source.c_str(), 0, -1);
-        if (!src || zip_file_add(zip, name.c_str(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS) < 0) {
-            const std::string why = "cannot add " + name + " (" + zipErrorText(zip_get_error(zip)) + ")";
+// Each entry from its own buffer (not copied: the buffers must outlive zip_close). Returns why
+// an entry could not be added, or nothing.
+std::string addEntries(zip_t* zip, const std::vector<ArchiveEntry>& entries) {
+    for (const ArchiveEntry& entry : entries) {
+        zip_source_t* src = zip_source_buffer(zip, entry.bytes.data(), entry.bytes.size(), 0);
+        if (!src || zip_file_add(zip, entry.name.c_str(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS) < 0) {
             if (src) zip_source_free(src);
-            zip_discard(zip);
-            discardTemp();
-            return packError(archive, why);
+            return "cannot add " + entry.name + " (" + zipErrorText(zip_get_error(zip)) + ")";
         }
+    }
+    return {};
+}
+
+// The bytes an in-memory source holds after an archive was written into it.
+Result<std::string> sourceBytes(zip_source_t* source) {
+    const Error unreadable{"", "cannot read the archive back from memory"};
+    if (zip_source_is_deleted(source)) return Error{"", "there is no file to pack"};
+    if (zip_source_open(source) < 0) return unreadable;
+    std::string bytes;
+    zip_int64_t size = -1;
+    if (zip_source_seek(source, 0, SEEK_END) == 0) size = zip_source_tell(source);
+    zip_int64_t read = -1;
+    if (size >= 0 && zip_source_seek(source, 0, SEEK_SET) == 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        read = size == 0 ? 0 : zip_source_read(source, bytes.data(), bytes.size());
+    }
+    zip_source_close(source);
+    if (read != size || size < 0) return unreadable;
+    return bytes;
+}
+
+// The bytes of a ZIP archive holding the entries in this order (a name given twice keeps the
+// later bytes).
+Result<std::string> archiveBytes(const std::vector<ArchiveEntry>& entries) {
+    zip_error_t error;
+    zip_error_init(&error);
+    SourceHandle memory(zip_source_buffer_create(nullptr, 0, 0, &error));
+    zip_t* zip = memory ? zip_open_from_source(memory.get(), ZIP_TRUNCATE, &error) : nullptr;
+    const std::string openFailure = zip ? "" : "cannot make the archive in memory (" + zipErrorText(&error) + ")";
+    zip_error_fini(&error);
+    if (!zip) return Error{"", openFailure};
+    zip_source_keep(memory.get());  // zip_close lets go of the source; it is read afterwards
+    if (const std::string why = addEntries(zip, entries); !why.empty()) {
+        zip_discard(zip);
+        return Error{"", why};
     }
     if (zip_close(zip) != 0) {
         const std::string why = "writing the archive failed (" + zipErrorText(zip_get_error(zip)) + ")";
         zip_discard(zip);
-        discardTemp();
-        return packError(archive, why);
+        return Error{"", why};
     }
-    std::error_code ec;
-    fs::rename(temp, archive, ec);
-    if (ec) {
-        discardTemp();
-        return packError(archive, "cannot replace the archive: " + ec.message());
-    }
-    return ok();
+    return sourceBytes(memory.get());
 }
 
-bool FindLibrary(std::string_view fileName) {
-    // The archiver is built into the program; only the archiver's own name finds it.
-    return fileName == "zip32j.dll";
+Error packError(const std::filesystem::path& archive, const std::string& why) {
+    return Error{archive.string(), kZipFailed + ": " + why};
+}
+
+}  // namespace
+
+Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries) {
+    auto bytes = archiveBytes(entries);
+    if (!bytes) return packError(archive, bytes.error().message);
+    if (Status written = WriteFileAtomically(archive, *bytes); !written)
+        return packError(archive, written.error().message);
+    return ok();
 }
 
 }  // namespace pelterra

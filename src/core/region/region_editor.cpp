@@ -182,7 +182,7 @@ Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, con
         Line(doc.slot("RegionArea", item), 0, 0, kW + 1, kH + 1, *key, LineForm::Box);
         doc.slotChanged("RegionArea", item);
     }
-    auto trace = TraceRegionAreas(doc, programFolder, *key, progress);
+    auto trace = TraceRegionAreas(doc, *key, progress);
     if (!trace) return trace.error();
     doc.setEnabled("RegionCheck", -1, true);
     return trace;

@@ -77,9 +77,10 @@ Result<RegionTextWritten> WriteRegionText(const Document& doc, const fs::path& p
     }
     for (const RegionSection& s : sections) written.outlines += static_cast<int>(s.outlines.size());
 
-    auto path = WorkFileForWriting(programFolder, kRegionTextName);
+    written.bytes = RegionTextBytes(sections);
+    auto path = WorkFileForWriting(kRegionTextName);
     if (!path) return Error{path.error().path, "cannot write region.txt: " + path.error().message};
-    if (Status s = WriteFileAtomically(*path, RegionTextBytes(sections)); !s)
+    if (Status s = WriteFileAtomically(*path, written.bytes); !s)
         return Error{s.error().path, "cannot write region.txt: " + s.error().message};
     written.path = *path;
     return written;

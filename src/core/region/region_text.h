@@ -4,9 +4,8 @@
 //   [Normal]<CR LF>NumPoints=4,<CR LF>PointList=4,5,5,5,5,6,4,6,
 //
 // A second section (the equalizer half of a two-window picture) follows after CR LF CR LF; the
-// file ends after the last comma. WriteRegionText writes it into the work folder (PartsData\system,
-// or the per-user folder when the program's folder cannot be written), from where the skin save
-// copies it into the skin folder or the archive.
+// file ends after the last comma. WriteRegionText writes it into the per-user work folder and
+// hands its bytes to the skin save, which puts them into the skin folder or the archive.
 #pragma once
 
 #include <filesystem>
@@ -40,12 +39,14 @@ std::string_view SecondRegionSectionName(const Document& doc);
 
 struct RegionTextWritten {
     std::filesystem::path path;  // region.txt in the work folder
+    std::string bytes;           // its content
     int outlines = 0;            // outlines written, both sections
     int missing = 0;             // outlines left out because a work file ended early
 };
 
 // WriteRegionText: reads the outlines of the last trace back from the work files (as many as
-// the outline counts say) and writes region.txt into the work folder. Outlines a short work file
+// the outline counts say; a work file the program has not written yet is read from
+// PartsData\system) and writes region.txt into the work folder. Outlines a short work file
 // cannot supply are left out, so the counts always add up to the points; `missing` tells how many.
 // A work file that cannot be read or a region.txt that cannot be written is an error naming it.
 Result<RegionTextWritten> WriteRegionText(const Document& doc, const std::filesystem::path& programFolder);

@@ -256,8 +256,7 @@ private:
 };
 
 // Traces one area of the document, shows the marks, and writes the pair of work files.
-Result<AreaOutlines> traceArea(Document& doc, const std::filesystem::path& programFolder, int item, Colour key,
-                               const RegionProgress& progress) {
+Result<AreaOutlines> traceArea(Document& doc, int item, Colour key, const RegionProgress& progress) {
     const RegionProgress report = [&](const std::string& text) {
         doc.setText("Areay", text);
         if (progress) progress(text);
@@ -266,27 +265,26 @@ Result<AreaOutlines> traceArea(Document& doc, const std::filesystem::path& progr
         TraceRegionArea(doc.slot("RegionArea", item), doc.slot("RegionSource", item), key, report);
     doc.slotChanged("RegionSource", item);
     const RegionWorkFiles& files = item == 0 ? kMainWorkFiles : kEqWorkFiles;
-    if (Status written = WriteRegionWorkFiles(programFolder, files, outlines); !written) return written.error();
+    if (Status written = WriteRegionWorkFiles(files, outlines); !written) return written.error();
     return outlines;
 }
 
 }  // namespace
 
-Result<RegionTrace> TraceRegionAreas(Document& doc, const std::filesystem::path& programFolder, Colour key,
-                                     const RegionProgress& progress) {
+Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress) {
     doc.setValue("MainOutlineCount", 0);
     doc.setValue("EqOutlineCount", 0);
     const CutOutHidden hidden(doc);
     RegionTrace trace;
 
-    auto main = traceArea(doc, programFolder, 0, key, progress);
+    auto main = traceArea(doc, 0, key, progress);
     if (!main) return main.error();
     trace.mainOutlines = static_cast<int>(main->counts.size());
     trace.cutOff += main->cutOff;
     doc.setValue("MainOutlineCount", trace.mainOutlines);
 
     if (doc.value("EqRegionFlag") == 1) {
-        auto eq = traceArea(doc, programFolder, 1, key, progress);
+        auto eq = traceArea(doc, 1, key, progress);
         if (!eq) return eq.error();
         trace.eqOutlines = static_cast<int>(eq->counts.size());
         trace.cutOff += eq->cutOff;

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -96,11 +95,10 @@ struct RegionTrace {
 
 // TraceRegionAreas: sets both outline counts to 0, traces RegionArea(0) into region1.txt and
 // region2.txt, then, when the EQ region flag is 1, RegionArea(1) into region3.txt and
-// region4.txt (else those two are left as they are), each pair in the work folder
-// (PartsData\system below the program folder, or the per-user one). The progress texts go to the label Areay and to `progress`. The areas must
-// carry the key colour frame (MakeRegion draws it). A work file that cannot be written is an
+// region4.txt (else those two are left as they are), each pair in the per-user work folder.
+// The progress texts go to the label Areay and to `progress`. The areas must carry the key
+// colour frame (MakeRegion draws it). A work file that cannot be written is an
 // error naming it; the outline counts then stay 0 for that area and the ones after it.
-Result<RegionTrace> TraceRegionAreas(Document& doc, const std::filesystem::path& programFolder, Colour key,
-                                     const RegionProgress& progress = {});
+Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress = {});
 
 }  // namespace pelterra

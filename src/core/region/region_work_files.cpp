@@ -25,8 +25,8 @@ void appendValue(std::string& out, int value) {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-Status writeWorkFile(const fs::path& programFolder, std::string_view name, const std::string& text) {
-    auto path = WorkFileForWriting(programFolder, name);
+Status writeWorkFile(std::string_view name, const std::string& text) {
+    auto path = WorkFileForWriting(name);
     if (!path)
         return Error{path.error().path, "cannot write the region work file: " + path.error().message};
     if (Status written = WriteFileAtomically(*path, text); !written)
@@ -48,8 +48,8 @@ Result<std::string> readWorkFile(const fs::path& programFolder, std::string_view
 
 }  // namespace
 
-Result<fs::path> WorkFileForWriting(const fs::path& programFolder, std::string_view name) {
-    auto folder = WorkFolder(programFolder);
+Result<fs::path> WorkFileForWriting(std::string_view name) {
+    auto folder = WorkFolder();
     if (!folder) return folder.error();
     return resolveProgramPathForWriting(*folder, name);
 }
@@ -71,10 +71,9 @@ std::string WorkPointsText(std::span<const Point> points) {
     return text;
 }
 
-Status WriteRegionWorkFiles(const fs::path& programFolder, const RegionWorkFiles& files,
-                            const AreaOutlines& outlines) {
-    if (Status s = writeWorkFile(programFolder, files.counts, WorkCountsText(outlines.counts)); !s) return s;
-    return writeWorkFile(programFolder, files.points, WorkPointsText(outlines.points));
+Status WriteRegionWorkFiles(const RegionWorkFiles& files, const AreaOutlines& outlines) {
+    if (Status s = writeWorkFile(files.counts, WorkCountsText(outlines.counts)); !s) return s;
+    return writeWorkFile(files.points, WorkPointsText(outlines.points));
 }
 
 bool WorkValueReader::next(int& value) {

@@ -1,7 +1,6 @@
-// The region work files in the work folder (PartsData\system, or the per-user folder when the
-// program's folder cannot be written): region1.txt (point count of every main-window
-// outline) and region2.txt (their points), region3.txt and region4.txt the same for the
-// equalizer. Plain text without line breaks, every value a decimal integer followed by one comma:
+// The region work files in the per-user work folder (fs/work_folder.h): region1.txt (point
+// count of every main-window outline) and region2.txt (their points), region3.txt and region4.txt
+// the same for the equalizer. Plain text without line breaks, every value a decimal integer followed by one comma:
 // "94,12," and "9,5,9,5,10,5,". The outline counts that say how many outlines to read are kept in
 // the document, not in the files.
 #pragma once
@@ -27,8 +26,8 @@ inline constexpr RegionWorkFiles kMainWorkFiles{"region1.txt", "region2.txt"};
 inline constexpr RegionWorkFiles kEqWorkFiles{"region3.txt", "region4.txt"};
 
 // Where a work file is written: its name in the work folder, in the letter case of an existing
-// file of that name. Fails when no work folder can be written.
-Result<std::filesystem::path> WorkFileForWriting(const std::filesystem::path& programFolder, std::string_view name);
+// file of that name. Fails when the work folder cannot be created.
+Result<std::filesystem::path> WorkFileForWriting(std::string_view name);
 
 // "94,12,"
 std::string WorkCountsText(std::span<const int> counts);
@@ -36,9 +35,8 @@ std::string WorkCountsText(std::span<const int> counts);
 std::string WorkPointsText(std::span<const Point> points);
 
 // Writes both files of an area, each replaced only when written whole. A file that cannot be
-// written (no writable work folder, a folder in its place, disk full) is an error naming it.
-Status WriteRegionWorkFiles(const std::filesystem::path& programFolder, const RegionWorkFiles& files,
-                            const AreaOutlines& outlines);
+// written (no work folder, a folder in its place, disk full) is an error naming it.
+Status WriteRegionWorkFiles(const RegionWorkFiles& files, const AreaOutlines& outlines);
 
 // Reads the values of a work file: integers with spaces around them, each followed by one comma.
 // The reading stops at the end of the text or at anything that is not such a value.

@@ -114,11 +114,4 @@ Result<BuildReport> BuildSkinImages(Document& doc, const std::filesystem::path& 
     return report;
 }
 
-Result<BuildReport> BuildButtonClick(Document& doc, const std::filesystem::path& programFolder,
-                                     const LibraryLookup& findLibrary, const BuildHooks& hooks) {
-    if (doc.isChecked("ZipCheck") && findLibrary && !findLibrary(kZipLibrary))
-        return Error{"", std::string(kZipLibraryMissing)};
-    return BuildSkinImages(doc, programFolder, hooks);
-}
-
 }  // namespace pelterra

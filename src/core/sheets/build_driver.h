@@ -1,13 +1,12 @@
 // The skin build command: the guards that can make it do nothing, the fixed order of its stages
 // (playlist, base images, equalizer, main window face and sheets), and the arrangement of the
-// preview panes shown afterwards. The build button of the "Making" frame checks for the ZIP
-// library first; the equalizer page's Command4 builds directly.
+// preview panes shown afterwards. The build button of the "Making" frame and the equalizer
+// page's Command4 both run the same build.
 #pragma once
 
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <string_view>
 
 #include "document/document.h"
 #include "result.h"
@@ -69,17 +68,5 @@ Result<BuildReport> BuildSkinImages(Document& doc, const std::filesystem::path& 
 
 // True while BuildSkinImages runs on this document (a second call returns AlreadyRunning).
 bool isBuilding(const Document& doc);
-
-// Looks a library file up by name the way the platform finds a library.
-using LibraryLookup = std::function<bool(std::string_view fileName)>;
-
-inline constexpr std::string_view kZipLibrary = "zip32j.dll";
-inline constexpr std::string_view kZipLibraryMissing = "zip32j.dllが見つかりません";
-
-// The build button of the "Making" frame: with "Zip圧縮して保存する" checked and the archiver
-// library not found, the error "zip32j.dllが見つかりません" and no build; otherwise BuildSkinImages.
-// Without a lookup the archiver counts as present (it is linked into the program).
-Result<BuildReport> BuildButtonClick(Document& doc, const std::filesystem::path& programFolder,
-                                     const LibraryLookup& findLibrary = {}, const BuildHooks& hooks = {});
 
 }  // namespace pelterra

@@ -8,6 +8,7 @@
 #include "output/preview.h"
 #include "output/save_skin.h"
 #include "output/skin_text.h"
+#include "output/text_file.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
@@ -144,6 +145,7 @@ TEST(SaveSkin, AMissingBaseFolderIsReported) {
 TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
     TempDir dir;
     fs::create_directories(dir / "PartsData" / "system");
+    ASSERT_TRUE(WriteFileAtomically(dir / "SKY.ZIP", "an older archive of the skin").ok());
     Document doc;
     doc.setValue("ViscolorCheck", 1);
     openedPicture(doc, dir / "sky.bmp");
@@ -151,11 +153,13 @@ TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
     doc.setValue("chkPLMake", 1);
     ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
     ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
-    EXPECT_EQ(archiveNames(dir / "sky.zip"),
+    EXPECT_EQ(archiveNames(dir / "SKY.ZIP"),
               (std::vector<std::string>{"main.bmp", "cbuttons.bmp", "balance.bmp", "monoster.bmp", "numbers.bmp",
                                         "playpaus.bmp", "posbar.bmp", "shufrep.bmp", "text.bmp", "titlebar.bmp",
                                         "volume.bmp", "pledit.txt", "viscolor.txt", "pledit.bmp"}));
-    EXPECT_TRUE(fs::exists(dir / "PartsData" / "system" / "main.bmp"));
+    // Packed from memory: nothing staged in the library, no lock or temporary file beside it.
+    EXPECT_TRUE(fs::is_empty(dir / "PartsData" / "system"));
+    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"PartsData", "SKY.ZIP"}));
 }
 
 TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {
@@ -177,7 +181,7 @@ TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {
 }
 
 TEST(SaveSkin, ArchivesSavedAtTheSameTimeKeepTheirOwnFiles) {
-    // Both saves write into the shared work folder and pack from there.
+    // Two saves into archives at once: each packs its own files.
     TempDir dir;
     fs::create_directories(dir / "PartsData" / "system");
     auto saveMany = [&](const std::string& name, Colour face) {

@@ -34,13 +34,15 @@ TEST(TextFiles, TextTheCodePageCannotHoldIsRefused) {
 TEST(TextFiles, AFailedWriteLeavesTheOlderFileIntact) {
     TempDir dir;
     const auto path = dir / "pledit.txt";
-    ASSERT_TRUE(WriteTextFile(path, {"old"}).ok());
-    EXPECT_FALSE(WriteTextFile(path, {"bad 😀"}).ok());
+    ASSERT_TRUE(WriteFileAtomically(path, "old\r\n").ok());
+    EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "x.txt", "a").ok());
+    std::filesystem::create_directories(dir / "busy" / "inside");  // a folder cannot be replaced
+    EXPECT_FALSE(WriteFileAtomically(dir / "busy", "a").ok());
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "busy" / "inside"));
     EXPECT_EQ(readFileBytes(path), "old\r\n");
-    EXPECT_FALSE(WriteTextFile(dir / "missing" / "x.txt", {"a"}).ok());
-    ASSERT_TRUE(WriteTextFile(path, {"new"}).ok());
+    ASSERT_TRUE(WriteFileAtomically(path, "new\r\n").ok());
     EXPECT_EQ(readFileBytes(path), "new\r\n");
-    int files = 0;
-    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
-    EXPECT_EQ(files, 1);  // no temporary file left behind
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+    EXPECT_EQ(entries, 2);  // pledit.txt and busy: no temporary file left behind
 }

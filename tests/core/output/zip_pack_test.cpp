@@ -32,53 +32,51 @@ std::vector<std::pair<std::string, std::string>> archiveEntries(const std::files
 
 }  // namespace
 
-TEST(ZipHelpers, QuoteIfNeededWrapsTextWithASpaceOrAComma) {
-    EXPECT_EQ(QuoteIfNeeded("D:\\my skins\\Blue.zip"), "\"D:\\my skins\\Blue.zip\"");
-    EXPECT_EQ(QuoteIfNeeded("a,b"), "\"a,b\"");
-    EXPECT_EQ(QuoteIfNeeded("D:\\skins\\Blue.zip"), "D:\\skins\\Blue.zip");
-}
-
-TEST(ZipHelpers, WithTrailingSeparatorTrimsSpacesAndEndsInOneBackslash) {
-    EXPECT_EQ(WithTrailingSeparator("C:\\prog\\PartsData\\system\\  "), "C:\\prog\\PartsData\\system\\");
-    EXPECT_EQ(WithTrailingSeparator("C:\\prog"), "C:\\prog\\");
-}
-
-TEST(ZipPacking, StoresTheListedFilesFlatInTheirOrder) {
+TEST(ZipPacking, StoresTheEntriesFlatInTheirOrderByteForByte) {
     TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir / "main.bmp", "BM-main").ok());
-    ASSERT_TRUE(WriteFileAtomically(dir / "asp.txt", "asp").ok());
-    ASSERT_TRUE(WriteFileAtomically(dir / "other.txt", "not listed").ok());
-    ASSERT_TRUE(PackFiles(dir / "Blue.zip", dir.path(), {"main.bmp", "asp.txt"}).ok());
+    const std::string bitmap("BM\0\x01\xff-main", 10);
+    ASSERT_TRUE(PackEntries(dir / "Blue.zip", {{"main.bmp", bitmap}, {"asp.txt", "asp\r\n"}, {"empty.txt", ""}}).ok());
     const auto entries = archiveEntries(dir / "Blue.zip");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0], (std::pair<std::string, std::string>{"main.bmp", bitmap}));
+    EXPECT_EQ(entries[1], (std::pair<std::string, std::string>{"asp.txt", "asp\r\n"}));
+    EXPECT_EQ(entries[2], (std::pair<std::string, std::string>{"empty.txt", ""}));
+}
+
+TEST(ZipPacking, ANameGivenTwiceKeepsTheLaterBytes) {
+    TempDir dir;
+    ASSERT_TRUE(PackEntries(dir / "s.zip", {{"a.txt", "first"}, {"b.txt", "b"}, {"a.txt", "second"}}).ok());
+    const auto entries = archiveEntries(dir / "s.zip");
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0], (std::pair<std::string, std::string>{"main.bmp", "BM-main"}));
-    EXPECT_EQ(entries[1], (std::pair<std::string, std::string>{"asp.txt", "asp"}));
+    EXPECT_EQ(entries[0], (std::pair<std::string, std::string>{"a.txt", "second"}));
+    EXPECT_EQ(entries[1].first, "b.txt");
 }
 
 TEST(ZipPacking, AFailedPackKeepsTheOlderArchive) {
     TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir / "main.bmp", "new").ok());
     ASSERT_TRUE(WriteFileAtomically(dir / "Blue.zip", "the user's old skin").ok());
-    const Status packed = PackFiles(dir / "Blue.zip", dir.path(), {"main.bmp", "eqmain.bmp"});
+    const Status packed = PackEntries(dir / "Blue.zip", {});
     ASSERT_FALSE(packed.ok());
     EXPECT_EQ(packed.error().message.rfind("Zip圧縮失敗", 0), 0u);
-    EXPECT_NE(packed.error().message.find("eqmain.bmp"), std::string::npos);
+    EXPECT_EQ(packed.error().path, (dir / "Blue.zip").string());
     EXPECT_EQ(readFileBytes(dir / "Blue.zip"), "the user's old skin");
 }
 
-TEST(ZipPacking, ANewPackReplacesTheOlderArchiveWhole) {
+TEST(ZipPacking, ANewPackReplacesTheOlderArchiveWholeAndLeavesNothingBesideIt) {
     TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir / "a.txt", "a").ok());
-    ASSERT_TRUE(WriteFileAtomically(dir / "b.txt", "b").ok());
-    ASSERT_TRUE(PackFiles(dir / "s.zip", dir.path(), {"a.txt", "b.txt"}).ok());
-    ASSERT_TRUE(PackFiles(dir / "s.zip", dir.path(), {"b.txt"}).ok());
+    ASSERT_TRUE(PackEntries(dir / "s.zip", {{"a.txt", "a"}, {"b.txt", "b"}}).ok());
+    ASSERT_TRUE(PackEntries(dir / "s.zip", {{"b.txt", "b"}}).ok());
     const auto entries = archiveEntries(dir / "s.zip");
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].first, "b.txt");
+    int files = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1);
 }
 
 TEST(ZipPacking, AnArchiveInAMissingFolderIsReported) {
     TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir / "a.txt", "a").ok());
-    EXPECT_FALSE(PackFiles(dir / "nowhere" / "s.zip", dir.path(), {"a.txt"}).ok());
+    const Status packed = PackEntries(dir / "nowhere" / "s.zip", {{"a.txt", "a"}});
+    ASSERT_FALSE(packed.ok());
+    EXPECT_EQ(packed.error().message.rfind("Zip圧縮失敗", 0), 0u);
 }

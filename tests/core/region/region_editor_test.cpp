@@ -209,7 +209,7 @@ TEST(MakeRegion, DrawsTheKeyFrameTracesAndEnablesRegionCheck) {
         EXPECT_EQ(doc.slot("RegionArea", item).at(276, 117), kKey);
         EXPECT_EQ(doc.slot("RegionArea", item).at(0, 60), kKey);
     }
-    EXPECT_EQ(readFileBytes(program.system() / "region1.txt"), "12,");
+    EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "12,");
 }
 
 TEST(MakeRegion, AFailedTraceLeavesRegionCheckDisabled) {
@@ -221,7 +221,7 @@ TEST(MakeRegion, AFailedTraceLeavesRegionCheckDisabled) {
     EXPECT_FALSE(doc.control("RegionCheck").enabled);
     doc.setText("RegionRed", "255");
     doc.setText("RegionBlue", "255");
-    fs::create_directory(program.system() / "region1.txt");
+    fs::create_directory(program.work() / "region1.txt");
     EXPECT_FALSE(MakeRegion(doc, program.path()).ok());
     EXPECT_FALSE(doc.control("RegionCheck").enabled);
 }
@@ -236,11 +236,13 @@ TEST(TraceRegionPicture, FromAFileToRegionTextWithRegionChecked) {
     ASSERT_TRUE(traced.ok()) << traced.error().describe();
     EXPECT_EQ(traced->trace.mainOutlines, 1);
     EXPECT_EQ(traced->text.outlines, 1);
-    EXPECT_EQ(traced->text.path, program.system() / "region.txt");
+    EXPECT_EQ(traced->text.path, program.work() / "region.txt");
     EXPECT_TRUE(doc.isChecked("RegionCheck"));
     EXPECT_EQ(doc.combinedPictureFlag, 1);
-    EXPECT_EQ(readFileBytes(program.system() / "region.txt"),
+    EXPECT_EQ(readFileBytes(program.work() / "region.txt"),
               "[Normal]\r\nNumPoints=12,\r\nPointList=4,5,4,5,5,5,5,6,5,6,5,6,6,5,6,5,6,5,5,4,5,4,5,4,");
+    EXPECT_EQ(traced->text.bytes, readFileBytes(program.work() / "region.txt"));
+    EXPECT_TRUE(fs::is_empty(program.system()));  // the library is only read
 }
 
 TEST(TraceRegionPicture, OtherSizesNeedAFitAnswerThatDoesNotTouchTheBasePicturesFlag) {
@@ -280,11 +282,11 @@ TEST(ApplyPreviewRegion, WithoutRegionTheWholePictureIsPutBack) {
 TEST(ApplyPreviewRegion, TracedOutlinesAreXoredOverTheirWindows) {
     ProgramFolder program;
     Document doc;
-    std::ofstream(program.system() / "region1.txt", std::ios::binary) << "5,4,";
+    std::ofstream(program.work() / "region1.txt", std::ios::binary) << "5,4,";
     // The first outline closes on its first point, which is then left out.
-    std::ofstream(program.system() / "region2.txt", std::ios::binary) << "0,0,10,0,10,10,0,10,0,0,5,5,20,5,20,20,5,20,";
-    std::ofstream(program.system() / "region3.txt", std::ios::binary) << "4,";
-    std::ofstream(program.system() / "region4.txt", std::ios::binary) << "1,1,2,1,2,2,1,2,";
+    std::ofstream(program.work() / "region2.txt", std::ios::binary) << "0,0,10,0,10,10,0,10,0,0,5,5,20,5,20,20,5,20,";
+    std::ofstream(program.work() / "region3.txt", std::ios::binary) << "4,";
+    std::ofstream(program.work() / "region4.txt", std::ios::binary) << "1,1,2,1,2,2,1,2,";
     doc.setValue("MainOutlineCount", 2);
     doc.setValue("EqOutlineCount", 1);
     const PreviewWindowLayout layout{300, 300, {0, 0, 275, 116}};
@@ -304,6 +306,6 @@ TEST(ApplyPreviewRegion, TracedOutlinesAreXoredOverTheirWindows) {
     ASSERT_EQ(both->pieces.size(), 5u);
     EXPECT_EQ(both->pieces[4].polygon.front(), (Point{4, 22 + 116 + 1}));  // the lower window
 
-    fs::remove(program.system() / "region4.txt");
+    fs::remove(program.work() / "region4.txt");
     EXPECT_FALSE(ApplyPreviewRegion(doc, program.path(), 0, layout).ok());
 }

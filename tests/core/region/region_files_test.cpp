@@ -38,19 +38,19 @@ bool allKey(int, int) { return true; }
 // Work files as a trace of the given outlines would leave them, with the counts in the document.
 void setMainWorkFiles(Document& doc, const ProgramFolder& program, const std::string& counts,
                       const std::string& points, int outlineCount) {
-    writeFile(program.system() / "region1.txt", counts);
-    writeFile(program.system() / "region2.txt", points);
+    writeFile(program.work() / "region1.txt", counts);
+    writeFile(program.work() / "region2.txt", points);
     doc.setValue("MainOutlineCount", outlineCount);
 }
 
 void setEqWorkFiles(Document& doc, const ProgramFolder& program, const std::string& counts,
                     const std::string& points, int outlineCount) {
-    writeFile(program.system() / "region3.txt", counts);
-    writeFile(program.system() / "region4.txt", points);
+    writeFile(program.work() / "region3.txt", counts);
+    writeFile(program.work() / "region4.txt", points);
     doc.setValue("EqOutlineCount", outlineCount);
 }
 
-std::string regionText(const ProgramFolder& program) { return readFileBytes(program.system() / "region.txt"); }
+std::string regionText(const ProgramFolder& program) { return readFileBytes(program.work() / "region.txt"); }
 
 // region.txt read the way players read it: sections in brackets, "NumPoints" split on commas,
 // "PointList" on commas or spaces, each value on one line.
@@ -135,21 +135,21 @@ TEST(RegionWorkFiles, TheReaderSkipsSpacesAndOneCommaAndStopsAtAnythingElse) {
 
 TEST(TraceRegionAreas, WritesTheMainWorkFilesAndCountsAndLeavesTheEqualizerFilesWithoutItsHalf) {
     ProgramFolder program;
-    writeFile(program.system() / "region3.txt", "keep,");
-    writeFile(program.system() / "region4.txt", "keep too,");
+    writeFile(program.work() / "region3.txt", "keep,");
+    writeFile(program.work() / "region4.txt", "keep too,");
     Document doc;
     putArea(doc, 0, keptPixelAt55);
     doc.setValue("EqOutlineCount", 5);
-    auto trace = TraceRegionAreas(doc, program.path(), kKey);
+    auto trace = TraceRegionAreas(doc, kKey);
     ASSERT_TRUE(trace.ok()) << trace.error().describe();
     EXPECT_EQ(trace->mainOutlines, 1);
     EXPECT_EQ(trace->eqOutlines, 0);
     EXPECT_EQ(doc.value("MainOutlineCount"), 1);
     EXPECT_EQ(doc.value("EqOutlineCount"), 0);
-    EXPECT_EQ(readFileBytes(program.system() / "region1.txt"), "12,");
-    EXPECT_EQ(readFileBytes(program.system() / "region2.txt"), "4,5,4,5,5,5,5,6,5,6,5,6,6,5,6,5,6,5,5,4,5,4,5,4,");
-    EXPECT_EQ(readFileBytes(program.system() / "region3.txt"), "keep,");
-    EXPECT_EQ(readFileBytes(program.system() / "region4.txt"), "keep too,");
+    EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "12,");
+    EXPECT_EQ(readFileBytes(program.work() / "region2.txt"), "4,5,4,5,5,5,5,6,5,6,5,6,6,5,6,5,6,5,5,4,5,4,5,4,");
+    EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "keep,");
+    EXPECT_EQ(readFileBytes(program.work() / "region4.txt"), "keep too,");
     EXPECT_EQ(doc.text("Areay"), "116/116 終了");
     EXPECT_TRUE(doc.control("RegionSource", 0).visible);
     EXPECT_EQ(doc.slot("RegionSource", 0).at(5, 6), kMarkRed);
@@ -162,31 +162,31 @@ TEST(TraceRegionAreas, TracesTheEqualizerHalfWhenThePictureHasOneAndASecondPress
     putArea(doc, 1, [](int u, int v) { return !((u == 3 && v == 3) || (u == 30 && v == 30)); });
     doc.setValue("EqRegionFlag", 1);
     std::vector<std::string> texts;
-    auto first = TraceRegionAreas(doc, program.path(), kKey, [&](const std::string& t) { texts.push_back(t); });
+    auto first = TraceRegionAreas(doc, kKey, [&](const std::string& t) { texts.push_back(t); });
     ASSERT_TRUE(first.ok()) << first.error().describe();
     EXPECT_EQ(first->eqOutlines, 2);
     EXPECT_EQ(doc.value("EqOutlineCount"), 2);
-    EXPECT_EQ(readFileBytes(program.system() / "region3.txt"), "12,12,");
+    EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "12,12,");
     EXPECT_EQ(texts.size(), 116u + 1 + 116 + 2);  // rows of both areas and three outlines
 
     putArea(doc, 0, allKey);
     putArea(doc, 1, keptPixelAt55);
-    auto second = TraceRegionAreas(doc, program.path(), kKey);
+    auto second = TraceRegionAreas(doc, kKey);
     ASSERT_TRUE(second.ok());
     EXPECT_EQ(doc.value("MainOutlineCount"), 0);
     EXPECT_EQ(doc.value("EqOutlineCount"), 1);
-    EXPECT_EQ(readFileBytes(program.system() / "region1.txt"), "");
-    EXPECT_EQ(readFileBytes(program.system() / "region2.txt"), "");
-    EXPECT_EQ(readFileBytes(program.system() / "region3.txt"), "12,");
+    EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "");
+    EXPECT_EQ(readFileBytes(program.work() / "region2.txt"), "");
+    EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "12,");
 }
 
 TEST(TraceRegionAreas, AWorkFileThatCannotBeWrittenIsReportedAndTheCountsStayZero) {
     ProgramFolder program;
-    fs::create_directory(program.system() / "region2.txt");  // a folder where the file should go
+    fs::create_directory(program.work() / "region2.txt");  // a folder where the file should go
     Document doc;
     putArea(doc, 0, keptPixelAt55);
     doc.setValue("MainOutlineCount", 3);
-    auto trace = TraceRegionAreas(doc, program.path(), kKey);
+    auto trace = TraceRegionAreas(doc, kKey);
     ASSERT_FALSE(trace.ok());
     EXPECT_NE(trace.error().path.find("region2.txt"), std::string::npos) << trace.error().describe();
     EXPECT_EQ(doc.value("MainOutlineCount"), 0);
@@ -233,7 +233,7 @@ TEST(WriteRegionText, ATraceWithoutOutlinesWritesEmptyLists) {
     ProgramFolder program;
     Document doc;
     putArea(doc, 0, allKey);
-    ASSERT_TRUE(TraceRegionAreas(doc, program.path(), kKey).ok());
+    ASSERT_TRUE(TraceRegionAreas(doc, kKey).ok());
     ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
     EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=\r\nPointList=");
 }
@@ -269,6 +269,28 @@ TEST(WriteRegionText, AShortWorkFileYieldsNoFurtherPointsAndTheCountsStillAddUp)
     EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=\r\nPointList=");
 }
 
+TEST(WriteRegionText, WorkFilesTheProgramHasNotWrittenComeFromTheLibrary) {
+    ProgramFolder program;
+    Document doc;
+    writeFile(program.system() / "region1.txt", "4,");
+    writeFile(program.system() / "region2.txt", "0,0,1,0,1,1,0,1,");
+    doc.setValue("MainOutlineCount", 1);
+    auto shipped = WriteRegionText(doc, program.path());
+    ASSERT_TRUE(shipped.ok()) << shipped.error().describe();
+    EXPECT_EQ(shipped->bytes, "[Normal]\r\nNumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,");
+    EXPECT_EQ(regionText(program), shipped->bytes);
+
+    // Once a trace wrote its own, those are read, and the library's copies stay as they came.
+    putArea(doc, 0, keptPixelAt55);
+    ASSERT_TRUE(TraceRegionAreas(doc, kKey).ok());
+    auto traced = WriteRegionText(doc, program.path());
+    ASSERT_TRUE(traced.ok());
+    EXPECT_EQ(traced->bytes.rfind("[Normal]\r\nNumPoints=12,\r\nPointList=4,5,", 0), 0u) << traced->bytes;
+    EXPECT_EQ(readFileBytes(program.system() / "region1.txt"), "4,");
+    EXPECT_EQ(readFileBytes(program.system() / "region2.txt"), "0,0,1,0,1,1,0,1,");
+    EXPECT_FALSE(fs::exists(program.system() / "region.txt"));
+}
+
 TEST(WriteRegionText, AMissingWorkFileOrAnUnwritableRegionTextIsReported) {
     ProgramFolder program;
     Document doc;
@@ -278,7 +300,7 @@ TEST(WriteRegionText, AMissingWorkFileOrAnUnwritableRegionTextIsReported) {
     EXPECT_NE(missing.error().path.find("region1.txt"), std::string::npos) << missing.error().describe();
 
     setMainWorkFiles(doc, program, "4,", "0,0,1,0,1,1,0,1,", 1);
-    fs::create_directory(program.system() / "region.txt");
+    fs::create_directory(program.work() / "region.txt");
     auto unwritable = WriteRegionText(doc, program.path());
     ASSERT_FALSE(unwritable.ok());
     EXPECT_NE(unwritable.error().path.find("region.txt"), std::string::npos);
@@ -355,4 +377,5 @@ TEST(SaveSkin, AnArchiveWithRegionCheckedCarriesTheRegionTextToo) {
     zip_fclose(entry);
     zip_close(zip);
     EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(n)), "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,");
+    EXPECT_TRUE(fs::is_empty(program.system()));  // nothing staged in the library
 }

@@ -1,6 +1,6 @@
 // Region pictures for the tests: image pixels chosen by a rule, as a picture file would hold them
-// or laid into a 277 x 118 area inside the key colour frame, and a program folder whose
-// PartsData\system takes the work files.
+// or laid into a 277 x 118 area inside the key colour frame, and a program folder with a work
+// folder of its own.
 #pragma once
 
 #include <filesystem>
@@ -36,15 +36,21 @@ Bitmap areaOf(IsKey isKey) {
 
 inline Bitmap cutOutBackground() { return Bitmap(277, 118, kBackground); }
 
-// A program folder with an empty PartsData\system.
+// A program folder with an empty PartsData\system, and a per-user work folder of its own for
+// the files a trace writes.
 class ProgramFolder {
 public:
-    ProgramFolder() { std::filesystem::create_directories(system()); }
+    ProgramFolder() {
+        std::filesystem::create_directories(system());
+        std::filesystem::create_directories(work());
+    }
     const std::filesystem::path& path() const { return m_dir.path(); }
     std::filesystem::path system() const { return m_dir.path() / "PartsData" / "system"; }
+    std::filesystem::path work() const { return m_userData.workFolder(); }
 
 private:
     test_support::TempDir m_dir;
+    test_support::UserDataFolder m_userData;
 };
 
 }  // namespace pelterra::region_test
