@@ -121,8 +121,7 @@ void selectPleditFont(DocumentBridge& bridge, QWidget* parent) {
     initial.setFamily(previewFontName(doc));
     const std::optional<QFont> chosen = ChooseFont(parent, initial);
     if (!chosen) return;
-    doc.setText("PleditFonts", chosen->family().toStdString());
-    BuildPleditText(doc);
+    bridge.setControlText("PleditFonts", chosen->family().toStdString());
 }
 
 // --- "Maron.txt" ----------------------------------------------------------------------------
@@ -146,7 +145,7 @@ void bindComboBox(DocumentBridge& bridge, QComboBox* combo, std::string_view nam
         combo->setVisible(c.visible);
         combo->setEnabled(c.enabled);
     });
-    QObject::connect(combo, &QComboBox::activated, combo, [&doc, key](int row) { doc.setValue(key, -1, row); });
+    QObject::connect(combo, &QComboBox::activated, combo, [&bridge, key](int row) { bridge.setControl(key, row); });
 }
 
 // --- "Viscolor" -----------------------------------------------------------------------------
@@ -229,7 +228,6 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     for (const PleditSwatch& s : kPleditSwatches) {
         auto* swatch = new ColourSwatch(bridge, s.swatch, -1, {}, SwatchClick::Single, colours);
         swatch->setFixedSize(48, 22);
-        swatch->setAfterPick([&doc] { BuildPleditText(doc); });
         auto* label = new QLabel(QString::fromUtf8(s.caption), colours);
         label->setBuddy(swatch);
         grid->addWidget(label, row, 0);
@@ -300,10 +298,7 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     ratio->setMaximumWidth(60);
     auto* ratioBar = new QScrollBar(Qt::Vertical, pageWidget);
     // Every change of the bar writes its value into the ratio box.
-    bindScrollBar(bridge, ratioBar, "MaronVScroll", -1, [&doc](int value) {
-        doc.setValue("MaronVScroll", value);
-        doc.setText("MaronText", std::to_string(value));
-    });
+    bindScrollBar(bridge, ratioBar, "MaronVScroll");
     ratioBar->setFixedHeight(48);
 
     auto* settings = new QGroupBox(QStringLiteral("MARON"), pageWidget);

@@ -90,7 +90,6 @@ void paintCuts(Document& doc, Bitmap& target, std::span<const PreviewCut> cuts) 
         if (!c.onlyWhenChecked.empty() && !doc.isChecked(c.onlyWhenChecked)) continue;
         BitBlt(target, c.to.x, c.to.y, c.from.w, c.from.h, sheetOf(doc, c.sheet), c.from.x, c.from.y,
                RasterOp::SRCCOPY);
-        if (!c.refreshGroup.empty()) doc.setRefreshFlag(c.refreshGroup, 2);
     }
 }
 
@@ -140,7 +139,6 @@ void composeEqualizerPreview(Document& doc) {
 void ComposePreview(Document& doc) {
     const auto destination = ResolveDestination(doc);
     doc.setText("Label2", destination ? destination->label() : destination.error().message);
-    for (const auto& [group, value] : doc.refreshFlags()) doc.setRefreshFlag(group, 1);
     composeMainPreview(doc);
     composeEqualizerPreview(doc);
     doc.assignSlot("PreViewPL", -1, doc.slot("picPL"));

@@ -25,7 +25,7 @@ TEST(Manifest, ControlsAreGroupedByWindow) {
     Document doc;
     const std::string text = ManifestText(doc);
     const auto at = [&](const std::string& s) { return text.find(s); };
-    ASSERT_NE(at("[Project]\nVersion=1\n"), std::string::npos);
+    ASSERT_NE(at("[Project]\nVersion=2\n"), std::string::npos);
     ASSERT_NE(at("[frmMakeFrame]"), std::string::npos);
     EXPECT_GT(at("\nlbldata(0)=0\n"), at("[frmMakeFrame]"));
     EXPECT_GT(at("\nOpSliderOff=1\n"), at("[FrmMakeSlider]"));
