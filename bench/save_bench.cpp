@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "build/build_driver.h"
+#include "sheets/build_driver.h"
 #include "document/document.h"
 #include "document/initial_state.h"
 #include "equalizer/picture_import.h"
@@ -58,7 +58,7 @@ struct SaveFixture {
     }
 
     bool build(benchmark::State& state) {
-        auto built = BuildSkinImages(doc, kProgramFolder, BuildHooks{{}, ComposePreview, {}});
+        auto built = BuildSkinImages(doc, kProgramFolder, BuildHooks{.composePreview = ComposePreview});
         if (built && built->outcome == BuildOutcome::Built) return true;
         state.SkipWithError(built ? "nothing was built" : built.error().describe().c_str());
         return false;

@@ -11,6 +11,7 @@
 
 #include "document_bridge.h"
 #include "document/slot.h"
+#include "parts/categories.h"
 #include "parts/part_loading.h"
 
 class QLabel;
