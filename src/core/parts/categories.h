@@ -18,9 +18,9 @@ struct MainCategory {
     int index;
     int untouchedCopy = kNone;   // picData index of the copy the colour change starts from
     int maskList = kNone;        // lstMask index; none for number and text, which load one file
-    std::string_view linkBox;    // "DataとMaskを別々に指定する"; empty without a mask list
-    std::string_view maskLabel;  // the "MaskList" label shown with the mask list
-    std::string_view folder;     // below the program's folder, with a trailing backslash
+    std::string_view linkBox = {};    // "DataとMaskを別々に指定する"; empty without a mask list
+    std::string_view maskLabel = {};  // the "MaskList" label shown with the mask list
+    std::string_view folder = {};     // below the program's folder, with a trailing backslash
     int colourGroup = kNone;     // hscR/hscG/hscB(i)
     int mixRow = kNone;          // optPelterra(k) / optSeken(k)
 };
