@@ -390,7 +390,6 @@ QWidget* buildEqualizerPage(MainWindow& main, DocumentBridge& bridge, int page) 
 }
 
 QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
-    Document& d = bridge.doc();
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frames_9"));
     auto* layout = new QVBoxLayout(frame);

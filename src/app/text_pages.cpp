@@ -219,7 +219,6 @@ void addMakerButton(QBoxLayout* column, QPushButton* button) {
 
 QWidget* buildPleditPage(DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
-    Document& doc = bridge.doc();
 
     auto* colours = new QGroupBox(QStringLiteral("色"), pageWidget);
     colours->setObjectName(QStringLiteral("fraPleditColor"));
@@ -286,7 +285,6 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
 
 QWidget* buildMaronPage(DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
-    Document& doc = bridge.doc();
 
     auto* analyser = new QComboBox(pageWidget);
     bindComboBox(bridge, analyser, "MaronCombo1");

@@ -144,7 +144,7 @@ Status SetControlValue(Document& doc, const fs::path& programFolder, std::string
     return SetControl(doc, programFolder, written, std::to_string(value));
 }
 
-Status SetControlText(Document& doc, const fs::path& programFolder, std::string_view written, std::string text) {
+Status SetControlText(Document& doc, const fs::path& /*programFolder: no text loads a file*/, std::string_view written, std::string text) {
     std::string name;
     int index = -1;
     if (!parseControlName(written, name, index) || !doc.hasControl(name, index)) return unknownControl(written);
