@@ -118,7 +118,7 @@ struct Fixture {
 
 void runWholeBuild(benchmark::State& state, bool pelterra) {
     Fixture f;
-    if (pelterra) AllPelterra(f.doc); else AllSeken(f.doc);
+    SetEveryMixMode(f.doc, pelterra ? MixMode::Bitwise : MixMode::Additive);
     for (auto _ : state) {
         auto result = BuildSkinImages(f.doc, f.programFolder);
         if (!result || result->outcome != BuildOutcome::Built) {
@@ -138,7 +138,7 @@ BENCHMARK(BM_WholeBuildPelterra)->Unit(benchmark::kMillisecond);
 // The main-window stage alone, system pictures already read: what the file reads cost apart.
 void runMainStage(benchmark::State& state, bool pelterra) {
     Fixture f;
-    if (pelterra) AllPelterra(f.doc); else AllSeken(f.doc);
+    SetEveryMixMode(f.doc, pelterra ? MixMode::Bitwise : MixMode::Additive);
     auto system = LoadSystemImages(f.programFolder);
     if (!system) {
         state.SkipWithError(system.error().describe().c_str());

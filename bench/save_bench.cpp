@@ -58,7 +58,7 @@ struct SaveFixture {
     }
 
     bool build(benchmark::State& state) {
-        auto built = BuildSkinImages(doc, kProgramFolder, BuildHooks{{}, ComposePreview, {}});
+        auto built = BuildSkinImages(doc, kProgramFolder, BuildHooks{.composePreview = ComposePreview, .showPreview = {}});
         if (built && built->outcome == BuildOutcome::Built) return true;
         state.SkipWithError(built ? "nothing was built" : built.error().describe().c_str());
         return false;

@@ -31,13 +31,12 @@ void BM_InitialiseDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_InitialiseDocument)->Unit(benchmark::kMillisecond);
 
-void BM_IdlePartCheckTick(benchmark::State& state) {
+void BM_ChoosePart(benchmark::State& state) {
     Document doc;
     (void)InitialiseDocument(doc, kProgramFolder);
-    doc.setValue("TabStrip1", 1);
-    for (auto _ : state) benchmark::DoNotOptimize(CheckPartChoice(doc, kProgramFolder).ok());
+    for (auto _ : state) benchmark::DoNotOptimize(ChoosePart(doc, kProgramFolder, 0, 0).ok());
 }
-BENCHMARK(BM_IdlePartCheckTick);
+BENCHMARK(BM_ChoosePart);
 
 void BM_TitlebarColourBarChange(benchmark::State& state) {
     Document doc;
@@ -45,7 +44,7 @@ void BM_TitlebarColourBarChange(benchmark::State& state) {
     int value = 0;
     for (auto _ : state) {
         value = value == 40 ? -40 : 40;
-        benchmark::DoNotOptimize(ColourBarChanged(doc, ColourBar::Red, 5, value).ok());
+        benchmark::DoNotOptimize(SetColourBar(doc, ColourBar::Red, 5, value).ok());
     }
 }
 BENCHMARK(BM_TitlebarColourBarChange);

@@ -11,7 +11,7 @@ namespace pelterra::app {
 
 Application::Application(std::filesystem::path programFolder, std::unique_ptr<QSettings> settings)
     : m_programFolder(std::move(programFolder)), m_settings(std::move(settings)),
-      m_bridge(std::make_unique<DocumentBridge>(m_doc)) {}
+      m_bridge(std::make_unique<DocumentBridge>(m_doc, m_programFolder)) {}
 
 Application::~Application() {
     // The windows go before the bridge and the document they are bound to.

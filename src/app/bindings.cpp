@@ -33,7 +33,6 @@ void watchControl(DocumentBridge& bridge, QWidget* widget, const std::string& ke
     QObject::connect(&bridge, &DocumentBridge::controlChanged, widget, [watched, refresh](const QString& changed) {
         if (changed == watched) refresh();
     });
-    QObject::connect(&bridge, &DocumentBridge::everythingChanged, widget, refresh);
 }
 
 void watchSlot(DocumentBridge& bridge, QWidget* widget, const std::string& key, std::function<void()> refresh) {
@@ -42,7 +41,6 @@ void watchSlot(DocumentBridge& bridge, QWidget* widget, const std::string& key, 
     QObject::connect(&bridge, &DocumentBridge::slotChanged, widget, [watched, refresh](const QString& changed) {
         if (changed == watched) refresh();
     });
-    QObject::connect(&bridge, &DocumentBridge::everythingChanged, widget, refresh);
 }
 
 void bindVisibility(DocumentBridge& bridge, QWidget* widget, std::string_view name, int index) {
@@ -62,8 +60,8 @@ void bindCheckBox(DocumentBridge& bridge, QCheckBox* box, std::string_view name,
     };
     watchControl(bridge, box, key, refresh);
     // `clicked` comes from the user (mouse or keyboard) only, never from setChecked.
-    QObject::connect(box, &QCheckBox::clicked, box, [&doc, key, afterClick, refresh](bool checked) {
-        doc.setValue(key, -1, checked ? 1 : 0);
+    QObject::connect(box, &QCheckBox::clicked, box, [&bridge, key, afterClick, refresh](bool checked) {
+        bridge.setControl(key, checked ? 1 : 0);
         if (afterClick) afterClick(checked);
         refresh();
     });
@@ -81,8 +79,8 @@ void bindOption(DocumentBridge& bridge, QRadioButton* option, std::string_view n
         applyVisibility(option, c);
     };
     watchControl(bridge, option, key, refresh);
-    QObject::connect(option, &QRadioButton::clicked, option, [&doc, key, refresh] {
-        doc.select(key);
+    QObject::connect(option, &QRadioButton::clicked, option, [&bridge, key, refresh] {
+        bridge.setControl(key, 1);
         refresh();  // clicking the selected option again must not leave it looking clear
     });
 }
@@ -102,11 +100,11 @@ void bindScrollBar(DocumentBridge& bridge, QScrollBar* bar, std::string_view nam
         applyVisibility(bar, c);
     };
     watchControl(bridge, bar, key, refresh);
-    QObject::connect(bar, &QScrollBar::valueChanged, bar, [&doc, key, onChange, refresh](int value) {
+    QObject::connect(bar, &QScrollBar::valueChanged, bar, [&bridge, key, onChange, refresh](int value) {
         if (onChange)
             onChange(value);
         else
-            doc.setValue(key, -1, value);
+            bridge.setControl(key, value);
         refresh();
     });
 }
@@ -133,9 +131,9 @@ void bindList(DocumentBridge& bridge, QListWidget* list, std::string_view name, 
         applyVisibility(list, c);
     };
     watchControl(bridge, list, key, refresh);
-    QObject::connect(list, &QListWidget::currentRowChanged, list, [&doc, key, afterChoice, refresh](int row) {
+    QObject::connect(list, &QListWidget::currentRowChanged, list, [&bridge, key, afterChoice, refresh](int row) {
         if (row < 0) return;  // the list is being cleared
-        doc.setValue(key, -1, row);
+        bridge.setControl(key, row);
         if (afterChoice) afterChoice();
         refresh();
     });
@@ -153,8 +151,8 @@ void bindLineEdit(DocumentBridge& bridge, QLineEdit* edit, std::string_view name
         applyVisibility(edit, c);
     };
     watchControl(bridge, edit, key, refresh);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [&doc, key, afterEdit](const QString& text) {
-        doc.setText(key, -1, text.toStdString());
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [&bridge, key, afterEdit](const QString& text) {
+        bridge.setControlText(key, text.toStdString());
         if (afterEdit) afterEdit();
     });
 }

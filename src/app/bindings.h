@@ -34,8 +34,11 @@ void watchSlot(DocumentBridge& bridge, QWidget* widget, const std::string& key, 
 // control without showing its value, such as a caption beside a list).
 void bindVisibility(DocumentBridge& bridge, QWidget* widget, std::string_view name, int index = -1);
 
+// Every user's change below goes through DocumentBridge::setControl, which runs the control's
+// core command as --set does.
+
 // Check box: checked exactly when the value is 1. A click sets the value to 1 or 0, then runs
-// `afterClick` (the control's own click handler of the core).
+// `afterClick` (something of the window alone).
 using ClickHandler = std::function<void(bool checked)>;
 void bindCheckBox(DocumentBridge& bridge, QCheckBox* box, std::string_view name, int index = -1,
                   ClickHandler afterClick = {});
@@ -44,7 +47,7 @@ void bindCheckBox(DocumentBridge& bridge, QCheckBox* box, std::string_view name,
 void bindOption(DocumentBridge& bridge, QRadioButton* option, std::string_view name, int index = -1);
 
 // Scroll bar: range and value of the control. A released thumb, an arrow or a track click hands
-// the new value to `onChange`, or sets it when there is no handler.
+// the new value to `onChange` (a window of its own), or sets the control when there is none.
 using ValueHandler = std::function<void(int value)>;
 void bindScrollBar(DocumentBridge& bridge, QScrollBar* bar, std::string_view name, int index = -1,
                    ValueHandler onChange = {});

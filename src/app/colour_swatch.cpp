@@ -76,7 +76,7 @@ void ColourSwatch::pick() {
     Document& doc = m_bridge.doc();
     const std::optional<QColor> chosen = ChooseColour(window(), toQColor(doc.swatch(m_name, m_index)));
     if (!chosen) return;
-    doc.setSwatch(m_name, m_index, toColour(*chosen));
+    m_bridge.setControl(controlKey(m_name, m_index), static_cast<int>(toColour(*chosen) & 0xFFFFFFu));
     if (m_afterPick) m_afterPick();
 }
 

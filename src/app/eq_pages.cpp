@@ -74,12 +74,21 @@ const EqIncludeBox* includeBoxOf(int slot) {
     return nullptr;
 }
 
-// The colour group that recolours picEQData(slot), -1 for the frame and the layers.
-int colourGroupOf(int slot) {
-    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i)
-        if (kColourGroups[i].target == SlotRef{"picEQData", slot}) return i;
-    return -1;
-}
+// The equalizer pages of TabStrip2 (EQFrame(0..9)), and the part category each part page shows.
+enum class EqPage : int { EqMain = 0, Slider = 1, Easy = 7 };
+struct EqPartPage {
+    int page;
+    int category;  // kEqCategories index
+};
+constexpr EqPartPage kEqPartPages[] = {
+    {2, 0},  // "on,auto"
+    {3, 1},  // "EQ Frame"
+    {4, 2},  // "TitleBar"
+    {5, 3},  // "image"
+    {6, 4},  // "Preset"
+    {8, 5},  // "レイヤ―1"
+    {9, 6},  // "レイヤー2"
+};
 
 void showSizeMessage(MainWindow& main, const std::optional<std::string>& message) {
     if (message) ShowMessage(&main, QString::fromStdString(*message));
@@ -88,9 +97,7 @@ void showSizeMessage(MainWindow& main, const std::optional<std::string>& message
 // A check box bound to a make flag: a click sets the flag of the pair.
 QCheckBox* makeBox(DocumentBridge& bridge, const char* name, const char* caption, QWidget* parent) {
     auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
-    Document& d = bridge.doc();
-    const std::string key = name;
-    bindCheckBox(bridge, box, name, -1, [&d, key](bool checked) { ClickMakeBox(d, key, checked); });
+    bindCheckBox(bridge, box, name);
     return box;
 }
 
@@ -183,9 +190,9 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
 
     auto* slider = new QComboBox(pageWidget);
-    bindComboList(bridge, slider, "SliderCombo", -1, [&main] { main.checkParts(); });
+    bindComboList(bridge, slider, "SliderCombo", -1);
     auto* back = new QComboBox(pageWidget);
-    bindComboList(bridge, back, "BackColorCombo", -1, [&main] { main.checkParts(); });
+    bindComboList(bridge, back, "BackColorCombo", -1);
     auto* useBack = new QCheckBox(QStringLiteral("BackColorを合成する"), pageWidget);
     bindCheckBox(bridge, useBack, "UseSliderBack");
 
@@ -236,24 +243,24 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
 
 // A part page: data list, link box and mask list, the Data and Mask pictures, the include box
 // and, for the recoloured positions, the colour bars.
-QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, const EqPartPosition& position) {
+QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, const EqCategory& position) {
     auto* pageWidget = new QWidget;
     Document& d = bridge.doc();
-    const int slot = position.slot;
+    const int slot = position.index;
 
     auto* lists = new QVBoxLayout;
     auto* dataList = new QListWidget(pageWidget);
-    bindList(bridge, dataList, "lstEQData", slot, [&main] { main.checkParts(); });
+    bindList(bridge, dataList, "lstEQData", slot);
     auto* dataCaption = boldCaption(QStringLiteral("DataList"), pageWidget);
     dataCaption->setBuddy(dataList);
     lists->addWidget(dataCaption);
     lists->addWidget(dataList, 3);
     auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
-    bindCheckBox(bridge, link, position.linkBox, -1, [&d, slot](bool) { EqLinkClick(d, slot); });
+    bindCheckBox(bridge, link, position.linkBox);
     auto* maskLabel = new QLabel(pageWidget);
     bindLabel(bridge, maskLabel, "lblEQMask", slot);
     auto* maskList = new QListWidget(pageWidget);
-    bindList(bridge, maskList, "lstEQMask", slot, [&main] { main.checkParts(); });
+    bindList(bridge, maskList, "lstEQMask", slot);
     maskLabel->setBuddy(maskList);
     lists->addWidget(link);
     lists->addWidget(maskLabel);
@@ -278,7 +285,7 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, const EqPartP
     pictures->addWidget(scrollBox(pictureBox, pageWidget), 1);
     auto* zoomRow = new QHBoxLayout;
     zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), pageWidget));
-    zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_%1").arg(static_cast<int>(position.page)), zoom,
+    zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_%1").arg(page), zoom,
                                        {data, mask}, pageWidget));
     zoomRow->addStretch();
     pictures->addLayout(zoomRow);
@@ -295,7 +302,7 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, const EqPartP
             controls->addWidget(box);
         }
     }
-    if (const int group = colourGroupOf(slot); group >= 0) controls->addWidget(colourGroup(bridge, group, 150, pageWidget));
+    if (position.colourGroup != kNone) controls->addWidget(colourGroup(bridge, position.colourGroup, 150, pageWidget));
     controls->addStretch();
     auto* controlBox = new QWidget(pageWidget);
     controlBox->setLayout(controls);
@@ -316,7 +323,7 @@ QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
     frame->setObjectName(QStringLiteral("Frames_8"));
 
     auto* combo = new QComboBox(frame);
-    bindComboList(bridge, combo, "EasyCombo", -1, [&main] { main.checkParts(); });
+    bindComboList(bridge, combo, "EasyCombo", -1);
     auto* controls = new QVBoxLayout;
     auto* comboCaption = boldCaption(QStringLiteral("画像"), frame);
     comboCaption->setBuddy(combo);
@@ -376,14 +383,13 @@ QWidget* buildEqualizerPage(MainWindow& main, DocumentBridge& bridge, int page) 
         case EqPage::Easy:
             return buildEasyPage(main, bridge);
         default:
-            for (const EqPartPosition& position : kEqPartPositions)
-                if (static_cast<int>(position.page) == page) return buildEqPartPage(main, bridge, position);
+            for (const EqPartPage& p : kEqPartPages)
+                if (p.page == page) return buildEqPartPage(main, bridge, page, kEqCategories[p.category]);
             return new QWidget;
     }
 }
 
 QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
-    Document& d = bridge.doc();
     auto* frame = new QGroupBox;
     frame->setObjectName(QStringLiteral("Frames_9"));
     auto* layout = new QVBoxLayout(frame);
@@ -397,7 +403,7 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
     bindCheckBox(bridge, only, "chkEQOnly");
     layout->addWidget(only);
     auto* mode = new QCheckBox(QStringLiteral("EQ Slider"), frame);
-    bindCheckBox(bridge, mode, "EQModeCheck", -1, [&d](bool) { EqModeClick(d); });
+    bindCheckBox(bridge, mode, "EQModeCheck");
     layout->addWidget(mode);
 
     auto* twins = new QGroupBox(frame);

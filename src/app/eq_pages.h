@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "document_bridge.h"
+#include "parts/categories.h"
 #include "parts/part_loading.h"
 
 class QWidget;

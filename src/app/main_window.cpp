@@ -34,7 +34,7 @@ namespace pelterra::app {
 
 namespace {
 
-constexpr int kTimerInterval = 100;  // ms, Timer1 and CheckTimer
+constexpr int kTimerInterval = 100;  // ms, CheckTimer
 
 // The largest window that still fits a 1366x768 screen with its task bar.
 constexpr QSize kPreferredSize(1280, 700);
@@ -67,12 +67,10 @@ MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFold
     m_preview = new PreviewWindow(m_bridge, m_programFolder, this);
     m_mixMode = new MixModeWindow(m_bridge, this);
 
-    // The timers run from the moment the window is loaded until the end.
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(kTimerInterval);
-    connect(m_timer1, &QTimer::timeout, this, &MainWindow::checkParts);
-    m_timer1->start();
+    // A command that fails on a user's change (a part file that cannot be read) is shown at once.
+    m_bridge.onFailure = [this](const Error& error) { reportFailure(error); };
+
+    // The make boxes' twins are kept equal by the document; the timer only repeats that.
     m_checkTimer = new QTimer(this);
     m_checkTimer->setObjectName(QStringLiteral("CheckTimer"));
     m_checkTimer->setInterval(kTimerInterval);
@@ -116,12 +114,7 @@ void MainWindow::buildMenus() {
 
 int MainWindow::askHowForm() { return m_howForm->ask(); }
 
-void MainWindow::reportFailure(const Error& error) {
-    // A timer tick must not stack message boxes while one is open.
-    m_reporting = true;
-    ShowFailure(this, error);
-    m_reporting = false;
-}
+void MainWindow::reportFailure(const Error& error) { ShowFailure(this, error); }
 
 void MainWindow::openBasePicture() {
     const QString file = ChoosePictureFile(this);
@@ -133,7 +126,6 @@ void MainWindow::openBasePicture() {
 void MainWindow::build() {
     if (isBuilding(doc())) return;
     BuildHooks hooks;
-    hooks.setPartTimer = [this](bool on) { on ? m_timer1->start() : m_timer1->stop(); };
     hooks.composePreview = [](Document& d) { ComposePreview(d); };
     hooks.showPreview = [this](const PreviewPanes& panes) {
         QApplication::restoreOverrideCursor();
@@ -161,16 +153,6 @@ void MainWindow::build() {
 void MainWindow::exitWithoutSaving() {
     m_exiting = true;
     Q_EMIT exitRequested();
-}
-
-void MainWindow::checkParts() {
-    if (m_checking || m_reporting) return;
-    m_checking = true;
-    Status main = CheckPartChoice(doc(), m_programFolder);
-    Status equalizer = CheckEqPartChoice(doc(), m_programFolder);
-    m_checking = false;
-    if (!main) reportFailure(main.error());
-    if (!equalizer) reportFailure(equalizer.error());
 }
 
 void MainWindow::syncMakeBoxes() { SyncMakeBoxes(doc()); }
@@ -215,7 +197,6 @@ void MainWindow::showAbout() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_exiting && m_settings) WriteSettings(doc(), *m_settings);
-    m_timer1->stop();
     m_checkTimer->stop();
     // Every other window goes with the main window.
     m_mixMode->hide();

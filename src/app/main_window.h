@@ -1,6 +1,6 @@
 // Form1, the main window: the tab strips of the "Main", "EQ", "Region" and "PlayList" pages, the
-// part pages, the "Making" frame with the build button, the menus, and the two 100 ms timers that
-// run the part check (Timer1) and keep the make boxes in step (CheckTimer).
+// part pages, the "Making" frame with the build button, the menus, and the 100 ms timer that keeps
+// the make boxes in step (CheckTimer). Which page each tab strip shows is the window's own state.
 #pragma once
 
 #include <filesystem>
@@ -11,6 +11,7 @@
 
 #include "document_bridge.h"
 #include "document/slot.h"
+#include "parts/categories.h"
 #include "parts/part_loading.h"
 
 class QLabel;
@@ -51,8 +52,6 @@ public:
     void build();
     // "Exit": ends the program at once, without writing the settings.
     void exitWithoutSaving();
-    // Timer1: the main-window part check, then the equalizer's.
-    void checkParts();
     // CheckTimer: both boxes of every make pair take the flag's value.
     void syncMakeBoxes();
     // Double-click on a part slot: the open-file dialog, then the picture stretched into it.
@@ -73,7 +72,6 @@ public:
     PreviewWindow* previewWindow() const { return m_preview; }
     MixModeWindow* mixModeWindow() const { return m_mixMode; }
     HowForm* howForm() const { return m_howForm; }
-    QTimer* partTimer() const { return m_timer1; }
     QTimer* makeBoxTimer() const { return m_checkTimer; }
     // Every part slot view, for the zoom and for the tests.
     const std::vector<SlotView*>& slotViews() const { return m_slotViews; }
@@ -97,7 +95,7 @@ private:
     QWidget* buildMainTabs();
     QWidget* buildMakingFrame();
     QWidget* buildMainPage();
-    QWidget* buildPartPage(const MainCategory& category);
+    QWidget* buildPartPage(const MainCategory& category, int page);
     QWidget* buildSettingsPage();
     QWidget* placeholderPage(const QString& caption);
     SlotView* addSlotView(const char* name, int index, QWidget* parent, int zoom);
@@ -109,15 +107,12 @@ private:
     std::filesystem::path m_programFolder;
     QSettings* m_settings = nullptr;
     bool m_exiting = false;
-    bool m_checking = false;
-    bool m_reporting = false;
 
     TabStrip* m_tabStrip3 = nullptr;
     TabStrip* m_tabStrip1 = nullptr;
     TabStrip* m_tabStrip2 = nullptr;
     TabStrip* m_tabStrip4 = nullptr;
     TabStrip* m_tabStrip5 = nullptr;
-    QTimer* m_timer1 = nullptr;
     QTimer* m_checkTimer = nullptr;
     PreviewWindow* m_preview = nullptr;
     MixModeWindow* m_mixMode = nullptr;

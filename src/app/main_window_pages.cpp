@@ -56,6 +56,22 @@ const QStringList kPlaylistTabs = {QStringLiteral("PlayList"), QStringLiteral("S
                                    QStringLiteral("Sorabe互換２"), QStringLiteral("Sorabe互換３")};
 constexpr int kTabsPerRow = 9;
 
+// The category each part page of TabStrip1 shows (kMainCategories index).
+struct CategoryPage {
+    int page;
+    int category;
+};
+constexpr CategoryPage kCategoryPages[] = {
+    {1, 0}, {2, 1}, {3, 2}, {4, 3}, {5, 4}, {11, 5}, {12, 6}, {8, 7}, {9, 8}, {14, 9}, {15, 10},
+};
+static_assert(std::size(kCategoryPages) == std::size(kMainCategories));
+
+const MainCategory* categoryOnPage(int page) {
+    for (const CategoryPage& p : kCategoryPages)
+        if (p.page == page) return &kMainCategories[p.category];
+    return nullptr;
+}
+
 // The pages whose data list takes the keyboard focus when the page is chosen.
 constexpr int kPagesFocusingTheList[] = {1, 2, 3, 4, 5, 8, 9, 12};
 
@@ -157,9 +173,6 @@ QWidget* MainWindow::buildCentralWidget() {
         addEqualizerPageTools(m_bridge, this, i, eqPage);
         m_tabStrip2->setPage(i, eqPage);
     }
-    Document& d = doc();
-    watchControl(m_bridge, m_tabStrip2, "TabStrip2", [this, &d] { m_tabStrip2->setCurrentIndex(d.value("TabStrip2")); });
-    connect(m_tabStrip2, &TabStrip::tabChosen, this, [&d](int tab) { d.setValue("TabStrip2", tab); });
     auto* eqLayout = new QHBoxLayout(m_tabStrip3->frame(1));
     eqLayout->addWidget(m_tabStrip2, 1);
     eqLayout->addWidget(buildEqualizerSideFrame(*this, m_bridge));
@@ -186,26 +199,23 @@ QWidget* MainWindow::buildMainTabs() {
         else if (p == page::Settings)
             content = buildSettingsPage();
         else if (const MainCategory* category = categoryOnPage(p)) {
-            content = buildPartPage(*category);
+            content = buildPartPage(*category, p);
             addPartPageTools(m_bridge, this, p, content);
         } else if (!(content = buildOutputPage(m_bridge, this, p)))
             content = placeholderPage(kPageTabs[p]);
         m_tabStrip1->setPage(p, content);
     }
-    Document& d = doc();
-    watchControl(m_bridge, m_tabStrip1, "TabStrip1", [this, &d] { m_tabStrip1->setCurrentIndex(d.value("TabStrip1")); });
     connect(m_tabStrip1, &TabStrip::tabChosen, this, &MainWindow::showPageChosen);
     return m_tabStrip1;
 }
 
 void MainWindow::showPageChosen(int chosen) {
-    doc().setValue("TabStrip1", chosen);
     if (std::find(std::begin(kPagesFocusingTheList), std::end(kPagesFocusingTheList), chosen) ==
         std::end(kPagesFocusingTheList))
         return;
     const MainCategory* category = categoryOnPage(chosen);
     if (!category) return;
-    if (auto* list = m_tabStrip1->frame(chosen)->findChild<QListWidget*>(objectNameOf("lstData", category->k)))
+    if (auto* list = m_tabStrip1->frame(chosen)->findChild<QListWidget*>(objectNameOf("lstData", category->index)))
         list->setFocus(Qt::TabFocusReason);
 }
 
@@ -213,11 +223,9 @@ QWidget* MainWindow::buildMakingFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Making"), this);
     frame->setObjectName(QStringLiteral("Frames_7"));
     auto* layout = new QVBoxLayout(frame);
-    Document& d = doc();
     for (const MakingBox& m : kMakingBoxes) {
         auto* box = new QCheckBox(QString::fromUtf8(m.caption), frame);
-        const std::string name = m.box;
-        bindCheckBox(m_bridge, box, m.box, -1, [&d, name](bool checked) { ClickMakeBox(d, name, checked); });
+        bindCheckBox(m_bridge, box, m.box);
         layout->addWidget(box);
     }
     layout->addSpacing(12);
@@ -250,7 +258,7 @@ QWidget* MainWindow::buildMainPage() {
     open->setToolTip(QStringLiteral("スキンの元になる画像を開きます"));
     connect(open, &QPushButton::clicked, this, &MainWindow::openBasePicture);
     auto* skinMode = new QCheckBox(QStringLiteral("EQも出力"), pageWidget);
-    bindCheckBox(m_bridge, skinMode, "chkSkinMode", -1, [&d](bool) { SkinModeClick(d); });
+    bindCheckBox(m_bridge, skinMode, "chkSkinMode");
     auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
     bindCheckBox(m_bridge, eqBelow, "EqUporDown");
 
@@ -320,27 +328,26 @@ QWidget* MainWindow::buildMainPage() {
     return pageWidget;
 }
 
-QWidget* MainWindow::buildPartPage(const MainCategory& category) {
+QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     auto* pageWidget = new QWidget;
     Document& d = doc();
-    const int k = category.k;
+    const int k = category.index;
 
     // Lists: the data list, the link box, and the mask list with its "MaskList" label.
     auto* lists = new QVBoxLayout;
     auto* dataList = new QListWidget(pageWidget);
-    bindList(m_bridge, dataList, "lstData", k, [this] { checkParts(); });
+    bindList(m_bridge, dataList, "lstData", k);
     auto* dataCaption = caption(QStringLiteral("DataList"), pageWidget);
     dataCaption->setBuddy(dataList);
     lists->addWidget(dataCaption);
     lists->addWidget(dataList, 3);
     if (category.maskList >= 0) {
         auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
-        const std::string box(category.linkBox);
-        bindCheckBox(m_bridge, link, category.linkBox, -1, [&d, box](bool) { LinkBoxClicked(d, box); });
+        bindCheckBox(m_bridge, link, category.linkBox);
         auto* maskLabel = new QLabel(pageWidget);
         bindLabel(m_bridge, maskLabel, category.maskLabel);
         auto* maskList = new QListWidget(pageWidget);
-        bindList(m_bridge, maskList, "lstMask", category.maskList, [this] { checkParts(); });
+        bindList(m_bridge, maskList, "lstMask", category.maskList);
         maskLabel->setBuddy(maskList);
         lists->addWidget(link);
         lists->addWidget(maskLabel);
@@ -374,7 +381,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category) {
     pictures->addWidget(caption(QStringLiteral("Mask"), pageWidget));
     pictures->addWidget(mask);
     pictures->addLayout(labelled(QStringLiteral("倍率"),
-                                 zoomChooser(QStringLiteral("cboZoom_%1").arg(category.page), zoom, {data, mask}, pageWidget),
+                                 zoomChooser(QStringLiteral("cboZoom_%1").arg(page), zoom, {data, mask}, pageWidget),
                                  pageWidget));
     auto* help = new QLabel(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
                             pageWidget);
@@ -385,16 +392,12 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category) {
     // The page's make boxes and its colour group "色補正".
     auto* controls = new QVBoxLayout;
     for (const PageMakeBox& m : kPageMakeBoxes) {
-        if (m.page != category.page) continue;
+        if (m.page != page) continue;
         auto* box = new QCheckBox(QString::fromUtf8(m.caption), pageWidget);
-        const std::string name = m.box;
-        bindCheckBox(m_bridge, box, m.box, -1, [&d, name](bool checked) { ClickMakeBox(d, name, checked); });
+        bindCheckBox(m_bridge, box, m.box);
         controls->addWidget(box);
     }
-    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i) {
-        if (kColourGroups[i].category != category.name) continue;
-        controls->addWidget(colourGroup(m_bridge, i, 220, pageWidget));
-    }
+    if (category.colourGroup != kNone) controls->addWidget(colourGroup(m_bridge, category.colourGroup, 220, pageWidget));
     controls->addStretch();
 
     auto* layout = new QHBoxLayout(pageWidget);

@@ -71,9 +71,9 @@ void bindComboList(DocumentBridge& bridge, QComboBox* combo, std::string_view na
     };
     watchControl(bridge, combo, key, refresh);
     // currentIndexChanged also follows the keyboard's arrows, as a list's selection does.
-    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [&doc, key, afterChoice, refresh](int row) {
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [&bridge, key, afterChoice, refresh](int row) {
         if (row < 0) return;  // the entries are being replaced
-        doc.setValue(key, -1, row);
+        bridge.setControl(key, row);
         if (afterChoice) afterChoice();
         refresh();
     });
@@ -144,19 +144,17 @@ struct ColourBarRow {
     const char* caption;
     const char* bar;
     const char* label;
-    ColourBar which;
 };
 constexpr ColourBarRow kColourBarRows[] = {
-    {"R", "hscR", "lblRed", ColourBar::Red},
-    {"G", "hscG", "lblGreen", ColourBar::Green},
-    {"B", "hscB", "lblBlue", ColourBar::Blue},
+    {"R", "hscR", "lblRed"},
+    {"G", "hscG", "lblGreen"},
+    {"B", "hscB", "lblBlue"},
 };
 
 }  // namespace
 
 // "色補正": the three bars of colour group i with their value labels.
 QGroupBox* colourGroup(DocumentBridge& bridge, int i, int barWidth, QWidget* parent) {
-    Document& d = bridge.doc();
     auto* group = new QGroupBox(QStringLiteral("色補正"), parent);
     group->setObjectName(objectNameOf("fraColor", i));
     auto* grid = new QGridLayout(group);
@@ -164,8 +162,7 @@ QGroupBox* colourGroup(DocumentBridge& bridge, int i, int barWidth, QWidget* par
     for (const ColourBarRow& r : kColourBarRows) {
         auto* bar = new QScrollBar(Qt::Horizontal, group);
         bar->setMinimumWidth(barWidth);
-        const ColourBar which = r.which;
-        bindScrollBar(bridge, bar, r.bar, i, [&d, which, i](int v) { (void)ColourBarChanged(d, which, i, v); });
+        bindScrollBar(bridge, bar, r.bar, i);
         auto* value = new QLabel(group);
         bindLabel(bridge, value, r.label, i);
         value->setMinimumWidth(36);

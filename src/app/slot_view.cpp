@@ -20,7 +20,6 @@ SlotView::SlotView(DocumentBridge& bridge, std::string name, int index, QWidget*
     connect(&m_bridge, &DocumentBridge::slotChanged, this, [this](const QString& key) {
         if (key == m_key) reload();
     });
-    connect(&m_bridge, &DocumentBridge::everythingChanged, this, [this] { reload(); });
     if (!name.empty()) setObjectName(QString::fromStdString(name) + (index >= 0 ? QStringLiteral("_%1").arg(index) : QString()));
     showSlot(name, index);
 }

@@ -121,8 +121,7 @@ void selectPleditFont(DocumentBridge& bridge, QWidget* parent) {
     initial.setFamily(previewFontName(doc));
     const std::optional<QFont> chosen = ChooseFont(parent, initial);
     if (!chosen) return;
-    doc.setText("PleditFonts", chosen->family().toStdString());
-    BuildPleditText(doc);
+    bridge.setControlText("PleditFonts", chosen->family().toStdString());
 }
 
 // --- "Maron.txt" ----------------------------------------------------------------------------
@@ -146,7 +145,7 @@ void bindComboBox(DocumentBridge& bridge, QComboBox* combo, std::string_view nam
         combo->setVisible(c.visible);
         combo->setEnabled(c.enabled);
     });
-    QObject::connect(combo, &QComboBox::activated, combo, [&doc, key](int row) { doc.setValue(key, -1, row); });
+    QObject::connect(combo, &QComboBox::activated, combo, [&bridge, key](int row) { bridge.setControl(key, row); });
 }
 
 // --- "Viscolor" -----------------------------------------------------------------------------
@@ -220,7 +219,6 @@ void addMakerButton(QBoxLayout* column, QPushButton* button) {
 
 QWidget* buildPleditPage(DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
-    Document& doc = bridge.doc();
 
     auto* colours = new QGroupBox(QStringLiteral("色"), pageWidget);
     colours->setObjectName(QStringLiteral("fraPleditColor"));
@@ -229,7 +227,6 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     for (const PleditSwatch& s : kPleditSwatches) {
         auto* swatch = new ColourSwatch(bridge, s.swatch, -1, {}, SwatchClick::Single, colours);
         swatch->setFixedSize(48, 22);
-        swatch->setAfterPick([&doc] { BuildPleditText(doc); });
         auto* label = new QLabel(QString::fromUtf8(s.caption), colours);
         label->setBuddy(swatch);
         grid->addWidget(label, row, 0);
@@ -288,7 +285,6 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
 
 QWidget* buildMaronPage(DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
-    Document& doc = bridge.doc();
 
     auto* analyser = new QComboBox(pageWidget);
     bindComboBox(bridge, analyser, "MaronCombo1");
@@ -300,10 +296,7 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     ratio->setMaximumWidth(60);
     auto* ratioBar = new QScrollBar(Qt::Vertical, pageWidget);
     // Every change of the bar writes its value into the ratio box.
-    bindScrollBar(bridge, ratioBar, "MaronVScroll", -1, [&doc](int value) {
-        doc.setValue("MaronVScroll", value);
-        doc.setText("MaronText", std::to_string(value));
-    });
+    bindScrollBar(bridge, ratioBar, "MaronVScroll");
     ratioBar->setFixedHeight(48);
 
     auto* settings = new QGroupBox(QStringLiteral("MARON"), pageWidget);

@@ -122,7 +122,7 @@ int runBuild(const CommandContext& context, CommandArgs args) {
         doc.setValue("RegionCheck", 1);
     }
 
-    auto built = BuildSkinImages(doc, options->setup.partsFolder, BuildHooks{{}, ComposePreview, {}});
+    auto built = BuildSkinImages(doc, options->setup.partsFolder, BuildHooks{.composePreview = ComposePreview, .showPreview = {}});
     if (!built) return fail("the build failed", built.error());
     if (built->outcome == BuildOutcome::NoPicture) {
         std::cerr << "pelterra-cli build: open a base picture first (give its file name)\n";

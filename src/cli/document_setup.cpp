@@ -3,10 +3,8 @@
 #include <iostream>
 
 #include "document/initial_state.h"
-#include "equalizer/eq_parts.h"
+#include "document/set_control.h"
 #include "equalizer/picture_import.h"
-#include "parts/colour_change.h"
-#include "parts/part_loading.h"
 #include "project/project.h"
 
 namespace pelterra::cli {
@@ -44,25 +42,6 @@ int loadProject(Document& doc, const std::filesystem::path& folder, std::string_
     if (!report.manifest)
         std::cerr << "pelterra-cli " << command << ": warning: " << folder.string()
                   << " has no project.ini: choices, check boxes and colours keep their initial values\n";
-    return kExitOk;
-}
-
-constexpr int kFirstPartPage = 1;   // TabStrip1 "Cbuttons"
-constexpr int kLastPartPage = 15;   // TabStrip1 "レイヤー2"
-constexpr int kEqPages = 10;        // TabStrip2 "EQ Main" .. "レイヤー2"
-
-// What the window's timers and bars do after a change: the part checks load the parts that a
-// --set chose (a list whose selection did not change loads nothing, so a project's pictures
-// stay), and the colour groups are shifted by the bars as they now stand.
-int settleSettings(Document& doc, const DocumentSetup& setup, std::string_view command) {
-    for (int page = kFirstPartPage; page <= kLastPartPage; ++page)
-        if (Status checked = CheckPagePartChoice(doc, setup.partsFolder, page); !checked)
-            return fail(command, "cannot load the chosen part", checked.error());
-    for (int page = 0; page < kEqPages; ++page)
-        if (Status checked = CheckEqPageChoice(doc, setup.partsFolder, static_cast<EqPage>(page)); !checked)
-            return fail(command, "cannot load the chosen equalizer part", checked.error());
-    SyncLinkBoxes(doc);
-    RefreshColourGroups(doc);
     return kExitOk;
 }
 
@@ -131,18 +110,23 @@ int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view 
         const std::optional<int> fit = setup.fit;
         const HowFormDialog howForm = [fit]() { return fit.value_or(-1); };
         if (Status opened = OpenCombinedPicture(doc, *setup.picture, howForm); !opened) {
-            if (!fit && opened.error().message.find("size") != std::string::npos)
-                std::cerr << "pelterra-cli " << command << ": the picture is not 275×116, 275×232 or 275×348; "
+            // Without --fit the size dialog has no answer: say what to do, and only that.
+            if (!fit && opened.error().message.find("size") != std::string::npos) {
+                std::cerr << "pelterra-cli " << command << ": " << *setup.picture
+                          << ": the picture is not 275×116, 275×232 or 275×348; "
                              "say how to fit it with --fit single|eq|playlist\n";
+                return kExitFailure;
+            }
             return fail(command, "cannot open the picture", opened.error());
         }
     }
+    // Each setting runs its control's command at once, in the order given, as the window does.
     for (const std::string& setting : setup.settings) {
         const auto eq = setting.find('=');
-        if (Status set = doc.setByName(setting.substr(0, eq), setting.substr(eq + 1)); !set)
+        if (Status set = SetControl(doc, setup.partsFolder, setting.substr(0, eq), setting.substr(eq + 1)); !set)
             return fail(command, "cannot set " + setting, set.error());
     }
-    return setup.settings.empty() ? kExitOk : settleSettings(doc, setup, command);
+    return kExitOk;
 }
 
 }  // namespace pelterra::cli

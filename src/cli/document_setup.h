@@ -1,6 +1,6 @@
 // The state a command of pelterra-cli works on: the program's initial state, then a saved project,
-// then the base picture opened as "PictureOpen" does, then every --set through the document's
-// name registry. build, project save and make all start from here, so that the same arguments
+// then the base picture opened as "PictureOpen" does, then every --set through SetControl, which
+// runs the control's command as the window does. build, project save and make all start from here, so that the same arguments
 // mean the same skin.
 #pragma once
 

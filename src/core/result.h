@@ -45,7 +45,7 @@ struct Done {};
 using Status = Result<Done>;
 inline Status ok() { return Done{}; }
 
-// Collects the failures of steps that carry on past each other (start-up, a part check that
+// Collects the failures of steps that carry on past each other (start-up, which
 // loads several files) and reports them together.
 class Failures {
 public:

@@ -63,7 +63,7 @@ TEST_F(EqPlaylistPageTest, AnEqualizerListChoiceLoadsItsSlotAndTheColourBarsReco
     MainWindow* main = start();
     main->topTabs()->tab(1)->click();
     main->eqTabs()->tab(4)->click();  // "TitleBar"
-    EXPECT_EQ(doc().value("TabStrip2"), 4);
+    EXPECT_EQ(main->eqTabs()->currentIndex(), 4);
     auto* list = widget<QListWidget>("lstEQData_2");
     ASSERT_GE(list->count(), 2);
     const Bitmap before = doc().slot("picEQData", 2);

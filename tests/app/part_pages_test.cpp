@@ -41,7 +41,7 @@ SlotView* viewOf(MainWindow* main, const char* name) { return main->findChild<Sl
 TEST_F(PartPageTest, ChoosingAListEntryLoadsThePartIntoItsSlot) {
     MainWindow* main = start();
     main->pageTabs()->tab(1)->click();  // "Cbuttons"
-    EXPECT_EQ(doc().value("TabStrip1"), 1);
+    EXPECT_EQ(main->pageTabs()->currentIndex(), 1);
     auto* list = widget<QListWidget>("lstData_0");
     ASSERT_GE(list->count(), 2);
     const Bitmap before = doc().slot("picData", 0);

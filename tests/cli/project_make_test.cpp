@@ -38,7 +38,9 @@ protected:
 };
 
 TEST_F(CliProject, ASavedProjectBuildsTheSkinThatTheSameArgumentsBuild) {
-    const std::string choices = " --set \"hscR(0)=60\" --set \"lstData(0)=1\" --set \"NumberColor(3)=255\"";
+    // A part first, then its colour bar, as in the window (a bar set before the part is lost when
+    // the part loads).
+    const std::string choices = " --set \"lstData(0)=1\" --set \"hscR(0)=60\" --set \"NumberColor(3)=255\"";
     ASSERT_EQ(run("project save " + at("proj") + " \"" + kSample + "\"" + choices), 0) << readFileBytes(dir / "log.txt");
     ASSERT_EQ(run("build \"" + kSample + "\"" + choices + " -o " + at("direct")), 0);
     ASSERT_EQ(run("build --project " + at("proj") + " -o " + at("loaded")), 0) << readFileBytes(dir / "log.txt");

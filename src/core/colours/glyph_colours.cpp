@@ -19,11 +19,10 @@ struct GlyphSheet {
     int bandRows;    // swatches used per band
     int bands;       // bands of glyph rows, each taking the same colours
     int partIndex;   // picData(k) / picMask(k)
-    std::string_view refreshGroup;
 };
 
-constexpr GlyphSheet kNumberSheet{"NumberColor", "PreNumberMask", 108, 14, 1, 7, refresh_group::number};
-constexpr GlyphSheet kTextSheet{"PicText", "PreTextMask", 154, 6, 3, 8, refresh_group::text};
+constexpr GlyphSheet kNumberSheet{"NumberColor", "PreNumberMask", 108, 14, 1, 7};
+constexpr GlyphSheet kTextSheet{"PicText", "PreTextMask", 154, 6, 3, 8};
 
 void colourGlyphs(Document& doc, const GlyphSheet& g) {
     Bitmap& rows = doc.slot(g.rowPicture);
@@ -40,7 +39,6 @@ void colourGlyphs(Document& doc, const GlyphSheet& g) {
     BitBlt(work.mask, 0, 0, work.data.width(), work.data.height(), work.data, 0, 0, RasterOp::SRCAND);
     doc.assignSlot("picData", g.partIndex, work.mask);
     // The number and text sheets are composed from these Data images.
-    doc.setRefreshFlag(g.refreshGroup, 0);
 }
 
 }  // namespace

@@ -340,19 +340,6 @@ Status Document::setByName(std::string_view written, std::string_view text) {
     return ok();
 }
 
-int Document::refreshFlag(std::string_view group) const {
-    auto it = m_refreshFlags.find(group);
-    return it == m_refreshFlags.end() ? 0 : it->second;
-}
-
-void Document::setRefreshFlag(std::string_view group, int value) {
-    auto it = m_refreshFlags.find(group);
-    if (it == m_refreshFlags.end()) it = m_refreshFlags.emplace(std::string(group), 0).first;
-    if (it->second == value) return;
-    it->second = value;
-    notify({ChangeEvent::Kind::Flags, {}});
-}
-
 int Document::addListener(Listener listener) {
     m_listeners[m_nextListener] = std::move(listener);
     return m_nextListener++;

@@ -1,6 +1,6 @@
 // The document: the whole editing state by the system's own names. Every picture slot at its
-// fixed size, every control value, the work bitmaps, the faces and sheets, the preview refresh
-// flags and the flags of the combined-picture import. The GUI, the command line and the tests all
+// fixed size, every control value, the work bitmaps, the faces and sheets and the flags of the
+// combined-picture import. The GUI, the command line and the tests all
 // drive this one object; it tells listeners what changed.
 #pragma once
 
@@ -22,9 +22,9 @@ namespace pelterra {
 
 // What changed, for a listener that repaints only that.
 struct ChangeEvent {
-    enum class Kind { Slot, Control, Flags, All };
-    Kind kind = Kind::All;
-    std::string key;  // controlKey() of the slot or control; empty for Flags/All
+    enum class Kind { Slot, Control, Flags };
+    Kind kind = Kind::Control;
+    std::string key;  // controlKey() of the slot or control; empty for Flags
 };
 
 class Document {
@@ -103,16 +103,6 @@ public:
     int combinedPictureFlag = 0;  // 1 when the base picture carried an equalizer band
     std::string BackgroundImagePath, BackgroundImageTitle;
     std::string ExtraImagePath, ExtraImageTitle;
-    int lastEqBelow = 0;          // the "EQが下" value of the last build
-
-    // Preview refresh flags, one per sheet group ("cbuttons", "frame", ...): 0 = changed.
-    int refreshFlag(std::string_view group) const;
-    void setRefreshFlag(std::string_view group, int value);
-    void clearRefreshFlags() { for (auto& [k, v] : m_refreshFlags) v = 0; }
-    const std::map<std::string, int, std::less<>>& refreshFlags() const { return m_refreshFlags; }
-
-    // Previous selected index of a list at the last part check ("lstData(3)" and so on).
-    std::map<std::string, int, std::less<>> previousIndex;
 
     // Per slot key: the picture last put into the slot from a part file by a list choice, as it
     // was read (before it was cut to the slot, and untouched by any later stretch, paste or colour
@@ -141,7 +131,6 @@ private:
     std::unordered_map<std::string, Control> m_controls;
     std::vector<std::string> m_controlOrder;
     std::vector<std::vector<std::string>> m_optionGroups;  // control keys of each group
-    std::map<std::string, int, std::less<>> m_refreshFlags;
     std::map<int, Listener> m_listeners;
     std::unordered_map<std::string, std::string> m_twins;  // control key -> twin key, both ways
     int m_nextListener = 1;

@@ -9,6 +9,8 @@
 #include "fs/program_path.h"
 #include "image/picture_file.h"
 #include "parts/catalogue.h"
+#include "parts/categories.h"
+#include "parts/easy_import.h"
 #include "parts/part_loading.h"
 
 namespace pelterra {
@@ -16,10 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kFirstCategoryPage = 1;   // "Cbuttons"
-constexpr int kLastCategoryPage = 15;   // "レイヤー2"
 constexpr int kColourBarLimit = 256;
-constexpr int kColourGroupCount = 10;
 
 constexpr std::string_view kRegionBackground = "\\PartsData\\cg.bmp";
 
@@ -56,32 +55,24 @@ Status loadRegionBackground(Document& doc, const fs::path& programFolder) {
     return ok();
 }
 
-void resetPreviousIndexes(Document& doc) {
-    for (const MainCategory& cat : kMainCategories) {
-        doc.previousIndex[controlKey("lstData", cat.k)] =
-            static_cast<int>(doc.control("lstData", cat.k).entries.size()) + 1;
-        if (cat.maskList >= 0) doc.previousIndex[controlKey("lstMask", cat.maskList)] = 0;
-    }
-    ResetEqPreviousIndexes(doc);
-}
-
+// The first entry of every list: every category of the main window and of the equalizer, the
+// slider, its back colour and the picture of "取りこみ".
 Status loadFirstParts(Document& doc, const fs::path& programFolder) {
     Failures failures;
-    for (int page = kFirstCategoryPage; page <= kLastCategoryPage; ++page) {
-        doc.setValue("TabStrip1", page);
-        failures.add(CheckPartChoice(doc, programFolder));
-    }
-    doc.setValue("TabStrip1", 0);  // the window opens on "Main"
-    failures.add(LoadEveryEqPart(doc, programFolder));
+    for (const MainCategory& c : kMainCategories) failures.add(ChoosePart(doc, programFolder, c.index, 0));
+    for (const EqCategory& c : kEqCategories) failures.add(ChooseEqPart(doc, programFolder, c.index, 0));
+    failures.add(ChooseSlider(doc, programFolder, 0));
+    failures.add(ChooseBackColor(doc, programFolder, 0));
+    failures.add(SelectAndLoad(doc, {"EasyCombo", -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); }));
     return failures.result();
 }
 
 void setStartDefaults(Document& doc) {
     for (const StartupDefault& d : kStartupDefaults)
         if (doc.hasControl(d.box)) doc.setValue(d.box, d.value);
-    // The boxes' click handlers bring the controls they govern in line.
-    SkinModeClick(doc);
-    EqModeClick(doc);
+    // The boxes' commands bring the controls they govern in line.
+    SetEqOutput(doc, doc.isChecked("chkSkinMode"));
+    SetEqSliderRows(doc, doc.isChecked("EQModeCheck"));
 }
 
 void widenColourBars(Document& doc) {
@@ -95,7 +86,6 @@ Status InitialiseDocument(Document& doc, const fs::path& programFolder, const St
     Failures failures;
     fillLists(doc, programFolder, progress);
     failures.add(loadRegionBackground(doc, programFolder));
-    resetPreviousIndexes(doc);
     failures.add(loadFirstParts(doc, programFolder));
     doc.setValue("MaronCombo1", 0);
     doc.setValue("MaronCombo2", 0);

@@ -36,13 +36,11 @@ inline constexpr StartupDefault kStartupDefaults[] = {
 // In this order:
 // 1. fills every part list from programFolder\PartsData (one progress line per category);
 // 2. loads \PartsData\cg.bmp into the region editor's picture areas;
-// 3. sets every data list's previous index to its entry count + 1 (mask lists 0), the equalizer
-//    lists' likewise;
-// 4. for the pages 1 to 15, runs the part check: the first entry of every category is loaded
-//    (TabStrip1 is left on the "Main" page); then the equalizer lists' first entries;
-// 5. selects the first entries of MaronCombo1 and MaronCombo2 and sets the cbuttons make flag;
-// 6. builds the playlist colour texts Text1/Text2 and sets the start defaults above;
-// 7. widens hscR/hscG/hscB(0..9) to -256..256.
+// 3. chooses the first entry of every category of the main window and of the equalizer (the
+//    category tables), the slider, its back colour and the "取りこみ" picture;
+// 4. selects the first entries of MaronCombo1 and MaronCombo2 and sets the cbuttons make flag;
+// 5. builds the playlist colour texts Text1/Text2 and sets the start defaults above;
+// 6. widens hscR/hscG/hscB(0..9) to -256..256.
 // A failing step is skipped and the rest carries on, as at start-up; the failures are returned
 // together (the document is complete either way, with unloaded slots left white).
 Status InitialiseDocument(Document& doc, const std::filesystem::path& programFolder,

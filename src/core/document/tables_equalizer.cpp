@@ -1,4 +1,4 @@
-// Slots and controls of the equalizer pages (TabStrip2, EQFrame(0..9)): the equalizer part slots
+// Slots and controls of the equalizer pages (EQFrame(0..9)): the equalizer part slots
 // and lists, the slider and back colour, the two equalizer faces, the Easy import page, the
 // faces split from a combined picture and the picture-size dialog HowForm.
 #include "document/tables.h"
@@ -46,8 +46,6 @@ constexpr SlotSpec kEqualizerSlots[] = {
 static_assert(std::size(kEqualizerSlots) == 26);
 
 constexpr ControlSpec kEqualizerControls[] = {
-    // The equalizer page shown by TabStrip2 (0 "EQ Main" .. 9 "レイヤー2").
-    {"TabStrip2", 0, ControlKind::Scroll, 0, 0, 9},
     // Data lists and mask lists; a mask list and its "MaskList" label show with the link box.
     {"lstEQData", 7, ControlKind::List},
     {"lstEQMask", 7, ControlKind::List, 0, 0, 0, {}, false},

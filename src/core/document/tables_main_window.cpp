@@ -110,9 +110,6 @@ constexpr ControlSpec kMainWindowControls[] = {
     // Page "Maron.txt": the two drop-down lists (the first entries are selected at start-up).
     {.name = "MaronCombo1", .kind = ControlKind::List, .items = kMaronAnalyzerModes},
     {.name = "MaronCombo2", .kind = ControlKind::List, .items = kMaronBlendMethods},
-    // The current main-window page: TabStrip1's tab, Frame1 index 0 ("Main") to 16
-    // ("プロジェクト保存").
-    {"TabStrip1", 0, ControlKind::Scroll, 0, 0, 16},
 };
 
 // Both boxes of every make flag, in the order the CheckTimer tick brings them into step.

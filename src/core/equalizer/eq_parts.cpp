@@ -1,6 +1,5 @@
 #include "equalizer/eq_parts.h"
 
-#include <climits>
 #include <vector>
 
 #include "fs/program_path.h"
@@ -18,56 +17,14 @@ namespace fs = std::filesystem;
 constexpr int kFaceWidth = 275;
 constexpr int kFaceHeight = 116;
 
-// A data list that was never loaded counts as differing from every selection.
-constexpr int kNeverLoaded = INT_MIN;
-
-constexpr std::string_view kEqBelowKey = "EqUporDown";
-
 Result<Bitmap> loadLibraryPicture(const fs::path& programFolder, std::string_view tail) {
     Result<fs::path> path = resolveProgramPath(programFolder, tail);
     if (!path) return path.error();
     return LoadPicture(path->string());
 }
 
-int previousOf(const Document& doc, const std::string& key, int fallback) {
-    const auto it = doc.previousIndex.find(key);
-    return it == doc.previousIndex.end() ? fallback : it->second;
-}
-
-// True, and the new index remembered, when the list's selection differs from the index it had
-// when its slot was last loaded. An empty list never counts as changed.
-bool selectionChanged(Document& doc, std::string_view list, int index, int fallback) {
-    const int selected = doc.value(list, index);
-    if (selected < 0) return false;
-    const std::string key = controlKey(list, index);
-    if (selected == previousOf(doc, key, fallback)) return false;
-    doc.previousIndex[key] = selected;
-    return true;
-}
-
-// A successful load marks its preview group as changed; a failed one changed nothing.
-Status clearingRefreshFlag(Document& doc, std::string_view group, Status loaded) {
-    if (loaded) doc.setRefreshFlag(group, 0);
-    return loaded;
-}
-
-Status checkPartPosition(Document& doc, const fs::path& programFolder, const EqPartPosition& pos) {
-    Failures failures;
-    if (selectionChanged(doc, "lstEQData", pos.slot, kNeverLoaded))
-        failures.add(clearingRefreshFlag(doc, pos.refreshGroup, LoadEqPart(doc, programFolder, pos.slot)));
-    // The mask list's first entry counts as loaded until another entry has been chosen.
-    if (doc.isChecked(pos.linkBox) && selectionChanged(doc, "lstEQMask", pos.slot, 0))
-        failures.add(clearingRefreshFlag(doc, pos.refreshGroup, LoadEqMask(doc, programFolder, pos.slot)));
-    return failures.result();
-}
-
-Status checkSliderPage(Document& doc, const fs::path& programFolder) {
-    Failures failures;
-    if (selectionChanged(doc, "SliderCombo", -1, kNeverLoaded))
-        failures.add(clearingRefreshFlag(doc, kEqSliderGroup, ChooseSlider(doc, programFolder)));
-    if (selectionChanged(doc, "BackColorCombo", -1, kNeverLoaded))
-        failures.add(clearingRefreshFlag(doc, kEqSliderGroup, ChooseBackColor(doc, programFolder)));
-    return failures.result();
+Error noSuchPosition(int slot) {
+    return Error{"", "there is no equalizer part position " + std::to_string(slot)};
 }
 
 void putStretched(Document& doc, std::string_view name, int index, const Bitmap& picture) {
@@ -75,71 +32,8 @@ void putStretched(Document& doc, std::string_view name, int index, const Bitmap&
     doc.slotChanged(name, index);
 }
 
-}  // namespace
-
-const EqPartPosition* eqPartPosition(int slot) {
-    for (const EqPartPosition& pos : kEqPartPositions)
-        if (pos.slot == slot) return &pos;
-    return nullptr;
-}
-
-Status CheckEqPartChoice(Document& doc, const fs::path& programFolder) {
-    ChooseEqFace(doc);
-    return CheckEqPageChoice(doc, programFolder, static_cast<EqPage>(doc.value("TabStrip2")));
-}
-
-Status CheckEqPageChoice(Document& doc, const fs::path& programFolder, EqPage page) {
-    switch (page) {
-        case EqPage::Slider:
-            return checkSliderPage(doc, programFolder);
-        case EqPage::Easy:
-            if (!selectionChanged(doc, "EasyCombo", -1, kNeverLoaded)) return ok();
-            return ChooseEasyPicture(doc, programFolder);
-        case EqPage::EqMain:
-            return ok();
-        default:
-            for (const EqPartPosition& pos : kEqPartPositions)
-                if (pos.page == page) return checkPartPosition(doc, programFolder, pos);
-            return ok();
-    }
-}
-
-void ResetEqPreviousIndexes(Document& doc) {
-    for (const EqPartPosition& pos : kEqPartPositions) {
-        doc.previousIndex[controlKey("lstEQData", pos.slot)] =
-            static_cast<int>(doc.control("lstEQData", pos.slot).entries.size()) + 1;
-        doc.previousIndex[controlKey("lstEQMask", pos.slot)] = 0;
-    }
-    for (std::string_view combo : {"SliderCombo", "BackColorCombo", "EasyCombo"})
-        doc.previousIndex[std::string(combo)] = static_cast<int>(doc.control(combo).entries.size()) + 1;
-}
-
-Status LoadEveryEqPart(Document& doc, const fs::path& programFolder) {
-    ResetEqPreviousIndexes(doc);
-    Failures failures;
-    for (int page = static_cast<int>(EqPage::Slider); page <= static_cast<int>(EqPage::Layer2); ++page)
-        failures.add(CheckEqPageChoice(doc, programFolder, static_cast<EqPage>(page)));
-    return failures.result();
-}
-
-Status LoadEqPart(Document& doc, const fs::path& programFolder, int slot) {
-    const EqPartPosition* pos = eqPartPosition(slot);
-    if (!pos) return Error{"", "there is no equalizer part position " + std::to_string(slot)};
-    const PartTarget target{{"lstEQData", slot}, pos->linkBox, pos->folder, {"picEQData", slot}, {"picEQMask", slot}};
-    if (Status loaded = LoadPart(doc, programFolder, target); !loaded) return loaded;
-    if (pos->untouchedCopy >= 0) doc.copySlot("picEQData", slot, "picEQData", pos->untouchedCopy);
-    return ok();
-}
-
-Status LoadEqMask(Document& doc, const fs::path& programFolder, int slot) {
-    const EqPartPosition* pos = eqPartPosition(slot);
-    if (!pos) return Error{"", "there is no equalizer part position " + std::to_string(slot)};
-    return LoadMaskEntry(doc, programFolder, {"lstEQMask", slot}, pos->folder, {"picEQMask", slot});
-}
-
-Status ChooseSlider(Document& doc, const fs::path& programFolder) {
+Status loadSlider(Document& doc, const fs::path& programFolder) {
     const std::string entry = doc.selectedEntry("SliderCombo");
-    if (entry.empty()) return ok();
     const std::string folder(kEqSliderFolder);
     Result<Bitmap> data = loadLibraryPicture(programFolder, folder + entry + ".data.bmp");
     if (!data) return data.error();
@@ -152,42 +46,67 @@ Status ChooseSlider(Document& doc, const fs::path& programFolder) {
     return ok();
 }
 
-Status ChooseBackColor(Document& doc, const fs::path& programFolder) {
+Status loadBackColor(Document& doc, const fs::path& programFolder) {
     const std::string entry = doc.selectedEntry("BackColorCombo");
-    if (entry.empty()) return ok();
     Result<Bitmap> back = loadLibraryPicture(programFolder, std::string(kEqSliderFolder) + entry + ".back.bmp");
     if (!back) return back.error();
     doc.assignSlot("EQSliderBackColor", -1, *back);
     return ok();
 }
 
-int RememberedEqBelow(const Document& doc) { return previousOf(doc, std::string(kEqBelowKey), 0); }
+}  // namespace
 
-void RememberEqBelow(Document& doc, int value) { doc.previousIndex[std::string(kEqBelowKey)] = value; }
+Status ChooseEqPart(Document& doc, const fs::path& programFolder, int slot, int entry) {
+    if (!eqCategory(slot)) return noSuchPosition(slot);
+    return SelectAndLoad(doc, {"lstEQData", slot}, entry, [&] { return LoadEqPart(doc, programFolder, slot); });
+}
+
+Status ChooseEqMaskPart(Document& doc, const fs::path& programFolder, int slot, int entry) {
+    const EqCategory* cat = eqCategory(slot);
+    if (!cat) return noSuchPosition(slot);
+    if (!doc.isChecked(cat->linkBox)) {
+        doc.setValue("lstEQMask", slot, entry);  // the Mask follows the Data
+        return ok();
+    }
+    return SelectAndLoad(doc, {"lstEQMask", slot}, entry, [&] { return LoadEqMask(doc, programFolder, slot); });
+}
+
+Status LoadEqPart(Document& doc, const fs::path& programFolder, int slot) {
+    const EqCategory* pos = eqCategory(slot);
+    if (!pos) return noSuchPosition(slot);
+    const PartTarget target{{"lstEQData", slot}, pos->linkBox, pos->folder, {"picEQData", slot}, {"picEQMask", slot}};
+    if (Status loaded = LoadPart(doc, programFolder, target); !loaded) return loaded;
+    if (pos->untouchedCopy >= 0) doc.copySlot("picEQData", slot, "picEQData", pos->untouchedCopy);
+    return ok();
+}
+
+Status LoadEqMask(Document& doc, const fs::path& programFolder, int slot) {
+    const EqCategory* pos = eqCategory(slot);
+    if (!pos) return noSuchPosition(slot);
+    return LoadMaskEntry(doc, programFolder, {"lstEQMask", slot}, pos->folder, {"picEQMask", slot});
+}
+
+Status ChooseSlider(Document& doc, const fs::path& programFolder, int entry) {
+    return SelectAndLoad(doc, {"SliderCombo", -1}, entry, [&] { return loadSlider(doc, programFolder); });
+}
+
+Status ChooseBackColor(Document& doc, const fs::path& programFolder, int entry) {
+    return SelectAndLoad(doc, {"BackColorCombo", -1}, entry, [&] { return loadBackColor(doc, programFolder); });
+}
 
 void ChooseEqFace(Document& doc) {
     // While "EQも出力" shows, the picture was a single face and every face is the same picture.
     if (doc.control("chkSkinMode").visible) return;
-    const int below = doc.value("EqUporDown");
-    if (below == RememberedEqBelow(doc)) return;
-    RememberEqBelow(doc, below);
-    // The band the build takes as the equalizer face (the main window takes the other one).
-    doc.copySlot(below == 1 ? "Picture2" : "Picture1", -1, "PreEQMainData", -1);
-    doc.setRefreshFlag(kEqMainGroup, 0);
+    const bool lower = doc.isChecked("EqUporDown") && doc.isChecked("chkSkinMode");
+    doc.copySlot(lower ? "Picture2" : "Picture1", -1, "PreEQMainData", -1);
 }
 
-void EqLinkClick(Document& doc, int slot) {
-    const EqPartPosition* pos = eqPartPosition(slot);
-    if (!pos) return;
-    const bool separate = doc.isChecked(pos->linkBox);
-    doc.setVisible("lstEQMask", slot, separate);
-    doc.setVisible("lblEQMask", slot, separate);
+void SetEqSliderRows(Document& doc, bool checked) {
+    doc.setValue("EQModeCheck", -1, checked ? 1 : 0);
+    doc.setVisible("fraEqCheck", -1, checked);
 }
-
-void EqModeClick(Document& doc) { doc.setVisible("fraEqCheck", -1, doc.isChecked("EQModeCheck")); }
 
 std::optional<std::string> ImportEqMainImage(Document& doc, const Bitmap& picture) {
-    doc.setRefreshFlag(kEqMainGroup, 0);
     if (picture.width() == kFaceWidth && picture.height() == kFaceHeight) {
         doc.assignSlot("PreEQMainData2", -1, picture);
         return std::nullopt;
@@ -212,21 +131,16 @@ Result<std::optional<std::string>> PutEqPicture(Document& doc, std::string_view 
     if (picture.empty()) return Error{"", "the picture is empty: it has nothing to put into " + controlKey(name, index)};
     if ((name == "picEQData" || name == "picEQMask") && doc.hasSlot(name, index)) {
         putStretched(doc, name, index, picture);
-        if (const EqPartPosition* pos = eqPartPosition(index)) {
-            doc.setRefreshFlag(pos->refreshGroup, 0);
-            if (name == "picEQData" && pos->untouchedCopy >= 0)
-                doc.copySlot("picEQData", index, "picEQData", pos->untouchedCopy);
-        }
+        if (const EqCategory* pos = eqCategory(index); pos && name == "picEQData" && pos->untouchedCopy != kNone)
+            doc.copySlot("picEQData", index, "picEQData", pos->untouchedCopy);
         return none;
     }
     if ((name == "PreSliderData" || name == "PreSliderMask" || name == "EQSliderBackColor") && index < 0) {
         doc.assignSlot(name, -1, picture);
-        doc.setRefreshFlag(kEqSliderGroup, 0);
         return none;
     }
     if (name == "PreEQMainData" && index < 0) {
         putStretched(doc, name, -1, picture);
-        doc.setRefreshFlag(kEqMainGroup, 0);
         return none;
     }
     if (name == "PreEQMainData2" && index < 0) return ImportEqMainImage(doc, picture);

@@ -57,7 +57,6 @@ void placeFaces(Document& doc, const Bitmap& upper, const Bitmap& lower, const B
 // refuses); the flag follows the box, as a click on it would set it.
 void showSinglePicture(Document& doc) {
     doc.setVisible("Picture2", -1, false);
-    RememberEqBelow(doc, 0);
     doc.setVisible("chkSkinMode", -1, true);
     const bool eqToo = doc.isChecked("chkSkinMode");
     setCombinedPictureFlag(doc, eqToo ? 1 : 0);
@@ -73,9 +72,6 @@ void showCombinedPicture(Document& doc) {
     setCombinedPictureFlag(doc, 1);
     doc.setVisible("EqUporDown", -1, true);
     doc.setEnabled("EqUporDown", -1, true);
-    // PreEQMainData now holds the upper band, which is what "EQが下" clear stands for; the next
-    // equalizer part check swaps in the lower band when the box is checked.
-    RememberEqBelow(doc, 0);
 }
 
 Error noDialogError() {
@@ -169,11 +165,12 @@ Status PasteCombinedPicture(Document& doc, const std::optional<Bitmap>& clipboar
     return ok();
 }
 
-void SkinModeClick(Document& doc) {
-    const bool checked = doc.isChecked("chkSkinMode");
+void SetEqOutput(Document& doc, bool checked) {
+    doc.setValue("chkSkinMode", -1, checked ? 1 : 0);
     setCombinedPictureFlag(doc, checked ? 1 : 0);
     doc.setVisible("EqUporDown", -1, checked);
     doc.setEnabled("EqUporDown", -1, checked);
+    ChooseEqFace(doc);
 }
 
 }  // namespace pelterra

@@ -49,8 +49,8 @@ Status OpenCombinedPicture(Document& doc, const std::string& filePath, const How
 Status PasteCombinedPicture(Document& doc, const std::optional<Bitmap>& clipboard,
                             const HowFormDialog& howForm);
 
-// A click on "EQも出力" (chkSkinMode), after its value changed: the flag takes the box's value
-// and "EQが下" (EqUporDown) is shown and enabled when it is checked, hidden and disabled when not.
-void SkinModeClick(Document& doc);
+// Sets "EQも出力" (chkSkinMode): the flag takes the box's value, "EQが下" (EqUporDown) is shown
+// and enabled when it is checked, hidden and disabled when not, and the equalizer face follows.
+void SetEqOutput(Document& doc, bool checked);
 
 }  // namespace pelterra

@@ -74,7 +74,6 @@ void MakeBackColor(Document& doc) {
 
 void ApplyBackColor(Document& doc) {
     doc.copySlot(kSheet, -1, "EQSliderBackColor", -1);
-    doc.setRefreshFlag(kEqSliderGroup, 0);
 }
 
 }  // namespace pelterra

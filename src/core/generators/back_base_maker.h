@@ -26,8 +26,7 @@ void MakeBackSheet(Document& doc);
 // btnMake "作成": MakeSBase, then the sheet.
 void MakeBackColor(Document& doc);
 
-// btnCopy "適用": EQSliderBackColor takes picBack, and the equalizer slider's refresh flag is
-// cleared.
+// btnCopy "適用": EQSliderBackColor takes picBack.
 void ApplyBackColor(Document& doc);
 
 }  // namespace pelterra

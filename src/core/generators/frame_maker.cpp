@@ -85,12 +85,6 @@ void makeGradient(Document& doc, std::string_view topSwatch, std::string_view bo
     doc.slotChanged(picture);
 }
 
-// After any transfer both frame positions must be composed again by the next build.
-void clearFrameRefreshFlags(Document& doc) {
-    doc.setRefreshFlag(refresh_group::frame, 0);
-    doc.setRefreshFlag(kEqMainGroup, 0);
-}
-
 // Draws the whole of `source` (or its rectangle) at (0, 0) of a slot, 1:1, SRCCOPY.
 void drawInto(Document& doc, SlotRef target, const Bitmap& source, int sourceY = 0) {
     PaintPicture(doc.slot(target.name, target.index), source, 0, 0, kFrameWidth, kFaceRows, 0, sourceY,
@@ -108,7 +102,6 @@ void bigToBoth(Document& doc, SlotRef eqTarget, SlotRef mainTarget, bool eqTakes
     const Bitmap& big = doc.slot(kBigGradient);
     drawInto(doc, eqTarget, big, eqTakesUpperHalf ? 0 : kFaceRows);
     drawInto(doc, mainTarget, big, eqTakesUpperHalf ? kFaceRows : 0);
-    clearFrameRefreshFlags(doc);
 }
 
 struct TransferRow {
@@ -170,8 +163,7 @@ void TransferFrame(Document& doc, FrameTransfer transfer) {
     for (const TransferRow& row : kTransfers) {
         if (row.transfer != transfer) continue;
         drawInto(doc, row.target, doc.slot(row.source));
-        clearFrameRefreshFlags(doc);
-        return;
+            return;
     }
 }
 

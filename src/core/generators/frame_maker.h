@@ -44,8 +44,7 @@ void FrameMakeByStyle(Document& doc);
 // Window load: the three gradients and the frame of the chosen style.
 void LoadFrameMaker(Document& doc);
 
-// The transfer buttons. Each draws its whole source at (0, 0) of the target slot and clears the
-// refresh flags of the main-window frame and of the equalizer frame.
+// The transfer buttons. Each draws its whole source at (0, 0) of the target slot.
 enum class FrameTransfer {
     FrameDataToMain,     // btnData     "MainのDataへ転送"
     FrameDataToEq,       // btnEqData   "EQのDataへ転送"

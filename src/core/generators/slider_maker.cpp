@@ -103,7 +103,6 @@ void ApplySlider(Document& doc) {
     refreshUntouchedCopy(doc, {"picData", 4});
     PaintPicture(doc.slot("picMask", 4), doc.slot(kMask), 0, 0);
     doc.slotChanged("picMask", 4);
-    doc.setRefreshFlag(refresh_group::slider, 0);
 }
 
 }  // namespace pelterra

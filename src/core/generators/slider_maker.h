@@ -20,7 +20,7 @@ inline constexpr std::string_view kMask = "SliderMask";
 void SliderColorChange(Document& doc);
 
 // Command1 "適用": SliderData into picData(4) and its untouched copy picData(15), SliderMask into
-// picMask(4), and the slider sheets' refresh flag cleared. (The window hides itself.)
+// picMask(4). (The window hides itself.)
 void ApplySlider(Document& doc);
 
 // Command2 "キャンセル" copies nothing; there is no core operation for it.

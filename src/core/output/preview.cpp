@@ -18,10 +18,9 @@ struct PreviewCut {
     SlotRef sheet;
     Blit blit;
     std::string_view onlyWhenChecked;  // empty: always
-    std::string_view refreshGroup;     // the group whose flag becomes 2 once painted; may be empty
 
-    consteval PreviewCut(std::string_view slot, Blit b, std::string_view check = {}, std::string_view group = {})
-        : sheet(SkinSheetOf(slot).slot), blit(b), onlyWhenChecked(check), refreshGroup(group) {}
+    consteval PreviewCut(std::string_view slot, Blit b, std::string_view check = {})
+        : sheet(SkinSheetOf(slot).slot), blit(b), onlyWhenChecked(check) {}
 };
 
 // The main-window mock-up, in painting order.
@@ -30,19 +29,19 @@ constexpr PreviewCut kMainPreviewCuts[] = {
     {"volume", {{15, 422, 14, 12}, {141, 57}}, "VolumeCheck"},
     {"balance", {{0, 0, 53, 14}, {168, 57}}},
     {"balance", {{15, 422, 14, 12}, {189, 57}}, "BalanceCheck"},
-    {"cbuttons", {{0, 0, 114, 18}, {16, 88}}, {}, "cbuttons"},
-    {"cbuttons", {{114, 0, 22, 16}, {136, 89}}, {}, "cbuttons"},
-    {"posbar", {{0, 0, 248, 10}, {16, 72}}, {}, "posbar"},
-    {"posbar", {{248, 0, 30, 10}, {16, 72}}, "PosbarCheck", "posbar"},
-    {"monoster", {{0, 0, 29, 12}, {239, 41}}, {}, "monoster"},
-    {"monoster", {{29, 0, 29, 12}, {212, 41}}, {}, "monoster"},
-    {"shufrep", {{0, 45, 28, 15}, {210, 89}}, {}, "shufrep"},
-    {"shufrep", {{28, 0, 47, 15}, {164, 89}}, {}, "shufrep"},
-    {"shufrep", {{0, 61, 46, 12}, {219, 58}}, {}, "shufrep"},
-    {"titlebar", {{27, 0, 276, 15}, {0, 0}}, {}, "titlebar"},
-    {"titlebar", {{304, 0, 8, 43}, {10, 22}}, {}, "titlebar"},
-    {"playpaus", {{0, 0, 9, 9}, {26, 28}}, {}, "playpaus"},
-    {"playpaus", {{0, 0, 3, 9}, {26, 28}}, {}, "playpaus"},
+    {"cbuttons", {{0, 0, 114, 18}, {16, 88}}},
+    {"cbuttons", {{114, 0, 22, 16}, {136, 89}}},
+    {"posbar", {{0, 0, 248, 10}, {16, 72}}},
+    {"posbar", {{248, 0, 30, 10}, {16, 72}}, "PosbarCheck"},
+    {"monoster", {{0, 0, 29, 12}, {239, 41}}},
+    {"monoster", {{29, 0, 29, 12}, {212, 41}}},
+    {"shufrep", {{0, 45, 28, 15}, {210, 89}}},
+    {"shufrep", {{28, 0, 47, 15}, {164, 89}}},
+    {"shufrep", {{0, 61, 46, 12}, {219, 58}}},
+    {"titlebar", {{27, 0, 276, 15}, {0, 0}}},
+    {"titlebar", {{304, 0, 8, 43}, {10, 22}}},
+    {"playpaus", {{0, 0, 9, 9}, {26, 28}}},
+    {"playpaus", {{0, 0, 3, 9}, {26, 28}}},
 };
 static_assert(std::size(kMainPreviewCuts) == 17);
 
@@ -87,7 +86,6 @@ void paintCuts(Document& doc, Bitmap& target, std::span<const PreviewCut> cuts) 
     for (const PreviewCut& c : cuts) {
         if (!c.onlyWhenChecked.empty() && !doc.isChecked(c.onlyWhenChecked)) continue;
         PaintBlit(target, doc.slot(c.sheet.name, c.sheet.index), c.blit);
-        if (!c.refreshGroup.empty()) doc.setRefreshFlag(c.refreshGroup, 2);
     }
 }
 
@@ -131,7 +129,6 @@ void composeEqualizerPreview(Document& doc) {
 void ComposePreview(Document& doc) {
     const auto destination = ResolveDestination(doc);
     doc.setText("Label2", destination ? destination->label() : destination.error().message);
-    for (const auto& [group, value] : doc.refreshFlags()) doc.setRefreshFlag(group, 1);
     composeMainPreview(doc);
     composeEqualizerPreview(doc);
     doc.assignSlot("PreViewPL", -1, doc.slot("picPL"));

@@ -6,7 +6,7 @@
 
 namespace pelterra {
 
-// Sets every preview refresh flag, paints PreView and EQPreView from the sheets, copies the
+// Paints PreView and EQPreView from the sheets, copies the
 // playlist sheet into PreViewPL (shown only with "PLを出力する") and writes the destination into
 // Label2 (or the reason there is none). The window shape is the region editor's business.
 void ComposePreview(Document& doc);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "image/recolor.h"
+#include "parts/categories.h"
 
 namespace pelterra {
 
@@ -19,8 +20,6 @@ constexpr BarNames kBarNames[] = {
     {"hscB", "lblBlue"},
 };
 
-bool validGroup(int i) { return i >= 0 && i < static_cast<int>(std::size(kColourGroups)); }
-
 Error noSuchGroup(int i) {
     return Error{"", "there is no colour-shift group " + std::to_string(i) + " (the groups are 0 to 9)"};
 }
@@ -31,9 +30,24 @@ void showBarValue(Document& doc, const BarNames& names, int i) {
 
 }  // namespace
 
+std::optional<ColourGroup> colourGroup(int i) {
+    for (const MainCategory& c : kMainCategories)
+        if (c.colourGroup == i && i != kNone) return ColourGroup{{"picData", c.index}, {"picData", c.untouchedCopy}};
+    for (const EqCategory& c : kEqCategories)
+        if (c.colourGroup == i && i != kNone)
+            return ColourGroup{{"picEQData", c.index}, {"picEQData", c.untouchedCopy}};
+    return std::nullopt;
+}
+
 std::optional<SlotRef> untouchedCopyOf(SlotRef data) {
-    for (const ColourGroup& g : kColourGroups)
-        if (g.target == data) return g.untouched;
+    for (int i = 0; i < kColourGroupCount; ++i)
+        if (const auto g = colourGroup(i); g->target == data) return g->untouched;
+    return std::nullopt;
+}
+
+std::optional<ColourBar> colourBarNamed(std::string_view name) {
+    for (int b = 0; b < static_cast<int>(std::size(kBarNames)); ++b)
+        if (kBarNames[b].bar == name) return static_cast<ColourBar>(b);
     return std::nullopt;
 }
 
@@ -43,16 +57,17 @@ void refreshUntouchedCopy(Document& doc, SlotRef data) {
 }
 
 Status ColorChange(Document& doc, int i) {
-    if (!validGroup(i)) return noSuchGroup(i);
-    const ColourGroup& g = kColourGroups[i];
+    const std::optional<ColourGroup> group = colourGroup(i);
+    if (!group) return noSuchGroup(i);
+    const ColourGroup& g = *group;
     RecolorImage(doc.slot(g.target.name, g.target.index), doc.slot(g.untouched.name, g.untouched.index),
                  doc.value("hscR", i), doc.value("hscG", i), doc.value("hscB", i));
     doc.slotChanged(g.target.name, g.target.index);
     return ok();
 }
 
-Status ColourBarChanged(Document& doc, ColourBar bar, int i, int value) {
-    if (!validGroup(i)) return noSuchGroup(i);
+Status SetColourBar(Document& doc, ColourBar bar, int i, int value) {
+    if (!colourGroup(i)) return noSuchGroup(i);
     const BarNames& names = kBarNames[static_cast<int>(bar)];
     doc.setValue(names.bar, i, value);
     showBarValue(doc, names, i);
@@ -60,7 +75,7 @@ Status ColourBarChanged(Document& doc, ColourBar bar, int i, int value) {
 }
 
 void RefreshColourGroups(Document& doc) {
-    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i) {
+    for (int i = 0; i < kColourGroupCount; ++i) {
         for (const BarNames& names : kBarNames) showBarValue(doc, names, i);
         (void)ColorChange(doc, i);  // i is a valid group
     }

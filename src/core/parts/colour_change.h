@@ -12,26 +12,15 @@
 namespace pelterra {
 
 // Group i: the bars hscR(i), hscG(i), hscB(i), the labels lblRed(i), lblGreen(i), lblBlue(i), the
-// slot they recolour and the untouched copy the colours are taken from.
+// slot they recolour and the untouched copy the colours are taken from. The category tables say
+// which category owns which group.
 struct ColourGroup {
-    std::string_view category;
     SlotRef target;
     SlotRef untouched;
 };
 
-inline constexpr ColourGroup kColourGroups[] = {
-    {"cbuttons", {"picData", 0}, {"picData", 11}},
-    {"shufrep", {"picData", 1}, {"picData", 12}},
-    {"monoster", {"picData", 2}, {"picData", 13}},
-    {"playpaus", {"picData", 3}, {"picData", 14}},
-    {"slider", {"picData", 4}, {"picData", 15}},
-    {"titlebar", {"picData", 5}, {"picData", 16}},
-    {"equalizer on/auto", {"picEQData", 0}, {"picEQData", 7}},
-    {"equalizer title bar", {"picEQData", 2}, {"picEQData", 8}},
-    {"equalizer image", {"picEQData", 3}, {"picEQData", 9}},
-    {"equalizer preset", {"picEQData", 4}, {"picEQData", 10}},
-};
-static_assert(std::size(kColourGroups) == 10, "ten colour-shift groups");
+// Group i's slots, or nullopt for an i outside 0..9.
+std::optional<ColourGroup> colourGroup(int i);
 
 // The untouched copy kept for a Data slot, or nullopt for a slot without one (frame, number,
 // text, layers, the equalizer frame and layers, every mask).
@@ -47,12 +36,14 @@ Status ColorChange(Document& doc, int i);
 // The three bars of a group.
 enum class ColourBar { Red, Green, Blue };
 
-// A change of hscR(i), hscG(i) or hscB(i): the bar takes the value (held to its range), its label
-// shows it as decimal text, then ColorChange(i) runs. Fails only for an i outside 0..9.
-Status ColourBarChanged(Document& doc, ColourBar bar, int i, int value);
+// Sets hscR(i), hscG(i) or hscB(i): the bar takes the value (held to its range), its label shows
+// it as decimal text, then ColorChange(i) runs. Fails only for an i outside 0..9.
+Status SetColourBar(Document& doc, ColourBar bar, int i, int value);
+// The bar of a written name ("hscG"), or nullopt.
+std::optional<ColourBar> colourBarNamed(std::string_view name);
 
-// After bar values were set by name (a project, the command line): every label shows its bar
-// again and every group is recoloured from its untouched copy.
+// After bar values were restored (a project): every label shows its bar again and every group is
+// recoloured from its untouched copy.
 void RefreshColourGroups(Document& doc);
 
 }  // namespace pelterra

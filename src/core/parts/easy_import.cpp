@@ -13,7 +13,6 @@ void EasyImport(Document& doc) {
         PaintPicture(doc.slot(copy.slot, copy.slotIndex), source, copy.to.x, copy.to.y, copy.from.w, copy.from.h,
                      copy.from.x, copy.from.y, copy.from.w, copy.from.h);
         doc.slotChanged(copy.slot, copy.slotIndex);
-        doc.setRefreshFlag(copy.refreshGroup, 0);
     }
 }
 

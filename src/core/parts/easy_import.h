@@ -22,26 +22,24 @@ struct EasyCopy {
     int slotIndex;            // -1 for a single slot
     Point to;                 // destination in the slot
     Rect from;                // source rectangle in PreEasyData
-    std::string_view refreshGroup;  // preview refresh flag cleared when it runs
 };
 
 // In the order the import runs: EQ Main, ボタン, On,Auto, Preset, Image, TitleBar (two copies).
 inline constexpr EasyCopy kEasyCopies[] = {
-    {"EasyEQMainCheck", "PreEQMainData2", -1, {0, 0}, {0, 0, 275, 116}, kEqMainGroup},    // equalizer face
-    {"EasySliderCheck", "PreSliderData", -1, {0, 0}, {0, 164, 222, 128}, kEqSliderGroup}, // slider rows
-    {"EasyOnAutoCheck", "picEQData", 0, {0, 0}, {10, 119, 235, 12}, kEqOnAutoGroup},     // on/auto cells
-    {"EasyPresetCheck", "picEQData", 4, {0, 0}, {224, 164, 44, 24}, kEqPresetGroup},     // preset states
-    {"EasyImageCheck", "picEQData", 3, {0, 0}, {0, 294, 116, 21}, kEqImageGroup},        // graph background
-    {"EasyEQCheck", "picEQData", 2, {0, 18}, {0, 134, 275, 29}, kEqTitleBarGroup},       // two title bars
-    {"EasyEQCheck", "picEQData", 2, {0, 0}, {0, 116, 9, 18}, kEqTitleBarGroup},          // close button states
+    {"EasyEQMainCheck", "PreEQMainData2", -1, {0, 0}, {0, 0, 275, 116}},    // equalizer face
+    {"EasySliderCheck", "PreSliderData", -1, {0, 0}, {0, 164, 222, 128}}, // slider rows
+    {"EasyOnAutoCheck", "picEQData", 0, {0, 0}, {10, 119, 235, 12}},     // on/auto cells
+    {"EasyPresetCheck", "picEQData", 4, {0, 0}, {224, 164, 44, 24}},     // preset states
+    {"EasyImageCheck", "picEQData", 3, {0, 0}, {0, 294, 116, 21}},        // graph background
+    {"EasyEQCheck", "picEQData", 2, {0, 18}, {0, 134, 275, 29}},       // two title bars
+    {"EasyEQCheck", "picEQData", 2, {0, 0}, {0, 116, 9, 18}},          // close button states
 };
 static_assert(std::size(kEasyCopies) == 7);
 
 // The "\PartsData\eq" folder the EasyCombo entries come from (entry + ".bmp").
 inline constexpr std::string_view kEasyFolder = "\\PartsData\\eq\\";
 
-// EasyButton "取りこむ": every copy whose box is checked, in table order, then its refresh flag
-// is cleared. Unchecked boxes leave their slots alone. A picture smaller than a source rectangle
+// EasyButton "取りこむ": every copy whose box is checked, in table order. Unchecked boxes leave their slots alone. A picture smaller than a source rectangle
 // gives only what it holds there; the rest of the destination keeps its pixels.
 void EasyImport(Document& doc);
 

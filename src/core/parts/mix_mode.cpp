@@ -2,35 +2,26 @@
 
 namespace pelterra {
 
-std::string_view pelterraOption(MixWindow window) {
+std::string_view bitwiseOption(MixWindow window) {
     return window == MixWindow::Main ? "optPelterra" : "optEQPelterra";
 }
 
-std::string_view sekenOption(MixWindow window) { return window == MixWindow::Main ? "optSeken" : "optEQSeken"; }
+std::string_view additiveOption(MixWindow window) { return window == MixWindow::Main ? "optSeken" : "optEQSeken"; }
 
 MixMode mixMode(const Document& doc, MixWindow window, int k) {
-    return doc.isSelected(pelterraOption(window), k) ? MixMode::Pelterra : MixMode::Seken;
+    return doc.isSelected(bitwiseOption(window), k) ? MixMode::Bitwise : MixMode::Additive;
 }
 
-bool usesBitwise(const Document& doc, MixWindow window, int k) {
-    return mixMode(doc, window, k) == MixMode::Pelterra;
+bool usesBitwise(const Document& doc, MixWindow window, int k) { return mixMode(doc, window, k) == MixMode::Bitwise; }
+
+void SetMixMode(Document& doc, MixWindow window, int k, MixMode mode) {
+    doc.select(mode == MixMode::Bitwise ? bitwiseOption(window) : additiveOption(window), k);
 }
 
-void setMixMode(Document& doc, MixWindow window, int k, MixMode mode) {
-    doc.select(mode == MixMode::Pelterra ? pelterraOption(window) : sekenOption(window), k);
-}
-
-void AllPelterra(Document& doc) {
-    for (int k = 0; k < kMixPositionCount; ++k) {
-        setMixMode(doc, MixWindow::Main, k, MixMode::Pelterra);
-        setMixMode(doc, MixWindow::Equalizer, k, MixMode::Pelterra);
-    }
-}
-
-void AllSeken(Document& doc) {
-    for (int k = 0; k < kMixPositionCount; ++k) {
-        setMixMode(doc, MixWindow::Main, k, MixMode::Seken);
-        setMixMode(doc, MixWindow::Equalizer, k, MixMode::Seken);
+void SetEveryMixMode(Document& doc, MixMode mode) {
+    for (int k = 0; k < kMixRowCount; ++k) {
+        SetMixMode(doc, MixWindow::Main, k, mode);
+        SetMixMode(doc, MixWindow::Equalizer, k, mode);
     }
 }
 

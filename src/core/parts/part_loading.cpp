@@ -5,6 +5,7 @@
 #include "image/picture_file.h"
 #include "image/stretch.h"
 #include "parts/catalogue.h"
+#include "parts/categories.h"
 #include "parts/colour_change.h"
 
 namespace pelterra {
@@ -38,22 +39,6 @@ void assignFromListChoice(Document& doc, SlotRef slot, Bitmap picture) {
     doc.listChoicePictures[slotKey(slot)] = std::move(picture);
 }
 
-void clearRefreshFlags(Document& doc, std::span<const std::string_view> groups) {
-    for (std::string_view g : groups)
-        if (!g.empty()) doc.setRefreshFlag(g, 0);
-}
-
-// Records the list's selection as its previous index; true when it differs from the one before.
-bool takeNewSelection(Document& doc, SlotRef list, int fallbackPrevious) {
-    const std::string key = controlKey(list.name, list.index);
-    const int selected = doc.value(list.name, list.index);
-    const auto it = doc.previousIndex.find(key);
-    const int previous = it == doc.previousIndex.end() ? fallbackPrevious : it->second;
-    if (selected == previous) return false;
-    doc.previousIndex[key] = selected;
-    return true;
-}
-
 bool isMainDataSlot(SlotRef slot) { return slot.name == kMainDataSlot; }
 
 // A Data slot of the main window with an untouched copy: picData(0..5).
@@ -61,84 +46,62 @@ bool isRecolouredMainSlot(SlotRef slot) {
     return isMainDataSlot(slot) && slot.index >= 0 && slot.index <= kLastRecolouredMainSlot;
 }
 
-// The data step of a category with a mask list.
-Status checkDataChoice(Document& doc, const fs::path& programFolder, const MainCategory& cat) {
-    const SlotRef dataList{"lstData", cat.k};
-    if (!takeNewSelection(doc, dataList, previousListIndex(doc, dataList.name, dataList.index))) return ok();
-    const PartTarget target{dataList, cat.linkBox, cat.folder, {kMainDataSlot, cat.k}, {kMainMaskSlot, cat.k}};
-    if (doc.value(dataList.name, dataList.index) < 0) return ok();  // an emptied list: nothing chosen
+// A category with a mask list: Data, Mask unless linked, then the untouched copy.
+Status loadChosenPart(Document& doc, const fs::path& programFolder, const MainCategory& cat) {
+    const PartTarget target{{"lstData", cat.index}, cat.linkBox, cat.folder, {kMainDataSlot, cat.index},
+                            {kMainMaskSlot, cat.index}};
     if (Status loaded = LoadPart(doc, programFolder, target); !loaded) return loaded;
-    clearRefreshFlags(doc, cat.dataGroups);
     refreshUntouchedCopy(doc, target.data);
     return ok();
 }
 
-// The mask step of a category whose link box is checked.
-Status checkMaskChoice(Document& doc, const fs::path& programFolder, const MainCategory& cat) {
-    if (cat.maskList < 0 || !doc.isChecked(cat.linkBox)) return ok();
-    const SlotRef maskList{"lstMask", cat.maskList};
-    if (!takeNewSelection(doc, maskList, 0)) return ok();
-    if (doc.value(maskList.name, maskList.index) < 0) return ok();
-    if (Status loaded = LoadMaskEntry(doc, programFolder, maskList, cat.folder, {kMainMaskSlot, cat.k}); !loaded)
-        return loaded;
-    if (!cat.maskGroup.empty()) doc.setRefreshFlag(cat.maskGroup, 0);
-    return ok();
-}
-
-// The number and text pages: one file, folder\X.bmp, into both slots.
-Status checkGlyphChoice(Document& doc, const fs::path& programFolder, const MainCategory& cat) {
-    const SlotRef dataList{"lstData", cat.k};
-    if (!takeNewSelection(doc, dataList, previousListIndex(doc, dataList.name, dataList.index))) return ok();
-    const std::string entry = doc.selectedEntry(dataList.name, dataList.index);
-    if (doc.value(dataList.name, dataList.index) < 0) return ok();
+// Number and text: one file, folder\X.bmp, into both slots.
+Status loadChosenGlyphs(Document& doc, const fs::path& programFolder, const MainCategory& cat) {
+    const std::string entry = doc.selectedEntry("lstData", cat.index);
     Result<Bitmap> picture = readPartFile(programFolder, std::string(cat.folder) + entry + ".bmp");
     if (!picture) return picture.error();
-    assignFromListChoice(doc, {kMainDataSlot, cat.k}, *picture);
-    assignFromListChoice(doc, {kMainMaskSlot, cat.k}, std::move(*picture));
-    clearRefreshFlags(doc, cat.dataGroups);
+    assignFromListChoice(doc, {kMainDataSlot, cat.index}, *picture);
+    assignFromListChoice(doc, {kMainMaskSlot, cat.index}, std::move(*picture));
     return ok();
 }
 
-// Both results of one check: the first failure is reported, and a second one is added to it.
-Status combine(Status first, Status second) {
-    if (first.ok()) return second;
-    if (second.ok()) return first;
-    return Error{"", first.error().describe() + "\n" + second.error().describe()};
+Error noSuchList(std::string_view list, int index) {
+    return Error{"", "there is no part list " + controlKey(list, index)};
 }
 
 }  // namespace
 
-const MainCategory* categoryOnPage(int page) {
-    for (const MainCategory& c : kMainCategories)
-        if (c.page == page) return &c;
-    return nullptr;
+Status SelectAndLoad(Document& doc, SlotRef list, int entry, const std::function<Status()>& load) {
+    const int previous = doc.value(list.name, list.index);
+    doc.setValue(list.name, list.index, entry);
+    if (doc.value(list.name, list.index) < 0) return ok();  // an emptied list: nothing chosen
+    Status loaded = load();
+    if (!loaded) doc.setValue(list.name, list.index, previous);
+    return loaded;
 }
 
-const MainCategory* categoryOfLinkBox(std::string_view linkBox) {
-    if (linkBox.empty()) return nullptr;
-    for (const MainCategory& c : kMainCategories)
-        if (c.linkBox == linkBox) return &c;
-    return nullptr;
+Status ChoosePart(Document& doc, const fs::path& programFolder, int k, int entry) {
+    const MainCategory* cat = mainCategory(k);
+    if (!cat) return noSuchList("lstData", k);
+    return SelectAndLoad(doc, {"lstData", k}, entry, [&] {
+        return cat->maskList == kNone ? loadChosenGlyphs(doc, programFolder, *cat)
+                                      : loadChosenPart(doc, programFolder, *cat);
+    });
 }
 
-int previousListIndex(const Document& doc, std::string_view list, int index) {
-    const auto it = doc.previousIndex.find(controlKey(list, index));
-    if (it != doc.previousIndex.end()) return it->second;
-    // Never recorded: a data list counts as never checked (entry count + 1), a mask list as 0.
-    if (list == "lstMask" || list == "lstEQMask") return 0;
-    return static_cast<int>(doc.control(list, index).entries.size()) + 1;
-}
-
-Status CheckPartChoice(Document& doc, const fs::path& programFolder) {
-    return CheckPagePartChoice(doc, programFolder, doc.value("TabStrip1"));
-}
-
-Status CheckPagePartChoice(Document& doc, const fs::path& programFolder, int page) {
-    const MainCategory* cat = categoryOnPage(page);
-    if (!cat) return ok();
-    if (cat->maskList < 0) return checkGlyphChoice(doc, programFolder, *cat);
-    Status data = checkDataChoice(doc, programFolder, *cat);
-    return combine(std::move(data), checkMaskChoice(doc, programFolder, *cat));
+Status ChooseMaskPart(Document& doc, const fs::path& programFolder, int maskList, int entry) {
+    for (const MainCategory& cat : kMainCategories) {
+        if (cat.maskList != maskList || maskList == kNone) continue;
+        const SlotRef list{"lstMask", maskList};
+        if (!doc.isChecked(cat.linkBox)) {
+            doc.setValue(list.name, list.index, entry);  // the Mask follows the Data
+            return ok();
+        }
+        return SelectAndLoad(doc, list, entry, [&] {
+            return LoadMaskEntry(doc, programFolder, list, cat.folder, {kMainMaskSlot, cat.index});
+        });
+    }
+    return noSuchList("lstMask", maskList);
 }
 
 Status LoadPart(Document& doc, const fs::path& programFolder, const PartTarget& target) {
@@ -176,20 +139,28 @@ Status LoadMaskEntry(Document& doc, const fs::path& programFolder, SlotRef maskL
     return ok();
 }
 
-void LinkBoxClicked(Document& doc, std::string_view linkBox) {
-    const MainCategory* cat = categoryOfLinkBox(linkBox);
-    if (!cat) return;
-    const bool show = doc.isChecked(linkBox);
-    doc.setVisible("lstMask", cat->maskList, show);
-    doc.setVisible(cat->maskLabel, -1, show);
+bool isLinkBox(std::string_view name) { return mainCategoryOfLinkBox(name) || eqCategoryOfLinkBox(name); }
+
+Status SetLinkBox(Document& doc, std::string_view linkBox, bool checked) {
+    if (!isLinkBox(linkBox)) return Error{"", std::string(linkBox) + " is not a link box"};
+    doc.setValue(linkBox, -1, checked ? 1 : 0);
+    if (const MainCategory* cat = mainCategoryOfLinkBox(linkBox)) {
+        doc.setVisible("lstMask", cat->maskList, checked);
+        doc.setVisible(cat->maskLabel, -1, checked);
+    } else if (const EqCategory* eq = eqCategoryOfLinkBox(linkBox)) {
+        doc.setVisible("lstEQMask", eq->index, checked);
+        doc.setVisible("lblEQMask", eq->index, checked);
+    }
+    return ok();
 }
 
 void SyncLinkBoxes(Document& doc) {
     for (const MainCategory& c : kMainCategories)
-        if (!c.linkBox.empty()) LinkBoxClicked(doc, c.linkBox);
+        if (!c.linkBox.empty()) (void)SetLinkBox(doc, c.linkBox, doc.isChecked(c.linkBox));
+    for (const EqCategory& c : kEqCategories) (void)SetLinkBox(doc, c.linkBox, doc.isChecked(c.linkBox));
 }
 
-void ClickMakeBox(Document& doc, std::string_view box, bool checked) { doc.setValue(box, -1, checked ? 1 : 0); }
+void SetMakeFlag(Document& doc, std::string_view box, bool checked) { doc.setValue(box, -1, checked ? 1 : 0); }
 
 bool makeFlag(const Document& doc, std::string_view box) { return doc.isChecked(box); }
 

@@ -1,11 +1,11 @@
-// Part loading on the main window's category pages: a choice in a data list (or, with the link
-// box "DataとMaskを別々に指定する" checked, in the mask list) becomes pictures in the category's
-// Data and Mask slots; any picture file or the clipboard's picture can be put into a slot; and
+// Part loading of the main window's categories: a choice in a data list (or, with the link box
+// "DataとMaskを別々に指定する" checked, in the mask list) becomes pictures in the category's Data
+// and Mask slots at once; any picture file or the clipboard's picture can be put into a slot; and
 // the make flags, each shown by two check boxes that always agree.
 #pragma once
 
-#include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,78 +17,21 @@
 
 namespace pelterra {
 
-// Preview refresh groups of the main window's sheets; a new part choice clears the flags of the
-// groups that use it so that the preview repaints them.
-namespace refresh_group {
-inline constexpr std::string_view cbuttons = "cbuttons";
-inline constexpr std::string_view shufrep = "shufrep";
-inline constexpr std::string_view monoster = "monoster";
-inline constexpr std::string_view playpaus = "playpaus";
-inline constexpr std::string_view slider = "slider";
-inline constexpr std::string_view titlebar = "titlebar";
-inline constexpr std::string_view frame = "frame";
-inline constexpr std::string_view number = "number";
-inline constexpr std::string_view text = "text";
-}  // namespace refresh_group
-
-// One part category of the main window. Its index k names the data list lstData(k), the Data
-// slot picData(k) and the Mask slot picMask(k).
-struct MainCategory {
-    std::string_view name;
-    int page;                  // TabStrip1 page (Frame1 index) showing the category
-    int k;
-    int maskList;              // lstMask index; -1 for number and text, which have none
-    std::string_view linkBox;  // "DataとMaskを別々に指定する"; empty without a mask list
-    std::string_view maskLabel;  // the "MaskList" label shown with the mask list
-    std::string_view folder;   // below the program's folder, with a trailing backslash
-    std::array<std::string_view, 2> dataGroups;  // refresh flags cleared by a new Data choice
-    std::string_view maskGroup;                   // cleared by a new separate Mask choice
-};
-
-inline constexpr MainCategory kMainCategories[] = {
-    {"cbuttons", 1, 0, 0, "chkCbuttonsLink", "lblCbuttonsMask", "\\PartsData\\cbuttons\\",
-     {refresh_group::cbuttons, {}}, refresh_group::cbuttons},
-    {"shufrep", 2, 1, 1, "chkShufrepLink", "lblShufrepMask", "\\PartsData\\shufrep\\",
-     {refresh_group::shufrep, {}}, refresh_group::shufrep},
-    {"monoster", 3, 2, 2, "chkMonosterLink", "lblMonosterMask", "\\PartsData\\monoster\\",
-     {refresh_group::monoster, {}}, refresh_group::monoster},
-    {"playpaus", 4, 3, 3, "chkPlaypausLink", "lblPlaypausMask", "\\PartsData\\playpaus\\",
-     {refresh_group::playpaus, {}}, refresh_group::playpaus},
-    {"slider", 5, 4, 4, "chkSliderLink", "lblSliderMask", "\\PartsData\\slider\\",
-     {refresh_group::slider, {}}, refresh_group::slider},
-    {"titlebar", 11, 5, 5, "chkTitlebarLink", "lblTitlebarMask", "\\PartsData\\titlebar\\",
-     {refresh_group::titlebar, refresh_group::frame}, refresh_group::titlebar},
-    {"frame", 12, 6, 6, "chkFrameLink", "lblFrameMask", "\\PartsData\\frame\\",
-     {refresh_group::frame, refresh_group::titlebar}, refresh_group::frame},
-    {"number", 8, 7, -1, {}, {}, "\\PartsData\\number\\", {refresh_group::number, {}}, {}},
-    {"text", 9, 8, -1, {}, {}, "\\PartsData\\text\\", {refresh_group::text, {}}, {}},
-    {"layer 1", 14, 9, 7, "chkLinkLayer1", "lblLayer1", "\\PartsData\\frame\\", {}, {}},
-    {"layer 2", 15, 10, 8, "chkLinkLayer2", "lblLayer2", "\\PartsData\\frame\\", {}, {}},
-};
-static_assert(std::size(kMainCategories) == 11, "eleven main-window part categories");
-
-// The category shown on a TabStrip1 page; nullptr for the other pages ("Main", "Pledit.txt", ...).
-const MainCategory* categoryOnPage(int page);
-// The category of a link box ("chkFrameLink"); nullptr for any other name.
-const MainCategory* categoryOfLinkBox(std::string_view linkBox);
-
-// The previous index of a list at the last part check (start-up sets it for every data list to
-// its entry count + 1, so that the first check loads the selected entry; a mask list's is 0).
-int previousListIndex(const Document& doc, std::string_view list, int index);
-
-// --- Timer1: the main-window part check ---------------------------------------------------------
-// Checks the category of the current page (TabStrip1). A data list whose selection differs from
-// its previous index loads the chosen part (Data, then Mask, then the untouched copy); with the
-// link box checked, a changed mask-list selection loads that mask alone. The number and text
-// pages load one file into both slots. Other pages do nothing.
-//
-// A part file that is missing or cannot be decoded leaves both slots, the untouched copy and the
-// refresh flags as they were, and the error names the file. The new index is still recorded, so
-// the next tick does not try the same broken file again; choosing another entry (or the same
-// one after another) tries anew.
-Status CheckPartChoice(Document& doc, const std::filesystem::path& programFolder);
-// The same for a given page, whatever TabStrip1 shows (start-up walks the pages this way).
-Status CheckPagePartChoice(Document& doc, const std::filesystem::path& programFolder, int page);
+// --- choosing parts ----------------------------------------------------------------------------
+// A choice of entry `entry` in the data list lstData(k) of a main-window category: the list
+// selects it, then the chosen part loads at once. With a mask list: Data, then the Mask unless the
+// link box is checked, then the untouched copy (LoadPart). Number and text: one file,
+// folder\X.bmp, into both slots. An entry of -1 (an emptied list) loads nothing. A part file that
+// is missing or cannot be decoded leaves the list, both slots and the untouched copy as they were,
+// and the error names the file.
+Status ChoosePart(Document& doc, const std::filesystem::path& programFolder, int k, int entry);
+// A choice in the mask list lstMask(m): with the category's link box checked, the entry goes into
+// the Mask slot (LoadMaskEntry); with it clear the list only keeps the choice. A failed file
+// leaves everything as it was.
+Status ChooseMaskPart(Document& doc, const std::filesystem::path& programFolder, int maskList, int entry);
+// What every list choice does: selects `entry` in `list` and runs `load` (nothing for an emptied
+// list); a failed load takes the selection back, so that nothing is left changed.
+Status SelectAndLoad(Document& doc, SlotRef list, int entry, const std::function<Status()>& load);
 
 // What LoadPart works on: the data list, the link box, the library folder and the two slots.
 struct PartTarget {
@@ -113,17 +56,18 @@ Status LoadMaskEntry(Document& doc, const std::filesystem::path& programFolder, 
                      std::string_view folder, SlotRef mask);
 
 // --- link boxes -----------------------------------------------------------------------------
-// A click on a link box, whose value is already the new one: checked shows the category's mask
-// list and its "MaskList" label, unchecked hides both. The Mask is not reloaded; the next Data
-// choice does that. Unknown names are ignored.
-void LinkBoxClicked(Document& doc, std::string_view linkBox);
-// Brings every mask list's visibility in line with its link box (after values were set by name).
+// Sets a link box "DataとMaskを別々に指定する" of the main window or the equalizer: checked shows
+// the category's mask list and its "MaskList" label, clear hides both. The Mask is not reloaded;
+// the next Data choice does that. Unknown names are an error.
+Status SetLinkBox(Document& doc, std::string_view linkBox, bool checked);
+// Brings every mask list's visibility in line with its link box (after values were restored).
 void SyncLinkBoxes(Document& doc);
+bool isLinkBox(std::string_view name);
 
 // --- make flags -------------------------------------------------------------------------------
-// Each of the fourteen output pieces has one flag shown by a page box and a second box; the
-// document keeps both equal whichever is set. A click sets the flag to the clicked box's value.
-void ClickMakeBox(Document& doc, std::string_view box, bool checked);
+// Each of the fourteen output pieces has one flag shown by a page box and a second box; setting
+// either sets both.
+void SetMakeFlag(Document& doc, std::string_view box, bool checked);
 // The flag of the piece a box (either of the pair) belongs to.
 bool makeFlag(const Document& doc, std::string_view box);
 // The CheckTimer tick: both boxes of every pair take the flag's value (the page box's), in the

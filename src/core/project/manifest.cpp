@@ -7,7 +7,6 @@
 #include <span>
 
 #include "document/tables.h"
-#include "equalizer/eq_parts.h"
 #include "parts/part_loading.h"
 
 namespace pelterra {
@@ -89,13 +88,13 @@ private:
     std::vector<Error> m_errors;
 };
 
-void applyProjectValue(Document& doc, std::string_view key, std::string_view raw, int line, Problems& problems) {
+void applyProjectValue(Document& doc, std::string_view key, std::string_view raw, int line, Problems& problems,
+                       int& version) {
     const std::string value = UnescapeManifestValue(raw);
     auto number = [&](int& field) {
         if (!parseInt(value, field)) problems.add(line, std::string(key) + " takes a whole number");
     };
     if (key == "Version") {
-        int version = 0;
         if (!parseInt(value, version)) problems.add(line, "Version takes a whole number");
     } else if (key == "BackgroundImagePath") {
         doc.BackgroundImagePath = value;
@@ -108,7 +107,7 @@ void applyProjectValue(Document& doc, std::string_view key, std::string_view raw
     } else if (key == "combinedPictureFlag") {
         number(doc.combinedPictureFlag);
     } else if (key == "lastEqBelow") {
-        number(doc.lastEqBelow);
+        // Written by version 1; the value it kept is no longer needed.
     } else {
         problems.add(line, "unknown project value \"" + std::string(key) + "\"");
     }
@@ -138,10 +137,14 @@ void applyListValue(Document& doc, const std::string& name, int index, std::stri
                            (entry.empty() ? std::string(raw) : "\"" + entry + "\"") + " to select");
 }
 
-void applyControlValue(Document& doc, std::string_view key, std::string_view raw, int line, Problems& problems) {
+void applyControlValue(Document& doc, std::string_view key, std::string_view raw, int line, Problems& problems,
+                       int version) {
     std::string name;
     int index = -1;
     if (!parseControlName(key, name, index) || !doc.hasControl(name, index)) {
+        // Version 1 also stored the window's current pages, which are no controls of the skin
+        // any more: such lines are passed over in silence.
+        if (version == kFirstManifestVersion) return;
         problems.add(line, "there is no control named \"" + std::string(key) + "\"");
         return;
     }
@@ -161,29 +164,6 @@ void applyControlValue(Document& doc, std::string_view key, std::string_view raw
             break;
     }
     if (Status set = doc.setByName(key, raw); !set) problems.add(line, set.error().message);
-}
-
-// Lists whose pictures the project does not carry: the next part check loads their choice from
-// the library, as at start-up.
-constexpr std::string_view kListsReloadedFromLibrary[] = {
-    "EasyCombo",  // PreEasyImage / PreEasyData of the page "取りこみ"
-};
-
-// The restored pictures are the ones for the restored choices: no part check may load the
-// library's part over them.
-void settleRestoredChoices(Document& doc) {
-    for (const std::string& key : doc.controlKeys()) {
-        std::string name;
-        int index = -1;
-        if (!parseControlName(key, name, index)) continue;
-        const Control& c = doc.control(name, index);
-        if (c.kind != ControlKind::List) continue;
-        const bool reload = std::find(std::begin(kListsReloadedFromLibrary), std::end(kListsReloadedFromLibrary),
-                                      key) != std::end(kListsReloadedFromLibrary);
-        doc.previousIndex[key] = reload ? static_cast<int>(c.entries.size()) + 1 : c.value;
-    }
-    if (doc.hasControl("EqUporDown")) RememberEqBelow(doc, doc.value("EqUporDown"));
-    SyncLinkBoxes(doc);
 }
 
 }  // namespace
@@ -233,7 +213,6 @@ std::string ManifestText(const Document& doc) {
     line("ExtraImagePath", EscapeManifestValue(doc.ExtraImagePath));
     line("ExtraImageTitle", EscapeManifestValue(doc.ExtraImageTitle));
     line("combinedPictureFlag", std::to_string(doc.combinedPictureFlag));
-    line("lastEqBelow", std::to_string(doc.lastEqBelow));
 
     const auto sections = sectionsByKey();
     auto sectionOf = [&](const std::string& key) {
@@ -258,6 +237,7 @@ std::string ManifestText(const Document& doc) {
 
 std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std::string& path) {
     Problems problems(path);
+    int version = kManifestVersion;  // a manifest without a Version line is read as the current one
     std::string section;
     int lineNumber = 0;
     while (!text.empty()) {
@@ -282,11 +262,11 @@ std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std
         const std::string_view key = trimmed(full.substr(0, eq));
         const std::string_view value = full.substr(eq + 1);
         if (section == kManifestProjectSection)
-            applyProjectValue(doc, key, value, lineNumber, problems);
+            applyProjectValue(doc, key, value, lineNumber, problems, version);
         else
-            applyControlValue(doc, key, value, lineNumber, problems);
+            applyControlValue(doc, key, value, lineNumber, problems, version);
     }
-    settleRestoredChoices(doc);
+    SyncLinkBoxes(doc);  // the mask lists follow their restored link boxes
     return problems.take();
 }
 

@@ -15,7 +15,10 @@ namespace pelterra {
 
 // Section of the state that is not a control.
 inline constexpr std::string_view kManifestProjectSection = "Project";
-inline constexpr int kManifestVersion = 1;
+// Version 2 no longer stores the window's current pages nor "lastEqBelow"; a version-1 manifest
+// still loads, its lines for names that are no controls any more passed over.
+inline constexpr int kManifestVersion = 2;
+inline constexpr int kFirstManifestVersion = 1;
 
 // The manifest's text.
 std::string ManifestText(const Document& doc);
@@ -23,9 +26,9 @@ std::string ManifestText(const Document& doc);
 // Restores what the text holds. Sections only group the lines for a reader: a name is looked up
 // wherever it stands. A list takes the stored entry when it still has it, else the stored index.
 // Lines that cannot be applied (unknown names, values out of range, malformed lines) are passed
-// over and returned, each naming `path` and the line; everything else is applied. Afterwards
-// every list's previous index is its restored selection, so that the part checks do not load the
-// library part over the project's pictures, and the mask lists follow their link boxes.
+// over and returned, each naming `path` and the line; everything else is applied, as values only:
+// no part is loaded, so the project's pictures stay. Afterwards the mask lists follow their link
+// boxes.
 std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std::string& path);
 
 // How a value is written in the manifest: backslash, CR, LF and tab escaped so that a text of

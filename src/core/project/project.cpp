@@ -14,6 +14,7 @@
 #include "output/skin_text.h"
 #include "output/staged_write.h"
 #include "output/text_file.h"
+#include "parts/categories.h"
 #include "parts/colour_change.h"
 #include "project/manifest.h"
 #include "project/project_files.h"
@@ -176,14 +177,8 @@ ProjectLoadReport LoadProject(Document& doc, const fs::path& folder) {
     if (manifest)
         for (const ManifestPicture& p : kManifestPictures) reader.loadPicture(p.file, p.slot);
     for (const ProjectPictureFile& p : ProjectPictureFiles()) reader.loadPicture(p.file, p.slot);
-    for (int i = 0; i < static_cast<int>(std::size(kColourGroups)); ++i) (void)ColorChange(doc, i);
-    ProjectLoadReport report = reader.take();
-    if (report.manifest || report.picturesLoaded > 0) {
-        // Every sheet may differ now: the preview repaints them all.
-        doc.clearRefreshFlags();
-        doc.notify({ChangeEvent::Kind::Flags, {}});
-    }
-    return report;
+    for (int i = 0; i < kColourGroupCount; ++i) (void)ColorChange(doc, i);
+    return reader.take();
 }
 
 }  // namespace pelterra

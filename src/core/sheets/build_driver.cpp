@@ -38,20 +38,6 @@ private:
     bool m_held = false;
 };
 
-void setPartTimer(const BuildHooks& hooks, bool enabled) {
-    if (hooks.setPartTimer) hooks.setPartTimer(enabled);
-}
-
-// A changed "EQが下" swaps the bands behind every sheet, so the main-window preview must redraw
-// all of them.
-void noteEqBelowChange(Document& doc) {
-    const int eqBelow = doc.value("EqUporDown");
-    if (eqBelow == doc.lastEqBelow) return;
-    doc.lastEqBelow = eqBelow;
-    doc.clearRefreshFlags();
-    doc.notify({ChangeEvent::Kind::Flags, {}});
-}
-
 }  // namespace
 
 bool hasPictureToBuild(const Document& doc) {
@@ -100,13 +86,10 @@ Result<BuildReport> BuildSkinImages(Document& doc, const std::filesystem::path& 
     if (doc.isChecked("UseSliderBack"))
         if (Status back = LoadDefaultSliderBack(doc, programFolder); !back) return back.error();
 
-    setPartTimer(hooks, false);
-    noteEqBelowChange(doc);
     if (doc.isChecked("chkPLMake")) BuildPlaylistSheet(doc);
     SelectBaseImages(doc);
     BuildEqualizerSheet(doc);
     BuildMainWindowSheets(doc, *system);
-    setPartTimer(hooks, true);
 
     if (hooks.composePreview) hooks.composePreview(doc);
     BuildReport report{BuildOutcome::Built, ArrangePreviewPanes(doc)};

@@ -48,9 +48,6 @@ struct BuildReport {
 
 // What the window around the core does at the build's steps; every hook may be empty.
 struct BuildHooks {
-    // Timer1 off before the stages and on again after them, so that no part check uses the work
-    // bitmaps and part slots in the middle of a build.
-    std::function<void(bool enabled)> setPartTimer;
     // Paints the preview images from the sheets (ComposePreview).
     std::function<void(Document&)> composePreview;
     // Shows PreViewForm modally with the given panes; the build returns when it is closed.

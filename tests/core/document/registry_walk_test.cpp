@@ -18,7 +18,6 @@ struct NamedControls {
 };
 
 constexpr NamedControls kPartPageControls[] = {
-    {"TabStrip1", 0},
     {"lstData", 11},
     {"lstMask", 9},
     {"chkCbuttonsLink", 0}, {"chkShufrepLink", 0}, {"chkMonosterLink", 0}, {"chkPlaypausLink", 0},
@@ -69,7 +68,7 @@ std::string newValueFor(const Control& c) {
 TEST(RegistryWalk, EveryPartPageColourAndMixControlIsReadAndSetByName) {
     Document doc;
     const std::vector<std::string> names = writtenNames();
-    EXPECT_EQ(names.size(), 1u + 11 + 9 + 9 + 9 + 28 + 60 + 32);
+    EXPECT_EQ(names.size(), 11u + 9 + 9 + 9 + 28 + 60 + 32);
     for (const std::string& written : names) {
         const auto before = doc.getByName(written);
         ASSERT_TRUE(before.ok()) << written << ": " << before.error().describe();
@@ -109,12 +108,10 @@ TEST(RegistryWalk, EverySlotKeyParsesBackToItsSlot) {
 TEST(RegistryWalk, WrongKindsOfValueAreRefusedAndChangeNothing) {
     Document doc;
     EXPECT_FALSE(doc.setByName("chkFrameLink", "yes").ok());
-    EXPECT_FALSE(doc.setByName("TabStrip1", "17").ok());
     EXPECT_FALSE(doc.setByName("lstMask(9)", "0").ok());    // lstMask has indexes 0..8
     EXPECT_FALSE(doc.setByName("optEQSeken(8)", "1").ok());
     EXPECT_FALSE(doc.setByName("hscB(0)", "1.5").ok());
     EXPECT_EQ(doc.value("chkFrameLink"), 0);
-    EXPECT_EQ(doc.value("TabStrip1"), 0);
     EXPECT_EQ(doc.value("hscB", 0), 0);
 }
 

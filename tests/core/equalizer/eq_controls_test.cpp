@@ -44,8 +44,6 @@ TEST(EqualizerControls, ListsPagesOptionsAndTheHowFormAnswerByName) {
     ASSERT_TRUE(doc.setByName("OpEqMain2", "1").ok());
     EXPECT_FALSE(doc.isSelected("OpEqMain1"));
     EXPECT_EQ(doc.getByName("Syori").value(), "0");
-    ASSERT_TRUE(doc.setByName("TabStrip2", "7").ok());
-    EXPECT_FALSE(doc.setByName("TabStrip2", "10").ok());
 }
 
 TEST(EqualizerControls, SlotsHaveTheSizesOfTheirSkinPieces) {

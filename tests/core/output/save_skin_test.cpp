@@ -177,7 +177,6 @@ TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {
     EXPECT_EQ(p.at(50, 50), kBlack);     // visualisation area without viscolor
     EXPECT_EQ(p.at(5, 110), RGB(9, 9, 9));
     EXPECT_EQ(doc.text("Label2"), "/pics/sky/");
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 2);
 }
 
 TEST(SaveSkin, ArchivesSavedAtTheSameTimeKeepTheirOwnFiles) {

@@ -37,13 +37,13 @@ protected:
 TEST_F(ColourChange, RedToFortyAndBackRestoresTheSlotExactly) {
     loadPart({"picData", 0}, {"picData", 11});
     const Bitmap original = doc.slot("picData", 0);
-    ASSERT_TRUE(ColourBarChanged(doc, ColourBar::Red, 0, 40).ok());
+    ASSERT_TRUE(SetColourBar(doc, ColourBar::Red, 0, 40).ok());
     EXPECT_EQ(doc.text("lblRed", 0), "40");
     EXPECT_NE(doc.slot("picData", 0), original);
     EXPECT_EQ(doc.slot("picData", 0).at(5, 5), RGB(GetRed(original.at(5, 5)) + 40, GetGreen(original.at(5, 5)),
                                                     GetBlue(original.at(5, 5))));
     EXPECT_EQ(doc.slot("picData", 0).at(0, 0), RGB(255, 255, 255));  // clamped
-    ASSERT_TRUE(ColourBarChanged(doc, ColourBar::Red, 0, 0).ok());
+    ASSERT_TRUE(SetColourBar(doc, ColourBar::Red, 0, 0).ok());
     EXPECT_EQ(doc.text("lblRed", 0), "0");
     EXPECT_EQ(doc.slot("picData", 0), doc.slot("picData", 11));
     EXPECT_EQ(doc.slot("picData", 0), original);
@@ -51,16 +51,16 @@ TEST_F(ColourChange, RedToFortyAndBackRestoresTheSlotExactly) {
 
 TEST_F(ColourChange, GreenAtTheEndsOfTheBarClampsEveryPixel) {
     loadPart({"picData", 3}, {"picData", 14});
-    ASSERT_TRUE(ColourBarChanged(doc, ColourBar::Green, 3, -256).ok());
+    ASSERT_TRUE(SetColourBar(doc, ColourBar::Green, 3, -256).ok());
     for (Colour c : doc.slot("picData", 3).pixels()) ASSERT_EQ(GetGreen(c), 0);
-    ASSERT_TRUE(ColourBarChanged(doc, ColourBar::Green, 3, 256).ok());
+    ASSERT_TRUE(SetColourBar(doc, ColourBar::Green, 3, 256).ok());
     for (Colour c : doc.slot("picData", 3).pixels()) ASSERT_EQ(GetGreen(c), 255);
     EXPECT_EQ(doc.text("lblGreen", 3), "256");
 }
 
 TEST_F(ColourChange, ShiftsDoNotAccumulate) {
     loadPart({"picData", 5}, {"picData", 16});
-    ASSERT_TRUE(ColourBarChanged(doc, ColourBar::Blue, 5, 30).ok());
+    ASSERT_TRUE(SetColourBar(doc, ColourBar::Blue, 5, 30).ok());
     const Bitmap once = doc.slot("picData", 5);
     ASSERT_TRUE(ColorChange(doc, 5).ok());
     ASSERT_TRUE(ColorChange(doc, 5).ok());
@@ -86,7 +86,7 @@ TEST_F(ColourChange, EqualizerGroupsRecolourTheirOwnSlots) {
 TEST_F(ColourChange, GroupsOutsideZeroToNineAreRefused) {
     EXPECT_FALSE(ColorChange(doc, 10).ok());
     EXPECT_FALSE(ColorChange(doc, -1).ok());
-    EXPECT_FALSE(ColourBarChanged(doc, ColourBar::Red, 10, 5).ok());
+    EXPECT_FALSE(SetColourBar(doc, ColourBar::Red, 10, 5).ok());
 }
 
 TEST_F(ColourChange, ValuesSetByNameTakeEffectOnRefresh) {
@@ -103,25 +103,25 @@ TEST_F(ColourChange, ValuesSetByNameTakeEffectOnRefresh) {
 
 TEST(MixModes, EveryPairStartsAtTheCommonStandard) {
     Document doc;
-    for (int k = 0; k < kMixPositionCount; ++k) {
-        EXPECT_EQ(mixMode(doc, MixWindow::Main, k), MixMode::Seken) << k;
-        EXPECT_EQ(mixMode(doc, MixWindow::Equalizer, k), MixMode::Seken) << k;
+    for (int k = 0; k < kMixRowCount; ++k) {
+        EXPECT_EQ(mixMode(doc, MixWindow::Main, k), MixMode::Additive) << k;
+        EXPECT_EQ(mixMode(doc, MixWindow::Equalizer, k), MixMode::Additive) << k;
     }
     EXPECT_FALSE(doc.control("optEQPelterra", 7).enabled);
     EXPECT_FALSE(doc.control("optEQSeken", 7).enabled);
     EXPECT_TRUE(doc.control("optEQSeken", 6).enabled);
 }
 
-TEST(MixModes, AllPelterraAndAllSekenSetAllSixteenPairs) {
+TEST(MixModes, SettingEveryModeSetsAllSixteenPairs) {
     Document doc;
-    AllPelterra(doc);
-    for (int k = 0; k < kMixPositionCount; ++k) {
+    SetEveryMixMode(doc, MixMode::Bitwise);
+    for (int k = 0; k < kMixRowCount; ++k) {
         EXPECT_TRUE(doc.isSelected("optPelterra", k) && !doc.isSelected("optSeken", k)) << k;
         EXPECT_TRUE(doc.isSelected("optEQPelterra", k) && !doc.isSelected("optEQSeken", k)) << k;
         EXPECT_TRUE(usesBitwise(doc, MixWindow::Main, k));
     }
-    AllSeken(doc);
-    for (int k = 0; k < kMixPositionCount; ++k) {
+    SetEveryMixMode(doc, MixMode::Additive);
+    for (int k = 0; k < kMixRowCount; ++k) {
         EXPECT_TRUE(doc.isSelected("optSeken", k) && !doc.isSelected("optPelterra", k)) << k;
         EXPECT_TRUE(doc.isSelected("optEQSeken", k) && !doc.isSelected("optEQPelterra", k)) << k;
     }
@@ -129,12 +129,12 @@ TEST(MixModes, AllPelterraAndAllSekenSetAllSixteenPairs) {
 
 TEST(MixModes, EachPositionFollowsItsOwnPair) {
     Document doc;
-    setMixMode(doc, MixWindow::Main, 1, MixMode::Pelterra);  // "Shufrep"
+    SetMixMode(doc, MixWindow::Main, 1, MixMode::Bitwise);  // "Shufrep"
     EXPECT_TRUE(usesBitwise(doc, MixWindow::Main, 1));
     EXPECT_FALSE(usesBitwise(doc, MixWindow::Equalizer, 1));  // the equalizer "Frame"
     EXPECT_FALSE(usesBitwise(doc, MixWindow::Main, 0));
-    setMixMode(doc, MixWindow::Equalizer, 1, MixMode::Pelterra);
-    setMixMode(doc, MixWindow::Main, 1, MixMode::Seken);
+    SetMixMode(doc, MixWindow::Equalizer, 1, MixMode::Bitwise);
+    SetMixMode(doc, MixWindow::Main, 1, MixMode::Additive);
     EXPECT_FALSE(usesBitwise(doc, MixWindow::Main, 1));
     EXPECT_TRUE(usesBitwise(doc, MixWindow::Equalizer, 1));
 }

@@ -56,7 +56,6 @@ protected:
         // number: one digit picture.
         put("PartsData/number/digits.bmp", Bitmap(108, 13, kGreen));
         setList("lstData", 7, {"digits"}, 1);
-        for (std::string_view g : {"cbuttons", "shufrep", "titlebar", "frame", "number"}) doc.setRefreshFlag(g, 1);
     }
 
     void put(const std::string& relative, const Bitmap& picture) {
@@ -65,148 +64,115 @@ protected:
         ASSERT_TRUE(SavePicture(picture, path.string()).ok()) << relative;
     }
 
-    // Entries as the start-up fill leaves them: the first one selected, previous index count + 1.
+    // Entries as the start-up fill leaves them: the first one selected.
     void setList(std::string_view name, int index, std::vector<std::string> entries, int firstSectionCount) {
-        const int count = static_cast<int>(entries.size());
         doc.setListEntries(name, index, std::move(entries), firstSectionCount);
-        doc.previousIndex[controlKey(name, index)] = name == "lstMask" ? 0 : count + 1;
     }
 
-    Status check(int page) {
-        doc.setValue("TabStrip1", page);
-        return CheckPartChoice(doc, dir.path());
-    }
+    Status choose(int k, int entry = 0) { return ChoosePart(doc, dir.path(), k, entry); }
+    Status chooseMask(int m, int entry) { return ChooseMaskPart(doc, dir.path(), m, entry); }
 
     TempDir dir;
     Document doc;
 };
 
 TEST_F(PartLoading, UnlinkedPartWithoutMaskTakesTheCategoryDefaultWhite) {
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(choose(0).ok());
     EXPECT_TRUE(allPixels(doc.slot("picData", 0), kRed));
     EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kDefaultWhite));
     EXPECT_EQ(doc.slot("picData", 11), doc.slot("picData", 0));  // the untouched copy follows
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 0);
-    EXPECT_EQ(doc.refreshFlag("shufrep"), 1);
-    EXPECT_EQ(doc.previousIndex["lstData(0)"], 0);
 }
 
 TEST_F(PartLoading, UnlinkedPartWithItsOwnMaskTakesIt) {
-    doc.setValue("lstData", 0, 1);
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(choose(0, 1).ok());
+    EXPECT_EQ(doc.value("lstData", 0), 1);
     EXPECT_TRUE(allPixels(doc.slot("picData", 0), kGreen));  // 140x40 cut to the slot
     EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kOwnMask));
 }
 
 TEST_F(PartLoading, LinkedBoxLeavesTheMaskAloneOnANewDataChoice) {
-    ASSERT_TRUE(check(1).ok());
-    doc.setValue("chkCbuttonsLink", 1);
-    LinkBoxClicked(doc, "chkCbuttonsLink");
-    doc.setValue("lstData", 0, 1);
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(choose(0).ok());
+    ASSERT_TRUE(SetLinkBox(doc, "chkCbuttonsLink", true).ok());
+    ASSERT_TRUE(choose(0, 1).ok());
     EXPECT_TRUE(allPixels(doc.slot("picData", 0), kGreen));
     EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kDefaultWhite));
 }
 
 TEST_F(PartLoading, IndexAtTheFirstSectionCountLoadsFromTheDataAndMaskSubfolders) {
-    doc.setValue("lstData", 1, 1);
-    ASSERT_TRUE(check(2).ok());
+    ASSERT_TRUE(choose(1, 1).ok());
     EXPECT_TRUE(allPixels(doc.slot("picData", 1), kBlue));
     EXPECT_TRUE(allPixels(doc.slot("picMask", 1), kSplitMask));
     EXPECT_EQ(doc.slot("picData", 12), doc.slot("picData", 1));
 }
 
-TEST_F(PartLoading, FirstMaskEntryLoadsOnlyAfterAnotherWasChosen) {
-    ASSERT_TRUE(check(1).ok());
-    doc.setValue("chkCbuttonsLink", 1);
-    LinkBoxClicked(doc, "chkCbuttonsLink");
-    ASSERT_EQ(doc.value("lstMask", 0), 0);
-    doc.setRefreshFlag("cbuttons", 1);
-    ASSERT_TRUE(check(1).ok());
-    EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kDefaultWhite));  // "b" selected, not loaded
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 1);
+TEST_F(PartLoading, MaskChoiceLoadsAtOnceOnlyWhileLinked) {
+    ASSERT_TRUE(choose(0).ok());
+    ASSERT_TRUE(chooseMask(0, 2).ok());  // link box clear: the list keeps the choice alone
+    EXPECT_EQ(doc.value("lstMask", 0), 2);
+    EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kDefaultWhite));
 
-    doc.setValue("lstMask", 0, 2);
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(SetLinkBox(doc, "chkCbuttonsLink", true).ok());
+    ASSERT_TRUE(chooseMask(0, 2).ok());
     EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kGrey));
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 0);
     EXPECT_TRUE(allPixels(doc.slot("picData", 0), kRed));  // the Data stays
-
-    doc.setValue("lstMask", 0, 0);
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(chooseMask(0, 0).ok());
     EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kOwnMask));
 }
 
 TEST_F(PartLoading, MaskListEntryFromTheSubfolderLoadsMaskSlashName) {
-    ASSERT_TRUE(check(11).ok());
-    doc.setValue("chkTitlebarLink", 1);
-    doc.setValue("lstMask", 5, 1);
-    doc.setRefreshFlag("titlebar", 1);
-    doc.setRefreshFlag("frame", 1);
-    ASSERT_TRUE(check(11).ok());
+    ASSERT_TRUE(choose(5).ok());
+    ASSERT_TRUE(SetLinkBox(doc, "chkTitlebarLink", true).ok());
+    ASSERT_TRUE(chooseMask(5, 1).ok());
     EXPECT_TRUE(allPixels(doc.slot("picMask", 5), kSplitMask));
-    EXPECT_EQ(doc.refreshFlag("titlebar"), 0);
-    EXPECT_EQ(doc.refreshFlag("frame"), 1);  // a separate mask clears the titlebar group alone
 }
 
-TEST_F(PartLoading, TitlebarDataChoiceClearsTheTitlebarAndFrameGroups) {
-    ASSERT_TRUE(check(11).ok());
-    EXPECT_EQ(doc.refreshFlag("titlebar"), 0);
-    EXPECT_EQ(doc.refreshFlag("frame"), 0);
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 1);
-}
-
-TEST_F(PartLoading, OnlyTheCurrentPageIsChecked) {
-    ASSERT_TRUE(check(2).ok());  // shufrep
+TEST_F(PartLoading, AChoiceLoadsItsOwnCategoryOnly) {
+    ASSERT_TRUE(choose(1).ok());  // shufrep
     EXPECT_TRUE(allPixels(doc.slot("picData", 0), kWhite));
-    EXPECT_EQ(doc.previousIndex["lstData(0)"], 3);
-    ASSERT_TRUE(check(0).ok());  // "Main" has no category
-    ASSERT_TRUE(check(16).ok());
-    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kWhite));
+    EXPECT_FALSE(choose(11).ok());  // there is no twelfth category
+    EXPECT_FALSE(chooseMask(9, 0).ok());
 }
 
-TEST_F(PartLoading, TheSameSelectionIsNotLoadedTwice) {
-    ASSERT_TRUE(check(1).ok());
-    doc.slot("picData", 0).fill(kBlue);  // e.g. a colour shift
-    ASSERT_TRUE(check(1).ok());
-    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kBlue));
+TEST_F(PartLoading, ChoosingTheSameEntryAgainLoadsItAgain) {
+    ASSERT_TRUE(choose(0).ok());
+    doc.slot("picData", 0).fill(kBlue);  // e.g. a paste
+    ASSERT_TRUE(choose(0).ok());
+    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kRed));
 }
 
 TEST_F(PartLoading, NumberPageLoadsOneFileIntoDataAndMask) {
-    ASSERT_TRUE(check(8).ok());
+    ASSERT_TRUE(choose(7).ok());
     EXPECT_TRUE(allPixels(doc.slot("picData", 7), kGreen));
     const Bitmap& mask = doc.slot("picMask", 7);  // 117x21: the 108x13 picture and white beyond
     EXPECT_EQ(mask.at(107, 12), kGreen);
     EXPECT_EQ(mask.at(108, 12), kWhite);
     EXPECT_EQ(mask.at(0, 13), kWhite);
-    EXPECT_EQ(doc.refreshFlag("number"), 0);
 }
 
 TEST_F(PartLoading, EmptyListLoadsNothing) {
     setList("lstData", 2, {}, 0);
-    ASSERT_TRUE(check(3).ok());
+    ASSERT_TRUE(choose(2).ok());
+    EXPECT_EQ(doc.value("lstData", 2), -1);
     EXPECT_TRUE(allPixels(doc.slot("picData", 2), kWhite));
 }
 
-TEST_F(PartLoading, MissingDataFileChangesNothingAndIsNotRetried) {
-    ASSERT_TRUE(check(1).ok());
+TEST_F(PartLoading, MissingDataFileChangesNothingNotEvenTheList) {
+    ASSERT_TRUE(choose(0).ok());
     std::filesystem::remove(dir / "PartsData/cbuttons/b.data.bmp");
     const Bitmap data = doc.slot("picData", 0), mask = doc.slot("picMask", 0), copy = doc.slot("picData", 11);
-    doc.setRefreshFlag("cbuttons", 1);
-    doc.setValue("lstData", 0, 1);
-    const Status missing = check(1);
+    const Status missing = choose(0, 1);
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().path.find("b.data.bmp"), std::string::npos) << missing.error().describe();
     EXPECT_EQ(doc.slot("picData", 0), data);
     EXPECT_EQ(doc.slot("picMask", 0), mask);
     EXPECT_EQ(doc.slot("picData", 11), copy);
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 1);
-    EXPECT_TRUE(check(1).ok());  // the index was recorded: the next tick does not retry
+    EXPECT_EQ(doc.value("lstData", 0), 0);
+    EXPECT_FALSE(choose(0, 1).ok());  // choosing it again tries anew
 }
 
 TEST_F(PartLoading, MissingDefaultMaskLeavesTheDataUnloadedToo) {
     std::filesystem::remove(dir / "PartsData/cbuttons/Default_white.mask.bmp");
-    const Status missing = check(1);
+    const Status missing = choose(0);
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().path.find("Default_white.mask.bmp"), std::string::npos);
     EXPECT_TRUE(allPixels(doc.slot("picData", 0), kWhite));
@@ -218,33 +184,37 @@ TEST_F(PartLoading, DamagedDataFileIsReportedAndChangesNothing) {
         std::ofstream damaged(dir / "PartsData/cbuttons/a.data.bmp", std::ios::binary | std::ios::trunc);
         damaged << "BM not really a picture";
     }
-    const Status damaged = check(1);
+    const Status damaged = choose(0);
     ASSERT_FALSE(damaged.ok());
     EXPECT_NE(damaged.error().path.find("a.data.bmp"), std::string::npos);
     EXPECT_TRUE(allPixels(doc.slot("picData", 0), kWhite));
 }
 
 TEST_F(PartLoading, LinkBoxShowsAndHidesTheMaskListWithoutReloading) {
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(choose(0).ok());
     EXPECT_FALSE(doc.control("lstMask", 0).visible);
-    doc.setValue("chkCbuttonsLink", 1);
-    LinkBoxClicked(doc, "chkCbuttonsLink");
+    ASSERT_TRUE(SetLinkBox(doc, "chkCbuttonsLink", true).ok());
+    EXPECT_EQ(doc.value("chkCbuttonsLink"), 1);
     EXPECT_TRUE(doc.control("lstMask", 0).visible);
     EXPECT_TRUE(doc.control("lblCbuttonsMask").visible);
     EXPECT_FALSE(doc.control("lstMask", 1).visible);
-    doc.setValue("chkCbuttonsLink", 0);
-    LinkBoxClicked(doc, "chkCbuttonsLink");
+    ASSERT_TRUE(SetLinkBox(doc, "chkCbuttonsLink", false).ok());
     EXPECT_FALSE(doc.control("lstMask", 0).visible);
     EXPECT_FALSE(doc.control("lblCbuttonsMask").visible);
     EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kDefaultWhite));
+    EXPECT_FALSE(SetLinkBox(doc, "chkASP", true).ok());
 }
 
-TEST_F(PartLoading, LayerLinkBoxesGovernTheirOwnMaskLists) {
+TEST_F(PartLoading, LayerAndEqualizerLinkBoxesGovernTheirOwnMaskLists) {
     doc.setValue("chkLinkLayer2", 1);
+    doc.setValue("chkImageLink", 1);
     SyncLinkBoxes(doc);
     EXPECT_TRUE(doc.control("lstMask", 8).visible);
     EXPECT_TRUE(doc.control("lblLayer2").visible);
     EXPECT_FALSE(doc.control("lstMask", 7).visible);
+    EXPECT_TRUE(doc.control("lstEQMask", 3).visible);
+    EXPECT_TRUE(doc.control("lblEQMask", 3).visible);
+    EXPECT_FALSE(doc.control("lstEQMask", 2).visible);
 }
 
 // --- single pictures ---------------------------------------------------------------------------
@@ -298,7 +268,7 @@ TEST_F(PartLoading, PasteStretchesTheClipboardPictureAndRefreshesTheCopy) {
 }
 
 TEST_F(PartLoading, EmptyClipboardPasteChangesNothing) {
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(choose(0).ok());
     doc.slot("picData", 0).fill(kGrey);  // recoloured, the copy still red
     const auto out = SlotClipboardMenu(doc, {"picData", 0}, ClipChoice::Paste, Bitmap());
     EXPECT_FALSE(out.ok());
@@ -307,8 +277,7 @@ TEST_F(PartLoading, EmptyClipboardPasteChangesNothing) {
 }
 
 TEST_F(PartLoading, CopyHandsOutThePartFileAsReadNotTheShiftedSlot) {
-    doc.setValue("lstData", 0, 1);
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(choose(0, 1).ok());
     doc.slot("picData", 0).fill(kGrey);
     const auto out = SlotClipboardMenu(doc, {"picData", 0}, ClipChoice::Copy);
     ASSERT_TRUE(out.ok());
@@ -324,7 +293,7 @@ TEST_F(PartLoading, CopyBeforeAnyListChoiceIsAnError) {
 }
 
 TEST_F(PartLoading, ClosingTheMenuMakesTheCurrentPictureTheUntouchedCopy) {
-    ASSERT_TRUE(check(1).ok());
+    ASSERT_TRUE(choose(0).ok());
     doc.slot("picData", 0).fill(kGrey);
     ASSERT_TRUE(SlotClipboardMenu(doc, {"picData", 0}, ClipChoice::None).ok());
     EXPECT_TRUE(allPixels(doc.slot("picData", 11), kGrey));
@@ -335,9 +304,9 @@ TEST_F(PartLoading, ClosingTheMenuMakesTheCurrentPictureTheUntouchedCopy) {
 TEST(MakeBoxes, BothBoxesOfEveryPairAlwaysAgree) {
     Document doc;
     for (const TwinCheckSpec& pair : tables::twinCheckBoxes()) {
-        ClickMakeBox(doc, pair.twin, true);
+        SetMakeFlag(doc, pair.twin, true);
         EXPECT_TRUE(doc.isChecked(pair.box)) << pair.twin;
-        ClickMakeBox(doc, pair.box, false);
+        SetMakeFlag(doc, pair.box, false);
         EXPECT_FALSE(doc.isChecked(pair.twin)) << pair.box;
         ASSERT_TRUE(doc.setByName(pair.twin, "1").ok());
         EXPECT_TRUE(makeFlag(doc, pair.box)) << pair.twin;
@@ -346,14 +315,14 @@ TEST(MakeBoxes, BothBoxesOfEveryPairAlwaysAgree) {
 
 TEST(MakeBoxes, ClickingCbuttonsOffUnchecksTheSecondBox) {
     Document doc;
-    ClickMakeBox(doc, "CbuttonsCheck", true);
-    ClickMakeBox(doc, "CbuttonsCheck", false);
+    SetMakeFlag(doc, "CbuttonsCheck", true);
+    SetMakeFlag(doc, "CbuttonsCheck", false);
     EXPECT_EQ(doc.value("CbuttonsCheck2"), 0);
 }
 
 TEST(MakeBoxes, TheTickBringsABoxSetBehindTheDocumentsBackInStep) {
     Document doc;
-    ClickMakeBox(doc, "VolumeCheck", true);
+    SetMakeFlag(doc, "VolumeCheck", true);
     doc.control("VolumeCheck2").value = 0;  // as if a widget wrote its state directly
     SyncMakeBoxes(doc);
     EXPECT_EQ(doc.value("VolumeCheck2"), 1);

@@ -37,21 +37,18 @@ TEST_F(BuildDriver, BuildBeforeAnyPictureWasOpenedChangesNothing) {
     doc.BackgroundImagePath.clear();
     doc.BackgroundImageTitle.clear();
     doc.setValue("EqUporDown", 1);
-    doc.setRefreshFlag("cbuttons", 1);
     const auto before = snapshot();
     int changes = 0;
     doc.addListener([&](const ChangeEvent&) { ++changes; });
-    bool timerTouched = false;
+    bool previewed = false;
     BuildHooks hooks;
-    hooks.setPartTimer = [&](bool) { timerTouched = true; };
+    hooks.composePreview = [&](Document&) { previewed = true; };
     auto result = BuildSkinImages(doc, folder.path(), hooks);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result->outcome, BuildOutcome::NoPicture);
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(changes, 0);
-    EXPECT_FALSE(timerTouched);
-    EXPECT_EQ(doc.lastEqBelow, 0);
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 1);
+    EXPECT_FALSE(previewed);
 }
 
 TEST_F(BuildDriver, TitleWithoutPathCountsAsNoPicture) {
@@ -79,19 +76,18 @@ TEST_F(BuildDriver, EqualizerOnlyWithTheSecondFaceNeedsOnlyTheEqualizerPicture) 
     EXPECT_FALSE(hasPictureToBuild(doc));
 }
 
-TEST_F(BuildDriver, StagesRunBetweenTheTimerStopAndRestartThenPreview) {
+TEST_F(BuildDriver, StagesRunThenPreview) {
     std::vector<std::string> steps;
     BuildHooks hooks;
-    hooks.setPartTimer = [&](bool on) {
-        steps.push_back(on ? "timer on" : "timer off");
-        if (on) EXPECT_EQ(doc.slot("Main"), doc.slot("Picture1"));  // the stages ran before
+    hooks.composePreview = [&](Document&) {
+        EXPECT_EQ(doc.slot("Main"), doc.slot("Picture1"));  // the stages ran before
+        steps.push_back("compose");
     };
-    hooks.composePreview = [&](Document&) { steps.push_back("compose"); };
     hooks.showPreview = [&](const PreviewPanes&) { steps.push_back("show"); };
     auto result = BuildSkinImages(doc, folder.path(), hooks);
     ASSERT_TRUE(result.ok()) << result.error().describe();
     EXPECT_EQ(result->outcome, BuildOutcome::Built);
-    EXPECT_EQ(steps, (std::vector<std::string>{"timer off", "timer on", "compose", "show"}));
+    EXPECT_EQ(steps, (std::vector<std::string>{"compose", "show"}));
     // The equalizer stage ran on its own face: Picture2 after a single picture.
     for (int x : {0, 137, 274}) EXPECT_EQ(doc.slot("EQ").at(x, 50), doc.slot("Picture2").at(x, 50));
 }
@@ -106,38 +102,16 @@ TEST_F(BuildDriver, PlaylistStageRunsOnlyWithItsBox) {
     EXPECT_NE(doc.slot("picPL"), before);
 }
 
-TEST_F(BuildDriver, ChangedEqBelowClearsTheRefreshFlagsOnce) {
-    doc.setRefreshFlag("cbuttons", 2);
-    doc.setRefreshFlag("titlebar", 1);
-    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 2);  // EqUporDown still 0, as last seen
-
-    doc.setValue("EqUporDown", 1);
-    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
-    EXPECT_EQ(doc.lastEqBelow, 1);
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 0);
-    EXPECT_EQ(doc.refreshFlag("titlebar"), 0);
-
-    doc.setRefreshFlag("cbuttons", 2);
-    ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
-    EXPECT_EQ(doc.refreshFlag("cbuttons"), 2);
-}
-
 TEST_F(BuildDriver, MissingSystemFileStopsTheBuildNamingItAndKeepsEverySheet) {
     std::filesystem::remove(folder.system() / "volume2.data.bmp");
     doc.setValue("chkPLMake", 1);
     doc.setValue("EqUporDown", 1);
     const auto before = snapshot();
-    bool timerTouched = false;
-    BuildHooks hooks;
-    hooks.setPartTimer = [&](bool) { timerTouched = true; };
-    auto result = BuildSkinImages(doc, folder.path(), hooks);
+    auto result = BuildSkinImages(doc, folder.path());
     ASSERT_FALSE(result.ok());
     EXPECT_NE(result.error().message.find("volume2.data.bmp"), std::string::npos) << result.error().message;
     EXPECT_NE(result.error().path.find("volume2.data.bmp"), std::string::npos);
     EXPECT_EQ(snapshot(), before);
-    EXPECT_FALSE(timerTouched);
-    EXPECT_EQ(doc.lastEqBelow, 0);
 }
 
 TEST_F(BuildDriver, UndecodableSystemFileStopsTheBuildNamingIt) {

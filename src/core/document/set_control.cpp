@@ -1,0 +1,156 @@
+#include "document/set_control.h"
+
+#include <iterator>
+
+#include "equalizer/eq_parts.h"
+#include "equalizer/picture_import.h"
+#include "output/skin_text.h"
+#include "parts/colour_change.h"
+#include "parts/easy_import.h"
+#include "parts/part_loading.h"
+#include "project/manifest.h"
+
+namespace pelterra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A control's command: runs with the value the control is to take.
+using Command = Status (*)(Document& doc, const fs::path& programFolder, const std::string& name, int index,
+                           int value);
+
+Status choosePart(Document& doc, const fs::path& folder, const std::string&, int k, int entry) {
+    return ChoosePart(doc, folder, k, entry);
+}
+Status chooseMaskPart(Document& doc, const fs::path& folder, const std::string&, int m, int entry) {
+    return ChooseMaskPart(doc, folder, m, entry);
+}
+Status chooseEqPart(Document& doc, const fs::path& folder, const std::string&, int slot, int entry) {
+    return ChooseEqPart(doc, folder, slot, entry);
+}
+Status chooseEqMaskPart(Document& doc, const fs::path& folder, const std::string&, int slot, int entry) {
+    return ChooseEqMaskPart(doc, folder, slot, entry);
+}
+Status chooseSlider(Document& doc, const fs::path& folder, const std::string&, int, int entry) {
+    return ChooseSlider(doc, folder, entry);
+}
+Status chooseBackColor(Document& doc, const fs::path& folder, const std::string&, int, int entry) {
+    return ChooseBackColor(doc, folder, entry);
+}
+Status chooseEasyPicture(Document& doc, const fs::path& folder, const std::string&, int, int entry) {
+    return SelectAndLoad(doc, {"EasyCombo", -1}, entry, [&] { return ChooseEasyPicture(doc, folder); });
+}
+Status setColourBar(Document& doc, const fs::path&, const std::string& name, int i, int value) {
+    return SetColourBar(doc, *colourBarNamed(name), i, value);
+}
+Status setLinkBox(Document& doc, const fs::path&, const std::string& name, int, int value) {
+    return SetLinkBox(doc, name, value == 1);
+}
+Status setEqOutput(Document& doc, const fs::path&, const std::string&, int, int value) {
+    SetEqOutput(doc, value == 1);
+    return ok();
+}
+Status setEqBelow(Document& doc, const fs::path&, const std::string& name, int, int value) {
+    doc.setValue(name, -1, value);
+    ChooseEqFace(doc);
+    return ok();
+}
+Status setEqSliderRows(Document& doc, const fs::path&, const std::string&, int, int value) {
+    SetEqSliderRows(doc, value == 1);
+    return ok();
+}
+// A playlist colour or the font: the playlist texts are built again, as after every pick.
+Status setPleditStyle(Document& doc, const fs::path&, const std::string& name, int index, int value) {
+    doc.setValue(name, index, value);
+    BuildPleditText(doc);
+    return ok();
+}
+// "Maron.txt": the ratio box shows the scroll bar's value.
+Status setMaronRatio(Document& doc, const fs::path&, const std::string& name, int, int value) {
+    doc.setValue(name, -1, value);
+    doc.setText("MaronText", std::to_string(doc.value(name)));
+    return ok();
+}
+
+constexpr std::string_view kPleditFontName = "PleditFonts";
+
+struct ControlCommand {
+    std::string_view name;
+    Command run;
+};
+
+// Controls whose change does more than store a value. Any other control (make boxes, which the
+// document keeps in step with their twins; options, which clear their group; plain check boxes
+// and texts) only takes its value.
+constexpr ControlCommand kControlCommands[] = {
+    {"lstData", choosePart},
+    {"lstMask", chooseMaskPart},
+    {"lstEQData", chooseEqPart},
+    {"lstEQMask", chooseEqMaskPart},
+    {"SliderCombo", chooseSlider},
+    {"BackColorCombo", chooseBackColor},
+    {"EasyCombo", chooseEasyPicture},
+    {"hscR", setColourBar},
+    {"hscG", setColourBar},
+    {"hscB", setColourBar},
+    {"chkSkinMode", setEqOutput},
+    {"EqUporDown", setEqBelow},
+    {"EQModeCheck", setEqSliderRows},
+    {"PicPleditNormal", setPleditStyle},
+    {"PicPleditNormalBG", setPleditStyle},
+    {"PicPleditSelectedBG", setPleditStyle},
+    {"PicPleditCurrent", setPleditStyle},
+    {"MaronVScroll", setMaronRatio},
+};
+
+Command commandOf(std::string_view name) {
+    for (const ControlCommand& c : kControlCommands)
+        if (c.name == name) return c.run;
+    if (isLinkBox(name)) return setLinkBox;
+    return nullptr;
+}
+
+// Runs the control's command with the value the document parsed (and already holds), or leaves
+// the value as it stands when the control has none.
+Status runCommand(Document& doc, const fs::path& programFolder, const std::string& name, int index,
+                  int previous) {
+    const Command run = commandOf(name);
+    if (!run) return ok();
+    const int value = doc.value(name, index);
+    // The command takes the value itself, so that a failure can leave everything as it was.
+    doc.setValue(name, index, previous);
+    return run(doc, programFolder, name, index, value);
+}
+
+Status unknownControl(std::string_view written) {
+    return Error{"", "there is no control named \"" + std::string(written) + "\""};
+}
+
+}  // namespace
+
+Status SetControl(Document& doc, const fs::path& programFolder, std::string_view written, std::string_view value) {
+    std::string name;
+    int index = -1;
+    if (!parseControlName(written, name, index) || !doc.hasControl(name, index)) return unknownControl(written);
+    if (doc.control(name, index).kind == ControlKind::Text)
+        return SetControlText(doc, programFolder, written, UnescapeManifestValue(value));
+    const int previous = doc.value(name, index);
+    if (Status set = doc.setByName(written, value); !set) return set;
+    return runCommand(doc, programFolder, name, index, previous);
+}
+
+Status SetControlValue(Document& doc, const fs::path& programFolder, std::string_view written, int value) {
+    return SetControl(doc, programFolder, written, std::to_string(value));
+}
+
+Status SetControlText(Document& doc, const fs::path& /*programFolder: no text loads a file*/, std::string_view written, std::string text) {
+    std::string name;
+    int index = -1;
+    if (!parseControlName(written, name, index) || !doc.hasControl(name, index)) return unknownControl(written);
+    doc.setText(name, index, std::move(text));
+    if (name == kPleditFontName) BuildPleditText(doc);  // the font is named in the playlist text
+    return ok();
+}
+
+}  // namespace pelterra
