@@ -75,7 +75,7 @@ void Document::addSlots(std::span<const SlotSpec> specs) {
         for (int i = array ? s.first : -1; i <= (array ? s.last : -1); ++i) {
             std::string key = controlKey(s.name, i);
             if (!m_slots.count(key)) m_slotOrder.push_back(key);
-            m_slots[key] = Bitmap(s.width, s.height, kWhite);
+            m_slots[key] = SlotEntry{s.width, s.height, std::nullopt};
         }
     }
 }
@@ -158,8 +158,31 @@ Bitmap& Document::slot(std::string_view name, int index) {
         std::fprintf(stderr, "no picture slot %s\n", controlKey(name, index).c_str());
         std::abort();
     }
-    return it->second;
+    return bitmapOf(it->second);
 }
+
+Bitmap& Document::bitmapOf(SlotEntry& entry) {
+    if (entry.pending) {
+        const std::shared_ptr<PendingFill> pending = entry.pending;
+        for (const std::string& key : pending->keys) m_slots[key].pending.reset();
+        pending->fill(*this);
+    }
+    if (!entry.bitmap) entry.bitmap.emplace(entry.width, entry.height, kWhite);
+    return *entry.bitmap;
+}
+
+void Document::deferSlotFill(std::span<const SlotRef> slots, std::function<void(Document&)> fill) {
+    auto pending = std::make_shared<PendingFill>(PendingFill{{}, std::move(fill)});
+    for (const SlotRef& s : slots) {
+        std::string key = controlKey(s.name, s.index);
+        auto it = m_slots.find(key);
+        if (it == m_slots.end()) continue;
+        if (it->second.pending) bitmapOf(it->second);  // an earlier deferred fill goes first
+        it->second.pending = pending;
+        pending->keys.push_back(std::move(key));
+    }
+}
+
 const Bitmap& Document::slot(std::string_view name, int index) const {
     return const_cast<Document*>(this)->slot(name, index);
 }

@@ -6,6 +6,8 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -44,6 +46,10 @@ public:
     void copySlot(std::string_view fromName, int fromIndex, std::string_view toName, int toIndex);
     // Tells listeners that a slot was drawn into directly through slot().
     void slotChanged(std::string_view name, int index = -1);
+    // Puts off filling some slots until one of them is first used (read or written): `fill` runs
+    // once, just before that use. Start-up puts a part into every category this way, so that a
+    // command-line run pays only for the pictures it reads.
+    void deferSlotFill(std::span<const SlotRef> slots, std::function<void(Document&)> fill);
     // Every slot key, in table order (for the GUI and for project files).
     const std::vector<std::string>& slotKeys() const { return m_slotOrder; }
 
@@ -126,7 +132,19 @@ private:
     Control* find(std::string_view key);
     const Control* find(std::string_view key) const;
 
-    std::unordered_map<std::string, Bitmap> m_slots;
+    // A slot's bitmap is made (white) when it is first used: most of the ~160 slots are never
+    // touched by a command-line build, and making them all cost more than the build itself.
+    struct PendingFill {
+        std::vector<std::string> keys;
+        std::function<void(Document&)> fill;
+    };
+    struct SlotEntry {
+        int width = 0, height = 0;
+        std::optional<Bitmap> bitmap;
+        std::shared_ptr<PendingFill> pending;
+    };
+    Bitmap& bitmapOf(SlotEntry& entry);
+    std::unordered_map<std::string, SlotEntry> m_slots;
     std::vector<std::string> m_slotOrder;
     std::unordered_map<std::string, Control> m_controls;
     std::vector<std::string> m_controlOrder;

@@ -44,27 +44,98 @@ void fillLists(Document& doc, const fs::path& programFolder, const StartupProgre
     }
 }
 
-Status loadRegionBackground(Document& doc, const fs::path& programFolder) {
+// The controls a start-up choice reads, with their values: the choice is read later, when one of
+// its slots is first used, and must then see them as they were at start-up (a link box ticked
+// since then must not keep the start-up Mask out of its slot).
+struct ControlValue {
+    std::string name;
+    int index;
+    int value;
+};
+
+std::vector<ControlValue> currentValues(const Document& doc, std::vector<ControlValue> controls) {
+    for (ControlValue& c : controls) c.value = doc.value(c.name, c.index);
+    return controls;
+}
+
+// Puts the values in without telling anyone: they stand only while the start-up choice is read.
+void putValues(Document& doc, const std::vector<ControlValue>& values) {
+    for (const ControlValue& c : values) doc.control(c.name, c.index).value = c.value;
+}
+
+// A start-up choice: the list shows it at once, its pictures are read when one of `slots` is
+// first used. A failure then leaves the slots white, as a failing start-up step is skipped.
+void deferStartChoice(Document& doc, std::vector<SlotRef> slots, std::vector<ControlValue> reads,
+                      std::function<Status(Document&)> choose) {
+    const std::vector<ControlValue> atStart = currentValues(doc, std::move(reads));
+    doc.deferSlotFill(slots, [atStart, choose = std::move(choose)](Document& d) {
+        const std::vector<ControlValue> now = currentValues(d, atStart);
+        putValues(d, atStart);
+        (void)choose(d);
+        putValues(d, now);
+    });
+}
+
+// Selects the first entry of a list; false when the list is empty.
+bool selectFirstEntry(Document& doc, std::string_view list, int index) {
+    doc.setValue(list, index, 0);
+    return doc.value(list, index) == 0;
+}
+
+void deferFirstMainPart(Document& doc, const fs::path& programFolder, const MainCategory& c) {
+    if (!selectFirstEntry(doc, "lstData", c.index)) return;
+    std::vector<SlotRef> slots{{"picData", c.index}, {"picMask", c.index}};
+    if (c.untouchedCopy != kNone) slots.push_back({"picData", c.untouchedCopy});
+    std::vector<ControlValue> reads{{"lstData", c.index, 0}};
+    if (!c.linkBox.empty()) reads.push_back({std::string(c.linkBox), -1, 0});
+    deferStartChoice(doc, std::move(slots), std::move(reads),
+                     [programFolder, k = c.index](Document& d) { return ChoosePart(d, programFolder, k, 0); });
+}
+
+void deferFirstEqPart(Document& doc, const fs::path& programFolder, const EqCategory& c) {
+    if (!selectFirstEntry(doc, "lstEQData", c.index)) return;
+    std::vector<SlotRef> slots{{"picEQData", c.index}, {"picEQMask", c.index}};
+    if (c.untouchedCopy != kNone) slots.push_back({"picEQData", c.untouchedCopy});
+    deferStartChoice(doc, std::move(slots), {{"lstEQData", c.index, 0}, {std::string(c.linkBox), -1, 0}},
+                     [programFolder, i = c.index](Document& d) { return ChooseEqPart(d, programFolder, i, 0); });
+}
+
+void deferFirstSlider(Document& doc, const fs::path& programFolder) {
+    if (!selectFirstEntry(doc, "SliderCombo", -1)) return;
+    deferStartChoice(doc, {{"PreSliderData", -1}, {"PreSliderMask", -1}}, {{"SliderCombo", -1, 0}},
+                     [programFolder](Document& d) { return ChooseSlider(d, programFolder, 0); });
+}
+
+void deferFirstBackColor(Document& doc, const fs::path& programFolder) {
+    if (!selectFirstEntry(doc, "BackColorCombo", -1)) return;
+    deferStartChoice(doc, {{"EQSliderBackColor", -1}}, {{"BackColorCombo", -1, 0}},
+                     [programFolder](Document& d) { return ChooseBackColor(d, programFolder, 0); });
+}
+
+// cg.bmp is looked up now, so that a missing one is reported with the other start-up failures;
+// it is read when the Region page first shows one of its areas.
+Status deferRegionBackground(Document& doc, const fs::path& programFolder) {
     if (!doc.hasSlot(kRegionAreas[0].slot, kRegionAreas[0].index)) return ok();
     Result<fs::path> path = resolveProgramPath(programFolder, kRegionBackground);
     if (!path) return path.error();
-    Result<Bitmap> picture = LoadPicture(path->string());
-    if (!picture) return picture.error();
-    for (const RegionArea& area : kRegionAreas)
-        if (doc.hasSlot(area.slot, area.index)) doc.assignSlot(area.slot, area.index, *picture);
+    std::vector<SlotRef> areas;
+    for (const RegionArea& area : kRegionAreas) areas.push_back({area.slot, area.index});
+    doc.deferSlotFill(areas, [file = path->string(), areas](Document& d) {
+        Result<Bitmap> picture = LoadPicture(file);
+        if (!picture) return;
+        for (const SlotRef& area : areas) d.assignSlot(area.name, area.index, *picture);
+    });
     return ok();
 }
 
 // The first entry of every list: every category of the main window and of the equalizer, the
-// slider, its back colour and the picture of "取りこみ".
-Status loadFirstParts(Document& doc, const fs::path& programFolder) {
-    Failures failures;
-    for (const MainCategory& c : kMainCategories) failures.add(ChoosePart(doc, programFolder, c.index, 0));
-    for (const EqCategory& c : kEqCategories) failures.add(ChooseEqPart(doc, programFolder, c.index, 0));
-    failures.add(ChooseSlider(doc, programFolder, 0));
-    failures.add(ChooseBackColor(doc, programFolder, 0));
-    failures.add(SelectAndLoad(doc, {"EasyCombo", -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); }));
-    return failures.result();
+// slider, its back colour and the picture of "取りこみ". Only the last is read at once.
+Status chooseFirstParts(Document& doc, const fs::path& programFolder) {
+    for (const MainCategory& c : kMainCategories) deferFirstMainPart(doc, programFolder, c);
+    for (const EqCategory& c : kEqCategories) deferFirstEqPart(doc, programFolder, c);
+    deferFirstSlider(doc, programFolder);
+    deferFirstBackColor(doc, programFolder);
+    return SelectAndLoad(doc, {"EasyCombo", -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); });
 }
 
 void setStartDefaults(Document& doc) {
@@ -85,8 +156,8 @@ void widenColourBars(Document& doc) {
 Status InitialiseDocument(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
     Failures failures;
     fillLists(doc, programFolder, progress);
-    failures.add(loadRegionBackground(doc, programFolder));
-    failures.add(loadFirstParts(doc, programFolder));
+    failures.add(deferRegionBackground(doc, programFolder));
+    failures.add(chooseFirstParts(doc, programFolder));
     doc.setValue("MaronCombo1", 0);
     doc.setValue("MaronCombo2", 0);
     doc.setValue("CbuttonsCheck", 1);  // only the cbuttons make flag is set at start

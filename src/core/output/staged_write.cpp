@@ -25,7 +25,8 @@ public:
         auto bytes = file.bytes();
         if (!bytes) return Error{final.string(), bytes.error().message};
         const fs::path temp = hiddenName(file.name, "tmp");
-        if (Status s = WriteFileAtomically(temp, *bytes); !s) return Error{final.string(), s.error().message};
+        // The temporary name is the set's own, so it is written directly; commit() renames it.
+        if (Status s = WriteNewFile(temp, *bytes); !s) return Error{final.string(), s.error().message};
         for (Entry& e : m_entries)
             if (e.final == final) {  // the same name again: the later bytes win
                 std::error_code ignored;

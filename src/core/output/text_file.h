@@ -18,6 +18,10 @@ Result<std::string> EncodeCp932(std::string_view utf8);
 // CR LF pairs gives those lines followed by one more CR LF.
 Result<std::string> TextFileBytes(const std::vector<std::string>& lines);
 
+// Writes bytes to a file that nobody else uses yet (a temporary name of one's own); on a failure
+// the partial file is removed.
+Status WriteNewFile(const std::filesystem::path& path, std::string_view bytes);
+
 // Writes bytes to a temporary file beside `path` and renames it over `path` when complete.
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 

@@ -185,6 +185,7 @@ Status LoadPictureIntoSlot(Document& doc, SlotRef slot, const std::string& fileP
 
 Result<std::optional<Bitmap>> SlotClipboardMenu(Document& doc, SlotRef slot, ClipChoice choice,
                                                 const Bitmap& clipboard) {
+    (void)doc.slot(slot.name, slot.index);  // a start-up choice not yet read is read now, for "コピー"
     std::optional<Bitmap> toClipboard;
     switch (choice) {
         case ClipChoice::Paste:

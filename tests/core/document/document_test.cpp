@@ -62,3 +62,24 @@ TEST(DocumentNotifications, ListenersHearWhatChanged) {
     doc.assignSlot("picMask", 4, Bitmap(3, 3, kBlack));
     EXPECT_EQ(heard, (std::vector<std::string>{"hscG(1)", "picMask(4)"}));
 }
+
+// Start-up defers reading the first parts; the deferred fill must run before any use of its
+// slots, once, so that later writes stand.
+TEST(DocumentSlots, ADeferredFillRunsOnceBeforeTheFirstUseOfAnyOfItsSlots) {
+    Document doc;
+    int runs = 0;
+    const SlotRef slots[] = {{"picData", 0}, {"picData", 11}};
+    doc.deferSlotFill(slots, [&runs](Document& d) {
+        ++runs;
+        d.assignSlot("picData", 0, Bitmap(136, 36, RGB(1, 1, 1)));
+        d.assignSlot("picData", 11, Bitmap(136, 36, RGB(2, 2, 2)));
+    });
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(doc.slot("picMask", 0).at(0, 0), kWhite);  // another slot does not run it
+    EXPECT_EQ(runs, 0);
+    doc.assignSlot("picData", 11, Bitmap(136, 36, RGB(9, 9, 9)));  // a write runs it first
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(doc.slot("picData", 11).at(0, 0), RGB(9, 9, 9));
+    EXPECT_EQ(doc.slot("picData", 0).at(0, 0), RGB(1, 1, 1));
+    EXPECT_EQ(runs, 1);
+}
