@@ -1,5 +1,6 @@
 #include "parts/catalogue.h"
 
+#include "parts/categories.h"
 #include "parts/list_part_files.h"
 
 namespace pelterra {
@@ -22,7 +23,7 @@ struct FillStep {
     ListRef second;
 };
 
-inline constexpr ListRef kNone{lstData, -1};
+inline constexpr ListRef kNoList{lstData, -1};
 
 // The start-up fill, one row per progress line, in the order the splash window shows them.
 inline constexpr FillStep kFillSteps[] = {
@@ -31,13 +32,13 @@ inline constexpr FillStep kFillSteps[] = {
     {"現在Monosterパーツを読み込み中", StepKind::Paired, "\\PartsData\\monoster", {lstData, 2}, {lstMask, 2}},
     {"現在Playpausパーツを読み込み中", StepKind::Paired, "\\PartsData\\playpaus", {lstData, 3}, {lstMask, 3}},
     {"現在Posbarパーツを読み込み中", StepKind::Paired, "\\PartsData\\slider", {lstData, 4}, {lstMask, 4}},
-    {"現在Numberパーツを読み込み中", StepKind::Single, "\\PartsData\\number", {lstData, 7}, kNone},
-    {"現在TEXTパーツを読み込み中", StepKind::Single, "\\PartsData\\text", {lstData, 8}, kNone},
+    {"現在Numberパーツを読み込み中", StepKind::Single, "\\PartsData\\number", {lstData, 7}, kNoList},
+    {"現在TEXTパーツを読み込み中", StepKind::Single, "\\PartsData\\text", {lstData, 8}, kNoList},
     {"現在Titlebarパーツを読み込み中", StepKind::Paired, "\\PartsData\\titlebar", {lstData, 5}, {lstMask, 5}},
     {"現在Frameパーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 6}, {lstMask, 6}},
     {"現在Layer1パーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 9}, {lstMask, 7}},
     {"現在Layer2パーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 10}, {lstMask, 8}},
-    {"現在Easyパーツを読み込み中", StepKind::Single, "\\PartsData\\eq", {EasyCombo}, kNone},
+    {"現在Easyパーツを読み込み中", StepKind::Single, "\\PartsData\\eq", {EasyCombo}, kNoList},
     {"現在Sliderパーツを読み込み中", StepKind::SliderAndBack, "\\PartsData\\eq\\slider", {SliderCombo}, {BackColorCombo}},
     {"現在OnAutoパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\onauto", {lstEQData, 0}, {lstEQMask, 0}},
     {"現在EQ Frameパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 1}, {lstEQMask, 1}},
@@ -49,36 +50,19 @@ inline constexpr FillStep kFillSteps[] = {
 };
 static_assert(std::size(kFillSteps) == 20);
 
-struct ListFolder {
-    ListRef list;
-    std::string_view folder;  // as the part loaders write it
+struct ComboFolder {
+    CatalogueList combo;
+    std::string_view folder;  // as the loaders write it
 };
 
-// Where the entries of each list are loaded from.
-inline constexpr ListFolder kListFolders[] = {
-    {{lstData, 0}, "\\PartsData\\cbuttons\\"},    {{lstData, 1}, "\\PartsData\\shufrep\\"},
-    {{lstData, 2}, "\\PartsData\\monoster\\"},    {{lstData, 3}, "\\PartsData\\playpaus\\"},
-    {{lstData, 4}, "\\PartsData\\slider\\"},      {{lstData, 5}, "\\PartsData\\titlebar\\"},
-    {{lstData, 6}, "\\PartsData\\frame\\"},       {{lstData, 7}, "\\PartsData\\number\\"},
-    {{lstData, 8}, "\\PartsData\\text\\"},        {{lstData, 9}, "\\PartsData\\frame\\"},
-    {{lstData, 10}, "\\PartsData\\frame\\"},
-    {{lstMask, 0}, "\\PartsData\\cbuttons\\"},    {{lstMask, 1}, "\\PartsData\\shufrep\\"},
-    {{lstMask, 2}, "\\PartsData\\monoster\\"},    {{lstMask, 3}, "\\PartsData\\playpaus\\"},
-    {{lstMask, 4}, "\\PartsData\\slider\\"},      {{lstMask, 5}, "\\PartsData\\titlebar\\"},
-    {{lstMask, 6}, "\\PartsData\\frame\\"},       {{lstMask, 7}, "\\PartsData\\frame\\"},
-    {{lstMask, 8}, "\\PartsData\\frame\\"},
-    {{lstEQData, 0}, "\\PartsData\\eq\\onauto\\"}, {{lstEQData, 1}, "\\PartsData\\eq\\frame\\"},
-    {{lstEQData, 2}, "\\PartsData\\eq\\bar\\"},    {{lstEQData, 3}, "\\PartsData\\eq\\image\\"},
-    {{lstEQData, 4}, "\\PartsData\\eq\\preset\\"}, {{lstEQData, 5}, "\\PartsData\\eq\\frame\\"},
-    {{lstEQData, 6}, "\\PartsData\\eq\\frame\\"},
-    {{lstEQMask, 0}, "\\PartsData\\eq\\onauto\\"}, {{lstEQMask, 1}, "\\PartsData\\eq\\frame\\"},
-    {{lstEQMask, 2}, "\\PartsData\\eq\\bar\\"},    {{lstEQMask, 3}, "\\PartsData\\eq\\image\\"},
-    {{lstEQMask, 4}, "\\PartsData\\eq\\preset\\"}, {{lstEQMask, 5}, "\\PartsData\\eq\\frame\\"},
-    {{lstEQMask, 6}, "\\PartsData\\eq\\frame\\"},
-    {{EasyCombo}, "\\PartsData\\eq\\"},            {{SliderCombo}, "\\PartsData\\eq\\slider\\"},
-    {{BackColorCombo}, "\\PartsData\\eq\\slider\\"},
+// Where the combo boxes' entries are loaded from; the part lists' folders are columns of the
+// category tables.
+inline constexpr ComboFolder kComboFolders[] = {
+    {EasyCombo, "\\PartsData\\eq\\"},
+    {SliderCombo, "\\PartsData\\eq\\slider\\"},
+    {BackColorCombo, "\\PartsData\\eq\\slider\\"},
 };
-static_assert(std::size(kListFolders) == 11 + 9 + 7 + 7 + 3);
+static_assert(std::size(kComboFolders) == 3);
 
 struct ControlInfo {
     CatalogueList list;
@@ -236,10 +220,23 @@ std::optional<std::string> partFileTail(std::string_view folder, const PartList&
 std::string defaultMaskTail(std::string_view folder) { return joinTail(folder, "Default_white.mask.bmp"); }
 
 std::optional<std::string_view> partFolderOf(ListRef ref) {
-    for (const ListFolder& row : kListFolders) {
-        if (sameList(row.list, ref)) return row.folder;
+    switch (ref.list) {
+        case lstData:
+            if (const MainCategory* c = mainCategory(ref.index)) return c->folder;
+            return std::nullopt;
+        case lstMask:
+            for (const MainCategory& c : kMainCategories)
+                if (c.maskList != kNone && c.maskList == ref.index) return c.folder;
+            return std::nullopt;
+        case lstEQData:
+        case lstEQMask:
+            if (const EqCategory* c = eqCategory(ref.index)) return c->folder;
+            return std::nullopt;
+        default:
+            for (const ComboFolder& row : kComboFolders)
+                if (row.combo == ref.list) return row.folder;
+            return std::nullopt;
     }
-    return std::nullopt;
 }
 
 }  // namespace pelterra

@@ -81,7 +81,7 @@ std::optional<std::string> partFileTail(std::string_view folder, const PartList&
 std::string defaultMaskTail(std::string_view folder);
 
 // The library folder a data or mask list's entries are loaded from, written as the loaders
-// write it ("\PartsData\frame\" for lstData(9)); nullopt for the combos and unknown indexes.
+// write it ("\PartsData\frame\" for lstData(9)), or a combo box's; nullopt for unknown indexes.
 std::optional<std::string_view> partFolderOf(ListRef ref);
 
 }  // namespace pelterra
