@@ -8,21 +8,11 @@
 #include <QTimer>
 
 #include "app_info.h"
+#include "fs/program_path.h"
 #include "application.h"
 #include "main_window.h"
 #include "screenshots.h"
 #include "settings_store.h"
-
-namespace {
-
-std::filesystem::path executableFolder(const char* argv0) {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) return self.parent_path();
-    return std::filesystem::absolute(argv0, ec).parent_path();
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
@@ -41,7 +31,7 @@ int main(int argc, char** argv) {
     options.addOption(screenshots);
     options.process(qt);
 
-    const std::filesystem::path programFolder = executableFolder(argv[0]);
+    const std::filesystem::path programFolder = pelterra::ExecutableFolder(argv[0]);
     if (options.isSet(screenshots))
         return pelterra::app::TakeScreenshots(programFolder, options.value(screenshots));
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "fs/program_path.h"
 
 namespace {
 
@@ -94,14 +95,6 @@ int unknownCommand(std::string_view name) {
     return kExitUsage;
 }
 
-// The folder of the running executable, where PartsData lies beside the program.
-std::filesystem::path executableFolder(const char* argv0) {
-    std::error_code ec;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec) return self.parent_path();
-    return std::filesystem::absolute(argv0, ec).parent_path();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +115,6 @@ int main(int argc, char** argv) {
         printCommandHelp(std::cout, *command);
         return std::cout ? kExitOk : kExitFailure;
     }
-    const CommandContext context{executableFolder(argv[0])};
+    const CommandContext context{pelterra::ExecutableFolder(argv[0])};
     return command->run(context, CommandArgs(args).subspan(1));
 }

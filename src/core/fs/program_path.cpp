@@ -126,4 +126,11 @@ Result<std::vector<std::string>> listOrdinaryFiles(const fs::path& folder) { ret
 
 Result<std::vector<std::string>> listSubfolders(const fs::path& folder) { return listEntries(folder, true); }
 
+std::filesystem::path ExecutableFolder(const char* argv0) {
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec) return self.parent_path();
+    return std::filesystem::absolute(argv0, ec).parent_path();
+}
+
 }  // namespace pelterra

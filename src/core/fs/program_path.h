@@ -13,6 +13,10 @@
 
 namespace pelterra {
 
+// The folder of the running executable, where PartsData lies beside the program; argv[0] made
+// absolute where /proc/self/exe cannot be read.
+std::filesystem::path ExecutableFolder(const char* argv0);
+
 // The components of a tail: split at '\' and '/', empty components (doubled separators, a
 // leading or trailing one) and "." dropped. ".." is kept so that resolving can refuse it.
 std::vector<std::string> splitProgramPathTail(std::string_view tail);
