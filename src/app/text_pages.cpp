@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "bindings.h"
+#include "page_helpers.h"
 #include "colour_swatch.h"
 #include "colours/glyph_colours.h"
 #include "colours/viscolor.h"
@@ -125,28 +126,6 @@ void selectPleditFont(DocumentBridge& bridge, QWidget* parent) {
 }
 
 // --- "Maron.txt" ----------------------------------------------------------------------------
-
-// A drop-down list bound to a list control: its entries and selected index.
-void bindComboBox(DocumentBridge& bridge, QComboBox* combo, std::string_view name) {
-    combo->setObjectName(objectNameOf(name));
-    const std::string key = controlKey(name);
-    Document& doc = bridge.doc();
-    watchControl(bridge, combo, key, [&doc, combo, key] {
-        const Control& c = doc.control(key);
-        const QSignalBlocker quiet(combo);
-        bool same = combo->count() == static_cast<int>(c.entries.size());
-        for (int i = 0; same && i < combo->count(); ++i)
-            same = combo->itemText(i) == QString::fromStdString(c.entries[static_cast<std::size_t>(i)]);
-        if (!same) {
-            combo->clear();
-            for (const std::string& entry : c.entries) combo->addItem(QString::fromStdString(entry));
-        }
-        combo->setCurrentIndex(c.value);
-        combo->setVisible(c.visible);
-        combo->setEnabled(c.enabled);
-    });
-    QObject::connect(combo, &QComboBox::activated, combo, [&bridge, key](int row) { bridge.setControl(key, row); });
-}
 
 // --- "Viscolor" -----------------------------------------------------------------------------
 
@@ -287,9 +266,9 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
 
     auto* analyser = new QComboBox(pageWidget);
-    bindComboBox(bridge, analyser, "MaronCombo1");
+    bindComboList(bridge, analyser, "MaronCombo1");
     auto* blend = new QComboBox(pageWidget);
-    bindComboBox(bridge, blend, "MaronCombo2");
+    bindComboList(bridge, blend, "MaronCombo2");
 
     auto* ratio = new QLineEdit(pageWidget);
     bindLineEdit(bridge, ratio, "MaronText");
