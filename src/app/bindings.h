@@ -22,7 +22,7 @@ class QWidget;
 
 namespace pelterra::app {
 
-// "lstData_0" for an array element, "chkASP" for a single control.
+// "lstData_0" for an array element, ctl::chkASP for a single control.
 QString objectNameOf(std::string_view name, int index = -1);
 
 // Runs `refresh` now and whenever the control `key` changes (or the whole document); the

@@ -33,7 +33,7 @@ public:
     std::function<void(const Error&)> onFailure;
 
 Q_SIGNALS:
-    // The key is the document's key of the slot or control: "picData(3)", "chkASP".
+    // The key is the document's key of the slot or control: "picData(3)", ctl::chkASP.
     void slotChanged(const QString& key);
     void controlChanged(const QString& key);
     void flagsChanged();

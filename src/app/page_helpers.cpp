@@ -146,9 +146,9 @@ struct ColourBarRow {
     const char* label;
 };
 constexpr ColourBarRow kColourBarRows[] = {
-    {"R", "hscR", "lblRed"},
-    {"G", "hscG", "lblGreen"},
-    {"B", "hscB", "lblBlue"},
+    {"R", ctl::hscR, ctl::lblRed},
+    {"G", ctl::hscG, ctl::lblGreen},
+    {"B", ctl::hscB, ctl::lblBlue},
 };
 
 }  // namespace

@@ -48,10 +48,10 @@ protected:
     }
 
     void saveInto(const std::string& name) {
-        widget<QRadioButton>("SaveOp2")->click();
-        widget<QRadioButton>("optSaveOp2")->click();
-        doc().setText("SaveDirText", scratch.path().string());
-        doc().setText("txtSaveFolda", name);
+        widget<QRadioButton>(ctl::SaveOp2)->click();
+        widget<QRadioButton>(ctl::optSaveOp2)->click();
+        doc().setText(ctl::SaveDirText, scratch.path().string());
+        doc().setText(ctl::txtSaveFolda, name);
     }
 
     QWidget* modalSeen = nullptr;
@@ -64,15 +64,15 @@ TEST_F(BuildTest, TheStackedSampleSplitsIntoTheFaces) {
     Result<Bitmap> sample = LoadPicture(kStackedSample.string());
     ASSERT_TRUE(sample.ok());
     ASSERT_EQ(sample->height(), 348);
-    EXPECT_EQ(doc().slot("Picture1").at(7, 50), sample->at(7, 50));
-    EXPECT_EQ(doc().slot("Picture2").at(7, 50), sample->at(7, 116 + 50));
-    EXPECT_EQ(doc().slot("picPrePLmain", 0).at(7, 50), sample->at(7, 232 + 50));
+    EXPECT_EQ(doc().slot(pic::Picture1).at(7, 50), sample->at(7, 50));
+    EXPECT_EQ(doc().slot(pic::Picture2).at(7, 50), sample->at(7, 116 + 50));
+    EXPECT_EQ(doc().slot(pic::picPrePLmain, 0).at(7, 50), sample->at(7, 232 + 50));
 
     QWidget* page = main->pageTabs()->frame(page::Main);
-    EXPECT_TRUE(main->findChild<SlotView*>("Picture2")->isVisibleTo(page));
-    EXPECT_FALSE(widget<QCheckBox>("chkSkinMode")->isVisibleTo(page));
-    EXPECT_TRUE(widget<QCheckBox>("EqUporDown")->isVisibleTo(page));
-    EXPECT_TRUE(widget<QCheckBox>("EqUporDown")->isEnabled());
+    EXPECT_TRUE(main->findChild<SlotView*>(pic::Picture2)->isVisibleTo(page));
+    EXPECT_FALSE(widget<QCheckBox>(ctl::chkSkinMode)->isVisibleTo(page));
+    EXPECT_TRUE(widget<QCheckBox>(ctl::EqUporDown)->isVisibleTo(page));
+    EXPECT_TRUE(widget<QCheckBox>(ctl::EqUporDown)->isEnabled());
     EXPECT_TRUE(main->findChild<QLabel*>("lblFirstStep")->text().contains(QStringLiteral("base_main_eq_playlist.bmp")));
 }
 
@@ -80,7 +80,7 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
     MainWindow* main = start();
     openStackedSample();
     // "EQが下" starts checked: the sample's equalizer band lies below the main band.
-    ASSERT_TRUE(widget<QCheckBox>("EqUporDown")->isChecked());
+    ASSERT_TRUE(widget<QCheckBox>(ctl::EqUporDown)->isChecked());
     saveInto("Sky");
 
     QString destination;
@@ -93,15 +93,15 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
             pane1 = preview->pane1()->slotName();
             pane2 = preview->pane2()->slotName();
             panesVisible = preview->pane1()->isVisible() && preview->pane2()->isVisible();
-            playlistVisible = preview->findChild<SlotView*>("picPL")->isVisible();
-            destination = preview->findChild<QLabel*>("Label2")->text();
+            playlistVisible = preview->findChild<SlotView*>(pic::picPL)->isVisible();
+            destination = preview->findChild<QLabel*>(ctl::Label2)->text();
             preview->findChild<QPushButton*>("Command1")->click();  // "Save"
         },
         [&] { widget<QPushButton>("cmdMake")->click(); });
 
     ASSERT_NE(modalSeen, nullptr);
-    EXPECT_EQ(pane1, "PreView");
-    EXPECT_EQ(pane2, "EQPreView");
+    EXPECT_EQ(pane1, pic::PreView);
+    EXPECT_EQ(pane2, pic::EQPreView);
     EXPECT_TRUE(panesVisible);
     EXPECT_TRUE(playlistVisible);
     EXPECT_EQ(destination.toStdString(), (scratch / "Sky").string() + "/");
@@ -113,14 +113,14 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
     for (const std::string& f : files) EXPECT_TRUE(std::filesystem::is_regular_file(skin / f)) << f;
     Result<Bitmap> mainBmp = LoadPicture((skin / "main.bmp").string());
     ASSERT_TRUE(mainBmp.ok());
-    EXPECT_EQ(*mainBmp, doc().slot("Main"));
+    EXPECT_EQ(*mainBmp, doc().slot(pic::Main));
     EXPECT_TRUE(main->statusBar()->currentMessage().contains(QString::fromStdString(skin.string())));
 }
 
 TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
     start();
     openStackedSample();
-    widget<QCheckBox>("EqUporDown")->click();  // the equalizer band now counts as the upper one
+    widget<QCheckBox>(ctl::EqUporDown)->click();  // the equalizer band now counts as the upper one
     saveInto("Never");
 
     std::string pane1, pane2;
@@ -134,18 +134,18 @@ TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
         },
         [&] { widget<QPushButton>("cmdMake")->click(); });
 
-    EXPECT_EQ(pane1, "EQPreView");
-    EXPECT_EQ(pane2, "PreView");
+    EXPECT_EQ(pane1, pic::EQPreView);
+    EXPECT_EQ(pane2, pic::PreView);
     EXPECT_FALSE(std::filesystem::exists(scratch / "Never"));
 }
 
 TEST_F(BuildTest, BuildingBeforeAnyPictureDoesNothing) {
     start();
-    const Bitmap sheet = doc().slot("Main");
+    const Bitmap sheet = doc().slot(pic::Main);
     whenModal([](QWidget*) {}, [&] { widget<QPushButton>("cmdMake")->click(); });
     EXPECT_EQ(modalSeen, nullptr);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(doc().slot("Main"), sheet);
+    EXPECT_EQ(doc().slot(pic::Main), sheet);
 }
 
 TEST_F(BuildTest, AnOddSizedPictureAsksHowFormAndFollowsTheAnswer) {
@@ -158,21 +158,21 @@ TEST_F(BuildTest, AnOddSizedPictureAsksHowFormAndFollowsTheAnswer) {
     pictureToOpen = QString::fromStdString(odd.string());
 
     // "キャンセル": the faces stay as they were.
-    const Bitmap before = doc().slot("Picture1");
+    const Bitmap before = doc().slot(pic::Picture1);
     whenModal([](QWidget* modal) { modal->findChild<QPushButton*>("Command3")->click(); },
               [&] { mainPageButton("Command1")->click(); });
     EXPECT_EQ(modalSeen, main->howForm());
-    EXPECT_EQ(doc().slot("Picture1"), before);
-    EXPECT_EQ(doc().text("Syori"), "2");
+    EXPECT_EQ(doc().slot(pic::Picture1), before);
+    EXPECT_EQ(doc().text(ctl::Syori), "2");
 
     // "EQ部分も使って275*232に変換": the halves become the two faces.
     whenModal([](QWidget* modal) { modal->findChild<QPushButton*>("Command2")->click(); },
               [&] { mainPageButton("Command1")->click(); });
-    EXPECT_EQ(doc().text("Syori"), "1");
+    EXPECT_EQ(doc().text(ctl::Syori), "1");
     EXPECT_EQ(doc().combinedPictureFlag, 1);
-    EXPECT_EQ(doc().slot("Picture1").at(100, 50), RGB(0, 0, 200));
-    EXPECT_EQ(doc().slot("Picture2").at(100, 50), RGB(200, 0, 0));
-    EXPECT_TRUE(main->findChild<SlotView*>("Picture2")->isVisibleTo(main->pageTabs()->frame(page::Main)));
+    EXPECT_EQ(doc().slot(pic::Picture1).at(100, 50), RGB(0, 0, 200));
+    EXPECT_EQ(doc().slot(pic::Picture2).at(100, 50), RGB(200, 0, 0));
+    EXPECT_TRUE(main->findChild<SlotView*>(pic::Picture2)->isVisibleTo(main->pageTabs()->frame(page::Main)));
 }
 
 }  // namespace

@@ -30,17 +30,17 @@ struct Step {
 };
 constexpr Step kSteps[] = {
     {"lstData(1)", "1"},          // list
-    {"chkTitlebarLink", "1"},     // link box
+    {ctl::chkTitlebarLink, "1"},     // link box
     {"lstMask(5)", "1"},          // mask list shown by it
     {"hscR(1)", "60"},            // colour bar
-    {"MonosterCheck2", "1"},      // make box twin
+    {ctl::MonosterCheck2, "1"},      // make box twin
     {"optPelterra(1)", "1"},      // option (Mix mode)
-    {"chkASP", "1"},              // check box
-    {"PicPleditNormal", "2075397"},  // swatch
-    {"txtSaveFolda", "Agreed"},   // text
-    {"SliderCombo", "1"},         // combo
+    {ctl::chkASP, "1"},              // check box
+    {ctl::PicPleditNormal, "2075397"},  // swatch
+    {ctl::txtSaveFolda, "Agreed"},   // text
+    {ctl::SliderCombo, "1"},         // combo
     {"lstEQData(2)", "1"},        // equalizer list
-    {"MaronVScroll", "30"},       // scroll bar with an effect
+    {ctl::MaronVScroll, "30"},       // scroll bar with an effect
 };
 
 class WindowAndSetAgree : public AppTest {
@@ -103,8 +103,8 @@ TEST_F(WindowAndSetAgree, EveryKindOfControlBuildsTheSameSheets) {
 
     for (const Step& step : kSteps)
         EXPECT_EQ(window.getByName(step.control).value(), line.getByName(step.control).value()) << step.control;
-    EXPECT_EQ(window.text("MaronText"), "30");
-    EXPECT_EQ(window.text("Text1"), line.text("Text1"));
+    EXPECT_EQ(window.text(ctl::MaronText), "30");
+    EXPECT_EQ(window.text(ctl::Text1), line.text(ctl::Text1));
 
     ASSERT_TRUE(BuildSkinImages(window, kProgramFolder).ok());
     ASSERT_TRUE(BuildSkinImages(line, kProgramFolder).ok());

@@ -25,7 +25,7 @@ inline constexpr Category kSlider{"PartsData/slider", 59, 22};
 inline constexpr Category kTitlebar = sheetCategory("PartsData/titlebar", "titlebar");
 inline constexpr Category kFrame = sheetCategory("PartsData/frame", "Main");
 inline constexpr Category kNumber = sheetCategory("PartsData/number", "number");
-inline constexpr Category kText = sheetCategory("PartsData/text", "picData");
+inline constexpr Category kText = sheetCategory("PartsData/text", pic::picData);
 
 // Equalizer categories.
 inline constexpr Category kEqOnAuto{"PartsData/eq/onauto", 235, 12};

@@ -23,21 +23,21 @@ constexpr int kColourBarLimit = 256;
 constexpr std::string_view kRegionBackground = "\\PartsData\\cg.bmp";
 
 struct RegionArea {
-    std::string_view slot;
+    SlotName slot;
     int index;
 };
 // The region editor's picture areas that show cg.bmp, in the order they are loaded.
 constexpr RegionArea kRegionAreas[] = {
-    {"RegionArea", 0},
-    {"RegionSource", 0},
-    {"RegionArea", 1},
-    {"RegionSource", 1},
+    {pic::RegionArea, 0},
+    {pic::RegionSource, 0},
+    {pic::RegionArea, 1},
+    {pic::RegionSource, 1},
 };
 
 void fillLists(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
     const PartsCatalogue catalogue = fillPartsCatalogue(programFolder, progress);
     for (const ListRef& ref : PartsCatalogue::allLists()) {
-        const std::string_view name = controlName(ref.list);
+        const ControlName name = controlName(ref.list);
         if (!doc.hasControl(name, ref.index)) continue;  // a window whose lists are not there
         const PartList& list = catalogue.at(ref);
         doc.setListEntries(name, ref.index, list.entries, list.firstSectionCount);
@@ -63,7 +63,7 @@ Status loadFirstParts(Document& doc, const fs::path& programFolder) {
     for (const EqCategory& c : kEqCategories) failures.add(ChooseEqPart(doc, programFolder, c.index, 0));
     failures.add(ChooseSlider(doc, programFolder, 0));
     failures.add(ChooseBackColor(doc, programFolder, 0));
-    failures.add(SelectAndLoad(doc, {"EasyCombo", -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); }));
+    failures.add(SelectAndLoad(doc, {ctl::EasyCombo, -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); }));
     return failures.result();
 }
 
@@ -71,13 +71,13 @@ void setStartDefaults(Document& doc) {
     for (const StartupDefault& d : kStartupDefaults)
         if (doc.hasControl(d.box)) doc.setValue(d.box, d.value);
     // The boxes' commands bring the controls they govern in line.
-    SetEqOutput(doc, doc.isChecked("chkSkinMode"));
-    SetEqSliderRows(doc, doc.isChecked("EQModeCheck"));
+    SetEqOutput(doc, doc.isChecked(ctl::chkSkinMode));
+    SetEqSliderRows(doc, doc.isChecked(ctl::EQModeCheck));
 }
 
 void widenColourBars(Document& doc) {
     for (int i = 0; i < kColourGroupCount; ++i)
-        for (std::string_view bar : {"hscR", "hscG", "hscB"}) doc.setRange(bar, i, -kColourBarLimit, kColourBarLimit);
+        for (ControlName bar : {ctl::hscR, ctl::hscG, ctl::hscB}) doc.setRange(bar, i, -kColourBarLimit, kColourBarLimit);
 }
 
 }  // namespace
@@ -87,9 +87,9 @@ Status InitialiseDocument(Document& doc, const fs::path& programFolder, const St
     fillLists(doc, programFolder, progress);
     failures.add(loadRegionBackground(doc, programFolder));
     failures.add(loadFirstParts(doc, programFolder));
-    doc.setValue("MaronCombo1", 0);
-    doc.setValue("MaronCombo2", 0);
-    doc.setValue("CbuttonsCheck", 1);  // only the cbuttons make flag is set at start
+    doc.setValue(ctl::MaronCombo1, 0);
+    doc.setValue(ctl::MaronCombo2, 0);
+    doc.setValue(ctl::CbuttonsCheck, 1);  // only the cbuttons make flag is set at start
     BuildPleditText(doc);  // the playlist colour texts from the swatches
     setStartDefaults(doc);
     widenColourBars(doc);

@@ -33,7 +33,7 @@ inline Bitmap coordinateBand(int width, int top, int h) {
 inline std::map<std::string, Bitmap> snapshotSlots(const Document& doc) {
     std::map<std::string, Bitmap> shot;
     for (const std::string& key : doc.slotKeys()) {
-        // "picEQData(2)" or a plain name; plain names may hold dots ("frmMakeFrame.picData").
+        // "picEQData(2)" or a plain name; plain names may hold dots (pic::frmMakeFramePicData).
         const auto open = key.find('(');
         if (open != std::string::npos && key.back() == ')')
             shot[key] = doc.slot(key.substr(0, open), std::stoi(key.substr(open + 1)));

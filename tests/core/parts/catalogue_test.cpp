@@ -123,7 +123,7 @@ TEST_F(CatalogueFill, NumberTextAndEqualizerCombosListTheirOwnSuffixes) {
     EXPECT_EQ(catalogue.lstData[8], (PartList{{"font"}, 0, 1}));
     EXPECT_EQ(catalogue.EasyCombo.entries, Names{"easy1"});
     EXPECT_EQ(catalogue.SliderCombo.entries, Names{"Mini"});
-    EXPECT_EQ(catalogue.BackColorCombo.entries, Names{"DefaultBackWhite"});
+    EXPECT_EQ(catalogue.BackColorCombo.entries, Names{pic::DefaultBackWhite});
 }
 
 TEST_F(CatalogueFill, MissingFoldersLeaveEmptyListsAndTheFillGoesOn) {
@@ -159,17 +159,17 @@ TEST(PartsCatalogueLookup, ControlsAreFoundByNameAndIndex) {
     PartsCatalogue catalogue;
     catalogue.lstMask[8].entries = {"m"};
     catalogue.BackColorCombo.entries = {"b"};
-    ASSERT_NE(catalogue.find("lstMask", 8), nullptr);
-    EXPECT_EQ(catalogue.find("lstMask", 8)->entries, Names{"m"});
-    EXPECT_EQ(catalogue.find("BackColorCombo", -1)->entries, Names{"b"});
-    EXPECT_EQ(catalogue.find("BackColorCombo", 0), &catalogue.BackColorCombo);
-    EXPECT_EQ(catalogue.find("lstMask", 9), nullptr);
-    EXPECT_EQ(catalogue.find("lstData", -1), nullptr);
+    ASSERT_NE(catalogue.find(ctl::lstMask, 8), nullptr);
+    EXPECT_EQ(catalogue.find(ctl::lstMask, 8)->entries, Names{"m"});
+    EXPECT_EQ(catalogue.find(ctl::BackColorCombo, -1)->entries, Names{"b"});
+    EXPECT_EQ(catalogue.find(ctl::BackColorCombo, 0), &catalogue.BackColorCombo);
+    EXPECT_EQ(catalogue.find(ctl::lstMask, 9), nullptr);
+    EXPECT_EQ(catalogue.find(ctl::lstData, -1), nullptr);
     EXPECT_EQ(catalogue.find("lstdata", 0), nullptr);
-    EXPECT_EQ(catalogue.find("BackColorCombo", 1), nullptr);
+    EXPECT_EQ(catalogue.find(ctl::BackColorCombo, 1), nullptr);
     EXPECT_EQ(PartsCatalogue::allLists().size(), 11u + 9u + 7u + 7u + 3u);
     EXPECT_EQ(controlLabel({CatalogueList::lstEQData, 6}), "lstEQData(6)");
-    EXPECT_EQ(controlLabel({CatalogueList::EasyCombo}), "EasyCombo");
+    EXPECT_EQ(controlLabel({CatalogueList::EasyCombo}), ctl::EasyCombo);
 }
 
 TEST(PartFileTail, FirstSectionCountChoosesTheStorageForm) {
