@@ -33,7 +33,7 @@ namespace {
 // whose second box lies in fraEqCheck.
 struct EqIncludeBox {
     int slot;
-    const char* box;
+    ControlName box;
     const char* caption;
     bool makeFlag;
 };
@@ -46,7 +46,7 @@ static_assert(std::size(kEqIncludeBoxes) == 7, "one include box per equalizer pa
 
 // The second include boxes of the frame fraEqCheck.
 struct SecondBox {
-    const char* box;
+    ControlName box;
     const char* caption;
 };
 constexpr SecondBox kEqSecondBoxes[] = {
@@ -95,7 +95,7 @@ void showSizeMessage(MainWindow& main, const std::optional<std::string>& message
 }
 
 // A check box bound to a make flag: a click sets the flag of the pair.
-QCheckBox* makeBox(DocumentBridge& bridge, const char* name, const char* caption, QWidget* parent) {
+QCheckBox* makeBox(DocumentBridge& bridge, ControlName name, const char* caption, QWidget* parent) {
     auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
     bindCheckBox(bridge, box, name);
     return box;
@@ -103,11 +103,11 @@ QCheckBox* makeBox(DocumentBridge& bridge, const char* name, const char* caption
 
 // A slot view of an equalizer picture: double-click opens a file into it; with `clipMenu` a
 // right-click offers the clipboard menu.
-SlotView* eqView(MainWindow& main, DocumentBridge& bridge, const char* name, int index, int zoom, bool clipMenu,
+SlotView* eqView(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, int zoom, bool clipMenu,
                  QWidget* parent) {
     auto* view = new SlotView(bridge, name, index, parent);
     view->setZoom(zoom);
-    const std::string slotName = name;
+    const SlotName slotName = name;
     QObject::connect(view, &SlotView::doubleClicked, view,
                      [&main, &bridge, slotName, index] { openEqPicture(main, bridge, slotName, index); });
     QString tip = QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く")
@@ -407,7 +407,7 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
     layout->addWidget(mode);
 
     auto* twins = new QGroupBox(frame);
-    twins->setObjectName(QStringLiteral(ctl::fraEqCheck));
+    twins->setObjectName(objectNameOf(ctl::fraEqCheck));
     bindVisibility(bridge, twins, ctl::fraEqCheck);
     auto* twinLayout = new QVBoxLayout(twins);
     for (const SecondBox& b : kEqSecondBoxes) twinLayout->addWidget(makeBox(bridge, b.box, b.caption, twins));
@@ -417,7 +417,7 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
     return frame;
 }
 
-void openEqPicture(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index) {
+void openEqPicture(MainWindow& main, DocumentBridge& bridge, SlotName name, int index) {
     const QString file = ChoosePictureFile(&main);
     if (file.isEmpty()) return;
     auto loaded = LoadEqPictureFile(bridge.doc(), name, index, file.toStdString());
@@ -441,7 +441,7 @@ void openEqMainPicture(MainWindow& main, DocumentBridge& bridge) {
     showSizeMessage(main, *opened);
 }
 
-void applyEqClipChoice(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index, ClipChoice choice) {
+void applyEqClipChoice(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, ClipChoice choice) {
     Document& d = bridge.doc();
     if (choice == ClipChoice::Copy) {
         putPictureOnClipboard(d.slot(name, index));

@@ -25,10 +25,10 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-SlotView* picture(DocumentBridge& bridge, std::string_view slot, int zoom, QWidget* parent) {
-    auto* view = new SlotView(bridge, std::string(slot), -1, parent);
+SlotView* picture(DocumentBridge& bridge, SlotName slot, int zoom, QWidget* parent) {
+    auto* view = new SlotView(bridge, slot, -1, parent);
     view->setZoom(zoom);
-    view->setToolTip(QStringLiteral("%1  %2×%3").arg(qs(slot)).arg(view->image().width()).arg(view->image().height()));
+    view->setToolTip(QStringLiteral("%1  %2×%3").arg(qs(slot.written())).arg(view->image().width()).arg(view->image().height()));
     return view;
 }
 
@@ -39,7 +39,7 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent, s
     return b;
 }
 
-QRadioButton* option(DocumentBridge& bridge, std::string_view name, int index, const QString& caption, QWidget* parent,
+QRadioButton* option(DocumentBridge& bridge, ControlName name, int index, const QString& caption, QWidget* parent,
                      std::function<void()> afterClick = {}) {
     auto* o = new QRadioButton(caption, parent);
     bindOption(bridge, o, name, index);
@@ -71,7 +71,7 @@ constexpr TransferButton kGradientTransfers[] = {
 };
 
 // A maker box: its swatches over its picture, and the two transfer buttons (when it has them).
-void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatches, std::string_view slot,
+void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatches, SlotName slot,
                     const TransferButton* transfers) {
     Document& doc = bridge.doc();
     auto* buttons = new QHBoxLayout;
@@ -88,7 +88,7 @@ void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatche
 }
 
 // A frame of four colour swatches (lbldata or lblMask) over its picture and two transfer buttons.
-QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, const char* swatch, std::string_view slot,
+QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, ControlName swatch, SlotName slot,
                         const TransferButton* transfers, QWidget* parent) {
     Document& doc = bridge.doc();
     auto* box = new QGroupBox(caption, parent);
@@ -125,8 +125,8 @@ QWidget* frameTab(DocumentBridge& bridge, QWidget* parent) {
 }
 
 // A two-colour gradient: its top and bottom swatches, the picture and two transfer buttons.
-QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, const char* top, const char* bottom,
-                       std::string_view slot, void (*redraw)(Document&), const TransferButton* transfers,
+QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, ControlName top, ControlName bottom,
+                       SlotName slot, void (*redraw)(Document&), const TransferButton* transfers,
                        QWidget* parent) {
     Document& doc = bridge.doc();
     auto* box = new QGroupBox(caption, parent);
@@ -221,14 +221,14 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
     Document& doc = bridge.doc();
 
     struct SliderSwatch {
-        const char* swatch;
+        ControlName swatch;
         const char* caption;
     };
     const SliderSwatch data[] = {{ctl::LblSliderDataHi, "ハイライト"}, {ctl::LblSliderDataTop, "トップ"},
                                  {ctl::LblSliderDataShadow, "シャドウ"}, {ctl::LblSliderDataFrame, "枠"}};
     const SliderSwatch mask[] = {{ctl::LblSliderMaskHi, "ハイライト"}, {ctl::LblSliderMaskTop, "トップ"},
                                  {ctl::LblSliderMaskShadow, "シャドウ"}, {ctl::LblSliderMaskFrame, "枠"}};
-    auto frameOf = [&](const QString& caption, const SliderSwatch (&swatches)[4], std::string_view slot) {
+    auto frameOf = [&](const QString& caption, const SliderSwatch (&swatches)[4], SlotName slot) {
         auto* box = new QGroupBox(caption, this);
         auto* grid = new QGridLayout(box);
         for (int i = 0; i < 4; ++i) {

@@ -78,7 +78,7 @@ constexpr int kPagesFocusingTheList[] = {1, 2, 3, 4, 5, 8, 9, 12};
 // A make box on its category's page.
 struct PageMakeBox {
     int page;
-    const char* box;
+    ControlName box;
     const char* caption;
 };
 constexpr PageMakeBox kPageMakeBoxes[] = {
@@ -95,7 +95,7 @@ constexpr PageMakeBox kPageMakeBoxes[] = {
 
 // The second make boxes of the "Making" frame.
 struct MakingBox {
-    const char* box;
+    ControlName box;
     const char* caption;
 };
 constexpr MakingBox kMakingBoxes[] = {
@@ -146,7 +146,7 @@ QHBoxLayout* labelled(const QString& label, QWidget* widget, QWidget* parent) {
 
 }  // namespace
 
-SlotView* MainWindow::addSlotView(const char* name, int index, QWidget* parent, int zoom) {
+SlotView* MainWindow::addSlotView(SlotName name, int index, QWidget* parent, int zoom) {
     auto* view = new SlotView(m_bridge, name, index, parent);
     view->setZoom(zoom);
     view->setToolTip(QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー")
@@ -279,7 +279,7 @@ QWidget* MainWindow::buildMainPage() {
     picture2->setToolTip(QStringLiteral("Picture2: 重ねた画像の二段目"));
     SlotView* picture3 = addSlotView(pic::Picture3, -1, pageWidget, 1);
     picture3->setToolTip(QStringLiteral("Picture3: レイヤーを重ねたメイン画面 (スキン作成のあと)"));
-    auto* picture2Caption = caption(QStringLiteral(ctl::Picture2), pageWidget);
+    auto* picture2Caption = caption(QStringLiteral("Picture2"), pageWidget);
     // Picture2 shows only after a stacked picture was imported.
     bindVisibility(m_bridge, picture2, ctl::Picture2);
     bindVisibility(m_bridge, picture2Caption, ctl::Picture2);
@@ -310,7 +310,7 @@ QWidget* MainWindow::buildMainPage() {
     left->addStretch();
 
     auto* right = new QVBoxLayout;
-    right->addWidget(caption(QStringLiteral(pic::Picture1), pageWidget));
+    right->addWidget(caption(QStringLiteral("Picture1"), pageWidget));
     right->addWidget(picture1);
     right->addWidget(picture2Caption);
     right->addWidget(picture2);

@@ -72,14 +72,14 @@ QLabel* helpText(const QString& text, QWidget* parent) {
 }
 
 // A playlist picture: a double-click opens a file into it.
-SlotView* plView(MainWindow& main, DocumentBridge& bridge, const char* name, int index, int zoom, QWidget* parent) {
+SlotView* plView(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, int zoom, QWidget* parent) {
     auto* view = new SlotView(bridge, name, index, parent);
     view->setZoom(zoom);
     view->setToolTip(QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く")
                          .arg(QString::fromStdString(controlKey(name, index)))
                          .arg(view->image().width())
                          .arg(view->image().height()));
-    const std::string slotName = name;
+    const SlotName slotName = name;
     QObject::connect(view, &SlotView::doubleClicked, view,
                      [&main, &bridge, slotName, index] { openPlaylistSlotPicture(main, bridge, slotName, index); });
     return view;
@@ -97,7 +97,7 @@ QPushButton* cutButton(MainWindow& main, DocumentBridge& bridge, int k, QWidget*
     return button;
 }
 
-void addOptions(DocumentBridge& bridge, const char* name, const char* const* captions, int count, QLayout* layout,
+void addOptions(DocumentBridge& bridge, ControlName name, const char* const* captions, int count, QLayout* layout,
                 QWidget* parent) {
     for (int i = 0; i < count; ++i) {
         auto* option = new QRadioButton(QString::fromUtf8(captions[i]), parent);
@@ -372,7 +372,7 @@ QWidget* buildPlaylistPage(MainWindow& main, DocumentBridge& bridge, int page) {
     }
 }
 
-void openPlaylistSlotPicture(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index) {
+void openPlaylistSlotPicture(MainWindow& main, DocumentBridge& bridge, SlotName name, int index) {
     const QString file = ChoosePictureFile(&main);
     if (file.isEmpty()) return;
     if (Status loaded = LoadPlaylistSlotFile(bridge.doc(), name, index, file.toStdString()); !loaded)

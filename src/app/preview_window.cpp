@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kPreviewZoom = 2;
 
-const char* slotOf(PreviewImage image) { return image == PreviewImage::Main ? pic::PreView : pic::EQPreView; }
+SlotName slotOf(PreviewImage image) { return image == PreviewImage::Main ? pic::PreView : pic::EQPreView; }
 
 void arrangePane(SlotView* view, const PreviewPane& pane) {
     if (pane.shows)
@@ -47,7 +47,7 @@ PreviewWindow::PreviewWindow(DocumentBridge& bridge, std::filesystem::path progr
     m_pane2->setObjectName(QStringLiteral("PreView2"));
     m_pane2->setZoom(zoom);
     auto* playlist = new SlotView(bridge, pic::PreViewPL, -1, this);
-    playlist->setObjectName(QStringLiteral(pic::picPL));
+    playlist->setObjectName(objectNameOf(pic::picPL));
     playlist->setZoom(zoom);
     Document& doc = bridge.doc();
     watchControl(bridge, playlist, ctl::chkPLMake, [&doc, playlist] { playlist->setVisible(doc.isChecked(ctl::chkPLMake)); });

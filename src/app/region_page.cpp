@@ -35,8 +35,8 @@ constexpr int kCutOutZoom = 1;
 
 struct KeyChannel {
     const char* caption;
-    const char* bar;
-    const char* box;
+    ControlName bar;
+    ControlName box;
 };
 constexpr KeyChannel kKeyChannels[] = {
     {"R", ctl::HsRed, ctl::RegionRed},
@@ -131,7 +131,7 @@ QGroupBox* keyColourFrame(DocumentBridge& bridge, QWidget* parent) {
     int row = 0;
     for (const KeyChannel& c : kKeyChannels) {
         auto* bar = new QScrollBar(Qt::Horizontal, frame);
-        const std::string name = c.bar;
+        const ControlName name = c.bar;
         bindScrollBar(bridge, bar, c.bar, -1, [&doc, name](int value) {
             doc.setValue(name, value);
             RegionKeyBarChanged(doc, name);
@@ -172,12 +172,12 @@ QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
     Document& doc = bridge.doc();
 
     auto* load = new QPushButton(QStringLiteral("画像読みこみ"), pageWidget);
-    load->setObjectName(QStringLiteral(ctl::LoadRegion));
+    load->setObjectName(objectNameOf(ctl::LoadRegion));
     load->setToolTip(QStringLiteral("275×116 (メイン画面) か 275×232 (メイン＋イコライザ) の画像を開きます"));
     QObject::connect(load, &QPushButton::clicked, pageWidget, [&main, &bridge] { loadRegionPicture(main, bridge); });
     auto* trace = new QPushButton(QStringLiteral("画像切り取り"), pageWidget);
     bindVisibility(bridge, trace, ctl::BtnMakeRegion);
-    trace->setObjectName(QStringLiteral(ctl::BtnMakeRegion));
+    trace->setObjectName(objectNameOf(ctl::BtnMakeRegion));
     trace->setToolTip(QStringLiteral("透明化する色の部分を切り取り、窓の形を作ります"));
     QObject::connect(trace, &QPushButton::clicked, pageWidget, [&main, &bridge] { makeRegion(main, bridge); });
     auto* progress = new QLabel(pageWidget);

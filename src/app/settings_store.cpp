@@ -33,8 +33,8 @@ void writeFlag(QSettings& settings, const char* name, bool on) {
 }
 
 // An option pair stored as one yes/no value: "True" selects the first.
-void readOptionPair(Document& doc, QSettings& settings, const char* name, std::string_view first,
-                    std::string_view second) {
+void readOptionPair(Document& doc, QSettings& settings, const char* name, ControlName first,
+                    ControlName second) {
     doc.select(isTrue(settings, name, kTrue) ? first : second);
 }
 
@@ -78,18 +78,18 @@ void ReadCheckSettings(Document& doc, QSettings& settings) {
     doc.setValue(ctl::chkASP, isTrue(settings, "ASP", "false") ? 1 : 0);
     readOptionPair(doc, settings, "SaveOp", ctl::SaveOp1, ctl::SaveOp2);
     readOptionPair(doc, settings, "optSaveOp", ctl::optSaveOp1, ctl::optSaveOp2);
-    doc.setValue(ctl::ZipCheck, isTrue(settings, ctl::ZipCheck, kFalse) ? 1 : 0);
+    doc.setValue(ctl::ZipCheck, isTrue(settings, "ZipCheck", kFalse) ? 1 : 0);
     settings.endGroup();
 }
 
 void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::filesystem::path& programFolder) {
     settings.beginGroup(QString::fromLatin1(kSettingSection));
     const QString program = QString::fromStdString(programFolder.string());
-    const QString stored = readText(settings, QStringLiteral(ctl::SaveDirText), program);
+    const QString stored = readText(settings, QStringLiteral("SaveDirText"), program);
     const QFileInfo folder(stored);
     const bool opens = !stored.isEmpty() && folder.isDir() && folder.isReadable() && QDir(stored).isReadable();
     doc.setText(ctl::SaveDirText, folderText(opens ? stored : program).toStdString());
-    doc.setText(ctl::txtSaveFolda, readText(settings, QStringLiteral(ctl::txtSaveFolda), QStringLiteral("NoTitle")).toStdString());
+    doc.setText(ctl::txtSaveFolda, readText(settings, QStringLiteral("txtSaveFolda"), QStringLiteral("NoTitle")).toStdString());
     settings.endGroup();
 }
 
@@ -107,9 +107,9 @@ void WriteSettings(const Document& doc, QSettings& settings) {
     writeFlag(settings, "PLFont", doc.isChecked(ctl::chkPLFont));
     writeFlag(settings, "SaveOp", doc.isSelected(ctl::SaveOp1));
     writeFlag(settings, "optSaveOp", doc.isSelected(ctl::optSaveOp1));
-    writeFlag(settings, ctl::ZipCheck, doc.isChecked(ctl::ZipCheck));
-    settings.setValue(QStringLiteral(ctl::SaveDirText), QString::fromStdString(doc.text(ctl::SaveDirText)));
-    settings.setValue(QStringLiteral(ctl::txtSaveFolda), QString::fromStdString(doc.text(ctl::txtSaveFolda)));
+    writeFlag(settings, "ZipCheck", doc.isChecked(ctl::ZipCheck));
+    settings.setValue(QStringLiteral("SaveDirText"), QString::fromStdString(doc.text(ctl::SaveDirText)));
+    settings.setValue(QStringLiteral("txtSaveFolda"), QString::fromStdString(doc.text(ctl::txtSaveFolda)));
     settings.endGroup();
 
     settings.beginGroup(QString::fromLatin1(kColourSection));

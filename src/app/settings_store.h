@@ -22,7 +22,7 @@ std::unique_ptr<QSettings> openUserSettings();
 // is the prefix alone, otherwise the keys are prefix + 0 .. prefix + count-1.
 struct SwatchSetting {
     std::string_view prefix;
-    std::string_view swatch;
+    ControlName swatch;
     int count;
 };
 

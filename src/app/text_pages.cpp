@@ -34,7 +34,7 @@ namespace {
 // --- "Pledit.txt" -------------------------------------------------------------------------
 
 struct PleditSwatch {
-    const char* swatch;
+    ControlName swatch;
     const char* caption;
 };
 constexpr PleditSwatch kPleditSwatches[] = {
@@ -50,8 +50,8 @@ struct PleditPreview {
     const char* picture;
     const char* label;
     const char* caption;
-    const char* background;
-    const char* text;
+    ControlName background;
+    ControlName text;
 };
 constexpr PleditPreview kPleditPreviews[] = {
     {"PrePicPleditNormal", "PreLblPleditNormal", "通常の表示", ctl::PicPleditNormalBG, ctl::PicPleditNormal},
@@ -94,14 +94,14 @@ QFrame* pleditPreview(DocumentBridge& bridge, const PleditPreview& p, QWidget* p
         font.setFamily(previewFontName(doc));
         label->setFont(font);
     };
-    for (const char* key : {p.background, p.text, ctl::PleditFonts}) watchControl(bridge, box, key, refresh);
+    for (ControlName key : {p.background, p.text, ctl::PleditFonts}) watchControl(bridge, box, key, refresh);
     return box;
 }
 
 // A multi-line box that shows a text control as it is written (CR LF shown as line breaks).
-QPlainTextEdit* fileTextView(DocumentBridge& bridge, const char* name, QWidget* parent) {
+QPlainTextEdit* fileTextView(DocumentBridge& bridge, ControlName name, QWidget* parent) {
     auto* view = new QPlainTextEdit(parent);
-    view->setObjectName(QString::fromLatin1(name));
+    view->setObjectName(objectNameOf(name));
     // The text is remade from the swatches and the font on every change: an edit here would be
     // lost at the next one, so the box only shows it.
     view->setReadOnly(true);
@@ -121,18 +121,18 @@ void selectPleditFont(DocumentBridge& bridge, QWidget* parent) {
     initial.setFamily(previewFontName(doc));
     const std::optional<QFont> chosen = ChooseFont(parent, initial);
     if (!chosen) return;
-    bridge.setControlText(ctl::PleditFonts, chosen->family().toStdString());
+    bridge.setControlText(ControlRef{ctl::PleditFonts}, chosen->family().toStdString());
 }
 
 // --- "Maron.txt" ----------------------------------------------------------------------------
 
 // A drop-down list bound to a list control: its entries and selected index.
-void bindComboBox(DocumentBridge& bridge, QComboBox* combo, std::string_view name) {
+void bindComboBox(DocumentBridge& bridge, QComboBox* combo, ControlName name) {
     combo->setObjectName(objectNameOf(name));
     const std::string key = controlKey(name);
     Document& doc = bridge.doc();
-    watchControl(bridge, combo, key, [&doc, combo, key] {
-        const Control& c = doc.control(key);
+    watchControl(bridge, combo, key, [&doc, combo, name] {
+        const Control& c = doc.control(name);
         const QSignalBlocker quiet(combo);
         bool same = combo->count() == static_cast<int>(c.entries.size());
         for (int i = 0; same && i < combo->count(); ++i)
@@ -153,7 +153,7 @@ void bindComboBox(DocumentBridge& bridge, QComboBox* combo, std::string_view nam
 struct ViscolorRow {
     const char* frame;
     const char* caption;
-    const char* swatch;
+    ControlName swatch;
     int count;          // 0: a single swatch
     const char* ramp;   // the "補完" button, or null
 };
@@ -167,7 +167,7 @@ static_assert(std::size(kViscolorRows) == 4, "the four frames of the Viscolor pa
 
 // A column of swatches, numbered, with an optional "補完" button under it.
 QGroupBox* swatchColumn(DocumentBridge& bridge, const QString& frameName, const QString& caption,
-                        const char* swatch, int count, QWidget* parent) {
+                        ControlName swatch, int count, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(frameName);
     auto* grid = new QGridLayout(frame);
@@ -200,7 +200,7 @@ QPushButton* rampButton(const char* name, QWidget* parent, std::function<void()>
 struct GlyphFrame {
     GlyphPart part;
     const char* frame;
-    const char* swatch;
+    ControlName swatch;
     int count;
     const char* ramp;   // "補完"
     const char* apply;  // "色をつける"
@@ -318,15 +318,15 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     ratioRow->addStretch();
     grid->addWidget(ratioLabel, 2, 0);
     grid->addLayout(ratioRow, 2, 1);
-    const char* const checks[][2] = {
+    const std::pair<ControlName, const char*> checks[] = {
         {ctl::MaronCheck1, "スペアナの表示を有効にする"},
         {ctl::MaronCheck2, "ピーク表示を有効にする"},
         {ctl::MaronCheck3, "レイン表示"},
     };
     int row = 3;
     for (const auto& c : checks) {
-        auto* box = new QCheckBox(QString::fromUtf8(c[1]), settings);
-        bindCheckBox(bridge, box, c[0]);
+        auto* box = new QCheckBox(QString::fromUtf8(c.second), settings);
+        bindCheckBox(bridge, box, c.first);
         grid->addWidget(box, row++, 0, 1, 2);
     }
 
@@ -353,7 +353,7 @@ QWidget* buildViscolorPage(DocumentBridge& bridge) {
                                         r.count, pageWidget);
         column->addWidget(frame);
         if (r.ramp) {
-            const std::string swatch = r.swatch;
+            const ControlName swatch = r.swatch;
             const int count = r.count;
             column->addWidget(rampButton(r.ramp, pageWidget, [&doc, swatch, count] {
                 InterpolateSwatches(doc, swatch, count);

@@ -23,7 +23,7 @@ Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std
     // The panes are the size of the window faces; the playlist picture shows when its sheet is written.
     const bool playlist = IsWritten(doc, SkinSheetOf(pic::picPL));
     const Bitmap& pl = doc.slot(pic::PreViewPL);
-    constexpr int paneWidth = SkinSheetOf("Main").width, paneHeight = SkinSheetOf("Main").height;
+    constexpr int paneWidth = SkinSheetOf(pic::Main).width, paneHeight = SkinSheetOf(pic::Main).height;
     const int width = paneWidth + (playlist ? pl.width() : 0);
     const int height = std::max(2 * paneHeight, playlist ? pl.height() : 0);
     Bitmap canvas(width, height, kBlack);
