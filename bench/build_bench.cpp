@@ -36,8 +36,8 @@ bool endsWith(std::string_view name, std::string_view tail) {
 
 // The `nth` part of a library folder in single-folder form: X.data.bmp and X.mask.bmp, or the
 // folder's Default_white.mask.bmp when X has no mask.
-bool loadLibraryPart(Document& doc, const fs::path& folder, int nth, std::string_view dataSlot,
-                     std::string_view maskSlot, int index) {
+bool loadLibraryPart(Document& doc, const fs::path& folder, int nth, SlotName dataSlot,
+                     SlotName maskSlot, int index) {
     auto files = listOrdinaryFiles(folder);
     if (!files) return false;
     int seen = 0;
@@ -104,7 +104,7 @@ struct Fixture {
             }
         doc.assignSlot(pic::picData, 7, synthetic(108, 13, 70));
 
-        for (const char* box : {ctl::CbuttonsCheck, ctl::ShufrepCheck, ctl::MonosterCheck, ctl::PlaypausCheck, ctl::PosbarCheck,
+        for (ControlName box : {ctl::CbuttonsCheck, ctl::ShufrepCheck, ctl::MonosterCheck, ctl::PlaypausCheck, ctl::PosbarCheck,
                                 ctl::VolumeCheck, ctl::BalanceCheck, ctl::FrameCheck, ctl::TitleBarCheck, ctl::chkLayer1, ctl::chkLayer2,
                                 ctl::chkNumberParency, ctl::OnAutoCheck, ctl::EQFrameCheck, ctl::EQCheck, ctl::ImageCheck,
                                 ctl::PresetCheck, ctl::chkEQLayer1, ctl::chkEQLayer2, ctl::EQModeCheck, ctl::UseSliderBack,

@@ -48,8 +48,8 @@ protected:
     }
 
     void saveInto(const std::string& name) {
-        widget<QRadioButton>(ctl::SaveOp2)->click();
-        widget<QRadioButton>(ctl::optSaveOp2)->click();
+        widget<QRadioButton>("SaveOp2")->click();
+        widget<QRadioButton>("optSaveOp2")->click();
         doc().setText(ctl::SaveDirText, scratch.path().string());
         doc().setText(ctl::txtSaveFolda, name);
     }
@@ -69,10 +69,10 @@ TEST_F(BuildTest, TheStackedSampleSplitsIntoTheFaces) {
     EXPECT_EQ(doc().slot(pic::picPrePLmain, 0).at(7, 50), sample->at(7, 232 + 50));
 
     QWidget* page = main->pageTabs()->frame(page::Main);
-    EXPECT_TRUE(main->findChild<SlotView*>(pic::Picture2)->isVisibleTo(page));
-    EXPECT_FALSE(widget<QCheckBox>(ctl::chkSkinMode)->isVisibleTo(page));
-    EXPECT_TRUE(widget<QCheckBox>(ctl::EqUporDown)->isVisibleTo(page));
-    EXPECT_TRUE(widget<QCheckBox>(ctl::EqUporDown)->isEnabled());
+    EXPECT_TRUE(main->findChild<SlotView*>("Picture2")->isVisibleTo(page));
+    EXPECT_FALSE(widget<QCheckBox>("chkSkinMode")->isVisibleTo(page));
+    EXPECT_TRUE(widget<QCheckBox>("EqUporDown")->isVisibleTo(page));
+    EXPECT_TRUE(widget<QCheckBox>("EqUporDown")->isEnabled());
     EXPECT_TRUE(main->findChild<QLabel*>("lblFirstStep")->text().contains(QStringLiteral("base_main_eq_playlist.bmp")));
 }
 
@@ -80,7 +80,7 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
     MainWindow* main = start();
     openStackedSample();
     // "EQが下" starts checked: the sample's equalizer band lies below the main band.
-    ASSERT_TRUE(widget<QCheckBox>(ctl::EqUporDown)->isChecked());
+    ASSERT_TRUE(widget<QCheckBox>("EqUporDown")->isChecked());
     saveInto("Sky");
 
     QString destination;
@@ -90,18 +90,18 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
         [&](QWidget* modal) {
             auto* preview = qobject_cast<PreviewWindow*>(modal);
             ASSERT_NE(preview, nullptr);
-            pane1 = preview->pane1()->slotName();
-            pane2 = preview->pane2()->slotName();
+            pane1 = std::string(preview->pane1()->slotName().written());
+            pane2 = std::string(preview->pane2()->slotName().written());
             panesVisible = preview->pane1()->isVisible() && preview->pane2()->isVisible();
-            playlistVisible = preview->findChild<SlotView*>(pic::picPL)->isVisible();
-            destination = preview->findChild<QLabel*>(ctl::Label2)->text();
+            playlistVisible = preview->findChild<SlotView*>("picPL")->isVisible();
+            destination = preview->findChild<QLabel*>("Label2")->text();
             preview->findChild<QPushButton*>("Command1")->click();  // "Save"
         },
         [&] { widget<QPushButton>("cmdMake")->click(); });
 
     ASSERT_NE(modalSeen, nullptr);
-    EXPECT_EQ(pane1, pic::PreView);
-    EXPECT_EQ(pane2, pic::EQPreView);
+    EXPECT_EQ(pane1, "PreView");
+    EXPECT_EQ(pane2, "EQPreView");
     EXPECT_TRUE(panesVisible);
     EXPECT_TRUE(playlistVisible);
     EXPECT_EQ(destination.toStdString(), (scratch / "Sky").string() + "/");
@@ -120,7 +120,7 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
 TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
     start();
     openStackedSample();
-    widget<QCheckBox>(ctl::EqUporDown)->click();  // the equalizer band now counts as the upper one
+    widget<QCheckBox>("EqUporDown")->click();  // the equalizer band now counts as the upper one
     saveInto("Never");
 
     std::string pane1, pane2;
@@ -128,8 +128,8 @@ TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
         [&](QWidget* modal) {
             auto* preview = qobject_cast<PreviewWindow*>(modal);
             ASSERT_NE(preview, nullptr);
-            pane1 = preview->pane1()->slotName();
-            pane2 = preview->pane2()->slotName();
+            pane1 = std::string(preview->pane1()->slotName().written());
+            pane2 = std::string(preview->pane2()->slotName().written());
             preview->findChild<QPushButton*>("Command2")->click();  // "Cancel"
         },
         [&] { widget<QPushButton>("cmdMake")->click(); });
@@ -172,7 +172,7 @@ TEST_F(BuildTest, AnOddSizedPictureAsksHowFormAndFollowsTheAnswer) {
     EXPECT_EQ(doc().combinedPictureFlag, 1);
     EXPECT_EQ(doc().slot(pic::Picture1).at(100, 50), RGB(0, 0, 200));
     EXPECT_EQ(doc().slot(pic::Picture2).at(100, 50), RGB(200, 0, 0));
-    EXPECT_TRUE(main->findChild<SlotView*>(pic::Picture2)->isVisibleTo(main->pageTabs()->frame(page::Main)));
+    EXPECT_TRUE(main->findChild<SlotView*>("Picture2")->isVisibleTo(main->pageTabs()->frame(page::Main)));
 }
 
 }  // namespace

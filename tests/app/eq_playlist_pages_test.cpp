@@ -103,7 +103,7 @@ TEST_F(EqPlaylistPageTest, TheEqualizerLinkBoxShowsTheMaskListAndTheMaskChoiceLo
     EXPECT_FALSE(maskList->isVisibleTo(page));
     EXPECT_FALSE(label->isVisibleTo(page));
 
-    widget<QCheckBox>(ctl::chkEQTitlebarLink)->click();
+    widget<QCheckBox>("chkEQTitlebarLink")->click();
     EXPECT_TRUE(maskList->isVisibleTo(page));
     EXPECT_EQ(label->text(), QStringLiteral("MaskList"));
 
@@ -128,7 +128,7 @@ TEST_F(EqPlaylistPageTest, TheSecondFaceComesInAt275x116OrIsStretchedWithTheSize
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(doc().slot(pic::PreEQMainData2), face);
-    EXPECT_EQ(viewOf(main, pic::PreEQMainData2)->image(), toQImage(face));
+    EXPECT_EQ(viewOf(main, "PreEQMainData2")->image(), toQImage(face));
     EXPECT_EQ(doc().ExtraImageTitle, "face.bmp");
     EXPECT_EQ(widget<QLabel>("lblEQMainFile")->text(), QStringLiteral("face.bmp"));
 
@@ -136,7 +136,7 @@ TEST_F(EqPlaylistPageTest, TheSecondFaceComesInAt275x116OrIsStretchedWithTheSize
     const fs::path wide = scratch / "wide.bmp";
     ASSERT_TRUE(SavePicture(Bitmap(276, 116, RGB(200, 10, 20)), wide.string()).ok());
     pictureToOpen = QString::fromStdString(wide.string());
-    Q_EMIT viewOf(main, pic::PreEQMainData2)->doubleClicked();
+    Q_EMIT viewOf(main, "PreEQMainData2")->doubleClicked();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], QStringLiteral("画像の大きさが２７５＊１１６では有りません。無理矢理変換します"));
     EXPECT_EQ(doc().slot(pic::PreEQMainData2), Bitmap(275, 116, RGB(200, 10, 20)));
@@ -148,10 +148,10 @@ TEST_F(EqPlaylistPageTest, TheSecondFaceComesInAt275x116OrIsStretchedWithTheSize
     EXPECT_EQ(messages.size(), 1u);
 
     // "これを使う" selects the second face, "こっちを使う" goes clear.
-    widget<QAbstractButton>(ctl::OpEqMain2)->click();
+    widget<QAbstractButton>("OpEqMain2")->click();
     EXPECT_TRUE(doc().isSelected(ctl::OpEqMain2));
     EXPECT_FALSE(doc().isSelected(ctl::OpEqMain1));
-    EXPECT_FALSE(widget<QAbstractButton>(ctl::OpEqMain1)->isChecked());
+    EXPECT_FALSE(widget<QAbstractButton>("OpEqMain1")->isChecked());
 }
 
 TEST_F(EqPlaylistPageTest, AnEasyImportWithOnlyTitleBarCheckedChangesTheTitleBarAlone) {
@@ -162,9 +162,9 @@ TEST_F(EqPlaylistPageTest, AnEasyImportWithOnlyTitleBarCheckedChangesTheTitleBar
     const fs::path file = scratch / "eqmain.bmp";
     ASSERT_TRUE(SavePicture(sheet, file.string()).ok());
     pictureToOpen = QString::fromStdString(file.string());
-    Q_EMIT viewOf(main, pic::PreEasyImage)->doubleClicked();
+    Q_EMIT viewOf(main, "PreEasyImage")->doubleClicked();
     EXPECT_EQ(doc().slot(pic::PreEasyData), sheet);
-    EXPECT_EQ(viewOf(main, pic::PreEasyImage)->image(), toQImage(sheet));
+    EXPECT_EQ(viewOf(main, "PreEasyImage")->image(), toQImage(sheet));
 
     const Bitmap titleBefore = doc().slot(pic::picEQData, 2);
     const Bitmap onAuto = doc().slot(pic::picEQData, 0);
@@ -177,7 +177,7 @@ TEST_F(EqPlaylistPageTest, AnEasyImportWithOnlyTitleBarCheckedChangesTheTitleBar
     widget<QPushButton>("EasyButton")->click();
     EXPECT_EQ(doc().slot(pic::picEQData, 2), titleBefore);
 
-    widget<QCheckBox>(ctl::EasyEQCheck)->click();
+    widget<QCheckBox>("EasyEQCheck")->click();
     widget<QPushButton>("EasyButton")->click();
 
     const Bitmap& title = doc().slot(pic::picEQData, 2);
@@ -193,14 +193,14 @@ TEST_F(EqPlaylistPageTest, AnEasyImportWithOnlyTitleBarCheckedChangesTheTitleBar
     EXPECT_EQ(doc().slot(pic::picEQData, 4), preset);
     EXPECT_EQ(doc().slot(pic::PreEQMainData2), face);
     EXPECT_EQ(doc().slot(pic::PreSliderData), slider);
-    EXPECT_FALSE(widget<QCheckBox>(ctl::EasyEQFrameCheck)->isVisibleTo(main->eqTabs()->frame(7)));
+    EXPECT_FALSE(widget<QCheckBox>("EasyEQFrameCheck")->isVisibleTo(main->eqTabs()->frame(7)));
 }
 
 TEST_F(EqPlaylistPageTest, ChoosingASliderLoadsItsGraphicAndTheDefaultMaskWhenItHasNone) {
     MainWindow* main = start();
     main->topTabs()->tab(1)->click();
     main->eqTabs()->tab(1)->click();  // "Slider"
-    auto* combo = widget<QComboBox>(ctl::SliderCombo);
+    auto* combo = widget<QComboBox>("SliderCombo");
     const int classic = combo->findText(QStringLiteral("Classic"));
     const int glass = combo->findText(QStringLiteral("Glass"));
     ASSERT_GE(classic, 0);
@@ -225,8 +225,8 @@ TEST_F(EqPlaylistPageTest, ChoosingASliderLoadsItsGraphicAndTheDefaultMaskWhenIt
 TEST_F(EqPlaylistPageTest, EqSliderShowsTheSecondIncludeBoxesAndEachPairAgrees) {
     MainWindow* main = start();
     main->topTabs()->tab(1)->click();
-    auto* mode = widget<QCheckBox>(ctl::EQModeCheck);
-    auto* twins = widget<QWidget>(ctl::fraEqCheck);
+    auto* mode = widget<QCheckBox>("EQModeCheck");
+    auto* twins = widget<QWidget>("fraEqCheck");
     QWidget* tab = main->topTabs()->frame(1);
     EXPECT_EQ(twins->isVisibleTo(tab), mode->isChecked());
 
@@ -237,14 +237,14 @@ TEST_F(EqPlaylistPageTest, EqSliderShowsTheSecondIncludeBoxesAndEachPairAgrees) 
     EXPECT_FALSE(twins->isVisibleTo(tab));
     mode->click();
 
-    widget<QCheckBox>(ctl::OnAutoCheck2)->click();
+    widget<QCheckBox>("OnAutoCheck2")->click();
     main->syncMakeBoxes();
     EXPECT_TRUE(doc().isChecked(ctl::OnAutoCheck));
-    EXPECT_TRUE(widget<QCheckBox>(ctl::OnAutoCheck)->isChecked());
-    widget<QCheckBox>(ctl::PresetCheck)->click();
+    EXPECT_TRUE(widget<QCheckBox>("OnAutoCheck")->isChecked());
+    widget<QCheckBox>("PresetCheck")->click();
     main->syncMakeBoxes();
-    EXPECT_TRUE(widget<QCheckBox>(ctl::PresetCheck2)->isChecked());
-    widget<QCheckBox>(ctl::chkEQLayer1)->click();
+    EXPECT_TRUE(widget<QCheckBox>("PresetCheck2")->isChecked());
+    widget<QCheckBox>("chkEQLayer1")->click();
     EXPECT_TRUE(doc().isChecked(ctl::chkEQLayer1));
 }
 

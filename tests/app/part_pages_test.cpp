@@ -60,24 +60,24 @@ TEST_F(PartPageTest, TheLinkBoxShowsTheMaskListAndItsLabel) {
     MainWindow* main = start();
     main->pageTabs()->tab(12)->click();  // "Frame"
     auto* maskList = widget<QListWidget>("lstMask_6");
-    auto* label = widget<QLabel>(ctl::lblFrameMask);
+    auto* label = widget<QLabel>("lblFrameMask");
     QWidget* page = main->pageTabs()->frame(12);
     EXPECT_FALSE(maskList->isVisibleTo(page));
     EXPECT_FALSE(label->isVisibleTo(page));
 
-    widget<QCheckBox>(ctl::chkFrameLink)->click();
+    widget<QCheckBox>("chkFrameLink")->click();
     EXPECT_TRUE(maskList->isVisibleTo(page));
     EXPECT_TRUE(label->isVisibleTo(page));
     EXPECT_EQ(label->text(), QStringLiteral("MaskList"));
 
-    widget<QCheckBox>(ctl::chkFrameLink)->click();
+    widget<QCheckBox>("chkFrameLink")->click();
     EXPECT_FALSE(maskList->isVisibleTo(page));
 }
 
 TEST_F(PartPageTest, AMakeBoxAndItsTwinAgree) {
     MainWindow* main = start();
-    auto* pageBox = widget<QCheckBox>(ctl::CbuttonsCheck);
-    auto* twin = widget<QCheckBox>(ctl::CbuttonsCheck2);
+    auto* pageBox = widget<QCheckBox>("CbuttonsCheck");
+    auto* twin = widget<QCheckBox>("CbuttonsCheck2");
     EXPECT_TRUE(pageBox->isChecked());
     EXPECT_TRUE(twin->isChecked());
 
@@ -86,9 +86,9 @@ TEST_F(PartPageTest, AMakeBoxAndItsTwinAgree) {
     EXPECT_FALSE(pageBox->isChecked());
     EXPECT_FALSE(twin->isChecked());
 
-    widget<QCheckBox>(ctl::MonosterCheck2)->click();
+    widget<QCheckBox>("MonosterCheck2")->click();
     main->syncMakeBoxes();
-    EXPECT_TRUE(widget<QCheckBox>(ctl::MonosterCheck)->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("MonosterCheck")->isChecked());
     EXPECT_TRUE(doc().isChecked(ctl::MonosterCheck));
     EXPECT_FALSE(doc().isChecked(ctl::CbuttonsCheck2));
 }

@@ -19,15 +19,15 @@ std::string folderText(const std::filesystem::path& p) {
 
 TEST_F(SettingsTest, FirstStartShowsTheDefaults) {
     start();
-    EXPECT_FALSE(widget<QCheckBox>(ctl::chkASP)->isChecked());
-    EXPECT_FALSE(widget<QCheckBox>(ctl::ZipCheck)->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("ZipCheck")->isChecked());
     EXPECT_FALSE(doc().isChecked(ctl::chkPLFont));
-    EXPECT_TRUE(widget<QRadioButton>(ctl::SaveOp1)->isChecked());
-    EXPECT_FALSE(widget<QRadioButton>(ctl::SaveOp2)->isChecked());
-    EXPECT_TRUE(widget<QRadioButton>(ctl::optSaveOp1)->isChecked());
-    EXPECT_FALSE(widget<QRadioButton>(ctl::optSaveOp2)->isChecked());
-    EXPECT_EQ(widget<QLineEdit>(ctl::txtSaveFolda)->text(), QStringLiteral("NoTitle"));
-    EXPECT_EQ(widget<QLineEdit>(ctl::SaveDirText)->text().toStdString(), folderText(kProgramFolder));
+    EXPECT_TRUE(widget<QRadioButton>("SaveOp1")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("SaveOp2")->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("optSaveOp1")->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>("optSaveOp2")->isChecked());
+    EXPECT_EQ(widget<QLineEdit>("txtSaveFolda")->text(), QStringLiteral("NoTitle"));
+    EXPECT_EQ(widget<QLineEdit>("SaveDirText")->text().toStdString(), folderText(kProgramFolder));
     for (const SwatchSetting& s : kSwatchSettings)
         for (int i = 0; i < std::max(1, s.count); ++i)
             EXPECT_EQ(doc().swatch(s.swatch, s.count == 0 ? -1 : i), kBlack) << s.swatch << ' ' << i;
@@ -43,11 +43,11 @@ TEST_F(SettingsTest, OnlyTheExactTextTrueChecksABox) {
         stored->setValue("setting/optSaveOp", "yes");
     }
     start();
-    EXPECT_FALSE(widget<QCheckBox>(ctl::chkASP)->isChecked());
-    EXPECT_TRUE(widget<QCheckBox>(ctl::ZipCheck)->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("ZipCheck")->isChecked());
     EXPECT_FALSE(doc().isChecked(ctl::chkPLFont));
-    EXPECT_TRUE(widget<QRadioButton>(ctl::SaveOp2)->isChecked());
-    EXPECT_TRUE(widget<QRadioButton>(ctl::optSaveOp2)->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("SaveOp2")->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("optSaveOp2")->isChecked());
 }
 
 TEST_F(SettingsTest, StoredColoursAreRoundedAndAnythingElseIsBlack) {
@@ -79,10 +79,10 @@ TEST_F(SettingsTest, AMissingSaveFolderFallsBackToTheProgramFolder) {
 
 TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
     MainWindow* main = start();
-    widget<QCheckBox>(ctl::chkASP)->click();
-    widget<QCheckBox>(ctl::ZipCheck)->click();
-    widget<QRadioButton>(ctl::SaveOp2)->click();
-    widget<QRadioButton>(ctl::optSaveOp2)->click();
+    widget<QCheckBox>("chkASP")->click();
+    widget<QCheckBox>("ZipCheck")->click();
+    widget<QRadioButton>("SaveOp2")->click();
+    widget<QRadioButton>("optSaveOp2")->click();
     doc().setText(ctl::txtSaveFolda, "Blue");
     doc().setText(ctl::SaveDirText, folderText(scratch.path()));
     doc().setValue(ctl::chkPLFont, 1);
@@ -103,13 +103,13 @@ TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
     EXPECT_EQ(stored->value("color/Spec15").toString(), QStringLiteral("0"));
 
     start();
-    EXPECT_TRUE(widget<QCheckBox>(ctl::chkASP)->isChecked());
-    EXPECT_TRUE(widget<QCheckBox>(ctl::ZipCheck)->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("chkASP")->isChecked());
+    EXPECT_TRUE(widget<QCheckBox>("ZipCheck")->isChecked());
     EXPECT_TRUE(doc().isChecked(ctl::chkPLFont));
-    EXPECT_TRUE(widget<QRadioButton>(ctl::SaveOp2)->isChecked());
-    EXPECT_TRUE(widget<QRadioButton>(ctl::optSaveOp2)->isChecked());
-    EXPECT_EQ(widget<QLineEdit>(ctl::txtSaveFolda)->text(), QStringLiteral("Blue"));
-    EXPECT_EQ(widget<QLineEdit>(ctl::SaveDirText)->text().toStdString(), folderText(scratch.path()));
+    EXPECT_TRUE(widget<QRadioButton>("SaveOp2")->isChecked());
+    EXPECT_TRUE(widget<QRadioButton>("optSaveOp2")->isChecked());
+    EXPECT_EQ(widget<QLineEdit>("txtSaveFolda")->text(), QStringLiteral("Blue"));
+    EXPECT_EQ(widget<QLineEdit>("SaveDirText")->text().toStdString(), folderText(scratch.path()));
     EXPECT_EQ(doc().swatch(ctl::ViscolorOsc, 2), RGB(1, 2, 3));
     EXPECT_EQ(doc().swatch(ctl::NumberColor, 14), RGB(200, 100, 50));
     EXPECT_EQ(doc().swatch(ctl::lblBig2), RGB(0, 0, 255));
@@ -119,7 +119,7 @@ TEST_F(SettingsTest, ExitEndsWithoutWritingTheChanges) {
     MainWindow* main = start();
     bool exitAsked = false;
     QObject::connect(main, &MainWindow::exitRequested, [&] { exitAsked = true; });
-    widget<QCheckBox>(ctl::chkASP)->click();
+    widget<QCheckBox>("chkASP")->click();
     doc().setSwatch(ctl::ViscolorPeak, -1, RGB(9, 9, 9));
     QAction* exit = main->findChild<QAction*>("MenuExit");
     ASSERT_NE(exit, nullptr);
@@ -131,7 +131,7 @@ TEST_F(SettingsTest, ExitEndsWithoutWritingTheChanges) {
     EXPECT_FALSE(storedSettings()->contains("setting/ASP"));
 
     start();
-    EXPECT_FALSE(widget<QCheckBox>(ctl::chkASP)->isChecked());
+    EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
     EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), kBlack);
 }
 

@@ -96,22 +96,22 @@ TEST_F(ToolPageTest, ViscolorSwatchesTakeTheChosenColourAndRampFillsTheRow) {
 
     // A cancelled dialog leaves the swatch as it was.
     coloursToChoose.clear();
-    widget<ColourSwatch>(ctl::ViscolorPeak)->pick();
-    choose(widget<ColourSwatch>(ctl::ViscolorPeak), RGB(1, 2, 3));
+    widget<ColourSwatch>("ViscolorPeak")->pick();
+    choose(widget<ColourSwatch>("ViscolorPeak"), RGB(1, 2, 3));
     coloursToChoose.clear();
-    widget<ColourSwatch>(ctl::ViscolorPeak)->pick();
+    widget<ColourSwatch>("ViscolorPeak")->pick();
     EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), RGB(1, 2, 3));
 }
 
 TEST_F(ToolPageTest, APleditSwatchOrFontRebuildsBothTextsAndThePreviews) {
     MainWindow* main = start();
     main->pageTabs()->tab(6)->click();  // "Pledit.txt"
-    auto* text1 = widget<QPlainTextEdit>(ctl::Text1);
-    auto* text2 = widget<QPlainTextEdit>(ctl::Text2);
+    auto* text1 = widget<QPlainTextEdit>("Text1");
+    auto* text2 = widget<QPlainTextEdit>("Text2");
     EXPECT_EQ(text2->toPlainText(),
               QStringLiteral("[Text]\nNormal=#00C000\nNormalBG=#000000\nSelectedBG=#0000C0\nCurrent=#FFFFFF\n"));
 
-    choose(widget<ColourSwatch>(ctl::PicPleditNormal), RGB(0x12, 0x34, 0x05));
+    choose(widget<ColourSwatch>("PicPleditNormal"), RGB(0x12, 0x34, 0x05));
     EXPECT_EQ(doc().text(ctl::Text2),
               "[Text]\r\nNormal=#123405\r\nNormalBG=#000000\r\nSelectedBG=#0000C0\r\nCurrent=#FFFFFF\r\n");
     EXPECT_TRUE(text1->toPlainText().contains(QStringLiteral("Normal=#123405")));
@@ -120,7 +120,7 @@ TEST_F(ToolPageTest, APleditSwatchOrFontRebuildsBothTextsAndThePreviews) {
     EXPECT_EQ(widget<QLabel>("PreLblPleditNormal")->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x05));
     EXPECT_EQ(widget<QLabel>("PreLblPleditSelected")->palette().color(QPalette::WindowText), QColor(0x12, 0x34, 0x05));
 
-    choose(widget<ColourSwatch>(ctl::PicPleditSelectedBG), RGB(0x80, 0, 0));
+    choose(widget<ColourSwatch>("PicPleditSelectedBG"), RGB(0x80, 0, 0));
     EXPECT_EQ(widget<QWidget>("PrePicPleditPS")->palette().color(QPalette::Window), QColor(0x80, 0, 0));
     EXPECT_EQ(widget<QWidget>("PrePicPleditNormal")->palette().color(QPalette::Window), QColor(0, 0, 0));
 
@@ -129,7 +129,7 @@ TEST_F(ToolPageTest, APleditSwatchOrFontRebuildsBothTextsAndThePreviews) {
     fontToChoose = font;
     click("SelectPleditFont");
     EXPECT_EQ(doc().text(ctl::PleditFonts), "DejaVu Sans");
-    EXPECT_EQ(widget<QLineEdit>(ctl::PleditFonts)->text(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(widget<QLineEdit>("PleditFonts")->text(), QStringLiteral("DejaVu Sans"));
     EXPECT_TRUE(text1->toPlainText().startsWith(QStringLiteral("[Text]\nFont=DejaVu Sans\nNormal=#123405\n")));
     EXPECT_FALSE(text2->toPlainText().contains(QStringLiteral("Font=")));
     EXPECT_EQ(widget<QLabel>("PreLblPleditPlay")->font().family(), QStringLiteral("DejaVu Sans"));
@@ -138,7 +138,7 @@ TEST_F(ToolPageTest, APleditSwatchOrFontRebuildsBothTextsAndThePreviews) {
 TEST_F(ToolPageTest, TheMaronPageWritesItsControls) {
     MainWindow* main = start();
     main->pageTabs()->tab(7)->click();  // "Maron.txt"
-    auto* analyser = widget<QComboBox>(ctl::MaronCombo1);
+    auto* analyser = widget<QComboBox>("MaronCombo1");
     ASSERT_EQ(analyser->count(), 3);
     EXPECT_EQ(analyser->itemText(1), QStringLiteral("Fire"));
     EXPECT_EQ(analyser->currentIndex(), 0);
@@ -146,10 +146,10 @@ TEST_F(ToolPageTest, TheMaronPageWritesItsControls) {
     Q_EMIT analyser->activated(1);
     EXPECT_EQ(doc().value(ctl::MaronCombo1), 1);
 
-    auto* bar = widget<QScrollBar>(ctl::MaronVScroll);
+    auto* bar = widget<QScrollBar>("MaronVScroll");
     bar->setValue(73);
     EXPECT_EQ(doc().text(ctl::MaronText), "73");
-    EXPECT_EQ(widget<QLineEdit>(ctl::MaronText)->text(), QStringLiteral("73"));
+    EXPECT_EQ(widget<QLineEdit>("MaronText")->text(), QStringLiteral("73"));
 }
 
 TEST_F(ToolPageTest, NumberColoursRampAndColourTheGlyphs) {
@@ -181,12 +181,12 @@ TEST_F(ToolPageTest, NumberColoursRampAndColourTheGlyphs) {
 TEST_F(ToolPageTest, ARegionPictureLoadedAndTracedEnablesRegionTxtAndShapesThePreview) {
     MainWindow* main = start(ownProgramFolder());
     main->topTabs()->tab(2)->click();  // "Region"
-    auto* regionCheck = widget<QCheckBox>(ctl::RegionCheck);
-    auto* trace = widget<QPushButton>(ctl::BtnMakeRegion);
+    auto* regionCheck = widget<QCheckBox>("RegionCheck");
+    auto* trace = widget<QPushButton>("BtnMakeRegion");
     EXPECT_FALSE(trace->isEnabled());
 
     pictureToOpen = QString::fromStdString((app->programFolder() / "Samples" / "region_main_eq.bmp").string());
-    click(ctl::LoadRegion);
+    click("LoadRegion");
     EXPECT_FALSE(regionCheck->isEnabled());
     EXPECT_FALSE(regionCheck->isChecked());
     EXPECT_TRUE(trace->isEnabled());
@@ -199,16 +199,16 @@ TEST_F(ToolPageTest, ARegionPictureLoadedAndTracedEnablesRegionTxtAndShapesThePr
     QMouseEvent press(QEvent::MouseButtonPress, corner, area->mapToGlobal(corner), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(area, &press);
-    EXPECT_EQ(widget<QScrollBar>(ctl::HsRed)->value(), 255);
-    EXPECT_EQ(widget<QScrollBar>(ctl::HsGreen)->value(), 0);
-    EXPECT_EQ(widget<QLineEdit>(ctl::RegionBlue)->text(), QStringLiteral("255"));
+    EXPECT_EQ(widget<QScrollBar>("HsRed")->value(), 255);
+    EXPECT_EQ(widget<QScrollBar>("HsGreen")->value(), 0);
+    EXPECT_EQ(widget<QLineEdit>("RegionBlue")->text(), QStringLiteral("255"));
 
     trace->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], QStringLiteral("Complete"));
     EXPECT_TRUE(main->isEnabled());
     EXPECT_TRUE(regionCheck->isEnabled());
-    EXPECT_EQ(widget<QLabel>(ctl::Areay)->text(), QStringLiteral("116/116 終了"));
+    EXPECT_EQ(widget<QLabel>("Areay")->text(), QStringLiteral("116/116 終了"));
     EXPECT_GE(doc().value(ctl::MainOutlineCount), 1);
     EXPECT_GE(doc().value(ctl::EqOutlineCount), 1);
     regionCheck->click();
@@ -254,7 +254,7 @@ TEST_F(ToolPageTest, AProjectSavedAndLoadedBringsBackAControlValue) {
     main->pageTabs()->tab(16)->click();  // "プロジェクト保存"
     auto* folder = widget<QLineEdit>("Dir2Path");
     folder->setText(QString::fromStdString(scratch.path().string()));
-    auto* name = widget<QLineEdit>(ctl::txtProject);
+    auto* name = widget<QLineEdit>("txtProject");
     EXPECT_EQ(name->text(), QStringLiteral("Project"));
     name->setText(QStringLiteral("Blue"));
     Q_EMIT name->textEdited(QStringLiteral("Blue"));
@@ -299,8 +299,8 @@ TEST_F(ToolPageTest, TheFrameMakerOpensFromTheFramePageAndHandsItsPicturesOn) {
     maker->findChild<QPushButton*>(QStringLiteral("btnEqData"))->click();
     EXPECT_EQ(GetPixel(doc().slot(pic::picEQData, 1), 100, 50), RGB(10, 20, 30));
 
-    choose(maker->findChild<ColourSwatch*>(QStringLiteral(ctl::lblMaskGra1)), RGB(200, 200, 200));
-    choose(maker->findChild<ColourSwatch*>(QStringLiteral(ctl::lblMaskGra2)), RGB(200, 200, 200));
+    choose(maker->findChild<ColourSwatch*>(QStringLiteral("lblMaskGra1")), RGB(200, 200, 200));
+    choose(maker->findChild<ColourSwatch*>(QStringLiteral("lblMaskGra2")), RGB(200, 200, 200));
     maker->findChild<QPushButton*>(QStringLiteral("Command2"))->click();  // "MainのMaskへ転送する"
     EXPECT_EQ(GetPixel(doc().slot(pic::picMask, 6), 5, 100), RGB(200, 200, 200));
 
@@ -322,7 +322,7 @@ TEST_F(ToolPageTest, TheSliderMakerAppliesAndHides) {
     ASSERT_NE(maker, nullptr);
     EXPECT_TRUE(maker->isVisible());
     coloursToChoose = {RGB(0, 128, 255)};
-    auto* top = maker->findChild<ColourSwatch*>(QStringLiteral(ctl::LblSliderDataTop));
+    auto* top = maker->findChild<ColourSwatch*>(QStringLiteral("LblSliderDataTop"));
     QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(3, 3), top->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(top, &twice);

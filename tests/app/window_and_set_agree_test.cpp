@@ -30,17 +30,17 @@ struct Step {
 };
 constexpr Step kSteps[] = {
     {"lstData(1)", "1"},          // list
-    {ctl::chkTitlebarLink, "1"},     // link box
+    {"chkTitlebarLink", "1"},     // link box
     {"lstMask(5)", "1"},          // mask list shown by it
     {"hscR(1)", "60"},            // colour bar
-    {ctl::MonosterCheck2, "1"},      // make box twin
+    {"MonosterCheck2", "1"},      // make box twin
     {"optPelterra(1)", "1"},      // option (Mix mode)
-    {ctl::chkASP, "1"},              // check box
-    {ctl::PicPleditNormal, "2075397"},  // swatch
-    {ctl::txtSaveFolda, "Agreed"},   // text
-    {ctl::SliderCombo, "1"},         // combo
+    {"chkASP", "1"},              // check box
+    {"PicPleditNormal", "2075397"},  // swatch
+    {"txtSaveFolda", "Agreed"},   // text
+    {"SliderCombo", "1"},         // combo
     {"lstEQData(2)", "1"},        // equalizer list
-    {ctl::MaronVScroll, "30"},       // scroll bar with an effect
+    {"MaronVScroll", "30"},       // scroll bar with an effect
 };
 
 class WindowAndSetAgree : public AppTest {
@@ -108,7 +108,10 @@ TEST_F(WindowAndSetAgree, EveryKindOfControlBuildsTheSameSheets) {
 
     ASSERT_TRUE(BuildSkinImages(window, kProgramFolder).ok());
     ASSERT_TRUE(BuildSkinImages(line, kProgramFolder).ok());
-    for (const std::string& key : window.slotKeys()) EXPECT_EQ(window.slot(key), line.slot(key)) << key;
+    for (const std::string& key : window.slotKeys()) {
+        const SlotRef s = *window.slotByWritten(key);
+        EXPECT_EQ(window.slot(s.name, s.index), line.slot(s.name, s.index)) << key;
+    }
 }
 
 }  // namespace

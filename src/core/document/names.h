@@ -22,6 +22,12 @@ public:
     constexpr std::string_view written() const { return m_written; }
     constexpr bool empty() const { return m_written.empty(); }
     constexpr bool operator==(const DocumentName&) const = default;
+    // Prints the written name (test messages, logs); a template so that no stream header is needed.
+    template <class Stream>
+    friend Stream& operator<<(Stream& out, DocumentName name) {
+        out << name.m_written;
+        return out;
+    }
 
 private:
     std::string_view m_written;

@@ -89,7 +89,7 @@ TEST_F(InitialState, StartValuesOfTheControls) {
     EXPECT_EQ(doc.selectedEntry(ctl::MaronCombo2), "中間");
     EXPECT_TRUE(doc.isChecked(ctl::CbuttonsCheck));
     EXPECT_TRUE(doc.isChecked(ctl::CbuttonsCheck2));
-    for (std::string_view box : {ctl::ShufrepCheck, ctl::MonosterCheck, ctl::PlaypausCheck, ctl::FrameCheck, ctl::TitleBarCheck,
+    for (ControlName box : {ctl::ShufrepCheck, ctl::MonosterCheck, ctl::PlaypausCheck, ctl::FrameCheck, ctl::TitleBarCheck,
                                  ctl::EQCheck, ctl::EQFrameCheck, ctl::OnAutoCheck, ctl::ImageCheck, ctl::PresetCheck})
         EXPECT_FALSE(doc.isChecked(box)) << box;
     for (int i = 0; i < 10; ++i) {
@@ -110,7 +110,7 @@ TEST_F(InitialState, StartDefaultsAskForEverySheetPlayersNeed) {
     EXPECT_TRUE(doc.control(ctl::EqUporDown).visible);
     EXPECT_TRUE(doc.control(ctl::EqUporDown).enabled);
     EXPECT_TRUE(doc.isChecked(ctl::EQModeCheck));
-    for (std::string_view box : {ctl::PosbarCheck, ctl::VolumeCheck, ctl::BalanceCheck, ctl::PosbarCheck2, ctl::VolumeCheck2,
+    for (ControlName box : {ctl::PosbarCheck, ctl::VolumeCheck, ctl::BalanceCheck, ctl::PosbarCheck2, ctl::VolumeCheck2,
                                  ctl::BalanceCheck2})
         EXPECT_TRUE(doc.isChecked(box)) << box;
 }

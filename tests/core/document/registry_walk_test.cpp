@@ -18,27 +18,27 @@ struct NamedControls {
 };
 
 constexpr NamedControls kPartPageControls[] = {
-    {ctl::lstData, 11},
-    {ctl::lstMask, 9},
-    {ctl::chkCbuttonsLink, 0}, {ctl::chkShufrepLink, 0}, {ctl::chkMonosterLink, 0}, {ctl::chkPlaypausLink, 0},
-    {ctl::chkSliderLink, 0},   {ctl::chkTitlebarLink, 0}, {ctl::chkFrameLink, 0},   {ctl::chkLinkLayer1, 0},
-    {ctl::chkLinkLayer2, 0},
-    {ctl::lblCbuttonsMask, 0}, {ctl::lblShufrepMask, 0}, {ctl::lblMonosterMask, 0}, {ctl::lblPlaypausMask, 0},
-    {ctl::lblSliderMask, 0},   {ctl::lblTitlebarMask, 0}, {ctl::lblFrameMask, 0},   {ctl::lblLayer1, 0},
-    {ctl::lblLayer2, 0},
-    {ctl::CbuttonsCheck, 0}, {ctl::CbuttonsCheck2, 0}, {ctl::ShufrepCheck, 0},  {ctl::ShufrepCheck2, 0},
-    {ctl::MonosterCheck, 0}, {ctl::MonosterCheck2, 0}, {ctl::PlaypausCheck, 0}, {ctl::PlaypausCheck2, 0},
-    {ctl::PosbarCheck, 0},   {ctl::PosbarCheck2, 0},   {ctl::VolumeCheck, 0},   {ctl::VolumeCheck2, 0},
-    {ctl::BalanceCheck, 0},  {ctl::BalanceCheck2, 0},  {ctl::FrameCheck, 0},    {ctl::FrameCheck2, 0},
-    {ctl::TitleBarCheck, 0}, {ctl::TitleBarCheck2, 0}, {ctl::EQCheck, 0},       {ctl::EQCheck2, 0},
-    {ctl::EQFrameCheck, 0},  {ctl::EQFrameCheck2, 0},  {ctl::OnAutoCheck, 0},   {ctl::OnAutoCheck2, 0},
-    {ctl::ImageCheck, 0},    {ctl::ImageCheck2, 0},    {ctl::PresetCheck, 0},   {ctl::PresetCheck2, 0},
+    {"lstData", 11},
+    {"lstMask", 9},
+    {"chkCbuttonsLink", 0}, {"chkShufrepLink", 0}, {"chkMonosterLink", 0}, {"chkPlaypausLink", 0},
+    {"chkSliderLink", 0},   {"chkTitlebarLink", 0}, {"chkFrameLink", 0},   {"chkLinkLayer1", 0},
+    {"chkLinkLayer2", 0},
+    {"lblCbuttonsMask", 0}, {"lblShufrepMask", 0}, {"lblMonosterMask", 0}, {"lblPlaypausMask", 0},
+    {"lblSliderMask", 0},   {"lblTitlebarMask", 0}, {"lblFrameMask", 0},   {"lblLayer1", 0},
+    {"lblLayer2", 0},
+    {"CbuttonsCheck", 0}, {"CbuttonsCheck2", 0}, {"ShufrepCheck", 0},  {"ShufrepCheck2", 0},
+    {"MonosterCheck", 0}, {"MonosterCheck2", 0}, {"PlaypausCheck", 0}, {"PlaypausCheck2", 0},
+    {"PosbarCheck", 0},   {"PosbarCheck2", 0},   {"VolumeCheck", 0},   {"VolumeCheck2", 0},
+    {"BalanceCheck", 0},  {"BalanceCheck2", 0},  {"FrameCheck", 0},    {"FrameCheck2", 0},
+    {"TitleBarCheck", 0}, {"TitleBarCheck2", 0}, {"EQCheck", 0},       {"EQCheck2", 0},
+    {"EQFrameCheck", 0},  {"EQFrameCheck2", 0},  {"OnAutoCheck", 0},   {"OnAutoCheck2", 0},
+    {"ImageCheck", 0},    {"ImageCheck2", 0},    {"PresetCheck", 0},   {"PresetCheck2", 0},
 };
 
 constexpr NamedControls kColourAndMixControls[] = {
-    {ctl::hscR, 10},     {ctl::hscG, 10},     {ctl::hscB, 10},
-    {ctl::lblRed, 10},   {ctl::lblGreen, 10}, {ctl::lblBlue, 10},
-    {ctl::optPelterra, 8}, {ctl::optSeken, 8}, {ctl::optEQPelterra, 8}, {ctl::optEQSeken, 8},
+    {"hscR", 10},     {"hscG", 10},     {"hscB", 10},
+    {"lblRed", 10},   {"lblGreen", 10}, {"lblBlue", 10},
+    {"optPelterra", 8}, {"optSeken", 8}, {"optEQPelterra", 8}, {"optEQSeken", 8},
 };
 
 std::vector<std::string> writtenNames() {
@@ -72,10 +72,9 @@ TEST(RegistryWalk, EveryPartPageColourAndMixControlIsReadAndSetByName) {
     for (const std::string& written : names) {
         const auto before = doc.getByName(written);
         ASSERT_TRUE(before.ok()) << written << ": " << before.error().describe();
-        std::string name;
-        int index = -1;
-        ASSERT_TRUE(parseControlName(written, name, index));
-        const std::string wanted = newValueFor(doc.control(name, index));
+        const auto ref = doc.controlByWritten(written);
+        ASSERT_TRUE(ref) << written;
+        const std::string wanted = newValueFor(doc.control(ref->name, ref->index));
         const Status set = doc.setByName(written, wanted);
         ASSERT_TRUE(set.ok()) << written << " = " << wanted << ": " << set.error().describe();
         EXPECT_EQ(doc.getByName(written).value(), wanted) << written;
@@ -93,11 +92,9 @@ TEST(RegistryWalk, EveryControlKeyOfTheDocumentReadsBackByItsOwnName) {
 TEST(RegistryWalk, EverySlotKeyParsesBackToItsSlot) {
     Document doc;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        int index = -1;
-        ASSERT_TRUE(parseControlName(key, name, index)) << key;
-        EXPECT_EQ(controlKey(name, index), key);
-        EXPECT_TRUE(doc.hasSlot(name, index)) << key;
+        const auto ref = doc.slotByWritten(key);
+        ASSERT_TRUE(ref) << key;
+        EXPECT_EQ(controlKey(ref->name, ref->index), key);
     }
     std::string name;
     int index = -1;

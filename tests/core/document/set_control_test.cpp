@@ -50,21 +50,21 @@ TEST_F(SetControlTest, AColourBarShowsItsValueAndRecoloursItsGroup) {
 }
 
 TEST_F(SetControlTest, LinkBoxesShowTheirMaskListsAndMakeBoxesTheirTwins) {
-    ASSERT_TRUE(set(ctl::chkFrameLink, "1").ok());
+    ASSERT_TRUE(set(ctl::chkFrameLink.written(), "1").ok());
     EXPECT_TRUE(doc.control(ctl::lstMask, 6).visible);
     EXPECT_TRUE(doc.control(ctl::lblFrameMask).visible);
-    ASSERT_TRUE(set(ctl::chkPresetLink, "1").ok());
+    ASSERT_TRUE(set(ctl::chkPresetLink.written(), "1").ok());
     EXPECT_TRUE(doc.control(ctl::lstEQMask, 4).visible);
-    ASSERT_TRUE(set(ctl::MonosterCheck2, "1").ok());
+    ASSERT_TRUE(set(ctl::MonosterCheck2.written(), "1").ok());
     EXPECT_EQ(doc.value(ctl::MonosterCheck), 1);
 }
 
 TEST_F(SetControlTest, TextsTakeTheManifestEscapesAndTheFontRebuildsThePlaylistText) {
-    ASSERT_TRUE(set(ctl::Text2, "[Text]\\r\\nNormal=#010203\\r\\n").ok());
+    ASSERT_TRUE(set(ctl::Text2.written(), "[Text]\\r\\nNormal=#010203\\r\\n").ok());
     EXPECT_EQ(doc.text(ctl::Text2), "[Text]\r\nNormal=#010203\r\n");
-    ASSERT_TRUE(set(ctl::PleditFonts, "Sans").ok());
+    ASSERT_TRUE(set(ctl::PleditFonts.written(), "Sans").ok());
     EXPECT_NE(doc.text(ctl::Text1).find("Font=Sans\r\n"), std::string::npos) << doc.text(ctl::Text1);
-    ASSERT_TRUE(set(ctl::PicPleditCurrent, "255").ok());
+    ASSERT_TRUE(set(ctl::PicPleditCurrent.written(), "255").ok());
     EXPECT_NE(doc.text(ctl::Text2).find("Current=#FF0000\r\n"), std::string::npos) << doc.text(ctl::Text2);
 }
 
@@ -81,11 +81,11 @@ TEST_F(SetControlTest, EqBelowAndEqTooChooseTheFaceOfACombinedPicture) {
     for (int y = 116; y < 232; ++y)
         for (int x = 0; x < 275; ++x) stacked.at(x, y) = 0x00FF00;
     ASSERT_TRUE(ImportCombinedPicture(doc, stacked, {}).ok());
-    ASSERT_TRUE(set(ctl::EqUporDown, "1").ok());
+    ASSERT_TRUE(set(ctl::EqUporDown.written(), "1").ok());
     EXPECT_EQ(doc.slot(pic::PreEQMainData).at(0, 0), 0x0000FFu);  // "EQも出力" is off
-    ASSERT_TRUE(set(ctl::chkSkinMode, "1").ok());
+    ASSERT_TRUE(set(ctl::chkSkinMode.written(), "1").ok());
     EXPECT_EQ(doc.slot(pic::PreEQMainData).at(0, 0), 0x00FF00u);
-    ASSERT_TRUE(set(ctl::EqUporDown, "0").ok());
+    ASSERT_TRUE(set(ctl::EqUporDown.written(), "0").ok());
     EXPECT_EQ(doc.slot(pic::PreEQMainData).at(0, 0), 0x0000FFu);
 }
 

@@ -7,7 +7,7 @@ using namespace pelterra;
 namespace {
 
 // Every check box of the equalizer pages, the Easy import page and the combined-picture import.
-const char* const kEqualizerChecks[] = {
+ControlName kEqualizerChecks[] = {
     ctl::chkOnAutoLink, ctl::chkEQFrameLink, ctl::chkEQTitlebarLink, ctl::chkImageLink, ctl::chkPresetLink,
     ctl::chkLinkEQLayer1, ctl::chkLinkEQLayer2,
     ctl::OnAutoCheck, ctl::OnAutoCheck2, ctl::EQFrameCheck, ctl::EQFrameCheck2, ctl::EQCheck, ctl::EQCheck2,
@@ -21,11 +21,11 @@ const char* const kEqualizerChecks[] = {
 
 TEST(EqualizerControls, EveryCheckBoxIsReadAndSetByName) {
     Document doc;
-    for (const char* name : kEqualizerChecks) ASSERT_EQ(doc.getByName(name).value(), "0") << name;
-    for (const char* name : kEqualizerChecks) {
-        ASSERT_TRUE(doc.setByName(name, "1").ok()) << name;
+    for (ControlName name : kEqualizerChecks) ASSERT_EQ(doc.getByName(name.written()).value(), "0") << name;
+    for (ControlName name : kEqualizerChecks) {
+        ASSERT_TRUE(doc.setByName(name.written(), "1").ok()) << name;
         EXPECT_TRUE(doc.isChecked(name)) << name;
-        EXPECT_FALSE(doc.setByName(name, "3").ok()) << name;
+        EXPECT_FALSE(doc.setByName(name.written(), "3").ok()) << name;
     }
 }
 
@@ -36,9 +36,9 @@ TEST(EqualizerControls, ListsPagesOptionsAndTheHowFormAnswerByName) {
         EXPECT_EQ(doc.getByName(controlKey("lstEQMask", i)).value(), "-1");
         EXPECT_FALSE(doc.control(ctl::lstEQMask, i).visible);
     }
-    for (const char* combo : {ctl::EasyCombo, ctl::SliderCombo, ctl::BackColorCombo}) {
-        EXPECT_EQ(doc.getByName(combo).value(), "-1") << combo;
-        EXPECT_FALSE(doc.setByName(combo, "0").ok()) << combo;  // empty list
+    for (ControlName combo : {ctl::EasyCombo, ctl::SliderCombo, ctl::BackColorCombo}) {
+        EXPECT_EQ(doc.getByName(combo.written()).value(), "-1") << combo;
+        EXPECT_FALSE(doc.setByName(combo.written(), "0").ok()) << combo;  // empty list
     }
     EXPECT_TRUE(doc.isSelected(ctl::OpEqMain1));
     ASSERT_TRUE(doc.setByName("OpEqMain2", "1").ok());
@@ -48,7 +48,7 @@ TEST(EqualizerControls, ListsPagesOptionsAndTheHowFormAnswerByName) {
 
 TEST(EqualizerControls, SlotsHaveTheSizesOfTheirSkinPieces) {
     Document doc;
-    const struct { const char* name; int index, w, h; } sizes[] = {
+    const struct { SlotName name; int index, w, h; } sizes[] = {
         {pic::picEQData, 0, 235, 12}, {pic::picEQData, 1, 275, 116}, {pic::picEQData, 2, 275, 47},
         {pic::picEQData, 3, 116, 21}, {pic::picEQData, 4, 44, 25},   {pic::picEQData, 6, 275, 116},
         {pic::picEQData, 7, 235, 12}, {pic::picEQData, 8, 275, 47},  {pic::picEQData, 9, 116, 21},

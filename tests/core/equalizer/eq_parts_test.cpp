@@ -61,15 +61,15 @@ protected:
     }
 
     // A user's choice in one of the equalizer lists.
-    Status choose(std::string_view list, int index, int entry) {
-        if (list == "lstEQData") return ChooseEqPart(doc, dir.path(), index, entry);
-        if (list == "lstEQMask") return ChooseEqMaskPart(doc, dir.path(), index, entry);
-        if (list == "SliderCombo") return ChooseSlider(doc, dir.path(), entry);
+    Status choose(ControlName list, int index, int entry) {
+        if (list == ctl::lstEQData) return ChooseEqPart(doc, dir.path(), index, entry);
+        if (list == ctl::lstEQMask) return ChooseEqMaskPart(doc, dir.path(), index, entry);
+        if (list == ctl::SliderCombo) return ChooseSlider(doc, dir.path(), entry);
         return ChooseBackColor(doc, dir.path(), entry);
     }
 
     // The slot as it looks after assigning a picture of one colour (white where uncovered).
-    Bitmap assigned(std::string_view name, int index, const Bitmap& picture) {
+    Bitmap assigned(SlotName name, int index, const Bitmap& picture) {
         Bitmap slot(doc.slot(name, index).width(), doc.slot(name, index).height(), kWhite);
         assign(slot, picture);
         return slot;
@@ -168,8 +168,8 @@ TEST_F(EqParts, SliderWithAMissingDefaultMaskChangesNeitherSlot) {
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().describe().find("DefaultMiniWhite.mask.bmp"), std::string::npos);
     const auto changed = changedSlots(before, snapshotSlots(doc));
-    EXPECT_EQ(std::count(changed.begin(), changed.end(), pic::PreSliderData), 0);
-    EXPECT_EQ(std::count(changed.begin(), changed.end(), pic::PreSliderMask), 0);
+    EXPECT_EQ(std::count(changed.begin(), changed.end(), std::string("PreSliderData")), 0);
+    EXPECT_EQ(std::count(changed.begin(), changed.end(), std::string("PreSliderMask")), 0);
 }
 
 TEST_F(EqParts, SliderWithoutItsOwnMaskGetsDefaultMiniWhite) {
@@ -182,7 +182,7 @@ TEST_F(EqParts, SliderWithoutItsOwnMaskGetsDefaultMiniWhite) {
 }
 
 TEST_F(EqParts, BackColourChoiceLoadsItsBackFile) {
-    EXPECT_EQ(doc.control(ctl::BackColorCombo).entries, (std::vector<std::string>{"blue", pic::DefaultBackWhite}));
+    EXPECT_EQ(doc.control(ctl::BackColorCombo).entries, (std::vector<std::string>{"blue", "DefaultBackWhite"}));
     ASSERT_TRUE(choose(ctl::BackColorCombo, -1, 0).ok());
     EXPECT_EQ(doc.slot(pic::EQSliderBackColor), Bitmap(209, 130, kC));
 }

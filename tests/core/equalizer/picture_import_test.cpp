@@ -76,7 +76,7 @@ TEST(CombinedPictureImport, SingleFaceFillsEveryFaceAndOffersEqAlsoOutput) {
     doc.setValue(ctl::EqUporDown, 1);
     const Bitmap picture = coordinatePicture(275, 116);
     ASSERT_TRUE(ImportCombinedPicture(doc, picture, noDialog()).ok());
-    for (const char* face : {pic::Picture1, pic::Picture2, pic::PreEQMainData}) EXPECT_EQ(doc.slot(face), picture) << face;
+    for (SlotName face : {pic::Picture1, pic::Picture2, pic::PreEQMainData}) EXPECT_EQ(doc.slot(face), picture) << face;
     EXPECT_EQ(doc.slot(pic::picPrePLmain, 0), picture);
     EXPECT_EQ(doc.combinedPictureFlag, 0);
     EXPECT_FALSE(doc.control(ctl::Picture2).visible);

@@ -13,7 +13,7 @@ constexpr Colour kBright = RGB(250, 250, 250), kMiddle = RGB(128, 128, 128), kDa
 
 class FrameMaker : public ::testing::Test {
 protected:
-    void setFrameColours(std::string_view row, Colour b, Colour m, Colour d, Colour f) {
+    void setFrameColours(ControlName row, Colour b, Colour m, Colour d, Colour f) {
         doc.setSwatch(row, 0, b);
         doc.setSwatch(row, 1, m);
         doc.setSwatch(row, 2, d);

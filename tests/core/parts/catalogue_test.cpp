@@ -123,7 +123,7 @@ TEST_F(CatalogueFill, NumberTextAndEqualizerCombosListTheirOwnSuffixes) {
     EXPECT_EQ(catalogue.lstData[8], (PartList{{"font"}, 0, 1}));
     EXPECT_EQ(catalogue.EasyCombo.entries, Names{"easy1"});
     EXPECT_EQ(catalogue.SliderCombo.entries, Names{"Mini"});
-    EXPECT_EQ(catalogue.BackColorCombo.entries, Names{pic::DefaultBackWhite});
+    EXPECT_EQ(catalogue.BackColorCombo.entries, Names{"DefaultBackWhite"});
 }
 
 TEST_F(CatalogueFill, MissingFoldersLeaveEmptyListsAndTheFillGoesOn) {
@@ -165,11 +165,11 @@ TEST(PartsCatalogueLookup, ControlsAreFoundByNameAndIndex) {
     EXPECT_EQ(catalogue.find(ctl::BackColorCombo, 0), &catalogue.BackColorCombo);
     EXPECT_EQ(catalogue.find(ctl::lstMask, 9), nullptr);
     EXPECT_EQ(catalogue.find(ctl::lstData, -1), nullptr);
-    EXPECT_EQ(catalogue.find("lstdata", 0), nullptr);
+    EXPECT_EQ(catalogue.find(ControlName{"lstdata"}, 0), nullptr);
     EXPECT_EQ(catalogue.find(ctl::BackColorCombo, 1), nullptr);
     EXPECT_EQ(PartsCatalogue::allLists().size(), 11u + 9u + 7u + 7u + 3u);
     EXPECT_EQ(controlLabel({CatalogueList::lstEQData, 6}), "lstEQData(6)");
-    EXPECT_EQ(controlLabel({CatalogueList::EasyCombo}), ctl::EasyCombo);
+    EXPECT_EQ(controlLabel({CatalogueList::EasyCombo}), "EasyCombo");
 }
 
 TEST(PartFileTail, FirstSectionCountChoosesTheStorageForm) {

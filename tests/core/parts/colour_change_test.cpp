@@ -24,7 +24,7 @@ class ColourChange : public ::testing::Test {
 protected:
     void SetUp() override {
         for (int i = 0; i < 10; ++i)
-            for (std::string_view bar : {ctl::hscR, ctl::hscG, ctl::hscB}) doc.setRange(bar, i, -256, 256);
+            for (ControlName bar : {ctl::hscR, ctl::hscG, ctl::hscB}) doc.setRange(bar, i, -256, 256);
     }
     void loadPart(SlotRef data, SlotRef copy) {
         const Bitmap& slot = doc.slot(data.name, data.index);

@@ -47,13 +47,13 @@ TEST(EasyImport, NoBoxCheckedChangesNothing) {
 TEST(EasyImport, EveryBoxFillsItsSlotFromTheEqualizerLayout) {
     Document doc;
     ASSERT_TRUE(PutEasyPicture(doc, eqmainPicture()).ok());
-    for (const char* box : {ctl::EasyEQMainCheck, ctl::EasySliderCheck, ctl::EasyOnAutoCheck, ctl::EasyPresetCheck,
+    for (ControlName box : {ctl::EasyEQMainCheck, ctl::EasySliderCheck, ctl::EasyOnAutoCheck, ctl::EasyPresetCheck,
                             ctl::EasyImageCheck, ctl::EasyEQCheck})
         doc.setValue(box, 1);
     const auto before = snapshotSlots(doc);
     EasyImport(doc);
     EXPECT_EQ(changedSlots(before, snapshotSlots(doc)),
-              (std::vector<std::string>{pic::PreEQMainData2, pic::PreSliderData, "picEQData(0)", "picEQData(2)",
+              (std::vector<std::string>{"PreEQMainData2", "PreSliderData", "picEQData(0)", "picEQData(2)",
                                         "picEQData(3)", "picEQData(4)"}));
     EXPECT_EQ(doc.slot(pic::PreEQMainData2), coordinateBand(275, 0, 116));
     EXPECT_EQ(doc.slot(pic::PreSliderData).at(0, 0), from(0, 164));

@@ -65,7 +65,7 @@ protected:
     }
 
     // Entries as the start-up fill leaves them: the first one selected.
-    void setList(std::string_view name, int index, std::vector<std::string> entries, int firstSectionCount) {
+    void setList(ControlName name, int index, std::vector<std::string> entries, int firstSectionCount) {
         doc.setListEntries(name, index, std::move(entries), firstSectionCount);
     }
 
@@ -308,7 +308,7 @@ TEST(MakeBoxes, BothBoxesOfEveryPairAlwaysAgree) {
         EXPECT_TRUE(doc.isChecked(pair.box)) << pair.twin;
         SetMakeFlag(doc, pair.box, false);
         EXPECT_FALSE(doc.isChecked(pair.twin)) << pair.box;
-        ASSERT_TRUE(doc.setByName(pair.twin, "1").ok());
+        ASSERT_TRUE(doc.setByName(pair.twin.written(), "1").ok());
         EXPECT_TRUE(makeFlag(doc, pair.box)) << pair.twin;
     }
 }

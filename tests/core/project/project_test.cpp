@@ -31,13 +31,9 @@ std::vector<std::string> folderNames(const fs::path& folder) {
     return names;
 }
 
-SlotRef slotOf(const std::string& key, std::string& nameStorage) {
-    int index = -1;
-    parseControlName(key, nameStorage, index);
-    return {nameStorage, index};
-}
+SlotRef slotOf(const Document& doc, const std::string& key) { return *doc.slotByWritten(key); }
 
-bool isOutputSheet(const std::string& name) {
+bool isOutputSheet(SlotName name) {
     for (auto table : {tables::skinSheetSlots(), tables::equalizerSheetSlots(), tables::playlistSheetSlots(),
                        tables::outputSlots()})
         for (const SlotSpec& s : table)
@@ -50,9 +46,8 @@ bool isOutputSheet(const std::string& name) {
 void fillEverySlot(Document& doc) {
     int seed = 1;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        const SlotRef s = slotOf(key, name);
-        if (isOutputSheet(name)) continue;
+        const SlotRef s = slotOf(doc, key);
+        if (isOutputSheet(s.name)) continue;
         const Bitmap& b = doc.slot(s.name, s.index);
         if (!b.empty()) doc.assignSlot(s.name, s.index, distinctPicture(b.width(), b.height(), seed++));
     }
@@ -207,8 +202,7 @@ TEST_F(Project, AFolderThatIsNoProjectChangesNothingButRunsTheColourChange) {
     doc.setValue(ctl::hscG, 0, 50);
     std::vector<Bitmap> before;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        const SlotRef s = slotOf(key, name);
+        const SlotRef s = slotOf(doc, key);
         before.push_back(doc.slot(s.name, s.index));
     }
     const ProjectLoadReport report = LoadProject(doc, dir.path());
@@ -216,8 +210,7 @@ TEST_F(Project, AFolderThatIsNoProjectChangesNothingButRunsTheColourChange) {
     EXPECT_EQ(report.missingFiles.size(), 93u);
     std::size_t k = 0;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        const SlotRef s = slotOf(key, name);
+        const SlotRef s = slotOf(doc, key);
         if (key != "picData(0)") {
             EXPECT_EQ(doc.slot(s.name, s.index), before[k]) << key;
         }

@@ -21,10 +21,8 @@ protected:
     std::vector<Bitmap> snapshot() const {
         std::vector<Bitmap> all;
         for (const std::string& key : doc.slotKeys()) {
-            std::string name;
-            int index = -1;
-            parseControlName(key, name, index);
-            all.push_back(doc.slot(name, index));
+            const auto ref = doc.slotByWritten(key);
+            all.push_back(doc.slot(ref->name, ref->index));
         }
         return all;
     }

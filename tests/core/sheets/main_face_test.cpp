@@ -32,8 +32,8 @@ protected:
 TEST_F(MainFace, BaseBandsFollowEqTooFlagAndEqBelow) {
     struct Case {
         int eqToo, flag, eqBelow;
-        const char* main;
-        const char* backdrop;
+        SlotName main;
+        SlotName backdrop;
     };
     const Case cases[] = {
         {1, 0, 1, pic::Picture1, pic::Picture1}, {1, 1, 1, pic::Picture1, pic::Picture1},

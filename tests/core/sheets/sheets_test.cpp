@@ -19,8 +19,8 @@ protected:
         auto loaded = LoadSystemImages(folder.path());
         ASSERT_TRUE(loaded.ok()) << loaded.error().describe();
         system = *loaded;
-        for (const char* sheet : {"cbuttons", "shufrep", "monoster", "playpaus", "titlebar", "posbar", "PosbarNo",
-                                  "volume", "balance"})
+        for (SlotName sheet : {pic::cbuttons, pic::shufrep, pic::monoster, pic::playpaus, pic::titlebar, pic::posbar,
+                               pic::PosbarNo, pic::volume, pic::balance})
             doc.slot(sheet).fill(kEarlier);
     }
     void build() {

@@ -18,7 +18,7 @@ bool inside(const Blit& b, const SkinSheet& sheet) {
 std::vector<std::string> writtenSlots(const Document& doc, SheetWindow window) {
     std::vector<std::string> slots;
     for (const SkinSheet* s : WrittenSheets(doc, window))
-        slots.push_back(std::string(s->file) + "<-" + std::string(s->slot.name) +
+        slots.push_back(std::string(s->file) + "<-" + std::string(s->slot.name.written()) +
                         (s->slot.index < 0 ? "" : "(" + std::to_string(s->slot.index) + ")"));
     return slots;
 }
