@@ -134,8 +134,8 @@ TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
         },
         [&] { widget<QPushButton>("cmdMake")->click(); });
 
-    EXPECT_EQ(pane1, pic::EQPreView);
-    EXPECT_EQ(pane2, pic::PreView);
+    EXPECT_EQ(pane1, "EQPreView");
+    EXPECT_EQ(pane2, "PreView");
     EXPECT_FALSE(std::filesystem::exists(scratch / "Never"));
 }
 
