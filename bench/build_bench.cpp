@@ -36,8 +36,8 @@ bool endsWith(std::string_view name, std::string_view tail) {
 
 // The `nth` part of a library folder in single-folder form: X.data.bmp and X.mask.bmp, or the
 // folder's Default_white.mask.bmp when X has no mask.
-bool loadLibraryPart(Document& doc, const fs::path& folder, int nth, std::string_view dataSlot,
-                     std::string_view maskSlot, int index) {
+bool loadLibraryPart(Document& doc, const fs::path& folder, int nth, SlotName dataSlot,
+                     SlotName maskSlot, int index) {
     auto files = listOrdinaryFiles(folder);
     if (!files) return false;
     int seen = 0;
@@ -76,9 +76,9 @@ struct Fixture {
             (void)SavePicture(synthetic(275, 130, 8),
                               (programFolder / "PartsData" / "eq" / "slider" / "DefaultBackWhite.back.bmp").string());
         }
-        doc.assignSlot("Picture1", -1, synthetic(275, 116, 1));
-        doc.assignSlot("Picture2", -1, synthetic(275, 116, 2));
-        doc.assignSlot("PreEQMainData", -1, synthetic(275, 116, 3));
+        doc.assignSlot(pic::Picture1, -1, synthetic(275, 116, 1));
+        doc.assignSlot(pic::Picture2, -1, synthetic(275, 116, 2));
+        doc.assignSlot(pic::PreEQMainData, -1, synthetic(275, 116, 3));
         doc.BackgroundImagePath = "/pictures/bench.bmp";
         doc.BackgroundImageTitle = "bench.bmp";
 
@@ -87,28 +87,28 @@ struct Fixture {
                                   {"slider", 4, 0},   {"titlebar", 5, 0}, {"frame", 6, 0},   {"frame", 9, 1},
                                   {"frame", 10, 2}};
         for (const Main& p : mainParts)
-            if (!fromLibrary || !loadLibraryPart(doc, programFolder / "PartsData" / p.folder, p.nth, "picData",
-                                                 "picMask", p.index)) {
+            if (!fromLibrary || !loadLibraryPart(doc, programFolder / "PartsData" / p.folder, p.nth, pic::picData,
+                                                 pic::picMask, p.index)) {
                 fromLibrary = false;
-                const Bitmap& slot = doc.slot("picData", p.index);
-                doc.assignSlot("picData", p.index, synthetic(slot.width(), slot.height(), 10 + p.index));
-                doc.assignSlot("picMask", p.index, synthetic(slot.width(), slot.height(), 30 + p.index));
+                const Bitmap& slot = doc.slot(pic::picData, p.index);
+                doc.assignSlot(pic::picData, p.index, synthetic(slot.width(), slot.height(), 10 + p.index));
+                doc.assignSlot(pic::picMask, p.index, synthetic(slot.width(), slot.height(), 30 + p.index));
             }
         const char* eqFolders[] = {"onauto", "frame", "bar", "image", "preset", "frame", "frame"};
         for (int i = 0; i < 7; ++i)
             if (!loadLibraryPart(doc, programFolder / "PartsData" / "eq" / eqFolders[i], i < 5 ? 0 : i - 4,
-                                 "picEQData", "picEQMask", i)) {
-                const Bitmap& slot = doc.slot("picEQData", i);
-                doc.assignSlot("picEQData", i, synthetic(slot.width(), slot.height(), 50 + i));
-                doc.assignSlot("picEQMask", i, synthetic(slot.width(), slot.height(), 60 + i));
+                                 pic::picEQData, pic::picEQMask, i)) {
+                const Bitmap& slot = doc.slot(pic::picEQData, i);
+                doc.assignSlot(pic::picEQData, i, synthetic(slot.width(), slot.height(), 50 + i));
+                doc.assignSlot(pic::picEQMask, i, synthetic(slot.width(), slot.height(), 60 + i));
             }
-        doc.assignSlot("picData", 7, synthetic(108, 13, 70));
+        doc.assignSlot(pic::picData, 7, synthetic(108, 13, 70));
 
-        for (const char* box : {"CbuttonsCheck", "ShufrepCheck", "MonosterCheck", "PlaypausCheck", "PosbarCheck",
-                                "VolumeCheck", "BalanceCheck", "FrameCheck", "TitleBarCheck", "chkLayer1", "chkLayer2",
-                                "chkNumberParency", "OnAutoCheck", "EQFrameCheck", "EQCheck", "ImageCheck",
-                                "PresetCheck", "chkEQLayer1", "chkEQLayer2", "EQModeCheck", "UseSliderBack",
-                                "chkPLMake", "chkSkinMode"})
+        for (ControlName box : {ctl::CbuttonsCheck, ctl::ShufrepCheck, ctl::MonosterCheck, ctl::PlaypausCheck, ctl::PosbarCheck,
+                                ctl::VolumeCheck, ctl::BalanceCheck, ctl::FrameCheck, ctl::TitleBarCheck, ctl::chkLayer1, ctl::chkLayer2,
+                                ctl::chkNumberParency, ctl::OnAutoCheck, ctl::EQFrameCheck, ctl::EQCheck, ctl::ImageCheck,
+                                ctl::PresetCheck, ctl::chkEQLayer1, ctl::chkEQLayer2, ctl::EQModeCheck, ctl::UseSliderBack,
+                                ctl::chkPLMake, ctl::chkSkinMode})
             doc.setValue(box, 1);
     }
     ~Fixture() {
@@ -125,7 +125,7 @@ void runWholeBuild(benchmark::State& state, bool pelterra) {
             state.SkipWithError(result ? "nothing was built" : result.error().describe().c_str());
             break;
         }
-        benchmark::DoNotOptimize(f.doc.slot("Main").pixels().data());
+        benchmark::DoNotOptimize(f.doc.slot(pic::Main).pixels().data());
     }
     state.SetLabel(f.fromLibrary ? "PartsData library" : "synthetic parts");
 }
@@ -146,7 +146,7 @@ void runMainStage(benchmark::State& state, bool pelterra) {
     }
     for (auto _ : state) {
         BuildMainWindowSheets(f.doc, *system);
-        benchmark::DoNotOptimize(f.doc.slot("Main").pixels().data());
+        benchmark::DoNotOptimize(f.doc.slot(pic::Main).pixels().data());
     }
 }
 

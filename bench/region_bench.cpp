@@ -61,13 +61,13 @@ void BM_TraceRegionAreasInMemory(benchmark::State& state) {
     const BenchProgramFolder program;
     Document doc;
     loadPicture(doc, program.path(), static_cast<int>(state.range(0)));
-    for (int item : {0, 1}) Line(doc.slot("RegionArea", item), 0, 0, 276, 117, kKey, LineForm::Box);
+    for (int item : {0, 1}) Line(doc.slot(pic::RegionArea, item), 0, 0, 276, 117, kKey, LineForm::Box);
     std::size_t outlines = 0, points = 0;
     for (auto _ : state) {
         outlines = points = 0;
         for (int item : {0, 1}) {
             Bitmap cutOut(277, 118, kKept);
-            const AreaOutlines o = TraceRegionArea(doc.slot("RegionArea", item), cutOut, kKey, {});
+            const AreaOutlines o = TraceRegionArea(doc.slot(pic::RegionArea, item), cutOut, kKey, {});
             outlines += o.counts.size();
             points += o.points.size();
             benchmark::DoNotOptimize(o.points.data());

@@ -40,7 +40,7 @@ BENCHMARK(BM_ChoosePart);
 
 void BM_TitlebarColourBarChange(benchmark::State& state) {
     Document doc;
-    doc.setRange("hscR", 5, -256, 256);
+    doc.setRange(ctl::hscR, 5, -256, 256);
     int value = 0;
     for (auto _ : state) {
         value = value == 40 ? -40 : 40;

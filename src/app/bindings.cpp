@@ -43,18 +43,18 @@ void watchSlot(DocumentBridge& bridge, QWidget* widget, const std::string& key, 
     });
 }
 
-void bindVisibility(DocumentBridge& bridge, QWidget* widget, std::string_view name, int index) {
+void bindVisibility(DocumentBridge& bridge, QWidget* widget, ControlName name, int index) {
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    watchControl(bridge, widget, key, [&doc, widget, key] { applyVisibility(widget, doc.control(key)); });
+    watchControl(bridge, widget, key, [&doc, widget, key, name, index] { applyVisibility(widget, doc.control(name, index)); });
 }
 
-void bindCheckBox(DocumentBridge& bridge, QCheckBox* box, std::string_view name, int index, ClickHandler afterClick) {
+void bindCheckBox(DocumentBridge& bridge, QCheckBox* box, ControlName name, int index, ClickHandler afterClick) {
     box->setObjectName(objectNameOf(name, index));
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    auto refresh = [&doc, box, key] {
-        const Control& c = doc.control(key);
+    auto refresh = [&doc, box, key, name, index] {
+        const Control& c = doc.control(name, index);
         box->setChecked(c.value == 1);
         applyVisibility(box, c);
     };
@@ -67,14 +67,14 @@ void bindCheckBox(DocumentBridge& bridge, QCheckBox* box, std::string_view name,
     });
 }
 
-void bindOption(DocumentBridge& bridge, QRadioButton* option, std::string_view name, int index) {
+void bindOption(DocumentBridge& bridge, QRadioButton* option, ControlName name, int index) {
     option->setObjectName(objectNameOf(name, index));
     // The document keeps the group exclusive; Qt's own grouping would fight it.
     option->setAutoExclusive(false);
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    auto refresh = [&doc, option, key] {
-        const Control& c = doc.control(key);
+    auto refresh = [&doc, option, key, name, index] {
+        const Control& c = doc.control(name, index);
         option->setChecked(c.value == 1);
         applyVisibility(option, c);
     };
@@ -85,15 +85,15 @@ void bindOption(DocumentBridge& bridge, QRadioButton* option, std::string_view n
     });
 }
 
-void bindScrollBar(DocumentBridge& bridge, QScrollBar* bar, std::string_view name, int index, ValueHandler onChange) {
+void bindScrollBar(DocumentBridge& bridge, QScrollBar* bar, ControlName name, int index, ValueHandler onChange) {
     bar->setObjectName(objectNameOf(name, index));
     bar->setSingleStep(1);
     bar->setPageStep(10);
     bar->setTracking(false);  // dragging the thumb changes nothing until it is released
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    auto refresh = [&doc, bar, key] {
-        const Control& c = doc.control(key);
+    auto refresh = [&doc, bar, key, name, index] {
+        const Control& c = doc.control(name, index);
         const QSignalBlocker quiet(bar);
         bar->setRange(c.min, c.max);
         bar->setValue(c.value);
@@ -109,14 +109,14 @@ void bindScrollBar(DocumentBridge& bridge, QScrollBar* bar, std::string_view nam
     });
 }
 
-void bindList(DocumentBridge& bridge, QListWidget* list, std::string_view name, int index,
+void bindList(DocumentBridge& bridge, QListWidget* list, ControlName name, int index,
               std::function<void()> afterChoice) {
     list->setObjectName(objectNameOf(name, index));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    auto refresh = [&doc, list, key] {
-        const Control& c = doc.control(key);
+    auto refresh = [&doc, list, key, name, index] {
+        const Control& c = doc.control(name, index);
         const QSignalBlocker quiet(list);
         bool same = list->count() == static_cast<int>(c.entries.size());
         for (int i = 0; same && i < list->count(); ++i)
@@ -139,13 +139,13 @@ void bindList(DocumentBridge& bridge, QListWidget* list, std::string_view name, 
     });
 }
 
-void bindLineEdit(DocumentBridge& bridge, QLineEdit* edit, std::string_view name, int index,
+void bindLineEdit(DocumentBridge& bridge, QLineEdit* edit, ControlName name, int index,
                   std::function<void()> afterEdit) {
     edit->setObjectName(objectNameOf(name, index));
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    auto refresh = [&doc, edit, key] {
-        const Control& c = doc.control(key);
+    auto refresh = [&doc, edit, key, name, index] {
+        const Control& c = doc.control(name, index);
         const QString text = QString::fromStdString(c.text);
         if (edit->text() != text) edit->setText(text);
         applyVisibility(edit, c);
@@ -157,12 +157,12 @@ void bindLineEdit(DocumentBridge& bridge, QLineEdit* edit, std::string_view name
     });
 }
 
-void bindLabel(DocumentBridge& bridge, QLabel* label, std::string_view name, int index) {
+void bindLabel(DocumentBridge& bridge, QLabel* label, ControlName name, int index) {
     label->setObjectName(objectNameOf(name, index));
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    watchControl(bridge, label, key, [&doc, label, key] {
-        const Control& c = doc.control(key);
+    watchControl(bridge, label, key, [&doc, label, key, name, index] {
+        const Control& c = doc.control(name, index);
         label->setText(QString::fromStdString(c.text));
         applyVisibility(label, c);
     });

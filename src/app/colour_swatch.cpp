@@ -34,7 +34,7 @@ QColor toQColor(Colour colour) { return QColor(GetRed(colour), GetGreen(colour),
 
 Colour toColour(const QColor& colour) { return RGB(colour.red(), colour.green(), colour.blue()); }
 
-ColourSwatch::ColourSwatch(DocumentBridge& bridge, std::string_view name, int index, const QString& caption,
+ColourSwatch::ColourSwatch(DocumentBridge& bridge, ControlName name, int index, const QString& caption,
                            SwatchClick click, QWidget* parent)
     : QLabel(parent), m_bridge(bridge), m_name(name), m_index(index), m_caption(caption), m_click(click) {
     setObjectName(objectNameOf(name, index));

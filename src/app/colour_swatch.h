@@ -40,7 +40,7 @@ class ColourSwatch : public QLabel {
     Q_OBJECT
 public:
     // Shows swatch `name`(index); `caption` is written on it in a colour that stays readable.
-    ColourSwatch(DocumentBridge& bridge, std::string_view name, int index, const QString& caption,
+    ColourSwatch(DocumentBridge& bridge, ControlName name, int index, const QString& caption,
                  SwatchClick click = SwatchClick::Single, QWidget* parent = nullptr);
 
     // Runs after a colour was chosen and stored (the swatch's own handler: a ramp, a redraw).
@@ -61,7 +61,7 @@ private:
     void refresh();
 
     DocumentBridge& m_bridge;
-    std::string m_name;
+    ControlName m_name;
     int m_index;
     QString m_caption;
     SwatchClick m_click;

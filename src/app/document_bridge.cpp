@@ -26,6 +26,10 @@ void DocumentBridge::setControlText(std::string_view key, std::string text) {
     report(SetControlText(m_doc, m_programFolder, key, std::move(text)));
 }
 
+void DocumentBridge::setControlText(ControlRef control, std::string text) {
+    report(SetControlText(m_doc, m_programFolder, control, std::move(text)));
+}
+
 void DocumentBridge::report(const Status& status) {
     if (!status && onFailure) onFailure(status.error());
 }

@@ -28,12 +28,13 @@ public:
     // command, exactly as --set does. A failure goes to the failure handler.
     void setControl(std::string_view key, int value);
     void setControlText(std::string_view key, std::string text);
+    void setControlText(ControlRef control, std::string text);
     // Shows a failed command to the user (the main window's message box); unset, failures are
     // dropped.
     std::function<void(const Error&)> onFailure;
 
 Q_SIGNALS:
-    // The key is the document's key of the slot or control: "picData(3)", "chkASP".
+    // The key is the document's key of the slot or control: "picData(3)", ctl::chkASP.
     void slotChanged(const QString& key);
     void controlChanged(const QString& key);
     void flagsChanged();

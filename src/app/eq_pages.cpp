@@ -33,33 +33,33 @@ namespace {
 // whose second box lies in fraEqCheck.
 struct EqIncludeBox {
     int slot;
-    const char* box;
+    ControlName box;
     const char* caption;
     bool makeFlag;
 };
 constexpr EqIncludeBox kEqIncludeBoxes[] = {
-    {0, "OnAutoCheck", "on,auto", true},  {1, "EQFrameCheck", "Frame", true}, {2, "EQCheck", "Titlebar", true},
-    {3, "ImageCheck", "Image", true},     {4, "PresetCheck", "Preset", true}, {5, "chkEQLayer1", "Layer1", false},
-    {6, "chkEQLayer2", "Layer2", false},
+    {0, ctl::OnAutoCheck, "on,auto", true},  {1, ctl::EQFrameCheck, "Frame", true}, {2, ctl::EQCheck, "Titlebar", true},
+    {3, ctl::ImageCheck, "Image", true},     {4, ctl::PresetCheck, "Preset", true}, {5, ctl::chkEQLayer1, "Layer1", false},
+    {6, ctl::chkEQLayer2, "Layer2", false},
 };
 static_assert(std::size(kEqIncludeBoxes) == 7, "one include box per equalizer part position");
 
 // The second include boxes of the frame fraEqCheck.
 struct SecondBox {
-    const char* box;
+    ControlName box;
     const char* caption;
 };
 constexpr SecondBox kEqSecondBoxes[] = {
-    {"OnAutoCheck2", "On Auto"}, {"EQFrameCheck2", "EQ Frame"}, {"EQCheck2", "EQ Titlebar"},
-    {"ImageCheck2", "Image"},    {"PresetCheck2", "Preset"},
+    {ctl::OnAutoCheck2, "On Auto"}, {ctl::EQFrameCheck2, "EQ Frame"}, {ctl::EQCheck2, "EQ Titlebar"},
+    {ctl::ImageCheck2, "Image"},    {ctl::PresetCheck2, "Preset"},
 };
 static_assert(std::size(kEqSecondBoxes) == 5);
 
 // The Easy boxes of "取りこみ", in the order the import runs; the last one is hidden.
 constexpr SecondBox kEasyBoxes[] = {
-    {"EasyEQMainCheck", "EQ Main"}, {"EasySliderCheck", "ボタン"}, {"EasyOnAutoCheck", "On,Auto"},
-    {"EasyPresetCheck", "Preset"},  {"EasyImageCheck", "Image"},  {"EasyEQCheck", "TitleBar"},
-    {"EasyEQFrameCheck", "EQ Frame"},
+    {ctl::EasyEQMainCheck, "EQ Main"}, {ctl::EasySliderCheck, "ボタン"}, {ctl::EasyOnAutoCheck, "On,Auto"},
+    {ctl::EasyPresetCheck, "Preset"},  {ctl::EasyImageCheck, "Image"},  {ctl::EasyEQCheck, "TitleBar"},
+    {ctl::EasyEQFrameCheck, "EQ Frame"},
 };
 static_assert(std::size(kEasyBoxes) == 7);
 
@@ -95,7 +95,7 @@ void showSizeMessage(MainWindow& main, const std::optional<std::string>& message
 }
 
 // A check box bound to a make flag: a click sets the flag of the pair.
-QCheckBox* makeBox(DocumentBridge& bridge, const char* name, const char* caption, QWidget* parent) {
+QCheckBox* makeBox(DocumentBridge& bridge, ControlName name, const char* caption, QWidget* parent) {
     auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
     bindCheckBox(bridge, box, name);
     return box;
@@ -103,11 +103,11 @@ QCheckBox* makeBox(DocumentBridge& bridge, const char* name, const char* caption
 
 // A slot view of an equalizer picture: double-click opens a file into it; with `clipMenu` a
 // right-click offers the clipboard menu.
-SlotView* eqView(MainWindow& main, DocumentBridge& bridge, const char* name, int index, int zoom, bool clipMenu,
+SlotView* eqView(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, int zoom, bool clipMenu,
                  QWidget* parent) {
     auto* view = new SlotView(bridge, name, index, parent);
     view->setZoom(zoom);
-    const std::string slotName = name;
+    const SlotName slotName = name;
     QObject::connect(view, &SlotView::doubleClicked, view,
                      [&main, &bridge, slotName, index] { openEqPicture(main, bridge, slotName, index); });
     QString tip = QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く")
@@ -136,19 +136,19 @@ QWidget* buildEqMainPage(MainWindow& main, DocumentBridge& bridge) {
     Document& d = bridge.doc();
 
     auto* first = new QRadioButton(QStringLiteral("こっちを使う"), pageWidget);
-    bindOption(bridge, first, "OpEqMain1");
+    bindOption(bridge, first, ctl::OpEqMain1);
     auto* second = new QRadioButton(QStringLiteral("これを使う"), pageWidget);
-    bindOption(bridge, second, "OpEqMain2");
+    bindOption(bridge, second, ctl::OpEqMain2);
     auto* open = new QPushButton(QStringLiteral("PictureOpen"), pageWidget);
     open->setObjectName(QStringLiteral("OpenEQData"));
     QObject::connect(open, &QPushButton::clicked, pageWidget, [&main, &bridge] { openEqMainPicture(main, bridge); });
 
-    SlotView* face1 = eqView(main, bridge, "PreEQMainData", -1, 2, true, pageWidget);
-    SlotView* face2 = eqView(main, bridge, "PreEQMainData2", -1, 2, false, pageWidget);
+    SlotView* face1 = eqView(main, bridge, pic::PreEQMainData, -1, 2, true, pageWidget);
+    SlotView* face2 = eqView(main, bridge, pic::PreEQMainData2, -1, 2, false, pageWidget);
     auto* opened = new QLabel(pageWidget);
     opened->setObjectName(QStringLiteral("lblEQMainFile"));
     opened->setWordWrap(true);
-    watchSlot(bridge, opened, "PreEQMainData2", [&d, opened] {
+    watchSlot(bridge, opened, pic::PreEQMainData2, [&d, opened] {
         opened->setText(d.ExtraImageTitle.empty() ? QStringLiteral("(画像はまだ開かれていません)")
                                                   : QString::fromStdString(d.ExtraImageTitle));
     });
@@ -190,11 +190,11 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
 
     auto* slider = new QComboBox(pageWidget);
-    bindComboList(bridge, slider, "SliderCombo", -1);
+    bindComboList(bridge, slider, ctl::SliderCombo, -1);
     auto* back = new QComboBox(pageWidget);
-    bindComboList(bridge, back, "BackColorCombo", -1);
+    bindComboList(bridge, back, ctl::BackColorCombo, -1);
     auto* useBack = new QCheckBox(QStringLiteral("BackColorを合成する"), pageWidget);
-    bindCheckBox(bridge, useBack, "UseSliderBack");
+    bindCheckBox(bridge, useBack, ctl::UseSliderBack);
 
     auto* controls = new QVBoxLayout;
     auto* sliderCaption = boldCaption(QStringLiteral("Slider"), pageWidget);
@@ -213,9 +213,9 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
     controlBox->setLayout(controls);
     controlBox->setFixedWidth(220);
 
-    SlotView* data = eqView(main, bridge, "PreSliderData", -1, 1, true, pageWidget);
-    SlotView* mask = eqView(main, bridge, "PreSliderMask", -1, 1, true, pageWidget);
-    SlotView* colour = eqView(main, bridge, "EQSliderBackColor", -1, 1, true, pageWidget);
+    SlotView* data = eqView(main, bridge, pic::PreSliderData, -1, 1, true, pageWidget);
+    SlotView* mask = eqView(main, bridge, pic::PreSliderMask, -1, 1, true, pageWidget);
+    SlotView* colour = eqView(main, bridge, pic::EQSliderBackColor, -1, 1, true, pageWidget);
     auto* pictures = new QWidget(pageWidget);
     auto* grid = new QGridLayout(pictures);
     grid->addWidget(boldCaption(QStringLiteral("Data"), pictures), 0, 0);
@@ -250,7 +250,7 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
 
     auto* lists = new QVBoxLayout;
     auto* dataList = new QListWidget(pageWidget);
-    bindList(bridge, dataList, "lstEQData", slot);
+    bindList(bridge, dataList, ctl::lstEQData, slot);
     auto* dataCaption = boldCaption(QStringLiteral("DataList"), pageWidget);
     dataCaption->setBuddy(dataList);
     lists->addWidget(dataCaption);
@@ -258,9 +258,9 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
     auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
     bindCheckBox(bridge, link, position.linkBox);
     auto* maskLabel = new QLabel(pageWidget);
-    bindLabel(bridge, maskLabel, "lblEQMask", slot);
+    bindLabel(bridge, maskLabel, ctl::lblEQMask, slot);
     auto* maskList = new QListWidget(pageWidget);
-    bindList(bridge, maskList, "lstEQMask", slot);
+    bindList(bridge, maskList, ctl::lstEQMask, slot);
     maskLabel->setBuddy(maskList);
     lists->addWidget(link);
     lists->addWidget(maskLabel);
@@ -269,10 +269,10 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
     listBox->setLayout(lists);
     listBox->setFixedWidth(220);
 
-    const Bitmap& part = d.slot("picEQData", slot);
+    const Bitmap& part = d.slot(pic::picEQData, slot);
     const int zoom = zoomToFit(part.width(), part.height(), kPictureWidth, kPictureHeight);
-    SlotView* data = eqView(main, bridge, "picEQData", slot, zoom, true, pageWidget);
-    SlotView* mask = eqView(main, bridge, "picEQMask", slot, zoom, true, pageWidget);
+    SlotView* data = eqView(main, bridge, pic::picEQData, slot, zoom, true, pageWidget);
+    SlotView* mask = eqView(main, bridge, pic::picEQMask, slot, zoom, true, pageWidget);
     auto* pictureBox = new QWidget(pageWidget);
     auto* pictureLayout = new QVBoxLayout(pictureBox);
     pictureLayout->setContentsMargins(0, 0, 0, 0);
@@ -323,7 +323,7 @@ QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
     frame->setObjectName(QStringLiteral("Frames_8"));
 
     auto* combo = new QComboBox(frame);
-    bindComboList(bridge, combo, "EasyCombo", -1);
+    bindComboList(bridge, combo, ctl::EasyCombo, -1);
     auto* controls = new QVBoxLayout;
     auto* comboCaption = boldCaption(QStringLiteral("画像"), frame);
     comboCaption->setBuddy(combo);
@@ -347,7 +347,7 @@ QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
     controlBox->setLayout(controls);
     controlBox->setFixedWidth(240);
 
-    auto* image = new SlotView(bridge, "PreEasyImage", -1, frame);
+    auto* image = new SlotView(bridge, pic::PreEasyImage, -1, frame);
     image->setToolTip(QStringLiteral("PreEasyImage\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
     QObject::connect(image, &SlotView::doubleClicked, image, [&main, &bridge] { openEasyPicture(main, bridge); });
     QObject::connect(image, &SlotView::menuRequested, image, [&main, &bridge](const QPoint& at) {
@@ -400,15 +400,15 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
     QObject::connect(build, &QPushButton::clicked, frame, [&main] { main.build(); });
     layout->addWidget(build);
     auto* only = new QCheckBox(QStringLiteral("EQ部分だけ出力する"), frame);
-    bindCheckBox(bridge, only, "chkEQOnly");
+    bindCheckBox(bridge, only, ctl::chkEQOnly);
     layout->addWidget(only);
     auto* mode = new QCheckBox(QStringLiteral("EQ Slider"), frame);
-    bindCheckBox(bridge, mode, "EQModeCheck");
+    bindCheckBox(bridge, mode, ctl::EQModeCheck);
     layout->addWidget(mode);
 
     auto* twins = new QGroupBox(frame);
-    twins->setObjectName(QStringLiteral("fraEqCheck"));
-    bindVisibility(bridge, twins, "fraEqCheck");
+    twins->setObjectName(objectNameOf(ctl::fraEqCheck));
+    bindVisibility(bridge, twins, ctl::fraEqCheck);
     auto* twinLayout = new QVBoxLayout(twins);
     for (const SecondBox& b : kEqSecondBoxes) twinLayout->addWidget(makeBox(bridge, b.box, b.caption, twins));
     layout->addWidget(twins);
@@ -417,7 +417,7 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
     return frame;
 }
 
-void openEqPicture(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index) {
+void openEqPicture(MainWindow& main, DocumentBridge& bridge, SlotName name, int index) {
     const QString file = ChoosePictureFile(&main);
     if (file.isEmpty()) return;
     auto loaded = LoadEqPictureFile(bridge.doc(), name, index, file.toStdString());
@@ -437,11 +437,11 @@ void openEqMainPicture(MainWindow& main, DocumentBridge& bridge) {
         return;
     }
     // The face label shows the new file name; the slot may have stayed the same picture.
-    bridge.doc().slotChanged("PreEQMainData2");
+    bridge.doc().slotChanged(pic::PreEQMainData2);
     showSizeMessage(main, *opened);
 }
 
-void applyEqClipChoice(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index, ClipChoice choice) {
+void applyEqClipChoice(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, ClipChoice choice) {
     Document& d = bridge.doc();
     if (choice == ClipChoice::Copy) {
         putPictureOnClipboard(d.slot(name, index));
@@ -464,8 +464,8 @@ void applyEasyClipChoice(MainWindow& main, DocumentBridge& bridge, ClipChoice ch
     Document& d = bridge.doc();
     if (choice == ClipChoice::Copy) {
         // The shown picture, then the held one: the held one stays on the clipboard.
-        putPictureOnClipboard(d.slot("PreEasyImage"));
-        putPictureOnClipboard(d.slot("PreEasyData"));
+        putPictureOnClipboard(d.slot(pic::PreEasyImage));
+        putPictureOnClipboard(d.slot(pic::PreEasyData));
     } else if (choice == ClipChoice::Paste) {
         if (Status pasted = PasteEasyPicture(d, clipboardPicture()); !pasted) ShowFailure(&main, pasted.error());
     }

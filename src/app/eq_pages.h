@@ -26,11 +26,11 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge);
 // --- what the equalizer pictures do (the pages call these; so do the tests) --------------------
 // Double-click on an equalizer picture: the open-file dialog, then the picture into the slot as
 // the slot takes it (PreEQMainData2 through the 275x116 import, with its size message).
-void openEqPicture(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index);
+void openEqPicture(MainWindow& main, DocumentBridge& bridge, SlotName name, int index);
 // "PictureOpen" (OpenEQData) of the second equalizer face.
 void openEqMainPicture(MainWindow& main, DocumentBridge& bridge);
 // The mnuClip choice on an equalizer picture: paste the clipboard's picture, or copy the picture.
-void applyEqClipChoice(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index, ClipChoice choice);
+void applyEqClipChoice(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, ClipChoice choice);
 // Double-click on PreEasyImage, and its mnuClip choice.
 void openEasyPicture(MainWindow& main, DocumentBridge& bridge);
 void applyEasyClipChoice(MainWindow& main, DocumentBridge& bridge, ClipChoice choice);

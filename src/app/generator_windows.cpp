@@ -25,10 +25,10 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-SlotView* picture(DocumentBridge& bridge, std::string_view slot, int zoom, QWidget* parent) {
-    auto* view = new SlotView(bridge, std::string(slot), -1, parent);
+SlotView* picture(DocumentBridge& bridge, SlotName slot, int zoom, QWidget* parent) {
+    auto* view = new SlotView(bridge, slot, -1, parent);
     view->setZoom(zoom);
-    view->setToolTip(QStringLiteral("%1  %2×%3").arg(qs(slot)).arg(view->image().width()).arg(view->image().height()));
+    view->setToolTip(QStringLiteral("%1  %2×%3").arg(qs(slot.written())).arg(view->image().width()).arg(view->image().height()));
     return view;
 }
 
@@ -39,7 +39,7 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent, s
     return b;
 }
 
-QRadioButton* option(DocumentBridge& bridge, std::string_view name, int index, const QString& caption, QWidget* parent,
+QRadioButton* option(DocumentBridge& bridge, ControlName name, int index, const QString& caption, QWidget* parent,
                      std::function<void()> afterClick = {}) {
     auto* o = new QRadioButton(caption, parent);
     bindOption(bridge, o, name, index);
@@ -71,7 +71,7 @@ constexpr TransferButton kGradientTransfers[] = {
 };
 
 // A maker box: its swatches over its picture, and the two transfer buttons (when it has them).
-void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatches, std::string_view slot,
+void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatches, SlotName slot,
                     const TransferButton* transfers) {
     Document& doc = bridge.doc();
     auto* buttons = new QHBoxLayout;
@@ -88,7 +88,7 @@ void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatche
 }
 
 // A frame of four colour swatches (lbldata or lblMask) over its picture and two transfer buttons.
-QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, const char* swatch, std::string_view slot,
+QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, ControlName swatch, SlotName slot,
                         const TransferButton* transfers, QWidget* parent) {
     Document& doc = bridge.doc();
     auto* box = new QGroupBox(caption, parent);
@@ -112,21 +112,21 @@ QWidget* frameTab(DocumentBridge& bridge, QWidget* parent) {
     auto* styleColumn = new QVBoxLayout(style);
     const char* const styles[] = {"通常", "下無し", "上無し"};
     for (int i = 0; i < 3; ++i)
-        styleColumn->addWidget(option(bridge, "Optframe", i, QString::fromUtf8(styles[i]), style,
+        styleColumn->addWidget(option(bridge, ctl::Optframe, i, QString::fromUtf8(styles[i]), style,
                                       [&doc] { FrameMakeByStyle(doc); }));
     styleColumn->addStretch();
     auto* layout = new QHBoxLayout(tab);
-    layout->addWidget(frameColours(bridge, QStringLiteral("Data"), "lbldata", frame_maker::kFrameData, &kFrameTransfers[0], tab),
+    layout->addWidget(frameColours(bridge, QStringLiteral("Data"), ctl::lbldata, frame_maker::kFrameData, &kFrameTransfers[0], tab),
                       0, Qt::AlignTop);
-    layout->addWidget(frameColours(bridge, QStringLiteral("Mask"), "lblMask", frame_maker::kFrameMask, &kFrameTransfers[2], tab),
+    layout->addWidget(frameColours(bridge, QStringLiteral("Mask"), ctl::lblMask, frame_maker::kFrameMask, &kFrameTransfers[2], tab),
                       0, Qt::AlignTop);
     layout->addWidget(style, 0, Qt::AlignTop);
     return tab;
 }
 
 // A two-colour gradient: its top and bottom swatches, the picture and two transfer buttons.
-QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, const char* top, const char* bottom,
-                       std::string_view slot, void (*redraw)(Document&), const TransferButton* transfers,
+QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, ControlName top, ControlName bottom,
+                       SlotName slot, void (*redraw)(Document&), const TransferButton* transfers,
                        QWidget* parent) {
     Document& doc = bridge.doc();
     auto* box = new QGroupBox(caption, parent);
@@ -145,10 +145,10 @@ QWidget* gradientTab(DocumentBridge& bridge, QWidget* parent) {
     auto* tab = new QWidget(parent);
     tab->setObjectName(objectNameOf("fraTab", 1));
     auto* layout = new QHBoxLayout(tab);
-    layout->addWidget(gradientBox(bridge, QStringLiteral("Data"), "lblDataGra1", "lblDataGra2", frame_maker::kGradientData,
+    layout->addWidget(gradientBox(bridge, QStringLiteral("Data"), ctl::lblDataGra1, ctl::lblDataGra2, frame_maker::kGradientData,
                                   &MakeGra, &kGradientTransfers[0], tab),
                       0, Qt::AlignTop);
-    layout->addWidget(gradientBox(bridge, QStringLiteral("Mask"), "lblMaskGra1", "lblMaskGra2", frame_maker::kGradientMask,
+    layout->addWidget(gradientBox(bridge, QStringLiteral("Mask"), ctl::lblMaskGra1, ctl::lblMaskGra2, frame_maker::kGradientMask,
                                   &MakeGra2, &kGradientTransfers[2], tab),
                       0, Qt::AlignTop);
     layout->addStretch();
@@ -159,19 +159,19 @@ QWidget* bigGradientTab(DocumentBridge& bridge, QWidget* parent) {
     Document& doc = bridge.doc();
     auto* tab = new QWidget(parent);
     tab->setObjectName(objectNameOf("fraTab", 2));
-    QGroupBox* gradient = gradientBox(bridge, QStringLiteral("Main＋EQ"), "lblBig1", "lblBig2", frame_maker::kBigGradient,
+    QGroupBox* gradient = gradientBox(bridge, QStringLiteral("Main＋EQ"), ctl::lblBig1, ctl::lblBig2, frame_maker::kBigGradient,
                                       &MakeBigGra, nullptr, tab);
 
     auto* where = new QGroupBox(QStringLiteral("転送場所の指定"), tab);
     where->setObjectName(QStringLiteral("fraToWhere"));
     auto* whereColumn = new QVBoxLayout(where);
-    whereColumn->addWidget(option(bridge, "optToData", -1, QStringLiteral("Dataへ転送"), where));
-    whereColumn->addWidget(option(bridge, "optToMask", -1, QStringLiteral("Maskへ転送"), where));
+    whereColumn->addWidget(option(bridge, ctl::optToData, -1, QStringLiteral("Dataへ転送"), where));
+    whereColumn->addWidget(option(bridge, ctl::optToMask, -1, QStringLiteral("Maskへ転送"), where));
     auto* order = new QGroupBox(QStringLiteral("上下の指定"), tab);
     order->setObjectName(QStringLiteral("fraUpDown"));
     auto* orderColumn = new QVBoxLayout(order);
-    orderColumn->addWidget(option(bridge, "optMainUp", -1, QStringLiteral("Mainが上、EQが下"), order));
-    orderColumn->addWidget(option(bridge, "optEqUp", -1, QStringLiteral("EQが上、Mainが下"), order));
+    orderColumn->addWidget(option(bridge, ctl::optMainUp, -1, QStringLiteral("Mainが上、EQが下"), order));
+    orderColumn->addWidget(option(bridge, ctl::optEqUp, -1, QStringLiteral("EQが上、Mainが下"), order));
 
     auto* side = new QVBoxLayout;
     side->addWidget(where);
@@ -221,14 +221,14 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
     Document& doc = bridge.doc();
 
     struct SliderSwatch {
-        const char* swatch;
+        ControlName swatch;
         const char* caption;
     };
-    const SliderSwatch data[] = {{"LblSliderDataHi", "ハイライト"}, {"LblSliderDataTop", "トップ"},
-                                 {"LblSliderDataShadow", "シャドウ"}, {"LblSliderDataFrame", "枠"}};
-    const SliderSwatch mask[] = {{"LblSliderMaskHi", "ハイライト"}, {"LblSliderMaskTop", "トップ"},
-                                 {"LblSliderMaskShadow", "シャドウ"}, {"LblSliderMaskFrame", "枠"}};
-    auto frameOf = [&](const QString& caption, const SliderSwatch (&swatches)[4], std::string_view slot) {
+    const SliderSwatch data[] = {{ctl::LblSliderDataHi, "ハイライト"}, {ctl::LblSliderDataTop, "トップ"},
+                                 {ctl::LblSliderDataShadow, "シャドウ"}, {ctl::LblSliderDataFrame, "枠"}};
+    const SliderSwatch mask[] = {{ctl::LblSliderMaskHi, "ハイライト"}, {ctl::LblSliderMaskTop, "トップ"},
+                                 {ctl::LblSliderMaskShadow, "シャドウ"}, {ctl::LblSliderMaskFrame, "枠"}};
+    auto frameOf = [&](const QString& caption, const SliderSwatch (&swatches)[4], SlotName slot) {
         auto* box = new QGroupBox(caption, this);
         auto* grid = new QGridLayout(box);
         for (int i = 0; i < 4; ++i) {
@@ -242,8 +242,8 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
     };
 
     auto* style = new QHBoxLayout;
-    style->addWidget(option(bridge, "OpSliderOff", -1, QStringLiteral("枠無し"), this, [&doc] { SliderColorChange(doc); }));
-    style->addWidget(option(bridge, "OpSliderOn", -1, QStringLiteral("枠あり"), this, [&doc] { SliderColorChange(doc); }));
+    style->addWidget(option(bridge, ctl::OpSliderOff, -1, QStringLiteral("枠無し"), this, [&doc] { SliderColorChange(doc); }));
+    style->addWidget(option(bridge, ctl::OpSliderOn, -1, QStringLiteral("枠あり"), this, [&doc] { SliderColorChange(doc); }));
     style->addStretch();
     auto* hint = new QLabel(QStringLiteral("色はダブルクリックで選びます"), this);
 
@@ -278,7 +278,7 @@ BackColorWindow::BackColorWindow(DocumentBridge& bridge, QWidget* owner) : QWidg
     auto* swatches = new QVBoxLayout;
     const char* const captions[] = {"Top", "Middle", "Bottom"};
     for (int i = 0; i < 3; ++i) {
-        auto* s = new ColourSwatch(bridge, "lblcolor", i, QString::fromLatin1(captions[i]), SwatchClick::Single, this);
+        auto* s = new ColourSwatch(bridge, ctl::lblcolor, i, QString::fromLatin1(captions[i]), SwatchClick::Single, this);
         s->setAfterPick([&doc] { MakeSBase(doc); });
         swatches->addWidget(s);
     }

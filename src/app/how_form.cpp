@@ -48,10 +48,10 @@ HowForm::HowForm(DocumentBridge& bridge, QWidget* parent) : QDialog(parent) {
     }
     // The answer of the last question, kept as the hidden label's caption.
     auto* syori = new QLabel(this);
-    syori->setObjectName(QStringLiteral("Syori"));
+    syori->setObjectName(objectNameOf(ctl::Syori));
     syori->hide();
     Document& doc = bridge.doc();
-    watchControl(bridge, syori, "Syori", [&doc, syori] { syori->setText(QString::fromStdString(doc.text("Syori"))); });
+    watchControl(bridge, syori, ctl::Syori, [&doc, syori] { syori->setText(QString::fromStdString(doc.text(ctl::Syori))); });
 }
 
 int HowForm::ask() {

@@ -177,7 +177,7 @@ void MainWindow::applyClipChoice(SlotRef slot, ClipChoice choice) {
 
 void MainWindow::applyPicture1ClipChoice(ClipChoice choice) {
     if (choice == ClipChoice::Copy) {
-        putOnClipboard(doc().slot("Picture1"));
+        putOnClipboard(doc().slot(pic::Picture1));
     } else if (choice == ClipChoice::Paste) {
         Status pasted = PasteCombinedPicture(doc(), clipboardPicture(), [this] { return askHowForm(); });
         if (!pasted) reportFailure(pasted.error());

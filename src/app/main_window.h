@@ -98,7 +98,7 @@ private:
     QWidget* buildPartPage(const MainCategory& category, int page);
     QWidget* buildSettingsPage();
     QWidget* placeholderPage(const QString& caption);
-    SlotView* addSlotView(const char* name, int index, QWidget* parent, int zoom);
+    SlotView* addSlotView(SlotName name, int index, QWidget* parent, int zoom);
     void showPageChosen(int page);
     void reportFailure(const Error& error);
     int askHowForm();

@@ -78,30 +78,30 @@ constexpr int kPagesFocusingTheList[] = {1, 2, 3, 4, 5, 8, 9, 12};
 // A make box on its category's page.
 struct PageMakeBox {
     int page;
-    const char* box;
+    ControlName box;
     const char* caption;
 };
 constexpr PageMakeBox kPageMakeBoxes[] = {
-    {1, "CbuttonsCheck", "Cbuttonsを作る"},
-    {2, "ShufrepCheck", "Shufrepを作る"},
-    {3, "MonosterCheck", "Monoster"},
-    {4, "PlaypausCheck", "Playpaus"},
-    {5, "PosbarCheck", "Posbar"},
-    {5, "VolumeCheck", "Volume"},
-    {5, "BalanceCheck", "Balance"},
-    {11, "TitleBarCheck", "Titlebar"},
-    {12, "FrameCheck", "Frame"},
+    {1, ctl::CbuttonsCheck, "Cbuttonsを作る"},
+    {2, ctl::ShufrepCheck, "Shufrepを作る"},
+    {3, ctl::MonosterCheck, "Monoster"},
+    {4, ctl::PlaypausCheck, "Playpaus"},
+    {5, ctl::PosbarCheck, "Posbar"},
+    {5, ctl::VolumeCheck, "Volume"},
+    {5, ctl::BalanceCheck, "Balance"},
+    {11, ctl::TitleBarCheck, "Titlebar"},
+    {12, ctl::FrameCheck, "Frame"},
 };
 
 // The second make boxes of the "Making" frame.
 struct MakingBox {
-    const char* box;
+    ControlName box;
     const char* caption;
 };
 constexpr MakingBox kMakingBoxes[] = {
-    {"CbuttonsCheck2", "Cbuttons"}, {"ShufrepCheck2", "Shufrep"}, {"MonosterCheck2", "Monoster"},
-    {"PlaypausCheck2", "Playpaus"}, {"PosbarCheck2", "Posbar"},   {"VolumeCheck2", "Volume"},
-    {"BalanceCheck2", "Balance"},   {"FrameCheck2", "Frame"},     {"TitleBarCheck2", "TitleBar"},
+    {ctl::CbuttonsCheck2, "Cbuttons"}, {ctl::ShufrepCheck2, "Shufrep"}, {ctl::MonosterCheck2, "Monoster"},
+    {ctl::PlaypausCheck2, "Playpaus"}, {ctl::PosbarCheck2, "Posbar"},   {ctl::VolumeCheck2, "Volume"},
+    {ctl::BalanceCheck2, "Balance"},   {ctl::FrameCheck2, "Frame"},     {ctl::TitleBarCheck2, "TitleBar"},
 };
 static_assert(std::size(kMakingBoxes) == 9, "the main window's nine make pieces");
 
@@ -146,7 +146,7 @@ QHBoxLayout* labelled(const QString& label, QWidget* widget, QWidget* parent) {
 
 }  // namespace
 
-SlotView* MainWindow::addSlotView(const char* name, int index, QWidget* parent, int zoom) {
+SlotView* MainWindow::addSlotView(SlotName name, int index, QWidget* parent, int zoom) {
     auto* view = new SlotView(m_bridge, name, index, parent);
     view->setZoom(zoom);
     view->setToolTip(QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー")
@@ -215,7 +215,7 @@ void MainWindow::showPageChosen(int chosen) {
         return;
     const MainCategory* category = categoryOnPage(chosen);
     if (!category) return;
-    if (auto* list = m_tabStrip1->frame(chosen)->findChild<QListWidget*>(objectNameOf("lstData", category->index)))
+    if (auto* list = m_tabStrip1->frame(chosen)->findChild<QListWidget*>(objectNameOf(ctl::lstData, category->index)))
         list->setFocus(Qt::TabFocusReason);
 }
 
@@ -258,11 +258,11 @@ QWidget* MainWindow::buildMainPage() {
     open->setToolTip(QStringLiteral("スキンの元になる画像を開きます"));
     connect(open, &QPushButton::clicked, this, &MainWindow::openBasePicture);
     auto* skinMode = new QCheckBox(QStringLiteral("EQも出力"), pageWidget);
-    bindCheckBox(m_bridge, skinMode, "chkSkinMode");
+    bindCheckBox(m_bridge, skinMode, ctl::chkSkinMode);
     auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
-    bindCheckBox(m_bridge, eqBelow, "EqUporDown");
+    bindCheckBox(m_bridge, eqBelow, ctl::EqUporDown);
 
-    SlotView* picture1 = addSlotView("Picture1", -1, pageWidget, 2);
+    SlotView* picture1 = addSlotView(pic::Picture1, -1, pageWidget, 2);
     picture1->setToolTip(QStringLiteral("Picture1: メイン画面の画像\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
     connect(picture1, &SlotView::doubleClicked, this, &MainWindow::openBasePicture);
     connect(picture1, &SlotView::menuRequested, this, [this](const QPoint& at) {
@@ -275,16 +275,16 @@ QWidget* MainWindow::buildMainPage() {
         QAction* chosen = menu.exec(at);
         applyPicture1ClipChoice(chosen == paste ? ClipChoice::Paste : chosen == copy ? ClipChoice::Copy : ClipChoice::None);
     });
-    SlotView* picture2 = addSlotView("Picture2", -1, pageWidget, 2);
+    SlotView* picture2 = addSlotView(pic::Picture2, -1, pageWidget, 2);
     picture2->setToolTip(QStringLiteral("Picture2: 重ねた画像の二段目"));
-    SlotView* picture3 = addSlotView("Picture3", -1, pageWidget, 1);
+    SlotView* picture3 = addSlotView(pic::Picture3, -1, pageWidget, 1);
     picture3->setToolTip(QStringLiteral("Picture3: レイヤーを重ねたメイン画面 (スキン作成のあと)"));
     auto* picture2Caption = caption(QStringLiteral("Picture2"), pageWidget);
     // Picture2 shows only after a stacked picture was imported.
-    bindVisibility(m_bridge, picture2, "Picture2");
-    bindVisibility(m_bridge, picture2Caption, "Picture2");
+    bindVisibility(m_bridge, picture2, ctl::Picture2);
+    bindVisibility(m_bridge, picture2Caption, ctl::Picture2);
 
-    watchSlot(m_bridge, hint, "Picture1", [&d, hint] {
+    watchSlot(m_bridge, hint, pic::Picture1, [&d, hint] {
         if (d.BackgroundImagePath.empty())
             hint->setText(QStringLiteral(
                 "<b>はじめに:</b> 「PictureOpen」を押して、スキンの元になる画像を開いてください。<br>"
@@ -336,7 +336,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     // Lists: the data list, the link box, and the mask list with its "MaskList" label.
     auto* lists = new QVBoxLayout;
     auto* dataList = new QListWidget(pageWidget);
-    bindList(m_bridge, dataList, "lstData", k);
+    bindList(m_bridge, dataList, ctl::lstData, k);
     auto* dataCaption = caption(QStringLiteral("DataList"), pageWidget);
     dataCaption->setBuddy(dataList);
     lists->addWidget(dataCaption);
@@ -347,7 +347,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
         auto* maskLabel = new QLabel(pageWidget);
         bindLabel(m_bridge, maskLabel, category.maskLabel);
         auto* maskList = new QListWidget(pageWidget);
-        bindList(m_bridge, maskList, "lstMask", category.maskList);
+        bindList(m_bridge, maskList, ctl::lstMask, category.maskList);
         maskLabel->setBuddy(maskList);
         lists->addWidget(link);
         lists->addWidget(maskLabel);
@@ -358,9 +358,9 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     listBox->setFixedWidth(220);
 
     // The Data and Mask slots, as large as the column allows.
-    const int zoom = std::min(fittingZoom(d.slot("picData", k), 560, 220), fittingZoom(d.slot("picMask", k), 560, 220));
-    SlotView* data = addSlotView("picData", k, pageWidget, zoom);
-    SlotView* mask = addSlotView("picMask", k, pageWidget, zoom);
+    const int zoom = std::min(fittingZoom(d.slot(pic::picData, k), 560, 220), fittingZoom(d.slot(pic::picMask, k), 560, 220));
+    SlotView* data = addSlotView(pic::picData, k, pageWidget, zoom);
+    SlotView* mask = addSlotView(pic::picMask, k, pageWidget, zoom);
     for (SlotView* view : {data, mask}) {
         connect(view, &SlotView::doubleClicked, this, [this, view] { openPictureIntoSlot(view->slotRef()); });
         connect(view, &SlotView::menuRequested, this, [this, view](const QPoint& at) {
@@ -416,23 +416,23 @@ QWidget* MainWindow::buildSettingsPage() {
     auto* place = new QGroupBox(QStringLiteral("保存する場所"), pageWidget);
     place->setObjectName(QStringLiteral("fraSavePlace"));
     auto* saveOp1 = new QRadioButton(QStringLiteral("画像のある場所に新しくフォルダを作りそこへ保存"), place);
-    bindOption(m_bridge, saveOp1, "SaveOp1");
+    bindOption(m_bridge, saveOp1, ctl::SaveOp1);
     auto* saveOp2 = new QRadioButton(QStringLiteral("自分で設定した場所にフォルダを作りそこへ保存"), place);
-    bindOption(m_bridge, saveOp2, "SaveOp2");
+    bindOption(m_bridge, saveOp2, ctl::SaveOp2);
 
     QComboBox* drive = driveList(QStringLiteral("Drive1"), place);
 
     QTreeView* dir = folderTree(QStringLiteral("Dir1"), 220, place);
     auto* model = static_cast<QFileSystemModel*>(dir->model());
     auto* saveDir = new QLineEdit(place);
-    bindLineEdit(m_bridge, saveDir, "SaveDirText");
+    bindLineEdit(m_bridge, saveDir, ctl::SaveDirText);
     auto* browse = new QPushButton(QStringLiteral("参照..."), place);
     browse->setObjectName(QStringLiteral("cmdBrowseSaveDir"));
 
     // The document's SaveDirText is the folder of Dir1: Dir1 and Drive1 follow it, and every
     // choice in them writes it.
-    watchControl(m_bridge, dir, "SaveDirText", [&d, dir, drive, model] {
-        const QString folder = QString::fromStdString(d.text("SaveDirText"));
+    watchControl(m_bridge, dir, ctl::SaveDirText, [&d, dir, drive, model] {
+        const QString folder = QString::fromStdString(d.text(ctl::SaveDirText));
         int best = -1;
         qsizetype bestLength = -1;
         for (int i = 0; i < drive->count(); ++i) {
@@ -454,7 +454,7 @@ QWidget* MainWindow::buildSettingsPage() {
     });
     auto setFolder = [&d](const QString& folder) {
         const std::string path = QDir::toNativeSeparators(QDir::cleanPath(folder)).toStdString();
-        if (path != d.text("SaveDirText")) d.setText("SaveDirText", path);
+        if (path != d.text(ctl::SaveDirText)) d.setText(ctl::SaveDirText, path);
     };
     connect(drive, &QComboBox::activated, place, [drive, dir, model, setFolder](int i) {
         const QString root = drive->itemData(i).toString();
@@ -467,7 +467,7 @@ QWidget* MainWindow::buildSettingsPage() {
             });
     connect(browse, &QPushButton::clicked, place, [this, &d, setFolder] {
         const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("保存する場所"),
-                                                                 QString::fromStdString(d.text("SaveDirText")));
+                                                                 QString::fromStdString(d.text(ctl::SaveDirText)));
         if (!folder.isEmpty()) setFolder(folder);
     });
 
@@ -489,20 +489,20 @@ QWidget* MainWindow::buildSettingsPage() {
     auto* name = new QGroupBox(QStringLiteral("保存フォルダ名"), pageWidget);
     name->setObjectName(QStringLiteral("fraSaveName"));
     auto* optSaveOp1 = new QRadioButton(QStringLiteral("読みこんだ画像ファイル名をフォルダ名にする"), name);
-    bindOption(m_bridge, optSaveOp1, "optSaveOp1");
+    bindOption(m_bridge, optSaveOp1, ctl::optSaveOp1);
     auto* optSaveOp2 = new QRadioButton(QStringLiteral("保存フォルダ名を自分で指定する"), name);
-    bindOption(m_bridge, optSaveOp2, "optSaveOp2");
+    bindOption(m_bridge, optSaveOp2, ctl::optSaveOp2);
     auto* folderName = new QLineEdit(name);
-    bindLineEdit(m_bridge, folderName, "txtSaveFolda");
+    bindLineEdit(m_bridge, folderName, ctl::txtSaveFolda);
     auto* nameLayout = new QVBoxLayout(name);
     nameLayout->addWidget(optSaveOp1);
     nameLayout->addWidget(optSaveOp2);
     nameLayout->addWidget(folderName);
 
     auto* zip = new QCheckBox(QStringLiteral("Zip圧縮して保存する"), pageWidget);
-    bindCheckBox(m_bridge, zip, "ZipCheck");
+    bindCheckBox(m_bridge, zip, ctl::ZipCheck);
     auto* asp = new QCheckBox(QStringLiteral("ASPを出力する"), pageWidget);
-    bindCheckBox(m_bridge, asp, "chkASP");
+    bindCheckBox(m_bridge, asp, ctl::chkASP);
 
     auto* right = new QVBoxLayout;
     right->addWidget(name);

@@ -50,13 +50,13 @@ QComboBox* pageZoomChooser(const QString& name, int initial, const std::vector<S
     return zoom;
 }
 
-void bindComboList(DocumentBridge& bridge, QComboBox* combo, std::string_view name, int index,
+void bindComboList(DocumentBridge& bridge, QComboBox* combo, ControlName name, int index,
                    std::function<void()> afterChoice) {
     combo->setObjectName(objectNameOf(name, index));
     const std::string key = controlKey(name, index);
     Document& doc = bridge.doc();
-    auto refresh = [&doc, combo, key] {
-        const Control& c = doc.control(key);
+    auto refresh = [&doc, combo, key, name, index] {
+        const Control& c = doc.control(name, index);
         const QSignalBlocker quiet(combo);
         bool same = combo->count() == static_cast<int>(c.entries.size());
         for (int i = 0; same && i < combo->count(); ++i)
@@ -142,13 +142,13 @@ namespace {
 
 struct ColourBarRow {
     const char* caption;
-    const char* bar;
-    const char* label;
+    ControlName bar;
+    ControlName label;
 };
 constexpr ColourBarRow kColourBarRows[] = {
-    {"R", "hscR", "lblRed"},
-    {"G", "hscG", "lblGreen"},
-    {"B", "hscB", "lblBlue"},
+    {"R", ctl::hscR, ctl::lblRed},
+    {"G", ctl::hscG, ctl::lblGreen},
+    {"B", ctl::hscB, ctl::lblBlue},
 };
 
 }  // namespace

@@ -40,7 +40,7 @@ QComboBox* pageZoomChooser(const QString& name, int initial, const std::vector<S
 
 // A drop-down list bound to a list control: its entries and selected index; a user's choice sets
 // the index, then runs `afterChoice`.
-void bindComboList(DocumentBridge& bridge, QComboBox* combo, std::string_view name, int index = -1,
+void bindComboList(DocumentBridge& bridge, QComboBox* combo, ControlName name, int index = -1,
                    std::function<void()> afterChoice = {});
 
 // A scroll box around `content` that shows it whole when it fits and scrolls when a zoom makes it

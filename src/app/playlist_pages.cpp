@@ -72,14 +72,14 @@ QLabel* helpText(const QString& text, QWidget* parent) {
 }
 
 // A playlist picture: a double-click opens a file into it.
-SlotView* plView(MainWindow& main, DocumentBridge& bridge, const char* name, int index, int zoom, QWidget* parent) {
+SlotView* plView(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, int zoom, QWidget* parent) {
     auto* view = new SlotView(bridge, name, index, parent);
     view->setZoom(zoom);
     view->setToolTip(QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く")
                          .arg(QString::fromStdString(controlKey(name, index)))
                          .arg(view->image().width())
                          .arg(view->image().height()));
-    const std::string slotName = name;
+    const SlotName slotName = name;
     QObject::connect(view, &SlotView::doubleClicked, view,
                      [&main, &bridge, slotName, index] { openPlaylistSlotPicture(main, bridge, slotName, index); });
     return view;
@@ -97,7 +97,7 @@ QPushButton* cutButton(MainWindow& main, DocumentBridge& bridge, int k, QWidget*
     return button;
 }
 
-void addOptions(DocumentBridge& bridge, const char* name, const char* const* captions, int count, QLayout* layout,
+void addOptions(DocumentBridge& bridge, ControlName name, const char* const* captions, int count, QLayout* layout,
                 QWidget* parent) {
     for (int i = 0; i < count; ++i) {
         auto* option = new QRadioButton(QString::fromUtf8(captions[i]), parent);
@@ -123,16 +123,16 @@ void addPartRows(MainWindow& main, DocumentBridge& bridge, const PartRow* rows, 
         const PartRow& row = rows[r];
         if (row.check >= 0) {
             auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
-            bindCheckBox(bridge, box, "chkPLParts", row.check);
+            bindCheckBox(bridge, box, ctl::chkPLParts, row.check);
             grid->addWidget(box, r + 1, column);
         } else {
             grid->addWidget(new QLabel(QString::fromUtf8(row.caption), parent), r + 1, column);
         }
-        SlotView* data = plView(main, bridge, "picPLPartsData", row.data, 1, parent);
+        SlotView* data = plView(main, bridge, pic::picPLPartsData, row.data, 1, parent);
         grid->addWidget(data, r + 1, column + 1, Qt::AlignLeft | Qt::AlignVCenter);
         views.push_back(data);
         if (row.mask >= 0) {
-            SlotView* mask = plView(main, bridge, "picPLPartsData", row.mask, 1, parent);
+            SlotView* mask = plView(main, bridge, pic::picPLPartsData, row.mask, 1, parent);
             grid->addWidget(mask, r + 1, column + 2, Qt::AlignLeft | Qt::AlignVCenter);
             views.push_back(mask);
         }
@@ -144,18 +144,18 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
 
     auto* make = new QCheckBox(QStringLiteral("PLを出力する"), pageWidget);
-    bindCheckBox(bridge, make, "chkPLMake");
+    bindCheckBox(bridge, make, ctl::chkPLMake);
 
     auto* source = new QGroupBox(QStringLiteral("元画像"), pageWidget);
     source->setObjectName(QStringLiteral("fraPLSource"));
     auto* sourceLayout = new QVBoxLayout(source);
     auto* fromMain = new QRadioButton(QStringLiteral("こっちを使う"), source);
-    bindOption(bridge, fromMain, "optPLPic", 0);
+    bindOption(bridge, fromMain, ctl::optPLPic, 0);
     sourceLayout->addWidget(fromMain);
-    sourceLayout->addWidget(new SlotView(bridge, "picPrePLmain", 0, source));
+    sourceLayout->addWidget(new SlotView(bridge, pic::picPrePLmain, 0, source));
     auto* ownRow = new QHBoxLayout;
     auto* own = new QRadioButton(QStringLiteral("これを使う"), source);
-    bindOption(bridge, own, "optPLPic", 1);
+    bindOption(bridge, own, ctl::optPLPic, 1);
     auto* open = new QPushButton(QStringLiteral("PictureOpen"), source);
     open->setObjectName(QStringLiteral("cmdLoadPL"));
     QObject::connect(open, &QPushButton::clicked, source, [&main, &bridge] { openPlaylistPicture(main, bridge); });
@@ -163,18 +163,18 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     ownRow->addWidget(open);
     ownRow->addStretch();
     sourceLayout->addLayout(ownRow);
-    sourceLayout->addWidget(new SlotView(bridge, "picPrePLmain", 1, source));
+    sourceLayout->addWidget(new SlotView(bridge, pic::picPrePLmain, 1, source));
 
     auto* options = new QGroupBox(QStringLiteral("オプション"), pageWidget);
     options->setObjectName(QStringLiteral("fraPLOptions"));
     auto* optionLayout = new QVBoxLayout(options);
     auto* shade = new QCheckBox(QStringLiteral("ShadeModeパーツを出力する"), options);
-    bindCheckBox(bridge, shade, "chkPLShade");
+    bindCheckBox(bridge, shade, ctl::chkPLShade);
     optionLayout->addWidget(shade);
     auto* active = new QCheckBox(QStringLiteral("NotActiveパーツを出力する"), options);
-    bindCheckBox(bridge, active, "chkPLActive");
+    bindCheckBox(bridge, active, ctl::chkPLActive);
     optionLayout->addWidget(active);
-    addOptions(bridge, "optPLNotActive", kNotActiveOptions, 2, optionLayout, options);
+    addOptions(bridge, ctl::optPLNotActive, kNotActiveOptions, 2, optionLayout, options);
 
     auto* left = new QVBoxLayout;
     left->addWidget(make);
@@ -211,7 +211,7 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
 // "SorabePL互換１": the playlist layout sheet and its cut-outs.
 QWidget* buildLayoutSheetPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
-    SlotView* sheet = plView(main, bridge, "picPLPartsData", playlist::kLayoutSheetSlot, 2, pageWidget);
+    SlotView* sheet = plView(main, bridge, pic::picPLPartsData, playlist::kLayoutSheetSlot, 2, pageWidget);
     auto* sheetBox = new QWidget(pageWidget);
     auto* sheetLayout = new QVBoxLayout(sheetBox);
     sheetLayout->addWidget(sheet);
@@ -247,7 +247,7 @@ QWidget* buildShadeSheetPage(MainWindow& main, DocumentBridge& bridge) {
 
     auto* shade = new QGroupBox(QStringLiteral("ShadeMode (375×29)"), pageWidget);
     auto* shadeLayout = new QVBoxLayout(shade);
-    SlotView* shadeSheet = plView(main, bridge, "picPLPartsData", playlist::kShadeSheetSlot, 2, shade);
+    SlotView* shadeSheet = plView(main, bridge, pic::picPLPartsData, playlist::kShadeSheetSlot, 2, shade);
     shadeLayout->addWidget(shadeSheet);
     auto* shadeCuts = new QHBoxLayout;
     for (int k : kShadeCuts) shadeCuts->addWidget(cutButton(main, bridge, k, shade));
@@ -257,7 +257,7 @@ QWidget* buildShadeSheetPage(MainWindow& main, DocumentBridge& bridge) {
 
     auto* small = new QGroupBox(QStringLiteral("小ボタン (19×59)"), pageWidget);
     auto* smallLayout = new QHBoxLayout(small);
-    SlotView* smallSheet = plView(main, bridge, "picPLPartsData", playlist::kSmallButtonSheetSlot, 4, small);
+    SlotView* smallSheet = plView(main, bridge, pic::picPLPartsData, playlist::kSmallButtonSheetSlot, 4, small);
     smallLayout->addWidget(smallSheet, 0, Qt::AlignTop);
     auto* smallCuts = new QGridLayout;
     int row = 0;
@@ -292,7 +292,7 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
                                                    {"文字２", 43}};
     for (const auto& [title, slot] : kSheets) {
         sheetLayout->addWidget(boldCaption(QString::fromUtf8(title), sheets));
-        SlotView* view = plView(main, bridge, "picPLPartsData", slot, 1, sheets);
+        SlotView* view = plView(main, bridge, pic::picPLPartsData, slot, 1, sheets);
         sheetLayout->addWidget(view);
         sheetViews.push_back(view);
     }
@@ -306,7 +306,7 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
     cutLayout->addWidget(boldCaption(QStringLiteral("背景"), cuts));
     for (int g = 0; g < kButtonGroupCount; ++g) cutLayout->addWidget(cutButton(main, bridge, kButtonBackCuts + g, cuts));
     cutLayout->addSpacing(8);
-    addOptions(bridge, "optMoePLButton", kCutChoiceOptions, 3, cutLayout, cuts);
+    addOptions(bridge, ctl::optMoePLButton, kCutChoiceOptions, 3, cutLayout, cuts);
     for (int g = 0; g < kButtonGroupCount; ++g)
         cutLayout->addWidget(cutButton(main, bridge, kButtonChosenCuts + g, cuts));
     cutLayout->addStretch();
@@ -315,7 +315,7 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
     auto* synthesis = new QGroupBox(QStringLiteral("合成"), pageWidget);
     auto* synthesisLayout = new QVBoxLayout(synthesis);
     auto* transparent = new QHBoxLayout;
-    addOptions(bridge, "optPLButton", kTransparentOptions, 3, transparent, synthesis);
+    addOptions(bridge, ctl::optPLButton, kTransparentOptions, 3, transparent, synthesis);
     transparent->addStretch();
     synthesisLayout->addLayout(transparent);
     auto* groups = new QWidget(synthesis);
@@ -324,9 +324,9 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
     for (int g = 0; g < kButtonGroupCount; ++g) {
         const std::string_view name = PLCopyCaption(kButtonBackCuts + g);
         grid->addWidget(boldCaption(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), groups), 0, g);
-        SlotView* back = plView(main, bridge, "picPLButtonBack", g, 2, groups);
-        SlotView* front = plView(main, bridge, "picPLButton", g, 2, groups);
-        SlotView* composed = plView(main, bridge, "picPLButtonBack", playlist::kComposedGroupBase + g, 2, groups);
+        SlotView* back = plView(main, bridge, pic::picPLButtonBack, g, 2, groups);
+        SlotView* front = plView(main, bridge, pic::picPLButton, g, 2, groups);
+        SlotView* composed = plView(main, bridge, pic::picPLButtonBack, playlist::kComposedGroupBase + g, 2, groups);
         auto* run = new QPushButton(QStringLiteral("合成"), groups);
         run->setObjectName(objectNameOf("cmdSynthesize", g));
         QObject::connect(run, &QPushButton::clicked, run, [&main, &d, g] {
@@ -372,7 +372,7 @@ QWidget* buildPlaylistPage(MainWindow& main, DocumentBridge& bridge, int page) {
     }
 }
 
-void openPlaylistSlotPicture(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index) {
+void openPlaylistSlotPicture(MainWindow& main, DocumentBridge& bridge, SlotName name, int index) {
     const QString file = ChoosePictureFile(&main);
     if (file.isEmpty()) return;
     if (Status loaded = LoadPlaylistSlotFile(bridge.doc(), name, index, file.toStdString()); !loaded)

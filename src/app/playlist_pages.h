@@ -19,7 +19,7 @@ QWidget* buildPlaylistPage(MainWindow& main, DocumentBridge& bridge, int page);
 
 // Double-click on a playlist picture (picPLPartsData, picPLButtonBack, picPLButton): the
 // open-file dialog, then the picture into the slot.
-void openPlaylistSlotPicture(MainWindow& main, DocumentBridge& bridge, std::string_view name, int index);
+void openPlaylistSlotPicture(MainWindow& main, DocumentBridge& bridge, SlotName name, int index);
 // cmdLoadPL "PictureOpen": the open-file dialog, then the picture into picPrePLmain(1), with the
 // size message when it had to be stretched.
 void openPlaylistPicture(MainWindow& main, DocumentBridge& bridge);

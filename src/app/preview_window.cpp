@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kPreviewZoom = 2;
 
-const char* slotOf(PreviewImage image) { return image == PreviewImage::Main ? "PreView" : "EQPreView"; }
+SlotName slotOf(PreviewImage image) { return image == PreviewImage::Main ? pic::PreView : pic::EQPreView; }
 
 void arrangePane(SlotView* view, const PreviewPane& pane) {
     if (pane.shows)
@@ -46,11 +46,11 @@ PreviewWindow::PreviewWindow(DocumentBridge& bridge, std::filesystem::path progr
     m_pane2 = new SlotView(bridge, {}, -1, this);
     m_pane2->setObjectName(QStringLiteral("PreView2"));
     m_pane2->setZoom(zoom);
-    auto* playlist = new SlotView(bridge, "PreViewPL", -1, this);
-    playlist->setObjectName(QStringLiteral("picPL"));
+    auto* playlist = new SlotView(bridge, pic::PreViewPL, -1, this);
+    playlist->setObjectName(objectNameOf(pic::picPL));
     playlist->setZoom(zoom);
     Document& doc = bridge.doc();
-    watchControl(bridge, playlist, "chkPLMake", [&doc, playlist] { playlist->setVisible(doc.isChecked("chkPLMake")); });
+    watchControl(bridge, playlist, ctl::chkPLMake, [&doc, playlist] { playlist->setVisible(doc.isChecked(ctl::chkPLMake)); });
 
     auto* panes = new QVBoxLayout;
     panes->setSpacing(0);
@@ -67,7 +67,7 @@ PreviewWindow::PreviewWindow(DocumentBridge& bridge, std::filesystem::path progr
     auto* where = new QLabel(QStringLiteral("データを保存する場所は下の場所です"), this);
     where->setObjectName(QStringLiteral("Label3"));
     auto* destination = new QLabel(this);
-    bindLabel(bridge, destination, "Label2");
+    bindLabel(bridge, destination, ctl::Label2);
     destination->setTextInteractionFlags(Qt::TextSelectableByMouse);
     destination->setWordWrap(true);
 

@@ -117,7 +117,7 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     });
 
     auto* name = new QLineEdit(frame);
-    bindLineEdit(bridge, name, "txtProject");
+    bindLineEdit(bridge, name, ctl::txtProject);
     auto* save = new QPushButton(QStringLiteral("プロジェクト保存"), frame);
     save->setObjectName(objectNameOf("cmdSaveProject", 0));
     save->setToolTip(QStringLiteral("上のフォルダの中に、この名前のフォルダを作って保存します"));

@@ -35,13 +35,13 @@ constexpr int kCutOutZoom = 1;
 
 struct KeyChannel {
     const char* caption;
-    const char* bar;
-    const char* box;
+    ControlName bar;
+    ControlName box;
 };
 constexpr KeyChannel kKeyChannels[] = {
-    {"R", "HsRed", "RegionRed"},
-    {"G", "HsGreen", "RegionGreen"},
-    {"B", "HsBlue", "RegionBlue"},
+    {"R", ctl::HsRed, ctl::RegionRed},
+    {"G", ctl::HsGreen, ctl::RegionGreen},
+    {"B", ctl::HsBlue, ctl::RegionBlue},
 };
 
 // A region picture area: the left button (pressed or dragged) picks the key colour from the
@@ -49,7 +49,7 @@ constexpr KeyChannel kKeyChannels[] = {
 class RegionAreaView : public SlotView {
 public:
     RegionAreaView(DocumentBridge& bridge, int item, QWidget* parent)
-        : SlotView(bridge, "RegionArea", item, parent), m_bridge(bridge), m_item(item) {
+        : SlotView(bridge, pic::RegionArea, item, parent), m_bridge(bridge), m_item(item) {
         setCursor(Qt::CrossCursor);
         setMouseTracking(false);
     }
@@ -90,7 +90,7 @@ void regionClipMenu(MainWindow& main, DocumentBridge& bridge, int item, const QP
     } else if (chosen == copy) {
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
-        clipboard->setImage(toQImage(bridge.doc().slot("RegionArea", item)));
+        clipboard->setImage(toQImage(bridge.doc().slot(pic::RegionArea, item)));
     }
 }
 
@@ -131,7 +131,7 @@ QGroupBox* keyColourFrame(DocumentBridge& bridge, QWidget* parent) {
     int row = 0;
     for (const KeyChannel& c : kKeyChannels) {
         auto* bar = new QScrollBar(Qt::Horizontal, frame);
-        const std::string name = c.bar;
+        const ControlName name = c.bar;
         bindScrollBar(bridge, bar, c.bar, -1, [&doc, name](int value) {
             doc.setValue(name, value);
             RegionKeyBarChanged(doc, name);
@@ -172,21 +172,21 @@ QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
     Document& doc = bridge.doc();
 
     auto* load = new QPushButton(QStringLiteral("画像読みこみ"), pageWidget);
-    load->setObjectName(QStringLiteral("LoadRegion"));
+    load->setObjectName(objectNameOf(ctl::LoadRegion));
     load->setToolTip(QStringLiteral("275×116 (メイン画面) か 275×232 (メイン＋イコライザ) の画像を開きます"));
     QObject::connect(load, &QPushButton::clicked, pageWidget, [&main, &bridge] { loadRegionPicture(main, bridge); });
     auto* trace = new QPushButton(QStringLiteral("画像切り取り"), pageWidget);
-    bindVisibility(bridge, trace, "BtnMakeRegion");
-    trace->setObjectName(QStringLiteral("BtnMakeRegion"));
+    bindVisibility(bridge, trace, ctl::BtnMakeRegion);
+    trace->setObjectName(objectNameOf(ctl::BtnMakeRegion));
     trace->setToolTip(QStringLiteral("透明化する色の部分を切り取り、窓の形を作ります"));
     QObject::connect(trace, &QPushButton::clicked, pageWidget, [&main, &bridge] { makeRegion(main, bridge); });
     auto* progress = new QLabel(pageWidget);
-    bindLabel(bridge, progress, "Areay");
+    bindLabel(bridge, progress, ctl::Areay);
     auto* write = new QCheckBox(QStringLiteral("Region.txtを出力する"), pageWidget);
-    bindCheckBox(bridge, write, "RegionCheck");
+    bindCheckBox(bridge, write, ctl::RegionCheck);
     // The main page's "EQが下" again: it also names the sections of region.txt.
     auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
-    bindCheckBox(bridge, eqBelow, "EqUporDown");
+    bindCheckBox(bridge, eqBelow, ctl::EqUporDown);
     eqBelow->setObjectName(QStringLiteral("EqUporDown_Region"));
     auto* hint = new QLabel(QStringLiteral("切り取りが上手く行かないときは\n画像を送ってきてくれると対処します"), pageWidget);
     hint->setObjectName(QStringLiteral("lblRegionHint"));
@@ -217,14 +217,14 @@ QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
         auto* area = new RegionAreaView(bridge, item, source);
         area->setZoom(kAreaZoom);
         area->setToolTip(item == 0 ? QStringLiteral("RegionArea(0): メイン画面") : QStringLiteral("RegionArea(1): イコライザ"));
-        bindVisibility(bridge, area, "RegionArea", item);
+        bindVisibility(bridge, area, ctl::RegionArea, item);
         QObject::connect(area, &SlotView::menuRequested, area,
                          [&main, &bridge, item](const QPoint& at) { regionClipMenu(main, bridge, item, at); });
         sourceColumn->addWidget(area);
-        auto* cutOut = new SlotView(bridge, "RegionSource", item, result);
+        auto* cutOut = new SlotView(bridge, pic::RegionSource, item, result);
         cutOut->setZoom(kCutOutZoom);
         cutOut->setToolTip(QStringLiteral("RegionSource(%1): 切り取った輪郭 (赤)").arg(item));
-        bindVisibility(bridge, cutOut, "RegionSource", item);
+        bindVisibility(bridge, cutOut, ctl::RegionSource, item);
         resultColumn->addWidget(cutOut);
     }
     sourceColumn->addStretch();
@@ -272,7 +272,7 @@ void ShapePreviewPanes(DocumentBridge& bridge, const std::filesystem::path& prog
     // ApplyPreviewRegion adds the classic window frame (3 across, 22 down); the panes have none.
     layout.picture = {-3, -22, kRegionImageWidth, kRegionImageHeight};
     const Document& doc = bridge.doc();
-    Result<WindowShape> shape = ApplyPreviewRegion(doc, programFolder, doc.isChecked("RegionCheck") ? 0 : 1, layout);
+    Result<WindowShape> shape = ApplyPreviewRegion(doc, programFolder, doc.isChecked(ctl::RegionCheck) ? 0 : 1, layout);
     if (!shape) {
         upper->clearMask();
         lower->clearMask();

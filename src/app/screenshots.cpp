@@ -1,5 +1,7 @@
 #include "screenshots.h"
 
+#include "bindings.h"
+
 #include <iostream>
 
 #include <QAbstractButton>
@@ -165,10 +167,10 @@ int TakeScreenshots(const std::filesystem::path& programFolder, const QString& f
     const QString regionSample = QString::fromStdString((programFolder / kRegionSample).string());
     interaction().choosePictureFile = [regionSample](QWidget*) { return regionSample; };
     main->topTabs()->tab(2)->click();
-    main->findChild<QAbstractButton*>(QStringLiteral("LoadRegion"))->click();
+    main->findChild<QAbstractButton*>(objectNameOf(ctl::LoadRegion))->click();
     SetRegionKeyColour(app.doc(), kRegionSampleKey);
-    main->findChild<QAbstractButton*>(QStringLiteral("BtnMakeRegion"))->click();
-    app.doc().setValue("RegionCheck", 1);
+    main->findChild<QAbstractButton*>(objectNameOf(ctl::BtnMakeRegion))->click();
+    app.doc().setValue(ctl::RegionCheck, 1);
     shooter.shoot(main, QStringLiteral("top-2-region-traced"));
     main->topTabs()->tab(0)->click();
     main->previewHook = [&shooter](PreviewWindow& preview) {

@@ -33,8 +33,8 @@ void writeFlag(QSettings& settings, const char* name, bool on) {
 }
 
 // An option pair stored as one yes/no value: "True" selects the first.
-void readOptionPair(Document& doc, QSettings& settings, const char* name, std::string_view first,
-                    std::string_view second) {
+void readOptionPair(Document& doc, QSettings& settings, const char* name, ControlName first,
+                    ControlName second) {
     doc.select(isTrue(settings, name, kTrue) ? first : second);
 }
 
@@ -74,11 +74,11 @@ Colour parseStoredColour(const QString& text) {
 
 void ReadCheckSettings(Document& doc, QSettings& settings) {
     settings.beginGroup(QString::fromLatin1(kSettingSection));
-    doc.setValue("chkPLFont", isTrue(settings, "PLFont", "false") ? 1 : 0);
-    doc.setValue("chkASP", isTrue(settings, "ASP", "false") ? 1 : 0);
-    readOptionPair(doc, settings, "SaveOp", "SaveOp1", "SaveOp2");
-    readOptionPair(doc, settings, "optSaveOp", "optSaveOp1", "optSaveOp2");
-    doc.setValue("ZipCheck", isTrue(settings, "ZipCheck", kFalse) ? 1 : 0);
+    doc.setValue(ctl::chkPLFont, isTrue(settings, "PLFont", "false") ? 1 : 0);
+    doc.setValue(ctl::chkASP, isTrue(settings, "ASP", "false") ? 1 : 0);
+    readOptionPair(doc, settings, "SaveOp", ctl::SaveOp1, ctl::SaveOp2);
+    readOptionPair(doc, settings, "optSaveOp", ctl::optSaveOp1, ctl::optSaveOp2);
+    doc.setValue(ctl::ZipCheck, isTrue(settings, "ZipCheck", kFalse) ? 1 : 0);
     settings.endGroup();
 }
 
@@ -88,8 +88,8 @@ void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::files
     const QString stored = readText(settings, QStringLiteral("SaveDirText"), program);
     const QFileInfo folder(stored);
     const bool opens = !stored.isEmpty() && folder.isDir() && folder.isReadable() && QDir(stored).isReadable();
-    doc.setText("SaveDirText", folderText(opens ? stored : program).toStdString());
-    doc.setText("txtSaveFolda", readText(settings, QStringLiteral("txtSaveFolda"), QStringLiteral("NoTitle")).toStdString());
+    doc.setText(ctl::SaveDirText, folderText(opens ? stored : program).toStdString());
+    doc.setText(ctl::txtSaveFolda, readText(settings, QStringLiteral("txtSaveFolda"), QStringLiteral("NoTitle")).toStdString());
     settings.endGroup();
 }
 
@@ -103,13 +103,13 @@ void ReadColourSettings(Document& doc, QSettings& settings) {
 
 void WriteSettings(const Document& doc, QSettings& settings) {
     settings.beginGroup(QString::fromLatin1(kSettingSection));
-    writeFlag(settings, "ASP", doc.isChecked("chkASP"));
-    writeFlag(settings, "PLFont", doc.isChecked("chkPLFont"));
-    writeFlag(settings, "SaveOp", doc.isSelected("SaveOp1"));
-    writeFlag(settings, "optSaveOp", doc.isSelected("optSaveOp1"));
-    writeFlag(settings, "ZipCheck", doc.isChecked("ZipCheck"));
-    settings.setValue(QStringLiteral("SaveDirText"), QString::fromStdString(doc.text("SaveDirText")));
-    settings.setValue(QStringLiteral("txtSaveFolda"), QString::fromStdString(doc.text("txtSaveFolda")));
+    writeFlag(settings, "ASP", doc.isChecked(ctl::chkASP));
+    writeFlag(settings, "PLFont", doc.isChecked(ctl::chkPLFont));
+    writeFlag(settings, "SaveOp", doc.isSelected(ctl::SaveOp1));
+    writeFlag(settings, "optSaveOp", doc.isSelected(ctl::optSaveOp1));
+    writeFlag(settings, "ZipCheck", doc.isChecked(ctl::ZipCheck));
+    settings.setValue(QStringLiteral("SaveDirText"), QString::fromStdString(doc.text(ctl::SaveDirText)));
+    settings.setValue(QStringLiteral("txtSaveFolda"), QString::fromStdString(doc.text(ctl::txtSaveFolda)));
     settings.endGroup();
 
     settings.beginGroup(QString::fromLatin1(kColourSection));

@@ -22,41 +22,41 @@ std::unique_ptr<QSettings> openUserSettings();
 // is the prefix alone, otherwise the keys are prefix + 0 .. prefix + count-1.
 struct SwatchSetting {
     std::string_view prefix;
-    std::string_view swatch;
+    ControlName swatch;
     int count;
 };
 
 inline constexpr SwatchSetting kSwatchSettings[] = {
-    {"Osc", "ViscolorOsc", 5},
-    {"Spec", "ViscolorSpec", 16},
-    {"Back", "ViscolorBack", 2},
-    {"Peak", "ViscolorPeak", 0},
-    {"Number", "NumberColor", 15},
-    {"Text", "PicText", 6},
-    {"EQ", "lblcolor", 3},
-    {"FrameData", "lbldata", 4},
-    {"FrameMask", "lblMask", 4},
-    {"DataGra1", "lblDataGra1", 0},
-    {"DataGra2", "lblDataGra2", 0},
-    {"MaskGra1", "lblMaskGra1", 0},
-    {"MaskGra2", "lblMaskGra2", 0},
-    {"Big1", "lblBig1", 0},
-    {"Big2", "lblBig2", 0},
-    {"DataHi", "LblSliderDataHi", 0},
-    {"DataTop", "LblSliderDataTop", 0},
-    {"DataShadow", "LblSliderDataShadow", 0},
-    {"DataFrame", "LblSliderDataFrame", 0},
-    {"MaskHi", "LblSliderMaskHi", 0},
-    {"MaskTop", "LblSliderMaskTop", 0},
-    {"MaskShadow", "LblSliderMaskShadow", 0},
-    {"MaskFrame", "LblSliderMaskFrame", 0},
+    {"Osc", ctl::ViscolorOsc, 5},
+    {"Spec", ctl::ViscolorSpec, 16},
+    {"Back", ctl::ViscolorBack, 2},
+    {"Peak", ctl::ViscolorPeak, 0},
+    {"Number", ctl::NumberColor, 15},
+    {"Text", ctl::PicText, 6},
+    {"EQ", ctl::lblcolor, 3},
+    {"FrameData", ctl::lbldata, 4},
+    {"FrameMask", ctl::lblMask, 4},
+    {"DataGra1", ctl::lblDataGra1, 0},
+    {"DataGra2", ctl::lblDataGra2, 0},
+    {"MaskGra1", ctl::lblMaskGra1, 0},
+    {"MaskGra2", ctl::lblMaskGra2, 0},
+    {"Big1", ctl::lblBig1, 0},
+    {"Big2", ctl::lblBig2, 0},
+    {"DataHi", ctl::LblSliderDataHi, 0},
+    {"DataTop", ctl::LblSliderDataTop, 0},
+    {"DataShadow", ctl::LblSliderDataShadow, 0},
+    {"DataFrame", ctl::LblSliderDataFrame, 0},
+    {"MaskHi", ctl::LblSliderMaskHi, 0},
+    {"MaskTop", ctl::LblSliderMaskTop, 0},
+    {"MaskShadow", ctl::LblSliderMaskShadow, 0},
+    {"MaskFrame", ctl::LblSliderMaskFrame, 0},
 };
 static_assert(std::size(kSwatchSettings) == 23, "twenty-three rows of colour settings");
 
-// Start-up, first: "PLFont", "ASP", "SaveOp", "optSaveOp", "ZipCheck", in this order.
+// Start-up, first: "PLFont", "ASP", "SaveOp", "optSaveOp", ctl::ZipCheck, in this order.
 void ReadCheckSettings(Document& doc, QSettings& settings);
-// Then "SaveDirText" (a folder that cannot be opened falls back to the program's folder) and
-// "txtSaveFolda".
+// Then ctl::SaveDirText (a folder that cannot be opened falls back to the program's folder) and
+// ctl::txtSaveFolda.
 void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::filesystem::path& programFolder);
 // Then every swatch: its stored colour, or black. A value that is not a number, or not a colour,
 // reads as black.

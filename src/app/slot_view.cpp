@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "bindings.h"
 #include "document/control.h"
 #include "image_convert.h"
 
@@ -13,18 +14,18 @@ namespace {
 constexpr int kBorder = 1;
 }
 
-SlotView::SlotView(DocumentBridge& bridge, std::string name, int index, QWidget* parent)
+SlotView::SlotView(DocumentBridge& bridge, SlotName name, int index, QWidget* parent)
     : QWidget(parent), m_bridge(bridge) {
     setFocusPolicy(Qt::StrongFocus);  // Enter opens a picture, the menu key shows the clipboard menu
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(&m_bridge, &DocumentBridge::slotChanged, this, [this](const QString& key) {
         if (key == m_key) reload();
     });
-    if (!name.empty()) setObjectName(QString::fromStdString(name) + (index >= 0 ? QStringLiteral("_%1").arg(index) : QString()));
+    if (!name.empty()) setObjectName(objectNameOf(name, index));
     showSlot(name, index);
 }
 
-void SlotView::showSlot(const std::string& name, int index) {
+void SlotView::showSlot(SlotName name, int index) {
     m_name = name;
     m_index = index;
     m_key = QString::fromStdString(controlKey(name, index));

@@ -16,11 +16,11 @@ class SlotView : public QWidget {
     Q_OBJECT
 public:
     // Shows slot `name`(index); an empty name shows nothing until showSlot() is called.
-    SlotView(DocumentBridge& bridge, std::string name, int index, QWidget* parent = nullptr);
+    SlotView(DocumentBridge& bridge, SlotName name, int index, QWidget* parent = nullptr);
 
     // Shows another slot (the preview panes show whichever mock-up the build chose).
-    void showSlot(const std::string& name, int index = -1);
-    const std::string& slotName() const { return m_name; }
+    void showSlot(SlotName name, int index = -1);
+    SlotName slotName() const { return m_name; }
     int slotIndex() const { return m_index; }
     SlotRef slotRef() const { return {m_name, m_index}; }
 
@@ -49,7 +49,7 @@ private:
     void reload();
 
     DocumentBridge& m_bridge;
-    std::string m_name;
+    SlotName m_name;
     int m_index = -1;
     QString m_key;
     QImage m_image;

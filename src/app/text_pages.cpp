@@ -35,14 +35,14 @@ namespace {
 // --- "Pledit.txt" -------------------------------------------------------------------------
 
 struct PleditSwatch {
-    const char* swatch;
+    ControlName swatch;
     const char* caption;
 };
 constexpr PleditSwatch kPleditSwatches[] = {
-    {"PicPleditNormal", "普通の文字の色"},
-    {"PicPleditNormalBG", "背景色"},
-    {"PicPleditSelectedBG", "選択中の背景色"},
-    {"PicPleditCurrent", "再生中の曲の文字の色"},
+    {ctl::PicPleditNormal, "普通の文字の色"},
+    {ctl::PicPleditNormalBG, "背景色"},
+    {ctl::PicPleditSelectedBG, "選択中の背景色"},
+    {ctl::PicPleditCurrent, "再生中の曲の文字の色"},
 };
 static_assert(std::size(kPleditSwatches) == 4, "four playlist colours");
 
@@ -51,14 +51,14 @@ struct PleditPreview {
     const char* picture;
     const char* label;
     const char* caption;
-    const char* background;
-    const char* text;
+    ControlName background;
+    ControlName text;
 };
 constexpr PleditPreview kPleditPreviews[] = {
-    {"PrePicPleditNormal", "PreLblPleditNormal", "通常の表示", "PicPleditNormalBG", "PicPleditNormal"},
-    {"PrePicPleditSelected", "PreLblPleditSelected", "選択中の表示", "PicPleditSelectedBG", "PicPleditNormal"},
-    {"PrePicPleditPlay", "PreLblPleditPlay", "再生中の表示", "PicPleditNormalBG", "PicPleditCurrent"},
-    {"PrePicPleditPS", "PreLblPleditPS", "再生中＆選択中の表示", "PicPleditSelectedBG", "PicPleditCurrent"},
+    {"PrePicPleditNormal", "PreLblPleditNormal", "通常の表示", ctl::PicPleditNormalBG, ctl::PicPleditNormal},
+    {"PrePicPleditSelected", "PreLblPleditSelected", "選択中の表示", ctl::PicPleditSelectedBG, ctl::PicPleditNormal},
+    {"PrePicPleditPlay", "PreLblPleditPlay", "再生中の表示", ctl::PicPleditNormalBG, ctl::PicPleditCurrent},
+    {"PrePicPleditPS", "PreLblPleditPS", "再生中＆選択中の表示", ctl::PicPleditSelectedBG, ctl::PicPleditCurrent},
 };
 static_assert(std::size(kPleditPreviews) == 4, "four previews");
 
@@ -66,7 +66,7 @@ static_assert(std::size(kPleditPreviews) == 4, "four previews");
 const QString kPreviewInitialFont = QStringLiteral("ＭＳ Ｐ明朝");
 
 QString previewFontName(const Document& doc) {
-    const std::string& chosen = doc.text("PleditFonts");
+    const std::string& chosen = doc.text(ctl::PleditFonts);
     return chosen.empty() ? kPreviewInitialFont : QString::fromStdString(chosen);
 }
 
@@ -95,14 +95,14 @@ QFrame* pleditPreview(DocumentBridge& bridge, const PleditPreview& p, QWidget* p
         font.setFamily(previewFontName(doc));
         label->setFont(font);
     };
-    for (const char* key : {p.background, p.text, "PleditFonts"}) watchControl(bridge, box, key, refresh);
+    for (ControlName key : {p.background, p.text, ctl::PleditFonts}) watchControl(bridge, box, key, refresh);
     return box;
 }
 
 // A multi-line box that shows a text control as it is written (CR LF shown as line breaks).
-QPlainTextEdit* fileTextView(DocumentBridge& bridge, const char* name, QWidget* parent) {
+QPlainTextEdit* fileTextView(DocumentBridge& bridge, ControlName name, QWidget* parent) {
     auto* view = new QPlainTextEdit(parent);
-    view->setObjectName(QString::fromLatin1(name));
+    view->setObjectName(objectNameOf(name));
     // The text is remade from the swatches and the font on every change: an edit here would be
     // lost at the next one, so the box only shows it.
     view->setReadOnly(true);
@@ -122,7 +122,7 @@ void selectPleditFont(DocumentBridge& bridge, QWidget* parent) {
     initial.setFamily(previewFontName(doc));
     const std::optional<QFont> chosen = ChooseFont(parent, initial);
     if (!chosen) return;
-    bridge.setControlText("PleditFonts", chosen->family().toStdString());
+    bridge.setControlText(ControlRef{ctl::PleditFonts}, chosen->family().toStdString());
 }
 
 // --- "Maron.txt" ----------------------------------------------------------------------------
@@ -132,21 +132,21 @@ void selectPleditFont(DocumentBridge& bridge, QWidget* parent) {
 struct ViscolorRow {
     const char* frame;
     const char* caption;
-    const char* swatch;
+    ControlName swatch;
     int count;          // 0: a single swatch
     const char* ramp;   // the "補完" button, or null
 };
 constexpr ViscolorRow kViscolorRows[] = {
-    {"fraViscolorBack", "背景", "ViscolorBack", 2, nullptr},
-    {"fraViscolorSpec", "スペクトラムアナライザー", "ViscolorSpec", 16, "BtnViscolorSpec"},
-    {"fraViscolorOsc", "オシロスコープ", "ViscolorOsc", 5, "BtnViscolorOsc"},
-    {"fraViscolorPeak", "ピーク表示", "ViscolorPeak", 0, nullptr},
+    {"fraViscolorBack", "背景", ctl::ViscolorBack, 2, nullptr},
+    {"fraViscolorSpec", "スペクトラムアナライザー", ctl::ViscolorSpec, 16, "BtnViscolorSpec"},
+    {"fraViscolorOsc", "オシロスコープ", ctl::ViscolorOsc, 5, "BtnViscolorOsc"},
+    {"fraViscolorPeak", "ピーク表示", ctl::ViscolorPeak, 0, nullptr},
 };
 static_assert(std::size(kViscolorRows) == 4, "the four frames of the Viscolor page");
 
 // A column of swatches, numbered, with an optional "補完" button under it.
 QGroupBox* swatchColumn(DocumentBridge& bridge, const QString& frameName, const QString& caption,
-                        const char* swatch, int count, QWidget* parent) {
+                        ControlName swatch, int count, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(frameName);
     auto* grid = new QGridLayout(frame);
@@ -179,14 +179,14 @@ QPushButton* rampButton(const char* name, QWidget* parent, std::function<void()>
 struct GlyphFrame {
     GlyphPart part;
     const char* frame;
-    const char* swatch;
+    ControlName swatch;
     int count;
     const char* ramp;   // "補完"
     const char* apply;  // "色をつける"
 };
 constexpr GlyphFrame kGlyphFrames[] = {
-    {GlyphPart::Number, "fraNumberColor", "NumberColor", kNumberSwatches, "BtnNumberColor", "Command3"},
-    {GlyphPart::Text, "fraTextColor", "PicText", kTextSwatches, "BtnText", "Command2"},
+    {GlyphPart::Number, "fraNumberColor", ctl::NumberColor, kNumberSwatches, "BtnNumberColor", "Command3"},
+    {GlyphPart::Text, "fraTextColor", ctl::PicText, kTextSwatches, "BtnText", "Command2"},
 };
 
 // The maker buttons of the part pages.
@@ -216,7 +216,7 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     auto* fontFrame = new QGroupBox(QStringLiteral("Font"), pageWidget);
     fontFrame->setObjectName(QStringLiteral("fraPleditFont"));
     auto* fontName = new QLineEdit(fontFrame);
-    bindLineEdit(bridge, fontName, "PleditFonts");
+    bindLineEdit(bridge, fontName, ctl::PleditFonts);
     fontName->setReadOnly(true);
     auto* chooseFont = new QPushButton(QStringLiteral("Font選択"), fontFrame);
     chooseFont->setObjectName(QStringLiteral("SelectPleditFont"));
@@ -227,9 +227,9 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     fontRow->addWidget(chooseFont);
 
     auto* write = new QCheckBox(QStringLiteral("Pledit.txtを出力する"), pageWidget);
-    bindCheckBox(bridge, write, "PleditCheck");
+    bindCheckBox(bridge, write, ctl::PleditCheck);
     auto* noFont = new QCheckBox(QStringLiteral("Font設定を出力しない（推奨）"), pageWidget);
-    bindCheckBox(bridge, noFont, "chkPLFont");
+    bindCheckBox(bridge, noFont, ctl::chkPLFont);
 
     auto* previews = new QGroupBox(QStringLiteral("プレビュー"), pageWidget);
     previews->setObjectName(QStringLiteral("fraPleditPreview"));
@@ -249,9 +249,9 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     texts->setObjectName(QStringLiteral("fraPleditText"));
     auto* textColumn = new QVBoxLayout(texts);
     textColumn->addWidget(new QLabel(QStringLiteral("Font設定あり"), texts));
-    textColumn->addWidget(fileTextView(bridge, "Text1", texts));
+    textColumn->addWidget(fileTextView(bridge, ctl::Text1, texts));
     textColumn->addWidget(new QLabel(QStringLiteral("Font設定なし"), texts));
-    textColumn->addWidget(fileTextView(bridge, "Text2", texts));
+    textColumn->addWidget(fileTextView(bridge, ctl::Text2, texts));
 
     auto* layout = new QHBoxLayout(pageWidget);
     auto* leftBox = new QWidget(pageWidget);
@@ -266,16 +266,16 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
 
     auto* analyser = new QComboBox(pageWidget);
-    bindComboList(bridge, analyser, "MaronCombo1");
+    bindComboList(bridge, analyser, ctl::MaronCombo1);
     auto* blend = new QComboBox(pageWidget);
-    bindComboList(bridge, blend, "MaronCombo2");
+    bindComboList(bridge, blend, ctl::MaronCombo2);
 
     auto* ratio = new QLineEdit(pageWidget);
-    bindLineEdit(bridge, ratio, "MaronText");
+    bindLineEdit(bridge, ratio, ctl::MaronText);
     ratio->setMaximumWidth(60);
     auto* ratioBar = new QScrollBar(Qt::Vertical, pageWidget);
     // Every change of the bar writes its value into the ratio box.
-    bindScrollBar(bridge, ratioBar, "MaronVScroll");
+    bindScrollBar(bridge, ratioBar, ctl::MaronVScroll);
     ratioBar->setFixedHeight(48);
 
     auto* settings = new QGroupBox(QStringLiteral("MARON"), pageWidget);
@@ -297,20 +297,20 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     ratioRow->addStretch();
     grid->addWidget(ratioLabel, 2, 0);
     grid->addLayout(ratioRow, 2, 1);
-    const char* const checks[][2] = {
-        {"MaronCheck1", "スペアナの表示を有効にする"},
-        {"MaronCheck2", "ピーク表示を有効にする"},
-        {"MaronCheck3", "レイン表示"},
+    const std::pair<ControlName, const char*> checks[] = {
+        {ctl::MaronCheck1, "スペアナの表示を有効にする"},
+        {ctl::MaronCheck2, "ピーク表示を有効にする"},
+        {ctl::MaronCheck3, "レイン表示"},
     };
     int row = 3;
     for (const auto& c : checks) {
-        auto* box = new QCheckBox(QString::fromUtf8(c[1]), settings);
-        bindCheckBox(bridge, box, c[0]);
+        auto* box = new QCheckBox(QString::fromUtf8(c.second), settings);
+        bindCheckBox(bridge, box, c.first);
         grid->addWidget(box, row++, 0, 1, 2);
     }
 
     auto* write = new QCheckBox(QStringLiteral("Maron.txtを出力する"), pageWidget);
-    bindCheckBox(bridge, write, "MaronCheck");
+    bindCheckBox(bridge, write, ctl::MaronCheck);
 
     auto* column = new QVBoxLayout;
     column->addWidget(settings);
@@ -332,7 +332,7 @@ QWidget* buildViscolorPage(DocumentBridge& bridge) {
                                         r.count, pageWidget);
         column->addWidget(frame);
         if (r.ramp) {
-            const std::string swatch = r.swatch;
+            const ControlName swatch = r.swatch;
             const int count = r.count;
             column->addWidget(rampButton(r.ramp, pageWidget, [&doc, swatch, count] {
                 InterpolateSwatches(doc, swatch, count);
@@ -342,7 +342,7 @@ QWidget* buildViscolorPage(DocumentBridge& bridge) {
         layout->addLayout(column);
     }
     auto* write = new QCheckBox(QStringLiteral("Viscolor.txtを出力する"), pageWidget);
-    bindCheckBox(bridge, write, "ViscolorCheck");
+    bindCheckBox(bridge, write, ctl::ViscolorCheck);
     auto* side = new QVBoxLayout;
     side->addWidget(write);
     side->addStretch();

@@ -119,7 +119,7 @@ int runBuild(const CommandContext& context, CommandArgs args) {
         auto traced = TraceRegionPicture(doc, options->setup.partsFolder, *options->regionPicture,
                                          *options->regionKey);
         if (!traced) return fail("cannot trace the region picture", traced.error());
-        doc.setValue("RegionCheck", 1);
+        doc.setValue(ctl::RegionCheck, 1);
     }
 
     auto built = BuildSkinImages(doc, options->setup.partsFolder, BuildHooks{.composePreview = ComposePreview, .showPreview = {}});

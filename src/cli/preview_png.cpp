@@ -14,16 +14,16 @@ namespace pelterra::cli {
 namespace {
 
 const Bitmap& previewImage(const Document& doc, PreviewImage which) {
-    return doc.slot(which == PreviewImage::Main ? "PreView" : "EQPreView");
+    return doc.slot(which == PreviewImage::Main ? pic::PreView : pic::EQPreView);
 }
 
 }  // namespace
 
 Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std::filesystem::path& file) {
     // The panes are the size of the window faces; the playlist picture shows when its sheet is written.
-    const bool playlist = IsWritten(doc, SkinSheetOf("picPL"));
-    const Bitmap& pl = doc.slot("PreViewPL");
-    constexpr int paneWidth = SkinSheetOf("Main").width, paneHeight = SkinSheetOf("Main").height;
+    const bool playlist = IsWritten(doc, SkinSheetOf(pic::picPL));
+    const Bitmap& pl = doc.slot(pic::PreViewPL);
+    constexpr int paneWidth = SkinSheetOf(pic::Main).width, paneHeight = SkinSheetOf(pic::Main).height;
     const int width = paneWidth + (playlist ? pl.width() : 0);
     const int height = std::max(2 * paneHeight, playlist ? pl.height() : 0);
     Bitmap canvas(width, height, kBlack);

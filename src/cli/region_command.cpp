@@ -107,13 +107,13 @@ int runRegion(const CommandContext& context, CommandArgs args) {
     if (!options) return kExitUsage;
 
     Document doc;
-    doc.setValue("EqUporDown", options->eqBelow ? 1 : 0);
+    doc.setValue(ctl::EqUporDown, options->eqBelow ? 1 : 0);
     auto traced = TraceRegionPicture(doc, options->partsFolder, *options->picture, *options->key, options->fit);
     if (!traced) return fail("cannot trace the region picture", traced.error());
 
     const RegionTrace& t = traced->trace;
     std::cerr << "region: " << t.mainOutlines << " outline(s) of the main window";
-    if (doc.value("EqRegionFlag") == 1) std::cerr << ", " << t.eqOutlines << " of the equalizer";
+    if (doc.value(ctl::EqRegionFlag) == 1) std::cerr << ", " << t.eqOutlines << " of the equalizer";
     std::cerr << '\n';
     if (t.cutOff > 0)
         std::cerr << "region: warning: " << t.cutOff

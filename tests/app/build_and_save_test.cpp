@@ -50,8 +50,8 @@ protected:
     void saveInto(const std::string& name) {
         widget<QRadioButton>("SaveOp2")->click();
         widget<QRadioButton>("optSaveOp2")->click();
-        doc().setText("SaveDirText", scratch.path().string());
-        doc().setText("txtSaveFolda", name);
+        doc().setText(ctl::SaveDirText, scratch.path().string());
+        doc().setText(ctl::txtSaveFolda, name);
     }
 
     QWidget* modalSeen = nullptr;
@@ -64,9 +64,9 @@ TEST_F(BuildTest, TheStackedSampleSplitsIntoTheFaces) {
     Result<Bitmap> sample = LoadPicture(kStackedSample.string());
     ASSERT_TRUE(sample.ok());
     ASSERT_EQ(sample->height(), 348);
-    EXPECT_EQ(doc().slot("Picture1").at(7, 50), sample->at(7, 50));
-    EXPECT_EQ(doc().slot("Picture2").at(7, 50), sample->at(7, 116 + 50));
-    EXPECT_EQ(doc().slot("picPrePLmain", 0).at(7, 50), sample->at(7, 232 + 50));
+    EXPECT_EQ(doc().slot(pic::Picture1).at(7, 50), sample->at(7, 50));
+    EXPECT_EQ(doc().slot(pic::Picture2).at(7, 50), sample->at(7, 116 + 50));
+    EXPECT_EQ(doc().slot(pic::picPrePLmain, 0).at(7, 50), sample->at(7, 232 + 50));
 
     QWidget* page = main->pageTabs()->frame(page::Main);
     EXPECT_TRUE(main->findChild<SlotView*>("Picture2")->isVisibleTo(page));
@@ -90,8 +90,8 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
         [&](QWidget* modal) {
             auto* preview = qobject_cast<PreviewWindow*>(modal);
             ASSERT_NE(preview, nullptr);
-            pane1 = preview->pane1()->slotName();
-            pane2 = preview->pane2()->slotName();
+            pane1 = std::string(preview->pane1()->slotName().written());
+            pane2 = std::string(preview->pane2()->slotName().written());
             panesVisible = preview->pane1()->isVisible() && preview->pane2()->isVisible();
             playlistVisible = preview->findChild<SlotView*>("picPL")->isVisible();
             destination = preview->findChild<QLabel*>("Label2")->text();
@@ -113,7 +113,7 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
     for (const std::string& f : files) EXPECT_TRUE(std::filesystem::is_regular_file(skin / f)) << f;
     Result<Bitmap> mainBmp = LoadPicture((skin / "main.bmp").string());
     ASSERT_TRUE(mainBmp.ok());
-    EXPECT_EQ(*mainBmp, doc().slot("Main"));
+    EXPECT_EQ(*mainBmp, doc().slot(pic::Main));
     EXPECT_TRUE(main->statusBar()->currentMessage().contains(QString::fromStdString(skin.string())));
 }
 
@@ -128,8 +128,8 @@ TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
         [&](QWidget* modal) {
             auto* preview = qobject_cast<PreviewWindow*>(modal);
             ASSERT_NE(preview, nullptr);
-            pane1 = preview->pane1()->slotName();
-            pane2 = preview->pane2()->slotName();
+            pane1 = std::string(preview->pane1()->slotName().written());
+            pane2 = std::string(preview->pane2()->slotName().written());
             preview->findChild<QPushButton*>("Command2")->click();  // "Cancel"
         },
         [&] { widget<QPushButton>("cmdMake")->click(); });
@@ -141,11 +141,11 @@ TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {
 
 TEST_F(BuildTest, BuildingBeforeAnyPictureDoesNothing) {
     start();
-    const Bitmap sheet = doc().slot("Main");
+    const Bitmap sheet = doc().slot(pic::Main);
     whenModal([](QWidget*) {}, [&] { widget<QPushButton>("cmdMake")->click(); });
     EXPECT_EQ(modalSeen, nullptr);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(doc().slot("Main"), sheet);
+    EXPECT_EQ(doc().slot(pic::Main), sheet);
 }
 
 TEST_F(BuildTest, AnOddSizedPictureAsksHowFormAndFollowsTheAnswer) {
@@ -158,20 +158,20 @@ TEST_F(BuildTest, AnOddSizedPictureAsksHowFormAndFollowsTheAnswer) {
     pictureToOpen = QString::fromStdString(odd.string());
 
     // "キャンセル": the faces stay as they were.
-    const Bitmap before = doc().slot("Picture1");
+    const Bitmap before = doc().slot(pic::Picture1);
     whenModal([](QWidget* modal) { modal->findChild<QPushButton*>("Command3")->click(); },
               [&] { mainPageButton("Command1")->click(); });
     EXPECT_EQ(modalSeen, main->howForm());
-    EXPECT_EQ(doc().slot("Picture1"), before);
-    EXPECT_EQ(doc().text("Syori"), "2");
+    EXPECT_EQ(doc().slot(pic::Picture1), before);
+    EXPECT_EQ(doc().text(ctl::Syori), "2");
 
     // "EQ部分も使って275*232に変換": the halves become the two faces.
     whenModal([](QWidget* modal) { modal->findChild<QPushButton*>("Command2")->click(); },
               [&] { mainPageButton("Command1")->click(); });
-    EXPECT_EQ(doc().text("Syori"), "1");
+    EXPECT_EQ(doc().text(ctl::Syori), "1");
     EXPECT_EQ(doc().combinedPictureFlag, 1);
-    EXPECT_EQ(doc().slot("Picture1").at(100, 50), RGB(0, 0, 200));
-    EXPECT_EQ(doc().slot("Picture2").at(100, 50), RGB(200, 0, 0));
+    EXPECT_EQ(doc().slot(pic::Picture1).at(100, 50), RGB(0, 0, 200));
+    EXPECT_EQ(doc().slot(pic::Picture2).at(100, 50), RGB(200, 0, 0));
     EXPECT_TRUE(main->findChild<SlotView*>("Picture2")->isVisibleTo(main->pageTabs()->frame(page::Main)));
 }
 

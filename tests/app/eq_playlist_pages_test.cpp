@@ -47,14 +47,14 @@ SlotView* viewOf(MainWindow* main, const char* name) {
 
 // The Data picture of entry `index` of lstEQData(slot), cut to the slot as a slot takes it.
 Bitmap expectedEqData(Document& doc, int slot, std::string_view folder, int index) {
-    const Control& list = doc.control("lstEQData", slot);
+    const Control& list = doc.control(ctl::lstEQData, slot);
     const std::string tail = partFileTail(folder, list.entries.at(static_cast<std::size_t>(index)), index,
                                           list.firstSectionCount, PartImage::Data);
     Result<fs::path> path = resolveProgramPath(kProgramFolder, tail);
     EXPECT_TRUE(path.ok()) << tail;
     Result<Bitmap> picture = LoadPicture(path->string());
     EXPECT_TRUE(picture.ok());
-    Bitmap result = doc.slot("picEQData", slot);
+    Bitmap result = doc.slot(pic::picEQData, slot);
     assign(result, *picture);
     return result;
 }
@@ -66,25 +66,25 @@ TEST_F(EqPlaylistPageTest, AnEqualizerListChoiceLoadsItsSlotAndTheColourBarsReco
     EXPECT_EQ(main->eqTabs()->currentIndex(), 4);
     auto* list = widget<QListWidget>("lstEQData_2");
     ASSERT_GE(list->count(), 2);
-    const Bitmap before = doc().slot("picEQData", 2);
+    const Bitmap before = doc().slot(pic::picEQData, 2);
 
     list->setCurrentRow(1);
 
     const Bitmap expected = expectedEqData(doc(), 2, "\\PartsData\\eq\\bar\\", 1);
     EXPECT_NE(expected, before);
-    EXPECT_EQ(doc().slot("picEQData", 2), expected);
-    EXPECT_EQ(doc().slot("picEQData", 8), expected);  // the untouched copy
+    EXPECT_EQ(doc().slot(pic::picEQData, 2), expected);
+    EXPECT_EQ(doc().slot(pic::picEQData, 8), expected);  // the untouched copy
     EXPECT_EQ(viewOf(main, "picEQData_2")->image(), toQImage(expected));
     EXPECT_TRUE(messages.empty());
 
     // Group 7 recolours the title bar from its untouched copy.
     auto* green = widget<QScrollBar>("hscG_7");
     green->setValue(-256);
-    for (Colour c : doc().slot("picEQData", 2).pixels()) ASSERT_EQ(GetGreen(c), 0);
+    for (Colour c : doc().slot(pic::picEQData, 2).pixels()) ASSERT_EQ(GetGreen(c), 0);
     EXPECT_EQ(widget<QLabel>("lblGreen_7")->text(), QStringLiteral("-256"));
-    EXPECT_EQ(doc().slot("picEQData", 8), expected);
+    EXPECT_EQ(doc().slot(pic::picEQData, 8), expected);
     green->setValue(0);
-    EXPECT_EQ(doc().slot("picEQData", 2), expected);
+    EXPECT_EQ(doc().slot(pic::picEQData, 2), expected);
 
     // The frame and layer pages have no colour bars.
     const QRegularExpression colourGroup(QStringLiteral("^fraColor_"));
@@ -108,11 +108,11 @@ TEST_F(EqPlaylistPageTest, TheEqualizerLinkBoxShowsTheMaskListAndTheMaskChoiceLo
     EXPECT_EQ(label->text(), QStringLiteral("MaskList"));
 
     ASSERT_GE(maskList->count(), 2);
-    const Bitmap data = doc().slot("picEQData", 2);
-    const Bitmap maskBefore = doc().slot("picEQMask", 2);
+    const Bitmap data = doc().slot(pic::picEQData, 2);
+    const Bitmap maskBefore = doc().slot(pic::picEQMask, 2);
     maskList->setCurrentRow(maskList->count() - 1);
-    EXPECT_NE(doc().slot("picEQMask", 2), maskBefore);
-    EXPECT_EQ(doc().slot("picEQData", 2), data);
+    EXPECT_NE(doc().slot(pic::picEQMask, 2), maskBefore);
+    EXPECT_EQ(doc().slot(pic::picEQData, 2), data);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -127,7 +127,7 @@ TEST_F(EqPlaylistPageTest, TheSecondFaceComesInAt275x116OrIsStretchedWithTheSize
     widget<QPushButton>("OpenEQData")->click();
 
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(doc().slot("PreEQMainData2"), face);
+    EXPECT_EQ(doc().slot(pic::PreEQMainData2), face);
     EXPECT_EQ(viewOf(main, "PreEQMainData2")->image(), toQImage(face));
     EXPECT_EQ(doc().ExtraImageTitle, "face.bmp");
     EXPECT_EQ(widget<QLabel>("lblEQMainFile")->text(), QStringLiteral("face.bmp"));
@@ -139,18 +139,18 @@ TEST_F(EqPlaylistPageTest, TheSecondFaceComesInAt275x116OrIsStretchedWithTheSize
     Q_EMIT viewOf(main, "PreEQMainData2")->doubleClicked();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], QStringLiteral("画像の大きさが２７５＊１１６では有りません。無理矢理変換します"));
-    EXPECT_EQ(doc().slot("PreEQMainData2"), Bitmap(275, 116, RGB(200, 10, 20)));
+    EXPECT_EQ(doc().slot(pic::PreEQMainData2), Bitmap(275, 116, RGB(200, 10, 20)));
 
     // A cancelled dialog changes nothing.
     pictureToOpen.clear();
     widget<QPushButton>("OpenEQData")->click();
-    EXPECT_EQ(doc().slot("PreEQMainData2"), Bitmap(275, 116, RGB(200, 10, 20)));
+    EXPECT_EQ(doc().slot(pic::PreEQMainData2), Bitmap(275, 116, RGB(200, 10, 20)));
     EXPECT_EQ(messages.size(), 1u);
 
     // "これを使う" selects the second face, "こっちを使う" goes clear.
     widget<QAbstractButton>("OpEqMain2")->click();
-    EXPECT_TRUE(doc().isSelected("OpEqMain2"));
-    EXPECT_FALSE(doc().isSelected("OpEqMain1"));
+    EXPECT_TRUE(doc().isSelected(ctl::OpEqMain2));
+    EXPECT_FALSE(doc().isSelected(ctl::OpEqMain1));
     EXPECT_FALSE(widget<QAbstractButton>("OpEqMain1")->isChecked());
 }
 
@@ -163,24 +163,24 @@ TEST_F(EqPlaylistPageTest, AnEasyImportWithOnlyTitleBarCheckedChangesTheTitleBar
     ASSERT_TRUE(SavePicture(sheet, file.string()).ok());
     pictureToOpen = QString::fromStdString(file.string());
     Q_EMIT viewOf(main, "PreEasyImage")->doubleClicked();
-    EXPECT_EQ(doc().slot("PreEasyData"), sheet);
+    EXPECT_EQ(doc().slot(pic::PreEasyData), sheet);
     EXPECT_EQ(viewOf(main, "PreEasyImage")->image(), toQImage(sheet));
 
-    const Bitmap titleBefore = doc().slot("picEQData", 2);
-    const Bitmap onAuto = doc().slot("picEQData", 0);
-    const Bitmap image = doc().slot("picEQData", 3);
-    const Bitmap preset = doc().slot("picEQData", 4);
-    const Bitmap face = doc().slot("PreEQMainData2");
-    const Bitmap slider = doc().slot("PreSliderData");
+    const Bitmap titleBefore = doc().slot(pic::picEQData, 2);
+    const Bitmap onAuto = doc().slot(pic::picEQData, 0);
+    const Bitmap image = doc().slot(pic::picEQData, 3);
+    const Bitmap preset = doc().slot(pic::picEQData, 4);
+    const Bitmap face = doc().slot(pic::PreEQMainData2);
+    const Bitmap slider = doc().slot(pic::PreSliderData);
 
     // Nothing checked: nothing changes.
     widget<QPushButton>("EasyButton")->click();
-    EXPECT_EQ(doc().slot("picEQData", 2), titleBefore);
+    EXPECT_EQ(doc().slot(pic::picEQData, 2), titleBefore);
 
     widget<QCheckBox>("EasyEQCheck")->click();
     widget<QPushButton>("EasyButton")->click();
 
-    const Bitmap& title = doc().slot("picEQData", 2);
+    const Bitmap& title = doc().slot(pic::picEQData, 2);
     for (int y = 0; y < 47; ++y)
         for (int x = 0; x < 275; ++x) {
             Colour want = titleBefore.at(x, y);
@@ -188,11 +188,11 @@ TEST_F(EqPlaylistPageTest, AnEasyImportWithOnlyTitleBarCheckedChangesTheTitleBar
             else if (x < 9) want = patternAt(x, 116 + y);    // the close button states
             ASSERT_EQ(title.at(x, y), want) << x << ',' << y;
         }
-    EXPECT_EQ(doc().slot("picEQData", 0), onAuto);
-    EXPECT_EQ(doc().slot("picEQData", 3), image);
-    EXPECT_EQ(doc().slot("picEQData", 4), preset);
-    EXPECT_EQ(doc().slot("PreEQMainData2"), face);
-    EXPECT_EQ(doc().slot("PreSliderData"), slider);
+    EXPECT_EQ(doc().slot(pic::picEQData, 0), onAuto);
+    EXPECT_EQ(doc().slot(pic::picEQData, 3), image);
+    EXPECT_EQ(doc().slot(pic::picEQData, 4), preset);
+    EXPECT_EQ(doc().slot(pic::PreEQMainData2), face);
+    EXPECT_EQ(doc().slot(pic::PreSliderData), slider);
     EXPECT_FALSE(widget<QCheckBox>("EasyEQFrameCheck")->isVisibleTo(main->eqTabs()->frame(7)));
 }
 
@@ -209,16 +209,16 @@ TEST_F(EqPlaylistPageTest, ChoosingASliderLoadsItsGraphicAndTheDefaultMaskWhenIt
     auto loaded = [&](const char* tail) {
         Result<Bitmap> picture = LoadPicture(resolveProgramPath(kProgramFolder, tail)->string());
         EXPECT_TRUE(picture.ok()) << tail;
-        Bitmap slot = doc().slot("PreSliderData");
+        Bitmap slot = doc().slot(pic::PreSliderData);
         assign(slot, *picture);
         return slot;
     };
     combo->setCurrentIndex(glass);
-    EXPECT_EQ(doc().slot("PreSliderData"), loaded("\\PartsData\\eq\\slider\\Glass.data.bmp"));
-    EXPECT_EQ(doc().slot("PreSliderMask"), loaded("\\PartsData\\eq\\slider\\Glass.mask.bmp"));
+    EXPECT_EQ(doc().slot(pic::PreSliderData), loaded("\\PartsData\\eq\\slider\\Glass.data.bmp"));
+    EXPECT_EQ(doc().slot(pic::PreSliderMask), loaded("\\PartsData\\eq\\slider\\Glass.mask.bmp"));
     combo->setCurrentIndex(classic);  // Classic has no mask of its own
-    EXPECT_EQ(doc().slot("PreSliderData"), loaded("\\PartsData\\eq\\slider\\Classic.data.bmp"));
-    EXPECT_EQ(doc().slot("PreSliderMask"), loaded("\\PartsData\\eq\\slider\\DefaultMiniWhite.mask.bmp"));
+    EXPECT_EQ(doc().slot(pic::PreSliderData), loaded("\\PartsData\\eq\\slider\\Classic.data.bmp"));
+    EXPECT_EQ(doc().slot(pic::PreSliderMask), loaded("\\PartsData\\eq\\slider\\DefaultMiniWhite.mask.bmp"));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -233,31 +233,31 @@ TEST_F(EqPlaylistPageTest, EqSliderShowsTheSecondIncludeBoxesAndEachPairAgrees) 
     if (!mode->isChecked()) mode->click();
     EXPECT_TRUE(twins->isVisibleTo(tab));
     mode->click();
-    EXPECT_FALSE(doc().isChecked("EQModeCheck"));
+    EXPECT_FALSE(doc().isChecked(ctl::EQModeCheck));
     EXPECT_FALSE(twins->isVisibleTo(tab));
     mode->click();
 
     widget<QCheckBox>("OnAutoCheck2")->click();
     main->syncMakeBoxes();
-    EXPECT_TRUE(doc().isChecked("OnAutoCheck"));
+    EXPECT_TRUE(doc().isChecked(ctl::OnAutoCheck));
     EXPECT_TRUE(widget<QCheckBox>("OnAutoCheck")->isChecked());
     widget<QCheckBox>("PresetCheck")->click();
     main->syncMakeBoxes();
     EXPECT_TRUE(widget<QCheckBox>("PresetCheck2")->isChecked());
     widget<QCheckBox>("chkEQLayer1")->click();
-    EXPECT_TRUE(doc().isChecked("chkEQLayer1"));
+    EXPECT_TRUE(doc().isChecked(ctl::chkEQLayer1));
 }
 
 TEST_F(EqPlaylistPageTest, TheClipboardMenuPastesIntoAnEqualizerSlotAndCopiesIt) {
     MainWindow* main = start();
     const Bitmap red(8, 8, RGB(255, 0, 0));
     putPictureOnClipboard(red);
-    applyEqClipChoice(*main, app->bridge(), "picEQData", 4, ClipChoice::Paste);
-    EXPECT_EQ(doc().slot("picEQData", 4), Bitmap(44, 25, RGB(255, 0, 0)));
-    EXPECT_EQ(doc().slot("picEQData", 10), Bitmap(44, 25, RGB(255, 0, 0)));
+    applyEqClipChoice(*main, app->bridge(), pic::picEQData, 4, ClipChoice::Paste);
+    EXPECT_EQ(doc().slot(pic::picEQData, 4), Bitmap(44, 25, RGB(255, 0, 0)));
+    EXPECT_EQ(doc().slot(pic::picEQData, 10), Bitmap(44, 25, RGB(255, 0, 0)));
 
-    doc().assignSlot("PreSliderMask", -1, patterned(222, 128));
-    applyEqClipChoice(*main, app->bridge(), "PreSliderMask", -1, ClipChoice::Copy);
+    doc().assignSlot(pic::PreSliderMask, -1, patterned(222, 128));
+    applyEqClipChoice(*main, app->bridge(), pic::PreSliderMask, -1, ClipChoice::Copy);
     EXPECT_EQ(clipboardPicture(), std::optional<Bitmap>(patterned(222, 128)));
     EXPECT_TRUE(messages.empty());
 }
@@ -271,15 +271,15 @@ TEST_F(EqPlaylistPageTest, APlaylistCutOutFillsItsSlotFromTheLayoutSheet) {
     ASSERT_TRUE(SavePicture(sheet, file.string()).ok());
     pictureToOpen = QString::fromStdString(file.string());
     Q_EMIT viewOf(main, "picPLPartsData_38")->doubleClicked();
-    ASSERT_EQ(doc().slot("picPLPartsData", 38), sheet);
+    ASSERT_EQ(doc().slot(pic::picPLPartsData, 38), sheet);
 
     auto* topLeft = widget<QPushButton>("cmdPLCopy_0");
     EXPECT_EQ(topLeft->text(), QStringLiteral("左上"));
     EXPECT_EQ(widget<QPushButton>("cmdPLCopy_13")->text(), QStringLiteral("コントロール"));
     topLeft->click();
     widget<QPushButton>("cmdPLCopy_3")->click();  // "上の枠" into the inactive tile
-    const Bitmap& corner = doc().slot("picPLPartsData", 0);
-    const Bitmap& tile = doc().slot("picPLPartsData", 24);
+    const Bitmap& corner = doc().slot(pic::picPLPartsData, 0);
+    const Bitmap& tile = doc().slot(pic::picPLPartsData, 24);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 25; ++x) {
             ASSERT_EQ(corner.at(x, y), patternAt(x, y)) << x << ',' << y;
@@ -293,13 +293,13 @@ TEST_F(EqPlaylistPageTest, ButtonSynthesisLaysTheForegroundOverTheBackground) {
     MainWindow* main = start();
     main->topTabs()->tab(3)->click();
     main->playlistTabs()->tab(3)->click();  // "Sorabe互換３"
-    doc().assignSlot("picPLButtonBack", 2, Bitmap(25, 54, RGB(0, 0, 200)));
+    doc().assignSlot(pic::picPLButtonBack, 2, Bitmap(25, 54, RGB(0, 0, 200)));
     Bitmap front(22, 54, RGB(255, 255, 255));
     front.at(5, 7) = RGB(10, 20, 30);
-    doc().assignSlot("picPLButton", 2, front);
+    doc().assignSlot(pic::picPLButton, 2, front);
 
     widget<QPushButton>("cmdSynthesize_2")->click();  // "白を透過"
-    const Bitmap& made = doc().slot("picPLButtonBack", 7);
+    const Bitmap& made = doc().slot(pic::picPLButtonBack, 7);
     EXPECT_EQ(made.at(5 + 3, 7), RGB(10, 20, 30));
     EXPECT_EQ(made.at(5 + 25, 7), RGB(10, 20, 30));
     EXPECT_EQ(made.at(0, 0), RGB(0, 0, 200));
@@ -308,7 +308,7 @@ TEST_F(EqPlaylistPageTest, ButtonSynthesisLaysTheForegroundOverTheBackground) {
     // "黒を透過": the white of the foreground now covers the background.
     widget<QAbstractButton>("optPLButton_1")->click();
     widget<QPushButton>("cmdSynthesize_2")->click();
-    EXPECT_EQ(doc().slot("picPLButtonBack", 7).at(0, 0), RGB(255, 255, 255));
+    EXPECT_EQ(doc().slot(pic::picPLButtonBack, 7).at(0, 0), RGB(255, 255, 255));
 }
 
 TEST_F(EqPlaylistPageTest, ThePlaylistPictureIsStretchedWithTheSizeMessage) {
@@ -320,11 +320,11 @@ TEST_F(EqPlaylistPageTest, ThePlaylistPictureIsStretchedWithTheSizeMessage) {
     widget<QPushButton>("cmdLoadPL")->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], QStringLiteral("画像の大きさが２７５＊１１６では有りません。無理矢理変換します"));
-    EXPECT_EQ(doc().slot("picPrePLmain", 1), Bitmap(275, 116, RGB(1, 2, 3)));
+    EXPECT_EQ(doc().slot(pic::picPrePLmain, 1), Bitmap(275, 116, RGB(1, 2, 3)));
     EXPECT_EQ(viewOf(main, "picPrePLmain_1")->image(), toQImage(Bitmap(275, 116, RGB(1, 2, 3))));
 
     widget<QCheckBox>("chkPLParts_6")->click();
-    EXPECT_TRUE(doc().isChecked("chkPLParts", 6));
+    EXPECT_TRUE(doc().isChecked(ctl::chkPLParts, 6));
 }
 
 TEST_F(EqPlaylistPageTest, TheScreenshotWalkShowsEveryEqualizerAndPlaylistPage) {

@@ -24,14 +24,14 @@ using PartPageTest = AppTest;
 
 // The Data picture of entry `index` of lstData(k), cut to the slot the way a slot takes it.
 Bitmap expectedData(Document& doc, int k, std::string_view folder, int index) {
-    const Control& list = doc.control("lstData", k);
+    const Control& list = doc.control(ctl::lstData, k);
     const std::string tail = partFileTail(folder, list.entries.at(static_cast<std::size_t>(index)), index,
                                           list.firstSectionCount, PartImage::Data);
     Result<std::filesystem::path> path = resolveProgramPath(kProgramFolder, tail);
     EXPECT_TRUE(path.ok()) << tail;
     Result<Bitmap> picture = LoadPicture(path->string());
     EXPECT_TRUE(picture.ok());
-    Bitmap slot = doc.slot("picData", k);
+    Bitmap slot = doc.slot(pic::picData, k);
     assign(slot, *picture);
     return slot;
 }
@@ -44,14 +44,14 @@ TEST_F(PartPageTest, ChoosingAListEntryLoadsThePartIntoItsSlot) {
     EXPECT_EQ(main->pageTabs()->currentIndex(), 1);
     auto* list = widget<QListWidget>("lstData_0");
     ASSERT_GE(list->count(), 2);
-    const Bitmap before = doc().slot("picData", 0);
+    const Bitmap before = doc().slot(pic::picData, 0);
 
     list->setCurrentRow(1);
 
     const Bitmap expected = expectedData(doc(), 0, "\\PartsData\\cbuttons\\", 1);
     EXPECT_NE(expected, before);
-    EXPECT_EQ(doc().slot("picData", 0), expected);
-    EXPECT_EQ(doc().slot("picData", 11), expected);  // the untouched copy
+    EXPECT_EQ(doc().slot(pic::picData, 0), expected);
+    EXPECT_EQ(doc().slot(pic::picData, 11), expected);  // the untouched copy
     EXPECT_EQ(viewOf(main, "picData_0")->image(), toQImage(expected));
     EXPECT_TRUE(messages.empty());
 }
@@ -89,8 +89,8 @@ TEST_F(PartPageTest, AMakeBoxAndItsTwinAgree) {
     widget<QCheckBox>("MonosterCheck2")->click();
     main->syncMakeBoxes();
     EXPECT_TRUE(widget<QCheckBox>("MonosterCheck")->isChecked());
-    EXPECT_TRUE(doc().isChecked("MonosterCheck"));
-    EXPECT_FALSE(doc().isChecked("CbuttonsCheck2"));
+    EXPECT_TRUE(doc().isChecked(ctl::MonosterCheck));
+    EXPECT_FALSE(doc().isChecked(ctl::CbuttonsCheck2));
 }
 
 TEST_F(PartPageTest, AColourBarRecoloursTheSlotFromItsUntouchedCopy) {
@@ -99,12 +99,12 @@ TEST_F(PartPageTest, AColourBarRecoloursTheSlotFromItsUntouchedCopy) {
     auto* red = widget<QScrollBar>("hscR_1");
     EXPECT_EQ(red->minimum(), -256);
     EXPECT_EQ(red->maximum(), 256);
-    const Bitmap untouched = doc().slot("picData", 12);
+    const Bitmap untouched = doc().slot(pic::picData, 12);
 
     for (int i = 0; i < 4; ++i) red->triggerAction(QAbstractSlider::SliderPageStepAdd);
 
     EXPECT_EQ(widget<QLabel>("lblRed_1")->text(), QStringLiteral("40"));
-    const Bitmap& shifted = doc().slot("picData", 1);
+    const Bitmap& shifted = doc().slot(pic::picData, 1);
     for (int y = 0; y < shifted.height(); ++y)
         for (int x = 0; x < shifted.width(); ++x) {
             const Colour c = untouched.at(x, y);
@@ -113,12 +113,12 @@ TEST_F(PartPageTest, AColourBarRecoloursTheSlotFromItsUntouchedCopy) {
     EXPECT_EQ(viewOf(main, "picData_1")->image(), toQImage(shifted));
 
     widget<QScrollBar>("hscB_1")->setValue(-256);
-    for (Colour c : doc().slot("picData", 1).pixels()) ASSERT_EQ(GetBlue(c), 0);
+    for (Colour c : doc().slot(pic::picData, 1).pixels()) ASSERT_EQ(GetBlue(c), 0);
     EXPECT_EQ(widget<QLabel>("lblBlue_1")->text(), QStringLiteral("-256"));
 
     widget<QScrollBar>("hscB_1")->setValue(0);
     for (int i = 0; i < 4; ++i) red->triggerAction(QAbstractSlider::SliderPageStepSub);
-    EXPECT_EQ(doc().slot("picData", 1), untouched);
+    EXPECT_EQ(doc().slot(pic::picData, 1), untouched);
 }
 
 TEST_F(PartPageTest, ADoubleClickedPictureIsStretchedIntoTheSlot) {
@@ -130,21 +130,21 @@ TEST_F(PartPageTest, ADoubleClickedPictureIsStretchedIntoTheSlot) {
     SlotView* mask = viewOf(main, "picMask_7");  // the number page's mask
     ASSERT_NE(mask, nullptr);
     Q_EMIT mask->doubleClicked();
-    EXPECT_EQ(doc().slot("picMask", 7), Bitmap(117, 21, RGB(10, 20, 30)));
+    EXPECT_EQ(doc().slot(pic::picMask, 7), Bitmap(117, 21, RGB(10, 20, 30)));
 
     SlotView* data = viewOf(main, "picData_0");
     Q_EMIT data->doubleClicked();
-    EXPECT_EQ(doc().slot("picData", 0), Bitmap(136, 36, RGB(10, 20, 30)));
-    EXPECT_EQ(doc().slot("picData", 11), Bitmap(136, 36, RGB(10, 20, 30)));
+    EXPECT_EQ(doc().slot(pic::picData, 0), Bitmap(136, 36, RGB(10, 20, 30)));
+    EXPECT_EQ(doc().slot(pic::picData, 11), Bitmap(136, 36, RGB(10, 20, 30)));
 
     // A cancelled dialog leaves the slot alone; an unreadable file is reported and changes nothing.
     pictureToOpen.clear();
     Q_EMIT data->doubleClicked();
-    EXPECT_EQ(doc().slot("picData", 0), Bitmap(136, 36, RGB(10, 20, 30)));
+    EXPECT_EQ(doc().slot(pic::picData, 0), Bitmap(136, 36, RGB(10, 20, 30)));
     EXPECT_TRUE(messages.empty());
     pictureToOpen = QString::fromStdString((scratch / "missing.bmp").string());
     Q_EMIT data->doubleClicked();
-    EXPECT_EQ(doc().slot("picData", 0), Bitmap(136, 36, RGB(10, 20, 30)));
+    EXPECT_EQ(doc().slot(pic::picData, 0), Bitmap(136, 36, RGB(10, 20, 30)));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("missing.bmp")));
 }
@@ -155,17 +155,17 @@ TEST_F(PartPageTest, TheClipboardMenuPastesAndCopies) {
     red.fill(QColor(255, 0, 0));
     QGuiApplication::clipboard()->setImage(red);
 
-    main->applyClipChoice({"picData", 3}, ClipChoice::Paste);
-    EXPECT_EQ(doc().slot("picData", 3), Bitmap(42, 9, RGB(255, 0, 0)));
-    EXPECT_EQ(doc().slot("picData", 14), Bitmap(42, 9, RGB(255, 0, 0)));
+    main->applyClipChoice({pic::picData, 3}, ClipChoice::Paste);
+    EXPECT_EQ(doc().slot(pic::picData, 3), Bitmap(42, 9, RGB(255, 0, 0)));
+    EXPECT_EQ(doc().slot(pic::picData, 14), Bitmap(42, 9, RGB(255, 0, 0)));
 
     // "コピー" hands out the picture of the last list choice, not the pasted one.
-    main->applyClipChoice({"picData", 3}, ClipChoice::Copy);
+    main->applyClipChoice({pic::picData, 3}, ClipChoice::Copy);
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(toBitmap(copied), doc().listChoicePictures.at("picData(3)"));
 
     QGuiApplication::clipboard()->clear();
-    main->applyClipChoice({"picMask", 3}, ClipChoice::Paste);
+    main->applyClipChoice({pic::picMask, 3}, ClipChoice::Paste);
     ASSERT_EQ(messages.size(), 1u);
 }
 

@@ -21,7 +21,7 @@ TEST_F(SettingsTest, FirstStartShowsTheDefaults) {
     start();
     EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
     EXPECT_FALSE(widget<QCheckBox>("ZipCheck")->isChecked());
-    EXPECT_FALSE(doc().isChecked("chkPLFont"));
+    EXPECT_FALSE(doc().isChecked(ctl::chkPLFont));
     EXPECT_TRUE(widget<QRadioButton>("SaveOp1")->isChecked());
     EXPECT_FALSE(widget<QRadioButton>("SaveOp2")->isChecked());
     EXPECT_TRUE(widget<QRadioButton>("optSaveOp1")->isChecked());
@@ -45,7 +45,7 @@ TEST_F(SettingsTest, OnlyTheExactTextTrueChecksABox) {
     start();
     EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
     EXPECT_TRUE(widget<QCheckBox>("ZipCheck")->isChecked());
-    EXPECT_FALSE(doc().isChecked("chkPLFont"));
+    EXPECT_FALSE(doc().isChecked(ctl::chkPLFont));
     EXPECT_TRUE(widget<QRadioButton>("SaveOp2")->isChecked());
     EXPECT_TRUE(widget<QRadioButton>("optSaveOp2")->isChecked());
 }
@@ -62,19 +62,19 @@ TEST_F(SettingsTest, StoredColoursAreRoundedAndAnythingElseIsBlack) {
         stored->setValue("color/FrameMask3", "65280");
     }
     start();
-    EXPECT_EQ(doc().swatch("ViscolorOsc", 0), RGB(255, 0, 0));
-    EXPECT_EQ(doc().swatch("ViscolorSpec", 15), 12u);
-    EXPECT_EQ(doc().swatch("ViscolorBack", 1), 14u);
-    EXPECT_EQ(doc().swatch("ViscolorPeak"), kBlack);
-    EXPECT_EQ(doc().swatch("lblcolor", 2), kBlack);
-    EXPECT_EQ(doc().swatch("LblSliderMaskFrame"), kBlack);
-    EXPECT_EQ(doc().swatch("lblMask", 3), RGB(0, 255, 0));
+    EXPECT_EQ(doc().swatch(ctl::ViscolorOsc, 0), RGB(255, 0, 0));
+    EXPECT_EQ(doc().swatch(ctl::ViscolorSpec, 15), 12u);
+    EXPECT_EQ(doc().swatch(ctl::ViscolorBack, 1), 14u);
+    EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), kBlack);
+    EXPECT_EQ(doc().swatch(ctl::lblcolor, 2), kBlack);
+    EXPECT_EQ(doc().swatch(ctl::LblSliderMaskFrame), kBlack);
+    EXPECT_EQ(doc().swatch(ctl::lblMask, 3), RGB(0, 255, 0));
 }
 
 TEST_F(SettingsTest, AMissingSaveFolderFallsBackToTheProgramFolder) {
     storedSettings()->setValue("setting/SaveDirText", QString::fromStdString((scratch / "gone").string()));
     start();
-    EXPECT_EQ(doc().text("SaveDirText"), folderText(kProgramFolder));
+    EXPECT_EQ(doc().text(ctl::SaveDirText), folderText(kProgramFolder));
 }
 
 TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
@@ -83,12 +83,12 @@ TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
     widget<QCheckBox>("ZipCheck")->click();
     widget<QRadioButton>("SaveOp2")->click();
     widget<QRadioButton>("optSaveOp2")->click();
-    doc().setText("txtSaveFolda", "Blue");
-    doc().setText("SaveDirText", folderText(scratch.path()));
-    doc().setValue("chkPLFont", 1);
-    doc().setSwatch("ViscolorOsc", 2, RGB(1, 2, 3));
-    doc().setSwatch("NumberColor", 14, RGB(200, 100, 50));
-    doc().setSwatch("lblBig2", -1, RGB(0, 0, 255));
+    doc().setText(ctl::txtSaveFolda, "Blue");
+    doc().setText(ctl::SaveDirText, folderText(scratch.path()));
+    doc().setValue(ctl::chkPLFont, 1);
+    doc().setSwatch(ctl::ViscolorOsc, 2, RGB(1, 2, 3));
+    doc().setSwatch(ctl::NumberColor, 14, RGB(200, 100, 50));
+    doc().setSwatch(ctl::lblBig2, -1, RGB(0, 0, 255));
     main->close();
 
     auto stored = storedSettings();
@@ -105,14 +105,14 @@ TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
     start();
     EXPECT_TRUE(widget<QCheckBox>("chkASP")->isChecked());
     EXPECT_TRUE(widget<QCheckBox>("ZipCheck")->isChecked());
-    EXPECT_TRUE(doc().isChecked("chkPLFont"));
+    EXPECT_TRUE(doc().isChecked(ctl::chkPLFont));
     EXPECT_TRUE(widget<QRadioButton>("SaveOp2")->isChecked());
     EXPECT_TRUE(widget<QRadioButton>("optSaveOp2")->isChecked());
     EXPECT_EQ(widget<QLineEdit>("txtSaveFolda")->text(), QStringLiteral("Blue"));
     EXPECT_EQ(widget<QLineEdit>("SaveDirText")->text().toStdString(), folderText(scratch.path()));
-    EXPECT_EQ(doc().swatch("ViscolorOsc", 2), RGB(1, 2, 3));
-    EXPECT_EQ(doc().swatch("NumberColor", 14), RGB(200, 100, 50));
-    EXPECT_EQ(doc().swatch("lblBig2"), RGB(0, 0, 255));
+    EXPECT_EQ(doc().swatch(ctl::ViscolorOsc, 2), RGB(1, 2, 3));
+    EXPECT_EQ(doc().swatch(ctl::NumberColor, 14), RGB(200, 100, 50));
+    EXPECT_EQ(doc().swatch(ctl::lblBig2), RGB(0, 0, 255));
 }
 
 TEST_F(SettingsTest, ExitEndsWithoutWritingTheChanges) {
@@ -120,7 +120,7 @@ TEST_F(SettingsTest, ExitEndsWithoutWritingTheChanges) {
     bool exitAsked = false;
     QObject::connect(main, &MainWindow::exitRequested, [&] { exitAsked = true; });
     widget<QCheckBox>("chkASP")->click();
-    doc().setSwatch("ViscolorPeak", -1, RGB(9, 9, 9));
+    doc().setSwatch(ctl::ViscolorPeak, -1, RGB(9, 9, 9));
     QAction* exit = main->findChild<QAction*>("MenuExit");
     ASSERT_NE(exit, nullptr);
     EXPECT_EQ(exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -132,7 +132,7 @@ TEST_F(SettingsTest, ExitEndsWithoutWritingTheChanges) {
 
     start();
     EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
-    EXPECT_EQ(doc().swatch("ViscolorPeak"), kBlack);
+    EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), kBlack);
 }
 
 }  // namespace

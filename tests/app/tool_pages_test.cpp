@@ -80,19 +80,19 @@ TEST_F(ToolPageTest, ViscolorSwatchesTakeTheChosenColourAndRampFillsTheRow) {
     main->pageTabs()->tab(13)->click();  // "Viscolor"
     choose(widget<ColourSwatch>("ViscolorSpec_0"), RGB(255, 0, 0));
     choose(widget<ColourSwatch>("ViscolorSpec_15"), RGB(0, 0, 255));
-    EXPECT_EQ(doc().swatch("ViscolorSpec", 0), RGB(255, 0, 0));
+    EXPECT_EQ(doc().swatch(ctl::ViscolorSpec, 0), RGB(255, 0, 0));
     EXPECT_EQ(widget<ColourSwatch>("ViscolorSpec_0")->palette().color(QPalette::Window), QColor(255, 0, 0));
 
     click("BtnViscolorSpec");
     // Steps round(-255/15) = -17 and round(255/15) = 17.
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(doc().swatch("ViscolorSpec", i), RGB(255 - 17 * i, 0, 17 * i)) << i;
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(doc().swatch(ctl::ViscolorSpec, i), RGB(255 - 17 * i, 0, 17 * i)) << i;
     EXPECT_EQ(widget<ColourSwatch>("ViscolorSpec_7")->palette().color(QPalette::Window), QColor(136, 0, 119));
 
     choose(widget<ColourSwatch>("ViscolorOsc_0"), RGB(255, 0, 0));
     choose(widget<ColourSwatch>("ViscolorOsc_4"), RGB(0, 0, 255));
     click("BtnViscolorOsc");
     const Colour osc[] = {RGB(255, 0, 0), RGB(191, 0, 64), RGB(127, 0, 128), RGB(63, 0, 192), RGB(0, 0, 255)};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(doc().swatch("ViscolorOsc", i), osc[i]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(doc().swatch(ctl::ViscolorOsc, i), osc[i]) << i;
 
     // A cancelled dialog leaves the swatch as it was.
     coloursToChoose.clear();
@@ -100,7 +100,7 @@ TEST_F(ToolPageTest, ViscolorSwatchesTakeTheChosenColourAndRampFillsTheRow) {
     choose(widget<ColourSwatch>("ViscolorPeak"), RGB(1, 2, 3));
     coloursToChoose.clear();
     widget<ColourSwatch>("ViscolorPeak")->pick();
-    EXPECT_EQ(doc().swatch("ViscolorPeak"), RGB(1, 2, 3));
+    EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), RGB(1, 2, 3));
 }
 
 TEST_F(ToolPageTest, APleditSwatchOrFontRebuildsBothTextsAndThePreviews) {
@@ -112,7 +112,7 @@ TEST_F(ToolPageTest, APleditSwatchOrFontRebuildsBothTextsAndThePreviews) {
               QStringLiteral("[Text]\nNormal=#00C000\nNormalBG=#000000\nSelectedBG=#0000C0\nCurrent=#FFFFFF\n"));
 
     choose(widget<ColourSwatch>("PicPleditNormal"), RGB(0x12, 0x34, 0x05));
-    EXPECT_EQ(doc().text("Text2"),
+    EXPECT_EQ(doc().text(ctl::Text2),
               "[Text]\r\nNormal=#123405\r\nNormalBG=#000000\r\nSelectedBG=#0000C0\r\nCurrent=#FFFFFF\r\n");
     EXPECT_TRUE(text1->toPlainText().contains(QStringLiteral("Normal=#123405")));
     EXPECT_TRUE(text2->toPlainText().contains(QStringLiteral("Normal=#123405")));
@@ -128,7 +128,7 @@ TEST_F(ToolPageTest, APleditSwatchOrFontRebuildsBothTextsAndThePreviews) {
     font.setFamily(QStringLiteral("DejaVu Sans"));
     fontToChoose = font;
     click("SelectPleditFont");
-    EXPECT_EQ(doc().text("PleditFonts"), "DejaVu Sans");
+    EXPECT_EQ(doc().text(ctl::PleditFonts), "DejaVu Sans");
     EXPECT_EQ(widget<QLineEdit>("PleditFonts")->text(), QStringLiteral("DejaVu Sans"));
     EXPECT_TRUE(text1->toPlainText().startsWith(QStringLiteral("[Text]\nFont=DejaVu Sans\nNormal=#123405\n")));
     EXPECT_FALSE(text2->toPlainText().contains(QStringLiteral("Font=")));
@@ -144,11 +144,11 @@ TEST_F(ToolPageTest, TheMaronPageWritesItsControls) {
     EXPECT_EQ(analyser->currentIndex(), 0);
     analyser->setCurrentIndex(1);
     Q_EMIT analyser->activated(1);
-    EXPECT_EQ(doc().value("MaronCombo1"), 1);
+    EXPECT_EQ(doc().value(ctl::MaronCombo1), 1);
 
     auto* bar = widget<QScrollBar>("MaronVScroll");
     bar->setValue(73);
-    EXPECT_EQ(doc().text("MaronText"), "73");
+    EXPECT_EQ(doc().text(ctl::MaronText), "73");
     EXPECT_EQ(widget<QLineEdit>("MaronText")->text(), QStringLiteral("73"));
 }
 
@@ -158,21 +158,21 @@ TEST_F(ToolPageTest, NumberColoursRampAndColourTheGlyphs) {
     choose(widget<ColourSwatch>("NumberColor_0"), RGB(255, 0, 0));
     choose(widget<ColourSwatch>("NumberColor_14"), RGB(0, 0, 255));
     click("BtnNumberColor");
-    EXPECT_EQ(doc().swatch("NumberColor", 12), RGB(39, 0, 216));
-    EXPECT_EQ(doc().swatch("NumberColor", 14), RGB(3, 0, 252));
+    EXPECT_EQ(doc().swatch(ctl::NumberColor, 12), RGB(39, 0, 216));
+    EXPECT_EQ(doc().swatch(ctl::NumberColor, 14), RGB(3, 0, 252));
 
     QWidget* page = main->pageTabs()->frame(8);
     auto* apply = page->findChild<QPushButton*>(QStringLiteral("Command3"));
     ASSERT_NE(apply, nullptr);
     apply->click();
     // Where the number Mask is white, the glyph takes its row's colour.
-    const Bitmap& mask = doc().slot("picMask", 7);
-    const Bitmap& data = doc().slot("picData", 7);
+    const Bitmap& mask = doc().slot(pic::picMask, 7);
+    const Bitmap& data = doc().slot(pic::picData, 7);
     int whiteSeen = 0;
     for (int y = 0; y < 13; ++y)
         for (int x = 0; x < 108; ++x)  // the number sheet's width
             if (GetPixel(mask, x, y) == kWhite) {
-                EXPECT_EQ(GetPixel(data, x, y), doc().swatch("NumberColor", y)) << x << "," << y;
+                EXPECT_EQ(GetPixel(data, x, y), doc().swatch(ctl::NumberColor, y)) << x << "," << y;
                 ++whiteSeen;
             }
     EXPECT_GT(whiteSeen, 0);
@@ -190,7 +190,7 @@ TEST_F(ToolPageTest, ARegionPictureLoadedAndTracedEnablesRegionTxtAndShapesThePr
     EXPECT_FALSE(regionCheck->isEnabled());
     EXPECT_FALSE(regionCheck->isChecked());
     EXPECT_TRUE(trace->isEnabled());
-    EXPECT_EQ(doc().value("EqRegionFlag"), 1);
+    EXPECT_EQ(doc().value(ctl::EqRegionFlag), 1);
     EXPECT_TRUE(widget<SlotView>("RegionArea_1")->isVisibleTo(main));
 
     // A press on a cut-away corner of the picture takes its colour as the key.
@@ -209,10 +209,10 @@ TEST_F(ToolPageTest, ARegionPictureLoadedAndTracedEnablesRegionTxtAndShapesThePr
     EXPECT_TRUE(main->isEnabled());
     EXPECT_TRUE(regionCheck->isEnabled());
     EXPECT_EQ(widget<QLabel>("Areay")->text(), QStringLiteral("116/116 終了"));
-    EXPECT_GE(doc().value("MainOutlineCount"), 1);
-    EXPECT_GE(doc().value("EqOutlineCount"), 1);
+    EXPECT_GE(doc().value(ctl::MainOutlineCount), 1);
+    EXPECT_GE(doc().value(ctl::EqOutlineCount), 1);
     regionCheck->click();
-    EXPECT_TRUE(doc().isChecked("RegionCheck"));
+    EXPECT_TRUE(doc().isChecked(ctl::RegionCheck));
 
     // The preview after a build: the round corners are cut away, the middle kept.
     pictureToOpen = QString::fromStdString((app->programFolder() / "Samples" / "base_main_eq.bmp").string());
@@ -258,20 +258,20 @@ TEST_F(ToolPageTest, AProjectSavedAndLoadedBringsBackAControlValue) {
     EXPECT_EQ(name->text(), QStringLiteral("Project"));
     name->setText(QStringLiteral("Blue"));
     Q_EMIT name->textEdited(QStringLiteral("Blue"));
-    doc().setText("MaronText", "37");
-    doc().setValue("hscR", 2, 40);
+    doc().setText(ctl::MaronText, "37");
+    doc().setValue(ctl::hscR, 2, 40);
 
     click("cmdSaveProject_0");
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(fs::is_regular_file(scratch / "Blue" / "MainData11.bmp"));
     EXPECT_TRUE(widget<QLabel>("lblProjectResult")->text().contains(QStringLiteral("Blue")));
 
-    doc().setText("MaronText", "80");
-    doc().setValue("hscR", 2, 0);
+    doc().setText(ctl::MaronText, "80");
+    doc().setValue(ctl::hscR, 2, 0);
     folder->setText(QString::fromStdString((scratch / "Blue").string()));
     click("cmdSaveProject_1");
-    EXPECT_EQ(doc().text("MaronText"), "37");
-    EXPECT_EQ(doc().value("hscR", 2), 40);
+    EXPECT_EQ(doc().text(ctl::MaronText), "37");
+    EXPECT_EQ(doc().value(ctl::hscR, 2), 40);
     EXPECT_TRUE(messages.empty());
 
     // A name that would leave the chosen folder is refused with a message.
@@ -293,16 +293,16 @@ TEST_F(ToolPageTest, TheFrameMakerOpensFromTheFramePageAndHandsItsPicturesOn) {
 
     auto* swatch = maker->findChild<ColourSwatch*>(QStringLiteral("lbldata_3"));
     choose(swatch, RGB(10, 20, 30));  // "ボディー": the frame is redrawn
-    EXPECT_EQ(GetPixel(doc().slot("picMakeFrameData"), 100, 50), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(doc().slot(pic::picMakeFrameData), 100, 50), RGB(10, 20, 30));
     maker->findChild<QPushButton*>(QStringLiteral("btnData"))->click();
-    EXPECT_EQ(doc().slot("picData", 6), doc().slot("picMakeFrameData"));
+    EXPECT_EQ(doc().slot(pic::picData, 6), doc().slot(pic::picMakeFrameData));
     maker->findChild<QPushButton*>(QStringLiteral("btnEqData"))->click();
-    EXPECT_EQ(GetPixel(doc().slot("picEQData", 1), 100, 50), RGB(10, 20, 30));
+    EXPECT_EQ(GetPixel(doc().slot(pic::picEQData, 1), 100, 50), RGB(10, 20, 30));
 
     choose(maker->findChild<ColourSwatch*>(QStringLiteral("lblMaskGra1")), RGB(200, 200, 200));
     choose(maker->findChild<ColourSwatch*>(QStringLiteral("lblMaskGra2")), RGB(200, 200, 200));
     maker->findChild<QPushButton*>(QStringLiteral("Command2"))->click();  // "MainのMaskへ転送する"
-    EXPECT_EQ(GetPixel(doc().slot("picMask", 6), 5, 100), RGB(200, 200, 200));
+    EXPECT_EQ(GetPixel(doc().slot(pic::picMask, 6), 5, 100), RGB(200, 200, 200));
 
     maker->close();
     EXPECT_FALSE(maker->isVisible());
@@ -326,17 +326,17 @@ TEST_F(ToolPageTest, TheSliderMakerAppliesAndHides) {
     QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(3, 3), top->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(top, &twice);
-    EXPECT_EQ(GetPixel(doc().slot("SliderData"), 5, 5), RGB(0, 128, 255));
+    EXPECT_EQ(GetPixel(doc().slot(pic::SliderData), 5, 5), RGB(0, 128, 255));
 
-    const Bitmap before = doc().slot("picData", 4);
+    const Bitmap before = doc().slot(pic::picData, 4);
     maker->findChild<QPushButton*>(QStringLiteral("Command2"))->click();  // "キャンセル"
-    EXPECT_EQ(doc().slot("picData", 4), before);
+    EXPECT_EQ(doc().slot(pic::picData, 4), before);
     EXPECT_FALSE(maker->isVisible());
 
     click("BtnMakeSliderData");
     maker->findChild<QPushButton*>(QStringLiteral("Command1"))->click();  // "適用"
-    EXPECT_EQ(doc().slot("picData", 4), doc().slot("SliderData"));
-    EXPECT_EQ(doc().slot("picMask", 4), doc().slot("SliderMask"));
+    EXPECT_EQ(doc().slot(pic::picData, 4), doc().slot(pic::SliderData));
+    EXPECT_EQ(doc().slot(pic::picMask, 4), doc().slot(pic::SliderMask));
     EXPECT_FALSE(maker->isVisible());
 }
 
@@ -349,14 +349,14 @@ TEST_F(ToolPageTest, TheBackColorMakerHandsItsSheetToTheEqualizer) {
     ASSERT_NE(maker, nullptr);
     EXPECT_TRUE(maker->isVisible());
     EXPECT_EQ(maker->windowTitle(), QStringLiteral("MakeBackColor"));
-    for (int i = 0; i < 3; ++i) choose(maker->findChild<ColourSwatch*>(objectNameOf("lblcolor", i)), RGB(0, 90, 0));
+    for (int i = 0; i < 3; ++i) choose(maker->findChild<ColourSwatch*>(objectNameOf(ctl::lblcolor, i)), RGB(0, 90, 0));
     maker->findChild<QPushButton*>(QStringLiteral("btnMake"))->click();
-    EXPECT_EQ(GetPixel(doc().slot("picBack"), 0, 0), RGB(0, 90, 0));
+    EXPECT_EQ(GetPixel(doc().slot(pic::picBack), 0, 0), RGB(0, 90, 0));
     maker->findChild<QPushButton*>(QStringLiteral("btnCopy"))->click();
-    Bitmap expected = doc().slot("EQSliderBackColor");
-    assign(expected, doc().slot("picBack"));
-    EXPECT_EQ(doc().slot("EQSliderBackColor"), expected);
-    EXPECT_EQ(GetPixel(doc().slot("EQSliderBackColor"), 0, 0), RGB(0, 90, 0));
+    Bitmap expected = doc().slot(pic::EQSliderBackColor);
+    assign(expected, doc().slot(pic::picBack));
+    EXPECT_EQ(doc().slot(pic::EQSliderBackColor), expected);
+    EXPECT_EQ(GetPixel(doc().slot(pic::EQSliderBackColor), 0, 0), RGB(0, 90, 0));
     EXPECT_FALSE(maker->isVisible());
 }
 

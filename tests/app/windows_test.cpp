@@ -82,8 +82,8 @@ TEST_F(WindowsTest, TheMixModeWindowSetsEveryPairAndKeepsItsChoicesWhenClosed) {
     EXPECT_FALSE(mix->findChild<QRadioButton*>("optEQPelterra_7")->isEnabled());
 
     mix->findChild<QRadioButton*>("optSeken_1")->click();
-    EXPECT_TRUE(doc().isSelected("optSeken", 1));
-    EXPECT_FALSE(doc().isSelected("optPelterra", 1));
+    EXPECT_TRUE(doc().isSelected(ctl::optSeken, 1));
+    EXPECT_FALSE(doc().isSelected(ctl::optPelterra, 1));
     mix->close();
     EXPECT_FALSE(mix->isVisible());
     main->showMixModeWindow();

@@ -159,7 +159,7 @@ inline constexpr KnobCell kSliderKnobs[] = {
 static_assert(std::size(kSliderKnobs) == 6);
 
 // ---- the main window face (275 x 116) ----
-inline constexpr Size kFaceSize{pelterra::SkinSheetOf("Main").width, pelterra::SkinSheetOf("Main").height};
+inline constexpr Size kFaceSize{pelterra::SkinSheetOf(pelterra::pic::Main).width, pelterra::SkinSheetOf(pelterra::pic::Main).height};
 inline constexpr Rect kTitleArea{0, 0, 275, 14};
 inline constexpr Rect kDisplayPanel{8, 20, 98, 46};       // option strip, play state, time, analyser
 inline constexpr Rect kSongTitlePanel{108, 21, 159, 12};  // the scrolling song title
@@ -173,7 +173,7 @@ inline constexpr Rect kPositionGroove{14, 70, 252, 14};
 inline constexpr Rect kEmblem{252, 91, 14, 14};  // the corner players open the about box from
 
 // ---- the equalizer window face (275 x 116) and eqmain.bmp (275 x 315) ----
-inline constexpr Size kEqSheetSize{pelterra::SkinSheetOf("EQ").width, pelterra::SkinSheetOf("EQ").height};
+inline constexpr Size kEqSheetSize{pelterra::SkinSheetOf(pelterra::pic::EQ).width, pelterra::SkinSheetOf(pelterra::pic::EQ).height};
 inline constexpr Rect kEqGraphPanel{84, 15, 117, 23};
 inline constexpr Point kEqPreampSlider{21, 38};
 inline constexpr int kEqBandSliderX = 78;  // band n at x = 78 + 18 n

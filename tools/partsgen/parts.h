@@ -10,22 +10,22 @@
 namespace partsgen {
 
 // A category whose parts cover a whole sheet of the skin: the sheet's size.
-constexpr Category sheetCategory(std::string_view folder, std::string_view sheetSlot) {
+constexpr Category sheetCategory(std::string_view folder, pelterra::SlotName sheetSlot) {
     const pelterra::SkinSheet& sheet = pelterra::SkinSheetOf(sheetSlot);
     return {folder, sheet.width, sheet.height};
 }
 
 // Main-window categories and the sizes of their parts. The shufrep part is the players' own
 // 92 x 85, smaller than the sheet it is laid over.
-inline constexpr Category kCbuttons = sheetCategory("PartsData/cbuttons", "cbuttons");
+inline constexpr Category kCbuttons = sheetCategory("PartsData/cbuttons", pelterra::pic::cbuttons);
 inline constexpr Category kShufrep{"PartsData/shufrep", 92, 85};
-inline constexpr Category kMonoster = sheetCategory("PartsData/monoster", "monoster");
-inline constexpr Category kPlaypaus = sheetCategory("PartsData/playpaus", "playpaus");
+inline constexpr Category kMonoster = sheetCategory("PartsData/monoster", pelterra::pic::monoster);
+inline constexpr Category kPlaypaus = sheetCategory("PartsData/playpaus", pelterra::pic::playpaus);
 inline constexpr Category kSlider{"PartsData/slider", 59, 22};
-inline constexpr Category kTitlebar = sheetCategory("PartsData/titlebar", "titlebar");
-inline constexpr Category kFrame = sheetCategory("PartsData/frame", "Main");
-inline constexpr Category kNumber = sheetCategory("PartsData/number", "number");
-inline constexpr Category kText = sheetCategory("PartsData/text", "picData");
+inline constexpr Category kTitlebar = sheetCategory("PartsData/titlebar", pelterra::pic::titlebar);
+inline constexpr Category kFrame = sheetCategory("PartsData/frame", pelterra::pic::Main);
+inline constexpr Category kNumber = sheetCategory("PartsData/number", pelterra::pic::number);
+inline constexpr Category kText = sheetCategory("PartsData/text", pelterra::pic::picData);
 
 // Equalizer categories.
 inline constexpr Category kEqOnAuto{"PartsData/eq/onauto", 235, 12};

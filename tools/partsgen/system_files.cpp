@@ -15,8 +15,8 @@ using pelterra::RGB;
 namespace {
 
 // volume.bmp: 28 track frames, frame k at (0, 15k), 68 x 14; the knob cells from row 422.
-inline constexpr int kVolumeWidth = pelterra::SkinSheetOf("volume").width;
-inline constexpr int kVolumeHeight = pelterra::SkinSheetOf("volume").height;
+inline constexpr int kVolumeWidth = pelterra::SkinSheetOf(pelterra::pic::volume).width;
+inline constexpr int kVolumeHeight = pelterra::SkinSheetOf(pelterra::pic::volume).height;
 inline constexpr int kVolumeFrames = 28;
 inline constexpr int kVolumeFramePitch = 15;
 // The level bar inside a frame: rows 4..8, from column 2, two pixels long in frame 0 and 64

@@ -13,16 +13,16 @@ namespace {
 
 // One glyph sheet: its swatch row, its row-colour work picture and the part slots it colours.
 struct GlyphSheet {
-    std::string_view swatches;
-    std::string_view rowPicture;
+    ControlName swatches;
+    SlotName rowPicture;
     int lineEnd;     // lines run towards this x, which itself is not set
     int bandRows;    // swatches used per band
     int bands;       // bands of glyph rows, each taking the same colours
     int partIndex;   // picData(k) / picMask(k)
 };
 
-constexpr GlyphSheet kNumberSheet{"NumberColor", "PreNumberMask", 108, 14, 1, 7};
-constexpr GlyphSheet kTextSheet{"PicText", "PreTextMask", 154, 6, 3, 8};
+constexpr GlyphSheet kNumberSheet{ctl::NumberColor, pic::PreNumberMask, 108, 14, 1, 7};
+constexpr GlyphSheet kTextSheet{ctl::PicText, pic::PreTextMask, 154, 6, 3, 8};
 
 void colourGlyphs(Document& doc, const GlyphSheet& g) {
     Bitmap& rows = doc.slot(g.rowPicture);
@@ -35,9 +35,9 @@ void colourGlyphs(Document& doc, const GlyphSheet& g) {
 
     WorkBitmaps& work = doc.work;
     work.mask = rows;
-    work.data = doc.slot("picMask", g.partIndex);
+    work.data = doc.slot(pic::picMask, g.partIndex);
     BitBlt(work.mask, 0, 0, work.data.width(), work.data.height(), work.data, 0, 0, RasterOp::SRCAND);
-    doc.assignSlot("picData", g.partIndex, work.mask);
+    doc.assignSlot(pic::picData, g.partIndex, work.mask);
     // The number and text sheets are composed from these Data images.
 }
 

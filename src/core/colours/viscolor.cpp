@@ -4,7 +4,7 @@
 
 namespace pelterra {
 
-void InterpolateSwatches(Document& doc, std::string_view row, int n) {
+void InterpolateSwatches(Document& doc, ControlName row, int n) {
     const auto ramp = ColourRamp(doc.swatch(row, 0), doc.swatch(row, n - 1), n);
     for (int i = 0; i < n; ++i) doc.setSwatch(row, i, ramp[i]);
 }
@@ -16,16 +16,16 @@ std::string ViscolorLine(Colour c) {
 namespace {
 
 struct SwatchRow {
-    std::string_view name;
+    ControlName name;
     int count;  // 0: a single swatch
 };
 
 // The order of the 24 lines.
 constexpr SwatchRow kViscolorRows[] = {
-    {"ViscolorBack", 2},
-    {"ViscolorSpec", 16},
-    {"ViscolorOsc", 5},
-    {"ViscolorPeak", 0},
+    {ctl::ViscolorBack, 2},
+    {ctl::ViscolorSpec, 16},
+    {ctl::ViscolorOsc, 5},
+    {ctl::ViscolorPeak, 0},
 };
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace pelterra {
 
 // "補完": recomputes the swatches row(0..n-1) as the ramp from row(0) towards row(n-1).
-void InterpolateSwatches(Document& doc, std::string_view row, int n);
+void InterpolateSwatches(Document& doc, ControlName row, int n);
 
 // The 24 lines of viscolor.txt (without line ends): back 0..1, spectrum 0..15, oscilloscope
 // 0..4, peak; each "r,g, b " with the blue between two spaces.

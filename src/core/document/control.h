@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/names.h"
 #include "image/colour.h"
 
 namespace pelterra {
@@ -22,7 +23,7 @@ enum class ControlKind {
 
 // One row of a control table: a control or control array and its initial state.
 struct ControlSpec {
-    std::string_view name;
+    ControlName name;
     int count = 0;  // 0: a single control; n: an array with indexes 0..n-1
     ControlKind kind = ControlKind::Check;
     int initial = 0;
@@ -38,14 +39,14 @@ struct ControlSpec {
 // Two check boxes that show one value (the make boxes: the page box and its twin in the
 // "Making" frame). Setting either sets both.
 struct TwinCheckSpec {
-    std::string_view box;
-    std::string_view twin;
+    ControlName box;
+    ControlName twin;
 };
 
 // A group of option buttons of which exactly one is selected. With `perIndex`, the group is
 // formed anew for every index: {optPelterra(k), optSeken(k)} for each k.
 struct OptionGroupSpec {
-    std::string_view members[4] = {};  // unused places stay empty
+    ControlRef members[4] = {};  // unused places stay empty
     bool perIndex = false;
 };
 
@@ -62,7 +63,12 @@ struct Control {
     int group = -1;  // option group index, -1 for none
 };
 
-// "hscR(3)" for an array element, "chkPLMake" for a single control.
+// "hscR(3)" for an array element, ctl::chkPLMake for a single control.
+// The key built from a written name serves the registry's walks and the change events.
 std::string controlKey(std::string_view name, int index = -1);
+template <class Tag>
+std::string controlKey(DocumentName<Tag> name, int index = -1) {
+    return controlKey(name.written(), index);
+}
 
 }  // namespace pelterra

@@ -45,6 +45,36 @@ bool parseControlName(std::string_view written, std::string& name, int& index) {
     return true;
 }
 
+namespace {
+
+Error unknownControl(std::string_view written) {
+    std::string name;
+    int index = -1;
+    if (!parseControlName(written, name, index))
+        return Error{"", "\"" + std::string(written) + "\" is not a control name (write NAME or NAME(INDEX))"};
+    return Error{"", "there is no control named \"" + std::string(written) + "\""};
+}
+
+}  // namespace
+
+std::optional<ControlRef> Document::controlByWritten(std::string_view written) const {
+    std::string name;
+    int index = -1;
+    if (!parseControlName(written, name, index)) return std::nullopt;
+    const auto handle = nameByWritten(ctl::kAllNames, name);
+    if (!handle || !hasControl(*handle, index)) return std::nullopt;
+    return ControlRef{*handle, index};
+}
+
+std::optional<SlotRef> Document::slotByWritten(std::string_view written) const {
+    std::string name;
+    int index = -1;
+    if (!parseControlName(written, name, index)) return std::nullopt;
+    const auto handle = nameByWritten(pic::kAllNames, name);
+    if (!handle || !hasSlot(*handle, index)) return std::nullopt;
+    return SlotRef{*handle, index};
+}
+
 Document::Document() {
     addSlots(tables::mainWindowSlots());
     addSlots(tables::equalizerSlots());
@@ -108,16 +138,16 @@ void Document::addOptionGroups(std::span<const OptionGroupSpec> groups) {
     for (const OptionGroupSpec& g : groups) {
         if (!g.perIndex) {
             std::vector<std::string> keys;
-            for (std::string_view m : g.members)
-                if (!m.empty()) keys.push_back(std::string(m));
+            for (const ControlRef& m : g.members)
+                if (!m.name.empty()) keys.push_back(controlKey(m.name, m.index));
             m_optionGroups.push_back(std::move(keys));
             continue;
         }
         // One group per index the first member's array has.
-        for (int i = 0; hasControl(g.members[0], i); ++i) {
+        for (int i = 0; hasControl(g.members[0].name, i); ++i) {
             std::vector<std::string> keys;
-            for (std::string_view m : g.members)
-                if (!m.empty()) keys.push_back(controlKey(m, i));
+            for (const ControlRef& m : g.members)
+                if (!m.name.empty()) keys.push_back(controlKey(m.name, i));
             m_optionGroups.push_back(std::move(keys));
         }
     }
@@ -128,9 +158,9 @@ void Document::addOptionGroups(std::span<const OptionGroupSpec> groups) {
 
 void Document::addTwins() {
     for (const TwinCheckSpec& t : tables::twinCheckBoxes()) {
-        if (!find(t.box) || !find(t.twin)) continue;
-        m_twins[std::string(t.box)] = std::string(t.twin);
-        m_twins[std::string(t.twin)] = std::string(t.box);
+        if (!hasControl(t.box) || !hasControl(t.twin)) continue;
+        m_twins[controlKey(t.box)] = controlKey(t.twin);
+        m_twins[controlKey(t.twin)] = controlKey(t.box);
     }
 }
 
@@ -148,11 +178,11 @@ const Control* Document::find(std::string_view key) const {
     return it == m_controls.end() ? nullptr : &it->second;
 }
 
-bool Document::hasSlot(std::string_view name, int index) const {
+bool Document::hasSlot(SlotName name, int index) const {
     return m_slots.count(controlKey(name, index)) != 0;
 }
 
-Bitmap& Document::slot(std::string_view name, int index) {
+Bitmap& Document::slot(SlotName name, int index) {
     auto it = m_slots.find(controlKey(name, index));
     if (it == m_slots.end()) {
         std::fprintf(stderr, "no picture slot %s\n", controlKey(name, index).c_str());
@@ -183,29 +213,29 @@ void Document::deferSlotFill(std::span<const SlotRef> slots, std::function<void(
     }
 }
 
-const Bitmap& Document::slot(std::string_view name, int index) const {
+const Bitmap& Document::slot(SlotName name, int index) const {
     return const_cast<Document*>(this)->slot(name, index);
 }
 
-void Document::assignSlot(std::string_view name, int index, const Bitmap& picture) {
+void Document::assignSlot(SlotName name, int index, const Bitmap& picture) {
     assign(slot(name, index), picture);
     slotChanged(name, index);
 }
 
-void Document::copySlot(std::string_view fromName, int fromIndex, std::string_view toName, int toIndex) {
+void Document::copySlot(SlotName fromName, int fromIndex, SlotName toName, int toIndex) {
     const Bitmap source = slot(fromName, fromIndex);
     assignSlot(toName, toIndex, source);
 }
 
-void Document::slotChanged(std::string_view name, int index) {
+void Document::slotChanged(SlotName name, int index) {
     notify({ChangeEvent::Kind::Slot, controlKey(name, index)});
 }
 
-bool Document::hasControl(std::string_view name, int index) const {
+bool Document::hasControl(ControlName name, int index) const {
     return find(controlKey(name, index)) != nullptr;
 }
 
-Control& Document::control(std::string_view name, int index) {
+Control& Document::control(ControlName name, int index) {
     Control* c = find(controlKey(name, index));
     if (!c) {
         std::fprintf(stderr, "no control %s\n", controlKey(name, index).c_str());
@@ -213,11 +243,11 @@ Control& Document::control(std::string_view name, int index) {
     }
     return *c;
 }
-const Control& Document::control(std::string_view name, int index) const {
+const Control& Document::control(ControlName name, int index) const {
     return const_cast<Document*>(this)->control(name, index);
 }
 
-void Document::setValue(std::string_view name, int index, int value) {
+void Document::setValue(ControlName name, int index, int value) {
     Control& c = control(name, index);
     switch (c.kind) {
         case ControlKind::Scroll:
@@ -251,7 +281,7 @@ void Document::setValue(std::string_view name, int index, int value) {
     notify({ChangeEvent::Kind::Control, key});
 }
 
-void Document::setRange(std::string_view name, int index, int min, int max) {
+void Document::setRange(ControlName name, int index, int min, int max) {
     Control& c = control(name, index);
     c.min = min;
     c.max = max;
@@ -262,14 +292,14 @@ void Document::setRange(std::string_view name, int index, int min, int max) {
     }
 }
 
-void Document::setText(std::string_view name, int index, std::string text) {
+void Document::setText(ControlName name, int index, std::string text) {
     Control& c = control(name, index);
     if (c.text == text) return;
     c.text = std::move(text);
     notify({ChangeEvent::Kind::Control, controlKey(name, index)});
 }
 
-void Document::setListEntries(std::string_view name, int index, std::vector<std::string> entries,
+void Document::setListEntries(ControlName name, int index, std::vector<std::string> entries,
                               int firstSectionCount) {
     Control& c = control(name, index);
     c.entries = std::move(entries);
@@ -278,20 +308,20 @@ void Document::setListEntries(std::string_view name, int index, std::vector<std:
     notify({ChangeEvent::Kind::Control, controlKey(name, index)});
 }
 
-std::string Document::selectedEntry(std::string_view name, int index) const {
+std::string Document::selectedEntry(ControlName name, int index) const {
     const Control& c = control(name, index);
     if (c.value < 0 || c.value >= static_cast<int>(c.entries.size())) return {};
     return c.entries[c.value];
 }
 
-void Document::setVisible(std::string_view name, int index, bool visible) {
+void Document::setVisible(ControlName name, int index, bool visible) {
     Control& c = control(name, index);
     if (c.visible == visible) return;
     c.visible = visible;
     notify({ChangeEvent::Kind::Control, controlKey(name, index)});
 }
 
-void Document::setEnabled(std::string_view name, int index, bool enabled) {
+void Document::setEnabled(ControlName name, int index, bool enabled) {
     Control& c = control(name, index);
     if (c.enabled == enabled) return;
     c.enabled = enabled;
@@ -299,23 +329,18 @@ void Document::setEnabled(std::string_view name, int index, bool enabled) {
 }
 
 Result<std::string> Document::getByName(std::string_view written) const {
-    std::string name;
-    int index = -1;
-    if (!parseControlName(written, name, index))
-        return Error{"", "\"" + std::string(written) + "\" is not a control name (write NAME or NAME(INDEX))"};
-    const Control* c = find(controlKey(name, index));
-    if (!c) return Error{"", "there is no control named \"" + std::string(written) + "\""};
+    const auto ref = controlByWritten(written);
+    if (!ref) return unknownControl(written);
+    const Control* c = &control(ref->name, ref->index);
     if (c->kind == ControlKind::Text) return c->text;
     return std::to_string(c->value);
 }
 
 Status Document::setByName(std::string_view written, std::string_view text) {
-    std::string name;
-    int index = -1;
-    if (!parseControlName(written, name, index))
-        return Error{"", "\"" + std::string(written) + "\" is not a control name (write NAME or NAME(INDEX))"};
-    Control* c = find(controlKey(name, index));
-    if (!c) return Error{"", "there is no control named \"" + std::string(written) + "\""};
+    const auto ref = controlByWritten(written);
+    if (!ref) return unknownControl(written);
+    const auto [name, index] = *ref;
+    Control* c = &control(name, index);
     if (c->kind == ControlKind::Text) {
         setText(name, index, std::string(text));
         return ok();

@@ -35,17 +35,17 @@ public:
     Document();
 
     // --- picture slots -------------------------------------------------------------------
-    bool hasSlot(std::string_view name, int index = -1) const;
+    bool hasSlot(SlotName name, int index = -1) const;
     // The slot's bitmap. Asking for a slot that does not exist is a programming error (aborts).
-    Bitmap& slot(std::string_view name, int index = -1);
-    const Bitmap& slot(std::string_view name, int index = -1) const;
+    Bitmap& slot(SlotName name, int index = -1);
+    const Bitmap& slot(SlotName name, int index = -1) const;
     // assign: replaces the slot's content with the picture at (0, 0), cut to the slot's size;
     // an uncovered area becomes white. Notifies.
-    void assignSlot(std::string_view name, int index, const Bitmap& picture);
+    void assignSlot(SlotName name, int index, const Bitmap& picture);
     // Copies slot `from` into slot `to` (assign); the untouched copies are kept this way.
-    void copySlot(std::string_view fromName, int fromIndex, std::string_view toName, int toIndex);
+    void copySlot(SlotName fromName, int fromIndex, SlotName toName, int toIndex);
     // Tells listeners that a slot was drawn into directly through slot().
-    void slotChanged(std::string_view name, int index = -1);
+    void slotChanged(SlotName name, int index = -1);
     // Puts off filling some slots until one of them is first used (read or written): `fill` runs
     // once, just before that use. Start-up puts a part into every category this way, so that a
     // command-line run pays only for the pictures it reads.
@@ -54,41 +54,41 @@ public:
     const std::vector<std::string>& slotKeys() const { return m_slotOrder; }
 
     // --- controls ------------------------------------------------------------------------
-    bool hasControl(std::string_view name, int index = -1) const;
-    Control& control(std::string_view name, int index = -1);
-    const Control& control(std::string_view name, int index = -1) const;
+    bool hasControl(ControlName name, int index = -1) const;
+    Control& control(ControlName name, int index = -1);
+    const Control& control(ControlName name, int index = -1) const;
 
-    int value(std::string_view name, int index = -1) const { return control(name, index).value; }
+    int value(ControlName name, int index = -1) const { return control(name, index).value; }
     // Sets a value: clamps scroll bars to their range, selects an option (clearing the others of
     // its group), selects a list entry (-1 or a valid index). Notifies when it changed.
-    void setValue(std::string_view name, int index, int value);
-    void setValue(std::string_view name, int value) { setValue(name, -1, value); }
+    void setValue(ControlName name, int index, int value);
+    void setValue(ControlName name, int value) { setValue(name, -1, value); }
     // A check box counts as set only when its value is 1; an option when it is selected.
-    bool isChecked(std::string_view name, int index = -1) const { return value(name, index) == 1; }
-    bool isSelected(std::string_view name, int index = -1) const { return value(name, index) == 1; }
-    void select(std::string_view optionName, int index = -1) { setValue(optionName, index, 1); }
+    bool isChecked(ControlName name, int index = -1) const { return value(name, index) == 1; }
+    bool isSelected(ControlName name, int index = -1) const { return value(name, index) == 1; }
+    void select(ControlName optionName, int index = -1) { setValue(optionName, index, 1); }
 
-    const std::string& text(std::string_view name, int index = -1) const { return control(name, index).text; }
-    void setText(std::string_view name, int index, std::string text);
-    void setText(std::string_view name, std::string text) { setText(name, -1, std::move(text)); }
+    const std::string& text(ControlName name, int index = -1) const { return control(name, index).text; }
+    void setText(ControlName name, int index, std::string text);
+    void setText(ControlName name, std::string text) { setText(name, -1, std::move(text)); }
 
-    Colour swatch(std::string_view name, int index = -1) const {
+    Colour swatch(ControlName name, int index = -1) const {
         return static_cast<Colour>(value(name, index)) & 0xFFFFFFu;
     }
-    void setSwatch(std::string_view name, int index, Colour colour) {
+    void setSwatch(ControlName name, int index, Colour colour) {
         setValue(name, index, static_cast<int>(colour & 0xFFFFFFu));
     }
 
     // Lists: replace the entries (selects the first, or none when empty) and read the choice.
-    void setListEntries(std::string_view name, int index, std::vector<std::string> entries,
+    void setListEntries(ControlName name, int index, std::vector<std::string> entries,
                         int firstSectionCount);
     // The selected entry's text, or empty when nothing is selected.
-    std::string selectedEntry(std::string_view name, int index = -1) const;
+    std::string selectedEntry(ControlName name, int index = -1) const;
 
-    void setVisible(std::string_view name, int index, bool visible);
-    void setEnabled(std::string_view name, int index, bool enabled);
+    void setVisible(ControlName name, int index, bool visible);
+    void setEnabled(ControlName name, int index, bool enabled);
     // Changes a scroll bar's range (start-up widens the colour bars); the value is clamped into it.
-    void setRange(std::string_view name, int index, int min, int max);
+    void setRange(ControlName name, int index, int min, int max);
 
     // The check box that shows the same value as this one (the make boxes), or empty.
     std::string_view twinOf(std::string_view key) const;
@@ -96,7 +96,7 @@ public:
     // Every control key, in table order.
     const std::vector<std::string>& controlKeys() const { return m_controlOrder; }
 
-    // --- the name registry: controls by their written name ("hscR(3)", "chkPLMake") ----------
+    // --- the name registry: controls by their written name ("hscR(3)", ctl::chkPLMake) ----------
     // The value as text: a number for checks, options, scroll bars, list indexes and swatches;
     // the text of a text box. Unknown names are an error.
     Result<std::string> getByName(std::string_view written) const;
@@ -104,6 +104,11 @@ public:
     // a value out of range for a check box (0..2), an option (1 only: options are selected), a
     // scroll bar (its range) or a list (−1..entries−1).
     Status setByName(std::string_view written, std::string_view value);
+    // The control or slot a written name ("hscR(3)", "hscR_3", ctl::chkASP) stands for, or none when
+    // the document has no such control or slot: for the places that hold a name only at run time
+    // (the project manifest, --set, the window's bindings by object name, walks over the keys).
+    std::optional<ControlRef> controlByWritten(std::string_view written) const;
+    std::optional<SlotRef> slotByWritten(std::string_view written) const;
 
     // --- state of the combined-picture import and the build -----------------------------
     int combinedPictureFlag = 0;  // 1 when the base picture carried an equalizer band
@@ -154,7 +159,7 @@ private:
     int m_nextListener = 1;
 };
 
-// Splits a written control name into name and index: "hscR(3)" -> ("hscR", 3), "chkASP" -> -1.
+// Splits a written control name into name and index: "hscR(3)" -> (ctl::hscR, 3), ctl::chkASP -> -1.
 // Also accepts the GUI's object-name form "hscR_3".
 bool parseControlName(std::string_view written, std::string& name, int& index);
 

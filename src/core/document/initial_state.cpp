@@ -23,21 +23,21 @@ constexpr int kColourBarLimit = 256;
 constexpr std::string_view kRegionBackground = "\\PartsData\\cg.bmp";
 
 struct RegionArea {
-    std::string_view slot;
+    SlotName slot;
     int index;
 };
 // The region editor's picture areas that show cg.bmp, in the order they are loaded.
 constexpr RegionArea kRegionAreas[] = {
-    {"RegionArea", 0},
-    {"RegionSource", 0},
-    {"RegionArea", 1},
-    {"RegionSource", 1},
+    {pic::RegionArea, 0},
+    {pic::RegionSource, 0},
+    {pic::RegionArea, 1},
+    {pic::RegionSource, 1},
 };
 
 void fillLists(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
     const PartsCatalogue catalogue = fillPartsCatalogue(programFolder, progress);
     for (const ListRef& ref : PartsCatalogue::allLists()) {
-        const std::string_view name = controlName(ref.list);
+        const ControlName name = controlName(ref.list);
         if (!doc.hasControl(name, ref.index)) continue;  // a window whose lists are not there
         const PartList& list = catalogue.at(ref);
         doc.setListEntries(name, ref.index, list.entries, list.firstSectionCount);
@@ -48,7 +48,7 @@ void fillLists(Document& doc, const fs::path& programFolder, const StartupProgre
 // its slots is first used, and must then see them as they were at start-up (a link box ticked
 // since then must not keep the start-up Mask out of its slot).
 struct ControlValue {
-    std::string name;
+    ControlName name;
     int index;
     int value;
 };
@@ -77,38 +77,38 @@ void deferStartChoice(Document& doc, std::vector<SlotRef> slots, std::vector<Con
 }
 
 // Selects the first entry of a list; false when the list is empty.
-bool selectFirstEntry(Document& doc, std::string_view list, int index) {
+bool selectFirstEntry(Document& doc, ControlName list, int index) {
     doc.setValue(list, index, 0);
     return doc.value(list, index) == 0;
 }
 
 void deferFirstMainPart(Document& doc, const fs::path& programFolder, const MainCategory& c) {
-    if (!selectFirstEntry(doc, "lstData", c.index)) return;
-    std::vector<SlotRef> slots{{"picData", c.index}, {"picMask", c.index}};
-    if (c.untouchedCopy != kNone) slots.push_back({"picData", c.untouchedCopy});
-    std::vector<ControlValue> reads{{"lstData", c.index, 0}};
-    if (!c.linkBox.empty()) reads.push_back({std::string(c.linkBox), -1, 0});
+    if (!selectFirstEntry(doc, ctl::lstData, c.index)) return;
+    std::vector<SlotRef> slots{{pic::picData, c.index}, {pic::picMask, c.index}};
+    if (c.untouchedCopy != kNone) slots.push_back({pic::picData, c.untouchedCopy});
+    std::vector<ControlValue> reads{{ctl::lstData, c.index, 0}};
+    if (!c.linkBox.empty()) reads.push_back({c.linkBox, -1, 0});
     deferStartChoice(doc, std::move(slots), std::move(reads),
                      [programFolder, k = c.index](Document& d) { return ChoosePart(d, programFolder, k, 0); });
 }
 
 void deferFirstEqPart(Document& doc, const fs::path& programFolder, const EqCategory& c) {
-    if (!selectFirstEntry(doc, "lstEQData", c.index)) return;
-    std::vector<SlotRef> slots{{"picEQData", c.index}, {"picEQMask", c.index}};
-    if (c.untouchedCopy != kNone) slots.push_back({"picEQData", c.untouchedCopy});
-    deferStartChoice(doc, std::move(slots), {{"lstEQData", c.index, 0}, {std::string(c.linkBox), -1, 0}},
+    if (!selectFirstEntry(doc, ctl::lstEQData, c.index)) return;
+    std::vector<SlotRef> slots{{pic::picEQData, c.index}, {pic::picEQMask, c.index}};
+    if (c.untouchedCopy != kNone) slots.push_back({pic::picEQData, c.untouchedCopy});
+    deferStartChoice(doc, std::move(slots), {{ctl::lstEQData, c.index, 0}, {c.linkBox, -1, 0}},
                      [programFolder, i = c.index](Document& d) { return ChooseEqPart(d, programFolder, i, 0); });
 }
 
 void deferFirstSlider(Document& doc, const fs::path& programFolder) {
-    if (!selectFirstEntry(doc, "SliderCombo", -1)) return;
-    deferStartChoice(doc, {{"PreSliderData", -1}, {"PreSliderMask", -1}}, {{"SliderCombo", -1, 0}},
+    if (!selectFirstEntry(doc, ctl::SliderCombo, -1)) return;
+    deferStartChoice(doc, {{pic::PreSliderData, -1}, {pic::PreSliderMask, -1}}, {{ctl::SliderCombo, -1, 0}},
                      [programFolder](Document& d) { return ChooseSlider(d, programFolder, 0); });
 }
 
 void deferFirstBackColor(Document& doc, const fs::path& programFolder) {
-    if (!selectFirstEntry(doc, "BackColorCombo", -1)) return;
-    deferStartChoice(doc, {{"EQSliderBackColor", -1}}, {{"BackColorCombo", -1, 0}},
+    if (!selectFirstEntry(doc, ctl::BackColorCombo, -1)) return;
+    deferStartChoice(doc, {{pic::EQSliderBackColor, -1}}, {{ctl::BackColorCombo, -1, 0}},
                      [programFolder](Document& d) { return ChooseBackColor(d, programFolder, 0); });
 }
 
@@ -135,20 +135,20 @@ Status chooseFirstParts(Document& doc, const fs::path& programFolder) {
     for (const EqCategory& c : kEqCategories) deferFirstEqPart(doc, programFolder, c);
     deferFirstSlider(doc, programFolder);
     deferFirstBackColor(doc, programFolder);
-    return SelectAndLoad(doc, {"EasyCombo", -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); });
+    return SelectAndLoad(doc, {ctl::EasyCombo, -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); });
 }
 
 void setStartDefaults(Document& doc) {
     for (const StartupDefault& d : kStartupDefaults)
         if (doc.hasControl(d.box)) doc.setValue(d.box, d.value);
     // The boxes' commands bring the controls they govern in line.
-    SetEqOutput(doc, doc.isChecked("chkSkinMode"));
-    SetEqSliderRows(doc, doc.isChecked("EQModeCheck"));
+    SetEqOutput(doc, doc.isChecked(ctl::chkSkinMode));
+    SetEqSliderRows(doc, doc.isChecked(ctl::EQModeCheck));
 }
 
 void widenColourBars(Document& doc) {
     for (int i = 0; i < kColourGroupCount; ++i)
-        for (std::string_view bar : {"hscR", "hscG", "hscB"}) doc.setRange(bar, i, -kColourBarLimit, kColourBarLimit);
+        for (ControlName bar : {ctl::hscR, ctl::hscG, ctl::hscB}) doc.setRange(bar, i, -kColourBarLimit, kColourBarLimit);
 }
 
 }  // namespace
@@ -158,9 +158,9 @@ Status InitialiseDocument(Document& doc, const fs::path& programFolder, const St
     fillLists(doc, programFolder, progress);
     failures.add(deferRegionBackground(doc, programFolder));
     failures.add(chooseFirstParts(doc, programFolder));
-    doc.setValue("MaronCombo1", 0);
-    doc.setValue("MaronCombo2", 0);
-    doc.setValue("CbuttonsCheck", 1);  // only the cbuttons make flag is set at start
+    doc.setValue(ctl::MaronCombo1, 0);
+    doc.setValue(ctl::MaronCombo2, 0);
+    doc.setValue(ctl::CbuttonsCheck, 1);  // only the cbuttons make flag is set at start
     BuildPleditText(doc);  // the playlist colour texts from the swatches
     setStartDefaults(doc);
     widenColourBars(doc);

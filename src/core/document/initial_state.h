@@ -18,19 +18,19 @@ using StartupProgress = std::function<void(const std::string&)>;
 // Check boxes whose start value the program chooses so that an unchanged start builds a skin
 // every player loads (every sheet present, the equalizer sheet with its slider rows).
 struct StartupDefault {
-    std::string_view box;
+    ControlName box;
     int value;
 };
 inline constexpr StartupDefault kStartupDefaults[] = {
-    {"chkPLMake", 1},     // "PLを出力する": pledit.bmp is required by one player
-    {"chkSkinMode", 1},   // "EQも出力": eqmain.bmp is required by one player
-    {"EQModeCheck", 1},   // "EQ Slider": eqmain.bmp with the slider, preset and graph rows
-    {"EqUporDown", 1},    // "EQが下": a stacked picture holds the main window on top, as players show it
+    {ctl::chkPLMake, 1},     // "PLを出力する": pledit.bmp is required by one player
+    {ctl::chkSkinMode, 1},   // "EQも出力": eqmain.bmp is required by one player
+    {ctl::EQModeCheck, 1},   // "EQ Slider": eqmain.bmp with the slider, preset and graph rows
+    {ctl::EqUporDown, 1},    // "EQが下": a stacked picture holds the main window on top, as players show it
     // The slider make flags: clear, volume.bmp and balance.bmp are 1×1 white and posbar.bmp has
     // no knob cells, so the player draws no volume, balance or position knob.
-    {"PosbarCheck", 1},   // "Posbar": posbar.bmp 307×10 with its knobs
-    {"VolumeCheck", 1},   // "Volume": volume.bmp 68×433
-    {"BalanceCheck", 1},  // "Balance": balance.bmp 68×433 (a present 1×1 sheet stops the fall-back to volume)
+    {ctl::PosbarCheck, 1},   // "Posbar": posbar.bmp 307×10 with its knobs
+    {ctl::VolumeCheck, 1},   // "Volume": volume.bmp 68×433
+    {ctl::BalanceCheck, 1},  // "Balance": balance.bmp 68×433 (a present 1×1 sheet stops the fall-back to volume)
 };
 
 // In this order:

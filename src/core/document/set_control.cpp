@@ -17,66 +17,63 @@ namespace fs = std::filesystem;
 namespace {
 
 // A control's command: runs with the value the control is to take.
-using Command = Status (*)(Document& doc, const fs::path& programFolder, const std::string& name, int index,
-                           int value);
+using Command = Status (*)(Document& doc, const fs::path& programFolder, ControlName name, int index, int value);
 
-Status choosePart(Document& doc, const fs::path& folder, const std::string&, int k, int entry) {
+Status choosePart(Document& doc, const fs::path& folder, ControlName, int k, int entry) {
     return ChoosePart(doc, folder, k, entry);
 }
-Status chooseMaskPart(Document& doc, const fs::path& folder, const std::string&, int m, int entry) {
+Status chooseMaskPart(Document& doc, const fs::path& folder, ControlName, int m, int entry) {
     return ChooseMaskPart(doc, folder, m, entry);
 }
-Status chooseEqPart(Document& doc, const fs::path& folder, const std::string&, int slot, int entry) {
+Status chooseEqPart(Document& doc, const fs::path& folder, ControlName, int slot, int entry) {
     return ChooseEqPart(doc, folder, slot, entry);
 }
-Status chooseEqMaskPart(Document& doc, const fs::path& folder, const std::string&, int slot, int entry) {
+Status chooseEqMaskPart(Document& doc, const fs::path& folder, ControlName, int slot, int entry) {
     return ChooseEqMaskPart(doc, folder, slot, entry);
 }
-Status chooseSlider(Document& doc, const fs::path& folder, const std::string&, int, int entry) {
+Status chooseSlider(Document& doc, const fs::path& folder, ControlName, int, int entry) {
     return ChooseSlider(doc, folder, entry);
 }
-Status chooseBackColor(Document& doc, const fs::path& folder, const std::string&, int, int entry) {
+Status chooseBackColor(Document& doc, const fs::path& folder, ControlName, int, int entry) {
     return ChooseBackColor(doc, folder, entry);
 }
-Status chooseEasyPicture(Document& doc, const fs::path& folder, const std::string&, int, int entry) {
-    return SelectAndLoad(doc, {"EasyCombo", -1}, entry, [&] { return ChooseEasyPicture(doc, folder); });
+Status chooseEasyPicture(Document& doc, const fs::path& folder, ControlName, int, int entry) {
+    return SelectAndLoad(doc, {ctl::EasyCombo, -1}, entry, [&] { return ChooseEasyPicture(doc, folder); });
 }
-Status setColourBar(Document& doc, const fs::path&, const std::string& name, int i, int value) {
+Status setColourBar(Document& doc, const fs::path&, ControlName name, int i, int value) {
     return SetColourBar(doc, *colourBarNamed(name), i, value);
 }
-Status setLinkBox(Document& doc, const fs::path&, const std::string& name, int, int value) {
+Status setLinkBox(Document& doc, const fs::path&, ControlName name, int, int value) {
     return SetLinkBox(doc, name, value == 1);
 }
-Status setEqOutput(Document& doc, const fs::path&, const std::string&, int, int value) {
+Status setEqOutput(Document& doc, const fs::path&, ControlName, int, int value) {
     SetEqOutput(doc, value == 1);
     return ok();
 }
-Status setEqBelow(Document& doc, const fs::path&, const std::string& name, int, int value) {
+Status setEqBelow(Document& doc, const fs::path&, ControlName name, int, int value) {
     doc.setValue(name, -1, value);
     ChooseEqFace(doc);
     return ok();
 }
-Status setEqSliderRows(Document& doc, const fs::path&, const std::string&, int, int value) {
+Status setEqSliderRows(Document& doc, const fs::path&, ControlName, int, int value) {
     SetEqSliderRows(doc, value == 1);
     return ok();
 }
 // A playlist colour or the font: the playlist texts are built again, as after every pick.
-Status setPleditStyle(Document& doc, const fs::path&, const std::string& name, int index, int value) {
+Status setPleditStyle(Document& doc, const fs::path&, ControlName name, int index, int value) {
     doc.setValue(name, index, value);
     BuildPleditText(doc);
     return ok();
 }
 // "Maron.txt": the ratio box shows the scroll bar's value.
-Status setMaronRatio(Document& doc, const fs::path&, const std::string& name, int, int value) {
+Status setMaronRatio(Document& doc, const fs::path&, ControlName name, int, int value) {
     doc.setValue(name, -1, value);
-    doc.setText("MaronText", std::to_string(doc.value(name)));
+    doc.setText(ctl::MaronText, std::to_string(doc.value(name)));
     return ok();
 }
 
-constexpr std::string_view kPleditFontName = "PleditFonts";
-
 struct ControlCommand {
-    std::string_view name;
+    ControlName name;
     Command run;
 };
 
@@ -84,27 +81,27 @@ struct ControlCommand {
 // document keeps in step with their twins; options, which clear their group; plain check boxes
 // and texts) only takes its value.
 constexpr ControlCommand kControlCommands[] = {
-    {"lstData", choosePart},
-    {"lstMask", chooseMaskPart},
-    {"lstEQData", chooseEqPart},
-    {"lstEQMask", chooseEqMaskPart},
-    {"SliderCombo", chooseSlider},
-    {"BackColorCombo", chooseBackColor},
-    {"EasyCombo", chooseEasyPicture},
-    {"hscR", setColourBar},
-    {"hscG", setColourBar},
-    {"hscB", setColourBar},
-    {"chkSkinMode", setEqOutput},
-    {"EqUporDown", setEqBelow},
-    {"EQModeCheck", setEqSliderRows},
-    {"PicPleditNormal", setPleditStyle},
-    {"PicPleditNormalBG", setPleditStyle},
-    {"PicPleditSelectedBG", setPleditStyle},
-    {"PicPleditCurrent", setPleditStyle},
-    {"MaronVScroll", setMaronRatio},
+    {ctl::lstData, choosePart},
+    {ctl::lstMask, chooseMaskPart},
+    {ctl::lstEQData, chooseEqPart},
+    {ctl::lstEQMask, chooseEqMaskPart},
+    {ctl::SliderCombo, chooseSlider},
+    {ctl::BackColorCombo, chooseBackColor},
+    {ctl::EasyCombo, chooseEasyPicture},
+    {ctl::hscR, setColourBar},
+    {ctl::hscG, setColourBar},
+    {ctl::hscB, setColourBar},
+    {ctl::chkSkinMode, setEqOutput},
+    {ctl::EqUporDown, setEqBelow},
+    {ctl::EQModeCheck, setEqSliderRows},
+    {ctl::PicPleditNormal, setPleditStyle},
+    {ctl::PicPleditNormalBG, setPleditStyle},
+    {ctl::PicPleditSelectedBG, setPleditStyle},
+    {ctl::PicPleditCurrent, setPleditStyle},
+    {ctl::MaronVScroll, setMaronRatio},
 };
 
-Command commandOf(std::string_view name) {
+Command commandOf(ControlName name) {
     for (const ControlCommand& c : kControlCommands)
         if (c.name == name) return c.run;
     if (isLinkBox(name)) return setLinkBox;
@@ -113,8 +110,7 @@ Command commandOf(std::string_view name) {
 
 // Runs the control's command with the value the document parsed (and already holds), or leaves
 // the value as it stands when the control has none.
-Status runCommand(Document& doc, const fs::path& programFolder, const std::string& name, int index,
-                  int previous) {
+Status runCommand(Document& doc, const fs::path& programFolder, ControlName name, int index, int previous) {
     const Command run = commandOf(name);
     if (!run) return ok();
     const int value = doc.value(name, index);
@@ -130,11 +126,11 @@ Status unknownControl(std::string_view written) {
 }  // namespace
 
 Status SetControl(Document& doc, const fs::path& programFolder, std::string_view written, std::string_view value) {
-    std::string name;
-    int index = -1;
-    if (!parseControlName(written, name, index) || !doc.hasControl(name, index)) return unknownControl(written);
+    const auto ref = doc.controlByWritten(written);
+    if (!ref) return unknownControl(written);
+    const auto [name, index] = *ref;
     if (doc.control(name, index).kind == ControlKind::Text)
-        return SetControlText(doc, programFolder, written, UnescapeManifestValue(value));
+        return SetControlText(doc, programFolder, *ref, UnescapeManifestValue(value));
     const int previous = doc.value(name, index);
     if (Status set = doc.setByName(written, value); !set) return set;
     return runCommand(doc, programFolder, name, index, previous);
@@ -144,12 +140,20 @@ Status SetControlValue(Document& doc, const fs::path& programFolder, std::string
     return SetControl(doc, programFolder, written, std::to_string(value));
 }
 
-Status SetControlText(Document& doc, const fs::path& /*programFolder: no text loads a file*/, std::string_view written, std::string text) {
-    std::string name;
-    int index = -1;
-    if (!parseControlName(written, name, index) || !doc.hasControl(name, index)) return unknownControl(written);
-    doc.setText(name, index, std::move(text));
-    if (name == kPleditFontName) BuildPleditText(doc);  // the font is named in the playlist text
+Status SetControlValue(Document& doc, const fs::path& programFolder, ControlRef control, int value) {
+    return SetControlValue(doc, programFolder, controlKey(control.name, control.index), value);
+}
+
+Status SetControlText(Document& doc, const fs::path& programFolder, std::string_view written, std::string text) {
+    const auto ref = doc.controlByWritten(written);
+    if (!ref) return unknownControl(written);
+    return SetControlText(doc, programFolder, *ref, std::move(text));
+}
+
+Status SetControlText(Document& doc, const fs::path& /*programFolder: no text loads a file*/, ControlRef control,
+                      std::string text) {
+    doc.setText(control.name, control.index, std::move(text));
+    if (control.name == ctl::PleditFonts) BuildPleditText(doc);  // the font is named in the playlist text
     return ok();
 }
 

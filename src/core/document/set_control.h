@@ -1,4 +1,4 @@
-// The one way a control changes: by its written name ("lstData(3)", "chkFrameLink", "hscR_0"),
+// The one way a control changes: by its written name ("lstData(3)", ctl::chkFrameLink, "hscR_0"),
 // after which the command that control stands for runs at once (a list choice loads its part, a
 // colour bar recolours its group, a link box shows its mask list, ...). The command line's --set
 // and every bound widget of the window come through here, so the two cannot drift apart.
@@ -26,6 +26,10 @@ Status SetControlValue(Document& doc, const std::filesystem::path& programFolder
                        int value);
 // The same for a text box.
 Status SetControlText(Document& doc, const std::filesystem::path& programFolder, std::string_view written,
+                      std::string text);
+// The same two for a control the caller names by its handle.
+Status SetControlValue(Document& doc, const std::filesystem::path& programFolder, ControlRef control, int value);
+Status SetControlText(Document& doc, const std::filesystem::path& programFolder, ControlRef control,
                       std::string text);
 
 }  // namespace pelterra

@@ -9,86 +9,86 @@ namespace {
 
 constexpr SlotSpec kEqualizerSlots[] = {
     // Data and Mask slots of the seven equalizer part positions.
-    {"picEQData", 0, 0, 235, 12},   // on/auto buttons, four 59-pixel cells
-    {"picEQData", 1, 1, 275, 116},  // frame
-    {"picEQData", 2, 2, 275, 47},   // title bar: small buttons, active and inactive bar
-    {"picEQData", 3, 3, 116, 21},   // image (graph background and preamp line)
-    {"picEQData", 4, 4, 44, 25},    // preset button, two 44x12 cells
-    {"picEQData", 5, 5, 275, 116},  // layer 1
-    {"picEQData", 6, 6, 275, 116},  // layer 2
+    {pic::picEQData, 0, 0, 235, 12},   // on/auto buttons, four 59-pixel cells
+    {pic::picEQData, 1, 1, 275, 116},  // frame
+    {pic::picEQData, 2, 2, 275, 47},   // title bar: small buttons, active and inactive bar
+    {pic::picEQData, 3, 3, 116, 21},   // image (graph background and preamp line)
+    {pic::picEQData, 4, 4, 44, 25},    // preset button, two 44x12 cells
+    {pic::picEQData, 5, 5, 275, 116},  // layer 1
+    {pic::picEQData, 6, 6, 275, 116},  // layer 2
     // Untouched copies of the recoloured slots 0, 2, 3 and 4.
-    {"picEQData", 7, 7, 235, 12},
-    {"picEQData", 8, 8, 275, 47},
-    {"picEQData", 9, 9, 116, 21},
-    {"picEQData", 10, 10, 44, 25},
-    {"picEQMask", 0, 0, 235, 12},
-    {"picEQMask", 1, 1, 275, 116},
-    {"picEQMask", 2, 2, 275, 47},
-    {"picEQMask", 3, 3, 116, 21},
-    {"picEQMask", 4, 4, 44, 25},
-    {"picEQMask", 5, 5, 275, 116},
-    {"picEQMask", 6, 6, 275, 116},
+    {pic::picEQData, 7, 7, 235, 12},
+    {pic::picEQData, 8, 8, 275, 47},
+    {pic::picEQData, 9, 9, 116, 21},
+    {pic::picEQData, 10, 10, 44, 25},
+    {pic::picEQMask, 0, 0, 235, 12},
+    {pic::picEQMask, 1, 1, 275, 116},
+    {pic::picEQMask, 2, 2, 275, 47},
+    {pic::picEQMask, 3, 3, 116, 21},
+    {pic::picEQMask, 4, 4, 44, 25},
+    {pic::picEQMask, 5, 5, 275, 116},
+    {pic::picEQMask, 6, 6, 275, 116},
     // The two equalizer faces: "こっちを使う" (from the base picture) and "これを使う".
-    {"PreEQMainData", -1, -1, 275, 116},
-    {"PreEQMainData2", -1, -1, 275, 116},
+    {pic::PreEQMainData, -1, -1, 275, 116},
+    {pic::PreEQMainData2, -1, -1, 275, 116},
     // Playlist source pictures: 0 from the base picture, 1 opened for the playlist alone.
-    {"picPrePLmain", 0, 1, 275, 116},
+    {pic::picPrePLmain, 0, 1, 275, 116},
     // Slider graphic and mask: the knob strip (0,0) 13x60 and the bar image (13,0) 14x63 are
     // read from them; the size is that of the slider rows of eqmain.bmp, (0,164) 222x128.
-    {"PreSliderData", -1, -1, 222, 128},
-    {"PreSliderMask", -1, -1, 222, 128},
+    {pic::PreSliderData, -1, -1, 222, 128},
+    {pic::PreSliderMask, -1, -1, 222, 128},
     // Slider back colour: the size of the back-colour sheet the Background base maker hands over.
-    {"EQSliderBackColor", -1, -1, 209, 130},
+    {pic::EQSliderBackColor, -1, -1, 209, 130},
     // Easy import picture: held at the chosen picture's own size, empty until one is chosen.
-    {"PreEasyImage", -1, -1, 0, 0},
-    {"PreEasyData", -1, -1, 0, 0},
+    {pic::PreEasyImage, -1, -1, 0, 0},
+    {pic::PreEasyData, -1, -1, 0, 0},
 };
 static_assert(std::size(kEqualizerSlots) == 26);
 
 constexpr ControlSpec kEqualizerControls[] = {
     // Data lists and mask lists; a mask list and its "MaskList" label show with the link box.
-    {"lstEQData", 7, ControlKind::List},
-    {"lstEQMask", 7, ControlKind::List, 0, 0, 0, {}, false},
-    {"lblEQMask", 7, ControlKind::Text, 0, 0, 0, "MaskList", false},
+    {ctl::lstEQData, 7, ControlKind::List},
+    {ctl::lstEQMask, 7, ControlKind::List, 0, 0, 0, {}, false},
+    {ctl::lblEQMask, 7, ControlKind::Text, 0, 0, 0, "MaskList", false},
     // Link boxes "DataとMaskを別々に指定する", slots 0..6.
-    {"chkOnAutoLink", 0, ControlKind::Check},
-    {"chkEQFrameLink", 0, ControlKind::Check},
-    {"chkEQTitlebarLink", 0, ControlKind::Check},
-    {"chkImageLink", 0, ControlKind::Check},
-    {"chkPresetLink", 0, ControlKind::Check},
-    {"chkLinkEQLayer1", 0, ControlKind::Check},
-    {"chkLinkEQLayer2", 0, ControlKind::Check},
+    {ctl::chkOnAutoLink, 0, ControlKind::Check},
+    {ctl::chkEQFrameLink, 0, ControlKind::Check},
+    {ctl::chkEQTitlebarLink, 0, ControlKind::Check},
+    {ctl::chkImageLink, 0, ControlKind::Check},
+    {ctl::chkPresetLink, 0, ControlKind::Check},
+    {ctl::chkLinkEQLayer1, 0, ControlKind::Check},
+    {ctl::chkLinkEQLayer2, 0, ControlKind::Check},
     // Include boxes of the equalizer page; the first five are make flags with a twin in fraEqCheck.
-    {"OnAutoCheck", 0, ControlKind::Check},  {"OnAutoCheck2", 0, ControlKind::Check},   // "on,auto" / "On Auto"
-    {"EQFrameCheck", 0, ControlKind::Check}, {"EQFrameCheck2", 0, ControlKind::Check},  // "Frame" / "EQ Frame"
-    {"EQCheck", 0, ControlKind::Check},      {"EQCheck2", 0, ControlKind::Check},       // "Titlebar" / "EQ Titlebar"
-    {"ImageCheck", 0, ControlKind::Check},   {"ImageCheck2", 0, ControlKind::Check},    // "Image"
-    {"PresetCheck", 0, ControlKind::Check},  {"PresetCheck2", 0, ControlKind::Check},   // "Preset"
-    {"chkEQLayer1", 0, ControlKind::Check},  // "Layer1"
-    {"chkEQLayer2", 0, ControlKind::Check},  // "Layer2"
+    {ctl::OnAutoCheck, 0, ControlKind::Check},  {ctl::OnAutoCheck2, 0, ControlKind::Check},   // "on,auto" / "On Auto"
+    {ctl::EQFrameCheck, 0, ControlKind::Check}, {ctl::EQFrameCheck2, 0, ControlKind::Check},  // "Frame" / "EQ Frame"
+    {ctl::EQCheck, 0, ControlKind::Check},      {ctl::EQCheck2, 0, ControlKind::Check},       // "Titlebar" / "EQ Titlebar"
+    {ctl::ImageCheck, 0, ControlKind::Check},   {ctl::ImageCheck2, 0, ControlKind::Check},    // "Image"
+    {ctl::PresetCheck, 0, ControlKind::Check},  {ctl::PresetCheck2, 0, ControlKind::Check},   // "Preset"
+    {ctl::chkEQLayer1, 0, ControlKind::Check},  // "Layer1"
+    {ctl::chkEQLayer2, 0, ControlKind::Check},  // "Layer2"
     // "EQ Slider": shows the frame fraEqCheck with the second include boxes.
-    {"EQModeCheck", 0, ControlKind::Check},
-    {"fraEqCheck", 0, ControlKind::Text, 0, 0, 0, {}, false},
-    {"chkEQOnly", 0, ControlKind::Check},     // "EQ部分だけ出力する"
-    {"UseSliderBack", 0, ControlKind::Check}, // "BackColorを合成する"
+    {ctl::EQModeCheck, 0, ControlKind::Check},
+    {ctl::fraEqCheck, 0, ControlKind::Text, 0, 0, 0, {}, false},
+    {ctl::chkEQOnly, 0, ControlKind::Check},     // "EQ部分だけ出力する"
+    {ctl::UseSliderBack, 0, ControlKind::Check}, // "BackColorを合成する"
     // Which face the equalizer is built on: "こっちを使う" / "これを使う".
-    {"OpEqMain1", 0, ControlKind::Option, 1},
-    {"OpEqMain2", 0, ControlKind::Option, 0},
+    {ctl::OpEqMain1, 0, ControlKind::Option, 1},
+    {ctl::OpEqMain2, 0, ControlKind::Option, 0},
     // Slider page and Easy import page.
-    {"SliderCombo", 0, ControlKind::List},
-    {"BackColorCombo", 0, ControlKind::List},
-    {"EasyCombo", 0, ControlKind::List},
-    {"EasyEQMainCheck", 0, ControlKind::Check},  // "EQ Main"
-    {"EasySliderCheck", 0, ControlKind::Check},  // "ボタン"
-    {"EasyOnAutoCheck", 0, ControlKind::Check},  // "On,Auto"
-    {"EasyPresetCheck", 0, ControlKind::Check},  // "Preset"
-    {"EasyImageCheck", 0, ControlKind::Check},   // "Image"
-    {"EasyEQCheck", 0, ControlKind::Check},      // "TitleBar"
-    {"EasyEQFrameCheck", 0, ControlKind::Check, 0, 0, 0, {}, false},  // "EQ Frame", hidden, unread
+    {ctl::SliderCombo, 0, ControlKind::List},
+    {ctl::BackColorCombo, 0, ControlKind::List},
+    {ctl::EasyCombo, 0, ControlKind::List},
+    {ctl::EasyEQMainCheck, 0, ControlKind::Check},  // "EQ Main"
+    {ctl::EasySliderCheck, 0, ControlKind::Check},  // "ボタン"
+    {ctl::EasyOnAutoCheck, 0, ControlKind::Check},  // "On,Auto"
+    {ctl::EasyPresetCheck, 0, ControlKind::Check},  // "Preset"
+    {ctl::EasyImageCheck, 0, ControlKind::Check},   // "Image"
+    {ctl::EasyEQCheck, 0, ControlKind::Check},      // "TitleBar"
+    {ctl::EasyEQFrameCheck, 0, ControlKind::Check, 0, 0, 0, {}, false},  // "EQ Frame", hidden, unread
     // HowForm: the hidden label that carries the last answer as one digit.
-    {"Syori", 0, ControlKind::Text, 0, 0, 0, "0"},
+    {ctl::Syori, 0, ControlKind::Text, 0, 0, 0, "0"},
     // Visibility of the slot Picture2 on the "Main" page: shown after a combined import.
-    {"Picture2", 0, ControlKind::Text, 0, 0, 0, {}, false},
+    {ctl::Picture2, 0, ControlKind::Text, 0, 0, 0, {}, false},
 };
 
 }  // namespace

@@ -17,7 +17,7 @@ static_assert(kEqualizerSheets.size() == 2);
 
 // \PartsData\eq\slider\DefaultBackWhite.back.bmp as last read; white until then, which is what
 // the file holds. Its size is that of a back-colour sheet.
-constexpr SlotSpec kDefaultSliderBack{"DefaultBackWhite", -1, -1, 209, 130};
+constexpr SlotSpec kDefaultSliderBack{pic::DefaultBackWhite, -1, -1, 209, 130};
 
 constexpr auto kEqualizerSheetSlots = [] {
     std::array<SlotSpec, kEqualizerSheets.size() + 1> slots{};

@@ -3,7 +3,7 @@
 // and work images of the number and text pages of the main window, and the project name box.
 //
 // The frame maker's own gradient pictures are called picData and picMask in their window; in the
-// document they carry the window's name ("frmMakeFrame.picData") so that they never stand for the
+// document they carry the window's name (pic::frmMakeFramePicData) so that they never stand for the
 // main window's picData(k) array.
 #include <algorithm>
 #include <array>
@@ -17,67 +17,67 @@ namespace {
 
 constexpr SlotSpec kGeneratorSlots[] = {
     // frmMakeFrame
-    {"picMakeFrameData", -1, -1, 275, 116},      // frame for Data, tab 1
-    {"PicMakeFrameMask", -1, -1, 275, 116},      // frame for Mask, tab 1
-    {"frmMakeFrame.picData", -1, -1, 275, 116},  // Data gradient, tab 2
-    {"frmMakeFrame.picMask", -1, -1, 275, 116},  // Mask gradient, tab 2
-    {"picBigData", -1, -1, 275, 232},            // tall gradient, tab 3
+    {pic::picMakeFrameData, -1, -1, 275, 116},      // frame for Data, tab 1
+    {pic::PicMakeFrameMask, -1, -1, 275, 116},      // frame for Mask, tab 1
+    {pic::frmMakeFramePicData, -1, -1, 275, 116},  // Data gradient, tab 2
+    {pic::frmMakeFramePicMask, -1, -1, 275, 116},  // Mask gradient, tab 2
+    {pic::picBigData, -1, -1, 275, 232},            // tall gradient, tab 3
     // FrmMakeSlider: the slider part being made, the size of picData(4).
-    {"SliderData", -1, -1, 59, 22},
-    {"SliderMask", -1, -1, 59, 22},
+    {pic::SliderData, -1, -1, 59, 22},
+    {pic::SliderMask, -1, -1, 59, 22},
     // frmBackColor: the strip is drawn in columns 0..12, rows 0..118; column 13 is read by the
     // sheet but never drawn.
-    {"picSBase", -1, -1, 14, 119},
-    {"picBack", -1, -1, 209, 130},
+    {pic::picSBase, -1, -1, 14, 119},
+    {pic::picBack, -1, -1, 209, 130},
     // Row-colour work images of the glyph colours. PreTextMask is as wide as the text part so
     // that its last column (never painted by the row lines) still reaches picData(8).
-    {"PreNumberMask", -1, -1, 108, 14},
-    {"PreTextMask", -1, -1, 155, 18},
+    {pic::PreNumberMask, -1, -1, 108, 14},
+    {pic::PreTextMask, -1, -1, 155, 18},
 };
 static_assert(std::size(kGeneratorSlots) == 11, "eleven generator and glyph pictures");
 
 constexpr ControlSpec kFrameMakerControls[] = {
-    {"lbldata", 4, ControlKind::Swatch},   // 明るい色, 通常色, 暗い色, ボディー
-    {"lblMask", 4, ControlKind::Swatch},   // the same four for the Mask frame
-    {"lblDataGra1", 0, ControlKind::Swatch},
-    {"lblDataGra2", 0, ControlKind::Swatch},
-    {"lblMaskGra1", 0, ControlKind::Swatch},
-    {"lblMaskGra2", 0, ControlKind::Swatch},
-    {"lblBig1", 0, ControlKind::Swatch},
-    {"lblBig2", 0, ControlKind::Swatch},
-    {"Optframe", 1, ControlKind::Option, 1},  // 通常
-    {.name = "Optframe", .count = 2, .kind = ControlKind::Option, .initial = 0, .first = 1},  // 下無し, 上無し
-    {"optToData", 0, ControlKind::Option, 1},  // Dataへ転送
-    {"optToMask", 0, ControlKind::Option, 0},  // Maskへ転送
-    {"optMainUp", 0, ControlKind::Option, 1},  // Mainが上、EQが下
-    {"optEqUp", 0, ControlKind::Option, 0},    // EQが上、Mainが下
+    {ctl::lbldata, 4, ControlKind::Swatch},   // 明るい色, 通常色, 暗い色, ボディー
+    {ctl::lblMask, 4, ControlKind::Swatch},   // the same four for the Mask frame
+    {ctl::lblDataGra1, 0, ControlKind::Swatch},
+    {ctl::lblDataGra2, 0, ControlKind::Swatch},
+    {ctl::lblMaskGra1, 0, ControlKind::Swatch},
+    {ctl::lblMaskGra2, 0, ControlKind::Swatch},
+    {ctl::lblBig1, 0, ControlKind::Swatch},
+    {ctl::lblBig2, 0, ControlKind::Swatch},
+    {ctl::Optframe, 1, ControlKind::Option, 1},  // 通常
+    {.name = ctl::Optframe, .count = 2, .kind = ControlKind::Option, .initial = 0, .first = 1},  // 下無し, 上無し
+    {ctl::optToData, 0, ControlKind::Option, 1},  // Dataへ転送
+    {ctl::optToMask, 0, ControlKind::Option, 0},  // Maskへ転送
+    {ctl::optMainUp, 0, ControlKind::Option, 1},  // Mainが上、EQが下
+    {ctl::optEqUp, 0, ControlKind::Option, 0},    // EQが上、Mainが下
 };
 
 constexpr ControlSpec kSliderMakerControls[] = {
-    {"LblSliderDataHi", 0, ControlKind::Swatch},
-    {"LblSliderDataTop", 0, ControlKind::Swatch},
-    {"LblSliderDataShadow", 0, ControlKind::Swatch},
-    {"LblSliderDataFrame", 0, ControlKind::Swatch},
-    {"LblSliderMaskHi", 0, ControlKind::Swatch},
-    {"LblSliderMaskTop", 0, ControlKind::Swatch},
-    {"LblSliderMaskShadow", 0, ControlKind::Swatch},
-    {"LblSliderMaskFrame", 0, ControlKind::Swatch},
-    {"OpSliderOff", 0, ControlKind::Option, 1},  // 枠無し
-    {"OpSliderOn", 0, ControlKind::Option, 0},   // 枠あり
+    {ctl::LblSliderDataHi, 0, ControlKind::Swatch},
+    {ctl::LblSliderDataTop, 0, ControlKind::Swatch},
+    {ctl::LblSliderDataShadow, 0, ControlKind::Swatch},
+    {ctl::LblSliderDataFrame, 0, ControlKind::Swatch},
+    {ctl::LblSliderMaskHi, 0, ControlKind::Swatch},
+    {ctl::LblSliderMaskTop, 0, ControlKind::Swatch},
+    {ctl::LblSliderMaskShadow, 0, ControlKind::Swatch},
+    {ctl::LblSliderMaskFrame, 0, ControlKind::Swatch},
+    {ctl::OpSliderOff, 0, ControlKind::Option, 1},  // 枠無し
+    {ctl::OpSliderOn, 0, ControlKind::Option, 0},   // 枠あり
 };
 
 constexpr ControlSpec kBackColorControls[] = {
-    {"lblcolor", 3, ControlKind::Swatch},  // Top, Middle, Bottom
+    {ctl::lblcolor, 3, ControlKind::Swatch},  // Top, Middle, Bottom
 };
 
 constexpr ControlSpec kGlyphColourControls[] = {
-    {"NumberColor", 15, ControlKind::Swatch},
-    {"PicText", 6, ControlKind::Swatch},
+    {ctl::NumberColor, 15, ControlKind::Swatch},
+    {ctl::PicText, 6, ControlKind::Swatch},
 };
 
 // The frame "プロジェクト保存" of the main window: the project folder's name.
 constexpr ControlSpec kProjectControls[] = {
-    {"txtProject", 0, ControlKind::Text, 0, 0, 0, "Project"},
+    {ctl::txtProject, 0, ControlKind::Text, 0, 0, 0, "Project"},
 };
 
 template <std::size_t... N>
@@ -92,10 +92,10 @@ constexpr auto kGeneratorControls =
     joined(kFrameMakerControls, kSliderMakerControls, kBackColorControls, kGlyphColourControls, kProjectControls);
 
 constexpr OptionGroupSpec kGeneratorOptionGroups[] = {
-    {{"Optframe(0)", "Optframe(1)", "Optframe(2)"}, false},
-    {{"optToData", "optToMask"}, false},
-    {{"optMainUp", "optEqUp"}, false},
-    {{"OpSliderOff", "OpSliderOn"}, false},
+    {{{ctl::Optframe, 0}, {ctl::Optframe, 1}, {ctl::Optframe, 2}}, false},
+    {{{ctl::optToData}, {ctl::optToMask}}, false},
+    {{{ctl::optMainUp}, {ctl::optEqUp}}, false},
+    {{{ctl::OpSliderOff}, {ctl::OpSliderOn}}, false},
 };
 
 }  // namespace

@@ -13,11 +13,11 @@ static_assert(kSkinSheetSlots.size() == 13);
 
 // Check boxes of the main window that only the skin build reads.
 constexpr ControlSpec kSkinBuildControls[] = {
-    {"chkLayer1", 0, ControlKind::Check},           // "Layer1"
-    {"chkLayer2", 0, ControlKind::Check},           // "Layer2"
-    {"chkNumberParency", 0, ControlKind::Check},    // "一部透明化"
-    {"VolumeRegionCheck", 0, ControlKind::Check},   // "Volume半透明化"
-    {"BalanceRegionCheck", 0, ControlKind::Check},  // "Balanceの半透明化"
+    {ctl::chkLayer1, 0, ControlKind::Check},           // "Layer1"
+    {ctl::chkLayer2, 0, ControlKind::Check},           // "Layer2"
+    {ctl::chkNumberParency, 0, ControlKind::Check},    // "一部透明化"
+    {ctl::VolumeRegionCheck, 0, ControlKind::Check},   // "Volume半透明化"
+    {ctl::BalanceRegionCheck, 0, ControlKind::Check},  // "Balanceの半透明化"
 };
 
 }  // namespace

@@ -27,13 +27,13 @@ Error noSuchPosition(int slot) {
     return Error{"", "there is no equalizer part position " + std::to_string(slot)};
 }
 
-void putStretched(Document& doc, std::string_view name, int index, const Bitmap& picture) {
+void putStretched(Document& doc, SlotName name, int index, const Bitmap& picture) {
     StretchToSlot(doc.work, picture, doc.slot(name, index));
     doc.slotChanged(name, index);
 }
 
 Status loadSlider(Document& doc, const fs::path& programFolder) {
-    const std::string entry = doc.selectedEntry("SliderCombo");
+    const std::string entry = doc.selectedEntry(ctl::SliderCombo);
     const std::string folder(kEqSliderFolder);
     Result<Bitmap> data = loadLibraryPicture(programFolder, folder + entry + ".data.bmp");
     if (!data) return data.error();
@@ -41,16 +41,16 @@ Status loadSlider(Document& doc, const fs::path& programFolder) {
     if (!programFileExists(programFolder, maskTail)) maskTail = std::string(kDefaultSliderMask);
     Result<Bitmap> mask = loadLibraryPicture(programFolder, maskTail);
     if (!mask) return mask.error();  // both files are read before either slot changes
-    doc.assignSlot("PreSliderData", -1, *data);
-    doc.assignSlot("PreSliderMask", -1, *mask);
+    doc.assignSlot(pic::PreSliderData, -1, *data);
+    doc.assignSlot(pic::PreSliderMask, -1, *mask);
     return ok();
 }
 
 Status loadBackColor(Document& doc, const fs::path& programFolder) {
-    const std::string entry = doc.selectedEntry("BackColorCombo");
+    const std::string entry = doc.selectedEntry(ctl::BackColorCombo);
     Result<Bitmap> back = loadLibraryPicture(programFolder, std::string(kEqSliderFolder) + entry + ".back.bmp");
     if (!back) return back.error();
-    doc.assignSlot("EQSliderBackColor", -1, *back);
+    doc.assignSlot(pic::EQSliderBackColor, -1, *back);
     return ok();
 }
 
@@ -58,60 +58,60 @@ Status loadBackColor(Document& doc, const fs::path& programFolder) {
 
 Status ChooseEqPart(Document& doc, const fs::path& programFolder, int slot, int entry) {
     if (!eqCategory(slot)) return noSuchPosition(slot);
-    return SelectAndLoad(doc, {"lstEQData", slot}, entry, [&] { return LoadEqPart(doc, programFolder, slot); });
+    return SelectAndLoad(doc, {ctl::lstEQData, slot}, entry, [&] { return LoadEqPart(doc, programFolder, slot); });
 }
 
 Status ChooseEqMaskPart(Document& doc, const fs::path& programFolder, int slot, int entry) {
     const EqCategory* cat = eqCategory(slot);
     if (!cat) return noSuchPosition(slot);
     if (!doc.isChecked(cat->linkBox)) {
-        doc.setValue("lstEQMask", slot, entry);  // the Mask follows the Data
+        doc.setValue(ctl::lstEQMask, slot, entry);  // the Mask follows the Data
         return ok();
     }
-    return SelectAndLoad(doc, {"lstEQMask", slot}, entry, [&] { return LoadEqMask(doc, programFolder, slot); });
+    return SelectAndLoad(doc, {ctl::lstEQMask, slot}, entry, [&] { return LoadEqMask(doc, programFolder, slot); });
 }
 
 Status LoadEqPart(Document& doc, const fs::path& programFolder, int slot) {
     const EqCategory* pos = eqCategory(slot);
     if (!pos) return noSuchPosition(slot);
-    const PartTarget target{{"lstEQData", slot}, pos->linkBox, pos->folder, {"picEQData", slot}, {"picEQMask", slot}};
+    const PartTarget target{{ctl::lstEQData, slot}, pos->linkBox, pos->folder, {pic::picEQData, slot}, {pic::picEQMask, slot}};
     if (Status loaded = LoadPart(doc, programFolder, target); !loaded) return loaded;
-    if (pos->untouchedCopy >= 0) doc.copySlot("picEQData", slot, "picEQData", pos->untouchedCopy);
+    if (pos->untouchedCopy >= 0) doc.copySlot(pic::picEQData, slot, pic::picEQData, pos->untouchedCopy);
     return ok();
 }
 
 Status LoadEqMask(Document& doc, const fs::path& programFolder, int slot) {
     const EqCategory* pos = eqCategory(slot);
     if (!pos) return noSuchPosition(slot);
-    return LoadMaskEntry(doc, programFolder, {"lstEQMask", slot}, pos->folder, {"picEQMask", slot});
+    return LoadMaskEntry(doc, programFolder, {ctl::lstEQMask, slot}, pos->folder, {pic::picEQMask, slot});
 }
 
 Status ChooseSlider(Document& doc, const fs::path& programFolder, int entry) {
-    return SelectAndLoad(doc, {"SliderCombo", -1}, entry, [&] { return loadSlider(doc, programFolder); });
+    return SelectAndLoad(doc, {ctl::SliderCombo, -1}, entry, [&] { return loadSlider(doc, programFolder); });
 }
 
 Status ChooseBackColor(Document& doc, const fs::path& programFolder, int entry) {
-    return SelectAndLoad(doc, {"BackColorCombo", -1}, entry, [&] { return loadBackColor(doc, programFolder); });
+    return SelectAndLoad(doc, {ctl::BackColorCombo, -1}, entry, [&] { return loadBackColor(doc, programFolder); });
 }
 
 void ChooseEqFace(Document& doc) {
     // While "EQも出力" shows, the picture was a single face and every face is the same picture.
-    if (doc.control("chkSkinMode").visible) return;
-    const bool lower = doc.isChecked("EqUporDown") && doc.isChecked("chkSkinMode");
-    doc.copySlot(lower ? "Picture2" : "Picture1", -1, "PreEQMainData", -1);
+    if (doc.control(ctl::chkSkinMode).visible) return;
+    const bool lower = doc.isChecked(ctl::EqUporDown) && doc.isChecked(ctl::chkSkinMode);
+    doc.copySlot(lower ? pic::Picture2 : pic::Picture1, -1, pic::PreEQMainData, -1);
 }
 
 void SetEqSliderRows(Document& doc, bool checked) {
-    doc.setValue("EQModeCheck", -1, checked ? 1 : 0);
-    doc.setVisible("fraEqCheck", -1, checked);
+    doc.setValue(ctl::EQModeCheck, -1, checked ? 1 : 0);
+    doc.setVisible(ctl::fraEqCheck, -1, checked);
 }
 
 std::optional<std::string> ImportEqMainImage(Document& doc, const Bitmap& picture) {
     if (picture.width() == kFaceWidth && picture.height() == kFaceHeight) {
-        doc.assignSlot("PreEQMainData2", -1, picture);
+        doc.assignSlot(pic::PreEQMainData2, -1, picture);
         return std::nullopt;
     }
-    putStretched(doc, "PreEQMainData2", -1, picture);
+    putStretched(doc, pic::PreEQMainData2, -1, picture);
     return std::string(kEqMainSizeMessage);
 }
 
@@ -125,29 +125,29 @@ Result<std::optional<std::string>> OpenEqMainImage(Document& doc, const std::str
     return ImportEqMainImage(doc, *picture);
 }
 
-Result<std::optional<std::string>> PutEqPicture(Document& doc, std::string_view name, int index,
+Result<std::optional<std::string>> PutEqPicture(Document& doc, SlotName name, int index,
                                                 const Bitmap& picture) {
     const std::optional<std::string> none;
     if (picture.empty()) return Error{"", "the picture is empty: it has nothing to put into " + controlKey(name, index)};
-    if ((name == "picEQData" || name == "picEQMask") && doc.hasSlot(name, index)) {
+    if ((name == pic::picEQData || name == pic::picEQMask) && doc.hasSlot(name, index)) {
         putStretched(doc, name, index, picture);
-        if (const EqCategory* pos = eqCategory(index); pos && name == "picEQData" && pos->untouchedCopy != kNone)
-            doc.copySlot("picEQData", index, "picEQData", pos->untouchedCopy);
+        if (const EqCategory* pos = eqCategory(index); pos && name == pic::picEQData && pos->untouchedCopy != kNone)
+            doc.copySlot(pic::picEQData, index, pic::picEQData, pos->untouchedCopy);
         return none;
     }
-    if ((name == "PreSliderData" || name == "PreSliderMask" || name == "EQSliderBackColor") && index < 0) {
+    if ((name == pic::PreSliderData || name == pic::PreSliderMask || name == pic::EQSliderBackColor) && index < 0) {
         doc.assignSlot(name, -1, picture);
         return none;
     }
-    if (name == "PreEQMainData" && index < 0) {
+    if (name == pic::PreEQMainData && index < 0) {
         putStretched(doc, name, -1, picture);
         return none;
     }
-    if (name == "PreEQMainData2" && index < 0) return ImportEqMainImage(doc, picture);
+    if (name == pic::PreEQMainData2 && index < 0) return ImportEqMainImage(doc, picture);
     return Error{"", controlKey(name, index) + " is not a picture of the equalizer pages"};
 }
 
-Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, std::string_view name, int index,
+Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, SlotName name, int index,
                                                      const std::string& filePath) {
     if (filePath.empty()) return std::optional<std::string>{};
     Result<Bitmap> picture = LoadPicture(filePath);
@@ -157,7 +157,7 @@ Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, std::string_
     return put;
 }
 
-Result<std::optional<std::string>> PasteEqPicture(Document& doc, std::string_view name, int index,
+Result<std::optional<std::string>> PasteEqPicture(Document& doc, SlotName name, int index,
                                                   const std::optional<Bitmap>& clipboard) {
     if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
     return PutEqPicture(doc, name, index, *clipboard);

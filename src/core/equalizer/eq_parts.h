@@ -65,14 +65,14 @@ Result<std::optional<std::string>> OpenEqMainImage(Document& doc, const std::str
 // PreSliderData, PreSliderMask, EQSliderBackColor taken unscaled; PreEQMainData stretched;
 // PreEQMainData2 through ImportEqMainImage (its size message returned). Fails for an empty
 // picture or a slot that is none of these, changing nothing.
-Result<std::optional<std::string>> PutEqPicture(Document& doc, std::string_view name, int index,
+Result<std::optional<std::string>> PutEqPicture(Document& doc, SlotName name, int index,
                                                 const Bitmap& picture);
 // Double-click: an empty file name (dialog cancelled) does nothing; a file that cannot be loaded
 // changes nothing and the error names it.
-Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, std::string_view name, int index,
+Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, SlotName name, int index,
                                                      const std::string& filePath);
 // "貼りつけ": an empty clipboard (nullopt) is an error and nothing changes.
-Result<std::optional<std::string>> PasteEqPicture(Document& doc, std::string_view name, int index,
+Result<std::optional<std::string>> PasteEqPicture(Document& doc, SlotName name, int index,
                                                   const std::optional<Bitmap>& clipboard);
 
 }  // namespace pelterra

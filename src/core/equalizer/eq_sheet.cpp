@@ -20,13 +20,13 @@ namespace {
 
 struct FaceLayer {
     int slot;                // picEQData(slot) / picEQMask(slot), Mix mode optEQPelterra(slot)
-    std::string_view check;  // include box
+    ControlName check;  // include box
 };
 
 inline constexpr FaceLayer kFaceLayers[] = {
-    {1, "EQFrameCheck"},  // frame
-    {5, "chkEQLayer1"},   // layer 1
-    {6, "chkEQLayer2"},   // layer 2
+    {1, ctl::EQFrameCheck},  // frame
+    {5, ctl::chkEQLayer1},   // layer 1
+    {6, ctl::chkEQLayer2},   // layer 2
 };
 static_assert(std::size(kFaceLayers) == 3);
 
@@ -100,7 +100,7 @@ static_assert(std::size(kImageBackground) == 3);
 
 struct SpriteStep {
     int slot;
-    std::string_view check;
+    ControlName check;
     Point at;            // where the part lies on the sheet
     int width, height;   // the part's size
     std::span<const Blit> plain;
@@ -108,10 +108,10 @@ struct SpriteStep {
 };
 
 inline constexpr SpriteStep kSpriteSteps[] = {
-    {2, "EQCheck", {0, 116}, 275, 47, kTitleBarCopies, kTitleBarBackground},
-    {0, "OnAutoCheck", {10, 119}, 235, 12, kOnAutoCopies, kOnAutoBackground},
-    {4, "PresetCheck", {224, 164}, 44, 25, kPresetCopies, kPresetBackground},
-    {3, "ImageCheck", {0, 294}, 116, 21, kImageCopies, kImageBackground},
+    {2, ctl::EQCheck, {0, 116}, 275, 47, kTitleBarCopies, kTitleBarBackground},
+    {0, ctl::OnAutoCheck, {10, 119}, 235, 12, kOnAutoCopies, kOnAutoBackground},
+    {4, ctl::PresetCheck, {224, 164}, 44, 25, kPresetCopies, kPresetBackground},
+    {3, ctl::ImageCheck, {0, 294}, 116, 21, kImageCopies, kImageBackground},
 };
 static_assert(std::size(kSpriteSteps) == 4);
 
@@ -130,7 +130,7 @@ inline constexpr Blit kKnobStrip{{0, 0, 13, 60}, kSliderOnSheet};  // the knobs,
 
 // ---- helpers ------------------------------------------------------------------------------
 
-bool usesBitwise(const Document& doc, int slot) { return doc.isSelected("optEQPelterra", slot); }
+bool usesBitwise(const Document& doc, int slot) { return doc.isSelected(ctl::optEQPelterra, slot); }
 
 // The bitwise blend after PrepareMaskedData: each rectangle's background from
 // `background` is erased into the work mask, then w x h of the work data painted over it. The
@@ -144,11 +144,11 @@ void blendBitwiseInWork(WorkBitmaps& work, const Bitmap& background, std::span<c
 // Frame or layer: a whole-face part. Bitwise: over PreEQMainData, the result replaces the face of
 // both the work image and the sheet. Additive: over the work image as it stands, all its rows.
 void applyFaceLayer(Document& doc, const FaceLayer& layer) {
-    Bitmap& face = doc.slot("eqmain");
-    Bitmap& sheet = doc.slot("EQ");
-    const Bitmap& data = doc.slot("picEQData", layer.slot);
-    const Bitmap& mask = doc.slot("picEQMask", layer.slot);
-    const Bitmap& baseFace = doc.slot("PreEQMainData");
+    Bitmap& face = doc.slot(pic::eqmain);
+    Bitmap& sheet = doc.slot(pic::EQ);
+    const Bitmap& data = doc.slot(pic::picEQData, layer.slot);
+    const Bitmap& mask = doc.slot(pic::picEQMask, layer.slot);
+    const Bitmap& baseFace = doc.slot(pic::PreEQMainData);
     if (usesBitwise(doc, layer.slot)) {
         PrepareMaskedData(doc.work, data, mask);
         blendBitwiseInWork(doc.work, baseFace, kFaceLayerBackground, kEqFaceWidth, kEqFaceHeight);
@@ -166,18 +166,18 @@ void applyFaceLayer(Document& doc, const FaceLayer& layer) {
 
 // Title bar, on/auto, preset or image: plain cuts of the face at the sprite places, or the part laid over them.
 void applySpriteStep(Document& doc, const SpriteStep& step) {
-    const Bitmap& face = doc.slot("eqmain");
-    Bitmap& sheet = doc.slot("EQ");
+    const Bitmap& face = doc.slot(pic::eqmain);
+    Bitmap& sheet = doc.slot(pic::EQ);
     const bool include = doc.isChecked(step.check);
     if (include && usesBitwise(doc, step.slot)) {
-        PrepareMaskedData(doc.work, doc.slot("picEQData", step.slot), doc.slot("picEQMask", step.slot));
+        PrepareMaskedData(doc.work, doc.slot(pic::picEQData, step.slot), doc.slot(pic::picEQMask, step.slot));
         blendBitwiseInWork(doc.work, face, step.background, step.width, step.height);
         BitBlt(sheet, step.at.x, step.at.y, step.width, step.height, doc.work.mask, 0, 0, RasterOp::SRCCOPY);
         return;
     }
     PaintBlits(sheet, face, step.plain);
     if (include) {
-        LoadAdditiveWork(doc.work, doc.slot("picEQData", step.slot), doc.slot("picEQMask", step.slot));
+        LoadAdditiveWork(doc.work, doc.slot(pic::picEQData, step.slot), doc.slot(pic::picEQMask, step.slot));
         MaskBlendAdditive(doc.work, sheet, step.at.x, step.at.y, step.width, step.height);
     }
 }
@@ -185,12 +185,12 @@ void applySpriteStep(Document& doc, const SpriteStep& step) {
 // Slider rows with "BackColorを合成する": the bars over the back colour in the work pair, laid at the
 // bars' place, then the knob strip.
 void applySliderOverBackColour(Document& doc) {
-    Bitmap& sheet = doc.slot("EQ");
-    const Bitmap& slider = doc.slot("PreSliderData");
-    const Bitmap& sliderMask = doc.slot("PreSliderMask");
-    const Bitmap& backColour = doc.slot("EQSliderBackColor");
+    Bitmap& sheet = doc.slot(pic::EQ);
+    const Bitmap& slider = doc.slot(pic::PreSliderData);
+    const Bitmap& sliderMask = doc.slot(pic::PreSliderMask);
+    const Bitmap& backColour = doc.slot(pic::EQSliderBackColor);
     WorkBitmaps& work = doc.work;
-    work.data = doc.slot("DefaultBackWhite");
+    work.data = doc.slot(pic::DefaultBackWhite);
     work.mask = work.data;
     for (const BlitRun& row : kBarRows)
         for (int k = 0; k < row.count; ++k) {
@@ -205,33 +205,33 @@ void applySliderOverBackColour(Document& doc) {
 
 // Slider rows without the back colour: the slider graphic as it is, then its bar image in every cell.
 void applyPlainSlider(Document& doc) {
-    Bitmap& sheet = doc.slot("EQ");
+    Bitmap& sheet = doc.slot(pic::EQ);
     WorkBitmaps& work = doc.work;
-    work.data = doc.slot("PreSliderData");
+    work.data = doc.slot(pic::PreSliderData);
     PaintPicture(sheet, work.data, kSliderOnSheet.x, kSliderOnSheet.y);
     for (const BlitRun& row : kBarRows) PaintRun(sheet, work.data, row, kBarsOnSheet);
 }
 
 // The chosen face into the work image, and from there into the sheet.
 void copyChosenFace(Document& doc) {
-    Bitmap& face = doc.slot("eqmain");
+    Bitmap& face = doc.slot(pic::eqmain);
     BitBlt(face, 0, 0, kEqFaceWidth, kEqFaceHeight, doc.slot(EqualizerFaceSlot(doc)), 0, 0, RasterOp::SRCCOPY);
-    BitBlt(doc.slot("EQ"), 0, 0, kEqFaceWidth, kEqFaceHeight, face, 0, 0, RasterOp::SRCCOPY);
+    BitBlt(doc.slot(pic::EQ), 0, 0, kEqFaceWidth, kEqFaceHeight, face, 0, 0, RasterOp::SRCCOPY);
 }
 
 }  // namespace
 
-std::string_view EqualizerFaceSlot(const Document& doc) {
-    if (doc.isSelected("OpEqMain2")) return "PreEQMainData2";
-    if (doc.isChecked("chkSkinMode")) return "PreEQMainData";
-    if (doc.combinedPictureFlag == 0) return "Picture2";
-    return doc.isChecked("EqUporDown") ? "Picture2" : "Picture1";
+SlotName EqualizerFaceSlot(const Document& doc) {
+    if (doc.isSelected(ctl::OpEqMain2)) return pic::PreEQMainData2;
+    if (doc.isChecked(ctl::chkSkinMode)) return pic::PreEQMainData;
+    if (doc.combinedPictureFlag == 0) return pic::Picture2;
+    return doc.isChecked(ctl::EqUporDown) ? pic::Picture2 : pic::Picture1;
 }
 
 void SelectEqualizerFace(Document& doc) {
     copyChosenFace(doc);
-    doc.slotChanged("eqmain");
-    doc.slotChanged("EQ");
+    doc.slotChanged(pic::eqmain);
+    doc.slotChanged(pic::EQ);
 }
 
 void BuildEqualizerSheet(Document& doc) {
@@ -239,12 +239,12 @@ void BuildEqualizerSheet(Document& doc) {
     for (const FaceLayer& layer : kFaceLayers)
         if (doc.isChecked(layer.check)) applyFaceLayer(doc, layer);
     for (const SpriteStep& step : kSpriteSteps) applySpriteStep(doc, step);
-    if (doc.isChecked("UseSliderBack"))
+    if (doc.isChecked(ctl::UseSliderBack))
         applySliderOverBackColour(doc);
     else
         applyPlainSlider(doc);
-    doc.slotChanged("eqmain");
-    doc.slotChanged("EQ");
+    doc.slotChanged(pic::eqmain);
+    doc.slotChanged(pic::EQ);
 }
 
 Status LoadDefaultSliderBack(Document& doc, const std::filesystem::path& programFolder) {
@@ -252,15 +252,15 @@ Status LoadDefaultSliderBack(Document& doc, const std::filesystem::path& program
     if (!path) return path.error();
     auto picture = LoadPicture(path->string());
     if (!picture) return picture.error();
-    doc.assignSlot("DefaultBackWhite", -1, *picture);
+    doc.assignSlot(pic::DefaultBackWhite, -1, *picture);
     return ok();
 }
 
 const Bitmap& PrepareEqmainPicture(Document& doc) {
-    if (doc.isChecked("EQModeCheck")) return doc.slot("EQ");
-    Bitmap& face = doc.slot("eqmain");
-    BitBlt(face, 0, 0, kEqFaceWidth, kEqWorkHeight, doc.slot("EQ"), 0, 0, RasterOp::SRCCOPY);
-    doc.slotChanged("eqmain");
+    if (doc.isChecked(ctl::EQModeCheck)) return doc.slot(pic::EQ);
+    Bitmap& face = doc.slot(pic::eqmain);
+    BitBlt(face, 0, 0, kEqFaceWidth, kEqWorkHeight, doc.slot(pic::EQ), 0, 0, RasterOp::SRCCOPY);
+    doc.slotChanged(pic::eqmain);
     return face;
 }
 

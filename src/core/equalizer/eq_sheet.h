@@ -15,10 +15,10 @@
 
 namespace pelterra {
 
-inline constexpr int kEqFaceWidth = SkinSheetOf("EQ").width;
+inline constexpr int kEqFaceWidth = SkinSheetOf(pic::EQ).width;
 inline constexpr int kEqFaceHeight = 116;
-inline constexpr int kEqWorkHeight = SkinSheetOf("eqmain").height;  // eqmain.bmp without the slider rows
-inline constexpr int kEqSheetHeight = SkinSheetOf("EQ").height;     // eqmain.bmp with them ("EQ Slider")
+inline constexpr int kEqWorkHeight = SkinSheetOf(pic::eqmain).height;  // eqmain.bmp without the slider rows
+inline constexpr int kEqSheetHeight = SkinSheetOf(pic::EQ).height;     // eqmain.bmp with them ("EQ Slider")
 
 // Where DefaultBackWhite.back.bmp lies below the program folder.
 inline constexpr std::string_view kDefaultSliderBackTail = "\\PartsData\\eq\\slider\\DefaultBackWhite.back.bmp";
@@ -26,7 +26,7 @@ inline constexpr std::string_view kDefaultSliderBackTail = "\\PartsData\\eq\\sli
 // The slot whose face the equalizer is built on: PreEQMainData2 with "これを使う" (OpEqMain2);
 // otherwise PreEQMainData with "EQも出力", Picture2 after a single picture, and after a combined
 // picture Picture2 when "EQが下" is checked, Picture1 when not.
-std::string_view EqualizerFaceSlot(const Document& doc);
+SlotName EqualizerFaceSlot(const Document& doc);
 
 // The first step of the stage: the chosen face into eqmain (0,0) and from there into EQ (0,0).
 void SelectEqualizerFace(Document& doc);

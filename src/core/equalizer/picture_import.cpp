@@ -46,32 +46,32 @@ void setCombinedPictureFlag(Document& doc, int flag) {
 }
 
 void placeFaces(Document& doc, const Bitmap& upper, const Bitmap& lower, const Bitmap& playlist) {
-    doc.assignSlot("Picture1", -1, upper);
-    doc.assignSlot("Picture2", -1, lower);
-    doc.assignSlot("picPrePLmain", 0, playlist);
-    doc.assignSlot("PreEQMainData", -1, upper);
+    doc.assignSlot(pic::Picture1, -1, upper);
+    doc.assignSlot(pic::Picture2, -1, lower);
+    doc.assignSlot(pic::picPrePLmain, 0, playlist);
+    doc.assignSlot(pic::PreEQMainData, -1, upper);
 }
 
 // A picture of the main window alone: "EQも出力" offered. The box keeps its value (the classic
 // program cleared it, so a skin saved from one picture lacked eqmain.bmp, which one player
 // refuses); the flag follows the box, as a click on it would set it.
 void showSinglePicture(Document& doc) {
-    doc.setVisible("Picture2", -1, false);
-    doc.setVisible("chkSkinMode", -1, true);
-    const bool eqToo = doc.isChecked("chkSkinMode");
+    doc.setVisible(ctl::Picture2, -1, false);
+    doc.setVisible(ctl::chkSkinMode, -1, true);
+    const bool eqToo = doc.isChecked(ctl::chkSkinMode);
     setCombinedPictureFlag(doc, eqToo ? 1 : 0);
-    doc.setVisible("EqUporDown", -1, eqToo);
-    doc.setEnabled("EqUporDown", -1, eqToo);
+    doc.setVisible(ctl::EqUporDown, -1, eqToo);
+    doc.setEnabled(ctl::EqUporDown, -1, eqToo);
 }
 
 // A picture with an equalizer band: the user says with "EQが下" which band is the equalizer.
 void showCombinedPicture(Document& doc) {
-    doc.setVisible("Picture2", -1, true);
-    doc.setValue("chkSkinMode", -1, 0);
-    doc.setVisible("chkSkinMode", -1, false);
+    doc.setVisible(ctl::Picture2, -1, true);
+    doc.setValue(ctl::chkSkinMode, -1, 0);
+    doc.setVisible(ctl::chkSkinMode, -1, false);
     setCombinedPictureFlag(doc, 1);
-    doc.setVisible("EqUporDown", -1, true);
-    doc.setEnabled("EqUporDown", -1, true);
+    doc.setVisible(ctl::EqUporDown, -1, true);
+    doc.setEnabled(ctl::EqUporDown, -1, true);
 }
 
 Error noDialogError() {
@@ -84,7 +84,7 @@ Status AnswerHowForm(Document& doc, int syori) {
     if (syori < 0 || syori > 3)
         return Error{"", "the picture-size dialog gave the answer " + std::to_string(syori) +
                              ", which is none of its four buttons (0 to 3)"};
-    doc.setText("Syori", -1, std::to_string(syori));
+    doc.setText(ctl::Syori, -1, std::to_string(syori));
     switch (static_cast<HowFormAnswer>(syori)) {
         case HowFormAnswer::Stretch: setCombinedPictureFlag(doc, 0); break;
         case HowFormAnswer::SplitInHalves:
@@ -166,10 +166,10 @@ Status PasteCombinedPicture(Document& doc, const std::optional<Bitmap>& clipboar
 }
 
 void SetEqOutput(Document& doc, bool checked) {
-    doc.setValue("chkSkinMode", -1, checked ? 1 : 0);
+    doc.setValue(ctl::chkSkinMode, -1, checked ? 1 : 0);
     setCombinedPictureFlag(doc, checked ? 1 : 0);
-    doc.setVisible("EqUporDown", -1, checked);
-    doc.setEnabled("EqUporDown", -1, checked);
+    doc.setVisible(ctl::EqUporDown, -1, checked);
+    doc.setEnabled(ctl::EqUporDown, -1, checked);
     ChooseEqFace(doc);
 }
 

@@ -52,7 +52,7 @@ void drawSegment(Bitmap& strip, Colour from, Colour to, int firstRow) {
 void MakeSBase(Document& doc) {
     Bitmap& strip = doc.slot(kStrip);
     for (const Segment& s : kSegments)
-        drawSegment(strip, doc.swatch("lblcolor", s.fromSwatch), doc.swatch("lblcolor", s.toSwatch), s.firstRow);
+        drawSegment(strip, doc.swatch(ctl::lblcolor, s.fromSwatch), doc.swatch(ctl::lblcolor, s.toSwatch), s.firstRow);
     doc.slotChanged(kStrip);
 }
 
@@ -73,7 +73,7 @@ void MakeBackColor(Document& doc) {
 }
 
 void ApplyBackColor(Document& doc) {
-    doc.copySlot(kSheet, -1, "EQSliderBackColor", -1);
+    doc.copySlot(kSheet, -1, pic::EQSliderBackColor, -1);
 }
 
 }  // namespace pelterra

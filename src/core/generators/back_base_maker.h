@@ -10,8 +10,8 @@
 namespace pelterra {
 
 namespace back_base_maker {
-inline constexpr std::string_view kStrip = "picSBase";  // drawn in columns 0..12, rows 0..118
-inline constexpr std::string_view kSheet = "picBack";   // 209 x 130
+inline constexpr SlotName kStrip = pic::picSBase;  // drawn in columns 0..12, rows 0..118
+inline constexpr SlotName kSheet = pic::picBack;   // 209 x 130
 }  // namespace back_base_maker
 
 // The strip from lblcolor(0) "Top" through lblcolor(1) "Middle" to lblcolor(2) "Bottom": two

@@ -67,20 +67,20 @@ constexpr FrameStep kNoBottomFrame[] = {
 };
 static_assert(std::size(kNoBottomFrame) == 7);
 
-void drawFrame(Document& doc, std::span<const FrameStep> steps, std::string_view picture,
-               std::string_view swatches) {
+void drawFrame(Document& doc, std::span<const FrameStep> steps, SlotName picture,
+               ControlName swatches) {
     Bitmap& target = doc.slot(picture);
     for (const FrameStep& s : steps) Line(target, s.x1, s.y1, s.x2, s.y2, doc.swatch(swatches, s.colour), s.form);
     doc.slotChanged(picture);
 }
 
 void drawFrameStyle(Document& doc, std::span<const FrameStep> steps) {
-    drawFrame(doc, steps, kFrameData, "lbldata");
-    drawFrame(doc, steps, kFrameMask, "lblMask");
+    drawFrame(doc, steps, kFrameData, ctl::lbldata);
+    drawFrame(doc, steps, kFrameMask, ctl::lblMask);
 }
 
-void makeGradient(Document& doc, std::string_view topSwatch, std::string_view bottomSwatch,
-                  std::string_view picture, int rows) {
+void makeGradient(Document& doc, ControlName topSwatch, ControlName bottomSwatch,
+                  SlotName picture, int rows) {
     DrawVerticalGradient(doc.slot(picture), doc.swatch(topSwatch), doc.swatch(bottomSwatch), rows);
     doc.slotChanged(picture);
 }
@@ -92,10 +92,10 @@ void drawInto(Document& doc, SlotRef target, const Bitmap& source, int sourceY =
     doc.slotChanged(target.name, target.index);
 }
 
-constexpr SlotRef kMainFrameData{"picData", 6};
-constexpr SlotRef kMainFrameMask{"picMask", 6};
-constexpr SlotRef kEqFrameData{"picEQData", 1};
-constexpr SlotRef kEqFrameMask{"picEQMask", 1};
+constexpr SlotRef kMainFrameData{pic::picData, 6};
+constexpr SlotRef kMainFrameMask{pic::picMask, 6};
+constexpr SlotRef kEqFrameData{pic::picEQData, 1};
+constexpr SlotRef kEqFrameMask{pic::picEQMask, 1};
 
 // Command8's halves: the equalizer slot first, then the main-window slot.
 void bigToBoth(Document& doc, SlotRef eqTarget, SlotRef mainTarget, bool eqTakesUpperHalf) {
@@ -106,7 +106,7 @@ void bigToBoth(Document& doc, SlotRef eqTarget, SlotRef mainTarget, bool eqTakes
 
 struct TransferRow {
     FrameTransfer transfer;
-    std::string_view source;
+    SlotName source;
     SlotRef target;
 };
 
@@ -135,18 +135,18 @@ void DrawVerticalGradient(Bitmap& picture, Colour top, Colour bottom, int rows) 
     }
 }
 
-void MakeGra(Document& doc) { makeGradient(doc, "lblDataGra1", "lblDataGra2", kGradientData, kFaceRows); }
-void MakeGra2(Document& doc) { makeGradient(doc, "lblMaskGra1", "lblMaskGra2", kGradientMask, kFaceRows); }
-void MakeBigGra(Document& doc) { makeGradient(doc, "lblBig1", "lblBig2", kBigGradient, kBigRows); }
+void MakeGra(Document& doc) { makeGradient(doc, ctl::lblDataGra1, ctl::lblDataGra2, kGradientData, kFaceRows); }
+void MakeGra2(Document& doc) { makeGradient(doc, ctl::lblMaskGra1, ctl::lblMaskGra2, kGradientMask, kFaceRows); }
+void MakeBigGra(Document& doc) { makeGradient(doc, ctl::lblBig1, ctl::lblBig2, kBigGradient, kBigRows); }
 
 void NormalFrameMake(Document& doc) { drawFrameStyle(doc, kNormalFrame); }
 void NoTopFrameMake(Document& doc) { drawFrameStyle(doc, kNoTopFrame); }
 void NoBottomFrameMake(Document& doc) { drawFrameStyle(doc, kNoBottomFrame); }
 
 void FrameMakeByStyle(Document& doc) {
-    if (doc.isSelected("Optframe", 0))
+    if (doc.isSelected(ctl::Optframe, 0))
         NormalFrameMake(doc);
-    else if (doc.isSelected("Optframe", 1))
+    else if (doc.isSelected(ctl::Optframe, 1))
         NoBottomFrameMake(doc);
     else
         NoTopFrameMake(doc);
@@ -173,12 +173,12 @@ void BigToMaskMainUp(Document& doc) { bigToBoth(doc, kEqFrameMask, kMainFrameMas
 void BigToMaskEqUp(Document& doc) { bigToBoth(doc, kEqFrameMask, kMainFrameMask, true); }
 
 void Command8(Document& doc) {
-    if (doc.isSelected("optToData")) {
-        if (doc.isSelected("optEqUp"))
+    if (doc.isSelected(ctl::optToData)) {
+        if (doc.isSelected(ctl::optEqUp))
             BigToDataEqUp(doc);
         else
             BigToDataMainUp(doc);
-    } else if (doc.isSelected("optMainUp")) {
+    } else if (doc.isSelected(ctl::optMainUp)) {
         BigToMaskMainUp(doc);
     } else {
         BigToMaskEqUp(doc);

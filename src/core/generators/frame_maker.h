@@ -13,11 +13,11 @@ namespace pelterra {
 
 // The maker's own pictures, as the document names them.
 namespace frame_maker {
-inline constexpr std::string_view kFrameData = "picMakeFrameData";   // 275 x 116, tab 1
-inline constexpr std::string_view kFrameMask = "PicMakeFrameMask";   // 275 x 116, tab 1
-inline constexpr std::string_view kGradientData = "frmMakeFrame.picData";  // tab 2
-inline constexpr std::string_view kGradientMask = "frmMakeFrame.picMask";  // tab 2
-inline constexpr std::string_view kBigGradient = "picBigData";       // 275 x 232, tab 3
+inline constexpr SlotName kFrameData = pic::picMakeFrameData;   // 275 x 116, tab 1
+inline constexpr SlotName kFrameMask = pic::PicMakeFrameMask;   // 275 x 116, tab 1
+inline constexpr SlotName kGradientData = pic::frmMakeFramePicData;  // tab 2
+inline constexpr SlotName kGradientMask = pic::frmMakeFramePicMask;  // tab 2
+inline constexpr SlotName kBigGradient = pic::picBigData;       // 275 x 232, tab 3
 }  // namespace frame_maker
 
 // A vertical gradient of `rows` rows, 275 pixels wide, drawn from row 0 down: per channel the

@@ -31,12 +31,12 @@ struct KnobColours {
     Colour hi, top, shadow, frame;
 };
 
-KnobColours swatchesOf(const Document& doc, std::string_view picture) {
+KnobColours swatchesOf(const Document& doc, SlotName picture) {
     if (picture == kData)
-        return {doc.swatch("LblSliderDataHi"), doc.swatch("LblSliderDataTop"), doc.swatch("LblSliderDataShadow"),
-                doc.swatch("LblSliderDataFrame")};
-    return {doc.swatch("LblSliderMaskHi"), doc.swatch("LblSliderMaskTop"), doc.swatch("LblSliderMaskShadow"),
-            doc.swatch("LblSliderMaskFrame")};
+        return {doc.swatch(ctl::LblSliderDataHi), doc.swatch(ctl::LblSliderDataTop), doc.swatch(ctl::LblSliderDataShadow),
+                doc.swatch(ctl::LblSliderDataFrame)};
+    return {doc.swatch(ctl::LblSliderMaskHi), doc.swatch(ctl::LblSliderMaskTop), doc.swatch(ctl::LblSliderMaskShadow),
+            doc.swatch(ctl::LblSliderMaskFrame)};
 }
 
 // "枠無し": a raised bevel over the whole cell.
@@ -65,7 +65,7 @@ void drawFramedKnob(Bitmap& b, const KnobCell& c, const KnobColours& k, int inne
 // inner bottom line of cells 1, 2, 5 and 6 stops one pixel early, leaving their inner
 // bottom-right corner undrawn; on the Mask picture that line of cell 3 runs one pixel further,
 // onto the outline, which step 6 then covers.
-int framedInnerBottomEnd(std::string_view picture, int cellNumber, const KnobCell& c) {
+int framedInnerBottomEnd(SlotName picture, int cellNumber, const KnobCell& c) {
     const int formula = c.x0 + c.w - 1;
     if (picture == kData && (cellNumber == 1 || cellNumber == 2 || cellNumber == 5 || cellNumber == 6))
         return formula - 1;
@@ -73,7 +73,7 @@ int framedInnerBottomEnd(std::string_view picture, int cellNumber, const KnobCel
     return formula;
 }
 
-void drawAtlas(Document& doc, std::string_view picture, bool framed) {
+void drawAtlas(Document& doc, SlotName picture, bool framed) {
     Bitmap& b = doc.slot(picture);
     const KnobColours colours = swatchesOf(doc, picture);
     int cellNumber = 1;
@@ -90,19 +90,19 @@ void drawAtlas(Document& doc, std::string_view picture, bool framed) {
 }  // namespace
 
 void SliderColorChange(Document& doc) {
-    const bool framed = !doc.isSelected("OpSliderOff");
+    const bool framed = !doc.isSelected(ctl::OpSliderOff);
     drawAtlas(doc, kData, framed);
     drawAtlas(doc, kMask, framed);
 }
 
 void ApplySlider(Document& doc) {
-    PaintPicture(doc.slot("picData", 4), doc.slot(kData), 0, 0);
-    doc.slotChanged("picData", 4);
+    PaintPicture(doc.slot(pic::picData, 4), doc.slot(kData), 0, 0);
+    doc.slotChanged(pic::picData, 4);
     // The made slider also becomes the untouched copy the colour change shifts, so that a later
     // colour change (or a project load, which runs them all) does not bring back the library part.
-    refreshUntouchedCopy(doc, {"picData", 4});
-    PaintPicture(doc.slot("picMask", 4), doc.slot(kMask), 0, 0);
-    doc.slotChanged("picMask", 4);
+    refreshUntouchedCopy(doc, {pic::picData, 4});
+    PaintPicture(doc.slot(pic::picMask, 4), doc.slot(kMask), 0, 0);
+    doc.slotChanged(pic::picMask, 4);
 }
 
 }  // namespace pelterra

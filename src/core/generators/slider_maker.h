@@ -10,8 +10,8 @@
 namespace pelterra {
 
 namespace slider_maker {
-inline constexpr std::string_view kData = "SliderData";
-inline constexpr std::string_view kMask = "SliderMask";
+inline constexpr SlotName kData = pic::SliderData;
+inline constexpr SlotName kMask = pic::SliderMask;
 }  // namespace slider_maker
 
 // Redraws both pictures from the current swatches and the style option (OpSliderOff "枠無し",

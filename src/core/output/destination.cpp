@@ -10,7 +10,7 @@ std::string Destination::label() const {
 namespace {
 
 bool eqOnlyFromSecondPicture(const Document& doc) {
-    return doc.isChecked("chkEQOnly") && doc.isSelected("OpEqMain2");
+    return doc.isChecked(ctl::chkEQOnly) && doc.isSelected(ctl::OpEqMain2);
 }
 
 // Why a folder name cannot be used, or empty when it can.
@@ -31,14 +31,14 @@ Result<Destination> ResolveDestination(const Document& doc) {
     const std::string& title = second ? doc.ExtraImageTitle : doc.BackgroundImageTitle;
 
     Destination d;
-    d.zip = doc.isChecked("ZipCheck");
-    if (doc.isSelected("SaveOp1")) {
+    d.zip = doc.isChecked(ctl::ZipCheck);
+    if (doc.isSelected(ctl::SaveOp1)) {
         d.baseFolder = std::filesystem::path(path).parent_path();
     } else {
-        d.baseFolder = doc.text("SaveDirText");
+        d.baseFolder = doc.text(ctl::SaveDirText);
     }
-    if (doc.isSelected("optSaveOp2")) {
-        d.name = doc.text("txtSaveFolda");
+    if (doc.isSelected(ctl::optSaveOp2)) {
+        d.name = doc.text(ctl::txtSaveFolda);
     } else {
         // The title up to its first "."; a title without one is taken whole.
         d.name = title.substr(0, title.find('.'));

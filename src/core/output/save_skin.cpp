@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool eqOnly(const Document& doc) { return doc.isChecked("chkEQOnly"); }
+bool eqOnly(const Document& doc) { return doc.isChecked(ctl::chkEQOnly); }
 bool writesEqualizer(const Document& doc) { return doc.combinedPictureFlag == 1 || eqOnly(doc); }
 
 std::function<Result<std::string>()> bitmapBytes(const Bitmap& picture) {
@@ -58,17 +58,17 @@ Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& pro
         PrepareEqmainPicture(doc);
         addSheetFiles(files, doc, SheetWindow::Equalizer);
     }
-    if (mainWindow && doc.isChecked("PleditCheck")) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
-    if (mainWindow && doc.isChecked("MaronCheck")) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
-    if (doc.isChecked("RegionCheck")) {
+    if (mainWindow && doc.isChecked(ctl::PleditCheck)) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
+    if (mainWindow && doc.isChecked(ctl::MaronCheck)) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
+    if (doc.isChecked(ctl::RegionCheck)) {
         // region.txt from the outlines of the last trace (also left in the work folder).
         auto region = WriteRegionText(doc, programFolder);
         if (!region) return region.error();
         files.push_back({"region.txt", [bytes = std::move(region->bytes)]() -> Result<std::string> { return bytes; }});
     }
-    if (doc.isChecked("ViscolorCheck")) files.push_back({"viscolor.txt", textBytes(ViscolorLines(doc))});
+    if (doc.isChecked(ctl::ViscolorCheck)) files.push_back({"viscolor.txt", textBytes(ViscolorLines(doc))});
     addSheetFiles(files, doc, SheetWindow::Playlist);
-    if (mainWindow && doc.isChecked("chkASP")) files.push_back({"asp.txt", textBytes(AspLines(doc))});
+    if (mainWindow && doc.isChecked(ctl::chkASP)) files.push_back({"asp.txt", textBytes(AspLines(doc))});
     return files;
 }
 
@@ -117,12 +117,12 @@ std::vector<std::string> SkinFileList(const Document& doc) {
     const bool mainWindow = !eqOnly(doc);
     if (mainWindow) addSheetNames(names, doc, SheetWindow::Main);
     if (writesEqualizer(doc)) addSheetNames(names, doc, SheetWindow::Equalizer);
-    if (mainWindow && doc.isChecked("PleditCheck")) names.emplace_back("pledit.txt");
-    if (mainWindow && doc.isChecked("MaronCheck")) names.emplace_back("maron.txt");
-    if (doc.isChecked("RegionCheck")) names.emplace_back("region.txt");
-    if (doc.isChecked("ViscolorCheck")) names.emplace_back("viscolor.txt");
+    if (mainWindow && doc.isChecked(ctl::PleditCheck)) names.emplace_back("pledit.txt");
+    if (mainWindow && doc.isChecked(ctl::MaronCheck)) names.emplace_back("maron.txt");
+    if (doc.isChecked(ctl::RegionCheck)) names.emplace_back("region.txt");
+    if (doc.isChecked(ctl::ViscolorCheck)) names.emplace_back("viscolor.txt");
     addSheetNames(names, doc, SheetWindow::Playlist);
-    if (mainWindow && doc.isChecked("chkASP")) names.emplace_back("asp.txt");
+    if (mainWindow && doc.isChecked(ctl::chkASP)) names.emplace_back("asp.txt");
     return names;
 }
 

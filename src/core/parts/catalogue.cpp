@@ -66,14 +66,14 @@ static_assert(std::size(kComboFolders) == 3);
 
 struct ControlInfo {
     CatalogueList list;
-    std::string_view name;
+    ControlName name;
     int size;  // number of controls in the array; 0 for a single control
 };
 
 inline constexpr ControlInfo kControls[] = {
-    {lstData, "lstData", 11},     {lstMask, "lstMask", 9},         {lstEQData, "lstEQData", 7},
-    {lstEQMask, "lstEQMask", 7},  {EasyCombo, "EasyCombo", 0},     {SliderCombo, "SliderCombo", 0},
-    {BackColorCombo, "BackColorCombo", 0},
+    {lstData, ctl::lstData, 11},     {lstMask, ctl::lstMask, 9},         {lstEQData, ctl::lstEQData, 7},
+    {lstEQMask, ctl::lstEQMask, 7},  {EasyCombo, ctl::EasyCombo, 0},     {SliderCombo, ctl::SliderCombo, 0},
+    {BackColorCombo, ctl::BackColorCombo, 0},
 };
 static_assert(std::size(kControls) == 7);
 
@@ -142,10 +142,10 @@ std::string joinTail(std::string_view folder, std::string_view rest) {
 
 }  // namespace
 
-std::string_view controlName(CatalogueList list) { return infoOf(list).name; }
+ControlName controlName(CatalogueList list) { return infoOf(list).name; }
 
 std::string controlLabel(ListRef ref) {
-    std::string label(controlName(ref.list));
+    std::string label(controlName(ref.list).written());
     if (infoOf(ref.list).size > 0) {
         label += '(';
         label += std::to_string(ref.index);
@@ -154,14 +154,14 @@ std::string controlLabel(ListRef ref) {
     return label;
 }
 
-PartList* PartsCatalogue::find(std::string_view name, int index) {
+PartList* PartsCatalogue::find(ControlName name, int index) {
     for (const ControlInfo& info : kControls) {
         if (info.name == name) return validIndex(info, index) ? &at({info.list, index}) : nullptr;
     }
     return nullptr;
 }
 
-const PartList* PartsCatalogue::find(std::string_view name, int index) const {
+const PartList* PartsCatalogue::find(ControlName name, int index) const {
     return const_cast<PartsCatalogue*>(this)->find(name, index);
 }
 

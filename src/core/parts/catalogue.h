@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/names.h"
 #include "parts/part_list.h"
 
 namespace pelterra {
@@ -24,9 +25,9 @@ struct ListRef {
     int index = -1;
 };
 
-std::string_view controlName(CatalogueList list);
+ControlName controlName(CatalogueList list);
 
-// "lstData(4)", "EasyCombo".
+// "lstData(4)", ctl::EasyCombo.
 std::string controlLabel(ListRef ref);
 
 struct PartsCatalogue {
@@ -40,8 +41,8 @@ struct PartsCatalogue {
 
     // The list of a control; nullptr when the name is unknown or the index out of range. Single
     // controls accept index -1 or 0.
-    PartList* find(std::string_view name, int index);
-    const PartList* find(std::string_view name, int index) const;
+    PartList* find(ControlName name, int index);
+    const PartList* find(ControlName name, int index) const;
     PartList& at(ListRef ref);
     const PartList& at(ListRef ref) const;
 

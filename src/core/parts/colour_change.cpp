@@ -10,14 +10,14 @@ namespace pelterra {
 namespace {
 
 struct BarNames {
-    std::string_view bar;
-    std::string_view label;
+    ControlName bar;
+    ControlName label;
 };
 
 constexpr BarNames kBarNames[] = {
-    {"hscR", "lblRed"},
-    {"hscG", "lblGreen"},
-    {"hscB", "lblBlue"},
+    {ctl::hscR, ctl::lblRed},
+    {ctl::hscG, ctl::lblGreen},
+    {ctl::hscB, ctl::lblBlue},
 };
 
 Error noSuchGroup(int i) {
@@ -32,10 +32,10 @@ void showBarValue(Document& doc, const BarNames& names, int i) {
 
 std::optional<ColourGroup> colourGroup(int i) {
     for (const MainCategory& c : kMainCategories)
-        if (c.colourGroup == i && i != kNone) return ColourGroup{{"picData", c.index}, {"picData", c.untouchedCopy}};
+        if (c.colourGroup == i && i != kNone) return ColourGroup{{pic::picData, c.index}, {pic::picData, c.untouchedCopy}};
     for (const EqCategory& c : kEqCategories)
         if (c.colourGroup == i && i != kNone)
-            return ColourGroup{{"picEQData", c.index}, {"picEQData", c.untouchedCopy}};
+            return ColourGroup{{pic::picEQData, c.index}, {pic::picEQData, c.untouchedCopy}};
     return std::nullopt;
 }
 
@@ -45,7 +45,7 @@ std::optional<SlotRef> untouchedCopyOf(SlotRef data) {
     return std::nullopt;
 }
 
-std::optional<ColourBar> colourBarNamed(std::string_view name) {
+std::optional<ColourBar> colourBarNamed(ControlName name) {
     for (int b = 0; b < static_cast<int>(std::size(kBarNames)); ++b)
         if (kBarNames[b].bar == name) return static_cast<ColourBar>(b);
     return std::nullopt;
@@ -61,7 +61,7 @@ Status ColorChange(Document& doc, int i) {
     if (!group) return noSuchGroup(i);
     const ColourGroup& g = *group;
     RecolorImage(doc.slot(g.target.name, g.target.index), doc.slot(g.untouched.name, g.untouched.index),
-                 doc.value("hscR", i), doc.value("hscG", i), doc.value("hscB", i));
+                 doc.value(ctl::hscR, i), doc.value(ctl::hscG, i), doc.value(ctl::hscB, i));
     doc.slotChanged(g.target.name, g.target.index);
     return ok();
 }

@@ -39,8 +39,8 @@ enum class ColourBar { Red, Green, Blue };
 // Sets hscR(i), hscG(i) or hscB(i): the bar takes the value (held to its range), its label shows
 // it as decimal text, then ColorChange(i) runs. Fails only for an i outside 0..9.
 Status SetColourBar(Document& doc, ColourBar bar, int i, int value);
-// The bar of a written name ("hscG"), or nullopt.
-std::optional<ColourBar> colourBarNamed(std::string_view name);
+// The bar of a written name (ctl::hscG), or nullopt.
+std::optional<ColourBar> colourBarNamed(ControlName name);
 
 // After bar values were restored (a project): every label shows its bar again and every group is
 // recoloured from its untouched copy.

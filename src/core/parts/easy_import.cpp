@@ -7,7 +7,7 @@
 namespace pelterra {
 
 void EasyImport(Document& doc) {
-    const Bitmap source = doc.slot("PreEasyData");
+    const Bitmap source = doc.slot(pic::PreEasyData);
     for (const EasyCopy& copy : kEasyCopies) {
         if (!doc.isChecked(copy.box)) continue;
         PaintPicture(doc.slot(copy.slot, copy.slotIndex), source, copy.to.x, copy.to.y, copy.from.w, copy.from.h,
@@ -18,15 +18,15 @@ void EasyImport(Document& doc) {
 
 Status PutEasyPicture(Document& doc, const Bitmap& picture) {
     if (picture.empty()) return Error{"", "the picture is empty: it has no pixels to import"};
-    doc.slot("PreEasyImage") = picture;
-    doc.slotChanged("PreEasyImage");
-    doc.slot("PreEasyData") = picture;
-    doc.slotChanged("PreEasyData");
+    doc.slot(pic::PreEasyImage) = picture;
+    doc.slotChanged(pic::PreEasyImage);
+    doc.slot(pic::PreEasyData) = picture;
+    doc.slotChanged(pic::PreEasyData);
     return ok();
 }
 
 Status ChooseEasyPicture(Document& doc, const std::filesystem::path& programFolder) {
-    const std::string entry = doc.selectedEntry("EasyCombo");
+    const std::string entry = doc.selectedEntry(ctl::EasyCombo);
     if (entry.empty()) return ok();
     const std::string tail = std::string(kEasyFolder) + entry + ".bmp";
     Result<std::filesystem::path> path = resolveProgramPath(programFolder, tail);

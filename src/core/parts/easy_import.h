@@ -17,8 +17,8 @@ namespace pelterra {
 
 // One copy of the import: a source rectangle of PreEasyData, 1:1 to a point of a target slot.
 struct EasyCopy {
-    std::string_view box;     // the Easy check box that enables it
-    std::string_view slot;    // target slot name
+    ControlName box;     // the Easy check box that enables it
+    SlotName slot;    // target slot name
     int slotIndex;            // -1 for a single slot
     Point to;                 // destination in the slot
     Rect from;                // source rectangle in PreEasyData
@@ -26,13 +26,13 @@ struct EasyCopy {
 
 // In the order the import runs: EQ Main, ボタン, On,Auto, Preset, Image, TitleBar (two copies).
 inline constexpr EasyCopy kEasyCopies[] = {
-    {"EasyEQMainCheck", "PreEQMainData2", -1, {0, 0}, {0, 0, 275, 116}},    // equalizer face
-    {"EasySliderCheck", "PreSliderData", -1, {0, 0}, {0, 164, 222, 128}}, // slider rows
-    {"EasyOnAutoCheck", "picEQData", 0, {0, 0}, {10, 119, 235, 12}},     // on/auto cells
-    {"EasyPresetCheck", "picEQData", 4, {0, 0}, {224, 164, 44, 24}},     // preset states
-    {"EasyImageCheck", "picEQData", 3, {0, 0}, {0, 294, 116, 21}},        // graph background
-    {"EasyEQCheck", "picEQData", 2, {0, 18}, {0, 134, 275, 29}},       // two title bars
-    {"EasyEQCheck", "picEQData", 2, {0, 0}, {0, 116, 9, 18}},          // close button states
+    {ctl::EasyEQMainCheck, pic::PreEQMainData2, -1, {0, 0}, {0, 0, 275, 116}},    // equalizer face
+    {ctl::EasySliderCheck, pic::PreSliderData, -1, {0, 0}, {0, 164, 222, 128}}, // slider rows
+    {ctl::EasyOnAutoCheck, pic::picEQData, 0, {0, 0}, {10, 119, 235, 12}},     // on/auto cells
+    {ctl::EasyPresetCheck, pic::picEQData, 4, {0, 0}, {224, 164, 44, 24}},     // preset states
+    {ctl::EasyImageCheck, pic::picEQData, 3, {0, 0}, {0, 294, 116, 21}},        // graph background
+    {ctl::EasyEQCheck, pic::picEQData, 2, {0, 18}, {0, 134, 275, 29}},       // two title bars
+    {ctl::EasyEQCheck, pic::picEQData, 2, {0, 0}, {0, 116, 9, 18}},          // close button states
 };
 static_assert(std::size(kEasyCopies) == 7);
 

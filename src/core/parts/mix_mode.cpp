@@ -2,11 +2,11 @@
 
 namespace pelterra {
 
-std::string_view bitwiseOption(MixWindow window) {
-    return window == MixWindow::Main ? "optPelterra" : "optEQPelterra";
+ControlName bitwiseOption(MixWindow window) {
+    return window == MixWindow::Main ? ctl::optPelterra : ctl::optEQPelterra;
 }
 
-std::string_view additiveOption(MixWindow window) { return window == MixWindow::Main ? "optSeken" : "optEQSeken"; }
+ControlName additiveOption(MixWindow window) { return window == MixWindow::Main ? ctl::optSeken : ctl::optEQSeken; }
 
 MixMode mixMode(const Document& doc, MixWindow window, int k) {
     return doc.isSelected(bitwiseOption(window), k) ? MixMode::Bitwise : MixMode::Additive;

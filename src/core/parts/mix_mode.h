@@ -20,9 +20,9 @@ enum class MixMode {
     Additive,  // MaskBlendAdditive (the window's "世間の標準")
 };
 
-// The option names of a window's pair: {"optPelterra", "optSeken"} or the equalizer's.
-std::string_view bitwiseOption(MixWindow window);
-std::string_view additiveOption(MixWindow window);
+// The option names of a window's pair: {ctl::optPelterra, ctl::optSeken} or the equalizer's.
+ControlName bitwiseOption(MixWindow window);
+ControlName additiveOption(MixWindow window);
 
 // The mode in force at row k (0..7): bitwise when its bitwise option is selected, otherwise
 // additive. The build asks just before composing the position.

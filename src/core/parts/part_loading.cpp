@@ -13,8 +13,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kMainDataSlot = "picData";
-constexpr std::string_view kMainMaskSlot = "picMask";
+constexpr SlotName kMainDataSlot = pic::picData;
+constexpr SlotName kMainMaskSlot = pic::picMask;
 constexpr int kLastRecolouredMainSlot = 5;  // picData(0..5) keep untouched copies
 
 // A part file of the library, read whole. The error names the file as the program writes it
@@ -26,7 +26,7 @@ Result<Bitmap> readPartFile(const fs::path& programFolder, std::string_view tail
 }
 
 // The list's entries as a PartList, for the catalogue's file-name rule.
-PartList partListOf(const Document& doc, SlotRef list) {
+PartList partListOf(const Document& doc, ControlRef list) {
     const Control& c = doc.control(list.name, list.index);
     return PartList{c.entries, c.value, c.firstSectionCount};
 }
@@ -48,7 +48,7 @@ bool isRecolouredMainSlot(SlotRef slot) {
 
 // A category with a mask list: Data, Mask unless linked, then the untouched copy.
 Status loadChosenPart(Document& doc, const fs::path& programFolder, const MainCategory& cat) {
-    const PartTarget target{{"lstData", cat.index}, cat.linkBox, cat.folder, {kMainDataSlot, cat.index},
+    const PartTarget target{{ctl::lstData, cat.index}, cat.linkBox, cat.folder, {kMainDataSlot, cat.index},
                             {kMainMaskSlot, cat.index}};
     if (Status loaded = LoadPart(doc, programFolder, target); !loaded) return loaded;
     refreshUntouchedCopy(doc, target.data);
@@ -57,7 +57,7 @@ Status loadChosenPart(Document& doc, const fs::path& programFolder, const MainCa
 
 // Number and text: one file, folder\X.bmp, into both slots.
 Status loadChosenGlyphs(Document& doc, const fs::path& programFolder, const MainCategory& cat) {
-    const std::string entry = doc.selectedEntry("lstData", cat.index);
+    const std::string entry = doc.selectedEntry(ctl::lstData, cat.index);
     Result<Bitmap> picture = readPartFile(programFolder, std::string(cat.folder) + entry + ".bmp");
     if (!picture) return picture.error();
     assignFromListChoice(doc, {kMainDataSlot, cat.index}, *picture);
@@ -65,13 +65,13 @@ Status loadChosenGlyphs(Document& doc, const fs::path& programFolder, const Main
     return ok();
 }
 
-Error noSuchList(std::string_view list, int index) {
+Error noSuchList(ControlName list, int index) {
     return Error{"", "there is no part list " + controlKey(list, index)};
 }
 
 }  // namespace
 
-Status SelectAndLoad(Document& doc, SlotRef list, int entry, const std::function<Status()>& load) {
+Status SelectAndLoad(Document& doc, ControlRef list, int entry, const std::function<Status()>& load) {
     const int previous = doc.value(list.name, list.index);
     doc.setValue(list.name, list.index, entry);
     if (doc.value(list.name, list.index) < 0) return ok();  // an emptied list: nothing chosen
@@ -82,8 +82,8 @@ Status SelectAndLoad(Document& doc, SlotRef list, int entry, const std::function
 
 Status ChoosePart(Document& doc, const fs::path& programFolder, int k, int entry) {
     const MainCategory* cat = mainCategory(k);
-    if (!cat) return noSuchList("lstData", k);
-    return SelectAndLoad(doc, {"lstData", k}, entry, [&] {
+    if (!cat) return noSuchList(ctl::lstData, k);
+    return SelectAndLoad(doc, {ctl::lstData, k}, entry, [&] {
         return cat->maskList == kNone ? loadChosenGlyphs(doc, programFolder, *cat)
                                       : loadChosenPart(doc, programFolder, *cat);
     });
@@ -92,7 +92,7 @@ Status ChoosePart(Document& doc, const fs::path& programFolder, int k, int entry
 Status ChooseMaskPart(Document& doc, const fs::path& programFolder, int maskList, int entry) {
     for (const MainCategory& cat : kMainCategories) {
         if (cat.maskList != maskList || maskList == kNone) continue;
-        const SlotRef list{"lstMask", maskList};
+        const ControlRef list{ctl::lstMask, maskList};
         if (!doc.isChecked(cat.linkBox)) {
             doc.setValue(list.name, list.index, entry);  // the Mask follows the Data
             return ok();
@@ -101,7 +101,7 @@ Status ChooseMaskPart(Document& doc, const fs::path& programFolder, int maskList
             return LoadMaskEntry(doc, programFolder, list, cat.folder, {kMainMaskSlot, cat.index});
         });
     }
-    return noSuchList("lstMask", maskList);
+    return noSuchList(ctl::lstMask, maskList);
 }
 
 Status LoadPart(Document& doc, const fs::path& programFolder, const PartTarget& target) {
@@ -126,7 +126,7 @@ Status LoadPart(Document& doc, const fs::path& programFolder, const PartTarget& 
     return ok();
 }
 
-Status LoadMaskEntry(Document& doc, const fs::path& programFolder, SlotRef maskList, std::string_view folder,
+Status LoadMaskEntry(Document& doc, const fs::path& programFolder, ControlRef maskList, std::string_view folder,
                      SlotRef mask) {
     const PartList list = partListOf(doc, maskList);
     // A mask-list entry is a mask file itself: below the count it is folder\X.mask.bmp, from the
@@ -139,17 +139,17 @@ Status LoadMaskEntry(Document& doc, const fs::path& programFolder, SlotRef maskL
     return ok();
 }
 
-bool isLinkBox(std::string_view name) { return mainCategoryOfLinkBox(name) || eqCategoryOfLinkBox(name); }
+bool isLinkBox(ControlName name) { return mainCategoryOfLinkBox(name) || eqCategoryOfLinkBox(name); }
 
-Status SetLinkBox(Document& doc, std::string_view linkBox, bool checked) {
-    if (!isLinkBox(linkBox)) return Error{"", std::string(linkBox) + " is not a link box"};
+Status SetLinkBox(Document& doc, ControlName linkBox, bool checked) {
+    if (!isLinkBox(linkBox)) return Error{"", std::string(linkBox.written()) + " is not a link box"};
     doc.setValue(linkBox, -1, checked ? 1 : 0);
     if (const MainCategory* cat = mainCategoryOfLinkBox(linkBox)) {
-        doc.setVisible("lstMask", cat->maskList, checked);
+        doc.setVisible(ctl::lstMask, cat->maskList, checked);
         doc.setVisible(cat->maskLabel, -1, checked);
     } else if (const EqCategory* eq = eqCategoryOfLinkBox(linkBox)) {
-        doc.setVisible("lstEQMask", eq->index, checked);
-        doc.setVisible("lblEQMask", eq->index, checked);
+        doc.setVisible(ctl::lstEQMask, eq->index, checked);
+        doc.setVisible(ctl::lblEQMask, eq->index, checked);
     }
     return ok();
 }
@@ -160,9 +160,9 @@ void SyncLinkBoxes(Document& doc) {
     for (const EqCategory& c : kEqCategories) (void)SetLinkBox(doc, c.linkBox, doc.isChecked(c.linkBox));
 }
 
-void SetMakeFlag(Document& doc, std::string_view box, bool checked) { doc.setValue(box, -1, checked ? 1 : 0); }
+void SetMakeFlag(Document& doc, ControlName box, bool checked) { doc.setValue(box, -1, checked ? 1 : 0); }
 
-bool makeFlag(const Document& doc, std::string_view box) { return doc.isChecked(box); }
+bool makeFlag(const Document& doc, ControlName box) { return doc.isChecked(box); }
 
 void SyncMakeBoxes(Document& doc) {
     for (const TwinCheckSpec& pair : tables::twinCheckBoxes()) {

@@ -31,12 +31,12 @@ Status ChoosePart(Document& doc, const std::filesystem::path& programFolder, int
 Status ChooseMaskPart(Document& doc, const std::filesystem::path& programFolder, int maskList, int entry);
 // What every list choice does: selects `entry` in `list` and runs `load` (nothing for an emptied
 // list); a failed load takes the selection back, so that nothing is left changed.
-Status SelectAndLoad(Document& doc, SlotRef list, int entry, const std::function<Status()>& load);
+Status SelectAndLoad(Document& doc, ControlRef list, int entry, const std::function<Status()>& load);
 
 // What LoadPart works on: the data list, the link box, the library folder and the two slots.
 struct PartTarget {
-    SlotRef dataList;          // {"lstData", k}
-    std::string_view linkBox;  // empty: the Mask always follows the Data
+    ControlRef dataList;          // {ctl::lstData, k}
+    ControlName linkBox;  // empty: the Mask always follows the Data
     std::string_view folder;   // "\PartsData\cbuttons\"
     SlotRef data;
     SlotRef mask;
@@ -52,24 +52,24 @@ Status LoadPart(Document& doc, const std::filesystem::path& programFolder, const
 
 // A mask-list choice: the chosen entry X at index n of maskList goes into the Mask slot, from
 // folder\X.mask.bmp below the list's first-section count and folder\mask\X.bmp from it on.
-Status LoadMaskEntry(Document& doc, const std::filesystem::path& programFolder, SlotRef maskList,
+Status LoadMaskEntry(Document& doc, const std::filesystem::path& programFolder, ControlRef maskList,
                      std::string_view folder, SlotRef mask);
 
 // --- link boxes -----------------------------------------------------------------------------
 // Sets a link box "DataとMaskを別々に指定する" of the main window or the equalizer: checked shows
 // the category's mask list and its "MaskList" label, clear hides both. The Mask is not reloaded;
 // the next Data choice does that. Unknown names are an error.
-Status SetLinkBox(Document& doc, std::string_view linkBox, bool checked);
+Status SetLinkBox(Document& doc, ControlName linkBox, bool checked);
 // Brings every mask list's visibility in line with its link box (after values were restored).
 void SyncLinkBoxes(Document& doc);
-bool isLinkBox(std::string_view name);
+bool isLinkBox(ControlName name);
 
 // --- make flags -------------------------------------------------------------------------------
 // Each of the fourteen output pieces has one flag shown by a page box and a second box; setting
 // either sets both.
-void SetMakeFlag(Document& doc, std::string_view box, bool checked);
+void SetMakeFlag(Document& doc, ControlName box, bool checked);
 // The flag of the piece a box (either of the pair) belongs to.
-bool makeFlag(const Document& doc, std::string_view box);
+bool makeFlag(const Document& doc, ControlName box);
 // The CheckTimer tick: both boxes of every pair take the flag's value (the page box's), in the
 // tick's order: equalizer title bar, preset, frame, image, on/auto, titlebar, frame, cbuttons,
 // shufrep, monoster, playpaus, posbar, volume, balance.

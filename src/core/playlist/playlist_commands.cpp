@@ -16,15 +16,15 @@ namespace {
 
 using namespace playlist;
 
-constexpr std::string_view kParts = "picPLPartsData";
-constexpr std::string_view kButtonBack = "picPLButtonBack";
-constexpr std::string_view kButton = "picPLButton";
+constexpr SlotName kParts = pic::picPLPartsData;
+constexpr SlotName kButtonBack = pic::picPLButtonBack;
+constexpr SlotName kButton = pic::picPLButton;
 
 // ---- cmdSynthesize ---------------------------------------------------------------------------
 
 Colour transparentButtonColour(const Document& doc) {
     // "黒を透過" and "マスクを使用" both leave black out.
-    return doc.isSelected("optPLButton", 0) ? kWhite : kBlack;
+    return doc.isSelected(ctl::optPLButton, 0) ? kWhite : kBlack;
 }
 
 // Lays the foreground over the scratch group: its first three columns over the bar, and all 22
@@ -50,7 +50,7 @@ void layForeground(Bitmap& scratch, const Bitmap& foreground, Colour transparent
 enum class CopyKind {
     Cut,               // a rectangle of a sheet slot into a part slot
     ButtonBackground,  // group `to` from the background sheet into picPLButtonBack(to + 5)
-    ButtonChoice,      // as ButtonBackground, from the sheet "optMoePLButton" names
+    ButtonChoice,      // as ButtonBackground, from the sheet ctl::optMoePLButton names
 };
 
 struct PLCopyCommand {
@@ -118,11 +118,11 @@ void cutButtonGroup(Document& doc, int g, int sheetSlot, RasterOp rop) {
 
 // ---- loading into a slot ---------------------------------------------------------------------
 
-bool isPlaylistSlotName(std::string_view name) {
+bool isPlaylistSlotName(SlotName name) {
     return name == kParts || name == kButtonBack || name == kButton;
 }
 
-bool takesButtonRows(std::string_view name, int index) {
+bool takesButtonRows(SlotName name, int index) {
     return name == kParts && index >= kButtonBackSheetSlot && index <= kSmallButtonSheetSlot;
 }
 
@@ -182,9 +182,9 @@ Status cmdPLCopy(Document& doc, int k) {
             cutButtonGroup(doc, c.to, kButtonBackSheetSlot, RasterOp::SRCCOPY);
             break;
         case CopyKind::ButtonChoice:
-            if (doc.isSelected("optMoePLButton", 0))  // "背景を切り出す"
+            if (doc.isSelected(ctl::optMoePLButton, 0))  // "背景を切り出す"
                 cutButtonGroup(doc, c.to, kButtonBackSheetSlot, RasterOp::SRCCOPY);
-            else if (doc.isSelected("optMoePLButton", 1))  // "文字を切り出す": text darkens the buttons
+            else if (doc.isSelected(ctl::optMoePLButton, 1))  // "文字を切り出す": text darkens the buttons
                 cutButtonGroup(doc, c.to, kButtonTextSheetSlot, RasterOp::SRCAND);
             // "マスクを切り出す" has no sheet to take from: nothing happens.
             break;
@@ -192,7 +192,7 @@ Status cmdPLCopy(Document& doc, int k) {
     return ok();
 }
 
-Status LoadPlaylistSlotPicture(Document& doc, std::string_view name, int index, const Bitmap& picture) {
+Status LoadPlaylistSlotPicture(Document& doc, SlotName name, int index, const Bitmap& picture) {
     if (!isPlaylistSlotName(name) || !doc.hasSlot(name, index))
         return Error{"", "there is no playlist picture slot " + controlKey(name, index)};
     if (picture.empty()) return Error{"", "the picture is empty"};
@@ -206,7 +206,7 @@ Status LoadPlaylistSlotPicture(Document& doc, std::string_view name, int index, 
     return ok();
 }
 
-Status LoadPlaylistSlotFile(Document& doc, std::string_view name, int index, const std::string& path) {
+Status LoadPlaylistSlotFile(Document& doc, SlotName name, int index, const std::string& path) {
     if (!isPlaylistSlotName(name) || !doc.hasSlot(name, index))
         return Error{"", "there is no playlist picture slot " + controlKey(name, index)};
     Result<Bitmap> picture = LoadPicture(path);
@@ -218,10 +218,10 @@ Result<bool> LoadPlaylistPicture(Document& doc, const Bitmap& picture) {
     if (picture.empty()) return Error{"", "the picture is empty"};
     const bool stretched = picture.width() != kSourceWidth || picture.height() != kSourceHeight;
     if (stretched) {
-        StretchToSlot(doc.work, picture, doc.slot("picPrePLmain", 1));
-        doc.slotChanged("picPrePLmain", 1);
+        StretchToSlot(doc.work, picture, doc.slot(pic::picPrePLmain, 1));
+        doc.slotChanged(pic::picPrePLmain, 1);
     } else {
-        doc.assignSlot("picPrePLmain", 1, picture);
+        doc.assignSlot(pic::picPrePLmain, 1, picture);
     }
     return stretched;
 }

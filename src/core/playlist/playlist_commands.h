@@ -30,9 +30,9 @@ std::string_view PLCopyCaption(int k);
 // stretched to the slot's size. Slots 40, 41 and 42 take a 280x75 picture as the button rows of a
 // pledit.bmp and rearrange it into the button sheet layout instead (the slot is whitened first).
 // An unknown slot or an empty picture is refused and changes nothing.
-Status LoadPlaylistSlotPicture(Document& doc, std::string_view name, int index, const Bitmap& picture);
+Status LoadPlaylistSlotPicture(Document& doc, SlotName name, int index, const Bitmap& picture);
 // The same from a picture file; a file that cannot be read leaves the slot unchanged.
-Status LoadPlaylistSlotFile(Document& doc, std::string_view name, int index, const std::string& path);
+Status LoadPlaylistSlotFile(Document& doc, SlotName name, int index, const std::string& path);
 
 // The message shown when the picture opened for the playlist is not 275x116.
 inline constexpr std::string_view kPlaylistPictureSizeMessage =

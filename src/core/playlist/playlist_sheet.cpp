@@ -13,7 +13,7 @@ namespace {
 
 using namespace playlist;
 
-constexpr std::string_view kParts = "picPLPartsData";
+constexpr SlotName kParts = pic::picPLPartsData;
 
 // A piece of a part slot copied as it is.
 struct PieceCopy {
@@ -103,14 +103,14 @@ void placeSmallPieces(Document& doc, Bitmap& sheet) {
 }
 
 void placeShadeBar(Document& doc, Bitmap& sheet) {
-    const bool withParts = doc.isChecked("chkPLShade");
+    const bool withParts = doc.isChecked(ctl::chkPLShade);
     for (const Overlay& o : kShadeBar) placeArea(doc, sheet, o, withParts);
 }
 
 void placeInactiveCopy(Document& doc, Bitmap& sheet, const InactiveCopy& c) {
-    if (doc.isChecked("chkPLActive")) {
+    if (doc.isChecked(ctl::chkPLActive)) {
         placeArea(doc, sheet, c.parts, true);
-    } else if (doc.isSelected("optPLNotActive", 1)) {  // "元画像を出力"
+    } else if (doc.isSelected(ctl::optPLNotActive, 1)) {  // "元画像を出力"
         PaintBlit(sheet, doc.work.picTmp, sameAreaFrom(c.parts.blit, c.sourceFrom));
     } else {  // "ActivePartsと同じ画像を出力": the active area as it now stands
         PaintBlit(sheet, sheet, sameAreaFrom(c.parts.blit, c.activeAt));
@@ -119,7 +119,7 @@ void placeInactiveCopy(Document& doc, Bitmap& sheet, const InactiveCopy& c) {
 
 void placeFrameAreas(Document& doc, Bitmap& sheet) {
     for (const FrameArea& a : kFrameAreas) {
-        placeArea(doc, sheet, a.area, doc.isChecked("chkPLParts", a.check));
+        placeArea(doc, sheet, a.area, doc.isChecked(ctl::chkPLParts, a.check));
         if (a.inactive >= 0) placeInactiveCopy(doc, sheet, kInactiveCopies[a.inactive]);
     }
 }
@@ -127,7 +127,7 @@ void placeFrameAreas(Document& doc, Bitmap& sheet) {
 void placeButtonGroups(Document& doc, Bitmap& sheet) {
     for (int g = 0; g < kButtonGroupCount; ++g) {
         const ButtonGroup& group = kButtonGroups[g];
-        const Bitmap& composed = doc.slot("picPLButtonBack", kComposedGroupBase + g);
+        const Bitmap& composed = doc.slot(pic::picPLButtonBack, kComposedGroupBase + g);
         BitBlt(sheet, group.barAt.x, group.barAt.y, kBarWidth, group.height, composed, 0, 0,
                RasterOp::SRCCOPY);
         for (int j = 0; j < group.cells; ++j) {
@@ -143,15 +143,15 @@ void placeButtonGroups(Document& doc, Bitmap& sheet) {
 }  // namespace
 
 void BuildPlaylistSheet(Document& doc) {
-    if (!doc.isChecked("chkPLMake")) return;
-    const int source = doc.isSelected("optPLPic", 1) ? 1 : 0;
-    doc.work.picTmp = doc.slot("picPrePLmain", source);
-    Bitmap& sheet = doc.slot("picPL");
+    if (!doc.isChecked(ctl::chkPLMake)) return;
+    const int source = doc.isSelected(ctl::optPLPic, 1) ? 1 : 0;
+    doc.work.picTmp = doc.slot(pic::picPrePLmain, source);
+    Bitmap& sheet = doc.slot(pic::picPL);
     placeSmallPieces(doc, sheet);
     placeShadeBar(doc, sheet);
     placeFrameAreas(doc, sheet);
     placeButtonGroups(doc, sheet);
-    doc.slotChanged("picPL");
+    doc.slotChanged(pic::picPL);
 }
 
 }  // namespace pelterra

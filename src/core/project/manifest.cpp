@@ -42,7 +42,7 @@ std::map<std::string, std::string_view, std::less<>> sectionsByKey() {
     std::map<std::string, std::string_view, std::less<>> sections;
     for (const ManifestSection& s : kSections)
         for (const ControlSpec& c : s.controls()) {
-            if (c.count == 0) sections[std::string(c.name)] = s.name;
+            if (c.count == 0) sections[controlKey(c.name)] = s.name;
             for (int i = c.first; i < c.first + c.count; ++i) sections[controlKey(c.name, i)] = s.name;
         }
     return sections;
@@ -114,7 +114,7 @@ void applyProjectValue(Document& doc, std::string_view key, std::string_view raw
 }
 
 // "5|Glass": the entry when the list has it, else the index; "Glass" alone: the entry.
-void applyListValue(Document& doc, const std::string& name, int index, std::string_view raw, int line,
+void applyListValue(Document& doc, ControlName name, int index, std::string_view raw, int line,
                     Problems& problems) {
     Control& c = doc.control(name, index);
     const std::size_t bar = raw.find('|');
@@ -139,15 +139,15 @@ void applyListValue(Document& doc, const std::string& name, int index, std::stri
 
 void applyControlValue(Document& doc, std::string_view key, std::string_view raw, int line, Problems& problems,
                        int version) {
-    std::string name;
-    int index = -1;
-    if (!parseControlName(key, name, index) || !doc.hasControl(name, index)) {
+    const auto ref = doc.controlByWritten(key);
+    if (!ref) {
         // Version 1 also stored the window's current pages, which are no controls of the skin
         // any more: such lines are passed over in silence.
         if (version == kFirstManifestVersion) return;
         problems.add(line, "there is no control named \"" + std::string(key) + "\"");
         return;
     }
+    const auto [name, index] = *ref;
     const Control& c = doc.control(name, index);
     switch (c.kind) {
         case ControlKind::Text:
@@ -226,10 +226,7 @@ std::string ManifestText(const Document& doc) {
         text += "\n[" + std::string(s.name) + "]\n";
         for (const std::string& key : doc.controlKeys()) {
             if (sectionOf(key) != s.name) continue;
-            std::string name;
-            int index = -1;
-            if (!parseControlName(key, name, index)) continue;
-            line(key, valueText(doc.control(name, index)));
+            if (const auto ref = doc.controlByWritten(key)) line(key, valueText(doc.control(ref->name, ref->index)));
         }
     }
     return text;

@@ -168,7 +168,7 @@ Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent, st
 }
 
 Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent) {
-    return SaveProject(doc, parent, doc.text("txtProject"));
+    return SaveProject(doc, parent, doc.text(ctl::txtProject));
 }
 
 ProjectLoadReport LoadProject(Document& doc, const fs::path& folder) {

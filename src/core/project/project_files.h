@@ -15,23 +15,23 @@ namespace pelterra {
 // A run of picture slots saved as word + index + ".bmp" ("MainData11.bmp").
 struct ProjectPictureRun {
     std::string_view word;
-    std::string_view slot;
+    SlotName slot;
     int first, last;
 };
 
 // Written and read in this order; EQData6.bmp comes twice (the same slot both times).
 inline constexpr ProjectPictureRun kProjectPictures[] = {
-    {"MainData", "picData", 11, 16},           // untouched copies of the recoloured main parts
-    {"MainData", "picData", 6, 10},            // frame, number, text, layer 1, layer 2
-    {"MainMask", "picMask", 0, 8},             // masks of the main-window positions 0..8
-    {"EQData", "picEQData", 6, 9},             // layer 2 and the untouched copies
-    {"EQData", "picEQData", 1, 1},             // frame
-    {"EQData", "picEQData", 5, 5},             // layer 1
-    {"EQData", "picEQData", 6, 6},             // layer 2 again
-    {"EQMask", "picEQMask", 0, 6},             // masks of the seven equalizer positions
-    {"PLParts", "picPLPartsData", 0, 43},      // playlist parts
-    {"PLButton", "picPLButton", 0, 9},         // playlist buttons
-    {"PLButtonBack", "picPLButtonBack", 0, 4}, // playlist button backgrounds
+    {"MainData", pic::picData, 11, 16},           // untouched copies of the recoloured main parts
+    {"MainData", pic::picData, 6, 10},            // frame, number, text, layer 1, layer 2
+    {"MainMask", pic::picMask, 0, 8},             // masks of the main-window positions 0..8
+    {"EQData", pic::picEQData, 6, 9},             // layer 2 and the untouched copies
+    {"EQData", pic::picEQData, 1, 1},             // frame
+    {"EQData", pic::picEQData, 5, 5},             // layer 1
+    {"EQData", pic::picEQData, 6, 6},             // layer 2 again
+    {"EQMask", pic::picEQMask, 0, 6},             // masks of the seven equalizer positions
+    {"PLParts", pic::picPLPartsData, 0, 43},      // playlist parts
+    {"PLButton", pic::picPLButton, 0, 9},         // playlist buttons
+    {"PLButtonBack", pic::picPLButtonBack, 0, 4}, // playlist button backgrounds
 };
 static_assert(std::size(kProjectPictures) == 11, "eleven runs of project pictures");
 
@@ -51,23 +51,23 @@ struct ManifestPicture {
 };
 
 inline constexpr ManifestPicture kManifestPictures[] = {
-    {"Picture1.bmp", {"Picture1", -1}},                 // main face (upper band)
-    {"Picture2.bmp", {"Picture2", -1}},                 // second band
-    {"PreEQMainData.bmp", {"PreEQMainData", -1}},       // equalizer face from the picture
-    {"PreEQMainData2.bmp", {"PreEQMainData2", -1}},     // equalizer face opened by itself
-    {"picPrePLmain0.bmp", {"picPrePLmain", 0}},         // playlist faces
-    {"picPrePLmain1.bmp", {"picPrePLmain", 1}},
-    {"PreSliderData.bmp", {"PreSliderData", -1}},       // equalizer slider Data
-    {"PreSliderMask.bmp", {"PreSliderMask", -1}},       // equalizer slider Mask
-    {"EQSliderBackColor.bmp", {"EQSliderBackColor", -1}},  // equalizer slider back colour
-    {"MainMask9.bmp", {"picMask", 9}},                  // layer 1 Mask
-    {"MainMask10.bmp", {"picMask", 10}},                // layer 2 Mask
-    {"EQData10.bmp", {"picEQData", 10}},                // untouched copy of the preset button
-    {"PLButtonBack5.bmp", {"picPLButtonBack", 5}},      // composed playlist button groups
-    {"PLButtonBack6.bmp", {"picPLButtonBack", 6}},
-    {"PLButtonBack7.bmp", {"picPLButtonBack", 7}},
-    {"PLButtonBack8.bmp", {"picPLButtonBack", 8}},
-    {"PLButtonBack9.bmp", {"picPLButtonBack", 9}},
+    {"Picture1.bmp", {pic::Picture1, -1}},                 // main face (upper band)
+    {"Picture2.bmp", {pic::Picture2, -1}},                 // second band
+    {"PreEQMainData.bmp", {pic::PreEQMainData, -1}},       // equalizer face from the picture
+    {"PreEQMainData2.bmp", {pic::PreEQMainData2, -1}},     // equalizer face opened by itself
+    {"picPrePLmain0.bmp", {pic::picPrePLmain, 0}},         // playlist faces
+    {"picPrePLmain1.bmp", {pic::picPrePLmain, 1}},
+    {"PreSliderData.bmp", {pic::PreSliderData, -1}},       // equalizer slider Data
+    {"PreSliderMask.bmp", {pic::PreSliderMask, -1}},       // equalizer slider Mask
+    {"EQSliderBackColor.bmp", {pic::EQSliderBackColor, -1}},  // equalizer slider back colour
+    {"MainMask9.bmp", {pic::picMask, 9}},                  // layer 1 Mask
+    {"MainMask10.bmp", {pic::picMask, 10}},                // layer 2 Mask
+    {"EQData10.bmp", {pic::picEQData, 10}},                // untouched copy of the preset button
+    {"PLButtonBack5.bmp", {pic::picPLButtonBack, 5}},      // composed playlist button groups
+    {"PLButtonBack6.bmp", {pic::picPLButtonBack, 6}},
+    {"PLButtonBack7.bmp", {pic::picPLButtonBack, 7}},
+    {"PLButtonBack8.bmp", {pic::picPLButtonBack, 8}},
+    {"PLButtonBack9.bmp", {pic::picPLButtonBack, 9}},
 };
 static_assert(std::size(kManifestPictures) == 17, "seventeen pictures carried by the manifest");
 

@@ -47,11 +47,11 @@ Result<WindowShape> ApplyPreviewRegion(const Document& doc, const std::filesyste
         shape.pieces.push_back(
             rectangle(ShapeCombine::Union, {px, py, kRegionImageWidth, 2 * kRegionImageHeight}));
     if (mode == 0) {
-        auto main = ReadRegionWorkFiles(programFolder, kMainWorkFiles, doc.value("MainOutlineCount"));
+        auto main = ReadRegionWorkFiles(programFolder, kMainWorkFiles, doc.value(ctl::MainOutlineCount));
         if (!main) return main.error();
         addOutlines(shape, *main, px, py);
-        if (doc.value("EqRegionFlag") == 1) {
-            auto eq = ReadRegionWorkFiles(programFolder, kEqWorkFiles, doc.value("EqOutlineCount"));
+        if (doc.value(ctl::EqRegionFlag) == 1) {
+            auto eq = ReadRegionWorkFiles(programFolder, kEqWorkFiles, doc.value(ctl::EqOutlineCount));
             if (!eq) return eq.error();
             addOutlines(shape, *eq, px, py + kRegionImageHeight);
         }

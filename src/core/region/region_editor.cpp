@@ -20,14 +20,14 @@ constexpr int kH = kRegionImageHeight;
 
 // One channel of the key colour: its scroll bar and its text box.
 struct KeyChannel {
-    std::string_view bar;
-    std::string_view box;
+    ControlName bar;
+    ControlName box;
     std::string_view name;
 };
 constexpr KeyChannel kKeyChannels[] = {
-    {"HsRed", "RegionRed", "red"},
-    {"HsGreen", "RegionGreen", "green"},
-    {"HsBlue", "RegionBlue", "blue"},
+    {ctl::HsRed, ctl::RegionRed, "red"},
+    {ctl::HsGreen, ctl::RegionGreen, "green"},
+    {ctl::HsBlue, ctl::RegionBlue, "blue"},
 };
 static_assert(std::size(kKeyChannels) == 3);
 
@@ -37,15 +37,15 @@ bool isTwoWindows(const Bitmap& p) { return p.width() == kW && p.height() == 2 *
 // Draws the source rows top..top+height-1 of the picture onto an area at (1, 1), scaled to one
 // 275 x 116 window (1:1 when they are that size already).
 void drawOntoArea(Document& doc, int item, const Bitmap& picture, int top, int height) {
-    PaintPicture(doc.slot("RegionArea", item), picture, 1, 1, kW, kH, 0, top, picture.width(), std::max(1, height));
-    doc.slotChanged("RegionArea", item);
+    PaintPicture(doc.slot(pic::RegionArea, item), picture, 1, 1, kW, kH, 0, top, picture.width(), std::max(1, height));
+    doc.slotChanged(pic::RegionArea, item);
 }
 
-void setEqRegionFlag(Document& doc, int flag) { doc.setValue("EqRegionFlag", flag); }
+void setEqRegionFlag(Document& doc, int flag) { doc.setValue(ctl::EqRegionFlag, flag); }
 
 void showEqArea(Document& doc, bool shown) {
-    doc.setVisible("RegionArea", 1, shown);
-    doc.setEnabled("RegionArea", 1, shown);
+    doc.setVisible(ctl::RegionArea, 1, shown);
+    doc.setEnabled(ctl::RegionArea, 1, shown);
 }
 
 void loadOneWindow(Document& doc, const Bitmap& picture, int height) {
@@ -83,8 +83,8 @@ void ReloadCutOutResults(Document& doc, const fs::path& programFolder) {
     if (auto path = resolveProgramPath(programFolder, kRegionBackgroundTail)) {
         if (auto picture = LoadPicture(path->string())) background = std::move(*picture);
     }
-    doc.assignSlot("RegionSource", 0, background);
-    doc.assignSlot("RegionSource", 1, background);
+    doc.assignSlot(pic::RegionSource, 0, background);
+    doc.assignSlot(pic::RegionSource, 1, background);
 }
 
 Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, const Bitmap& picture,
@@ -100,9 +100,9 @@ Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, cons
                              ", which is none of its four buttons (0 to 3)"};
 
     doc.work.form3Picture1 = picture;
-    doc.setValue("RegionCheck", 0);
-    doc.setEnabled("RegionCheck", -1, false);
-    doc.setEnabled("BtnMakeRegion", -1, true);
+    doc.setValue(ctl::RegionCheck, 0);
+    doc.setEnabled(ctl::RegionCheck, -1, false);
+    doc.setEnabled(ctl::BtnMakeRegion, -1, true);
 
     if (isOneWindow(picture)) {
         loadOneWindow(doc, picture, kH);
@@ -115,9 +115,9 @@ Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, cons
             case HowFormAnswer::Stretch: loadOneWindow(doc, picture, picture.height()); break;
             case HowFormAnswer::SplitInHalves:
                 loadTwoWindows(doc, picture);
-                doc.setVisible("Picture2", -1, true);
-                doc.setVisible("EqUporDown", -1, true);
-                doc.setEnabled("EqUporDown", -1, true);
+                doc.setVisible(ctl::Picture2, -1, true);
+                doc.setVisible(ctl::EqUporDown, -1, true);
+                doc.setEnabled(ctl::EqUporDown, -1, true);
                 break;
             case HowFormAnswer::SplitInThirds: break;  // draws nothing
         }
@@ -138,7 +138,7 @@ Result<int> LoadRegion(Document& doc, const fs::path& programFolder, const std::
 
 Status PasteRegionArea(Document& doc, int item, const std::optional<Bitmap>& clipboard) {
     if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
-    doc.assignSlot("RegionArea", item, *clipboard);
+    doc.assignSlot(pic::RegionArea, item, *clipboard);
     return ok();
 }
 
@@ -151,14 +151,14 @@ void SetRegionKeyColour(Document& doc, Colour key) {
 }
 
 void PickRegionKeyColour(Document& doc, int item, double x, double y) {
-    const Bitmap& area = doc.slot("RegionArea", item);
+    const Bitmap& area = doc.slot(pic::RegionArea, item);
     const long px = std::lround(x);
     const long py = std::lround(y);
     if (px < 0 || py < 0 || px >= area.width() || py >= area.height()) return;
     SetRegionKeyColour(doc, area.at(static_cast<int>(px), static_cast<int>(py)));
 }
 
-void RegionKeyBarChanged(Document& doc, std::string_view bar) {
+void RegionKeyBarChanged(Document& doc, ControlName bar) {
     for (const KeyChannel& c : kKeyChannels)
         if (c.bar == bar) doc.setText(c.box, std::to_string(doc.value(c.bar)));
 }
@@ -168,7 +168,7 @@ Result<Colour> ReadRegionKeyColour(const Document& doc) {
     for (int i = 0; i < 3; ++i) {
         const KeyChannel& c = kKeyChannels[i];
         if (!parseChannel(doc.text(c.box), channels[i]))
-            return Error{"", std::string(c.box) + ": the key colour's " + std::string(c.name) +
+            return Error{"", std::string(c.box.written()) + ": the key colour's " + std::string(c.name) +
                                  " value \"" + doc.text(c.box) + "\" is not a whole number from 0 to 255"};
     }
     return RGB(channels[0], channels[1], channels[2]);
@@ -179,12 +179,12 @@ Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, con
     if (!key) return key.error();
     ReloadCutOutResults(doc, programFolder);
     for (int item = 0; item < 2; ++item) {
-        Line(doc.slot("RegionArea", item), 0, 0, kW + 1, kH + 1, *key, LineForm::Box);
-        doc.slotChanged("RegionArea", item);
+        Line(doc.slot(pic::RegionArea, item), 0, 0, kW + 1, kH + 1, *key, LineForm::Box);
+        doc.slotChanged(pic::RegionArea, item);
     }
     auto trace = TraceRegionAreas(doc, *key, progress);
     if (!trace) return trace.error();
-    doc.setEnabled("RegionCheck", -1, true);
+    doc.setEnabled(ctl::RegionCheck, -1, true);
     return trace;
 }
 
@@ -200,7 +200,7 @@ Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& pro
                                       ", neither 275*116 nor 275*232: say how to fit it (0 stretch to one "
                                       "window, 1 two windows, 3 leave the areas as they are)"};
     const int combinedPictureFlag = doc.combinedPictureFlag;
-    const std::string syori = doc.text("Syori");
+    const std::string syori = doc.text(ctl::Syori);
     HowFormDialog howForm;
     if (fit) howForm = [answer = *fit] { return answer; };
     Result<int> loaded = LoadRegionPicture(doc, programFolder, *picture, howForm);
@@ -209,7 +209,7 @@ Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& pro
         doc.combinedPictureFlag = combinedPictureFlag;
         doc.notify({ChangeEvent::Kind::Flags, {}});
     }
-    doc.setText("Syori", syori);
+    doc.setText(ctl::Syori, syori);
     if (*loaded == static_cast<int>(HowFormAnswer::Cancel))
         return Error{picturePath, "the picture-size answer 2 cancels the loading: nothing was traced"};
 
@@ -218,7 +218,7 @@ Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& pro
     if (!trace) return trace.error();
     auto text = WriteRegionText(doc, programFolder);
     if (!text) return text.error();
-    doc.setValue("RegionCheck", 1);
+    doc.setValue(ctl::RegionCheck, 1);
     return RegionPictureTrace{*trace, *text};
 }
 

@@ -58,7 +58,7 @@ void PickRegionKeyColour(Document& doc, int item, double x, double y);
 void SetRegionKeyColour(Document& doc, Colour key);
 
 // A change of HsRed, HsGreen or HsBlue: the box of the same channel takes the value as text.
-void RegionKeyBarChanged(Document& doc, std::string_view bar);
+void RegionKeyBarChanged(Document& doc, ControlName bar);
 
 // The key colour from the three boxes. A box that does not hold a whole number from 0 to 255 is
 // an error naming the box.

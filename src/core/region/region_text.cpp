@@ -38,7 +38,7 @@ void appendSection(std::string& out, const RegionSection& section) {
         }
 }
 
-bool eqBelow(const Document& doc) { return doc.isChecked("EqUporDown"); }
+bool eqBelow(const Document& doc) { return doc.isChecked(ctl::EqUporDown); }
 
 }  // namespace
 
@@ -55,7 +55,7 @@ std::string RegionTextBytes(std::span<const RegionSection> sections) {
 }
 
 std::string_view FirstRegionSectionName(const Document& doc) {
-    return doc.value("EqRegionFlag") == 0 || eqBelow(doc) ? kNormal : kEqualizer;
+    return doc.value(ctl::EqRegionFlag) == 0 || eqBelow(doc) ? kNormal : kEqualizer;
 }
 
 std::string_view SecondRegionSectionName(const Document& doc) { return eqBelow(doc) ? kEqualizer : kNormal; }
@@ -64,13 +64,13 @@ Result<RegionTextWritten> WriteRegionText(const Document& doc, const fs::path& p
     RegionTextWritten written;
     std::vector<RegionSection> sections;
 
-    auto main = ReadRegionWorkFiles(programFolder, kMainWorkFiles, doc.value("MainOutlineCount"));
+    auto main = ReadRegionWorkFiles(programFolder, kMainWorkFiles, doc.value(ctl::MainOutlineCount));
     if (!main) return main.error();
     sections.push_back({FirstRegionSectionName(doc), std::move(main->outlines)});
     written.missing += main->missing;
 
-    if (doc.value("EqRegionFlag") == 1) {
-        auto eq = ReadRegionWorkFiles(programFolder, kEqWorkFiles, doc.value("EqOutlineCount"));
+    if (doc.value(ctl::EqRegionFlag) == 1) {
+        auto eq = ReadRegionWorkFiles(programFolder, kEqWorkFiles, doc.value(ctl::EqOutlineCount));
         if (!eq) return eq.error();
         sections.push_back({SecondRegionSectionName(doc), std::move(eq->outlines)});
         written.missing += eq->missing;

@@ -249,8 +249,8 @@ public:
 
 private:
     void setShown(bool shown) {
-        m_doc.setVisible("RegionSource", 0, shown);
-        m_doc.setVisible("RegionSource", 1, shown);
+        m_doc.setVisible(ctl::RegionSource, 0, shown);
+        m_doc.setVisible(ctl::RegionSource, 1, shown);
     }
     Document& m_doc;
 };
@@ -258,12 +258,12 @@ private:
 // Traces one area of the document, shows the marks, and writes the pair of work files.
 Result<AreaOutlines> traceArea(Document& doc, int item, Colour key, const RegionProgress& progress) {
     const RegionProgress report = [&](const std::string& text) {
-        doc.setText("Areay", text);
+        doc.setText(ctl::Areay, text);
         if (progress) progress(text);
     };
     AreaOutlines outlines =
-        TraceRegionArea(doc.slot("RegionArea", item), doc.slot("RegionSource", item), key, report);
-    doc.slotChanged("RegionSource", item);
+        TraceRegionArea(doc.slot(pic::RegionArea, item), doc.slot(pic::RegionSource, item), key, report);
+    doc.slotChanged(pic::RegionSource, item);
     const RegionWorkFiles& files = item == 0 ? kMainWorkFiles : kEqWorkFiles;
     if (Status written = WriteRegionWorkFiles(files, outlines); !written) return written.error();
     return outlines;
@@ -272,8 +272,8 @@ Result<AreaOutlines> traceArea(Document& doc, int item, Colour key, const Region
 }  // namespace
 
 Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress) {
-    doc.setValue("MainOutlineCount", 0);
-    doc.setValue("EqOutlineCount", 0);
+    doc.setValue(ctl::MainOutlineCount, 0);
+    doc.setValue(ctl::EqOutlineCount, 0);
     const CutOutHidden hidden(doc);
     RegionTrace trace;
 
@@ -281,14 +281,14 @@ Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProg
     if (!main) return main.error();
     trace.mainOutlines = static_cast<int>(main->counts.size());
     trace.cutOff += main->cutOff;
-    doc.setValue("MainOutlineCount", trace.mainOutlines);
+    doc.setValue(ctl::MainOutlineCount, trace.mainOutlines);
 
-    if (doc.value("EqRegionFlag") == 1) {
+    if (doc.value(ctl::EqRegionFlag) == 1) {
         auto eq = traceArea(doc, 1, key, progress);
         if (!eq) return eq.error();
         trace.eqOutlines = static_cast<int>(eq->counts.size());
         trace.cutOff += eq->cutOff;
-        doc.setValue("EqOutlineCount", trace.eqOutlines);
+        doc.setValue(ctl::EqOutlineCount, trace.eqOutlines);
     }
     return trace;
 }

@@ -41,21 +41,21 @@ private:
 }  // namespace
 
 bool hasPictureToBuild(const Document& doc) {
-    if (doc.isChecked("chkEQOnly") && doc.isSelected("OpEqMain2"))
+    if (doc.isChecked(ctl::chkEQOnly) && doc.isSelected(ctl::OpEqMain2))
         return !doc.ExtraImagePath.empty() && !doc.ExtraImageTitle.empty();
     return !doc.BackgroundImagePath.empty() && !doc.BackgroundImageTitle.empty();
 }
 
 PreviewPanes ArrangePreviewPanes(const Document& doc) {
     constexpr PreviewPane kMain{true, PreviewImage::Main}, kEqualizer{true, PreviewImage::Equalizer};
-    const bool eqBelow = doc.isChecked("EqUporDown");
+    const bool eqBelow = doc.isChecked(ctl::EqUporDown);
     PreviewPanes panes;
-    if (doc.combinedPictureFlag != 0 || doc.isChecked("chkSkinMode")) {
+    if (doc.combinedPictureFlag != 0 || doc.isChecked(ctl::chkSkinMode)) {
         panes = eqBelow ? PreviewPanes{kMain, kEqualizer} : PreviewPanes{kEqualizer, kMain};
     } else {
         panes = {kMain, {false, std::nullopt}};
     }
-    if (doc.isChecked("chkEQOnly")) {
+    if (doc.isChecked(ctl::chkEQOnly)) {
         if (panes.preView1.shows == PreviewImage::Main && !panes.preView2.visible) {
             // Only the equalizer was built: the second pane comes back showing it, rather than
             // whatever an earlier build left in it.
@@ -83,10 +83,10 @@ Result<BuildReport> BuildSkinImages(Document& doc, const std::filesystem::path& 
     // Every file the stages read comes in first, so that a failure leaves all sheets as they were.
     auto system = LoadSystemImages(programFolder);
     if (!system) return system.error();
-    if (doc.isChecked("UseSliderBack"))
+    if (doc.isChecked(ctl::UseSliderBack))
         if (Status back = LoadDefaultSliderBack(doc, programFolder); !back) return back.error();
 
-    if (doc.isChecked("chkPLMake")) BuildPlaylistSheet(doc);
+    if (doc.isChecked(ctl::chkPLMake)) BuildPlaylistSheet(doc);
     SelectBaseImages(doc);
     BuildEqualizerSheet(doc);
     BuildMainWindowSheets(doc, *system);

@@ -14,11 +14,11 @@ void BuildButtonSheet(Document& doc, const ButtonSheet& spec) {
 }
 
 void BuildPosbarSheets(Document& doc) {
-    ApplySheetCuts(doc, SkinSheetOf("posbar"));
-    ApplySheetCuts(doc, SkinSheetOf("PosbarNo"));
-    if (doc.isChecked("PosbarCheck")) PaintBlits(doc.slot("posbar"), doc.slot("picData", 4), sheets::kPosbarKnobs);
-    doc.slotChanged("posbar");
-    doc.slotChanged("PosbarNo");
+    ApplySheetCuts(doc, SkinSheetOf(pic::posbar));
+    ApplySheetCuts(doc, SkinSheetOf(pic::PosbarNo));
+    if (doc.isChecked(ctl::PosbarCheck)) PaintBlits(doc.slot(pic::posbar), doc.slot(pic::picData, 4), sheets::kPosbarKnobs);
+    doc.slotChanged(pic::posbar);
+    doc.slotChanged(pic::PosbarNo);
 }
 
 }  // namespace pelterra

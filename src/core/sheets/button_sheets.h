@@ -12,17 +12,17 @@ namespace pelterra {
 // One button sheet: its slot (a row of the skin's sheets, which gives its size and cuts),
 // include box, part index and mix row.
 struct ButtonSheet {
-    std::string_view sheet;
-    std::string_view check;
+    SlotName sheet;
+    ControlName check;
     int part;
     int mixRow;
 };
 
-inline constexpr ButtonSheet kCbuttonsSheet{"cbuttons", "CbuttonsCheck", 0, 0};
-inline constexpr ButtonSheet kMonosterSheet{"monoster", "MonosterCheck", 2, 2};
-inline constexpr ButtonSheet kShufrepSheet{"shufrep", "ShufrepCheck", 1, 1};
-inline constexpr ButtonSheet kTitlebarSheet{"titlebar", "TitleBarCheck", 5, 4};
-inline constexpr ButtonSheet kPlaypausSheet{"playpaus", "PlaypausCheck", 3, 3};
+inline constexpr ButtonSheet kCbuttonsSheet{pic::cbuttons, ctl::CbuttonsCheck, 0, 0};
+inline constexpr ButtonSheet kMonosterSheet{pic::monoster, ctl::MonosterCheck, 2, 2};
+inline constexpr ButtonSheet kShufrepSheet{pic::shufrep, ctl::ShufrepCheck, 1, 1};
+inline constexpr ButtonSheet kTitlebarSheet{pic::titlebar, ctl::TitleBarCheck, 5, 4};
+inline constexpr ButtonSheet kPlaypausSheet{pic::playpaus, ctl::PlaypausCheck, 3, 3};
 
 // Cuts, then the part when the include box is checked.
 void BuildButtonSheet(Document& doc, const ButtonSheet& sheet);

@@ -12,8 +12,8 @@ namespace pelterra {
 
 // Which band of the imported picture starts Main and the backdrop Picture3.
 struct BaseBands {
-    std::string_view main;      // "Picture1" or "Picture2"
-    std::string_view backdrop;  // "Picture1" or "Picture2"
+    SlotName main;      // pic::Picture1 or pic::Picture2
+    SlotName backdrop;  // pic::Picture1 or pic::Picture2
 };
 
 // The choice by "EQも出力", the combined-picture flag and "EQが下".
@@ -25,21 +25,21 @@ void SelectBaseImages(Document& doc);
 
 // One full-size main-window position: the frame and the two layers, laid at (0, 0).
 struct MainLayer {
-    std::string_view check;  // include check box
+    ControlName check;  // include check box
     int part;                // picData / picMask index
     int mixRow;              // optPelterra / optSeken index
 };
 
 inline constexpr MainLayer kMainLayers[] = {
-    {"FrameCheck", 6, 5},  // frame
-    {"chkLayer1", 9, 6},   // layer 1
-    {"chkLayer2", 10, 7},  // layer 2
+    {ctl::FrameCheck, 6, 5},  // frame
+    {ctl::chkLayer1, 9, 6},   // layer 1
+    {ctl::chkLayer2, 10, 7},  // layer 2
 };
 static_assert(std::size(kMainLayers) == 3);
 
 // Lays the position over Main when its box is checked and copies the result into Picture3; a
 // clear box leaves both as they were.
-void ApplyMainLayer(Document& doc, std::string_view check, int part, int mixRow);
+void ApplyMainLayer(Document& doc, ControlName check, int part, int mixRow);
 
 // The number sheet from the number part; with "一部透明化" the blank cell becomes the face
 // behind the first time digit and the black pixels of the last cell show the face.

@@ -9,15 +9,15 @@ namespace pelterra {
 bool usesBitwiseBlend(const Document& doc, int mixRow) { return usesBitwise(doc, MixWindow::Main, mixRow); }
 
 void ApplySheetCuts(Document& doc, const SkinSheet& row) {
-    const Bitmap& backdrop = doc.slot("Picture3");
+    const Bitmap& backdrop = doc.slot(pic::Picture3);
     Bitmap& sheet = doc.slot(row.slot.name, row.slot.index);
     PaintBlits(sheet, backdrop, row.cuts);
     PaintRun(sheet, backdrop, row.frames);
 }
 
 void BlendPartOverSheet(Document& doc, Bitmap& sheet, int width, int height, int part, int mixRow) {
-    const Bitmap& data = doc.slot("picData", part);
-    const Bitmap& mask = doc.slot("picMask", part);
+    const Bitmap& data = doc.slot(pic::picData, part);
+    const Bitmap& mask = doc.slot(pic::picMask, part);
     WorkBitmaps& work = doc.work;
     if (usesBitwiseBlend(doc, mixRow)) {
         PrepareMaskedData(work, data, mask);

@@ -25,7 +25,7 @@ enum class SheetWindow { Main, Equalizer, Playlist };
 // The box a sheet's writing depends on: written while `box` is checked (with `whenChecked`
 // false: while it is clear). No box: always written with its window.
 struct SheetBox {
-    std::string_view box;
+    ControlName box;
     bool whenChecked = true;
 };
 
@@ -40,28 +40,28 @@ struct SkinSheet {
 };
 
 inline constexpr SkinSheet kSkinSheets[] = {
-    {.file = "main.bmp", .slot = {"Main"}, .width = 275, .height = 116},
-    {.file = "cbuttons.bmp", .slot = {"cbuttons"}, .width = 136, .height = 36, .cuts = sheets::kCbuttonsCuts},
-    {.file = "balance.bmp", .slot = {"balance"}, .width = 68, .height = 433, .written = {"BalanceCheck"}, .frames = sheets::kBalanceFrames},
-    {.file = "balance.bmp", .slot = {"BalanceNo"}, .width = 1, .height = 1, .written = {"BalanceCheck", false}},
-    {.file = "monoster.bmp", .slot = {"monoster"}, .width = 58, .height = 24, .cuts = sheets::kMonosterCuts},
-    {.file = "numbers.bmp", .slot = {"number"}, .width = 108, .height = 13},
-    {.file = "playpaus.bmp", .slot = {"playpaus"}, .width = 42, .height = 9, .cuts = sheets::kPlaypausCuts},
-    {.file = "posbar.bmp", .slot = {"posbar"}, .width = 307, .height = 10, .written = {"PosbarCheck"}, .cuts = sheets::kPosbarCuts},
-    {.file = "posbar.bmp", .slot = {"PosbarNo"}, .width = 248, .height = 10, .written = {"PosbarCheck", false}, .cuts = sheets::kPosbarCuts},
-    {.file = "shufrep.bmp", .slot = {"shufrep"}, .width = 93, .height = 92, .cuts = sheets::kShufrepCuts},
-    {.file = "text.bmp", .slot = {"picData", 8}, .width = 155, .height = 18},  // the text part, unchanged
-    {.file = "titlebar.bmp", .slot = {"titlebar"}, .width = 344, .height = 87, .cuts = sheets::kTitlebarCuts},
-    {.file = "volume.bmp", .slot = {"volume"}, .width = 68, .height = 433, .written = {"VolumeCheck"}, .frames = sheets::kVolumeFrames},
-    {.file = "volume.bmp", .slot = {"VolumeNo"}, .width = 1, .height = 1, .written = {"VolumeCheck", false}},
-    {.file = "eqmain.bmp", .slot = {"EQ"}, .width = 275, .height = 315, .window = SheetWindow::Equalizer, .written = {"EQModeCheck"}},
-    {.file = "eqmain.bmp", .slot = {"eqmain"}, .width = 275, .height = 163, .window = SheetWindow::Equalizer, .written = {"EQModeCheck", false}},
-    {.file = "pledit.bmp", .slot = {"picPL"}, .width = 280, .height = 186, .window = SheetWindow::Playlist, .written = {"chkPLMake"}},
+    {.file = "main.bmp", .slot = {pic::Main}, .width = 275, .height = 116},
+    {.file = "cbuttons.bmp", .slot = {pic::cbuttons}, .width = 136, .height = 36, .cuts = sheets::kCbuttonsCuts},
+    {.file = "balance.bmp", .slot = {pic::balance}, .width = 68, .height = 433, .written = {ctl::BalanceCheck}, .frames = sheets::kBalanceFrames},
+    {.file = "balance.bmp", .slot = {pic::BalanceNo}, .width = 1, .height = 1, .written = {ctl::BalanceCheck, false}},
+    {.file = "monoster.bmp", .slot = {pic::monoster}, .width = 58, .height = 24, .cuts = sheets::kMonosterCuts},
+    {.file = "numbers.bmp", .slot = {pic::number}, .width = 108, .height = 13},
+    {.file = "playpaus.bmp", .slot = {pic::playpaus}, .width = 42, .height = 9, .cuts = sheets::kPlaypausCuts},
+    {.file = "posbar.bmp", .slot = {pic::posbar}, .width = 307, .height = 10, .written = {ctl::PosbarCheck}, .cuts = sheets::kPosbarCuts},
+    {.file = "posbar.bmp", .slot = {pic::PosbarNo}, .width = 248, .height = 10, .written = {ctl::PosbarCheck, false}, .cuts = sheets::kPosbarCuts},
+    {.file = "shufrep.bmp", .slot = {pic::shufrep}, .width = 93, .height = 92, .cuts = sheets::kShufrepCuts},
+    {.file = "text.bmp", .slot = {pic::picData, 8}, .width = 155, .height = 18},  // the text part, unchanged
+    {.file = "titlebar.bmp", .slot = {pic::titlebar}, .width = 344, .height = 87, .cuts = sheets::kTitlebarCuts},
+    {.file = "volume.bmp", .slot = {pic::volume}, .width = 68, .height = 433, .written = {ctl::VolumeCheck}, .frames = sheets::kVolumeFrames},
+    {.file = "volume.bmp", .slot = {pic::VolumeNo}, .width = 1, .height = 1, .written = {ctl::VolumeCheck, false}},
+    {.file = "eqmain.bmp", .slot = {pic::EQ}, .width = 275, .height = 315, .window = SheetWindow::Equalizer, .written = {ctl::EQModeCheck}},
+    {.file = "eqmain.bmp", .slot = {pic::eqmain}, .width = 275, .height = 163, .window = SheetWindow::Equalizer, .written = {ctl::EQModeCheck, false}},
+    {.file = "pledit.bmp", .slot = {pic::picPL}, .width = 280, .height = 186, .window = SheetWindow::Playlist, .written = {ctl::chkPLMake}},
 };
 static_assert(std::size(kSkinSheets) == 17);
 
 // The row of a sheet slot. Evaluated as a constant, a slot the table lacks does not compile.
-constexpr const SkinSheet& SkinSheetOf(std::string_view slot) {
+constexpr const SkinSheet& SkinSheetOf(SlotName slot) {
     for (const SkinSheet& s : kSkinSheets)
         if (s.slot.name == slot) return s;
     throw "not a sheet of the skin";

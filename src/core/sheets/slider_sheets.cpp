@@ -25,24 +25,24 @@ void layThroughSystemMask(WorkBitmaps& work, Bitmap& sheet) {
 }  // namespace
 
 void BuildVolumeSheet(Document& doc, const SystemImages& system) {
-    const bool translucent = doc.isChecked("VolumeRegionCheck");
+    const bool translucent = doc.isChecked(ctl::VolumeRegionCheck);
     const Bitmap& mask = translucent ? system.volume2Mask : system.volumeMask;
     const Bitmap& data = translucent ? system.volume2Data : system.volumeData;
-    Bitmap& sheet = doc.slot("volume");
+    Bitmap& sheet = doc.slot(pic::volume);
     // Starting from the system Mask makes every row no cut reaches come out as D AND M.
     assign(sheet, mask);
-    ApplySheetCuts(doc, SkinSheetOf("volume"));
+    ApplySheetCuts(doc, SkinSheetOf(pic::volume));
     loadSystemPair(doc.work, mask, data);
-    if (!translucent) PaintBlits(sheet, doc.slot("picData", 4), sheets::kVolumeKnobs);
+    if (!translucent) PaintBlits(sheet, doc.slot(pic::picData, 4), sheets::kVolumeKnobs);
     layThroughSystemMask(doc.work, sheet);
-    doc.slotChanged("volume");
+    doc.slotChanged(pic::volume);
 }
 
 void BuildBalanceSheet(Document& doc, const SystemImages& system) {
-    Bitmap& sheet = doc.slot("balance");
-    const Bitmap& slider = doc.slot("picData", 4);
-    ApplySheetCuts(doc, SkinSheetOf("balance"));
-    if (doc.isChecked("BalanceRegionCheck")) {
+    Bitmap& sheet = doc.slot(pic::balance);
+    const Bitmap& slider = doc.slot(pic::picData, 4);
+    ApplySheetCuts(doc, SkinSheetOf(pic::balance));
+    if (doc.isChecked(ctl::BalanceRegionCheck)) {
         loadSystemPair(doc.work, system.volume2Mask, system.volume2Data);
         const BlitRun& knobs = sheets::kTranslucentBalanceKnobs;
         for (int j = 0; j < knobs.count; ++j) {
@@ -59,7 +59,7 @@ void BuildBalanceSheet(Document& doc, const SystemImages& system) {
         loadSystemPair(doc.work, system.volumeMask, system.volumeData);
     }
     layThroughSystemMask(doc.work, sheet);
-    doc.slotChanged("balance");
+    doc.slotChanged(pic::balance);
 }
 
 }  // namespace pelterra

@@ -23,28 +23,28 @@ TEST(Ramp, TheLastColourFollowsTheRoundedStep) {
 
 TEST(InterpolateSwatches, RedToBlueOverFiveSwatchesClampsTheEnds) {
     Document doc;
-    doc.setSwatch("ViscolorOsc", 0, RGB(255, 0, 0));
-    doc.setSwatch("ViscolorOsc", 4, RGB(0, 0, 255));
-    InterpolateSwatches(doc, "ViscolorOsc", 5);
+    doc.setSwatch(ctl::ViscolorOsc, 0, RGB(255, 0, 0));
+    doc.setSwatch(ctl::ViscolorOsc, 4, RGB(0, 0, 255));
+    InterpolateSwatches(doc, ctl::ViscolorOsc, 5);
     const Colour expected[] = {RGB(255, 0, 0), RGB(191, 0, 64), RGB(127, 0, 128), RGB(63, 0, 192), RGB(0, 0, 255)};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(doc.swatch("ViscolorOsc", i), expected[i]) << i;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(doc.swatch(ctl::ViscolorOsc, i), expected[i]) << i;
 }
 
 TEST(InterpolateSwatches, EqualEndsPaintTheWholeRow) {
     Document doc;
-    doc.setSwatch("ViscolorSpec", 0, RGB(10, 20, 30));
-    doc.setSwatch("ViscolorSpec", 7, RGB(99, 99, 99));
-    doc.setSwatch("ViscolorSpec", 15, RGB(10, 20, 30));
-    InterpolateSwatches(doc, "ViscolorSpec", 16);
-    for (int i = 0; i < 16; ++i) EXPECT_EQ(doc.swatch("ViscolorSpec", i), RGB(10, 20, 30));
+    doc.setSwatch(ctl::ViscolorSpec, 0, RGB(10, 20, 30));
+    doc.setSwatch(ctl::ViscolorSpec, 7, RGB(99, 99, 99));
+    doc.setSwatch(ctl::ViscolorSpec, 15, RGB(10, 20, 30));
+    InterpolateSwatches(doc, ctl::ViscolorSpec, 16);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(doc.swatch(ctl::ViscolorSpec, i), RGB(10, 20, 30));
 }
 
 TEST(Viscolor, FileHasTwentyFourLinesInSwatchOrder) {
     Document doc;
-    doc.setSwatch("ViscolorBack", 1, RGB(24, 33, 41));
-    doc.setSwatch("ViscolorSpec", 15, RGB(1, 2, 3));
-    doc.setSwatch("ViscolorOsc", 0, RGB(4, 5, 6));
-    doc.setSwatch("ViscolorPeak", -1, RGB(255, 255, 255));
+    doc.setSwatch(ctl::ViscolorBack, 1, RGB(24, 33, 41));
+    doc.setSwatch(ctl::ViscolorSpec, 15, RGB(1, 2, 3));
+    doc.setSwatch(ctl::ViscolorOsc, 0, RGB(4, 5, 6));
+    doc.setSwatch(ctl::ViscolorPeak, -1, RGB(255, 255, 255));
     const auto lines = ViscolorLines(doc);
     ASSERT_EQ(lines.size(), 24u);
     EXPECT_EQ(lines[0], "0,0, 0 ");

@@ -6,36 +6,36 @@ using namespace pelterra;
 
 TEST(DocumentSlots, EverySlotHasItsFixedSize) {
     Document doc;
-    EXPECT_EQ(doc.slot("picData", 0).width(), 136);
-    EXPECT_EQ(doc.slot("picMask", 2).height(), 33);
-    EXPECT_EQ(doc.slot("picMask", 7).width(), 117);
-    EXPECT_EQ(doc.slot("picData", 16).width(), 344);
+    EXPECT_EQ(doc.slot(pic::picData, 0).width(), 136);
+    EXPECT_EQ(doc.slot(pic::picMask, 2).height(), 33);
+    EXPECT_EQ(doc.slot(pic::picMask, 7).width(), 117);
+    EXPECT_EQ(doc.slot(pic::picData, 16).width(), 344);
 }
 
 TEST(DocumentSlots, AssignCutsThePictureToTheSlot) {
     Document doc;
     Bitmap big(500, 500, RGB(1, 2, 3));
-    doc.assignSlot("picData", 0, big);
-    EXPECT_EQ(doc.slot("picData", 0).width(), 136);
-    EXPECT_EQ(doc.slot("picData", 0).at(135, 35), RGB(1, 2, 3));
+    doc.assignSlot(pic::picData, 0, big);
+    EXPECT_EQ(doc.slot(pic::picData, 0).width(), 136);
+    EXPECT_EQ(doc.slot(pic::picData, 0).at(135, 35), RGB(1, 2, 3));
 }
 
 TEST(DocumentOptions, SelectingOneOptionClearsItsPartner) {
     Document doc;
-    EXPECT_TRUE(doc.isSelected("optSeken", 3));
-    doc.select("optPelterra", 3);
-    EXPECT_TRUE(doc.isSelected("optPelterra", 3));
-    EXPECT_FALSE(doc.isSelected("optSeken", 3));
-    EXPECT_TRUE(doc.isSelected("optSeken", 2));  // other pairs untouched
+    EXPECT_TRUE(doc.isSelected(ctl::optSeken, 3));
+    doc.select(ctl::optPelterra, 3);
+    EXPECT_TRUE(doc.isSelected(ctl::optPelterra, 3));
+    EXPECT_FALSE(doc.isSelected(ctl::optSeken, 3));
+    EXPECT_TRUE(doc.isSelected(ctl::optSeken, 2));  // other pairs untouched
 }
 
 TEST(DocumentRegistry, ReadsAndWritesControlsByWrittenName) {
     Document doc;
     ASSERT_TRUE(doc.setByName("hscR(3)", "40").ok());
-    EXPECT_EQ(doc.value("hscR", 3), 40);
+    EXPECT_EQ(doc.value(ctl::hscR, 3), 40);
     EXPECT_EQ(doc.getByName("hscR_3").value(), "40");
     ASSERT_TRUE(doc.setByName("txtSaveFolda", "My skin").ok());
-    EXPECT_EQ(doc.text("txtSaveFolda"), "My skin");
+    EXPECT_EQ(doc.text(ctl::txtSaveFolda), "My skin");
     ASSERT_TRUE(doc.setByName("optPelterra(2)", "1").ok());
     EXPECT_EQ(doc.getByName("optSeken(2)").value(), "0");
 }
@@ -50,16 +50,16 @@ TEST(DocumentRegistry, RefusesUnknownNamesAndWrongValues) {
     EXPECT_FALSE(doc.setByName("optSeken(1)", "0").ok());
     EXPECT_FALSE(doc.setByName("lstData(0)", "0").ok());  // the list is empty
     EXPECT_FALSE(doc.getByName("(3)").ok());
-    EXPECT_EQ(doc.value("hscR", 3), 0);
+    EXPECT_EQ(doc.value(ctl::hscR, 3), 0);
 }
 
 TEST(DocumentNotifications, ListenersHearWhatChanged) {
     Document doc;
     std::vector<std::string> heard;
     doc.addListener([&](const ChangeEvent& e) { heard.push_back(e.key); });
-    doc.setValue("hscG", 1, 12);
-    doc.setValue("hscG", 1, 12);  // no change, no event
-    doc.assignSlot("picMask", 4, Bitmap(3, 3, kBlack));
+    doc.setValue(ctl::hscG, 1, 12);
+    doc.setValue(ctl::hscG, 1, 12);  // no change, no event
+    doc.assignSlot(pic::picMask, 4, Bitmap(3, 3, kBlack));
     EXPECT_EQ(heard, (std::vector<std::string>{"hscG(1)", "picMask(4)"}));
 }
 
@@ -68,18 +68,18 @@ TEST(DocumentNotifications, ListenersHearWhatChanged) {
 TEST(DocumentSlots, ADeferredFillRunsOnceBeforeTheFirstUseOfAnyOfItsSlots) {
     Document doc;
     int runs = 0;
-    const SlotRef slots[] = {{"picData", 0}, {"picData", 11}};
+    const SlotRef slots[] = {{pic::picData, 0}, {pic::picData, 11}};
     doc.deferSlotFill(slots, [&runs](Document& d) {
         ++runs;
-        d.assignSlot("picData", 0, Bitmap(136, 36, RGB(1, 1, 1)));
-        d.assignSlot("picData", 11, Bitmap(136, 36, RGB(2, 2, 2)));
+        d.assignSlot(pic::picData, 0, Bitmap(136, 36, RGB(1, 1, 1)));
+        d.assignSlot(pic::picData, 11, Bitmap(136, 36, RGB(2, 2, 2)));
     });
     EXPECT_EQ(runs, 0);
-    EXPECT_EQ(doc.slot("picMask", 0).at(0, 0), kWhite);  // another slot does not run it
+    EXPECT_EQ(doc.slot(pic::picMask, 0).at(0, 0), kWhite);  // another slot does not run it
     EXPECT_EQ(runs, 0);
-    doc.assignSlot("picData", 11, Bitmap(136, 36, RGB(9, 9, 9)));  // a write runs it first
+    doc.assignSlot(pic::picData, 11, Bitmap(136, 36, RGB(9, 9, 9)));  // a write runs it first
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(doc.slot("picData", 11).at(0, 0), RGB(9, 9, 9));
-    EXPECT_EQ(doc.slot("picData", 0).at(0, 0), RGB(1, 1, 1));
+    EXPECT_EQ(doc.slot(pic::picData, 11).at(0, 0), RGB(9, 9, 9));
+    EXPECT_EQ(doc.slot(pic::picData, 0).at(0, 0), RGB(1, 1, 1));
     EXPECT_EQ(runs, 1);
 }

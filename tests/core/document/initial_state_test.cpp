@@ -55,22 +55,22 @@ TEST_F(InitialState, FirstEntryOfEveryCategoryIsLoaded) {
     ASSERT_TRUE(InitialiseDocument(doc, dir.path(), [&](const std::string& line) { progress.push_back(line); }).ok());
 
     EXPECT_EQ(progress, catalogueProgressLines());
-    EXPECT_EQ(doc.control("lstData", 0).entries, (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(doc.control("lstData", 0).firstSectionCount, 2);
-    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kFirst));
-    EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kMask));
-    EXPECT_EQ(doc.slot("picData", 11), doc.slot("picData", 0));
-    EXPECT_TRUE(allPixels(doc.slot("picData", 5), kFirst));  // split form
-    EXPECT_TRUE(allPixels(doc.slot("picMask", 5), kMask));
-    EXPECT_TRUE(allPixels(doc.slot("picData", 6), kFirst));
-    EXPECT_TRUE(allPixels(doc.slot("picData", 9), kFirst));  // both layers list the frame parts
-    EXPECT_TRUE(allPixels(doc.slot("picData", 10), kFirst));
-    EXPECT_TRUE(allPixels(doc.slot("picData", 8), kSecond));
-    EXPECT_TRUE(allPixels(doc.slot("picMask", 8), kSecond));
-    EXPECT_EQ(doc.value("lstData", 0), 0);
-    EXPECT_EQ(doc.value("lstData", 1), -1);  // shufrep: no folder, nothing chosen
-    EXPECT_TRUE(allPixels(doc.slot("RegionArea", 0), kRegionBackground));
-    EXPECT_TRUE(allPixels(doc.slot("RegionSource", 1), kRegionBackground));
+    EXPECT_EQ(doc.control(ctl::lstData, 0).entries, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(doc.control(ctl::lstData, 0).firstSectionCount, 2);
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 0), kFirst));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picMask, 0), kMask));
+    EXPECT_EQ(doc.slot(pic::picData, 11), doc.slot(pic::picData, 0));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 5), kFirst));  // split form
+    EXPECT_TRUE(allPixels(doc.slot(pic::picMask, 5), kMask));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 6), kFirst));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 9), kFirst));  // both layers list the frame parts
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 10), kFirst));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 8), kSecond));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picMask, 8), kSecond));
+    EXPECT_EQ(doc.value(ctl::lstData, 0), 0);
+    EXPECT_EQ(doc.value(ctl::lstData, 1), -1);  // shufrep: no folder, nothing chosen
+    EXPECT_TRUE(allPixels(doc.slot(pic::RegionArea, 0), kRegionBackground));
+    EXPECT_TRUE(allPixels(doc.slot(pic::RegionSource, 1), kRegionBackground));
 }
 
 TEST_F(InitialState, MissingRegionBackgroundIsReportedAndStartUpCarriesOn) {
@@ -80,39 +80,39 @@ TEST_F(InitialState, MissingRegionBackgroundIsReportedAndStartUpCarriesOn) {
     const Status status = InitialiseDocument(doc, dir.path());
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.error().describe().find("cg.bmp"), std::string::npos);
-    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kFirst));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 0), kFirst));
 }
 
 TEST_F(InitialState, StartValuesOfTheControls) {
     ASSERT_TRUE(InitialiseDocument(doc, dir.path()).ok());  // no parts at all: empty lists
-    EXPECT_EQ(doc.value("MaronCombo1"), 0);
-    EXPECT_EQ(doc.selectedEntry("MaronCombo1"), "Normal");
-    EXPECT_EQ(doc.selectedEntry("MaronCombo2"), "中間");
-    EXPECT_TRUE(doc.isChecked("CbuttonsCheck"));
-    EXPECT_TRUE(doc.isChecked("CbuttonsCheck2"));
-    for (std::string_view box : {"ShufrepCheck", "MonosterCheck", "PlaypausCheck", "FrameCheck", "TitleBarCheck",
-                                 "EQCheck", "EQFrameCheck", "OnAutoCheck", "ImageCheck", "PresetCheck"})
+    EXPECT_EQ(doc.value(ctl::MaronCombo1), 0);
+    EXPECT_EQ(doc.selectedEntry(ctl::MaronCombo1), "Normal");
+    EXPECT_EQ(doc.selectedEntry(ctl::MaronCombo2), "中間");
+    EXPECT_TRUE(doc.isChecked(ctl::CbuttonsCheck));
+    EXPECT_TRUE(doc.isChecked(ctl::CbuttonsCheck2));
+    for (ControlName box : {ctl::ShufrepCheck, ctl::MonosterCheck, ctl::PlaypausCheck, ctl::FrameCheck, ctl::TitleBarCheck,
+                                 ctl::EQCheck, ctl::EQFrameCheck, ctl::OnAutoCheck, ctl::ImageCheck, ctl::PresetCheck})
         EXPECT_FALSE(doc.isChecked(box)) << box;
     for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(doc.control("hscR", i).min, -256);
-        EXPECT_EQ(doc.control("hscB", i).max, 256);
-        EXPECT_EQ(doc.value("hscG", i), 0);
+        EXPECT_EQ(doc.control(ctl::hscR, i).min, -256);
+        EXPECT_EQ(doc.control(ctl::hscB, i).max, 256);
+        EXPECT_EQ(doc.value(ctl::hscG, i), 0);
     }
     EXPECT_TRUE(doc.setByName("hscG(9)", "-256").ok());
-    for (int k = 0; k < 9; ++k) EXPECT_FALSE(doc.control("lstMask", k).visible);
-    EXPECT_EQ(doc.control("lstData", 4).value, -1);
+    for (int k = 0; k < 9; ++k) EXPECT_FALSE(doc.control(ctl::lstMask, k).visible);
+    EXPECT_EQ(doc.control(ctl::lstData, 4).value, -1);
 }
 
 TEST_F(InitialState, StartDefaultsAskForEverySheetPlayersNeed) {
     ASSERT_TRUE(InitialiseDocument(doc, dir.path()).ok());
-    EXPECT_TRUE(doc.isChecked("chkPLMake"));
-    EXPECT_TRUE(doc.isChecked("chkSkinMode"));
+    EXPECT_TRUE(doc.isChecked(ctl::chkPLMake));
+    EXPECT_TRUE(doc.isChecked(ctl::chkSkinMode));
     EXPECT_EQ(doc.combinedPictureFlag, 1);
-    EXPECT_TRUE(doc.control("EqUporDown").visible);
-    EXPECT_TRUE(doc.control("EqUporDown").enabled);
-    EXPECT_TRUE(doc.isChecked("EQModeCheck"));
-    for (std::string_view box : {"PosbarCheck", "VolumeCheck", "BalanceCheck", "PosbarCheck2", "VolumeCheck2",
-                                 "BalanceCheck2"})
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).visible);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).enabled);
+    EXPECT_TRUE(doc.isChecked(ctl::EQModeCheck));
+    for (ControlName box : {ctl::PosbarCheck, ctl::VolumeCheck, ctl::BalanceCheck, ctl::PosbarCheck2, ctl::VolumeCheck2,
+                                 ctl::BalanceCheck2})
         EXPECT_TRUE(doc.isChecked(box)) << box;
 }
 
@@ -125,13 +125,13 @@ TEST_F(InitialState, FirstPartsReadLaterAreTheStartUpChoices) {
     put("PartsData/cbuttons/b.data.bmp", Bitmap(136, 36, kSecond));
     put("PartsData/cbuttons/Default_white.mask.bmp", Bitmap(136, 36, kWhite));
     ASSERT_TRUE(InitialiseDocument(doc, dir.path()).ok());
-    ASSERT_TRUE(SetLinkBox(doc, "chkCbuttonsLink", true).ok());
+    ASSERT_TRUE(SetLinkBox(doc, ctl::chkCbuttonsLink, true).ok());
     ASSERT_TRUE(ChoosePart(doc, dir.path(), 0, 1).ok());  // b, with the Mask kept apart
-    EXPECT_EQ(doc.value("lstData", 0), 1);
-    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kSecond));
-    EXPECT_TRUE(allPixels(doc.slot("picData", 11), kSecond));
-    EXPECT_TRUE(allPixels(doc.slot("picMask", 0), kMask));  // a's Mask, from the start-up choice
-    EXPECT_TRUE(doc.isChecked("chkCbuttonsLink"));
+    EXPECT_EQ(doc.value(ctl::lstData, 0), 1);
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 0), kSecond));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 11), kSecond));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picMask, 0), kMask));  // a's Mask, from the start-up choice
+    EXPECT_TRUE(doc.isChecked(ctl::chkCbuttonsLink));
 }
 
 // The first parts are read when their slots are first used; a broken one is then skipped as a
@@ -141,14 +141,14 @@ TEST_F(InitialState, ABrokenFirstPartIsSkippedAndTheRestStillLoads) {
     put("PartsData/shufrep/s.data.bmp", Bitmap(92, 85, kSecond));
     put("PartsData/shufrep/s.mask.bmp", Bitmap(92, 85, kMask));
     ASSERT_TRUE(InitialiseDocument(doc, dir.path()).ok());
-    EXPECT_EQ(doc.value("lstData", 0), 0);
-    EXPECT_TRUE(allPixels(doc.slot("picData", 0), kWhite));
+    EXPECT_EQ(doc.value(ctl::lstData, 0), 0);
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 0), kWhite));
     const Status again = ChoosePart(doc, dir.path(), 0, 0);
     ASSERT_FALSE(again.ok());
     EXPECT_NE(again.error().describe().find("Default_white.mask.bmp"), std::string::npos);
-    EXPECT_TRUE(allPixels(doc.slot("picData", 1), kSecond));
-    EXPECT_TRUE(doc.isChecked("CbuttonsCheck"));
-    EXPECT_EQ(doc.control("hscR", 0).min, -256);
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 1), kSecond));
+    EXPECT_TRUE(doc.isChecked(ctl::CbuttonsCheck));
+    EXPECT_EQ(doc.control(ctl::hscR, 0).min, -256);
 }
 
 }  // namespace

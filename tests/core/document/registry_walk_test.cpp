@@ -72,10 +72,9 @@ TEST(RegistryWalk, EveryPartPageColourAndMixControlIsReadAndSetByName) {
     for (const std::string& written : names) {
         const auto before = doc.getByName(written);
         ASSERT_TRUE(before.ok()) << written << ": " << before.error().describe();
-        std::string name;
-        int index = -1;
-        ASSERT_TRUE(parseControlName(written, name, index));
-        const std::string wanted = newValueFor(doc.control(name, index));
+        const auto ref = doc.controlByWritten(written);
+        ASSERT_TRUE(ref) << written;
+        const std::string wanted = newValueFor(doc.control(ref->name, ref->index));
         const Status set = doc.setByName(written, wanted);
         ASSERT_TRUE(set.ok()) << written << " = " << wanted << ": " << set.error().describe();
         EXPECT_EQ(doc.getByName(written).value(), wanted) << written;
@@ -93,11 +92,9 @@ TEST(RegistryWalk, EveryControlKeyOfTheDocumentReadsBackByItsOwnName) {
 TEST(RegistryWalk, EverySlotKeyParsesBackToItsSlot) {
     Document doc;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        int index = -1;
-        ASSERT_TRUE(parseControlName(key, name, index)) << key;
-        EXPECT_EQ(controlKey(name, index), key);
-        EXPECT_TRUE(doc.hasSlot(name, index)) << key;
+        const auto ref = doc.slotByWritten(key);
+        ASSERT_TRUE(ref) << key;
+        EXPECT_EQ(controlKey(ref->name, ref->index), key);
     }
     std::string name;
     int index = -1;
@@ -111,8 +108,8 @@ TEST(RegistryWalk, WrongKindsOfValueAreRefusedAndChangeNothing) {
     EXPECT_FALSE(doc.setByName("lstMask(9)", "0").ok());    // lstMask has indexes 0..8
     EXPECT_FALSE(doc.setByName("optEQSeken(8)", "1").ok());
     EXPECT_FALSE(doc.setByName("hscB(0)", "1.5").ok());
-    EXPECT_EQ(doc.value("chkFrameLink"), 0);
-    EXPECT_EQ(doc.value("hscB", 0), 0);
+    EXPECT_EQ(doc.value(ctl::chkFrameLink), 0);
+    EXPECT_EQ(doc.value(ctl::hscB, 0), 0);
 }
 
 }  // namespace

@@ -29,51 +29,51 @@ protected:
 };
 
 TEST_F(SetControlTest, AListChoiceLoadsItsPartAtOnce) {
-    ASSERT_GE(doc.control("lstData", 0).entries.size(), 2u);
-    const Bitmap first = doc.slot("picData", 0);
+    ASSERT_GE(doc.control(ctl::lstData, 0).entries.size(), 2u);
+    const Bitmap first = doc.slot(pic::picData, 0);
     ASSERT_TRUE(set("lstData(0)", "1").ok());
-    EXPECT_EQ(doc.value("lstData", 0), 1);
-    EXPECT_NE(doc.slot("picData", 0), first);
-    EXPECT_EQ(doc.slot("picData", 11), doc.slot("picData", 0));  // the untouched copy follows
+    EXPECT_EQ(doc.value(ctl::lstData, 0), 1);
+    EXPECT_NE(doc.slot(pic::picData, 0), first);
+    EXPECT_EQ(doc.slot(pic::picData, 11), doc.slot(pic::picData, 0));  // the untouched copy follows
     ASSERT_TRUE(set("lstData_0", "0").ok());                       // the window's object name
-    EXPECT_EQ(doc.slot("picData", 0), first);
+    EXPECT_EQ(doc.slot(pic::picData, 0), first);
 }
 
 TEST_F(SetControlTest, AColourBarShowsItsValueAndRecoloursItsGroup) {
-    const Bitmap untouched = doc.slot("picData", 11);
+    const Bitmap untouched = doc.slot(pic::picData, 11);
     ASSERT_TRUE(set("hscR(0)", "256").ok());
-    EXPECT_EQ(doc.text("lblRed", 0), "256");
-    EXPECT_EQ(GetRed(doc.slot("picData", 0).at(0, 0)), 255);
-    EXPECT_EQ(doc.slot("picData", 11), untouched);
+    EXPECT_EQ(doc.text(ctl::lblRed, 0), "256");
+    EXPECT_EQ(GetRed(doc.slot(pic::picData, 0).at(0, 0)), 255);
+    EXPECT_EQ(doc.slot(pic::picData, 11), untouched);
     ASSERT_TRUE(set("hscR(0)", "0").ok());
-    EXPECT_EQ(doc.slot("picData", 0), untouched);
+    EXPECT_EQ(doc.slot(pic::picData, 0), untouched);
 }
 
 TEST_F(SetControlTest, LinkBoxesShowTheirMaskListsAndMakeBoxesTheirTwins) {
-    ASSERT_TRUE(set("chkFrameLink", "1").ok());
-    EXPECT_TRUE(doc.control("lstMask", 6).visible);
-    EXPECT_TRUE(doc.control("lblFrameMask").visible);
-    ASSERT_TRUE(set("chkPresetLink", "1").ok());
-    EXPECT_TRUE(doc.control("lstEQMask", 4).visible);
-    ASSERT_TRUE(set("MonosterCheck2", "1").ok());
-    EXPECT_EQ(doc.value("MonosterCheck"), 1);
+    ASSERT_TRUE(set(ctl::chkFrameLink.written(), "1").ok());
+    EXPECT_TRUE(doc.control(ctl::lstMask, 6).visible);
+    EXPECT_TRUE(doc.control(ctl::lblFrameMask).visible);
+    ASSERT_TRUE(set(ctl::chkPresetLink.written(), "1").ok());
+    EXPECT_TRUE(doc.control(ctl::lstEQMask, 4).visible);
+    ASSERT_TRUE(set(ctl::MonosterCheck2.written(), "1").ok());
+    EXPECT_EQ(doc.value(ctl::MonosterCheck), 1);
 }
 
 TEST_F(SetControlTest, TextsTakeTheManifestEscapesAndTheFontRebuildsThePlaylistText) {
-    ASSERT_TRUE(set("Text2", "[Text]\\r\\nNormal=#010203\\r\\n").ok());
-    EXPECT_EQ(doc.text("Text2"), "[Text]\r\nNormal=#010203\r\n");
-    ASSERT_TRUE(set("PleditFonts", "Sans").ok());
-    EXPECT_NE(doc.text("Text1").find("Font=Sans\r\n"), std::string::npos) << doc.text("Text1");
-    ASSERT_TRUE(set("PicPleditCurrent", "255").ok());
-    EXPECT_NE(doc.text("Text2").find("Current=#FF0000\r\n"), std::string::npos) << doc.text("Text2");
+    ASSERT_TRUE(set(ctl::Text2.written(), "[Text]\\r\\nNormal=#010203\\r\\n").ok());
+    EXPECT_EQ(doc.text(ctl::Text2), "[Text]\r\nNormal=#010203\r\n");
+    ASSERT_TRUE(set(ctl::PleditFonts.written(), "Sans").ok());
+    EXPECT_NE(doc.text(ctl::Text1).find("Font=Sans\r\n"), std::string::npos) << doc.text(ctl::Text1);
+    ASSERT_TRUE(set(ctl::PicPleditCurrent.written(), "255").ok());
+    EXPECT_NE(doc.text(ctl::Text2).find("Current=#FF0000\r\n"), std::string::npos) << doc.text(ctl::Text2);
 }
 
 TEST_F(SetControlTest, WrongNamesAndValuesChangeNothing) {
     EXPECT_FALSE(set("lstData(11)", "0").ok());
     EXPECT_FALSE(set("TabStrip1", "3").ok());  // the window's page is no control
-    const int entries = static_cast<int>(doc.control("lstData", 0).entries.size());
+    const int entries = static_cast<int>(doc.control(ctl::lstData, 0).entries.size());
     EXPECT_FALSE(set("lstData(0)", std::to_string(entries)).ok());
-    EXPECT_EQ(doc.value("lstData", 0), 0);
+    EXPECT_EQ(doc.value(ctl::lstData, 0), 0);
 }
 
 TEST_F(SetControlTest, EqBelowAndEqTooChooseTheFaceOfACombinedPicture) {
@@ -81,19 +81,19 @@ TEST_F(SetControlTest, EqBelowAndEqTooChooseTheFaceOfACombinedPicture) {
     for (int y = 116; y < 232; ++y)
         for (int x = 0; x < 275; ++x) stacked.at(x, y) = 0x00FF00;
     ASSERT_TRUE(ImportCombinedPicture(doc, stacked, {}).ok());
-    ASSERT_TRUE(set("EqUporDown", "1").ok());
-    EXPECT_EQ(doc.slot("PreEQMainData").at(0, 0), 0x0000FFu);  // "EQも出力" is off
-    ASSERT_TRUE(set("chkSkinMode", "1").ok());
-    EXPECT_EQ(doc.slot("PreEQMainData").at(0, 0), 0x00FF00u);
-    ASSERT_TRUE(set("EqUporDown", "0").ok());
-    EXPECT_EQ(doc.slot("PreEQMainData").at(0, 0), 0x0000FFu);
+    ASSERT_TRUE(set(ctl::EqUporDown.written(), "1").ok());
+    EXPECT_EQ(doc.slot(pic::PreEQMainData).at(0, 0), 0x0000FFu);  // "EQも出力" is off
+    ASSERT_TRUE(set(ctl::chkSkinMode.written(), "1").ok());
+    EXPECT_EQ(doc.slot(pic::PreEQMainData).at(0, 0), 0x00FF00u);
+    ASSERT_TRUE(set(ctl::EqUporDown.written(), "0").ok());
+    EXPECT_EQ(doc.slot(pic::PreEQMainData).at(0, 0), 0x0000FFu);
 }
 
 TEST(ManifestVersions, AFirstVersionManifestWithTheWindowsPagesLoadsWithoutProblems) {
     Document doc;
     const std::string old = "[Project]\nVersion=1\nlastEqBelow=1\n[Form1]\nTabStrip1=5\nTabStrip2=3\nchkASP=1\n";
     EXPECT_TRUE(ApplyManifest(doc, old, "project.ini").empty());
-    EXPECT_EQ(doc.value("chkASP"), 1);
+    EXPECT_EQ(doc.value(ctl::chkASP), 1);
 
     const std::string current = "[Project]\nVersion=2\n[Form1]\nTabStrip1=5\n";
     const std::vector<Error> problems = ApplyManifest(doc, current, "project.ini");

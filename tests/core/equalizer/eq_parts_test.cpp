@@ -53,23 +53,23 @@ protected:
     void fillLists() {
         const PartsCatalogue catalogue = fillPartsCatalogue(dir.path());
         for (int i = 0; i < 7; ++i) {
-            doc.setListEntries("lstEQData", i, catalogue.lstEQData[i].entries, catalogue.lstEQData[i].firstSectionCount);
-            doc.setListEntries("lstEQMask", i, catalogue.lstEQMask[i].entries, catalogue.lstEQMask[i].firstSectionCount);
+            doc.setListEntries(ctl::lstEQData, i, catalogue.lstEQData[i].entries, catalogue.lstEQData[i].firstSectionCount);
+            doc.setListEntries(ctl::lstEQMask, i, catalogue.lstEQMask[i].entries, catalogue.lstEQMask[i].firstSectionCount);
         }
-        doc.setListEntries("SliderCombo", -1, catalogue.SliderCombo.entries, 0);
-        doc.setListEntries("BackColorCombo", -1, catalogue.BackColorCombo.entries, 0);
+        doc.setListEntries(ctl::SliderCombo, -1, catalogue.SliderCombo.entries, 0);
+        doc.setListEntries(ctl::BackColorCombo, -1, catalogue.BackColorCombo.entries, 0);
     }
 
     // A user's choice in one of the equalizer lists.
-    Status choose(std::string_view list, int index, int entry) {
-        if (list == "lstEQData") return ChooseEqPart(doc, dir.path(), index, entry);
-        if (list == "lstEQMask") return ChooseEqMaskPart(doc, dir.path(), index, entry);
-        if (list == "SliderCombo") return ChooseSlider(doc, dir.path(), entry);
+    Status choose(ControlName list, int index, int entry) {
+        if (list == ctl::lstEQData) return ChooseEqPart(doc, dir.path(), index, entry);
+        if (list == ctl::lstEQMask) return ChooseEqMaskPart(doc, dir.path(), index, entry);
+        if (list == ctl::SliderCombo) return ChooseSlider(doc, dir.path(), entry);
         return ChooseBackColor(doc, dir.path(), entry);
     }
 
     // The slot as it looks after assigning a picture of one colour (white where uncovered).
-    Bitmap assigned(std::string_view name, int index, const Bitmap& picture) {
+    Bitmap assigned(SlotName name, int index, const Bitmap& picture) {
         Bitmap slot(doc.slot(name, index).width(), doc.slot(name, index).height(), kWhite);
         assign(slot, picture);
         return slot;
@@ -82,80 +82,80 @@ protected:
 }  // namespace
 
 TEST_F(EqParts, ListsComeFromTheLibraryInCatalogueOrder) {
-    EXPECT_EQ(doc.control("lstEQData", 2).entries, (std::vector<std::string>{"a", "b", "c"}));
-    EXPECT_EQ(doc.control("lstEQData", 2).firstSectionCount, 2);
-    EXPECT_EQ(doc.control("lstEQMask", 2).entries, (std::vector<std::string>{"a", "Default_white", "c"}));
-    EXPECT_EQ(doc.control("SliderCombo").entries, (std::vector<std::string>{"s1", "s2"}));
+    EXPECT_EQ(doc.control(ctl::lstEQData, 2).entries, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(doc.control(ctl::lstEQData, 2).firstSectionCount, 2);
+    EXPECT_EQ(doc.control(ctl::lstEQMask, 2).entries, (std::vector<std::string>{"a", "Default_white", "c"}));
+    EXPECT_EQ(doc.control(ctl::SliderCombo).entries, (std::vector<std::string>{"s1", "s2"}));
 }
 
 TEST_F(EqParts, PartWithoutMaskGetsTheDefaultWhiteMaskAndRefreshesItsUntouchedCopy) {
-    ASSERT_TRUE(choose("lstEQData", 2, 1).ok());
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kDefaultMask));
-    EXPECT_EQ(doc.slot("picEQData", 8), Bitmap(275, 47, kB));
+    ASSERT_TRUE(choose(ctl::lstEQData, 2, 1).ok());
+    EXPECT_EQ(doc.slot(pic::picEQData, 2), Bitmap(275, 47, kB));
+    EXPECT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kDefaultMask));
+    EXPECT_EQ(doc.slot(pic::picEQData, 8), Bitmap(275, 47, kB));
 }
 
 TEST_F(EqParts, IndexEqualToTheFirstSectionCountLoadsFromTheDataAndMaskSubfolders) {
-    ASSERT_TRUE(choose("lstEQData", 2, 2).ok());
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kC));
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kCMask));
+    ASSERT_TRUE(choose(ctl::lstEQData, 2, 2).ok());
+    EXPECT_EQ(doc.slot(pic::picEQData, 2), Bitmap(275, 47, kC));
+    EXPECT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kCMask));
 }
 
 TEST_F(EqParts, LinkBoxKeepsTheMaskAndAMaskChoiceLoadsAtOnce) {
-    ASSERT_TRUE(choose("lstEQData", 2, 0).ok());
-    ASSERT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
-    ASSERT_TRUE(SetLinkBox(doc, "chkEQTitlebarLink", true).ok());
-    EXPECT_TRUE(doc.control("lstEQMask", 2).visible);
-    EXPECT_TRUE(doc.control("lblEQMask", 2).visible);
+    ASSERT_TRUE(choose(ctl::lstEQData, 2, 0).ok());
+    ASSERT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kAMask));
+    ASSERT_TRUE(SetLinkBox(doc, ctl::chkEQTitlebarLink, true).ok());
+    EXPECT_TRUE(doc.control(ctl::lstEQMask, 2).visible);
+    EXPECT_TRUE(doc.control(ctl::lblEQMask, 2).visible);
 
-    ASSERT_TRUE(choose("lstEQData", 2, 1).ok());
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));  // not the default: linked
+    ASSERT_TRUE(choose(ctl::lstEQData, 2, 1).ok());
+    EXPECT_EQ(doc.slot(pic::picEQData, 2), Bitmap(275, 47, kB));
+    EXPECT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kAMask));  // not the default: linked
 
-    ASSERT_TRUE(choose("lstEQMask", 2, 0).ok());
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
-    ASSERT_TRUE(choose("lstEQMask", 2, 2).ok());
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kCMask));
-    ASSERT_TRUE(choose("lstEQMask", 2, 1).ok());
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kDefaultMask));
-    EXPECT_EQ(doc.slot("picEQData", 2), Bitmap(275, 47, kB));
+    ASSERT_TRUE(choose(ctl::lstEQMask, 2, 0).ok());
+    EXPECT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kAMask));
+    ASSERT_TRUE(choose(ctl::lstEQMask, 2, 2).ok());
+    EXPECT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kCMask));
+    ASSERT_TRUE(choose(ctl::lstEQMask, 2, 1).ok());
+    EXPECT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kDefaultMask));
+    EXPECT_EQ(doc.slot(pic::picEQData, 2), Bitmap(275, 47, kB));
 
-    ASSERT_TRUE(SetLinkBox(doc, "chkEQTitlebarLink", false).ok());
-    EXPECT_FALSE(doc.control("lstEQMask", 2).visible);
-    EXPECT_FALSE(doc.control("lblEQMask", 2).visible);
+    ASSERT_TRUE(SetLinkBox(doc, ctl::chkEQTitlebarLink, false).ok());
+    EXPECT_FALSE(doc.control(ctl::lstEQMask, 2).visible);
+    EXPECT_FALSE(doc.control(ctl::lblEQMask, 2).visible);
 }
 
 TEST_F(EqParts, MaskChoiceWithTheLinkBoxClearOnlyKeepsTheChoice) {
-    ASSERT_TRUE(choose("lstEQData", 2, 0).ok());
-    ASSERT_TRUE(choose("lstEQMask", 2, 2).ok());
-    EXPECT_EQ(doc.value("lstEQMask", 2), 2);
-    EXPECT_EQ(doc.slot("picEQMask", 2), Bitmap(275, 47, kAMask));
-    EXPECT_FALSE(choose("lstEQData", 7, 0).ok());  // there is no eighth position
+    ASSERT_TRUE(choose(ctl::lstEQData, 2, 0).ok());
+    ASSERT_TRUE(choose(ctl::lstEQMask, 2, 2).ok());
+    EXPECT_EQ(doc.value(ctl::lstEQMask, 2), 2);
+    EXPECT_EQ(doc.slot(pic::picEQMask, 2), Bitmap(275, 47, kAMask));
+    EXPECT_FALSE(choose(ctl::lstEQData, 7, 0).ok());  // there is no eighth position
 }
 
 TEST_F(EqParts, FrameAndLayersKeepNoUntouchedCopy) {
     const auto before = snapshotSlots(doc);
-    ASSERT_TRUE(choose("lstEQData", 1, 0).ok());
-    ASSERT_TRUE(choose("lstEQData", 5, 0).ok());
+    ASSERT_TRUE(choose(ctl::lstEQData, 1, 0).ok());
+    ASSERT_TRUE(choose(ctl::lstEQData, 5, 0).ok());
     EXPECT_EQ(changedSlots(before, snapshotSlots(doc)),
               (std::vector<std::string>{"picEQData(1)", "picEQData(5)", "picEQMask(1)", "picEQMask(5)"}));
 }
 
 TEST_F(EqParts, MissingDataFileLeavesBothSlotsAndIsReportedOnce) {
     std::filesystem::remove(dir / "PartsData/eq/bar/b.data.bmp");
-    ASSERT_TRUE(choose("lstEQData", 2, 0).ok());
+    ASSERT_TRUE(choose(ctl::lstEQData, 2, 0).ok());
     const auto before = snapshotSlots(doc);
-    const Status missing = choose("lstEQData", 2, 1);
+    const Status missing = choose(ctl::lstEQData, 2, 1);
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().describe().find("b.data.bmp"), std::string::npos);
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
-    EXPECT_EQ(doc.value("lstEQData", 2), 0);  // the list too is as it was
+    EXPECT_EQ(doc.value(ctl::lstEQData, 2), 0);  // the list too is as it was
 }
 
 TEST_F(EqParts, DamagedMaskChangesNoSlotAndNamesTheFile) {
     std::ofstream(dir / "PartsData/eq/bar/a.mask.bmp", std::ios::trunc) << "BM damaged";
     const auto before = snapshotSlots(doc);
-    const Status damaged = choose("lstEQData", 2, 0);
+    const Status damaged = choose(ctl::lstEQData, 2, 0);
     ASSERT_FALSE(damaged.ok());
     EXPECT_NE(damaged.error().describe().find("a.mask.bmp"), std::string::npos);
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
@@ -164,55 +164,55 @@ TEST_F(EqParts, DamagedMaskChangesNoSlotAndNamesTheFile) {
 TEST_F(EqParts, SliderWithAMissingDefaultMaskChangesNeitherSlot) {
     std::filesystem::remove(dir / "PartsData/eq/slider/DefaultMiniWhite.mask.bmp");
     const auto before = snapshotSlots(doc);
-    const Status missing = choose("SliderCombo", -1, 1);
+    const Status missing = choose(ctl::SliderCombo, -1, 1);
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().describe().find("DefaultMiniWhite.mask.bmp"), std::string::npos);
     const auto changed = changedSlots(before, snapshotSlots(doc));
-    EXPECT_EQ(std::count(changed.begin(), changed.end(), "PreSliderData"), 0);
-    EXPECT_EQ(std::count(changed.begin(), changed.end(), "PreSliderMask"), 0);
+    EXPECT_EQ(std::count(changed.begin(), changed.end(), std::string("PreSliderData")), 0);
+    EXPECT_EQ(std::count(changed.begin(), changed.end(), std::string("PreSliderMask")), 0);
 }
 
 TEST_F(EqParts, SliderWithoutItsOwnMaskGetsDefaultMiniWhite) {
-    ASSERT_TRUE(choose("SliderCombo", -1, 1).ok());
-    EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kB));
-    EXPECT_EQ(doc.slot("PreSliderMask"), assigned("PreSliderMask", -1, Bitmap(27, 63, kDefaultMask)));
-    ASSERT_TRUE(choose("SliderCombo", -1, 0).ok());
-    EXPECT_EQ(doc.slot("PreSliderData"), Bitmap(222, 128, kA));
-    EXPECT_EQ(doc.slot("PreSliderMask"), Bitmap(222, 128, kAMask));
+    ASSERT_TRUE(choose(ctl::SliderCombo, -1, 1).ok());
+    EXPECT_EQ(doc.slot(pic::PreSliderData), Bitmap(222, 128, kB));
+    EXPECT_EQ(doc.slot(pic::PreSliderMask), assigned(pic::PreSliderMask, -1, Bitmap(27, 63, kDefaultMask)));
+    ASSERT_TRUE(choose(ctl::SliderCombo, -1, 0).ok());
+    EXPECT_EQ(doc.slot(pic::PreSliderData), Bitmap(222, 128, kA));
+    EXPECT_EQ(doc.slot(pic::PreSliderMask), Bitmap(222, 128, kAMask));
 }
 
 TEST_F(EqParts, BackColourChoiceLoadsItsBackFile) {
-    EXPECT_EQ(doc.control("BackColorCombo").entries, (std::vector<std::string>{"blue", "DefaultBackWhite"}));
-    ASSERT_TRUE(choose("BackColorCombo", -1, 0).ok());
-    EXPECT_EQ(doc.slot("EQSliderBackColor"), Bitmap(209, 130, kC));
+    EXPECT_EQ(doc.control(ctl::BackColorCombo).entries, (std::vector<std::string>{"blue", "DefaultBackWhite"}));
+    ASSERT_TRUE(choose(ctl::BackColorCombo, -1, 0).ok());
+    EXPECT_EQ(doc.slot(pic::EQSliderBackColor), Bitmap(209, 130, kC));
 }
 
 TEST_F(EqParts, EqualizerFaceFollowsEqBelowAndEqTooOnlyAfterACombinedPicture) {
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 116), {}).ok());
     SetEqOutput(doc, true);
-    doc.setValue("EqUporDown", 1);
+    doc.setValue(ctl::EqUporDown, 1);
     ChooseEqFace(doc);
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinatePicture(275, 116));  // single picture: no swap
+    EXPECT_EQ(doc.slot(pic::PreEQMainData), coordinatePicture(275, 116));  // single picture: no swap
 
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), {}).ok());
-    ASSERT_EQ(doc.value("chkSkinMode"), 0);  // hidden and clear after a combined picture
+    ASSERT_EQ(doc.value(ctl::chkSkinMode), 0);  // hidden and clear after a combined picture
     ChooseEqFace(doc);
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));  // "EQも出力" is off
-    doc.setValue("chkSkinMode", 1);
+    EXPECT_EQ(doc.slot(pic::PreEQMainData), coordinateBand(275, 0, 116));  // "EQも出力" is off
+    doc.setValue(ctl::chkSkinMode, 1);
     ChooseEqFace(doc);
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 116, 116));  // both on: the lower band
-    doc.setValue("EqUporDown", 0);
+    EXPECT_EQ(doc.slot(pic::PreEQMainData), coordinateBand(275, 116, 116));  // both on: the lower band
+    doc.setValue(ctl::EqUporDown, 0);
     ChooseEqFace(doc);
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));
+    EXPECT_EQ(doc.slot(pic::PreEQMainData), coordinateBand(275, 0, 116));
 }
 
 TEST(EqMainImage, ExactFaceIsTakenAndOtherSizesAreStretchedWithTheMessage) {
     Document doc;
     EXPECT_EQ(ImportEqMainImage(doc, coordinatePicture(275, 116)), std::nullopt);
-    EXPECT_EQ(doc.slot("PreEQMainData2"), coordinatePicture(275, 116));
+    EXPECT_EQ(doc.slot(pic::PreEQMainData2), coordinatePicture(275, 116));
     const std::optional<std::string> message = ImportEqMainImage(doc, Bitmap(276, 116, RGB(5, 6, 7)));
     EXPECT_EQ(message, "画像の大きさが２７５＊１１６では有りません。無理矢理変換します");
-    EXPECT_EQ(doc.slot("PreEQMainData2"), Bitmap(275, 116, RGB(5, 6, 7)));
+    EXPECT_EQ(doc.slot(pic::PreEQMainData2), Bitmap(275, 116, RGB(5, 6, 7)));
 }
 
 TEST(EqMainImage, OpeningKeepsTheFileAndAnUnreadableFileChangesNothing) {
@@ -224,55 +224,55 @@ TEST(EqMainImage, OpeningKeepsTheFileAndAnUnreadableFileChangesNothing) {
     EXPECT_TRUE(opened->has_value());
     EXPECT_EQ(doc.ExtraImagePath, (dir / "eq face.bmp").string());
     EXPECT_EQ(doc.ExtraImageTitle, "eq face.bmp");
-    EXPECT_EQ(doc.slot("PreEQMainData2"), Bitmap(275, 116, RGB(5, 6, 7)));
+    EXPECT_EQ(doc.slot(pic::PreEQMainData2), Bitmap(275, 116, RGB(5, 6, 7)));
 
     Document fresh;
     EXPECT_FALSE(OpenEqMainImage(fresh, (dir / "gone.bmp").string()).ok());
     EXPECT_TRUE(fresh.ExtraImagePath.empty());
-    EXPECT_EQ(fresh.slot("PreEQMainData2"), Bitmap(275, 116, kWhite));
+    EXPECT_EQ(fresh.slot(pic::PreEQMainData2), Bitmap(275, 116, kWhite));
     EXPECT_FALSE(OpenEqMainImage(fresh, "").value().has_value());
 }
 
 TEST(EqPictures, DataSlotsAreStretchedAndRefreshTheirUntouchedCopy) {
     Document doc;
     const Bitmap big = coordinatePicture(470, 24);
-    ASSERT_TRUE(PutEqPicture(doc, "picEQData", 0, big).ok());
+    ASSERT_TRUE(PutEqPicture(doc, pic::picEQData, 0, big).ok());
     Bitmap expected(235, 12);
     PaintPicture(expected, big, 0, 0, 235, 12);
-    EXPECT_EQ(doc.slot("picEQData", 0), expected);
-    EXPECT_EQ(doc.slot("picEQData", 7), expected);
+    EXPECT_EQ(doc.slot(pic::picEQData, 0), expected);
+    EXPECT_EQ(doc.slot(pic::picEQData, 7), expected);
 
     const auto before = snapshotSlots(doc);
-    ASSERT_TRUE(PutEqPicture(doc, "picEQData", 1, big).ok());
-    ASSERT_TRUE(PutEqPicture(doc, "picEQMask", 4, big).ok());
+    ASSERT_TRUE(PutEqPicture(doc, pic::picEQData, 1, big).ok());
+    ASSERT_TRUE(PutEqPicture(doc, pic::picEQMask, 4, big).ok());
     EXPECT_EQ(changedSlots(before, snapshotSlots(doc)), (std::vector<std::string>{"picEQData(1)", "picEQMask(4)"}));
 }
 
 TEST(EqPictures, SliderPicturesAreTakenUnscaled) {
     Document doc;
     const Bitmap small = coordinatePicture(27, 63);
-    ASSERT_TRUE(PutEqPicture(doc, "PreSliderData", -1, small).ok());
-    EXPECT_EQ(doc.slot("PreSliderData").at(26, 62), small.at(26, 62));
-    EXPECT_EQ(doc.slot("PreSliderData").at(27, 0), kWhite);
+    ASSERT_TRUE(PutEqPicture(doc, pic::PreSliderData, -1, small).ok());
+    EXPECT_EQ(doc.slot(pic::PreSliderData).at(26, 62), small.at(26, 62));
+    EXPECT_EQ(doc.slot(pic::PreSliderData).at(27, 0), kWhite);
 }
 
 TEST(EqPictures, EmptyClipboardUnknownSlotAndCancelledDialogChangeNothing) {
     Document doc;
     const auto before = snapshotSlots(doc);
-    EXPECT_FALSE(PasteEqPicture(doc, "picEQData", 2, std::nullopt).ok());
-    EXPECT_FALSE(PutEqPicture(doc, "picData", 2, Bitmap(4, 4)).ok());
-    EXPECT_FALSE(PutEqPicture(doc, "picEQData", 2, Bitmap()).ok());
-    EXPECT_TRUE(LoadEqPictureFile(doc, "picEQData", 2, "").ok());
-    EXPECT_FALSE(LoadEqPictureFile(doc, "picEQData", 2, "/nonexistent/x.bmp").ok());
+    EXPECT_FALSE(PasteEqPicture(doc, pic::picEQData, 2, std::nullopt).ok());
+    EXPECT_FALSE(PutEqPicture(doc, pic::picData, 2, Bitmap(4, 4)).ok());
+    EXPECT_FALSE(PutEqPicture(doc, pic::picEQData, 2, Bitmap()).ok());
+    EXPECT_TRUE(LoadEqPictureFile(doc, pic::picEQData, 2, "").ok());
+    EXPECT_FALSE(LoadEqPictureFile(doc, pic::picEQData, 2, "/nonexistent/x.bmp").ok());
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
 }
 
 TEST(EqSliderRows, FrameOfTheSecondBoxesShowsWithEqSlider) {
     Document doc;
-    EXPECT_FALSE(doc.control("fraEqCheck").visible);
+    EXPECT_FALSE(doc.control(ctl::fraEqCheck).visible);
     SetEqSliderRows(doc, true);
-    EXPECT_EQ(doc.value("EQModeCheck"), 1);
-    EXPECT_TRUE(doc.control("fraEqCheck").visible);
+    EXPECT_EQ(doc.value(ctl::EQModeCheck), 1);
+    EXPECT_TRUE(doc.control(ctl::fraEqCheck).visible);
     SetEqSliderRows(doc, false);
-    EXPECT_FALSE(doc.control("fraEqCheck").visible);
+    EXPECT_FALSE(doc.control(ctl::fraEqCheck).visible);
 }

@@ -36,22 +36,22 @@ constexpr Colour kUntouched = RGB(1, 2, 3);
 class EqSheet : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc.assignSlot("Picture1", -1, taggedPicture(kPicture1, 275, 116));
-        doc.assignSlot("Picture2", -1, taggedPicture(kPicture2, 275, 116));
-        doc.assignSlot("PreEQMainData", -1, taggedPicture(kPreEQMain, 275, 116));
-        doc.assignSlot("PreEQMainData2", -1, taggedPicture(kPreEQMain2, 275, 116));
-        doc.assignSlot("PreSliderData", -1, taggedPicture(kSlider, 222, 128));
-        doc.slot("EQ").fill(kUntouched);  // what an earlier build left
+        doc.assignSlot(pic::Picture1, -1, taggedPicture(kPicture1, 275, 116));
+        doc.assignSlot(pic::Picture2, -1, taggedPicture(kPicture2, 275, 116));
+        doc.assignSlot(pic::PreEQMainData, -1, taggedPicture(kPreEQMain, 275, 116));
+        doc.assignSlot(pic::PreEQMainData2, -1, taggedPicture(kPreEQMain2, 275, 116));
+        doc.assignSlot(pic::PreSliderData, -1, taggedPicture(kSlider, 222, 128));
+        doc.slot(pic::EQ).fill(kUntouched);  // what an earlier build left
     }
 
     // After a single picture with "EQも出力" clear the face is Picture2.
     Colour face(int x, int y) const { return tagged(kPicture2, x, y); }
-    Colour sheet(int x, int y) const { return doc.slot("EQ").at(x, y); }
+    Colour sheet(int x, int y) const { return doc.slot(pic::EQ).at(x, y); }
 
     void setPart(int slot, Colour data, const std::function<Colour(int, int)>& mask) {
-        const Bitmap& s = doc.slot("picEQData", slot);
-        doc.assignSlot("picEQData", slot, Bitmap(s.width(), s.height(), data));
-        doc.assignSlot("picEQMask", slot, filled(s.width(), s.height(), mask));
+        const Bitmap& s = doc.slot(pic::picEQData, slot);
+        doc.assignSlot(pic::picEQData, slot, Bitmap(s.width(), s.height(), data));
+        doc.assignSlot(pic::picEQMask, slot, filled(s.width(), s.height(), mask));
     }
 
     Document doc;
@@ -62,18 +62,18 @@ Colour black(int, int) { return kBlack; }
 // ---- the face ------------------------------------------------------------------------------
 
 TEST_F(EqSheet, FaceChoiceFollowsOptionSkinModeFlagAndEqBelow) {
-    EXPECT_EQ(EqualizerFaceSlot(doc), "Picture2");  // single picture
+    EXPECT_EQ(EqualizerFaceSlot(doc), pic::Picture2);  // single picture
     doc.combinedPictureFlag = 1;
-    EXPECT_EQ(EqualizerFaceSlot(doc), "Picture1");  // combined, equalizer on top
-    doc.setValue("EqUporDown", 1);
-    EXPECT_EQ(EqualizerFaceSlot(doc), "Picture2");  // combined, equalizer below
-    doc.setValue("chkSkinMode", 1);
-    EXPECT_EQ(EqualizerFaceSlot(doc), "PreEQMainData");
-    doc.select("OpEqMain2");
-    EXPECT_EQ(EqualizerFaceSlot(doc), "PreEQMainData2");
+    EXPECT_EQ(EqualizerFaceSlot(doc), pic::Picture1);  // combined, equalizer on top
+    doc.setValue(ctl::EqUporDown, 1);
+    EXPECT_EQ(EqualizerFaceSlot(doc), pic::Picture2);  // combined, equalizer below
+    doc.setValue(ctl::chkSkinMode, 1);
+    EXPECT_EQ(EqualizerFaceSlot(doc), pic::PreEQMainData);
+    doc.select(ctl::OpEqMain2);
+    EXPECT_EQ(EqualizerFaceSlot(doc), pic::PreEQMainData2);
 
     BuildEqualizerSheet(doc);
-    EXPECT_EQ(doc.slot("eqmain").at(200, 100), tagged(kPreEQMain2, 200, 100));
+    EXPECT_EQ(doc.slot(pic::eqmain).at(200, 100), tagged(kPreEQMain2, 200, 100));
     EXPECT_EQ(sheet(200, 100), tagged(kPreEQMain2, 200, 100));
 }
 
@@ -114,12 +114,12 @@ protected:
         setPart(1, RGB(200, 0, 0), [](int x, int) { return x < 100 ? kWhite : kBlack; });
         setPart(5, RGB(0, 200, 0), [](int x, int) { return x >= 100 && x < 200 ? kWhite : kBlack; });
         setPart(6, RGB(0, 0, 200), [](int x, int) { return x >= 200 ? kWhite : kBlack; });
-        doc.setValue("EQFrameCheck", 1);
-        doc.setValue("chkEQLayer1", 1);
-        doc.setValue("chkEQLayer2", 1);
+        doc.setValue(ctl::EQFrameCheck, 1);
+        doc.setValue(ctl::chkEQLayer1, 1);
+        doc.setValue(ctl::chkEQLayer2, 1);
     }
     void useBitwise() {
-        for (int slot : {1, 5, 6}) doc.select("optEQPelterra", slot);
+        for (int slot : {1, 5, 6}) doc.select(ctl::optEQPelterra, slot);
     }
 };
 
@@ -128,13 +128,13 @@ TEST_F(EqSheetLayers, AdditivePathAccumulatesOverTheChosenFace) {
     EXPECT_EQ(sheet(50, 60), RGB(200, 0, 0));
     EXPECT_EQ(sheet(150, 60), RGB(0, 200, 0));
     EXPECT_EQ(sheet(250, 60), RGB(0, 0, 200));
-    EXPECT_EQ(doc.slot("eqmain").at(150, 60), RGB(0, 200, 0));
+    EXPECT_EQ(doc.slot(pic::eqmain).at(150, 60), RGB(0, 200, 0));
 }
 
 TEST_F(EqSheetLayers, AdditivePathWhitensTheRowsBelowTheFace) {
     BuildEqualizerSheet(doc);
-    EXPECT_EQ(doc.slot("eqmain").at(100, 117), kWhite);
-    EXPECT_EQ(doc.slot("eqmain").at(274, 162), kWhite);
+    EXPECT_EQ(doc.slot(pic::eqmain).at(100, 117), kWhite);
+    EXPECT_EQ(doc.slot(pic::eqmain).at(274, 162), kWhite);
     EXPECT_EQ(sheet(100, 117), kWhite);  // went to the sheet with the face
     EXPECT_EQ(sheet(100, 148), kWhite);
     EXPECT_EQ(sheet(50, 134), RGB(200, 0, 0));   // title bar cut of the layered face
@@ -147,10 +147,10 @@ TEST_F(EqSheetLayers, BitwisePathShowsOnlyTheLastCheckedOverPreEQMainData) {
     EXPECT_EQ(sheet(50, 60), tagged(kPreEQMain, 50, 60));
     EXPECT_EQ(sheet(150, 60), tagged(kPreEQMain, 150, 60));
     EXPECT_EQ(sheet(250, 60), RGB(0, 0, 200));
-    EXPECT_EQ(doc.slot("eqmain").at(150, 60), tagged(kPreEQMain, 150, 60));
+    EXPECT_EQ(doc.slot(pic::eqmain).at(150, 60), tagged(kPreEQMain, 150, 60));
     EXPECT_EQ(sheet(100, 117), kUntouched);  // only the face rows are written
 
-    doc.setValue("chkEQLayer2", 0);
+    doc.setValue(ctl::chkEQLayer2, 0);
     BuildEqualizerSheet(doc);
     EXPECT_EQ(sheet(50, 60), tagged(kPreEQMain, 50, 60));
     EXPECT_EQ(sheet(150, 60), RGB(0, 200, 0));
@@ -162,12 +162,12 @@ TEST_F(EqSheetLayers, BitwisePathShowsOnlyTheLastCheckedOverPreEQMainData) {
 TEST_F(EqSheet, PreampLineComesFromX88PlainAndAdditiveAndX86Bitwise) {
     // A black mask lets the face show through, so the part's own pixels never appear.
     setPart(3, RGB(9, 9, 9), black);
-    doc.setValue("ImageCheck", 1);
+    doc.setValue(ctl::ImageCheck, 1);
     BuildEqualizerSheet(doc);
     for (int x = 0; x < 113; ++x) ASSERT_EQ(sheet(x, 314), face(88 + x, 26)) << x;
     EXPECT_EQ(sheet(113, 314), kUntouched);  // beyond the line only the clear part lies
 
-    doc.select("optEQPelterra", 3);
+    doc.select(ctl::optEQPelterra, 3);
     BuildEqualizerSheet(doc);
     for (int x = 0; x < 113; ++x) ASSERT_EQ(sheet(x, 314), face(86 + x, 26)) << x;
     for (int x = 113; x < 116; ++x) EXPECT_EQ(sheet(x, 314), face(86 + x, 37));  // rest of row 20
@@ -177,8 +177,8 @@ TEST_F(EqSheet, PreampLineComesFromX88PlainAndAdditiveAndX86Bitwise) {
 
 TEST_F(EqSheet, BitwiseTitleBarLeavesThePartMaskWhereNoBackgroundLies) {
     setPart(2, RGB(9, 9, 9), [](int, int y) { return y == 32 ? RGB(40, 50, 60) : kBlack; });
-    doc.setValue("EQCheck", 1);
-    doc.select("optEQPelterra", 2);
+    doc.setValue(ctl::EQCheck, 1);
+    doc.select(ctl::optEQPelterra, 2);
     BuildEqualizerSheet(doc);
     EXPECT_EQ(sheet(0, 116), face(264, 3));
     EXPECT_EQ(sheet(8, 133), face(272, 11));
@@ -190,7 +190,7 @@ TEST_F(EqSheet, BitwiseTitleBarLeavesThePartMaskWhereNoBackgroundLies) {
 
 TEST_F(EqSheet, AdditiveTitleBarIsLaidOverThePlainCuts) {
     setPart(2, RGB(0, 0, 0), [](int x, int) { return x < 9 ? kBlack : RGB(0, 0, 255); });
-    doc.setValue("EQCheck", 1);
+    doc.setValue(ctl::EQCheck, 1);
     BuildEqualizerSheet(doc);
     EXPECT_EQ(sheet(0, 116), face(264, 3));  // black mask: the cut
     // Blue mask 255 with data 0: red and green keep the cut, blue becomes max(b-255,0)+0 = 0.
@@ -200,23 +200,23 @@ TEST_F(EqSheet, AdditiveTitleBarIsLaidOverThePlainCuts) {
 
 TEST_F(EqSheet, OnAutoCellsReachColumn245OnlyInThePlainPath) {
     setPart(0, RGB(9, 9, 9), black);
-    doc.setValue("OnAutoCheck", 1);
-    doc.select("optEQPelterra", 0);
+    doc.setValue(ctl::OnAutoCheck, 1);
+    doc.select(ctl::optEQPelterra, 0);
     BuildEqualizerSheet(doc);
     EXPECT_EQ(sheet(10, 119), face(14, 18));
     EXPECT_EQ(sheet(187, 130), face(14, 29));
     EXPECT_EQ(sheet(244, 119), face(14 + 57, 18));  // the last cell cut at the part's width
     EXPECT_EQ(sheet(245, 119), kUntouched);
 
-    doc.setValue("OnAutoCheck", 0);
+    doc.setValue(ctl::OnAutoCheck, 0);
     BuildEqualizerSheet(doc);
     EXPECT_EQ(sheet(245, 119), face(14 + 58, 18));
 }
 
 TEST_F(EqSheet, BitwisePresetKeepsItsLastRowFromTheMask) {
     setPart(4, RGB(0, 0, 0), [](int x, int y) { return y == 24 ? RGB(x, 7, 7) : kBlack; });
-    doc.setValue("PresetCheck", 1);
-    doc.select("optEQPelterra", 4);
+    doc.setValue(ctl::PresetCheck, 1);
+    doc.select(ctl::optEQPelterra, 4);
     BuildEqualizerSheet(doc);
     EXPECT_EQ(sheet(224, 164), face(217, 18));
     EXPECT_EQ(sheet(267, 187), face(260, 29));
@@ -242,12 +242,12 @@ TEST_F(EqSheet, PlainSliderDrawsTheGraphicAndItsBarInEveryCell) {
 TEST_F(EqSheet, SliderOverBackColourPaintsBarsOverTheErasedBackColour) {
     // Bar image: rows 0..29 opaque orange, rows 30..62 clear (black Data, black Mask).
     const Colour orange = RGB(200, 100, 50), back = RGB(16, 32, 48);
-    doc.assignSlot("PreSliderData", -1, filled(222, 128, [&](int x, int y) {
+    doc.assignSlot(pic::PreSliderData, -1, filled(222, 128, [&](int x, int y) {
                        return x < 13 ? tagged(kSlider, x, y) : (y < 30 ? orange : kBlack);
                    }));
-    doc.assignSlot("PreSliderMask", -1, filled(222, 128, [](int, int y) { return y < 30 ? kWhite : kBlack; }));
-    doc.assignSlot("EQSliderBackColor", -1, Bitmap(209, 130, back));
-    doc.setValue("UseSliderBack", 1);
+    doc.assignSlot(pic::PreSliderMask, -1, filled(222, 128, [](int, int y) { return y < 30 ? kWhite : kBlack; }));
+    doc.assignSlot(pic::EQSliderBackColor, -1, Bitmap(209, 130, back));
+    doc.setValue(ctl::UseSliderBack, 1);
     BuildEqualizerSheet(doc);
     for (int k = 0; k < 14; ++k)
         for (int row : {164, 229}) {
@@ -277,7 +277,7 @@ TEST(EqSheetFiles, DefaultSliderBackIsReadWhateverTheLetterCase) {
                     .ok());
     Document doc;
     ASSERT_TRUE(LoadDefaultSliderBack(doc, dir.path()).ok());
-    EXPECT_EQ(doc.slot("DefaultBackWhite").at(208, 129), RGB(5, 6, 7));
+    EXPECT_EQ(doc.slot(pic::DefaultBackWhite).at(208, 129), RGB(5, 6, 7));
 }
 
 TEST(EqSheetFiles, MissingDefaultSliderBackNamesTheFileAndKeepsTheSlot) {
@@ -288,21 +288,21 @@ TEST(EqSheetFiles, MissingDefaultSliderBackNamesTheFileAndKeepsTheSlot) {
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.error().describe().find("DefaultBackWhite.back.bmp"), std::string::npos)
         << status.error().describe();
-    EXPECT_EQ(doc.slot("DefaultBackWhite").at(0, 0), kWhite);
+    EXPECT_EQ(doc.slot(pic::DefaultBackWhite).at(0, 0), kWhite);
 }
 
 TEST_F(EqSheet, SavedPictureIsTheWholeSheetOnlyWithEqSlider) {
     BuildEqualizerSheet(doc);
-    doc.slot("eqmain").fill(kBlack);
+    doc.slot(pic::eqmain).fill(kBlack);
     const Bitmap& short_ = PrepareEqmainPicture(doc);
-    EXPECT_EQ(&short_, &doc.slot("eqmain"));
+    EXPECT_EQ(&short_, &doc.slot(pic::eqmain));
     EXPECT_EQ(short_.height(), 163);
     EXPECT_EQ(short_.at(100, 150), face(100, 1));
     EXPECT_EQ(short_.at(0, 162), face(0, 13));
 
-    doc.setValue("EQModeCheck", 1);
+    doc.setValue(ctl::EQModeCheck, 1);
     const Bitmap& whole = PrepareEqmainPicture(doc);
-    EXPECT_EQ(&whole, &doc.slot("EQ"));
+    EXPECT_EQ(&whole, &doc.slot(pic::EQ));
     EXPECT_EQ(whole.height(), 315);
 }
 

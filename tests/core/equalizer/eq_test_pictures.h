@@ -33,12 +33,8 @@ inline Bitmap coordinateBand(int width, int top, int h) {
 inline std::map<std::string, Bitmap> snapshotSlots(const Document& doc) {
     std::map<std::string, Bitmap> shot;
     for (const std::string& key : doc.slotKeys()) {
-        // "picEQData(2)" or a plain name; plain names may hold dots ("frmMakeFrame.picData").
-        const auto open = key.find('(');
-        if (open != std::string::npos && key.back() == ')')
-            shot[key] = doc.slot(key.substr(0, open), std::stoi(key.substr(open + 1)));
-        else
-            shot[key] = doc.slot(key, -1);
+        const auto ref = doc.slotByWritten(key);
+        shot[key] = doc.slot(ref->name, ref->index);
     }
     return shot;
 }

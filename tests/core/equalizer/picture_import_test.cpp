@@ -50,50 +50,50 @@ TEST(CombinedPictureImport, StackedMainAndEqualizerPutsTheLowerHalfIntoPicture2A
     Document doc;
     const Bitmap picture = coordinatePicture(275, 232);
     ASSERT_EQ(ImportCombinedPicture(doc, picture, noDialog()).value(), -1);
-    EXPECT_EQ(doc.slot("Picture1"), coordinateBand(275, 0, 116));
-    EXPECT_EQ(doc.slot("Picture2"), coordinateBand(275, 116, 116));
-    EXPECT_EQ(doc.slot("picPrePLmain", 0), coordinateBand(275, 116, 116));
-    EXPECT_EQ(doc.slot("PreEQMainData"), coordinateBand(275, 0, 116));
+    EXPECT_EQ(doc.slot(pic::Picture1), coordinateBand(275, 0, 116));
+    EXPECT_EQ(doc.slot(pic::Picture2), coordinateBand(275, 116, 116));
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 0), coordinateBand(275, 116, 116));
+    EXPECT_EQ(doc.slot(pic::PreEQMainData), coordinateBand(275, 0, 116));
     EXPECT_EQ(doc.combinedPictureFlag, 1);
-    EXPECT_TRUE(doc.control("Picture2").visible);
-    EXPECT_EQ(doc.value("chkSkinMode"), 0);
-    EXPECT_FALSE(doc.control("chkSkinMode").visible);
-    EXPECT_TRUE(doc.control("EqUporDown").visible);
-    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+    EXPECT_TRUE(doc.control(ctl::Picture2).visible);
+    EXPECT_EQ(doc.value(ctl::chkSkinMode), 0);
+    EXPECT_FALSE(doc.control(ctl::chkSkinMode).visible);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).visible);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).enabled);
 }
 
 TEST(CombinedPictureImport, ThreeStackedFacesPutTheThirdIntoThePlaylistSource) {
     Document doc;
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 348), noDialog()).ok());
-    EXPECT_EQ(doc.slot("Picture2"), coordinateBand(275, 116, 116));
-    EXPECT_EQ(doc.slot("picPrePLmain", 0), coordinateBand(275, 232, 116));
+    EXPECT_EQ(doc.slot(pic::Picture2), coordinateBand(275, 116, 116));
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 0), coordinateBand(275, 232, 116));
     EXPECT_EQ(doc.combinedPictureFlag, 1);
 }
 
 TEST(CombinedPictureImport, SingleFaceFillsEveryFaceAndOffersEqAlsoOutput) {
     Document doc;
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), noDialog()).ok());
-    doc.setValue("EqUporDown", 1);
+    doc.setValue(ctl::EqUporDown, 1);
     const Bitmap picture = coordinatePicture(275, 116);
     ASSERT_TRUE(ImportCombinedPicture(doc, picture, noDialog()).ok());
-    for (const char* face : {"Picture1", "Picture2", "PreEQMainData"}) EXPECT_EQ(doc.slot(face), picture) << face;
-    EXPECT_EQ(doc.slot("picPrePLmain", 0), picture);
+    for (SlotName face : {pic::Picture1, pic::Picture2, pic::PreEQMainData}) EXPECT_EQ(doc.slot(face), picture) << face;
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 0), picture);
     EXPECT_EQ(doc.combinedPictureFlag, 0);
-    EXPECT_FALSE(doc.control("Picture2").visible);
-    EXPECT_FALSE(doc.control("EqUporDown").visible);
-    EXPECT_FALSE(doc.control("EqUporDown").enabled);
-    EXPECT_TRUE(doc.control("chkSkinMode").visible);
-    EXPECT_EQ(doc.value("chkSkinMode"), 0);
+    EXPECT_FALSE(doc.control(ctl::Picture2).visible);
+    EXPECT_FALSE(doc.control(ctl::EqUporDown).visible);
+    EXPECT_FALSE(doc.control(ctl::EqUporDown).enabled);
+    EXPECT_TRUE(doc.control(ctl::chkSkinMode).visible);
+    EXPECT_EQ(doc.value(ctl::chkSkinMode), 0);
 }
 
 TEST(CombinedPictureImport, SingleFaceKeepsEqAlsoOutputCheckedSoTheSkinHasAnEqualizer) {
     Document doc;
-    doc.setValue("chkSkinMode", 1);  // the start default
+    doc.setValue(ctl::chkSkinMode, 1);  // the start default
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 116), noDialog()).ok());
-    EXPECT_EQ(doc.value("chkSkinMode"), 1);
+    EXPECT_EQ(doc.value(ctl::chkSkinMode), 1);
     EXPECT_EQ(doc.combinedPictureFlag, 1);  // eqmain.bmp is saved
-    EXPECT_TRUE(doc.control("EqUporDown").visible);
-    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).visible);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).enabled);
 }
 
 TEST(CombinedPictureImport, OtherSizeSplitInHalvesPutsTheUpperHalfIntoThePlaylistSource) {
@@ -101,33 +101,33 @@ TEST(CombinedPictureImport, OtherSizeSplitInHalvesPutsTheUpperHalfIntoThePlaylis
     int asked = 0;
     ASSERT_EQ(ImportCombinedPicture(doc, coordinatePicture(300, 400), answering(1, &asked)).value(), 1);
     EXPECT_EQ(asked, 1);
-    expectFaceFromRows(doc.slot("Picture1"), 0, 200, 300);
-    expectFaceFromRows(doc.slot("Picture2"), 200, 400, 300);
-    EXPECT_EQ(doc.slot("picPrePLmain", 0), doc.slot("Picture1"));
-    EXPECT_EQ(doc.slot("PreEQMainData"), doc.slot("Picture1"));
-    EXPECT_EQ(doc.text("Syori"), "1");
+    expectFaceFromRows(doc.slot(pic::Picture1), 0, 200, 300);
+    expectFaceFromRows(doc.slot(pic::Picture2), 200, 400, 300);
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 0), doc.slot(pic::Picture1));
+    EXPECT_EQ(doc.slot(pic::PreEQMainData), doc.slot(pic::Picture1));
+    EXPECT_EQ(doc.text(ctl::Syori), "1");
     EXPECT_EQ(doc.combinedPictureFlag, 1);
-    EXPECT_TRUE(doc.control("Picture2").visible);
-    EXPECT_FALSE(doc.control("chkSkinMode").visible);
-    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+    EXPECT_TRUE(doc.control(ctl::Picture2).visible);
+    EXPECT_FALSE(doc.control(ctl::chkSkinMode).visible);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).enabled);
 }
 
 TEST(CombinedPictureImport, SplitInThirdsGivesEachFaceItsBand) {
     Document doc;
     ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(280, 301), answering(3)).ok());
-    expectFaceFromRows(doc.slot("Picture1"), 0, 100, 280);
-    expectFaceFromRows(doc.slot("Picture2"), 100, 200, 280);
-    expectFaceFromRows(doc.slot("picPrePLmain", 0), 200, 301, 280);
-    EXPECT_EQ(doc.text("Syori"), "3");
+    expectFaceFromRows(doc.slot(pic::Picture1), 0, 100, 280);
+    expectFaceFromRows(doc.slot(pic::Picture2), 100, 200, 280);
+    expectFaceFromRows(doc.slot(pic::picPrePLmain, 0), 200, 301, 280);
+    EXPECT_EQ(doc.text(ctl::Syori), "3");
     EXPECT_EQ(doc.combinedPictureFlag, 1);
 }
 
 TEST(CombinedPictureImport, PictureLowerThanItsBandsStillFillsEveryFace) {
     Document doc;
     ASSERT_TRUE(ImportCombinedPicture(doc, Bitmap(10, 1, RGB(9, 8, 7)), answering(3)).ok());
-    EXPECT_EQ(doc.slot("Picture1"), Bitmap(275, 116, RGB(9, 8, 7)));
-    EXPECT_EQ(doc.slot("Picture2"), Bitmap(275, 116, RGB(9, 8, 7)));
-    EXPECT_EQ(doc.slot("picPrePLmain", 0), Bitmap(275, 116, RGB(9, 8, 7)));
+    EXPECT_EQ(doc.slot(pic::Picture1), Bitmap(275, 116, RGB(9, 8, 7)));
+    EXPECT_EQ(doc.slot(pic::Picture2), Bitmap(275, 116, RGB(9, 8, 7)));
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 0), Bitmap(275, 116, RGB(9, 8, 7)));
 }
 
 TEST(CombinedPictureImport, OneColumnTooWideAsksTheDialogAndStretchesOnCommand1) {
@@ -136,14 +136,14 @@ TEST(CombinedPictureImport, OneColumnTooWideAsksTheDialogAndStretchesOnCommand1)
     int asked = 0;
     ASSERT_EQ(ImportCombinedPicture(doc, coordinatePicture(276, 116), answering(0, &asked)).value(), 0);
     EXPECT_EQ(asked, 1);
-    expectFaceFromRows(doc.slot("Picture1"), 0, 116, 276);
-    EXPECT_EQ(doc.slot("Picture2"), doc.slot("Picture1"));
-    EXPECT_EQ(doc.slot("picPrePLmain", 0), doc.slot("Picture1"));
-    EXPECT_EQ(doc.slot("PreEQMainData"), doc.slot("Picture1"));
-    EXPECT_EQ(doc.text("Syori"), "0");
+    expectFaceFromRows(doc.slot(pic::Picture1), 0, 116, 276);
+    EXPECT_EQ(doc.slot(pic::Picture2), doc.slot(pic::Picture1));
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 0), doc.slot(pic::Picture1));
+    EXPECT_EQ(doc.slot(pic::PreEQMainData), doc.slot(pic::Picture1));
+    EXPECT_EQ(doc.text(ctl::Syori), "0");
     EXPECT_EQ(doc.combinedPictureFlag, 0);
-    EXPECT_TRUE(doc.control("chkSkinMode").visible);
-    EXPECT_FALSE(doc.control("EqUporDown").visible);
+    EXPECT_TRUE(doc.control(ctl::chkSkinMode).visible);
+    EXPECT_FALSE(doc.control(ctl::EqUporDown).visible);
 }
 
 TEST(CombinedPictureImport, CancelChangesNoPictureButKeepsTheFileNameAndWritesSyori) {
@@ -153,11 +153,11 @@ TEST(CombinedPictureImport, CancelChangesNoPictureButKeepsTheFileNameAndWritesSy
     for (int flag : {0, 1}) {
         Document doc;
         doc.combinedPictureFlag = flag;
-        doc.assignSlot("Picture1", -1, Bitmap(275, 116, RGB(1, 2, 3)));
+        doc.assignSlot(pic::Picture1, -1, Bitmap(275, 116, RGB(1, 2, 3)));
         const auto before = snapshotSlots(doc);
         ASSERT_TRUE(OpenCombinedPicture(doc, file.string(), answering(2)).ok());
         EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
-        EXPECT_EQ(doc.text("Syori"), "2");
+        EXPECT_EQ(doc.text(ctl::Syori), "2");
         EXPECT_EQ(doc.combinedPictureFlag, flag);
         EXPECT_EQ(doc.BackgroundImagePath, file.string());
         EXPECT_EQ(doc.BackgroundImageTitle, "sky.blue.bmp");
@@ -177,7 +177,7 @@ TEST(CombinedPictureImport, DialogAnswerOutsideItsButtonsChangesNothing) {
     EXPECT_FALSE(OpenCombinedPicture(doc, file.string(), answering(-1)).ok());
     EXPECT_FALSE(OpenCombinedPicture(doc, file.string(), HowFormDialog{}).ok());
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
-    EXPECT_EQ(doc.text("Syori"), "0");
+    EXPECT_EQ(doc.text(ctl::Syori), "0");
     EXPECT_EQ(doc.BackgroundImagePath, "/earlier/sky.bmp");
     EXPECT_EQ(doc.BackgroundImageTitle, "sky.bmp");
 }
@@ -205,7 +205,7 @@ TEST(CombinedPictureImport, EmptyFileNameAndEmptyClipboard) {
     EXPECT_FALSE(PasteCombinedPicture(doc, std::nullopt, noDialog()).ok());
     EXPECT_TRUE(changedSlots(before, snapshotSlots(doc)).empty());
     ASSERT_TRUE(PasteCombinedPicture(doc, coordinatePicture(275, 232), noDialog()).ok());
-    EXPECT_EQ(doc.slot("Picture2"), coordinateBand(275, 116, 116));
+    EXPECT_EQ(doc.slot(pic::Picture2), coordinateBand(275, 116, 116));
     EXPECT_TRUE(doc.BackgroundImagePath.empty());
 }
 
@@ -213,10 +213,10 @@ TEST(SetEqOutput, FlagFollowsTheBoxAndEqBelowShowsWithIt) {
     Document doc;
     SetEqOutput(doc, true);
     EXPECT_EQ(doc.combinedPictureFlag, 1);
-    EXPECT_TRUE(doc.control("EqUporDown").visible);
-    EXPECT_TRUE(doc.control("EqUporDown").enabled);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).visible);
+    EXPECT_TRUE(doc.control(ctl::EqUporDown).enabled);
     SetEqOutput(doc, false);
     EXPECT_EQ(doc.combinedPictureFlag, 0);
-    EXPECT_FALSE(doc.control("EqUporDown").visible);
-    EXPECT_FALSE(doc.control("EqUporDown").enabled);
+    EXPECT_FALSE(doc.control(ctl::EqUporDown).visible);
+    EXPECT_FALSE(doc.control(ctl::EqUporDown).enabled);
 }

@@ -11,9 +11,9 @@ namespace {
 class BackBaseMaker : public ::testing::Test {
 protected:
     void setColours(Colour top, Colour middle, Colour bottom) {
-        doc.setSwatch("lblcolor", 0, top);
-        doc.setSwatch("lblcolor", 1, middle);
-        doc.setSwatch("lblcolor", 2, bottom);
+        doc.setSwatch(ctl::lblcolor, 0, top);
+        doc.setSwatch(ctl::lblcolor, 1, middle);
+        doc.setSwatch(ctl::lblcolor, 2, bottom);
     }
     const Bitmap& strip() const { return doc.slot(back_base_maker::kStrip); }
     const Bitmap& sheet() const { return doc.slot(back_base_maker::kSheet); }
@@ -66,7 +66,7 @@ TEST_F(BackBaseMaker, ApplyHandsTheSheetToTheEqualizer) {
     setColours(RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));
     MakeBackColor(doc);
     ApplyBackColor(doc);
-    EXPECT_EQ(doc.slot("EQSliderBackColor"), sheet());
+    EXPECT_EQ(doc.slot(pic::EQSliderBackColor), sheet());
 }
 
 }  // namespace

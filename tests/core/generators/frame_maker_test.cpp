@@ -13,15 +13,15 @@ constexpr Colour kBright = RGB(250, 250, 250), kMiddle = RGB(128, 128, 128), kDa
 
 class FrameMaker : public ::testing::Test {
 protected:
-    void setFrameColours(std::string_view row, Colour b, Colour m, Colour d, Colour f) {
+    void setFrameColours(ControlName row, Colour b, Colour m, Colour d, Colour f) {
         doc.setSwatch(row, 0, b);
         doc.setSwatch(row, 1, m);
         doc.setSwatch(row, 2, d);
         doc.setSwatch(row, 3, f);
     }
     void setGradient(Colour top, Colour bottom) {
-        doc.setSwatch("lblDataGra1", -1, top);
-        doc.setSwatch("lblDataGra2", -1, bottom);
+        doc.setSwatch(ctl::lblDataGra1, -1, top);
+        doc.setSwatch(ctl::lblDataGra2, -1, bottom);
     }
     const Bitmap& gradient() const { return doc.slot(frame_maker::kGradientData); }
 
@@ -57,10 +57,10 @@ TEST_F(FrameMaker, ChannelsAbove255AreDrawnAs255) {
 
 TEST_F(FrameMaker, EqualColoursGiveAUniformPictureAndEachGradientHasItsOwnSwatches) {
     setGradient(RGB(1, 2, 3), RGB(1, 2, 3));
-    doc.setSwatch("lblMaskGra1", -1, kWhite);
-    doc.setSwatch("lblMaskGra2", -1, kWhite);
-    doc.setSwatch("lblBig1", -1, kBlack);
-    doc.setSwatch("lblBig2", -1, RGB(0, 0, 232));  // 232/232: step 1
+    doc.setSwatch(ctl::lblMaskGra1, -1, kWhite);
+    doc.setSwatch(ctl::lblMaskGra2, -1, kWhite);
+    doc.setSwatch(ctl::lblBig1, -1, kBlack);
+    doc.setSwatch(ctl::lblBig2, -1, RGB(0, 0, 232));  // 232/232: step 1
     MakeGra(doc);
     MakeGra2(doc);
     MakeBigGra(doc);
@@ -72,7 +72,7 @@ TEST_F(FrameMaker, EqualColoursGiveAUniformPictureAndEachGradientHasItsOwnSwatch
 }
 
 TEST_F(FrameMaker, NormalFrameCornersTakeTheLaterLines) {
-    setFrameColours("lbldata", kBright, kMiddle, kDark, kBody);
+    setFrameColours(ctl::lbldata, kBright, kMiddle, kDark, kBody);
     NormalFrameMake(doc);
     const Bitmap& f = doc.slot(frame_maker::kFrameData);
     EXPECT_EQ(f.at(0, 0), kBright);
@@ -90,10 +90,10 @@ TEST_F(FrameMaker, NormalFrameCornersTakeTheLaterLines) {
 }
 
 TEST_F(FrameMaker, TheMaskFrameUsesItsOwnColoursAndStylesFollowTheOption) {
-    setFrameColours("lbldata", kBright, kMiddle, kDark, kBody);
-    setFrameColours("lblMask", kWhite, kWhite, kBlack, kWhite);
+    setFrameColours(ctl::lbldata, kBright, kMiddle, kDark, kBody);
+    setFrameColours(ctl::lblMask, kWhite, kWhite, kBlack, kWhite);
 
-    doc.select("Optframe", 2);  // 上無し
+    doc.select(ctl::Optframe, 2);  // 上無し
     FrameMakeByStyle(doc);
     const Bitmap& data = doc.slot(frame_maker::kFrameData);
     const Bitmap& mask = doc.slot(frame_maker::kFrameMask);
@@ -104,7 +104,7 @@ TEST_F(FrameMaker, TheMaskFrameUsesItsOwnColoursAndStylesFollowTheOption) {
     EXPECT_EQ(mask.at(100, 0), kWhite);
     EXPECT_EQ(mask.at(100, 115), kBlack);
 
-    doc.select("Optframe", 1);  // 下無し
+    doc.select(ctl::Optframe, 1);  // 下無し
     FrameMakeByStyle(doc);
     EXPECT_EQ(data.at(100, 0), kBright);
     EXPECT_EQ(data.at(100, 115), kBody);  // the body reaches the bottom row
@@ -117,23 +117,23 @@ TEST_F(FrameMaker, SingleTransfersCopyTheWholePictureAndClearBothFrameFlags) {
     setGradient(RGB(10, 20, 30), RGB(10, 20, 30));
     MakeGra(doc);
     TransferFrame(doc, FrameTransfer::GradientDataToEq);
-    EXPECT_EQ(doc.slot("picEQData", 1), Bitmap(275, 116, RGB(10, 20, 30)));
-    EXPECT_EQ(doc.slot("picData", 6), Bitmap(275, 116, kWhite));
+    EXPECT_EQ(doc.slot(pic::picEQData, 1), Bitmap(275, 116, RGB(10, 20, 30)));
+    EXPECT_EQ(doc.slot(pic::picData, 6), Bitmap(275, 116, kWhite));
 
-    setFrameColours("lblMask", kBlack, kBlack, kBlack, kBlack);
+    setFrameColours(ctl::lblMask, kBlack, kBlack, kBlack, kBlack);
     NormalFrameMake(doc);
     TransferFrame(doc, FrameTransfer::FrameMaskToMain);
-    EXPECT_EQ(doc.slot("picMask", 6), doc.slot(frame_maker::kFrameMask));
-    EXPECT_EQ(doc.slot("picMask", 6).at(100, 50), kBlack);
-    EXPECT_EQ(doc.slot("picMask", 6).at(1, 114), kWhite);  // the frame's one undrawn pixel
+    EXPECT_EQ(doc.slot(pic::picMask, 6), doc.slot(frame_maker::kFrameMask));
+    EXPECT_EQ(doc.slot(pic::picMask, 6).at(100, 50), kBlack);
+    EXPECT_EQ(doc.slot(pic::picMask, 6).at(1, 114), kWhite);  // the frame's one undrawn pixel
 }
 
 // The tall gradient with one distinct colour per row: row y is RGB(0, y, 0) for y < 256.
 class TallTransfer : public FrameMaker {
 protected:
     void SetUp() override {
-        doc.setSwatch("lblBig1", -1, kBlack);
-        doc.setSwatch("lblBig2", -1, RGB(0, 232, 0));
+        doc.setSwatch(ctl::lblBig1, -1, kBlack);
+        doc.setSwatch(ctl::lblBig2, -1, RGB(0, 232, 0));
         MakeBigGra(doc);
     }
     static Colour row(int y) { return RGB(0, y, 0); }
@@ -145,30 +145,30 @@ protected:
 };
 
 TEST_F(TallTransfer, DataWithEqAboveSendsTheUpperHalfToTheEqualizer) {
-    doc.select("optToData");
-    doc.select("optEqUp");
+    doc.select(ctl::optToData);
+    doc.select(ctl::optEqUp);
     Command8(doc);
-    expectRows({"picEQData", 1}, 0);
-    expectRows({"picData", 6}, 116);
-    EXPECT_EQ(doc.slot("picMask", 6), Bitmap(275, 116, kWhite));
+    expectRows({pic::picEQData, 1}, 0);
+    expectRows({pic::picData, 6}, 116);
+    EXPECT_EQ(doc.slot(pic::picMask, 6), Bitmap(275, 116, kWhite));
 }
 
 TEST_F(TallTransfer, EachOptionPairPicksItsMethod) {
-    doc.select("optToData");
-    doc.select("optMainUp");
+    doc.select(ctl::optToData);
+    doc.select(ctl::optMainUp);
     Command8(doc);
-    expectRows({"picData", 6}, 0);
-    expectRows({"picEQData", 1}, 116);
+    expectRows({pic::picData, 6}, 0);
+    expectRows({pic::picEQData, 1}, 116);
 
-    doc.select("optToMask");
+    doc.select(ctl::optToMask);
     Command8(doc);  // optMainUp still selected
-    expectRows({"picMask", 6}, 0);
-    expectRows({"picEQMask", 1}, 116);
+    expectRows({pic::picMask, 6}, 0);
+    expectRows({pic::picEQMask, 1}, 116);
 
-    doc.select("optEqUp");
+    doc.select(ctl::optEqUp);
     Command8(doc);
-    expectRows({"picEQMask", 1}, 0);
-    expectRows({"picMask", 6}, 116);
+    expectRows({pic::picEQMask, 1}, 0);
+    expectRows({pic::picMask, 6}, 116);
 }
 
 TEST_F(TallTransfer, TheEqualizerSlotIsDrawnFirst) {

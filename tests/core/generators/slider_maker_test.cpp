@@ -14,14 +14,14 @@ constexpr Colour kBefore = RGB(1, 2, 3);
 class SliderMaker : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc.setSwatch("LblSliderDataHi", -1, kWhite);
-        doc.setSwatch("LblSliderDataShadow", -1, kBlack);
-        doc.setSwatch("LblSliderDataTop", -1, kGrey);
-        doc.setSwatch("LblSliderDataFrame", -1, kFrame);
-        doc.setSwatch("LblSliderMaskHi", -1, RGB(0, 0, 1));
-        doc.setSwatch("LblSliderMaskShadow", -1, RGB(0, 0, 2));
-        doc.setSwatch("LblSliderMaskTop", -1, RGB(0, 0, 3));
-        doc.setSwatch("LblSliderMaskFrame", -1, RGB(0, 0, 4));
+        doc.setSwatch(ctl::LblSliderDataHi, -1, kWhite);
+        doc.setSwatch(ctl::LblSliderDataShadow, -1, kBlack);
+        doc.setSwatch(ctl::LblSliderDataTop, -1, kGrey);
+        doc.setSwatch(ctl::LblSliderDataFrame, -1, kFrame);
+        doc.setSwatch(ctl::LblSliderMaskHi, -1, RGB(0, 0, 1));
+        doc.setSwatch(ctl::LblSliderMaskShadow, -1, RGB(0, 0, 2));
+        doc.setSwatch(ctl::LblSliderMaskTop, -1, RGB(0, 0, 3));
+        doc.setSwatch(ctl::LblSliderMaskFrame, -1, RGB(0, 0, 4));
         doc.slot(slider_maker::kData).fill(kBefore);
         doc.slot(slider_maker::kMask).fill(kBefore);
     }
@@ -32,7 +32,7 @@ protected:
 };
 
 TEST_F(SliderMaker, NoFrameCellOneIsARaisedBevel) {
-    doc.select("OpSliderOff");
+    doc.select(ctl::OpSliderOff);
     SliderColorChange(doc);
     for (int x = 0; x <= 27; ++x) EXPECT_EQ(data().at(x, 0), kWhite) << x;
     EXPECT_EQ(data().at(28, 0), kBlack);
@@ -48,7 +48,7 @@ TEST_F(SliderMaker, NoFrameCellOneIsARaisedBevel) {
 }
 
 TEST_F(SliderMaker, FramedDataLeavesTheInnerCornerOfFourCellsUndrawn) {
-    doc.select("OpSliderOn");
+    doc.select(ctl::OpSliderOn);
     SliderColorChange(doc);
     // Outline of cell 1 in the frame colour.
     EXPECT_EQ(data().at(0, 0), kFrame);
@@ -73,7 +73,7 @@ TEST_F(SliderMaker, FramedDataLeavesTheInnerCornerOfFourCellsUndrawn) {
 
 TEST_F(SliderMaker, PixelsBetweenTheCellsAreNeverDrawn) {
     for (bool framed : {false, true}) {
-        doc.select(framed ? "OpSliderOn" : "OpSliderOff");
+        doc.select(framed ? ctl::OpSliderOn : ctl::OpSliderOff);
         SliderColorChange(doc);
         for (int y = 0; y <= 9; ++y) EXPECT_EQ(data().at(29, y), kBefore);
         for (int x = 0; x <= 58; ++x) EXPECT_EQ(mask().at(x, 10), kBefore);
@@ -85,16 +85,16 @@ TEST_F(SliderMaker, PixelsBetweenTheCellsAreNeverDrawn) {
 TEST_F(SliderMaker, ApplyHandsBothPicturesToTheSliderPosition) {
     SliderColorChange(doc);
     ApplySlider(doc);
-    EXPECT_EQ(doc.slot("picData", 4), data());
-    EXPECT_EQ(doc.slot("picMask", 4), mask());
+    EXPECT_EQ(doc.slot(pic::picData, 4), data());
+    EXPECT_EQ(doc.slot(pic::picMask, 4), mask());
 }
 
 TEST_F(SliderMaker, AColourChangeAfterApplyShiftsTheMadeSliderNotTheLibraryPart) {
-    doc.assignSlot("picData", 15, Bitmap(59, 22, RGB(9, 9, 9)));  // the library part's copy
+    doc.assignSlot(pic::picData, 15, Bitmap(59, 22, RGB(9, 9, 9)));  // the library part's copy
     SliderColorChange(doc);
     ApplySlider(doc);
     ASSERT_TRUE(ColorChange(doc, 4).ok());  // bars at 0: no shift
-    EXPECT_EQ(doc.slot("picData", 4), data());
+    EXPECT_EQ(doc.slot(pic::picData, 4), data());
 }
 
 }  // namespace

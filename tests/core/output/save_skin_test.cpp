@@ -54,12 +54,12 @@ TEST(ResolveDestination, PictureFolderAndTitleBeforeTheFirstDot) {
 TEST(ResolveDestination, ChosenFolderAndNameWithAndWithoutZip) {
     Document doc;
     openedPicture(doc, "/pics/sky.bmp");
-    doc.select("SaveOp2");
-    doc.setText("SaveDirText", "/skins");
-    doc.select("optSaveOp2");
-    doc.setText("txtSaveFolda", "Blue");
+    doc.select(ctl::SaveOp2);
+    doc.setText(ctl::SaveDirText, "/skins");
+    doc.select(ctl::optSaveOp2);
+    doc.setText(ctl::txtSaveFolda, "Blue");
     EXPECT_EQ(ResolveDestination(doc)->skinFolder(), fs::path("/skins/Blue"));
-    doc.setValue("ZipCheck", 1);
+    doc.setValue(ctl::ZipCheck, 1);
     EXPECT_EQ(ResolveDestination(doc)->label(), "/skins/Blue.zip");
 }
 
@@ -68,17 +68,17 @@ TEST(ResolveDestination, EqualizerOnlyFromTheSecondPictureNamesTheSkinAfterIt) {
     openedPicture(doc, "/pics/main.bmp");
     doc.ExtraImagePath = "/eq/green.eq.bmp";
     doc.ExtraImageTitle = "green.eq.bmp";
-    doc.setValue("chkEQOnly", 1);
-    doc.select("OpEqMain2");
+    doc.setValue(ctl::chkEQOnly, 1);
+    doc.select(ctl::OpEqMain2);
     EXPECT_EQ(ResolveDestination(doc)->skinFolder(), fs::path("/eq/green"));
 }
 
 TEST(ResolveDestination, RefusesNamesThatLeaveTheBaseFolder) {
     Document doc;
     openedPicture(doc, "/pics/sky.bmp");
-    doc.select("optSaveOp2");
+    doc.select(ctl::optSaveOp2);
     for (const char* bad : {"..", "../elsewhere", "a/b", "a\\b", ""}) {
-        doc.setText("txtSaveFolda", bad);
+        doc.setText(ctl::txtSaveFolda, bad);
         EXPECT_FALSE(ResolveDestination(doc).ok()) << bad;
     }
 }
@@ -86,9 +86,9 @@ TEST(ResolveDestination, RefusesNamesThatLeaveTheBaseFolder) {
 TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
     TempDir dir;
     Document doc;
-    doc.setValue("ViscolorCheck", 1);
+    doc.setValue(ctl::ViscolorCheck, 1);
     openedPicture(doc, dir / "sky.bmp");
-    doc.setValue("chkASP", 1);
+    doc.setValue(ctl::chkASP, 1);
     auto saved = SaveSkin(doc, dir.path());
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(saved->folder, dir / "sky");
@@ -105,11 +105,11 @@ TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
 TEST(SaveSkin, EqualizerOnlyWritesTheEqualizerAndTheBoxesThatApplyToIt) {
     TempDir dir;
     Document doc;
-    doc.setValue("ViscolorCheck", 1);
+    doc.setValue(ctl::ViscolorCheck, 1);
     openedPicture(doc, dir / "sky.bmp");
-    doc.setValue("chkEQOnly", 1);
-    doc.setValue("chkASP", 1);
-    doc.setValue("EQModeCheck", 1);
+    doc.setValue(ctl::chkEQOnly, 1);
+    doc.setValue(ctl::chkASP, 1);
+    doc.setValue(ctl::EQModeCheck, 1);
     auto saved = SaveSkin(doc, dir.path());
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(saved->files, (std::vector<std::string>{"eqmain.bmp", "viscolor.txt"}));
@@ -119,12 +119,12 @@ TEST(SaveSkin, EqualizerOnlyWritesTheEqualizerAndTheBoxesThatApplyToIt) {
 TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
     TempDir dir;
     Document doc;
-    doc.setValue("ViscolorCheck", 1);
+    doc.setValue(ctl::ViscolorCheck, 1);
     openedPicture(doc, dir / "sky.bmp");
     ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
     const std::string mainBefore = readFileBytes(dir / "sky" / "main.bmp");
-    doc.assignSlot("Main", -1, Bitmap(275, 116, RGB(1, 2, 3)));
-    doc.setText("PleditFonts", "絵文字😀");  // cannot be written in the skin's code page
+    doc.assignSlot(pic::Main, -1, Bitmap(275, 116, RGB(1, 2, 3)));
+    doc.setText(ctl::PleditFonts, "絵文字😀");  // cannot be written in the skin's code page
     BuildPleditText(doc);
     auto failed = SaveSkin(doc, dir.path());
     ASSERT_FALSE(failed.ok());
@@ -147,10 +147,10 @@ TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
     fs::create_directories(dir / "PartsData" / "system");
     ASSERT_TRUE(WriteFileAtomically(dir / "SKY.ZIP", "an older archive of the skin").ok());
     Document doc;
-    doc.setValue("ViscolorCheck", 1);
+    doc.setValue(ctl::ViscolorCheck, 1);
     openedPicture(doc, dir / "sky.bmp");
-    doc.setValue("ZipCheck", 1);
-    doc.setValue("chkPLMake", 1);
+    doc.setValue(ctl::ZipCheck, 1);
+    doc.setValue(ctl::chkPLMake, 1);
     ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
     ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
     EXPECT_EQ(archiveNames(dir / "SKY.ZIP"),
@@ -165,18 +165,18 @@ TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
 TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {
     Document doc;
     openedPicture(doc, "/pics/sky.bmp");
-    doc.assignSlot("Main", -1, Bitmap(275, 116, RGB(9, 9, 9)));
-    doc.assignSlot("cbuttons", -1, Bitmap(136, 36, RGB(1, 1, 1)));
-    doc.assignSlot("volume", -1, Bitmap(68, 433, RGB(2, 2, 2)));
-    doc.setValue("ViscolorCheck", 0);
+    doc.assignSlot(pic::Main, -1, Bitmap(275, 116, RGB(9, 9, 9)));
+    doc.assignSlot(pic::cbuttons, -1, Bitmap(136, 36, RGB(1, 1, 1)));
+    doc.assignSlot(pic::volume, -1, Bitmap(68, 433, RGB(2, 2, 2)));
+    doc.setValue(ctl::ViscolorCheck, 0);
     ComposePreview(doc);
-    const Bitmap& p = doc.slot("PreView");
+    const Bitmap& p = doc.slot(pic::PreView);
     EXPECT_EQ(p.at(16, 88), RGB(1, 1, 1));
     EXPECT_EQ(p.at(107, 57 + 13), RGB(2, 2, 2));
     EXPECT_EQ(p.at(168, 57), kWhite);  // the balance sheet painted after the volume
     EXPECT_EQ(p.at(50, 50), kBlack);     // visualisation area without viscolor
     EXPECT_EQ(p.at(5, 110), RGB(9, 9, 9));
-    EXPECT_EQ(doc.text("Label2"), "/pics/sky/");
+    EXPECT_EQ(doc.text(ctl::Label2), "/pics/sky/");
 }
 
 TEST(SaveSkin, ArchivesSavedAtTheSameTimeKeepTheirOwnFiles) {
@@ -186,8 +186,8 @@ TEST(SaveSkin, ArchivesSavedAtTheSameTimeKeepTheirOwnFiles) {
     auto saveMany = [&](const std::string& name, Colour face) {
         Document doc;
         openedPicture(doc, dir / (name + ".bmp"));
-        doc.setValue("ZipCheck", 1);
-        doc.assignSlot("Main", -1, Bitmap(275, 116, face));
+        doc.setValue(ctl::ZipCheck, 1);
+        doc.assignSlot(pic::Main, -1, Bitmap(275, 116, face));
         for (int i = 0; i < 8; ++i) ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
     };
     std::thread redSaver([&] { saveMany("red", RGB(255, 0, 0)); });

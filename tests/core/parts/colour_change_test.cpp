@@ -24,7 +24,7 @@ class ColourChange : public ::testing::Test {
 protected:
     void SetUp() override {
         for (int i = 0; i < 10; ++i)
-            for (std::string_view bar : {"hscR", "hscG", "hscB"}) doc.setRange(bar, i, -256, 256);
+            for (ControlName bar : {ctl::hscR, ctl::hscG, ctl::hscB}) doc.setRange(bar, i, -256, 256);
     }
     void loadPart(SlotRef data, SlotRef copy) {
         const Bitmap& slot = doc.slot(data.name, data.index);
@@ -35,52 +35,52 @@ protected:
 };
 
 TEST_F(ColourChange, RedToFortyAndBackRestoresTheSlotExactly) {
-    loadPart({"picData", 0}, {"picData", 11});
-    const Bitmap original = doc.slot("picData", 0);
+    loadPart({pic::picData, 0}, {pic::picData, 11});
+    const Bitmap original = doc.slot(pic::picData, 0);
     ASSERT_TRUE(SetColourBar(doc, ColourBar::Red, 0, 40).ok());
-    EXPECT_EQ(doc.text("lblRed", 0), "40");
-    EXPECT_NE(doc.slot("picData", 0), original);
-    EXPECT_EQ(doc.slot("picData", 0).at(5, 5), RGB(GetRed(original.at(5, 5)) + 40, GetGreen(original.at(5, 5)),
+    EXPECT_EQ(doc.text(ctl::lblRed, 0), "40");
+    EXPECT_NE(doc.slot(pic::picData, 0), original);
+    EXPECT_EQ(doc.slot(pic::picData, 0).at(5, 5), RGB(GetRed(original.at(5, 5)) + 40, GetGreen(original.at(5, 5)),
                                                     GetBlue(original.at(5, 5))));
-    EXPECT_EQ(doc.slot("picData", 0).at(0, 0), RGB(255, 255, 255));  // clamped
+    EXPECT_EQ(doc.slot(pic::picData, 0).at(0, 0), RGB(255, 255, 255));  // clamped
     ASSERT_TRUE(SetColourBar(doc, ColourBar::Red, 0, 0).ok());
-    EXPECT_EQ(doc.text("lblRed", 0), "0");
-    EXPECT_EQ(doc.slot("picData", 0), doc.slot("picData", 11));
-    EXPECT_EQ(doc.slot("picData", 0), original);
+    EXPECT_EQ(doc.text(ctl::lblRed, 0), "0");
+    EXPECT_EQ(doc.slot(pic::picData, 0), doc.slot(pic::picData, 11));
+    EXPECT_EQ(doc.slot(pic::picData, 0), original);
 }
 
 TEST_F(ColourChange, GreenAtTheEndsOfTheBarClampsEveryPixel) {
-    loadPart({"picData", 3}, {"picData", 14});
+    loadPart({pic::picData, 3}, {pic::picData, 14});
     ASSERT_TRUE(SetColourBar(doc, ColourBar::Green, 3, -256).ok());
-    for (Colour c : doc.slot("picData", 3).pixels()) ASSERT_EQ(GetGreen(c), 0);
+    for (Colour c : doc.slot(pic::picData, 3).pixels()) ASSERT_EQ(GetGreen(c), 0);
     ASSERT_TRUE(SetColourBar(doc, ColourBar::Green, 3, 256).ok());
-    for (Colour c : doc.slot("picData", 3).pixels()) ASSERT_EQ(GetGreen(c), 255);
-    EXPECT_EQ(doc.text("lblGreen", 3), "256");
+    for (Colour c : doc.slot(pic::picData, 3).pixels()) ASSERT_EQ(GetGreen(c), 255);
+    EXPECT_EQ(doc.text(ctl::lblGreen, 3), "256");
 }
 
 TEST_F(ColourChange, ShiftsDoNotAccumulate) {
-    loadPart({"picData", 5}, {"picData", 16});
+    loadPart({pic::picData, 5}, {pic::picData, 16});
     ASSERT_TRUE(SetColourBar(doc, ColourBar::Blue, 5, 30).ok());
-    const Bitmap once = doc.slot("picData", 5);
+    const Bitmap once = doc.slot(pic::picData, 5);
     ASSERT_TRUE(ColorChange(doc, 5).ok());
     ASSERT_TRUE(ColorChange(doc, 5).ok());
-    EXPECT_EQ(doc.slot("picData", 5), once);
+    EXPECT_EQ(doc.slot(pic::picData, 5), once);
 }
 
 TEST_F(ColourChange, EqualizerGroupsRecolourTheirOwnSlots) {
-    loadPart({"picEQData", 2}, {"picEQData", 8});
-    loadPart({"picEQData", 0}, {"picEQData", 7});
-    doc.slot("picEQData", 2).fill(kBlack);  // the slot is rebuilt from its copy, not from itself
-    doc.setValue("hscR", 7, 10);
+    loadPart({pic::picEQData, 2}, {pic::picEQData, 8});
+    loadPart({pic::picEQData, 0}, {pic::picEQData, 7});
+    doc.slot(pic::picEQData, 2).fill(kBlack);  // the slot is rebuilt from its copy, not from itself
+    doc.setValue(ctl::hscR, 7, 10);
     ASSERT_TRUE(ColorChange(doc, 7).ok());
-    const Colour from = doc.slot("picEQData", 8).at(3, 4);
-    EXPECT_EQ(doc.slot("picEQData", 2).at(3, 4), RGB(GetRed(from) + 10, GetGreen(from), GetBlue(from)));
-    const Bitmap onAuto = doc.slot("picEQData", 0);
-    doc.setValue("hscB", 6, -300);  // held to -256
-    EXPECT_EQ(doc.value("hscB", 6), -256);
+    const Colour from = doc.slot(pic::picEQData, 8).at(3, 4);
+    EXPECT_EQ(doc.slot(pic::picEQData, 2).at(3, 4), RGB(GetRed(from) + 10, GetGreen(from), GetBlue(from)));
+    const Bitmap onAuto = doc.slot(pic::picEQData, 0);
+    doc.setValue(ctl::hscB, 6, -300);  // held to -256
+    EXPECT_EQ(doc.value(ctl::hscB, 6), -256);
     ASSERT_TRUE(ColorChange(doc, 6).ok());
-    for (Colour c : doc.slot("picEQData", 0).pixels()) ASSERT_EQ(GetBlue(c), 0);
-    EXPECT_NE(doc.slot("picEQData", 0), onAuto);
+    for (Colour c : doc.slot(pic::picEQData, 0).pixels()) ASSERT_EQ(GetBlue(c), 0);
+    EXPECT_NE(doc.slot(pic::picEQData, 0), onAuto);
 }
 
 TEST_F(ColourChange, GroupsOutsideZeroToNineAreRefused) {
@@ -90,12 +90,12 @@ TEST_F(ColourChange, GroupsOutsideZeroToNineAreRefused) {
 }
 
 TEST_F(ColourChange, ValuesSetByNameTakeEffectOnRefresh) {
-    loadPart({"picData", 1}, {"picData", 12});
+    loadPart({pic::picData, 1}, {pic::picData, 12});
     ASSERT_TRUE(doc.setByName("hscG(1)", "-20").ok());
     RefreshColourGroups(doc);
-    EXPECT_EQ(doc.text("lblGreen", 1), "-20");
-    const Colour from = doc.slot("picData", 12).at(7, 2);
-    EXPECT_EQ(doc.slot("picData", 1).at(7, 2),
+    EXPECT_EQ(doc.text(ctl::lblGreen, 1), "-20");
+    const Colour from = doc.slot(pic::picData, 12).at(7, 2);
+    EXPECT_EQ(doc.slot(pic::picData, 1).at(7, 2),
               RGB(GetRed(from), GetGreen(from) < 20 ? 0 : GetGreen(from) - 20, GetBlue(from)));
 }
 
@@ -107,23 +107,23 @@ TEST(MixModes, EveryPairStartsAtTheCommonStandard) {
         EXPECT_EQ(mixMode(doc, MixWindow::Main, k), MixMode::Additive) << k;
         EXPECT_EQ(mixMode(doc, MixWindow::Equalizer, k), MixMode::Additive) << k;
     }
-    EXPECT_FALSE(doc.control("optEQPelterra", 7).enabled);
-    EXPECT_FALSE(doc.control("optEQSeken", 7).enabled);
-    EXPECT_TRUE(doc.control("optEQSeken", 6).enabled);
+    EXPECT_FALSE(doc.control(ctl::optEQPelterra, 7).enabled);
+    EXPECT_FALSE(doc.control(ctl::optEQSeken, 7).enabled);
+    EXPECT_TRUE(doc.control(ctl::optEQSeken, 6).enabled);
 }
 
 TEST(MixModes, SettingEveryModeSetsAllSixteenPairs) {
     Document doc;
     SetEveryMixMode(doc, MixMode::Bitwise);
     for (int k = 0; k < kMixRowCount; ++k) {
-        EXPECT_TRUE(doc.isSelected("optPelterra", k) && !doc.isSelected("optSeken", k)) << k;
-        EXPECT_TRUE(doc.isSelected("optEQPelterra", k) && !doc.isSelected("optEQSeken", k)) << k;
+        EXPECT_TRUE(doc.isSelected(ctl::optPelterra, k) && !doc.isSelected(ctl::optSeken, k)) << k;
+        EXPECT_TRUE(doc.isSelected(ctl::optEQPelterra, k) && !doc.isSelected(ctl::optEQSeken, k)) << k;
         EXPECT_TRUE(usesBitwise(doc, MixWindow::Main, k));
     }
     SetEveryMixMode(doc, MixMode::Additive);
     for (int k = 0; k < kMixRowCount; ++k) {
-        EXPECT_TRUE(doc.isSelected("optSeken", k) && !doc.isSelected("optPelterra", k)) << k;
-        EXPECT_TRUE(doc.isSelected("optEQSeken", k) && !doc.isSelected("optEQPelterra", k)) << k;
+        EXPECT_TRUE(doc.isSelected(ctl::optSeken, k) && !doc.isSelected(ctl::optPelterra, k)) << k;
+        EXPECT_TRUE(doc.isSelected(ctl::optEQSeken, k) && !doc.isSelected(ctl::optEQPelterra, k)) << k;
     }
 }
 

@@ -29,21 +29,21 @@ class ButtonSynthesis : public ::testing::Test {
 protected:
     static constexpr Colour kInk = RGB(0, 0, 200);
     void SetUp() override {
-        number(doc.slot("picPLButtonBack", 0));
-        doc.slot("picPLButtonBack", 5).fill(RGB(77, 77, 77));
-        Bitmap& fg = doc.slot("picPLButton", 0);  // 22x54, white with one black and one ink pixel
+        number(doc.slot(pic::picPLButtonBack, 0));
+        doc.slot(pic::picPLButtonBack, 5).fill(RGB(77, 77, 77));
+        Bitmap& fg = doc.slot(pic::picPLButton, 0);  // 22x54, white with one black and one ink pixel
         fg.fill(kWhite);
         fg.at(1, 2) = kInk;
         fg.at(10, 5) = kBlack;
     }
-    Colour out(int x, int y) const { return doc.slot("picPLButtonBack", 5).at(x, y); }
+    Colour out(int x, int y) const { return doc.slot(pic::picPLButtonBack, 5).at(x, y); }
     Colour back(int x, int y) const { return numberedPixel(x, y); }
 
     Document doc;
 };
 
 TEST_F(ButtonSynthesis, WhiteIsTransparentWithTheFirstOption) {
-    ASSERT_TRUE(doc.isSelected("optPLButton", 0));  // "白を透過"
+    ASSERT_TRUE(doc.isSelected(ctl::optPLButton, 0));  // "白を透過"
     ASSERT_TRUE(cmdSynthesize(doc, 0).ok());
     EXPECT_EQ(out(0, 0), back(0, 0));
     EXPECT_EQ(out(24, 53), back(24, 53));    // bar and normal column: background (0,0) 25 wide
@@ -60,7 +60,7 @@ TEST_F(ButtonSynthesis, WhiteIsTransparentWithTheFirstOption) {
 
 TEST_F(ButtonSynthesis, BlackIsTransparentWithTheOtherTwoOptions) {
     for (int option : {1, 2}) {  // "黒を透過", "マスクを使用"
-        doc.select("optPLButton", option);
+        doc.select(ctl::optPLButton, option);
         ASSERT_TRUE(cmdSynthesize(doc, 0).ok());
         EXPECT_EQ(out(13, 5), back(13, 5)) << option;  // the black pixel shows the background
         EXPECT_EQ(out(35, 5), back(13, 5)) << option;
@@ -73,11 +73,11 @@ TEST_F(ButtonSynthesis, BlackIsTransparentWithTheOtherTwoOptions) {
 
 TEST(ButtonSynthesisGroups, TheFourRowGroupIsComposedAtItsOwnHeight) {
     Document doc;
-    doc.slot("picPLButtonBack", 1).fill(RGB(5, 5, 5));
-    doc.slot("picPLButton", 1).fill(kWhite);
-    doc.slot("picPLButton", 1).at(21, 71) = RGB(9, 9, 9);
+    doc.slot(pic::picPLButtonBack, 1).fill(RGB(5, 5, 5));
+    doc.slot(pic::picPLButton, 1).fill(kWhite);
+    doc.slot(pic::picPLButton, 1).at(21, 71) = RGB(9, 9, 9);
     ASSERT_TRUE(cmdSynthesize(doc, 1).ok());
-    const Bitmap& out = doc.slot("picPLButtonBack", 6);
+    const Bitmap& out = doc.slot(pic::picPLButtonBack, 6);
     EXPECT_EQ(out.height(), 72);
     EXPECT_EQ(out.at(24, 71), RGB(9, 9, 9));
     EXPECT_EQ(out.at(46, 71), RGB(9, 9, 9));
@@ -87,10 +87,10 @@ TEST(ButtonSynthesisGroups, TheFourRowGroupIsComposedAtItsOwnHeight) {
 
 TEST(ButtonSynthesisGroups, AGroupOutsideTheFiveIsRefused) {
     Document doc;
-    const Bitmap before = doc.slot("picPLButtonBack", 9);
+    const Bitmap before = doc.slot(pic::picPLButtonBack, 9);
     EXPECT_FALSE(cmdSynthesize(doc, 5).ok());
     EXPECT_FALSE(cmdSynthesize(doc, -1).ok());
-    EXPECT_EQ(doc.slot("picPLButtonBack", 9), before);
+    EXPECT_EQ(doc.slot(pic::picPLButtonBack, 9), before);
 }
 
 // ---- cut-outs from layout sheets -----------------------------------------------------------
@@ -98,15 +98,15 @@ TEST(ButtonSynthesisGroups, AGroupOutsideTheFiveIsRefused) {
 class PLCopy : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (int s : {38, 39, 40, 42}) number(doc.slot("picPLPartsData", s));
-        Bitmap& text = doc.slot("picPLPartsData", 41);
+        for (int s : {38, 39, 40, 42}) number(doc.slot(pic::picPLPartsData, s));
+        Bitmap& text = doc.slot(pic::picPLPartsData, 41);
         text.fill(kWhite);
         text.at(54 + 26, 5) = RGB(0, 255, 0);  // a text pixel in the pressed column of group 1
-        for (int s = 0; s < 38; ++s) doc.slot("picPLPartsData", s).fill(kUntouched);
-        for (int g = 5; g < 10; ++g) doc.slot("picPLButtonBack", g).fill(RGB(128, 128, 128));
+        for (int s = 0; s < 38; ++s) doc.slot(pic::picPLPartsData, s).fill(kUntouched);
+        for (int g = 5; g < 10; ++g) doc.slot(pic::picPLButtonBack, g).fill(RGB(128, 128, 128));
     }
-    Colour part(int slot, int x, int y) const { return doc.slot("picPLPartsData", slot).at(x, y); }
-    Colour group(int g, int x, int y) const { return doc.slot("picPLButtonBack", 5 + g).at(x, y); }
+    Colour part(int slot, int x, int y) const { return doc.slot(pic::picPLPartsData, slot).at(x, y); }
+    Colour group(int g, int x, int y) const { return doc.slot(pic::picPLButtonBack, 5 + g).at(x, y); }
 
     static constexpr Colour kUntouched = RGB(3, 3, 3);
     Document doc;
@@ -167,16 +167,16 @@ TEST_F(PLCopy, SecondButtonCutFollowsTheCutOutOption) {
     ASSERT_TRUE(cmdPLCopy(doc, 23).ok());  // "背景を切り出す": as the first set
     EXPECT_EQ(group(1, 0, 0), numberedPixel(54, 0));
 
-    doc.slot("picPLButtonBack", 6).fill(RGB(128, 128, 128));
-    doc.select("optMoePLButton", 1);       // "文字を切り出す": the text sheet ANDed in
+    doc.slot(pic::picPLButtonBack, 6).fill(RGB(128, 128, 128));
+    doc.select(ctl::optMoePLButton, 1);       // "文字を切り出す": the text sheet ANDed in
     ASSERT_TRUE(cmdPLCopy(doc, 23).ok());
     EXPECT_EQ(group(1, 0, 0), RGB(128, 128, 128));
     EXPECT_EQ(group(1, 25, 5), RGB(0, 128, 0));
 
-    const Bitmap before = doc.slot("picPLButtonBack", 6);
-    doc.select("optMoePLButton", 2);       // "マスクを切り出す": nothing
+    const Bitmap before = doc.slot(pic::picPLButtonBack, 6);
+    doc.select(ctl::optMoePLButton, 2);       // "マスクを切り出す": nothing
     ASSERT_TRUE(cmdPLCopy(doc, 23).ok());
-    EXPECT_EQ(doc.slot("picPLButtonBack", 6), before);
+    EXPECT_EQ(doc.slot(pic::picPLButtonBack, 6), before);
 }
 
 TEST_F(PLCopy, ACommandOutsideTheTableIsRefused) {
@@ -190,8 +190,8 @@ TEST_F(PLCopy, ACommandOutsideTheTableIsRefused) {
 TEST(PlaylistSlotLoad, ButtonRowsOfAPleditAreRearrangedIntoTheButtonSheet) {
     Document doc;
     const Bitmap rows = numbered(280, 75);
-    ASSERT_TRUE(LoadPlaylistSlotPicture(doc, "picPLPartsData", 40, rows).ok());
-    const Bitmap& sheet = doc.slot("picPLPartsData", 40);
+    ASSERT_TRUE(LoadPlaylistSlotPicture(doc, pic::picPLPartsData, 40, rows).ok());
+    const Bitmap& sheet = doc.slot(pic::picPLPartsData, 40);
     EXPECT_EQ(sheet.at(0, 18), rows.at(48, 0));      // bar of group 0
     EXPECT_EQ(sheet.at(2, 71), rows.at(50, 53));
     EXPECT_EQ(sheet.at(3, 18), rows.at(0, 0));       // normal cells
@@ -210,8 +210,8 @@ TEST(PlaylistSlotLoad, OtherSizesAreStretchedToTheSlot) {
     Document doc;
     Bitmap picture(280, 76, RGB(10, 10, 10));
     Line(picture, 140, 0, 279, 75, RGB(20, 20, 20), LineForm::FilledBox);
-    ASSERT_TRUE(LoadPlaylistSlotPicture(doc, "picPLPartsData", 40, picture).ok());
-    const Bitmap& sheet = doc.slot("picPLPartsData", 40);
+    ASSERT_TRUE(LoadPlaylistSlotPicture(doc, pic::picPLPartsData, 40, picture).ok());
+    const Bitmap& sheet = doc.slot(pic::picPLPartsData, 40);
     EXPECT_EQ(sheet.at(0, 0), RGB(10, 10, 10));
     EXPECT_EQ(sheet.at(125, 71), RGB(10, 10, 10));
     EXPECT_EQ(sheet.at(126, 0), RGB(20, 20, 20));
@@ -220,29 +220,29 @@ TEST(PlaylistSlotLoad, OtherSizesAreStretchedToTheSlot) {
     // A 280x75 picture in a slot that holds no button sheet is stretched too.
     Bitmap rows(280, 75, RGB(10, 10, 10));
     Line(rows, 140, 0, 279, 74, RGB(20, 20, 20), LineForm::FilledBox);
-    ASSERT_TRUE(LoadPlaylistSlotPicture(doc, "picPLPartsData", 38, rows).ok());
-    EXPECT_EQ(doc.slot("picPLPartsData", 38).at(186, 173), RGB(10, 10, 10));
-    EXPECT_EQ(doc.slot("picPLPartsData", 38).at(188, 0), RGB(20, 20, 20));
+    ASSERT_TRUE(LoadPlaylistSlotPicture(doc, pic::picPLPartsData, 38, rows).ok());
+    EXPECT_EQ(doc.slot(pic::picPLPartsData, 38).at(186, 173), RGB(10, 10, 10));
+    EXPECT_EQ(doc.slot(pic::picPLPartsData, 38).at(188, 0), RGB(20, 20, 20));
 }
 
 TEST(PlaylistSlotLoad, UnknownSlotsAndUnreadableFilesChangeNothing) {
     Document doc;
     const Bitmap picture(10, 10, kBlack);
-    EXPECT_FALSE(LoadPlaylistSlotPicture(doc, "picPLPartsData", 44, picture).ok());
-    EXPECT_FALSE(LoadPlaylistSlotPicture(doc, "picData", 0, picture).ok());
-    EXPECT_EQ(doc.slot("picData", 0), Bitmap(136, 36, kWhite));
+    EXPECT_FALSE(LoadPlaylistSlotPicture(doc, pic::picPLPartsData, 44, picture).ok());
+    EXPECT_FALSE(LoadPlaylistSlotPicture(doc, pic::picData, 0, picture).ok());
+    EXPECT_EQ(doc.slot(pic::picData, 0), Bitmap(136, 36, kWhite));
 
     test_support::TempDir dir;
     const auto missing = (dir / "missing.bmp").string();
-    const Result<Done> r = LoadPlaylistSlotFile(doc, "picPLButton", 3, missing);
+    const Result<Done> r = LoadPlaylistSlotFile(doc, pic::picPLButton, 3, missing);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.error().path, missing);
-    EXPECT_EQ(doc.slot("picPLButton", 3), Bitmap(22, 54, kWhite));
+    EXPECT_EQ(doc.slot(pic::picPLButton, 3), Bitmap(22, 54, kWhite));
 
     const auto file = (dir / "button.bmp").string();
     ASSERT_TRUE(SavePicture(Bitmap(11, 27, RGB(4, 5, 6)), file).ok());
-    ASSERT_TRUE(LoadPlaylistSlotFile(doc, "picPLButton", 3, file).ok());
-    EXPECT_EQ(doc.slot("picPLButton", 3), Bitmap(22, 54, RGB(4, 5, 6)));
+    ASSERT_TRUE(LoadPlaylistSlotFile(doc, pic::picPLButton, 3, file).ok());
+    EXPECT_EQ(doc.slot(pic::picPLButton, 3), Bitmap(22, 54, RGB(4, 5, 6)));
 }
 
 TEST(PlaylistPictureOpen, OnlyA275By116PictureIsTakenAsItIs) {
@@ -251,15 +251,15 @@ TEST(PlaylistPictureOpen, OnlyA275By116PictureIsTakenAsItIs) {
     const Result<bool> taken = LoadPlaylistPicture(doc, exact);
     ASSERT_TRUE(taken.ok());
     EXPECT_FALSE(*taken);
-    EXPECT_EQ(doc.slot("picPrePLmain", 1), exact);
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 1), exact);
 
     Bitmap other(550, 232, RGB(1, 1, 1));
     Line(other, 275, 0, 549, 231, RGB(2, 2, 2), LineForm::FilledBox);
     const Result<bool> stretched = LoadPlaylistPicture(doc, other);
     ASSERT_TRUE(stretched.ok());
     EXPECT_TRUE(*stretched);
-    EXPECT_EQ(doc.slot("picPrePLmain", 1).at(136, 115), RGB(1, 1, 1));
-    EXPECT_EQ(doc.slot("picPrePLmain", 1).at(138, 0), RGB(2, 2, 2));
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 1).at(136, 115), RGB(1, 1, 1));
+    EXPECT_EQ(doc.slot(pic::picPrePLmain, 1).at(138, 0), RGB(2, 2, 2));
     EXPECT_FALSE(LoadPlaylistPicture(doc, Bitmap()).ok());
 }
 

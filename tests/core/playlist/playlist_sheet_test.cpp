@@ -23,39 +23,39 @@ Bitmap numbered(int w, int h, Colour (*pixel)(int, int)) {
 class PlaylistSheet : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc.setValue("chkPLMake", 1);
-        doc.assignSlot("picPrePLmain", 0, numbered(275, 116, sourcePixel));
-        doc.slot("picPL").fill(kUntouched);
+        doc.setValue(ctl::chkPLMake, 1);
+        doc.assignSlot(pic::picPrePLmain, 0, numbered(275, 116, sourcePixel));
+        doc.slot(pic::picPL).fill(kUntouched);
         for (int g = 0; g < 5; ++g) {
-            Bitmap& b = doc.slot("picPLButtonBack", 5 + g);
+            Bitmap& b = doc.slot(pic::picPLButtonBack, 5 + g);
             for (int y = 0; y < b.height(); ++y)
                 for (int x = 0; x < b.width(); ++x) b.at(x, y) = composedPixel(g, x, y);
         }
-        Bitmap& handle = doc.slot("picPLPartsData", 34);
+        Bitmap& handle = doc.slot(pic::picPLPartsData, 34);
         handle.fill(RGB(10, 10, 10));
         Line(handle, 9, 0, 16, 17, RGB(20, 20, 20), LineForm::FilledBox);
-        doc.slot("picPLPartsData", 35).fill(RGB(35, 0, 0));
-        doc.slot("picPLPartsData", 36).fill(RGB(36, 0, 0));
-        doc.slot("picPLPartsData", 37).fill(RGB(37, 0, 0));
+        doc.slot(pic::picPLPartsData, 35).fill(RGB(35, 0, 0));
+        doc.slot(pic::picPLPartsData, 36).fill(RGB(36, 0, 0));
+        doc.slot(pic::picPLPartsData, 37).fill(RGB(37, 0, 0));
         // Parts with full masks, so that an overlay would show them.
         for (int d : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}) {
-            doc.slot("picPLPartsData", d).fill(RGB(200, d, 0));
-            doc.slot("picPLPartsData", d + 10).fill(kWhite);
+            doc.slot(pic::picPLPartsData, d).fill(RGB(200, d, 0));
+            doc.slot(pic::picPLPartsData, d + 10).fill(kWhite);
         }
         for (int d : {20, 22, 24, 26, 28, 30, 32}) {
-            doc.slot("picPLPartsData", d).fill(RGB(210, d, 0));
-            doc.slot("picPLPartsData", d + 1).fill(kWhite);
+            doc.slot(pic::picPLPartsData, d).fill(RGB(210, d, 0));
+            doc.slot(pic::picPLPartsData, d + 1).fill(kWhite);
         }
     }
-    Colour sheet(int x, int y) const { return doc.slot("picPL").at(x, y); }
+    Colour sheet(int x, int y) const { return doc.slot(pic::picPL).at(x, y); }
 
     Document doc;
 };
 
 TEST_F(PlaylistSheet, WithoutMakeBoxNothingChanges) {
-    doc.setValue("chkPLMake", 0);
+    doc.setValue(ctl::chkPLMake, 0);
     BuildPlaylistSheet(doc);
-    EXPECT_EQ(doc.slot("picPL"), Bitmap(280, 186, kUntouched));
+    EXPECT_EQ(doc.slot(pic::picPL), Bitmap(280, 186, kUntouched));
 }
 
 TEST_F(PlaylistSheet, WithNoBoxCheckedEveryAreaIsAPlainCopyOfTheSource) {
@@ -111,16 +111,16 @@ TEST_F(PlaylistSheet, ButtonGroupsComeFromTheComposedImages) {
 }
 
 TEST_F(PlaylistSheet, SourceOptionPicksTheOpenedPlaylistPicture) {
-    doc.slot("picPrePLmain", 1).fill(RGB(9, 9, 9));
-    doc.select("optPLPic", 1);
+    doc.slot(pic::picPrePLmain, 1).fill(RGB(9, 9, 9));
+    doc.select(ctl::optPLPic, 1);
     BuildPlaylistSheet(doc);
     EXPECT_EQ(sheet(0, 0), RGB(9, 9, 9));
-    EXPECT_EQ(doc.work.picTmp, doc.slot("picPrePLmain", 1));
+    EXPECT_EQ(doc.work.picTmp, doc.slot(pic::picPrePLmain, 1));
 }
 
 TEST_F(PlaylistSheet, OriginalImageOptionTakesTheInactiveRowFromTheSource) {
-    doc.select("optPLNotActive", 1);  // "元画像を出力"
-    doc.setValue("chkPLParts", 1, 1);
+    doc.select(ctl::optPLNotActive, 1);  // "元画像を出力"
+    doc.setValue(ctl::chkPLParts, 1, 1);
     BuildPlaylistSheet(doc);
     EXPECT_EQ(sheet(130, 5), RGB(200, 1, 0));            // active top tile overlaid
     EXPECT_EQ(sheet(127, 21), sourcePixel(127, 21));     // inactive top tile from (127,21)
@@ -131,7 +131,7 @@ TEST_F(PlaylistSheet, OriginalImageOptionTakesTheInactiveRowFromTheSource) {
 }
 
 TEST_F(PlaylistSheet, SameImageOptionCopiesTheOverlaidActiveRow) {
-    for (int i : {0, 1, 2, 3}) doc.setValue("chkPLParts", i, 1);
+    for (int i : {0, 1, 2, 3}) doc.setValue(ctl::chkPLParts, i, 1);
     BuildPlaylistSheet(doc);
     EXPECT_EQ(sheet(0, 21), RGB(200, 0, 0));
     EXPECT_EQ(sheet(127, 40), RGB(200, 1, 0));
@@ -140,8 +140,8 @@ TEST_F(PlaylistSheet, SameImageOptionCopiesTheOverlaidActiveRow) {
 }
 
 TEST_F(PlaylistSheet, InactivePartsAreLaidOverTheirSourceAreas) {
-    doc.setValue("chkPLActive", 1);
-    doc.slot("picPLPartsData", 25).fill(kBlack);  // top tile mask: the source shows through
+    doc.setValue(ctl::chkPLActive, 1);
+    doc.slot(pic::picPLPartsData, 25).fill(kBlack);  // top tile mask: the source shows through
     BuildPlaylistSheet(doc);
     EXPECT_EQ(sheet(0, 21), RGB(210, 26, 0));
     EXPECT_EQ(sheet(130, 25), sourcePixel(130, 25));  // source origin (127,21)
@@ -151,7 +151,7 @@ TEST_F(PlaylistSheet, InactivePartsAreLaidOverTheirSourceAreas) {
 }
 
 TEST_F(PlaylistSheet, EveryPartBoxOverlaysItsAreaExceptBottomTileAndAnalyser) {
-    for (int i = 0; i < 10; ++i) doc.setValue("chkPLParts", i, 1);
+    for (int i = 0; i < 10; ++i) doc.setValue(ctl::chkPLParts, i, 1);
     BuildPlaylistSheet(doc);
     EXPECT_EQ(sheet(0, 0), RGB(200, 0, 0));
     EXPECT_EQ(sheet(24, 70), RGB(200, 4, 0));
@@ -164,18 +164,18 @@ TEST_F(PlaylistSheet, EveryPartBoxOverlaysItsAreaExceptBottomTileAndAnalyser) {
 
 TEST(PlaylistSheetBlend, PartsAreLaidWithTheAdditiveBlend) {
     Document doc;
-    doc.setValue("chkPLMake", 1);
-    doc.setValue("chkPLShade", 1);
-    doc.slot("picPrePLmain", 0).fill(RGB(100, 100, 100));
-    doc.slot("picPLPartsData", 32).fill(RGB(200, 200, 200));
-    doc.slot("picPLPartsData", 33).fill(RGB(128, 0, 255));
-    doc.slot("picPLPartsData", 28).fill(RGB(50, 60, 70));
-    doc.slot("picPLPartsData", 29).fill(kBlack);
+    doc.setValue(ctl::chkPLMake, 1);
+    doc.setValue(ctl::chkPLShade, 1);
+    doc.slot(pic::picPrePLmain, 0).fill(RGB(100, 100, 100));
+    doc.slot(pic::picPLPartsData, 32).fill(RGB(200, 200, 200));
+    doc.slot(pic::picPLPartsData, 33).fill(RGB(128, 0, 255));
+    doc.slot(pic::picPLPartsData, 28).fill(RGB(50, 60, 70));
+    doc.slot(pic::picPLPartsData, 29).fill(kBlack);
     BuildPlaylistSheet(doc);
     // back = max(b - m, 0), fore = max(m + d - 255, 0): (0 + 73, 100 + 0, 0 + 200)
-    EXPECT_EQ(doc.slot("picPL").at(99, 42), RGB(73, 100, 200));
-    EXPECT_EQ(doc.slot("picPL").at(148, 70), RGB(73, 100, 200));  // the second right end alike
-    EXPECT_EQ(doc.slot("picPL").at(72, 42), RGB(100, 100, 100));   // black mask: the source
+    EXPECT_EQ(doc.slot(pic::picPL).at(99, 42), RGB(73, 100, 200));
+    EXPECT_EQ(doc.slot(pic::picPL).at(148, 70), RGB(73, 100, 200));  // the second right end alike
+    EXPECT_EQ(doc.slot(pic::picPL).at(72, 42), RGB(100, 100, 100));   // black mask: the source
 }
 
 }  // namespace

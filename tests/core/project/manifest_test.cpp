@@ -12,13 +12,13 @@ TEST(Manifest, ValuesOfSeveralLinesAndBackslashesSurviveTheRoundTrip) {
     EXPECT_EQ(UnescapeManifestValue(EscapeManifestValue(text)), text);
 
     Document doc;
-    doc.setText("Text1", text);
-    doc.setText("txtProject", "  spaced ");
+    doc.setText(ctl::Text1, text);
+    doc.setText(ctl::txtProject, "  spaced ");
     Document loaded;
     const auto problems = ApplyManifest(loaded, ManifestText(doc), "project.ini");
     EXPECT_TRUE(problems.empty()) << problems.front().describe();
-    EXPECT_EQ(loaded.text("Text1"), text);
-    EXPECT_EQ(loaded.text("txtProject"), "  spaced ");
+    EXPECT_EQ(loaded.text(ctl::Text1), text);
+    EXPECT_EQ(loaded.text(ctl::txtProject), "  spaced ");
 }
 
 TEST(Manifest, ControlsAreGroupedByWindow) {
@@ -36,25 +36,25 @@ TEST(Manifest, ControlsAreGroupedByWindow) {
 
 TEST(Manifest, AListTakesItsStoredEntryWhereverTheLibraryListsIt) {
     Document doc;
-    doc.setListEntries("lstData", 3, {"Alpha", "Beta", "Gamma"}, 3);
-    doc.setValue("lstData", 3, 1);
+    doc.setListEntries(ctl::lstData, 3, {"Alpha", "Beta", "Gamma"}, 3);
+    doc.setValue(ctl::lstData, 3, 1);
     const std::string text = ManifestText(doc);
     EXPECT_NE(text.find("\nlstData(3)=1|Beta\n"), std::string::npos);
 
     Document reordered;
-    reordered.setListEntries("lstData", 3, {"Beta", "Gamma", "Alpha"}, 3);
+    reordered.setListEntries(ctl::lstData, 3, {"Beta", "Gamma", "Alpha"}, 3);
     EXPECT_TRUE(ApplyManifest(reordered, text, "project.ini").empty());
-    EXPECT_EQ(reordered.value("lstData", 3), 0);
+    EXPECT_EQ(reordered.value(ctl::lstData, 3), 0);
 
     // Without the entry the stored index is used; a hand-written entry name alone also works.
     Document other;
-    other.setListEntries("lstData", 3, {"X", "Y"}, 2);
+    other.setListEntries(ctl::lstData, 3, {"X", "Y"}, 2);
     EXPECT_TRUE(ApplyManifest(other, "[Form1]\nlstData(3)=1|Beta\n", "p").empty());
-    EXPECT_EQ(other.value("lstData", 3), 1);
+    EXPECT_EQ(other.value(ctl::lstData, 3), 1);
     EXPECT_TRUE(ApplyManifest(other, "[Form1]\nlstData(3)=X\n", "p").empty());
-    EXPECT_EQ(other.value("lstData", 3), 0);
+    EXPECT_EQ(other.value(ctl::lstData, 3), 0);
     EXPECT_EQ(ApplyManifest(other, "[Form1]\nlstData(3)=7|Zeta\n", "p").size(), 1u);
-    EXPECT_EQ(other.value("lstData", 3), 0);
+    EXPECT_EQ(other.value(ctl::lstData, 3), 0);
 }
 
 TEST(Manifest, LinesThatCannotBeAppliedAreReportedAndTheRestApplied) {
@@ -76,9 +76,9 @@ TEST(Manifest, LinesThatCannotBeAppliedAreReportedAndTheRestApplied) {
     EXPECT_NE(problems[0].message.find("line 3"), std::string::npos);
     EXPECT_NE(problems[1].message.find("noSuchControl"), std::string::npos);
     EXPECT_EQ(doc.combinedPictureFlag, 1);
-    EXPECT_TRUE(doc.isChecked("EqUporDown"));
-    EXPECT_TRUE(doc.isSelected("optPelterra", 1));
-    EXPECT_FALSE(doc.isSelected("optSeken", 1));
+    EXPECT_TRUE(doc.isChecked(ctl::EqUporDown));
+    EXPECT_TRUE(doc.isSelected(ctl::optPelterra, 1));
+    EXPECT_FALSE(doc.isSelected(ctl::optSeken, 1));
 }
 
 }  // namespace

@@ -31,13 +31,9 @@ std::vector<std::string> folderNames(const fs::path& folder) {
     return names;
 }
 
-SlotRef slotOf(const std::string& key, std::string& nameStorage) {
-    int index = -1;
-    parseControlName(key, nameStorage, index);
-    return {nameStorage, index};
-}
+SlotRef slotOf(const Document& doc, const std::string& key) { return *doc.slotByWritten(key); }
 
-bool isOutputSheet(const std::string& name) {
+bool isOutputSheet(SlotName name) {
     for (auto table : {tables::skinSheetSlots(), tables::equalizerSheetSlots(), tables::playlistSheetSlots(),
                        tables::outputSlots()})
         for (const SlotSpec& s : table)
@@ -50,9 +46,8 @@ bool isOutputSheet(const std::string& name) {
 void fillEverySlot(Document& doc) {
     int seed = 1;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        const SlotRef s = slotOf(key, name);
-        if (isOutputSheet(name)) continue;
+        const SlotRef s = slotOf(doc, key);
+        if (isOutputSheet(s.name)) continue;
         const Bitmap& b = doc.slot(s.name, s.index);
         if (!b.empty()) doc.assignSlot(s.name, s.index, distinctPicture(b.width(), b.height(), seed++));
     }
@@ -65,7 +60,7 @@ std::vector<std::pair<std::string, Bitmap>> sheets(const Document& doc) {
     for (auto table : {tables::skinSheetSlots(), tables::equalizerSheetSlots(), tables::playlistSheetSlots()})
         for (const SlotSpec& s : table)
             for (int i = s.first; i <= s.last; ++i) all.emplace_back(controlKey(s.name, i), doc.slot(s.name, i));
-    all.emplace_back("picData(8)", doc.slot("picData", 8));  // text.bmp
+    all.emplace_back("picData(8)", doc.slot(pic::picData, 8));  // text.bmp
     return all;
 }
 
@@ -76,15 +71,15 @@ void makeChoices(Document& doc) {
     doc.ExtraImagePath = "/pictures/eq.bmp";
     doc.ExtraImageTitle = "eq.bmp";
     doc.combinedPictureFlag = 1;
-    doc.setValue("EqUporDown", 1);
-    doc.setValue("chkPLMake", 1);
-    doc.setValue("EQModeCheck", 1);
-    doc.setValue("hscR", 0, 40);
-    doc.setValue("hscB", 3, -20);
-    doc.setValue("hscG", 7, 25);
-    doc.select("optPelterra", 2);
-    doc.setSwatch("ViscolorSpec", 3, RGB(1, 2, 3));
-    doc.setSwatch("lbldata", 0, RGB(9, 8, 7));
+    doc.setValue(ctl::EqUporDown, 1);
+    doc.setValue(ctl::chkPLMake, 1);
+    doc.setValue(ctl::EQModeCheck, 1);
+    doc.setValue(ctl::hscR, 0, 40);
+    doc.setValue(ctl::hscB, 3, -20);
+    doc.setValue(ctl::hscG, 7, 25);
+    doc.select(ctl::optPelterra, 2);
+    doc.setSwatch(ctl::ViscolorSpec, 3, RGB(1, 2, 3));
+    doc.setSwatch(ctl::lbldata, 0, RGB(9, 8, 7));
     for (int i = 0; i < 10; ++i) ASSERT_TRUE(ColorChange(doc, i).ok());
 }
 
@@ -107,15 +102,15 @@ TEST_F(Project, SavesTheNumberedPicturesTextFilesAndManifestByTheirExactNames) {
                           "viscolor.txt", "project.ini", "Picture1.bmp", "MainMask9.bmp", "EQData10.bmp"})
         EXPECT_TRUE(std::binary_search(names.begin(), names.end(), std::string(n))) << n;
     EXPECT_FALSE(std::binary_search(names.begin(), names.end(), std::string("MainData0.bmp")));
-    EXPECT_EQ(*LoadPicture((saved->folder / "PLParts7.bmp").string()), doc.slot("picPLPartsData", 7));
+    EXPECT_EQ(*LoadPicture((saved->folder / "PLParts7.bmp").string()), doc.slot(pic::picPLPartsData, 7));
     EXPECT_EQ(readFileBytes(saved->folder / "pledit.txt"), *TextFileBytes(PleditLines(doc)));
     EXPECT_EQ(readFileBytes(saved->folder / "maron.txt"), *TextFileBytes(MaronLines(doc)));
 }
 
 TEST_F(Project, SavingTwiceWithNamesDifferingInCaseReusesOneFolder) {
     ASSERT_TRUE(SaveProject(doc, dir.path(), "MySkin").ok());
-    doc.assignSlot("picData", 9, Bitmap(275, 116, RGB(5, 6, 7)));
-    doc.setText("txtProject", "myskin");
+    doc.assignSlot(pic::picData, 9, Bitmap(275, 116, RGB(5, 6, 7)));
+    doc.setText(ctl::txtProject, "myskin");
     auto second = SaveProject(doc, dir.path());
     ASSERT_TRUE(second.ok()) << second.error().describe();
     EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"MySkin"});
@@ -151,8 +146,8 @@ TEST_F(Project, AFailedSaveLeavesTheEarlierFilesIntactAndNoTemporaryFiles) {
     const std::string dataBefore = readFileBytes(dir / "p" / "MainData11.bmp");
     const std::string manifestBefore = readFileBytes(dir / "p" / "project.ini");
 
-    doc.assignSlot("picData", 11, Bitmap(136, 36, kBlack));
-    doc.setText("PleditFonts", "絵文字😀");  // pledit.txt cannot be written in CP932
+    doc.assignSlot(pic::picData, 11, Bitmap(136, 36, kBlack));
+    doc.setText(ctl::PleditFonts, "絵文字😀");  // pledit.txt cannot be written in CP932
     BuildPleditText(doc);
     auto failed = SaveProject(doc, dir.path(), "p");
     ASSERT_FALSE(failed.ok());
@@ -171,7 +166,7 @@ TEST_F(Project, AFolderInTheWayOfAFileFailsBeforeAnythingIsReplaced) {
     const std::string before = readFileBytes(dir / "p" / "MainData11.bmp");
     fs::remove(dir / "p" / "viscolor.txt");
     fs::create_directory(dir / "p" / "viscolor.txt");
-    doc.assignSlot("picData", 11, Bitmap(136, 36, kBlack));
+    doc.assignSlot(pic::picData, 11, Bitmap(136, 36, kBlack));
     auto failed = SaveProject(doc, dir.path(), "p");
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().path.find("viscolor.txt"), std::string::npos);
@@ -184,31 +179,30 @@ TEST_F(Project, LoadWithoutManifestReadsTheNumberedPicturesAndRunsTheColourChang
     fs::remove(dir / "p" / "project.ini");
 
     Document loaded;
-    loaded.setValue("hscR", 0, 30);
-    const Bitmap layerMaskBefore = loaded.slot("picMask", 9);
+    loaded.setValue(ctl::hscR, 0, 30);
+    const Bitmap layerMaskBefore = loaded.slot(pic::picMask, 9);
     const ProjectLoadReport report = LoadProject(loaded, dir / "p");
     EXPECT_FALSE(report.manifest);
     EXPECT_EQ(report.picturesLoaded, 93);
     EXPECT_TRUE(report.missingFiles.empty());
-    EXPECT_EQ(loaded.slot("picData", 11), doc.slot("picData", 11));
-    EXPECT_EQ(loaded.slot("picEQMask", 6), doc.slot("picEQMask", 6));
-    EXPECT_EQ(loaded.slot("picPLButtonBack", 4), doc.slot("picPLButtonBack", 4));
-    Bitmap recoloured = loaded.slot("picData", 0);
-    RecolorImage(recoloured, loaded.slot("picData", 11), 30, 0, 0);
-    EXPECT_EQ(loaded.slot("picData", 0), recoloured);
+    EXPECT_EQ(loaded.slot(pic::picData, 11), doc.slot(pic::picData, 11));
+    EXPECT_EQ(loaded.slot(pic::picEQMask, 6), doc.slot(pic::picEQMask, 6));
+    EXPECT_EQ(loaded.slot(pic::picPLButtonBack, 4), doc.slot(pic::picPLButtonBack, 4));
+    Bitmap recoloured = loaded.slot(pic::picData, 0);
+    RecolorImage(recoloured, loaded.slot(pic::picData, 11), 30, 0, 0);
+    EXPECT_EQ(loaded.slot(pic::picData, 0), recoloured);
     // A project folder without project.ini restores only its pictures and texts; the rest stays as it was, values included.
-    EXPECT_EQ(loaded.slot("picMask", 9), layerMaskBefore);
-    EXPECT_EQ(loaded.value("hscR", 0), 30);
+    EXPECT_EQ(loaded.slot(pic::picMask, 9), layerMaskBefore);
+    EXPECT_EQ(loaded.value(ctl::hscR, 0), 30);
     EXPECT_TRUE(loaded.BackgroundImagePath.empty());
 }
 
 TEST_F(Project, AFolderThatIsNoProjectChangesNothingButRunsTheColourChange) {
-    doc.assignSlot("picData", 11, distinctPicture(136, 36, 5));
-    doc.setValue("hscG", 0, 50);
+    doc.assignSlot(pic::picData, 11, distinctPicture(136, 36, 5));
+    doc.setValue(ctl::hscG, 0, 50);
     std::vector<Bitmap> before;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        const SlotRef s = slotOf(key, name);
+        const SlotRef s = slotOf(doc, key);
         before.push_back(doc.slot(s.name, s.index));
     }
     const ProjectLoadReport report = LoadProject(doc, dir.path());
@@ -216,16 +210,15 @@ TEST_F(Project, AFolderThatIsNoProjectChangesNothingButRunsTheColourChange) {
     EXPECT_EQ(report.missingFiles.size(), 93u);
     std::size_t k = 0;
     for (const std::string& key : doc.slotKeys()) {
-        std::string name;
-        const SlotRef s = slotOf(key, name);
+        const SlotRef s = slotOf(doc, key);
         if (key != "picData(0)") {
             EXPECT_EQ(doc.slot(s.name, s.index), before[k]) << key;
         }
         ++k;
     }
     Bitmap recoloured(136, 36);
-    RecolorImage(recoloured, doc.slot("picData", 11), 0, 50, 0);
-    EXPECT_EQ(doc.slot("picData", 0), recoloured);
+    RecolorImage(recoloured, doc.slot(pic::picData, 11), 0, 50, 0);
+    EXPECT_EQ(doc.slot(pic::picData, 0), recoloured);
 
     // A folder that does not exist at all behaves the same.
     EXPECT_EQ(LoadProject(doc, dir / "nothing").picturesLoaded, 0);
@@ -239,7 +232,7 @@ TEST_F(Project, LoadMatchesFileNamesWithoutRegardToCase) {
     Document loaded;
     const ProjectLoadReport report = LoadProject(loaded, dir / "p");
     EXPECT_TRUE(report.manifest);
-    EXPECT_EQ(loaded.slot("picMask", 3), doc.slot("picMask", 3));
+    EXPECT_EQ(loaded.slot(pic::picMask, 3), doc.slot(pic::picMask, 3));
 }
 
 TEST_F(Project, ASavedAndLoadedProjectRebuildsTheSameSkin) {
@@ -256,10 +249,10 @@ TEST_F(Project, ASavedAndLoadedProjectRebuildsTheSameSkin) {
     const ProjectLoadReport report = LoadProject(loaded, dir / "round");
     EXPECT_TRUE(report.manifest);
     EXPECT_TRUE(report.problems.empty()) << report.problems.front().describe();
-    EXPECT_EQ(loaded.value("hscR", 0), 40);
-    EXPECT_EQ(loaded.swatch("lbldata", 0), RGB(9, 8, 7));
-    EXPECT_TRUE(loaded.isSelected("optPelterra", 2));
-    EXPECT_FALSE(loaded.isSelected("optSeken", 2));
+    EXPECT_EQ(loaded.value(ctl::hscR, 0), 40);
+    EXPECT_EQ(loaded.swatch(ctl::lbldata, 0), RGB(9, 8, 7));
+    EXPECT_TRUE(loaded.isSelected(ctl::optPelterra, 2));
+    EXPECT_FALSE(loaded.isSelected(ctl::optSeken, 2));
     EXPECT_EQ(loaded.ExtraImageTitle, "eq.bmp");
     auto rebuilt = BuildSkinImages(loaded, program.path());
     ASSERT_TRUE(rebuilt.ok());

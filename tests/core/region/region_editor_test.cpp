@@ -47,41 +47,41 @@ TEST(LoadRegionPicture, OneWindowGoesToTheMainAreaAtOneOneAndHidesTheEqualizerAr
     ProgramFolder program;
     writeCheckerboard(program);
     Document doc;
-    doc.setValue("RegionCheck", 1);
-    doc.setEnabled("RegionCheck", -1, true);
+    doc.setValue(ctl::RegionCheck, 1);
+    doc.setEnabled(ctl::RegionCheck, -1, true);
     const Bitmap picture = numberedPicture(275, 116);
     auto loaded = LoadRegionPicture(doc, program.path(), picture, {});
     ASSERT_TRUE(loaded.ok()) << loaded.error().describe();
     EXPECT_EQ(*loaded, -1);
-    const Bitmap& area = doc.slot("RegionArea", 0);
+    const Bitmap& area = doc.slot(pic::RegionArea, 0);
     EXPECT_EQ(area.at(1, 1), picture.at(0, 0));
     EXPECT_EQ(area.at(275, 116), picture.at(274, 115));
     EXPECT_EQ(area.at(0, 0), kWhite);  // the frame place keeps what the area showed
-    EXPECT_EQ(doc.value("EqRegionFlag"), 0);
-    EXPECT_FALSE(doc.control("RegionArea", 1).visible);
-    EXPECT_FALSE(doc.control("RegionArea", 1).enabled);
-    EXPECT_EQ(doc.value("RegionCheck"), 0);
-    EXPECT_FALSE(doc.control("RegionCheck").enabled);
-    EXPECT_TRUE(doc.control("BtnMakeRegion").enabled);
+    EXPECT_EQ(doc.value(ctl::EqRegionFlag), 0);
+    EXPECT_FALSE(doc.control(ctl::RegionArea, 1).visible);
+    EXPECT_FALSE(doc.control(ctl::RegionArea, 1).enabled);
+    EXPECT_EQ(doc.value(ctl::RegionCheck), 0);
+    EXPECT_FALSE(doc.control(ctl::RegionCheck).enabled);
+    EXPECT_TRUE(doc.control(ctl::BtnMakeRegion).enabled);
     EXPECT_EQ(doc.work.form3Picture1, picture);
-    EXPECT_EQ(doc.slot("RegionSource", 0).at(276, 117), kChecker);
-    EXPECT_EQ(doc.slot("RegionSource", 1).at(0, 0), kChecker);
+    EXPECT_EQ(doc.slot(pic::RegionSource, 0).at(276, 117), kChecker);
+    EXPECT_EQ(doc.slot(pic::RegionSource, 1).at(0, 0), kChecker);
 }
 
 TEST(LoadRegionPicture, TwoWindowsGoOneIntoEachArea) {
     ProgramFolder program;
     Document doc;
-    doc.setVisible("RegionArea", 1, false);
+    doc.setVisible(ctl::RegionArea, 1, false);
     const Bitmap picture = numberedPicture(275, 232);
     ASSERT_TRUE(LoadRegionPicture(doc, program.path(), picture, {}).ok());
-    EXPECT_EQ(doc.slot("RegionArea", 0).at(1, 1), picture.at(0, 0));
-    EXPECT_EQ(doc.slot("RegionArea", 0).at(275, 116), picture.at(274, 115));
-    EXPECT_EQ(doc.slot("RegionArea", 1).at(1, 1), picture.at(0, 116));
-    EXPECT_EQ(doc.slot("RegionArea", 1).at(275, 116), picture.at(274, 231));
-    EXPECT_EQ(doc.value("EqRegionFlag"), 1);
-    EXPECT_TRUE(doc.control("RegionArea", 1).visible);
+    EXPECT_EQ(doc.slot(pic::RegionArea, 0).at(1, 1), picture.at(0, 0));
+    EXPECT_EQ(doc.slot(pic::RegionArea, 0).at(275, 116), picture.at(274, 115));
+    EXPECT_EQ(doc.slot(pic::RegionArea, 1).at(1, 1), picture.at(0, 116));
+    EXPECT_EQ(doc.slot(pic::RegionArea, 1).at(275, 116), picture.at(274, 231));
+    EXPECT_EQ(doc.value(ctl::EqRegionFlag), 1);
+    EXPECT_TRUE(doc.control(ctl::RegionArea, 1).visible);
     // Without cg.bmp the Cut-out results are cleared to white.
-    EXPECT_EQ(doc.slot("RegionSource", 0).at(10, 10), kWhite);
+    EXPECT_EQ(doc.slot(pic::RegionSource, 0).at(10, 10), kWhite);
 }
 
 TEST(LoadRegionPicture, OtherSizesFollowTheSizeDialogsAnswer) {
@@ -94,32 +94,32 @@ TEST(LoadRegionPicture, OtherSizesFollowTheSizeDialogsAnswer) {
         ASSERT_TRUE(loaded.ok());
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(*loaded, 0);
-        EXPECT_EQ(doc.slot("RegionArea", 0).at(1, 1), RGB(1, 2, 3));
-        EXPECT_EQ(doc.slot("RegionArea", 0).at(275, 116), RGB(1, 2, 3));
-        EXPECT_EQ(doc.value("EqRegionFlag"), 0);
+        EXPECT_EQ(doc.slot(pic::RegionArea, 0).at(1, 1), RGB(1, 2, 3));
+        EXPECT_EQ(doc.slot(pic::RegionArea, 0).at(275, 116), RGB(1, 2, 3));
+        EXPECT_EQ(doc.value(ctl::EqRegionFlag), 0);
         EXPECT_EQ(doc.combinedPictureFlag, 0);
-        EXPECT_EQ(doc.text("Syori"), "0");
+        EXPECT_EQ(doc.text(ctl::Syori), "0");
     }
     {
         Document doc;
         Bitmap halves(550, 232, RGB(1, 1, 1));
         Line(halves, 0, 116, 549, 231, RGB(2, 2, 2), LineForm::FilledBox);
         ASSERT_TRUE(LoadRegionPicture(doc, program.path(), halves, answering(1)).ok());
-        EXPECT_EQ(doc.slot("RegionArea", 0).at(275, 116), RGB(1, 1, 1));
-        EXPECT_EQ(doc.slot("RegionArea", 1).at(1, 1), RGB(2, 2, 2));
-        EXPECT_EQ(doc.value("EqRegionFlag"), 1);
+        EXPECT_EQ(doc.slot(pic::RegionArea, 0).at(275, 116), RGB(1, 1, 1));
+        EXPECT_EQ(doc.slot(pic::RegionArea, 1).at(1, 1), RGB(2, 2, 2));
+        EXPECT_EQ(doc.value(ctl::EqRegionFlag), 1);
         EXPECT_EQ(doc.combinedPictureFlag, 1);
-        EXPECT_TRUE(doc.control("EqUporDown").visible);
-        EXPECT_TRUE(doc.control("EqUporDown").enabled);
-        EXPECT_TRUE(doc.control("Picture2").visible);
+        EXPECT_TRUE(doc.control(ctl::EqUporDown).visible);
+        EXPECT_TRUE(doc.control(ctl::EqUporDown).enabled);
+        EXPECT_TRUE(doc.control(ctl::Picture2).visible);
     }
     {
         Document doc;
-        doc.setValue("EqRegionFlag", 1);
+        doc.setValue(ctl::EqRegionFlag, 1);
         ASSERT_TRUE(LoadRegionPicture(doc, program.path(), picture, answering(3)).ok());
-        EXPECT_EQ(doc.slot("RegionArea", 0).at(1, 1), kWhite);  // nothing drawn
-        EXPECT_EQ(doc.value("EqRegionFlag"), 1);
-        EXPECT_EQ(doc.value("RegionCheck"), 0);
+        EXPECT_EQ(doc.slot(pic::RegionArea, 0).at(1, 1), kWhite);  // nothing drawn
+        EXPECT_EQ(doc.value(ctl::EqRegionFlag), 1);
+        EXPECT_EQ(doc.value(ctl::RegionCheck), 0);
     }
 }
 
@@ -127,27 +127,27 @@ TEST(LoadRegionPicture, CancelLeavesTheAreasButRegionCheckIsAlreadyOff) {
     ProgramFolder program;
     writeCheckerboard(program);
     Document doc;
-    doc.setValue("RegionCheck", 1);
-    Bitmap marked = doc.slot("RegionSource", 0);
+    doc.setValue(ctl::RegionCheck, 1);
+    Bitmap marked = doc.slot(pic::RegionSource, 0);
     marked.at(3, 3) = kMarkRed;
-    doc.assignSlot("RegionSource", 0, marked);
+    doc.assignSlot(pic::RegionSource, 0, marked);
     auto loaded = LoadRegionPicture(doc, program.path(), Bitmap(10, 10, kKey), answering(2));
     ASSERT_TRUE(loaded.ok());
     EXPECT_EQ(*loaded, 2);
-    EXPECT_EQ(doc.slot("RegionArea", 0).at(1, 1), kWhite);
-    EXPECT_EQ(doc.slot("RegionSource", 0).at(3, 3), kMarkRed);  // not reloaded
-    EXPECT_EQ(doc.value("RegionCheck"), 0);
+    EXPECT_EQ(doc.slot(pic::RegionArea, 0).at(1, 1), kWhite);
+    EXPECT_EQ(doc.slot(pic::RegionSource, 0).at(3, 3), kMarkRed);  // not reloaded
+    EXPECT_EQ(doc.value(ctl::RegionCheck), 0);
 }
 
 TEST(LoadRegionPicture, RefusesWithoutChangingAnything) {
     ProgramFolder program;
     Document doc;
-    doc.setValue("RegionCheck", 1);
+    doc.setValue(ctl::RegionCheck, 1);
     EXPECT_FALSE(LoadRegionPicture(doc, program.path(), Bitmap(), {}).ok());
     EXPECT_FALSE(LoadRegionPicture(doc, program.path(), Bitmap(10, 10), {}).ok());  // no dialog
     EXPECT_FALSE(LoadRegionPicture(doc, program.path(), Bitmap(10, 10), answering(7)).ok());
-    EXPECT_EQ(doc.value("RegionCheck"), 1);
-    EXPECT_FALSE(doc.control("BtnMakeRegion").enabled);
+    EXPECT_EQ(doc.value(ctl::RegionCheck), 1);
+    EXPECT_FALSE(doc.control(ctl::BtnMakeRegion).enabled);
 }
 
 TEST(LoadRegion, AnEmptyNameDoesNothingAndAnUnreadableFileIsNamed) {
@@ -155,7 +155,7 @@ TEST(LoadRegion, AnEmptyNameDoesNothingAndAnUnreadableFileIsNamed) {
     Document doc;
     auto none = LoadRegion(doc, program.path(), "", {});
     ASSERT_TRUE(none.ok());
-    EXPECT_FALSE(doc.control("BtnMakeRegion").enabled);
+    EXPECT_FALSE(doc.control(ctl::BtnMakeRegion).enabled);
     const fs::path bad = program.path() / "broken.bmp";
     std::ofstream(bad) << "not a picture";
     auto failed = LoadRegion(doc, program.path(), bad.string(), {});
@@ -167,27 +167,27 @@ TEST(RegionKeyColour, PickedFromAPixelIntoTheBarsAndBoxes) {
     Document doc;
     Bitmap area(277, 118, kWhite);
     area.at(12, 8) = RGB(10, 200, 30);
-    doc.assignSlot("RegionArea", 1, area);
+    doc.assignSlot(pic::RegionArea, 1, area);
     PickRegionKeyColour(doc, 1, 11.6, 7.5);  // rounds to (12, 8)
-    EXPECT_EQ(doc.value("HsRed"), 10);
-    EXPECT_EQ(doc.value("HsGreen"), 200);
-    EXPECT_EQ(doc.value("HsBlue"), 30);
-    EXPECT_EQ(doc.text("RegionGreen"), "200");
+    EXPECT_EQ(doc.value(ctl::HsRed), 10);
+    EXPECT_EQ(doc.value(ctl::HsGreen), 200);
+    EXPECT_EQ(doc.value(ctl::HsBlue), 30);
+    EXPECT_EQ(doc.text(ctl::RegionGreen), "200");
     EXPECT_EQ(*ReadRegionKeyColour(doc), RGB(10, 200, 30));
     PickRegionKeyColour(doc, 1, -3, 500);  // outside: nothing changes
-    EXPECT_EQ(doc.text("RegionRed"), "10");
+    EXPECT_EQ(doc.text(ctl::RegionRed), "10");
 
-    doc.setValue("HsBlue", 99);
-    RegionKeyBarChanged(doc, "HsBlue");
-    EXPECT_EQ(doc.text("RegionBlue"), "99");
+    doc.setValue(ctl::HsBlue, 99);
+    RegionKeyBarChanged(doc, ctl::HsBlue);
+    EXPECT_EQ(doc.text(ctl::RegionBlue), "99");
 }
 
 TEST(RegionKeyColour, ABoxThatIsNotAChannelValueIsNamed) {
     Document doc;
-    doc.setText("RegionGreen", " 12 ");
+    doc.setText(ctl::RegionGreen, " 12 ");
     EXPECT_EQ(*ReadRegionKeyColour(doc), RGB(0, 12, 0));
     for (const char* bad : {"", "abc", "256", "-1", "1.5", "12x"}) {
-        doc.setText("RegionGreen", bad);
+        doc.setText(ctl::RegionGreen, bad);
         auto key = ReadRegionKeyColour(doc);
         ASSERT_FALSE(key.ok()) << bad;
         EXPECT_NE(key.error().message.find("RegionGreen"), std::string::npos);
@@ -202,12 +202,12 @@ TEST(MakeRegion, DrawsTheKeyFrameTracesAndEnablesRegionCheck) {
     auto trace = MakeRegion(doc, program.path());
     ASSERT_TRUE(trace.ok()) << trace.error().describe();
     EXPECT_EQ(trace->mainOutlines, 1);
-    EXPECT_TRUE(doc.control("RegionCheck").enabled);
-    EXPECT_EQ(doc.value("RegionCheck"), 0);  // enabled, not checked
+    EXPECT_TRUE(doc.control(ctl::RegionCheck).enabled);
+    EXPECT_EQ(doc.value(ctl::RegionCheck), 0);  // enabled, not checked
     for (int item : {0, 1}) {
-        EXPECT_EQ(doc.slot("RegionArea", item).at(0, 0), kKey);
-        EXPECT_EQ(doc.slot("RegionArea", item).at(276, 117), kKey);
-        EXPECT_EQ(doc.slot("RegionArea", item).at(0, 60), kKey);
+        EXPECT_EQ(doc.slot(pic::RegionArea, item).at(0, 0), kKey);
+        EXPECT_EQ(doc.slot(pic::RegionArea, item).at(276, 117), kKey);
+        EXPECT_EQ(doc.slot(pic::RegionArea, item).at(0, 60), kKey);
     }
     EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "12,");
 }
@@ -216,14 +216,14 @@ TEST(MakeRegion, AFailedTraceLeavesRegionCheckDisabled) {
     ProgramFolder program;
     Document doc;
     ASSERT_TRUE(LoadRegionPicture(doc, program.path(), pictureOf(keptPixelAt55), {}).ok());
-    doc.setText("RegionRed", "red");
+    doc.setText(ctl::RegionRed, "red");
     EXPECT_FALSE(MakeRegion(doc, program.path()).ok());
-    EXPECT_FALSE(doc.control("RegionCheck").enabled);
-    doc.setText("RegionRed", "255");
-    doc.setText("RegionBlue", "255");
+    EXPECT_FALSE(doc.control(ctl::RegionCheck).enabled);
+    doc.setText(ctl::RegionRed, "255");
+    doc.setText(ctl::RegionBlue, "255");
     fs::create_directory(program.work() / "region1.txt");
     EXPECT_FALSE(MakeRegion(doc, program.path()).ok());
-    EXPECT_FALSE(doc.control("RegionCheck").enabled);
+    EXPECT_FALSE(doc.control(ctl::RegionCheck).enabled);
 }
 
 TEST(TraceRegionPicture, FromAFileToRegionTextWithRegionChecked) {
@@ -237,7 +237,7 @@ TEST(TraceRegionPicture, FromAFileToRegionTextWithRegionChecked) {
     EXPECT_EQ(traced->trace.mainOutlines, 1);
     EXPECT_EQ(traced->text.outlines, 1);
     EXPECT_EQ(traced->text.path, program.work() / "region.txt");
-    EXPECT_TRUE(doc.isChecked("RegionCheck"));
+    EXPECT_TRUE(doc.isChecked(ctl::RegionCheck));
     EXPECT_EQ(doc.combinedPictureFlag, 1);
     EXPECT_EQ(readFileBytes(program.work() / "region.txt"),
               "[Normal]\r\nNumPoints=12,\r\nPointList=4,5,4,5,5,5,5,6,5,6,5,6,6,5,6,5,6,5,5,4,5,4,5,4,");
@@ -287,8 +287,8 @@ TEST(ApplyPreviewRegion, TracedOutlinesAreXoredOverTheirWindows) {
     std::ofstream(program.work() / "region2.txt", std::ios::binary) << "0,0,10,0,10,10,0,10,0,0,5,5,20,5,20,20,5,20,";
     std::ofstream(program.work() / "region3.txt", std::ios::binary) << "4,";
     std::ofstream(program.work() / "region4.txt", std::ios::binary) << "1,1,2,1,2,2,1,2,";
-    doc.setValue("MainOutlineCount", 2);
-    doc.setValue("EqOutlineCount", 1);
+    doc.setValue(ctl::MainOutlineCount, 2);
+    doc.setValue(ctl::EqOutlineCount, 1);
     const PreviewWindowLayout layout{300, 300, {0, 0, 275, 116}};
 
     auto mainOnly = ApplyPreviewRegion(doc, program.path(), 0, layout);
@@ -300,7 +300,7 @@ TEST(ApplyPreviewRegion, TracedOutlinesAreXoredOverTheirWindows) {
     EXPECT_EQ(first.polygon, (std::vector<Point>{{3, 22}, {13, 22}, {13, 32}, {3, 32}}));
     EXPECT_EQ(mainOnly->pieces[3].polygon.front(), (Point{8, 27}));  // overlapping: xor cancels
 
-    doc.setValue("EqRegionFlag", 1);
+    doc.setValue(ctl::EqRegionFlag, 1);
     auto both = ApplyPreviewRegion(doc, program.path(), 0, layout);
     ASSERT_TRUE(both.ok());
     ASSERT_EQ(both->pieces.size(), 5u);

@@ -29,7 +29,7 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 
 template <typename IsKey>
 void putArea(Document& doc, int item, IsKey isKey) {
-    doc.assignSlot("RegionArea", item, areaOf(isKey));
+    doc.assignSlot(pic::RegionArea, item, areaOf(isKey));
 }
 
 bool keptPixelAt55(int u, int v) { return !(u == 5 && v == 5); }
@@ -40,14 +40,14 @@ void setMainWorkFiles(Document& doc, const ProgramFolder& program, const std::st
                       const std::string& points, int outlineCount) {
     writeFile(program.work() / "region1.txt", counts);
     writeFile(program.work() / "region2.txt", points);
-    doc.setValue("MainOutlineCount", outlineCount);
+    doc.setValue(ctl::MainOutlineCount, outlineCount);
 }
 
 void setEqWorkFiles(Document& doc, const ProgramFolder& program, const std::string& counts,
                     const std::string& points, int outlineCount) {
     writeFile(program.work() / "region3.txt", counts);
     writeFile(program.work() / "region4.txt", points);
-    doc.setValue("EqOutlineCount", outlineCount);
+    doc.setValue(ctl::EqOutlineCount, outlineCount);
 }
 
 std::string regionText(const ProgramFolder& program) { return readFileBytes(program.work() / "region.txt"); }
@@ -139,20 +139,20 @@ TEST(TraceRegionAreas, WritesTheMainWorkFilesAndCountsAndLeavesTheEqualizerFiles
     writeFile(program.work() / "region4.txt", "keep too,");
     Document doc;
     putArea(doc, 0, keptPixelAt55);
-    doc.setValue("EqOutlineCount", 5);
+    doc.setValue(ctl::EqOutlineCount, 5);
     auto trace = TraceRegionAreas(doc, kKey);
     ASSERT_TRUE(trace.ok()) << trace.error().describe();
     EXPECT_EQ(trace->mainOutlines, 1);
     EXPECT_EQ(trace->eqOutlines, 0);
-    EXPECT_EQ(doc.value("MainOutlineCount"), 1);
-    EXPECT_EQ(doc.value("EqOutlineCount"), 0);
+    EXPECT_EQ(doc.value(ctl::MainOutlineCount), 1);
+    EXPECT_EQ(doc.value(ctl::EqOutlineCount), 0);
     EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "12,");
     EXPECT_EQ(readFileBytes(program.work() / "region2.txt"), "4,5,4,5,5,5,5,6,5,6,5,6,6,5,6,5,6,5,5,4,5,4,5,4,");
     EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "keep,");
     EXPECT_EQ(readFileBytes(program.work() / "region4.txt"), "keep too,");
-    EXPECT_EQ(doc.text("Areay"), "116/116 終了");
-    EXPECT_TRUE(doc.control("RegionSource", 0).visible);
-    EXPECT_EQ(doc.slot("RegionSource", 0).at(5, 6), kMarkRed);
+    EXPECT_EQ(doc.text(ctl::Areay), "116/116 終了");
+    EXPECT_TRUE(doc.control(ctl::RegionSource, 0).visible);
+    EXPECT_EQ(doc.slot(pic::RegionSource, 0).at(5, 6), kMarkRed);
 }
 
 TEST(TraceRegionAreas, TracesTheEqualizerHalfWhenThePictureHasOneAndASecondPressReplacesAll) {
@@ -160,12 +160,12 @@ TEST(TraceRegionAreas, TracesTheEqualizerHalfWhenThePictureHasOneAndASecondPress
     Document doc;
     putArea(doc, 0, keptPixelAt55);
     putArea(doc, 1, [](int u, int v) { return !((u == 3 && v == 3) || (u == 30 && v == 30)); });
-    doc.setValue("EqRegionFlag", 1);
+    doc.setValue(ctl::EqRegionFlag, 1);
     std::vector<std::string> texts;
     auto first = TraceRegionAreas(doc, kKey, [&](const std::string& t) { texts.push_back(t); });
     ASSERT_TRUE(first.ok()) << first.error().describe();
     EXPECT_EQ(first->eqOutlines, 2);
-    EXPECT_EQ(doc.value("EqOutlineCount"), 2);
+    EXPECT_EQ(doc.value(ctl::EqOutlineCount), 2);
     EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "12,12,");
     EXPECT_EQ(texts.size(), 116u + 1 + 116 + 2);  // rows of both areas and three outlines
 
@@ -173,8 +173,8 @@ TEST(TraceRegionAreas, TracesTheEqualizerHalfWhenThePictureHasOneAndASecondPress
     putArea(doc, 1, keptPixelAt55);
     auto second = TraceRegionAreas(doc, kKey);
     ASSERT_TRUE(second.ok());
-    EXPECT_EQ(doc.value("MainOutlineCount"), 0);
-    EXPECT_EQ(doc.value("EqOutlineCount"), 1);
+    EXPECT_EQ(doc.value(ctl::MainOutlineCount), 0);
+    EXPECT_EQ(doc.value(ctl::EqOutlineCount), 1);
     EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "");
     EXPECT_EQ(readFileBytes(program.work() / "region2.txt"), "");
     EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "12,");
@@ -185,12 +185,12 @@ TEST(TraceRegionAreas, AWorkFileThatCannotBeWrittenIsReportedAndTheCountsStayZer
     fs::create_directory(program.work() / "region2.txt");  // a folder where the file should go
     Document doc;
     putArea(doc, 0, keptPixelAt55);
-    doc.setValue("MainOutlineCount", 3);
+    doc.setValue(ctl::MainOutlineCount, 3);
     auto trace = TraceRegionAreas(doc, kKey);
     ASSERT_FALSE(trace.ok());
     EXPECT_NE(trace.error().path.find("region2.txt"), std::string::npos) << trace.error().describe();
-    EXPECT_EQ(doc.value("MainOutlineCount"), 0);
-    EXPECT_TRUE(doc.control("RegionSource", 1).visible);  // shown again however the trace ended
+    EXPECT_EQ(doc.value(ctl::MainOutlineCount), 0);
+    EXPECT_TRUE(doc.control(ctl::RegionSource, 1).visible);  // shown again however the trace ended
 }
 
 TEST(WriteRegionText, AUnitSquareInTheMainAreaIsWrittenByteForByte) {
@@ -212,18 +212,18 @@ TEST(WriteRegionText, SectionNamesFollowEqBelowForTwoWindowsAndAreNormalForOne) 
     const std::string main = "NumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,";
     const std::string eq = "NumPoints=4,\r\nPointList=2,2,3,2,3,3,2,3,";
 
-    doc.setValue("EqRegionFlag", 1);
-    doc.setValue("EqUporDown", 1);
+    doc.setValue(ctl::EqRegionFlag, 1);
+    doc.setValue(ctl::EqUporDown, 1);
     ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
     EXPECT_EQ(regionText(program), "[Normal]\r\n" + main + "\r\n\r\n[Equalizer]\r\n" + eq);
 
-    doc.setValue("EqUporDown", 0);
+    doc.setValue(ctl::EqUporDown, 0);
     ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
     EXPECT_EQ(regionText(program), "[Equalizer]\r\n" + main + "\r\n\r\n[Normal]\r\n" + eq);
 
-    doc.setValue("EqRegionFlag", 0);
+    doc.setValue(ctl::EqRegionFlag, 0);
     for (int below : {0, 1}) {
-        doc.setValue("EqUporDown", below);
+        doc.setValue(ctl::EqUporDown, below);
         ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
         EXPECT_EQ(regionText(program), "[Normal]\r\n" + main) << "EQが下 " << below;
     }
@@ -274,7 +274,7 @@ TEST(WriteRegionText, WorkFilesTheProgramHasNotWrittenComeFromTheLibrary) {
     Document doc;
     writeFile(program.system() / "region1.txt", "4,");
     writeFile(program.system() / "region2.txt", "0,0,1,0,1,1,0,1,");
-    doc.setValue("MainOutlineCount", 1);
+    doc.setValue(ctl::MainOutlineCount, 1);
     auto shipped = WriteRegionText(doc, program.path());
     ASSERT_TRUE(shipped.ok()) << shipped.error().describe();
     EXPECT_EQ(shipped->bytes, "[Normal]\r\nNumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,");
@@ -294,7 +294,7 @@ TEST(WriteRegionText, WorkFilesTheProgramHasNotWrittenComeFromTheLibrary) {
 TEST(WriteRegionText, AMissingWorkFileOrAnUnwritableRegionTextIsReported) {
     ProgramFolder program;
     Document doc;
-    doc.setValue("MainOutlineCount", 1);
+    doc.setValue(ctl::MainOutlineCount, 1);
     auto missing = WriteRegionText(doc, program.path());
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().path.find("region1.txt"), std::string::npos) << missing.error().describe();
@@ -313,7 +313,7 @@ TEST(WriteRegionText, TheSampleRegionPictureGivesPolygonsPlayersAccept) {
     ASSERT_EQ(picture.height(), 232);
     ASSERT_TRUE(LoadRegionPicture(doc, program.path(), picture, {}).ok());
     SetRegionKeyColour(doc, picture.at(0, 0));
-    doc.setValue("EqUporDown", 1);
+    doc.setValue(ctl::EqUporDown, 1);
     auto trace = MakeRegion(doc, program.path());
     ASSERT_TRUE(trace.ok()) << trace.error().describe();
     ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
@@ -349,8 +349,8 @@ TEST(SaveSkin, ASkinWithRegionCheckedCarriesTheRegionTextOfTheLastTrace) {
     doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
     doc.BackgroundImageTitle = "sky.bmp";
     setMainWorkFiles(doc, program, "4,", "4,5,5,5,5,6,4,6,", 1);
-    doc.setValue("RegionCheck", 1);
-    doc.setValue("EqUporDown", 1);
+    doc.setValue(ctl::RegionCheck, 1);
+    doc.setValue(ctl::EqUporDown, 1);
     auto saved = SaveSkin(doc, program.path());
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(readFileBytes(program.path() / "sky" / "region.txt"),
@@ -362,9 +362,9 @@ TEST(SaveSkin, AnArchiveWithRegionCheckedCarriesTheRegionTextToo) {
     Document doc;
     doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
     doc.BackgroundImageTitle = "sky.bmp";
-    doc.setValue("ZipCheck", 1);
+    doc.setValue(ctl::ZipCheck, 1);
     setMainWorkFiles(doc, program, "4,", "4,5,5,5,5,6,4,6,", 1);
-    doc.setValue("RegionCheck", 1);
+    doc.setValue(ctl::RegionCheck, 1);
     ASSERT_TRUE(SaveSkin(doc, program.path()).ok());
 
     int err = 0;

@@ -21,10 +21,8 @@ protected:
     std::vector<Bitmap> snapshot() const {
         std::vector<Bitmap> all;
         for (const std::string& key : doc.slotKeys()) {
-            std::string name;
-            int index = -1;
-            parseControlName(key, name, index);
-            all.push_back(doc.slot(name, index));
+            const auto ref = doc.slotByWritten(key);
+            all.push_back(doc.slot(ref->name, ref->index));
         }
         return all;
     }
@@ -36,7 +34,7 @@ protected:
 TEST_F(BuildDriver, BuildBeforeAnyPictureWasOpenedChangesNothing) {
     doc.BackgroundImagePath.clear();
     doc.BackgroundImageTitle.clear();
-    doc.setValue("EqUporDown", 1);
+    doc.setValue(ctl::EqUporDown, 1);
     const auto before = snapshot();
     int changes = 0;
     doc.addListener([&](const ChangeEvent&) { ++changes; });
@@ -61,8 +59,8 @@ TEST_F(BuildDriver, TitleWithoutPathCountsAsNoPicture) {
 TEST_F(BuildDriver, EqualizerOnlyWithTheSecondFaceNeedsOnlyTheEqualizerPicture) {
     doc.BackgroundImagePath.clear();
     doc.BackgroundImageTitle.clear();
-    doc.setValue("chkEQOnly", 1);
-    doc.select("OpEqMain2");
+    doc.setValue(ctl::chkEQOnly, 1);
+    doc.select(ctl::OpEqMain2);
     EXPECT_FALSE(hasPictureToBuild(doc));
     doc.ExtraImagePath = "/pictures/eq.bmp";
     doc.ExtraImageTitle = "eq.bmp";
@@ -72,7 +70,7 @@ TEST_F(BuildDriver, EqualizerOnlyWithTheSecondFaceNeedsOnlyTheEqualizerPicture) 
     EXPECT_EQ(result->outcome, BuildOutcome::Built);
 
     // With the first equalizer face the main picture is needed again.
-    doc.select("OpEqMain1");
+    doc.select(ctl::OpEqMain1);
     EXPECT_FALSE(hasPictureToBuild(doc));
 }
 
@@ -80,7 +78,7 @@ TEST_F(BuildDriver, StagesRunThenPreview) {
     std::vector<std::string> steps;
     BuildHooks hooks;
     hooks.composePreview = [&](Document&) {
-        EXPECT_EQ(doc.slot("Main"), doc.slot("Picture1"));  // the stages ran before
+        EXPECT_EQ(doc.slot(pic::Main), doc.slot(pic::Picture1));  // the stages ran before
         steps.push_back("compose");
     };
     hooks.showPreview = [&](const PreviewPanes&) { steps.push_back("show"); };
@@ -89,23 +87,23 @@ TEST_F(BuildDriver, StagesRunThenPreview) {
     EXPECT_EQ(result->outcome, BuildOutcome::Built);
     EXPECT_EQ(steps, (std::vector<std::string>{"compose", "show"}));
     // The equalizer stage ran on its own face: Picture2 after a single picture.
-    for (int x : {0, 137, 274}) EXPECT_EQ(doc.slot("EQ").at(x, 50), doc.slot("Picture2").at(x, 50));
+    for (int x : {0, 137, 274}) EXPECT_EQ(doc.slot(pic::EQ).at(x, 50), doc.slot(pic::Picture2).at(x, 50));
 }
 
 TEST_F(BuildDriver, PlaylistStageRunsOnlyWithItsBox) {
-    doc.assignSlot("picPrePLmain", 0, distinctPicture(500, 500, 9));
-    const Bitmap before = doc.slot("picPL");
+    doc.assignSlot(pic::picPrePLmain, 0, distinctPicture(500, 500, 9));
+    const Bitmap before = doc.slot(pic::picPL);
     ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
-    EXPECT_EQ(doc.slot("picPL"), before);
-    doc.setValue("chkPLMake", 1);
+    EXPECT_EQ(doc.slot(pic::picPL), before);
+    doc.setValue(ctl::chkPLMake, 1);
     ASSERT_TRUE(BuildSkinImages(doc, folder.path()).ok());
-    EXPECT_NE(doc.slot("picPL"), before);
+    EXPECT_NE(doc.slot(pic::picPL), before);
 }
 
 TEST_F(BuildDriver, MissingSystemFileStopsTheBuildNamingItAndKeepsEverySheet) {
     std::filesystem::remove(folder.system() / "volume2.data.bmp");
-    doc.setValue("chkPLMake", 1);
-    doc.setValue("EqUporDown", 1);
+    doc.setValue(ctl::chkPLMake, 1);
+    doc.setValue(ctl::EqUporDown, 1);
     const auto before = snapshot();
     auto result = BuildSkinImages(doc, folder.path());
     ASSERT_FALSE(result.ok());
@@ -129,7 +127,7 @@ TEST_F(BuildDriver, SystemFilesAreFoundWhateverTheirLetterCase) {
     std::filesystem::rename(system, system.parent_path() / "SYSTEM");
     auto result = BuildSkinImages(doc, folder.path());
     ASSERT_TRUE(result.ok()) << result.error().describe();
-    EXPECT_EQ(doc.slot("volume").at(30, 14), kSystemData & kSystemMask);
+    EXPECT_EQ(doc.slot(pic::volume).at(30, 14), kSystemData & kSystemMask);
 }
 
 TEST_F(BuildDriver, SecondBuildCannotStartWhileOneRuns) {
@@ -156,12 +154,12 @@ TEST_F(BuildDriver, SecondBuildCannotStartWhileOneRuns) {
 
 TEST_F(BuildDriver, ZipSavingDoesNotStopTheBuild) {
     // The archiver is part of the program: with "Zip圧縮して保存する" the build runs as without it.
-    doc.setValue("ZipCheck", 1);
-    doc.slot("Main").fill(kBlack);
+    doc.setValue(ctl::ZipCheck, 1);
+    doc.slot(pic::Main).fill(kBlack);
     auto built = BuildSkinImages(doc, folder.path());
     ASSERT_TRUE(built.ok()) << built.error().describe();
     EXPECT_EQ(built->outcome, BuildOutcome::Built);
-    EXPECT_NE(doc.slot("Main"), Bitmap(275, 116, kBlack));
+    EXPECT_NE(doc.slot(pic::Main), Bitmap(275, 116, kBlack));
 }
 
 TEST_F(BuildDriver, PreviewPanesFollowFlagEqTooEqBelowAndEqOnly) {
@@ -181,9 +179,9 @@ TEST_F(BuildDriver, PreviewPanesFollowFlagEqTooEqBelowAndEqOnly) {
     };
     for (const Case& c : cases) {
         doc.combinedPictureFlag = c.flag;
-        doc.setValue("chkSkinMode", c.eqToo);
-        doc.setValue("EqUporDown", c.eqBelow);
-        doc.setValue("chkEQOnly", c.eqOnly);
+        doc.setValue(ctl::chkSkinMode, c.eqToo);
+        doc.setValue(ctl::EqUporDown, c.eqBelow);
+        doc.setValue(ctl::chkEQOnly, c.eqOnly);
         SCOPED_TRACE(testing::Message() << c.flag << c.eqToo << c.eqBelow << c.eqOnly);
         EXPECT_EQ(ArrangePreviewPanes(doc), c.want);
     }

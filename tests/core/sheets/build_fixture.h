@@ -52,9 +52,9 @@ private:
 // A document with distinct bands in Picture1 and Picture2, a slider atlas in picData(4), and a
 // base picture that counts as opened.
 inline void prepareDocument(Document& doc) {
-    doc.assignSlot("Picture1", -1, distinctPicture(275, 116, 1));
-    doc.assignSlot("Picture2", -1, distinctPicture(275, 116, 2));
-    doc.assignSlot("picData", 4, distinctPicture(59, 22, 3));
+    doc.assignSlot(pic::Picture1, -1, distinctPicture(275, 116, 1));
+    doc.assignSlot(pic::Picture2, -1, distinctPicture(275, 116, 2));
+    doc.assignSlot(pic::picData, 4, distinctPicture(59, 22, 3));
     doc.BackgroundImagePath = "/pictures/sky.bmp";
     doc.BackgroundImageTitle = "sky.bmp";
 }

@@ -18,7 +18,7 @@ bool inside(const Blit& b, const SkinSheet& sheet) {
 std::vector<std::string> writtenSlots(const Document& doc, SheetWindow window) {
     std::vector<std::string> slots;
     for (const SkinSheet* s : WrittenSheets(doc, window))
-        slots.push_back(std::string(s->file) + "<-" + std::string(s->slot.name) +
+        slots.push_back(std::string(s->file) + "<-" + std::string(s->slot.name.written()) +
                         (s->slot.index < 0 ? "" : "(" + std::to_string(s->slot.index) + ")"));
     return slots;
 }
@@ -39,17 +39,17 @@ TEST(SkinSheets, EverySheetHasTheSizeOfItsDocumentSlotAndItsCutsLieInsideIt) {
 
 TEST(SkinSheets, EachMainWindowFileIsWrittenFromTheSheetItsBoxChooses) {
     Document doc;
-    doc.setValue("PosbarCheck", 1);
-    doc.setValue("VolumeCheck", 1);
-    doc.setValue("BalanceCheck", 0);
+    doc.setValue(ctl::PosbarCheck, 1);
+    doc.setValue(ctl::VolumeCheck, 1);
+    doc.setValue(ctl::BalanceCheck, 0);
     EXPECT_EQ(writtenSlots(doc, SheetWindow::Main),
               (std::vector<std::string>{"main.bmp<-Main", "cbuttons.bmp<-cbuttons", "balance.bmp<-BalanceNo",
                                         "monoster.bmp<-monoster", "numbers.bmp<-number", "playpaus.bmp<-playpaus",
                                         "posbar.bmp<-posbar", "shufrep.bmp<-shufrep", "text.bmp<-picData(8)",
                                         "titlebar.bmp<-titlebar", "volume.bmp<-volume"}));
-    doc.setValue("PosbarCheck", 0);
-    doc.setValue("VolumeCheck", 0);
-    doc.setValue("BalanceCheck", 1);
+    doc.setValue(ctl::PosbarCheck, 0);
+    doc.setValue(ctl::VolumeCheck, 0);
+    doc.setValue(ctl::BalanceCheck, 1);
     const auto slots = writtenSlots(doc, SheetWindow::Main);
     ASSERT_EQ(slots.size(), 11u);
     EXPECT_EQ(slots[2], "balance.bmp<-balance");
@@ -59,12 +59,12 @@ TEST(SkinSheets, EachMainWindowFileIsWrittenFromTheSheetItsBoxChooses) {
 
 TEST(SkinSheets, EqualizerAndPlaylistSheetsFollowTheirBoxes) {
     Document doc;
-    doc.setValue("EQModeCheck", 1);
-    doc.setValue("chkPLMake", 0);
+    doc.setValue(ctl::EQModeCheck, 1);
+    doc.setValue(ctl::chkPLMake, 0);
     EXPECT_EQ(writtenSlots(doc, SheetWindow::Equalizer), (std::vector<std::string>{"eqmain.bmp<-EQ"}));
     EXPECT_TRUE(writtenSlots(doc, SheetWindow::Playlist).empty());
-    doc.setValue("EQModeCheck", 0);
-    doc.setValue("chkPLMake", 1);
+    doc.setValue(ctl::EQModeCheck, 0);
+    doc.setValue(ctl::chkPLMake, 1);
     EXPECT_EQ(writtenSlots(doc, SheetWindow::Equalizer), (std::vector<std::string>{"eqmain.bmp<-eqmain"}));
     EXPECT_EQ(writtenSlots(doc, SheetWindow::Playlist), (std::vector<std::string>{"pledit.bmp<-picPL"}));
 }
