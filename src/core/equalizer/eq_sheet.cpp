@@ -228,12 +228,6 @@ SlotName EqualizerFaceSlot(const Document& doc) {
     return doc.isChecked(ctl::EqUporDown) ? pic::Picture2 : pic::Picture1;
 }
 
-void SelectEqualizerFace(Document& doc) {
-    copyChosenFace(doc);
-    doc.slotChanged(pic::eqmain);
-    doc.slotChanged(pic::EQ);
-}
-
 void BuildEqualizerSheet(Document& doc) {
     copyChosenFace(doc);
     for (const FaceLayer& layer : kFaceLayers)

@@ -28,9 +28,6 @@ inline constexpr std::string_view kDefaultSliderBackTail = "\\PartsData\\eq\\sli
 // picture Picture2 when "EQが下" is checked, Picture1 when not.
 SlotName EqualizerFaceSlot(const Document& doc);
 
-// The first step of the stage: the chosen face into eqmain (0,0) and from there into EQ (0,0).
-void SelectEqualizerFace(Document& doc);
-
 // The whole equalizer stage: face, frame, layer 1, layer 2, title bar, on/auto, preset, image
 // and slider, each part under its include box and its Mix mode (optEQPelterra(i) bitwise,
 // optEQSeken(i) additive). Writes eqmain and EQ; rows that no step writes keep what they held.

@@ -74,11 +74,4 @@ Status SetColourBar(Document& doc, ColourBar bar, int i, int value) {
     return ColorChange(doc, i);
 }
 
-void RefreshColourGroups(Document& doc) {
-    for (int i = 0; i < kColourGroupCount; ++i) {
-        for (const BarNames& names : kBarNames) showBarValue(doc, names, i);
-        (void)ColorChange(doc, i);  // i is a valid group
-    }
-}
-
 }  // namespace pelterra

@@ -42,8 +42,5 @@ Status SetColourBar(Document& doc, ColourBar bar, int i, int value);
 // The bar of a written name (ctl::hscG), or nullopt.
 std::optional<ColourBar> colourBarNamed(ControlName name);
 
-// After bar values were restored (a project): every label shows its bar again and every group is
-// recoloured from its untouched copy.
-void RefreshColourGroups(Document& doc);
 
 }  // namespace pelterra

@@ -160,9 +160,7 @@ void SyncLinkBoxes(Document& doc) {
     for (const EqCategory& c : kEqCategories) (void)SetLinkBox(doc, c.linkBox, doc.isChecked(c.linkBox));
 }
 
-void SetMakeFlag(Document& doc, ControlName box, bool checked) { doc.setValue(box, -1, checked ? 1 : 0); }
 
-bool makeFlag(const Document& doc, ControlName box) { return doc.isChecked(box); }
 
 void SyncMakeBoxes(Document& doc) {
     for (const TwinCheckSpec& pair : tables::twinCheckBoxes()) {

@@ -65,11 +65,8 @@ void SyncLinkBoxes(Document& doc);
 bool isLinkBox(ControlName name);
 
 // --- make flags -------------------------------------------------------------------------------
-// Each of the fourteen output pieces has one flag shown by a page box and a second box; setting
-// either sets both.
-void SetMakeFlag(Document& doc, ControlName box, bool checked);
-// The flag of the piece a box (either of the pair) belongs to.
-bool makeFlag(const Document& doc, ControlName box);
+// Each of the fourteen output pieces has one flag shown by a page box and a second box; the
+// document keeps the two equal, whichever is set (SetControl or a project).
 // The CheckTimer tick: both boxes of every pair take the flag's value (the page box's), in the
 // tick's order: equalizer title bar, preset, frame, image, on/auto, titlebar, frame, cbuttons,
 // shufrep, monoster, playpaus, posbar, volume, balance.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "document/set_control.h"
 #include "parts/colour_change.h"
 #include "parts/mix_mode.h"
 
@@ -89,10 +90,9 @@ TEST_F(ColourChange, GroupsOutsideZeroToNineAreRefused) {
     EXPECT_FALSE(SetColourBar(doc, ColourBar::Red, 10, 5).ok());
 }
 
-TEST_F(ColourChange, ValuesSetByNameTakeEffectOnRefresh) {
+TEST_F(ColourChange, AValueSetByNameTakesEffectAtOnce) {
     loadPart({pic::picData, 1}, {pic::picData, 12});
-    ASSERT_TRUE(doc.setByName("hscG(1)", "-20").ok());
-    RefreshColourGroups(doc);
+    ASSERT_TRUE(SetControl(doc, {}, "hscG(1)", "-20").ok());
     EXPECT_EQ(doc.text(ctl::lblGreen, 1), "-20");
     const Colour from = doc.slot(pic::picData, 12).at(7, 2);
     EXPECT_EQ(doc.slot(pic::picData, 1).at(7, 2),

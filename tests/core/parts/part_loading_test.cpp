@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "document/set_control.h"
 #include "document/tables.h"
 #include "image/picture_file.h"
 #include "parts/part_loading.h"
@@ -301,28 +302,31 @@ TEST_F(PartLoading, ClosingTheMenuMakesTheCurrentPictureTheUntouchedCopy) {
 
 // --- make boxes ------------------------------------------------------------------------------
 
+// A make box is set as the window and --set set it: through SetControl.
+Status setBox(Document& doc, ControlName box, int value) { return SetControlValue(doc, {}, ControlRef{box, -1}, value); }
+
 TEST(MakeBoxes, BothBoxesOfEveryPairAlwaysAgree) {
     Document doc;
     for (const TwinCheckSpec& pair : tables::twinCheckBoxes()) {
-        SetMakeFlag(doc, pair.twin, true);
+        ASSERT_TRUE(setBox(doc, pair.twin, 1).ok());
         EXPECT_TRUE(doc.isChecked(pair.box)) << pair.twin;
-        SetMakeFlag(doc, pair.box, false);
+        ASSERT_TRUE(setBox(doc, pair.box, 0).ok());
         EXPECT_FALSE(doc.isChecked(pair.twin)) << pair.box;
         ASSERT_TRUE(doc.setByName(pair.twin.written(), "1").ok());
-        EXPECT_TRUE(makeFlag(doc, pair.box)) << pair.twin;
+        EXPECT_TRUE(doc.isChecked(pair.box)) << pair.twin;
     }
 }
 
 TEST(MakeBoxes, ClickingCbuttonsOffUnchecksTheSecondBox) {
     Document doc;
-    SetMakeFlag(doc, ctl::CbuttonsCheck, true);
-    SetMakeFlag(doc, ctl::CbuttonsCheck, false);
+    ASSERT_TRUE(setBox(doc, ctl::CbuttonsCheck, 1).ok());
+    ASSERT_TRUE(setBox(doc, ctl::CbuttonsCheck, 0).ok());
     EXPECT_EQ(doc.value(ctl::CbuttonsCheck2), 0);
 }
 
 TEST(MakeBoxes, TheTickBringsABoxSetBehindTheDocumentsBackInStep) {
     Document doc;
-    SetMakeFlag(doc, ctl::VolumeCheck, true);
+    ASSERT_TRUE(setBox(doc, ctl::VolumeCheck, 1).ok());
     doc.control(ctl::VolumeCheck2).value = 0;  // as if a widget wrote its state directly
     SyncMakeBoxes(doc);
     EXPECT_EQ(doc.value(ctl::VolumeCheck2), 1);
