@@ -90,12 +90,10 @@ void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatche
 // A frame of four colour swatches (lbldata or lblMask) over its picture and two transfer buttons.
 QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, ControlName swatch, SlotName slot,
                         const TransferButton* transfers, QWidget* parent) {
-    Document& doc = bridge.doc();
     auto* box = new QGroupBox(caption, parent);
     auto* swatches = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
         auto* s = new ColourSwatch(bridge, swatch, i, QString::fromUtf8(kFrameColourCaptions[i]), SwatchClick::Single, box);
-        s->setAfterPick([&doc] { FrameMakeByStyle(doc); });
         swatches->addWidget(s);
     }
     swatches->addStretch();
@@ -104,7 +102,6 @@ QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, ControlN
 }
 
 QWidget* frameTab(DocumentBridge& bridge, QWidget* parent) {
-    Document& doc = bridge.doc();
     auto* tab = new QWidget(parent);
     tab->setObjectName(objectNameOf("fraTab", 0));
     auto* style = new QGroupBox(QStringLiteral("スタイル"), tab);
@@ -112,8 +109,7 @@ QWidget* frameTab(DocumentBridge& bridge, QWidget* parent) {
     auto* styleColumn = new QVBoxLayout(style);
     const char* const styles[] = {"通常", "下無し", "上無し"};
     for (int i = 0; i < 3; ++i)
-        styleColumn->addWidget(option(bridge, ctl::Optframe, i, QString::fromUtf8(styles[i]), style,
-                                      [&doc] { FrameMakeByStyle(doc); }));
+        styleColumn->addWidget(option(bridge, ctl::Optframe, i, QString::fromUtf8(styles[i]), style));
     styleColumn->addStretch();
     auto* layout = new QHBoxLayout(tab);
     layout->addWidget(frameColours(bridge, QStringLiteral("Data"), ctl::lbldata, frame_maker::kFrameData, &kFrameTransfers[0], tab),
@@ -126,14 +122,11 @@ QWidget* frameTab(DocumentBridge& bridge, QWidget* parent) {
 
 // A two-colour gradient: its top and bottom swatches, the picture and two transfer buttons.
 QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, ControlName top, ControlName bottom,
-                       SlotName slot, void (*redraw)(Document&), const TransferButton* transfers,
-                       QWidget* parent) {
-    Document& doc = bridge.doc();
+                       SlotName slot, const TransferButton* transfers, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
     auto* swatches = new QHBoxLayout;
     for (auto [name, text] : {std::pair{top, "上端の色"}, std::pair{bottom, "下端の色"}}) {
         auto* s = new ColourSwatch(bridge, name, -1, QString::fromUtf8(text), SwatchClick::Single, box);
-        s->setAfterPick([&doc, redraw] { redraw(doc); });
         swatches->addWidget(s);
     }
     swatches->addStretch();
@@ -146,10 +139,10 @@ QWidget* gradientTab(DocumentBridge& bridge, QWidget* parent) {
     tab->setObjectName(objectNameOf("fraTab", 1));
     auto* layout = new QHBoxLayout(tab);
     layout->addWidget(gradientBox(bridge, QStringLiteral("Data"), ctl::lblDataGra1, ctl::lblDataGra2, frame_maker::kGradientData,
-                                  &MakeGra, &kGradientTransfers[0], tab),
+                                  &kGradientTransfers[0], tab),
                       0, Qt::AlignTop);
     layout->addWidget(gradientBox(bridge, QStringLiteral("Mask"), ctl::lblMaskGra1, ctl::lblMaskGra2, frame_maker::kGradientMask,
-                                  &MakeGra2, &kGradientTransfers[2], tab),
+                                  &kGradientTransfers[2], tab),
                       0, Qt::AlignTop);
     layout->addStretch();
     return tab;
@@ -160,7 +153,7 @@ QWidget* bigGradientTab(DocumentBridge& bridge, QWidget* parent) {
     auto* tab = new QWidget(parent);
     tab->setObjectName(objectNameOf("fraTab", 2));
     QGroupBox* gradient = gradientBox(bridge, QStringLiteral("Main＋EQ"), ctl::lblBig1, ctl::lblBig2, frame_maker::kBigGradient,
-                                      &MakeBigGra, nullptr, tab);
+                                      nullptr, tab);
 
     auto* where = new QGroupBox(QStringLiteral("転送場所の指定"), tab);
     where->setObjectName(QStringLiteral("fraToWhere"));
@@ -234,7 +227,6 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
         for (int i = 0; i < 4; ++i) {
             auto* s = new ColourSwatch(bridge, swatches[i].swatch, -1, QString::fromUtf8(swatches[i].caption),
                                        SwatchClick::Double, box);
-            s->setAfterPick([&doc] { SliderColorChange(doc); });
             grid->addWidget(s, i / 2, i % 2);
         }
         grid->addWidget(picture(bridge, slot, 4, box), 2, 0, 1, 2);
@@ -242,8 +234,8 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
     };
 
     auto* style = new QHBoxLayout;
-    style->addWidget(option(bridge, ctl::OpSliderOff, -1, QStringLiteral("枠無し"), this, [&doc] { SliderColorChange(doc); }));
-    style->addWidget(option(bridge, ctl::OpSliderOn, -1, QStringLiteral("枠あり"), this, [&doc] { SliderColorChange(doc); }));
+    style->addWidget(option(bridge, ctl::OpSliderOff, -1, QStringLiteral("枠無し"), this));
+    style->addWidget(option(bridge, ctl::OpSliderOn, -1, QStringLiteral("枠あり"), this));
     style->addStretch();
     auto* hint = new QLabel(QStringLiteral("色はダブルクリックで選びます"), this);
 
@@ -279,7 +271,6 @@ BackColorWindow::BackColorWindow(DocumentBridge& bridge, QWidget* owner) : QWidg
     const char* const captions[] = {"Top", "Middle", "Bottom"};
     for (int i = 0; i < 3; ++i) {
         auto* s = new ColourSwatch(bridge, ctl::lblcolor, i, QString::fromLatin1(captions[i]), SwatchClick::Single, this);
-        s->setAfterPick([&doc] { MakeSBase(doc); });
         swatches->addWidget(s);
     }
     swatches->addStretch();

@@ -3,6 +3,9 @@
 #include <iterator>
 
 #include "equalizer/eq_parts.h"
+#include "generators/back_base_maker.h"
+#include "generators/frame_maker.h"
+#include "generators/slider_maker.h"
 #include "equalizer/picture_import.h"
 #include "output/skin_text.h"
 #include "parts/colour_change.h"
@@ -59,10 +62,12 @@ Status setEqSliderRows(Document& doc, const fs::path&, ControlName, int, int val
     SetEqSliderRows(doc, value == 1);
     return ok();
 }
-// A playlist colour or the font: the playlist texts are built again, as after every pick.
-Status setPleditStyle(Document& doc, const fs::path&, ControlName name, int index, int value) {
+// A control whose picture or text is drawn again after every change: the playlist colours (the
+// playlist texts) and the swatches and styles of the three makers (the maker's picture).
+template <void (*Redraw)(Document&)>
+Status setAndRedraw(Document& doc, const fs::path&, ControlName name, int index, int value) {
     doc.setValue(name, index, value);
-    BuildPleditText(doc);
+    Redraw(doc);
     return ok();
 }
 // "Maron.txt": the ratio box shows the scroll bar's value.
@@ -94,11 +99,31 @@ constexpr ControlCommand kControlCommands[] = {
     {ctl::chkSkinMode, setEqOutput},
     {ctl::EqUporDown, setEqBelow},
     {ctl::EQModeCheck, setEqSliderRows},
-    {ctl::PicPleditNormal, setPleditStyle},
-    {ctl::PicPleditNormalBG, setPleditStyle},
-    {ctl::PicPleditSelectedBG, setPleditStyle},
-    {ctl::PicPleditCurrent, setPleditStyle},
+    {ctl::PicPleditNormal, setAndRedraw<BuildPleditText>},
+    {ctl::PicPleditNormalBG, setAndRedraw<BuildPleditText>},
+    {ctl::PicPleditSelectedBG, setAndRedraw<BuildPleditText>},
+    {ctl::PicPleditCurrent, setAndRedraw<BuildPleditText>},
     {ctl::MaronVScroll, setMaronRatio},
+    {ctl::lbldata, setAndRedraw<FrameMakeByStyle>},
+    {ctl::lblMask, setAndRedraw<FrameMakeByStyle>},
+    {ctl::Optframe, setAndRedraw<FrameMakeByStyle>},
+    {ctl::lblDataGra1, setAndRedraw<MakeGra>},
+    {ctl::lblDataGra2, setAndRedraw<MakeGra>},
+    {ctl::lblMaskGra1, setAndRedraw<MakeGra2>},
+    {ctl::lblMaskGra2, setAndRedraw<MakeGra2>},
+    {ctl::lblBig1, setAndRedraw<MakeBigGra>},
+    {ctl::lblBig2, setAndRedraw<MakeBigGra>},
+    {ctl::LblSliderDataHi, setAndRedraw<SliderColorChange>},
+    {ctl::LblSliderDataTop, setAndRedraw<SliderColorChange>},
+    {ctl::LblSliderDataShadow, setAndRedraw<SliderColorChange>},
+    {ctl::LblSliderDataFrame, setAndRedraw<SliderColorChange>},
+    {ctl::LblSliderMaskHi, setAndRedraw<SliderColorChange>},
+    {ctl::LblSliderMaskTop, setAndRedraw<SliderColorChange>},
+    {ctl::LblSliderMaskShadow, setAndRedraw<SliderColorChange>},
+    {ctl::LblSliderMaskFrame, setAndRedraw<SliderColorChange>},
+    {ctl::OpSliderOff, setAndRedraw<SliderColorChange>},
+    {ctl::OpSliderOn, setAndRedraw<SliderColorChange>},
+    {ctl::lblcolor, setAndRedraw<MakeSBase>},
 };
 
 Command commandOf(ControlName name) {

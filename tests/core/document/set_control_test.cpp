@@ -8,6 +8,8 @@
 #include "document/initial_state.h"
 #include "document/set_control.h"
 #include "equalizer/picture_import.h"
+#include "generators/frame_maker.h"
+#include "generators/slider_maker.h"
 #include "project/manifest.h"
 #include "support/temp_dir.h"
 
@@ -66,6 +68,19 @@ TEST_F(SetControlTest, TextsTakeTheManifestEscapesAndTheFontRebuildsThePlaylistT
     EXPECT_NE(doc.text(ctl::Text1).find("Font=Sans\r\n"), std::string::npos) << doc.text(ctl::Text1);
     ASSERT_TRUE(set(ctl::PicPleditCurrent.written(), "255").ok());
     EXPECT_NE(doc.text(ctl::Text2).find("Current=#FF0000\r\n"), std::string::npos) << doc.text(ctl::Text2);
+}
+
+// The makers' pictures follow their swatches and styles, whichever front end sets them.
+TEST_F(SetControlTest, MakerSwatchesAndStylesDrawTheirMakersPictureAgain) {
+    ASSERT_TRUE(set("lbldata(3)", std::to_string(RGB(200, 10, 10))).ok());  // "ボディー"
+    EXPECT_EQ(doc.slot(frame_maker::kFrameData).at(100, 50), RGB(200, 10, 10));
+    ASSERT_TRUE(set("lblcolor(0)", std::to_string(RGB(0, 0, 255))).ok());  // "Top"
+    const Bitmap base = doc.slot(pic::picSBase);
+    ASSERT_TRUE(set("lblcolor(0)", std::to_string(RGB(255, 255, 0))).ok());
+    EXPECT_NE(doc.slot(pic::picSBase), base);
+    const Bitmap slider = doc.slot(slider_maker::kData);
+    ASSERT_TRUE(set("LblSliderDataTop", std::to_string(RGB(1, 2, 3))).ok());
+    EXPECT_NE(doc.slot(slider_maker::kData), slider);
 }
 
 TEST_F(SetControlTest, WrongNamesAndValuesChangeNothing) {
