@@ -265,16 +265,8 @@ QWidget* MainWindow::buildMainPage() {
     SlotView* picture1 = addSlotView(pic::Picture1, -1, pageWidget, 2);
     picture1->setToolTip(QStringLiteral("Picture1: メイン画面の画像\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
     connect(picture1, &SlotView::doubleClicked, this, &MainWindow::openBasePicture);
-    connect(picture1, &SlotView::menuRequested, this, [this](const QPoint& at) {
-        QMenu menu(this);
-        menu.setObjectName(QStringLiteral("mnuClip"));
-        QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
-        paste->setObjectName(QStringLiteral("munClipDraw"));
-        QAction* copy = menu.addAction(QStringLiteral("コピー"));
-        copy->setObjectName(QStringLiteral("mnuClipCopy"));
-        QAction* chosen = menu.exec(at);
-        applyPicture1ClipChoice(chosen == paste ? ClipChoice::Paste : chosen == copy ? ClipChoice::Copy : ClipChoice::None);
-    });
+    connect(picture1, &SlotView::menuRequested, this,
+            [this](const QPoint& at) { applyPicture1ClipChoice(askClipChoice(this, at)); });
     SlotView* picture2 = addSlotView(pic::Picture2, -1, pageWidget, 2);
     picture2->setToolTip(QStringLiteral("Picture2: 重ねた画像の二段目"));
     SlotView* picture3 = addSlotView(pic::Picture3, -1, pageWidget, 1);
@@ -363,17 +355,8 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     SlotView* mask = addSlotView(pic::picMask, k, pageWidget, zoom);
     for (SlotView* view : {data, mask}) {
         connect(view, &SlotView::doubleClicked, this, [this, view] { openPictureIntoSlot(view->slotRef()); });
-        connect(view, &SlotView::menuRequested, this, [this, view](const QPoint& at) {
-            QMenu menu(this);
-            menu.setObjectName(QStringLiteral("mnuClip"));
-            QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
-            paste->setObjectName(QStringLiteral("munClipDraw"));
-            QAction* copy = menu.addAction(QStringLiteral("コピー"));
-            copy->setObjectName(QStringLiteral("mnuClipCopy"));
-            QAction* chosen = menu.exec(at);
-            applyClipChoice(view->slotRef(),
-                            chosen == paste ? ClipChoice::Paste : chosen == copy ? ClipChoice::Copy : ClipChoice::None);
-        });
+        connect(view, &SlotView::menuRequested, this,
+                [this, view](const QPoint& at) { applyClipChoice(view->slotRef(), askClipChoice(this, at)); });
     }
     auto* pictures = new QVBoxLayout;
     pictures->addWidget(caption(QStringLiteral("Data"), pageWidget));

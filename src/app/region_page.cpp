@@ -21,6 +21,7 @@
 #include "image_convert.h"
 #include "interaction.h"
 #include "main_window.h"
+#include "page_helpers.h"
 #include "region/region_editor.h"
 #include "slot_view.h"
 
@@ -74,20 +75,11 @@ private:
 };
 
 void regionClipMenu(MainWindow& main, DocumentBridge& bridge, int item, const QPoint& at) {
-    QMenu menu(&main);
-    menu.setObjectName(QStringLiteral("mnuClip"));
-    QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
-    paste->setObjectName(QStringLiteral("munClipDraw"));
-    QAction* copy = menu.addAction(QStringLiteral("コピー"));
-    copy->setObjectName(QStringLiteral("mnuClipCopy"));
-    QAction* chosen = menu.exec(at);
-    if (chosen == paste) {
-        const QImage image = QGuiApplication::clipboard()->image();
-        std::optional<Bitmap> picture;
-        if (!image.isNull()) picture = toBitmap(image);
-        Status pasted = PasteRegionArea(bridge.doc(), item, picture);
+    const ClipChoice chosen = askClipChoice(&main, at);
+    if (chosen == ClipChoice::Paste) {
+        Status pasted = PasteRegionArea(bridge.doc(), item, clipboardPicture());
         if (!pasted) ShowFailure(&main, pasted.error());
-    } else if (chosen == copy) {
+    } else if (chosen == ClipChoice::Copy) {
         QClipboard* clipboard = QGuiApplication::clipboard();
         clipboard->clear();
         clipboard->setImage(toQImage(bridge.doc().slot(pic::RegionArea, item)));
