@@ -57,22 +57,28 @@ Error unknownControl(std::string_view written) {
 
 }  // namespace
 
-std::optional<ControlRef> Document::controlByWritten(std::string_view written) const {
+namespace {
+
+// A written name ("hscR(3)", "hscR_3") as a handle of `names` and an index that `exists` accepts.
+template <class Ref, class Names, class Exists>
+std::optional<Ref> refByWritten(std::string_view written, const Names& names, Exists exists) {
     std::string name;
     int index = -1;
     if (!parseControlName(written, name, index)) return std::nullopt;
-    const auto handle = nameByWritten(ctl::kAllNames, name);
-    if (!handle || !hasControl(*handle, index)) return std::nullopt;
-    return ControlRef{*handle, index};
+    const auto handle = nameByWritten(names, name);
+    if (!handle || !exists(*handle, index)) return std::nullopt;
+    return Ref{*handle, index};
+}
+
+}  // namespace
+
+std::optional<ControlRef> Document::controlByWritten(std::string_view written) const {
+    return refByWritten<ControlRef>(written, ctl::kAllNames,
+                                    [this](ControlName n, int i) { return hasControl(n, i); });
 }
 
 std::optional<SlotRef> Document::slotByWritten(std::string_view written) const {
-    std::string name;
-    int index = -1;
-    if (!parseControlName(written, name, index)) return std::nullopt;
-    const auto handle = nameByWritten(pic::kAllNames, name);
-    if (!handle || !hasSlot(*handle, index)) return std::nullopt;
-    return SlotRef{*handle, index};
+    return refByWritten<SlotRef>(written, pic::kAllNames, [this](SlotName n, int i) { return hasSlot(n, i); });
 }
 
 Document::Document() {
