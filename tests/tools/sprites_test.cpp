@@ -176,9 +176,10 @@ TEST(SpritePlaces, MasksCoverEverySpriteAndNothingElse) {
 
 TEST(SpritePlaces, SliderKnobsAreDrawnInEveryKnobCell) {
     // The build copies the knobs from the slider Data without a mask.
+    const auto sheets = spriteSheets();  // held here: a loop over a temporary's member would read freed memory
     for (const fs::path& file : filesIn(kParts / "slider", ".data.bmp")) {
         const Bitmap data = load(file);
-        for (const Rect& r : spriteSheets()[5].sprites)
+        for (const Rect& r : sheets[5].sprites)
             EXPECT_NE(GetPixel(data, r.x + 1, r.y + 1), kBlack) << file << " knob at " << r.x << "," << r.y;
     }
 }
