@@ -90,9 +90,11 @@ int fail(const std::string& what, const Error& error) {
 // skin must not carry some other picture's outline.
 Status regionOutlinesReady(const Document& doc) {
     if (!doc.isChecked(ctl::RegionCheck)) return ok();
+    if (!doc.regionOutlines().traced)
+        return Error{"", "RegionCheck asks for region.txt, but no region picture was traced: add --region PICTURE "
+                         "--key R,G,B, or leave RegionCheck at 0"};
     for (int area = 0; area <= doc.value(ctl::EqRegionFlag); ++area)
-        if (auto outlines = TracedOutlines(doc, area); !outlines)
-            return Error{"", outlines.error().message + " (trace one with --region PICTURE --key R,G,B)"};
+        if (auto outlines = TracedOutlines(doc, area); !outlines) return outlines.error();
     return ok();
 }
 
