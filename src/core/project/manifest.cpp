@@ -332,6 +332,9 @@ std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std
             applyControlValue(doc, key, value, lineNumber, problems, version);
     }
     outlines.apply(doc, problems);
+    // A checked "Region.txtを出力する" that the project restores without a trace must stay
+    // within reach: the save refuses it until the user traces again or unchecks it.
+    if (doc.isChecked(ctl::RegionCheck)) doc.setEnabled(ctl::RegionCheck, -1, true);
     SyncLinkBoxes(doc);  // the mask lists follow their restored link boxes
     return problems.take();
 }

@@ -115,6 +115,7 @@ TEST(Manifest, AManifestWithoutOutlinesLeavesNoneOfAnEarlierTrace) {
     EXPECT_FALSE(doc.regionOutlines().traced);
     EXPECT_TRUE(doc.regionOutlines().main.empty());
     EXPECT_EQ(doc.value(ctl::MainOutlineCount), 2);
+    EXPECT_TRUE(doc.control(ctl::RegionCheck).enabled);  // so that it can be unchecked
 }
 
 TEST(Manifest, StoredOutlinesWhoseCountsAndPointsDisagreeAreReportedAndNotRestored) {
