@@ -26,7 +26,6 @@ struct RegionOptions {
     std::optional<std::filesystem::path> output;
 };
 
-
 std::optional<RegionOptions> parseOptions(const CommandContext& context, CommandArgs args) {
     RegionOptions o;
     o.partsFolder = context.executableFolder;

@@ -45,6 +45,12 @@ void holdOutlines(Document& doc, std::vector<Outline> main, std::vector<Outline>
 const Outline kUnitSquare45{{4, 5}, {5, 5}, {5, 6}, {4, 6}};
 const std::string kUnitSquare45Text = "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,";
 
+// The skin is saved as "sky" beside the program: the base picture names it.
+void saveAsSky(Document& doc, const ProgramFolder& program) {
+    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
+    doc.BackgroundImageTitle = "sky.bmp";
+}
+
 std::string regionText(const ProgramFolder& program) { return readFileBytes(program.work() / "region.txt"); }
 
 // The sections of a region.txt text; a text the reader refuses fails the test.
@@ -337,8 +343,7 @@ TEST(WriteRegionText, TheSampleRegionPictureGivesPolygonsPlayersAccept) {
 TEST(SaveSkin, ASkinWithRegionCheckedCarriesTheRegionTextOfTheLastTrace) {
     ProgramFolder program;
     Document doc;
-    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
-    doc.BackgroundImageTitle = "sky.bmp";
+    saveAsSky(doc, program);
     holdOutlines(doc, {kUnitSquare45});
     doc.setValue(ctl::RegionCheck, 1);
     doc.setValue(ctl::EqUporDown, 1);
@@ -350,8 +355,7 @@ TEST(SaveSkin, ASkinWithRegionCheckedCarriesTheRegionTextOfTheLastTrace) {
 TEST(SaveSkin, AnArchiveWithRegionCheckedCarriesTheRegionTextToo) {
     ProgramFolder program;
     Document doc;
-    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
-    doc.BackgroundImageTitle = "sky.bmp";
+    saveAsSky(doc, program);
     doc.setValue(ctl::ZipCheck, 1);
     holdOutlines(doc, {kUnitSquare45});
     doc.setValue(ctl::RegionCheck, 1);
@@ -373,8 +377,7 @@ TEST(SaveSkin, AnArchiveWithRegionCheckedCarriesTheRegionTextToo) {
 TEST(SaveSkin, RegionCheckedWithoutATraceSavesNothing) {
     ProgramFolder program;
     Document doc;
-    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
-    doc.BackgroundImageTitle = "sky.bmp";
+    saveAsSky(doc, program);
     doc.setValue(ctl::RegionCheck, 1);
     doc.setValue(ctl::MainOutlineCount, 1);
     auto saved = SaveSkin(doc, program.path());
