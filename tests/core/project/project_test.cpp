@@ -13,8 +13,6 @@
 #include "parts/colour_change.h"
 #include "project/project.h"
 #include "project/project_files.h"
-#include "region/region_editor.h"
-#include "region/region_text.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
@@ -272,42 +270,6 @@ TEST_F(Project, ASavedAndLoadedProjectRebuildsTheSameSkin) {
     described.BackgroundImageTitle = "sky.bmp";
     ASSERT_TRUE(BuildSkinImages(described, program.path()).ok());
     EXPECT_NE(sheets(described), expected);
-}
-
-// A square kept in the middle of a key-coloured window, its corner at (left, top).
-Bitmap regionPicture(int left, int top) {
-    Bitmap picture(275, 116, RGB(255, 0, 255));
-    for (int v = top; v < top + 20; ++v)
-        for (int u = left; u < left + 20; ++u) picture.at(u, v) = kBlack;
-    return picture;
-}
-
-Status traceRegion(Document& doc, const Bitmap& picture) {
-    if (auto loaded = LoadRegionPicture(doc, {}, picture, {}); !loaded) return loaded.error();
-    SetRegionKeyColour(doc, RGB(255, 0, 255));
-    if (auto traced = MakeRegion(doc, {}); !traced) return traced.error();
-    doc.setValue(ctl::RegionCheck, 1);
-    return ok();
-}
-
-TEST_F(Project, ATracedRegionComesBackWithTheProjectAndWritesTheSameRegionText) {
-    const test_support::UserDataFolder userData;
-    ASSERT_TRUE(traceRegion(doc, regionPicture(30, 40)).ok());
-    auto expected = WriteRegionText(doc);
-    ASSERT_TRUE(expected.ok()) << expected.error().describe();
-    ASSERT_TRUE(SaveProject(doc, dir.path(), "shaped").ok());
-
-    // Another trace meanwhile replaces the work files; the project does not read them.
-    Document other;
-    ASSERT_TRUE(traceRegion(other, regionPicture(100, 10)).ok());
-
-    Document loaded;
-    const ProjectLoadReport report = LoadProject(loaded, dir / "shaped");
-    EXPECT_TRUE(report.problems.empty()) << report.problems.front().describe();
-    EXPECT_TRUE(loaded.isChecked(ctl::RegionCheck));
-    auto written = WriteRegionText(loaded);
-    ASSERT_TRUE(written.ok()) << written.error().describe();
-    EXPECT_EQ(written->bytes, expected->bytes);
 }
 
 }  // namespace
