@@ -93,7 +93,7 @@ void BM_MakeRegionWithWorkFiles(benchmark::State& state) {
 }
 BENCHMARK(BM_MakeRegionWithWorkFiles)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond);
 
-// region.txt from the work files of such a trace.
+// region.txt from the outlines such a trace leaves in the document.
 void BM_WriteRegionText(benchmark::State& state) {
     const BenchProgramFolder program;
     Document doc;
@@ -103,7 +103,7 @@ void BM_WriteRegionText(benchmark::State& state) {
         return;
     }
     for (auto _ : state) {
-        auto written = WriteRegionText(doc, program.path());
+        auto written = WriteRegionText(doc);
         if (!written) state.SkipWithError(written.error().describe().c_str());
     }
 }

@@ -94,7 +94,7 @@ PreviewWindow::PreviewWindow(DocumentBridge& bridge, std::filesystem::path progr
 void PreviewWindow::arrange(const PreviewPanes& panes) {
     arrangePane(m_pane1, panes.preView1);
     arrangePane(m_pane2, panes.preView2);
-    ShapePreviewPanes(m_bridge, m_programFolder, m_pane1, m_pane2, this);
+    ShapePreviewPanes(m_bridge, m_pane1, m_pane2, this);
     adjustSize();
 }
 

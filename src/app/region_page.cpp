@@ -255,8 +255,7 @@ QRegion toRegion(const WindowShape& shape, int zoom) {
     return region;
 }
 
-void ShapePreviewPanes(DocumentBridge& bridge, const std::filesystem::path& programFolder, SlotView* upper,
-                       SlotView* lower, QWidget* parent) {
+void ShapePreviewPanes(DocumentBridge& bridge, SlotView* upper, SlotView* lower, QWidget* parent) {
     // The panes are the whole shaped area: the picture's own place, both windows below each other.
     PreviewWindowLayout layout;
     layout.windowWidth = kRegionImageWidth;
@@ -264,7 +263,7 @@ void ShapePreviewPanes(DocumentBridge& bridge, const std::filesystem::path& prog
     // ApplyPreviewRegion adds the classic window frame (3 across, 22 down); the panes have none.
     layout.picture = {-3, -22, kRegionImageWidth, kRegionImageHeight};
     const Document& doc = bridge.doc();
-    Result<WindowShape> shape = ApplyPreviewRegion(doc, programFolder, doc.isChecked(ctl::RegionCheck) ? 0 : 1, layout);
+    Result<WindowShape> shape = ApplyPreviewRegion(doc, doc.isChecked(ctl::RegionCheck) ? 0 : 1, layout);
     if (!shape) {
         upper->clearMask();
         lower->clearMask();

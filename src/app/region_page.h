@@ -4,8 +4,6 @@
 // and "Region.txtを出力する". Also the preview window's shape from the last trace.
 #pragma once
 
-#include <filesystem>
-
 #include <QRegion>
 
 #include "document_bridge.h"
@@ -23,8 +21,8 @@ QRegion toRegion(const WindowShape& shape, int zoom);
 
 // Shapes the preview panes: PreView1 (upper window) and PreView2 (lower window) show only what
 // the last trace kept when "Region.txtを出力する" is checked, the whole picture otherwise.
-// Work files that cannot be read are reported and leave the panes whole.
-void ShapePreviewPanes(DocumentBridge& bridge, const std::filesystem::path& programFolder, SlotView* upper,
-                       SlotView* lower, QWidget* parent);
+// Outlines the document does not hold (no trace, a count beyond them) are reported and leave the
+// panes whole.
+void ShapePreviewPanes(DocumentBridge& bridge, SlotView* upper, SlotView* lower, QWidget* parent);
 
 }  // namespace pelterra::app

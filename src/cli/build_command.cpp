@@ -1,5 +1,5 @@
 // pelterra-cli build: prepares the document (initial state, a saved project, the base picture,
-// every --set; see document_setup.h), builds the skin and saves it into a folder or an archive
+// every --set, a region trace; see document_setup.h), builds the skin and saves it into a folder or an archive
 // (.zip or .wsz), optionally with the preview.
 #include <iostream>
 #include <optional>
@@ -12,20 +12,17 @@
 #include "fs/ignore_case.h"
 #include "output/preview.h"
 #include "output/save_skin.h"
-#include "options.h"
 #include "preview_png.h"
-#include "region/region_editor.h"
+#include "region/region_text.h"
 
 namespace pelterra::cli {
 
 namespace {
 
 struct BuildOptions {
-    DocumentSetup setup;  // picture, --fit, --set, --parts, --project
+    DocumentSetup setup;  // picture, --fit, --set, --parts, --project, --region, --key, --region-fit
     std::optional<std::filesystem::path> preview;
     std::optional<std::filesystem::path> output;
-    std::optional<std::string> regionPicture;
-    std::optional<Colour> regionKey;
 };
 
 // Reads the options; prints the problem and returns nullopt on a usage error.
@@ -50,18 +47,6 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
             const std::string* v = value("a PNG file name");
             if (!v) return std::nullopt;
             o.preview = *v;
-        } else if (a == "--region") {
-            const std::string* v = value("a region picture");
-            if (!v) return std::nullopt;
-            o.regionPicture = *v;
-        } else if (a == "--key") {
-            const std::string* v = value("R,G,B");
-            if (!v) return std::nullopt;
-            o.regionKey = parseKeyColour(*v);
-            if (!o.regionKey) {
-                std::cerr << "build: --key takes R,G,B with each from 0 to 255, not \"" << *v << "\"\n";
-                return std::nullopt;
-            }
         } else if (a == "-o" || a == "--output") {
             const std::string* v = value("the skin folder or archive to write");
             if (!v) return std::nullopt;
@@ -70,10 +55,6 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
             std::cerr << "build: unknown option " << a << '\n';
             return std::nullopt;
         }
-    }
-    if (o.regionPicture.has_value() != o.regionKey.has_value()) {
-        std::cerr << "build: --region PICTURE and --key R,G,B go together\n";
-        return std::nullopt;
     }
     if (!o.output) {
         std::cerr << "build: say where the skin goes with -o OUT (a folder, or a .zip or .wsz archive)\n";
@@ -104,6 +85,19 @@ int fail(const std::string& what, const Error& error) {
     return kExitFailure;
 }
 
+// With "Region.txtを出力する" checked, the outlines region.txt is made from must be there before
+// the build: a --set RegionCheck=1 or a project without a trace of its own has none, and a
+// skin must not carry some other picture's outline.
+Status regionOutlinesReady(const Document& doc) {
+    if (!doc.isChecked(ctl::RegionCheck)) return ok();
+    if (!doc.regionOutlines().traced)
+        return Error{"", "RegionCheck asks for region.txt, but no region picture was traced: add --region PICTURE "
+                         "--key R,G,B, or leave RegionCheck at 0"};
+    for (int area = 0; area <= doc.value(ctl::EqRegionFlag); ++area)
+        if (auto outlines = TracedOutlines(doc, area); !outlines) return outlines.error();
+    return ok();
+}
+
 }  // namespace
 
 int runBuild(const CommandContext& context, CommandArgs args) {
@@ -113,14 +107,7 @@ int runBuild(const CommandContext& context, CommandArgs args) {
     Document doc;
     if (int prepared = PrepareDocument(doc, options->setup, "build"); prepared != kExitOk) return prepared;
 
-    if (options->regionPicture) {
-        // As the Region page: trace the picture, then "Region.txtを出力する". The region picture
-        // is one window (275x116) or two (275x232); --fit answers for the base picture only.
-        auto traced = TraceRegionPicture(doc, options->setup.partsFolder, *options->regionPicture,
-                                         *options->regionKey);
-        if (!traced) return fail("cannot trace the region picture", traced.error());
-        doc.setValue(ctl::RegionCheck, 1);
-    }
+    if (Status region = regionOutlinesReady(doc); !region) return fail("region.txt cannot be written", region.error());
 
     auto built = BuildSkinImages(doc, options->setup.partsFolder, BuildHooks{.composePreview = ComposePreview, .showPreview = {}});
     if (!built) return fail("the build failed", built.error());

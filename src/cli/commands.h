@@ -35,7 +35,7 @@ std::optional<std::filesystem::path> readProgramFolder(const CommandContext& con
 bool haveLibrary(const std::filesystem::path& programFolder, std::string_view command);
 
 // build [PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--parts DIR]
-//       [--preview FILE.png] -o OUT
+//       [--region PICTURE --key R,G,B [--region-fit 0|1]] [--preview FILE.png] -o OUT
 int runBuild(const CommandContext& context, CommandArgs args);
 
 // project save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--parts DIR]:
@@ -46,7 +46,7 @@ int runProject(const CommandContext& context, CommandArgs args);
 // runs a generator and its transfer on a project and saves the project.
 int runMake(const CommandContext& context, CommandArgs args);
 
-// region PICTURE --key R,G,B [--fit 0|1|3] [--eq-below] [--parts DIR] [-o region.txt]
+// region PICTURE --key R,G,B [--fit 0|1] [--eq-below] [--parts DIR] [-o region.txt]
 int runRegion(const CommandContext& context, CommandArgs args);
 
 }  // namespace pelterra::cli

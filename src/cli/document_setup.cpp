@@ -5,11 +5,15 @@
 #include "document/initial_state.h"
 #include "document/set_control.h"
 #include "equalizer/picture_import.h"
+#include "options.h"
 #include "project/project.h"
+#include "region/region_editor.h"
 
 namespace pelterra::cli {
 
 namespace {
+
+constexpr std::string_view kRegionFitOption = "--region-fit";
 
 std::optional<int> fitAnswer(const std::string& word) {
     if (word == "single") return static_cast<int>(HowFormAnswer::Stretch);
@@ -43,6 +47,19 @@ int loadProject(Document& doc, const std::filesystem::path& folder, std::string_
         std::cerr << "pelterra-cli " << command << ": warning: " << folder.string()
                   << " has no project.ini: choices, check boxes and colours keep their initial values\n";
     return kExitOk;
+}
+
+// --region PICTURE and --key R,G,B name one trace; --region-fit only fits its picture.
+bool regionOptionsGoTogether(const DocumentSetup& setup, std::string_view command) {
+    if (setup.regionPicture.has_value() != setup.regionKey.has_value()) {
+        std::cerr << command << ": --region PICTURE and --key R,G,B go together\n";
+        return false;
+    }
+    if (setup.regionFit && !setup.regionPicture) {
+        std::cerr << command << ": " << kRegionFitOption << " fits the picture of --region PICTURE; name one\n";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -89,6 +106,28 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
         setup.project = *v;
         return OptionRead::Taken;
     }
+    if (a == "--region") {
+        const std::string* v = value("a region picture");
+        if (!v) return OptionRead::Invalid;
+        setup.regionPicture = *v;
+        return OptionRead::Taken;
+    }
+    if (a == "--key") {
+        const std::string* v = value("R,G,B");
+        if (!v) return OptionRead::Invalid;
+        setup.regionKey = parseKeyColour(*v);
+        if (!setup.regionKey) {
+            std::cerr << command << ": --key takes R,G,B with each from 0 to 255, not \"" << *v << "\"\n";
+            return OptionRead::Invalid;
+        }
+        return OptionRead::Taken;
+    }
+    if (a == kRegionFitOption) {
+        const std::string* v = value("0 or 1");
+        if (!v) return OptionRead::Invalid;
+        setup.regionFit = parseRegionFit(*v, command, a);
+        return setup.regionFit ? OptionRead::Taken : OptionRead::Invalid;
+    }
     if (!a.empty() && a[0] == '-') return OptionRead::NotMine;
     if (!picturesAllowed) return OptionRead::NotMine;
     if (setup.picture) {
@@ -100,6 +139,7 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
 }
 
 int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view command) {
+    if (!regionOptionsGoTogether(setup, command)) return kExitUsage;
     if (Status started = InitialiseDocument(doc, setup.partsFolder); !started)
         std::cerr << "pelterra-cli " << command << ": warning: " << started.error().describe() << '\n';
 
@@ -125,6 +165,14 @@ int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view 
         const auto eq = setting.find('=');
         if (Status set = SetControl(doc, setup.partsFolder, setting.substr(0, eq), setting.substr(eq + 1)); !set)
             return fail(command, "cannot set " + setting, set.error());
+    }
+    if (setup.regionPicture) {
+        // As the Region page: trace the picture, then "Region.txtを出力する". The region picture
+        // is one window (275x116) or two (275x232), other sizes by --region-fit; --fit answers
+        // for the base picture only.
+        auto traced = TraceRegionPicture(doc, setup.partsFolder, *setup.regionPicture, *setup.regionKey,
+                                         setup.regionFit, kRegionFitOption);
+        if (!traced) return fail(command, "cannot trace the region picture", traced.error());
     }
     return kExitOk;
 }

@@ -1,6 +1,7 @@
 // The state a command of pelterra-cli works on: the program's initial state, then a saved project,
 // then the base picture opened as "PictureOpen" does, then every --set through SetControl, which
-// runs the control's command as the window does. build, project save and make all start from here, so that the same arguments
+// runs the control's command as the window does, then the region picture traced as the Region
+// page traces it. build, project save and make all start from here, so that the same arguments
 // mean the same skin.
 #pragma once
 
@@ -12,6 +13,7 @@
 
 #include "commands.h"
 #include "document/document.h"
+#include "image/colour.h"
 
 namespace pelterra::cli {
 
@@ -21,6 +23,9 @@ struct DocumentSetup {
     std::vector<std::string> settings;            // --set NAME=VALUE, in order
     std::filesystem::path partsFolder;            // where PartsData lies (--parts)
     std::optional<std::filesystem::path> project; // a saved project folder (--project)
+    std::optional<std::string> regionPicture;     // traced into region.txt (--region)
+    std::optional<Colour> regionKey;              // the colour cut away (--key R,G,B)
+    std::optional<int> regionFit;                 // the size answer for the region picture (--region-fit)
 };
 
 enum class OptionRead {
@@ -29,13 +34,13 @@ enum class OptionRead {
     Invalid,   // a usage error, already printed
 };
 
-// Reads args[i] when it is --fit, --set, --parts, --project or (with `picturesAllowed`) the
-// picture; moves i past an option's value.
+// Reads args[i] when it is --fit, --set, --parts, --project, --region, --key, --region-fit or
+// (with `picturesAllowed`) the picture; moves i past an option's value.
 OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setup, std::string_view command,
                            bool picturesAllowed = true);
 
 // Prepares the document in the order above. Problems are printed; the result is kExitOk or the
-// exit code to end with.
+// exit code to end with (kExitUsage for region options that do not go together).
 int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view command);
 
 }  // namespace pelterra::cli

@@ -27,13 +27,13 @@ constexpr Command kCommands[] = {
     {"catalogue", "[PROGRAM_FOLDER]", "the same as parts", runParts},
     {"controls", "[--parts DIR]",
      "print every control of the initial state as NAME=VALUE, the names --set and project.ini take", runControls},
-    {"build", "[PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--region PICTURE --key R,G,B] [--parts DIR] [--preview FILE.png] -o OUT",
+    {"build", "[PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--region PICTURE --key R,G,B [--region-fit 0|1]] [--parts DIR] [--preview FILE.png] -o OUT",
      "make a skin from PICTURE: OUT ending in .zip or .wsz is an archive, any other OUT a folder", runBuild},
-    {"project", "save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--parts DIR]",
+    {"project", "save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--region PICTURE --key R,G,B] [--parts DIR]",
      "save the state that build with the same arguments builds from as a project folder DIR", runProject},
     {"make", "frame|gradient|tall|slider|backbase|numbers|text [--to main|eq] [--ramp] [--project DIR] [--set NAME=VALUE]... [-o PROJECT]",
      "run a generator on a project and hand its picture on (make without KIND lists them)", runMake},
-    {"region", "PICTURE --key R,G,B [--fit 0|1|3] [--eq-below] [--parts DIR] [-o region.txt]",
+    {"region", "PICTURE --key R,G,B [--fit 0|1] [--eq-below] [--parts DIR] [-o region.txt]",
      "trace the window outline of PICTURE (the key colour is cut away) into region.txt", runRegion},
 };
 
@@ -53,6 +53,11 @@ constexpr CommandDetails kDetails[] = {
      "  --set NAME=VALUE   set a control before the build (pelterra-cli controls lists them), e.g.\n"
      "                     --set \"lstData(0)=Glass\" --set \"hscR(0)=40\" --set chkPLMake=1\n"
      "  --parts DIR        the folder that holds PartsData (default: the folder of this program)\n"
+     "  --region PICTURE --key R,G,B\n"
+     "                     trace the window shape of PICTURE (275x116, or 275x232 with the equalizer;\n"
+     "                     the key colour is cut away) into the skin's region.txt\n"
+     "  --region-fit 0|1   how to take a region picture of any other size: stretched to one window (0)\n"
+     "                     or split in halves (1)\n"
      "  --preview FILE.png the main window over the equalizer, the playlist beside them\n"
      "  -o OUT             OUT.wsz or OUT.zip: one archive; anything else: a folder\n"},
     {"parts",

@@ -13,7 +13,7 @@ namespace {
 
 int usage() {
     std::cerr << "usage: pelterra-cli project save DIR [PICTURE] [--fit single|eq|playlist] [--project FROM] "
-                 "[--set NAME=VALUE]... [--parts DIR]\n";
+                 "[--set NAME=VALUE]... [--region PICTURE --key R,G,B [--region-fit 0|1]] [--parts DIR]\n";
     return kExitUsage;
 }
 

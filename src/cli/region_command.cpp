@@ -1,7 +1,8 @@
 // pelterra-cli region: traces a region picture into region.txt. The picture is loaded as
-// "画像読みこみ" loads it (275*116 one window, 275*232 two, other sizes by --fit), the key colour
-// names what is cut away, the trace writes the work files and region.txt into the per-user work
-// folder, and -o writes region.txt wherever it is wanted as well.
+// "画像読みこみ" loads it (275*116 one window, 275*232 two, other sizes by --fit 0 or 1), the key
+// colour names what is cut away, the trace writes the work files and region.txt into the per-user
+// work folder, and -o writes region.txt wherever it is wanted as well, from the outlines this run
+// traced (the work folder is shared by every run of the program).
 #include <iostream>
 #include <optional>
 #include <string>
@@ -9,7 +10,6 @@
 
 #include "commands.h"
 #include "options.h"
-#include "equalizer/picture_import.h"
 #include "output/text_file.h"
 #include "region/region_editor.h"
 
@@ -25,15 +25,6 @@ struct RegionOptions {
     std::filesystem::path partsFolder;
     std::optional<std::filesystem::path> output;
 };
-
-// The size dialog's answers that make sense without a dialog: 0 (or "single") stretches the
-// picture to one window, 1 (or "eq") to two, 3 leaves the areas as they are.
-std::optional<int> parseFit(std::string_view word) {
-    if (word == "0" || word == "single") return static_cast<int>(HowFormAnswer::Stretch);
-    if (word == "1" || word == "eq") return static_cast<int>(HowFormAnswer::SplitInHalves);
-    if (word == "3") return static_cast<int>(HowFormAnswer::SplitInThirds);
-    return std::nullopt;
-}
 
 std::optional<RegionOptions> parseOptions(const CommandContext& context, CommandArgs args) {
     RegionOptions o;
@@ -56,14 +47,10 @@ std::optional<RegionOptions> parseOptions(const CommandContext& context, Command
                 return std::nullopt;
             }
         } else if (a == "--fit") {
-            const std::string* v = value("0, 1 or 3");
+            const std::string* v = value("0 or 1");
             if (!v) return std::nullopt;
-            o.fit = parseFit(*v);
-            if (!o.fit) {
-                std::cerr << "region: --fit takes 0 (one window), 1 (two windows) or 3 (leave the areas), not \""
-                          << *v << "\"\n";
-                return std::nullopt;
-            }
+            o.fit = parseRegionFit(*v, "region", a);
+            if (!o.fit) return std::nullopt;
         } else if (a == "--eq-below") {
             o.eqBelow = true;
         } else if (a == "--parts") {
@@ -118,9 +105,6 @@ int runRegion(const CommandContext& context, CommandArgs args) {
     if (t.cutOff > 0)
         std::cerr << "region: warning: " << t.cutOff
                   << " outline(s) did not lead back to their start and were cut off at the step limit\n";
-    if (traced->text.missing > 0)
-        std::cerr << "region: warning: the work files held " << traced->text.missing
-                  << " outline(s) fewer than the trace made; region.txt leaves them out\n";
 
     std::filesystem::path written = traced->text.path;
     if (options->output) {

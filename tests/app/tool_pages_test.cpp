@@ -2,6 +2,8 @@
 // colours and the generator windows: swatches take the chosen colour and run their handler, a
 // region picture is traced and shapes the preview, a project round-trips, and every maker hands
 // its picture to its slot.
+#include <fstream>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -213,6 +215,10 @@ TEST_F(ToolPageTest, ARegionPictureLoadedAndTracedEnablesRegionTxtAndShapesThePr
     EXPECT_GE(doc().value(ctl::EqOutlineCount), 1);
     regionCheck->click();
     EXPECT_TRUE(doc().isChecked(ctl::RegionCheck));
+    // Another run of the program tracing meanwhile replaces the shared work files; the preview
+    // keeps the shape of this trace, which the document holds.
+    for (const char* work : {"region1.txt", "region2.txt", "region3.txt", "region4.txt"})
+        std::ofstream(userData.workFolder() / work, std::ios::binary | std::ios::trunc) << "4,";
 
     // The preview after a build: the round corners are cut away, the middle kept.
     pictureToOpen = QString::fromStdString((app->programFolder() / "Samples" / "base_main_eq.bmp").string());

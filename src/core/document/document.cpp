@@ -401,6 +401,11 @@ int Document::addListener(Listener listener) {
 
 void Document::removeListener(int id) { m_listeners.erase(id); }
 
+void Document::setRegionOutlines(RegionOutlines outlines) {
+    m_regionOutlines = std::move(outlines);
+    notify({ChangeEvent::Kind::Flags, {}});
+}
+
 void Document::notify(const ChangeEvent& event) const {
     if (m_listeners.empty()) return;
     // A listener may add or remove listeners while it is called: walk a snapshot of the ids and

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "document/control.h"
+#include "document/region_outlines.h"
 #include "document/slot.h"
 #include "image/bitmap.h"
 #include "image/work_bitmaps.h"
@@ -123,6 +124,11 @@ public:
     // The work bitmaps MaskAndData.data/mask/picTmp and Form3.Picture1.
     WorkBitmaps work;
 
+    // --- the outlines of the last region trace (TraceRegionAreas; a loaded project) ------------
+    const RegionOutlines& regionOutlines() const { return m_regionOutlines; }
+    // Replaces them and tells listeners (a Flags change: the preview shape depends on them).
+    void setRegionOutlines(RegionOutlines outlines);
+
     // --- change notifications ----------------------------------------------------------
     using Listener = std::function<void(const ChangeEvent&)>;
     int addListener(Listener listener);
@@ -157,6 +163,7 @@ private:
     std::map<int, Listener> m_listeners;
     std::unordered_map<std::string, std::string> m_twins;  // control key -> twin key, both ways
     int m_nextListener = 1;
+    RegionOutlines m_regionOutlines;
 };
 
 // Splits a written control name into name and index: "hscR(3)" -> (ctl::hscR, 3), ctl::chkASP -> -1.

@@ -4,8 +4,6 @@
 #include <string>
 #include <system_error>
 
-#include "fs/program_path.h"
-
 namespace pelterra {
 
 namespace fs = std::filesystem;
@@ -22,14 +20,6 @@ Result<fs::path> WorkFolder() {
     fs::create_directories(user, ec);
     if (!fs::is_directory(user)) return Error{user.string(), "cannot create the per-user folder of the work files"};
     return user;
-}
-
-Result<fs::path> WorkFileForReading(const fs::path& programFolder, std::string_view name) {
-    if (auto inWork = resolveProgramPath(userWorkFolder(), name); inWork && fs::is_regular_file(*inWork))
-        return *inWork;
-    auto shipped = resolveProgramPath(programFolder, "\\PartsData\\system\\" + std::string(name));
-    if (shipped && fs::is_regular_file(*shipped)) return *shipped;
-    return Error{(programFolder / "PartsData" / "system" / std::string(name)).string(), "the file is missing"};
 }
 
 }  // namespace pelterra

@@ -50,7 +50,7 @@ void addSheetNames(std::vector<std::string>& names, const Document& doc, SheetWi
 }
 
 // The files of this save, in the archive's order, with their contents.
-Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& programFolder) {
+Result<std::vector<PendingFile>> pendingFiles(Document& doc) {
     std::vector<PendingFile> files;
     const bool mainWindow = !eqOnly(doc);
     if (mainWindow) addSheetFiles(files, doc, SheetWindow::Main);
@@ -61,8 +61,9 @@ Result<std::vector<PendingFile>> pendingFiles(Document& doc, const fs::path& pro
     if (mainWindow && doc.isChecked(ctl::PleditCheck)) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
     if (mainWindow && doc.isChecked(ctl::MaronCheck)) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
     if (doc.isChecked(ctl::RegionCheck)) {
-        // region.txt from the outlines of the last trace (also left in the work folder).
-        auto region = WriteRegionText(doc, programFolder);
+        // region.txt from the outlines of the last trace, which the document holds (also left in
+        // the work folder).
+        auto region = WriteRegionText(doc);
         if (!region) return region.error();
         files.push_back({"region.txt", [bytes = std::move(region->bytes)]() -> Result<std::string> { return bytes; }});
     }
@@ -132,8 +133,9 @@ Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {
     return SaveSkinTo(doc, programFolder, *destination);
 }
 
-Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& programFolder, const Destination& destination) {
-    auto files = pendingFiles(doc, programFolder);
+// The save reads nothing from the program folder any more; callers still name it.
+Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& /*programFolder*/, const Destination& destination) {
+    auto files = pendingFiles(doc);
     if (!files) return files.error();
     SavedSkin saved{destination, destination.baseFolder, {}};
     for (const PendingFile& f : *files) saved.files.push_back(f.name);

@@ -8,6 +8,7 @@
 
 #include "document/tables.h"
 #include "parts/part_loading.h"
+#include "region/outline_text.h"
 
 namespace pelterra {
 
@@ -166,6 +167,66 @@ void applyControlValue(Document& doc, std::string_view key, std::string_view raw
     if (Status set = doc.setByName(key, raw); !set) problems.add(line, set.error().message);
 }
 
+// The outlines of the last region trace, in the text form of the region work files: a count
+// text and a point text for each area.
+struct StoredOutlineKey {
+    std::string_view key;
+    bool equalizer;  // area 1, else area 0
+    bool points;     // the point text, else the count text
+};
+constexpr StoredOutlineKey kStoredOutlineKeys[] = {
+    {"MainCounts", false, false},
+    {"MainPoints", false, true},
+    {"EqualizerCounts", true, false},
+    {"EqualizerPoints", true, true},
+};
+static_assert(std::size(kStoredOutlineKeys) == 4);
+
+void appendStoredOutlines(std::string& text, const RegionOutlines& held) {
+    const OutlineTexts main = OutlineTextsOf(held.main);
+    const OutlineTexts equalizer = OutlineTextsOf(held.equalizer);
+    text += "\n[" + std::string(kManifestRegionSection) + "]\n";
+    for (const StoredOutlineKey& k : kStoredOutlineKeys) {
+        const OutlineTexts& area = k.equalizer ? equalizer : main;
+        text.append(k.key).append("=").append(k.points ? area.points : area.counts).append("\n");
+    }
+}
+
+// The lines of the [RegionTrace] section as they are read; the outlines are made from them once
+// the whole text is read, since counts and points stand on separate lines.
+class StoredOutlines {
+public:
+    void sectionMet(int line) {
+        if (m_line == 0) m_line = line;
+    }
+    void add(std::string_view key, std::string_view value, int line, Problems& problems) {
+        for (std::size_t i = 0; i < std::size(kStoredOutlineKeys); ++i)
+            if (kStoredOutlineKeys[i].key == key) {
+                m_texts[i] = std::string(value);
+                return;
+            }
+        problems.add(line, "unknown region outline value \"" + std::string(key) + "\"");
+    }
+    // The outlines the section held; none (and a problem) when a count and point text disagree.
+    void apply(Document& doc, Problems& problems) const {
+        if (m_line == 0) return;
+        auto main = ParseOutlineTexts(m_texts[0], m_texts[1]);
+        auto equalizer = ParseOutlineTexts(m_texts[2], m_texts[3]);
+        for (const auto* area : {&main, &equalizer})
+            if (!*area) {
+                problems.add(m_line, "the stored region outlines are damaged (" + area->error().message +
+                                         "); trace the region picture again");
+                return;
+            }
+        doc.setRegionOutlines({.traced = true, .main = std::move(*main), .equalizer = std::move(*equalizer)});
+        doc.setEnabled(ctl::RegionCheck, -1, true);  // as a finished trace leaves it
+    }
+
+private:
+    int m_line = 0;  // where the section began; 0 when there is none
+    std::string m_texts[std::size(kStoredOutlineKeys)];
+};
+
 }  // namespace
 
 std::string EscapeManifestValue(std::string_view value) {
@@ -229,12 +290,16 @@ std::string ManifestText(const Document& doc) {
             if (const auto ref = doc.controlByWritten(key)) line(key, valueText(doc.control(ref->name, ref->index)));
         }
     }
+    if (doc.regionOutlines().traced) appendStoredOutlines(text, doc.regionOutlines());
     return text;
 }
 
 std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std::string& path) {
     Problems problems(path);
     int version = kManifestVersion;  // a manifest without a Version line is read as the current one
+    // The outline counts this text restores belong to its own trace, not to one made before.
+    doc.setRegionOutlines({});
+    StoredOutlines outlines;
     std::string section;
     int lineNumber = 0;
     while (!text.empty()) {
@@ -248,6 +313,7 @@ std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std
         if (raw.front() == '[') {
             if (raw.back() != ']') problems.add(lineNumber, "a section name ends with ']'");
             section = std::string(trimmed(raw.substr(1, raw.size() - (raw.back() == ']' ? 2 : 1))));
+            if (section == kManifestRegionSection) outlines.sectionMet(lineNumber);
             continue;
         }
         // The value is taken as written, spaces included; only the name is trimmed.
@@ -260,9 +326,15 @@ std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std
         const std::string_view value = full.substr(eq + 1);
         if (section == kManifestProjectSection)
             applyProjectValue(doc, key, value, lineNumber, problems, version);
+        else if (section == kManifestRegionSection)
+            outlines.add(key, value, lineNumber, problems);
         else
             applyControlValue(doc, key, value, lineNumber, problems, version);
     }
+    outlines.apply(doc, problems);
+    // A checked "Region.txtを出力する" that the project restores without a trace must stay
+    // within reach: the save refuses it until the user traces again or unchecks it.
+    if (doc.isChecked(ctl::RegionCheck)) doc.setEnabled(ctl::RegionCheck, -1, true);
     SyncLinkBoxes(doc);  // the mask lists follow their restored link boxes
     return problems.take();
 }

@@ -1,7 +1,7 @@
 #include "region/preview_shape.h"
 
+#include "region/region_text.h"
 #include "region/region_trace.h"
-#include "region/region_work_files.h"
 
 namespace pelterra {
 
@@ -19,8 +19,8 @@ ShapePiece rectangle(ShapeCombine combine, Rect rect) {
 }
 
 // Each outline of an area as an exclusive-or polygon shifted by (dx, dy).
-void addOutlines(WindowShape& shape, const WorkOutlines& area, int dx, int dy) {
-    for (const auto& outline : area.outlines) {
+void addOutlines(WindowShape& shape, std::span<const Outline> outlines, int dx, int dy) {
+    for (const Outline& outline : outlines) {
         std::size_t n = outline.size();
         if (n >= 2 && outline.front() == outline.back()) --n;
         if (n < 3) continue;
@@ -35,8 +35,7 @@ void addOutlines(WindowShape& shape, const WorkOutlines& area, int dx, int dy) {
 
 }  // namespace
 
-Result<WindowShape> ApplyPreviewRegion(const Document& doc, const std::filesystem::path& programFolder, int mode,
-                                       const PreviewWindowLayout& layout) {
+Result<WindowShape> ApplyPreviewRegion(const Document& doc, int mode, const PreviewWindowLayout& layout) {
     const int px = layout.picture.x + kFrameLeft;
     const int py = layout.picture.y + kFrameTop;
     WindowShape shape;
@@ -47,11 +46,11 @@ Result<WindowShape> ApplyPreviewRegion(const Document& doc, const std::filesyste
         shape.pieces.push_back(
             rectangle(ShapeCombine::Union, {px, py, kRegionImageWidth, 2 * kRegionImageHeight}));
     if (mode == 0) {
-        auto main = ReadRegionWorkFiles(programFolder, kMainWorkFiles, doc.value(ctl::MainOutlineCount));
+        auto main = TracedOutlines(doc, 0);
         if (!main) return main.error();
         addOutlines(shape, *main, px, py);
         if (doc.value(ctl::EqRegionFlag) == 1) {
-            auto eq = ReadRegionWorkFiles(programFolder, kEqWorkFiles, doc.value(ctl::EqOutlineCount));
+            auto eq = TracedOutlines(doc, 1);
             if (!eq) return eq.error();
             addOutlines(shape, *eq, px, py + kRegionImageHeight);
         }

@@ -5,7 +5,6 @@
 // regions, exclusive or and union).
 #pragma once
 
-#include <filesystem>
 #include <vector>
 
 #include "document/document.h"
@@ -45,8 +44,8 @@ struct PreviewWindowLayout {
 // the whole 275 x 232 picture back; mode 0 lays every traced outline over it by exclusive or,
 // area 0 over the upper window and (when the EQ region flag is 1) area 1 over the lower one. A
 // polygon whose last point repeats its first leaves that point out; outlines of fewer than three
-// points enclose nothing and are left out. Work files that cannot be read are an error.
-Result<WindowShape> ApplyPreviewRegion(const Document& doc, const std::filesystem::path& programFolder, int mode,
-                                       const PreviewWindowLayout& layout);
+// points enclose nothing and are left out. The outlines are those the document holds
+// (TracedOutlines): without a trace, or with a count beyond them, mode 0 is an error.
+Result<WindowShape> ApplyPreviewRegion(const Document& doc, int mode, const PreviewWindowLayout& layout);
 
 }  // namespace pelterra

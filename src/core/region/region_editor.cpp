@@ -66,6 +66,21 @@ Error needsDialogError() {
     return Error{"", "the region picture is not 275*116 or 275*232 and there is no dialog to ask how to convert it"};
 }
 
+// The size answers a run without the dialog can give: 0 and 1 draw the picture into the areas.
+// 2 (cancel) would trace nothing, and 3 keeps the areas as an earlier region picture left them,
+// which such a run does not have: it would outline an empty window.
+Status checkFitAnswer(std::optional<int> fit, std::string_view fitOption) {
+    if (!fit || *fit == static_cast<int>(HowFormAnswer::Stretch) || *fit == static_cast<int>(HowFormAnswer::SplitInHalves))
+        return ok();
+    const std::string option(fitOption);
+    if (*fit == static_cast<int>(HowFormAnswer::SplitInThirds))
+        return Error{"", option + " 3 keeps the picture areas as an earlier region picture left them, and there is "
+                                  "none here: the trace would outline an empty window. Give " + option +
+                             " 0 (stretch to one window) or " + option + " 1 (two windows)"};
+    return Error{"", option + " " + std::to_string(*fit) + " is not a way to fit a region picture: give " + option +
+                         " 0 (stretch to one window) or " + option + " 1 (two windows)"};
+}
+
 // A key colour box's text as a channel value: a whole number from 0 to 255, spaces around it
 // allowed.
 bool parseChannel(std::string_view text, int& value) {
@@ -190,15 +205,17 @@ Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, con
 
 Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& programFolder,
                                               const std::string& picturePath, Colour key, std::optional<int> fit,
-                                              const RegionProgress& progress) {
+                                              std::string_view fitOption, const RegionProgress& progress) {
     if (picturePath.empty()) return Error{"", "no region picture was named"};
+    if (Status answer = checkFitAnswer(fit, fitOption); !answer) return answer.error();
     Result<Bitmap> picture = LoadPicture(picturePath);
     if (!picture) return picture.error();
     if (!picture->empty() && !isOneWindow(*picture) && !isTwoWindows(*picture) && !fit)
         return Error{picturePath, "the region picture is " + std::to_string(picture->width()) + "*" +
                                       std::to_string(picture->height()) +
-                                      ", neither 275*116 nor 275*232: say how to fit it (0 stretch to one "
-                                      "window, 1 two windows, 3 leave the areas as they are)"};
+                                      ", neither 275*116 nor 275*232: say how to fit it with " + std::string(fitOption) +
+                                      " 0 (stretch it to one window) or " + std::string(fitOption) +
+                                      " 1 (split it into two windows)"};
     const int combinedPictureFlag = doc.combinedPictureFlag;
     const std::string syori = doc.text(ctl::Syori);
     HowFormDialog howForm;
@@ -210,13 +227,11 @@ Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& pro
         doc.notify({ChangeEvent::Kind::Flags, {}});
     }
     doc.setText(ctl::Syori, syori);
-    if (*loaded == static_cast<int>(HowFormAnswer::Cancel))
-        return Error{picturePath, "the picture-size answer 2 cancels the loading: nothing was traced"};
 
     SetRegionKeyColour(doc, key);
     auto trace = MakeRegion(doc, programFolder, progress);
     if (!trace) return trace.error();
-    auto text = WriteRegionText(doc, programFolder);
+    auto text = WriteRegionText(doc);
     if (!text) return text.error();
     doc.setValue(ctl::RegionCheck, 1);
     return RegionPictureTrace{*trace, *text};

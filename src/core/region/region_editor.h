@@ -76,14 +76,18 @@ struct RegionPictureTrace {
 };
 
 // The whole road for the command line: loads the region picture file, sets the key colour,
-// traces it, writes region.txt into the work folder and checks "Region.txtを出力する" so that a
-// skin saved afterwards carries it. `fit` answers the size dialog for pictures that are neither
-// 275 x 116 nor 275 x 232 (0 stretch, 1 two halves, 3 leave the areas as they are); without it
-// such a picture is an error, and so is the answer 2 (cancel). Unlike the dialog, the answer does
-// not change the combined-picture flag or Syori: those belong to the base picture of the skin.
+// traces it (the outlines go into the document), writes region.txt into the work folder and
+// checks "Region.txtを出力する" so that a skin saved afterwards carries it. `fit` answers the size
+// dialog for pictures that are neither 275 x 116 nor 275 x 232: 0 stretches the picture to one
+// window, 1 splits it into two. Without it such a picture is an error, and so are the dialog's
+// other answers (2 cancels; 3 keeps the areas as an earlier picture left them, and a run of its
+// own has none); the messages name the caller's option `fitOption`. Unlike the dialog, the
+// answer does not change the combined-picture flag or Syori: those belong to the base picture
+// of the skin.
 Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const std::filesystem::path& programFolder,
                                               const std::string& picturePath, Colour key,
                                               std::optional<int> fit = std::nullopt,
+                                              std::string_view fitOption = "--fit",
                                               const RegionProgress& progress = {});
 
 }  // namespace pelterra

@@ -1,13 +1,12 @@
 #include "region/region_text.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "output/text_file.h"
 #include "region/region_work_files.h"
 
 namespace pelterra {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -60,23 +59,37 @@ std::string_view FirstRegionSectionName(const Document& doc) {
 
 std::string_view SecondRegionSectionName(const Document& doc) { return eqBelow(doc) ? kEqualizer : kNormal; }
 
-Result<RegionTextWritten> WriteRegionText(const Document& doc, const fs::path& programFolder) {
-    RegionTextWritten written;
+Result<std::span<const Outline>> TracedOutlines(const Document& doc, int area) {
+    const RegionOutlines& held = doc.regionOutlines();
+    if (!held.traced)
+        return Error{"", "no region picture has been traced, so there is no outline for region.txt: trace a region "
+                         "picture first, or uncheck \"Region.txtを出力する\" (RegionCheck)"};
+    const bool main = area == 0;
+    const std::vector<Outline>& outlines = main ? held.main : held.equalizer;
+    const ControlName countName = main ? ctl::MainOutlineCount : ctl::EqOutlineCount;
+    const int wanted = doc.value(countName);
+    if (wanted > static_cast<int>(outlines.size()))
+        return Error{"", std::string(countName.written()) + " is " + std::to_string(wanted) +
+                             ", but the last region trace found " + std::to_string(outlines.size()) +
+                             " outline(s) of the " + (main ? "main window" : "equalizer") +
+                             ": trace the region picture again, or set the count to at most " +
+                             std::to_string(outlines.size())};
+    return std::span<const Outline>(outlines.data(), static_cast<std::size_t>(std::max(wanted, 0)));
+}
+
+Result<RegionTextWritten> WriteRegionText(const Document& doc) {
     std::vector<RegionSection> sections;
-
-    auto main = ReadRegionWorkFiles(programFolder, kMainWorkFiles, doc.value(ctl::MainOutlineCount));
+    auto main = TracedOutlines(doc, 0);
     if (!main) return main.error();
-    sections.push_back({FirstRegionSectionName(doc), std::move(main->outlines)});
-    written.missing += main->missing;
-
+    sections.push_back({FirstRegionSectionName(doc), *main});
     if (doc.value(ctl::EqRegionFlag) == 1) {
-        auto eq = ReadRegionWorkFiles(programFolder, kEqWorkFiles, doc.value(ctl::EqOutlineCount));
+        auto eq = TracedOutlines(doc, 1);
         if (!eq) return eq.error();
-        sections.push_back({SecondRegionSectionName(doc), std::move(eq->outlines)});
-        written.missing += eq->missing;
+        sections.push_back({SecondRegionSectionName(doc), *eq});
     }
-    for (const RegionSection& s : sections) written.outlines += static_cast<int>(s.outlines.size());
 
+    RegionTextWritten written;
+    for (const RegionSection& s : sections) written.outlines += static_cast<int>(s.outlines.size());
     written.bytes = RegionTextBytes(sections);
     auto path = WorkFileForWriting(kRegionTextName);
     if (!path) return Error{path.error().path, "cannot write region.txt: " + path.error().message};

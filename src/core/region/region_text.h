@@ -4,8 +4,9 @@
 //   [Normal]<CR LF>NumPoints=4,<CR LF>PointList=4,5,5,5,5,6,4,6,
 //
 // A second section (the equalizer half of a two-window picture) follows after CR LF CR LF; the
-// file ends after the last comma. WriteRegionText writes it into the per-user work folder and
-// hands its bytes to the skin save, which puts them into the skin folder or the archive.
+// file ends after the last comma. WriteRegionText makes it from the outlines the document holds,
+// writes it into the per-user work folder and hands its bytes to the skin save, which puts them
+// into the skin folder or the archive.
 #pragma once
 
 #include <filesystem>
@@ -25,7 +26,7 @@ inline constexpr std::string_view kRegionTextName = "region.txt";  // in the wor
 // One section of region.txt: its name ("Normal" or "Equalizer") and its outlines in trace order.
 struct RegionSection {
     std::string_view name;
-    std::vector<std::vector<Point>> outlines;
+    std::span<const Outline> outlines;
 };
 
 // The bytes of region.txt for the given sections.
@@ -37,18 +38,23 @@ std::string RegionTextBytes(std::span<const RegionSection> sections);
 std::string_view FirstRegionSectionName(const Document& doc);
 std::string_view SecondRegionSectionName(const Document& doc);
 
+// The outlines of area 0 (main window) or 1 (equalizer) that region.txt and the preview shape
+// take: the first MainOutlineCount (EqOutlineCount) of those the last trace left in the
+// document. No trace at all, or a count larger than the outlines held (a count set by hand, a
+// project saved before projects kept their outlines), is an error that says so: region.txt is
+// never cut short or made from the outlines of another picture.
+Result<std::span<const Outline>> TracedOutlines(const Document& doc, int area);
+
 struct RegionTextWritten {
     std::filesystem::path path;  // region.txt in the work folder
     std::string bytes;           // its content
     int outlines = 0;            // outlines written, both sections
-    int missing = 0;             // outlines left out because a work file ended early
 };
 
-// WriteRegionText: reads the outlines of the last trace back from the work files (as many as
-// the outline counts say; a work file the program has not written yet is read from
-// PartsData\system) and writes region.txt into the work folder. Outlines a short work file
-// cannot supply are left out, so the counts always add up to the points; `missing` tells how many.
-// A work file that cannot be read or a region.txt that cannot be written is an error naming it.
-Result<RegionTextWritten> WriteRegionText(const Document& doc, const std::filesystem::path& programFolder);
+// WriteRegionText: makes region.txt from the outlines the document holds (TracedOutlines of
+// area 0, and of area 1 when the EQ region flag is 1) and writes it into the work folder as well,
+// for anyone who reads it there. Outlines that cannot be had (see TracedOutlines) and a
+// region.txt that cannot be written are errors that say so.
+Result<RegionTextWritten> WriteRegionText(const Document& doc);
 
 }  // namespace pelterra

@@ -237,6 +237,18 @@ AreaOutlines TraceRegionArea(const Bitmap& area, Bitmap& cutOut, Colour key, con
     return result;
 }
 
+std::vector<Outline> SplitOutlines(const AreaOutlines& area) {
+    std::vector<Outline> outlines;
+    outlines.reserve(area.counts.size());
+    auto next = area.points.begin();
+    for (int n : area.counts) {
+        const auto take = std::min<std::ptrdiff_t>(n, area.points.end() - next);
+        outlines.emplace_back(next, next + take);
+        next += take;
+    }
+    return outlines;
+}
+
 namespace {
 
 // Hides the Cut-out results for the time of a trace and shows them again however it ends.
@@ -274,13 +286,16 @@ Result<AreaOutlines> traceArea(Document& doc, int item, Colour key, const Region
 Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress) {
     doc.setValue(ctl::MainOutlineCount, 0);
     doc.setValue(ctl::EqOutlineCount, 0);
+    doc.setRegionOutlines({});  // no outlines to save until this trace has ended well
     const CutOutHidden hidden(doc);
     RegionTrace trace;
+    RegionOutlines held{.traced = true, .main = {}, .equalizer = {}};
 
     auto main = traceArea(doc, 0, key, progress);
     if (!main) return main.error();
     trace.mainOutlines = static_cast<int>(main->counts.size());
     trace.cutOff += main->cutOff;
+    held.main = SplitOutlines(*main);
     doc.setValue(ctl::MainOutlineCount, trace.mainOutlines);
 
     if (doc.value(ctl::EqRegionFlag) == 1) {
@@ -288,8 +303,10 @@ Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProg
         if (!eq) return eq.error();
         trace.eqOutlines = static_cast<int>(eq->counts.size());
         trace.cutOff += eq->cutOff;
+        held.equalizer = SplitOutlines(*eq);
         doc.setValue(ctl::EqOutlineCount, trace.eqOutlines);
     }
+    doc.setRegionOutlines(std::move(held));
     return trace;
 }
 

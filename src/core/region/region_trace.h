@@ -2,7 +2,8 @@
 // walked into outline polygons. TraceRegionAreas scans both halves of the picture (RegionArea(0)
 // for the main window, RegionArea(1) for the equalizer), runs TraceOutline from every start pixel
 // it meets, paints the marks into the Cut-out results RegionSource(0/1) and writes the outlines
-// into the work files region1.txt..region4.txt that region.txt and the preview shape are read from.
+// into the document (the outlines region.txt and the preview shape are made from) and into the
+// work files region1.txt..region4.txt.
 #pragma once
 
 #include <cstdint>
@@ -86,6 +87,9 @@ using RegionProgress = std::function<void(const std::string&)>;
 AreaOutlines TraceRegionArea(const Bitmap& area, Bitmap& cutOut, Colour key, const RegionProgress& progress,
                              std::int64_t maxSteps = 0);
 
+// The area's outlines one by one: its points cut by its counts.
+std::vector<Outline> SplitOutlines(const AreaOutlines& area);
+
 // What a trace of both areas found.
 struct RegionTrace {
     int mainOutlines = 0;  // the Main outline count
@@ -96,9 +100,11 @@ struct RegionTrace {
 // TraceRegionAreas: sets both outline counts to 0, traces RegionArea(0) into region1.txt and
 // region2.txt, then, when the EQ region flag is 1, RegionArea(1) into region3.txt and
 // region4.txt (else those two are left as they are), each pair in the per-user work folder.
-// The progress texts go to the label Areay and to `progress`. The areas must carry the key
-// colour frame (MakeRegion draws it). A work file that cannot be written is an
-// error naming it; the outline counts then stay 0 for that area and the ones after it.
+// The outlines of both areas go into the document (Document::regionOutlines), which is what
+// region.txt and the preview shape are made from. The progress texts go to the label Areay and
+// to `progress`. The areas must carry the key colour frame (MakeRegion draws it). A work file
+// that cannot be written is an error naming it; the outline counts then stay 0 for that area
+// and the ones after it, and the document holds no traced outlines.
 Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress = {});
 
 }  // namespace pelterra

@@ -81,4 +81,60 @@ TEST(Manifest, LinesThatCannotBeAppliedAreReportedAndTheRestApplied) {
     EXPECT_FALSE(doc.isSelected(ctl::optSeken, 1));
 }
 
+const RegionOutlines kTraced{.traced = true,
+                             .main = {{{4, 5}, {5, 5}, {5, 6}, {4, 6}}, {{-1, -1}, {275, -1}, {275, 116}}},
+                             .equalizer = {{{9, 5}, {9, 5}, {10, 5}}}};
+
+TEST(Manifest, TracedOutlinesAreStoredInTheirOwnSectionAndComeBack) {
+    Document doc;
+    doc.setRegionOutlines(kTraced);
+    const std::string text = ManifestText(doc);
+    EXPECT_NE(text.find("\n[RegionTrace]\nMainCounts=4,3,\nMainPoints=4,5,5,5,5,6,4,6,-1,-1,275,-1,275,116,\n"
+                        "EqualizerCounts=3,\nEqualizerPoints=9,5,9,5,10,5,\n"),
+              std::string::npos)
+        << text;
+
+    Document loaded;
+    const auto problems = ApplyManifest(loaded, text, "project.ini");
+    EXPECT_TRUE(problems.empty()) << problems.front().describe();
+    EXPECT_EQ(loaded.regionOutlines(), kTraced);
+    EXPECT_TRUE(loaded.control(ctl::RegionCheck).enabled);  // as a finished trace leaves it
+
+    // A trace that found nothing is still a trace.
+    doc.setRegionOutlines({.traced = true, .main = {}, .equalizer = {}});
+    ASSERT_TRUE(ApplyManifest(loaded, ManifestText(doc), "project.ini").empty());
+    EXPECT_EQ(loaded.regionOutlines(), (RegionOutlines{.traced = true, .main = {}, .equalizer = {}}));
+}
+
+// The counts a manifest restores belong to its own trace: outlines traced before the load, or
+// none at all in an older project, must not be written under them.
+TEST(Manifest, AManifestWithoutOutlinesLeavesNoneOfAnEarlierTrace) {
+    Document doc;
+    doc.setRegionOutlines(kTraced);
+    EXPECT_TRUE(ApplyManifest(doc, "[Form1]\nRegionCheck=1\nMainOutlineCount=2\n", "old/project.ini").empty());
+    EXPECT_FALSE(doc.regionOutlines().traced);
+    EXPECT_TRUE(doc.regionOutlines().main.empty());
+    EXPECT_EQ(doc.value(ctl::MainOutlineCount), 2);
+    EXPECT_TRUE(doc.control(ctl::RegionCheck).enabled);  // so that it can be unchecked
+}
+
+TEST(Manifest, StoredOutlinesWhoseCountsAndPointsDisagreeAreReportedAndNotRestored) {
+    Document doc;
+    const auto problems = ApplyManifest(doc,
+                                        "[Form1]\n"
+                                        "MainOutlineCount=1\n"
+                                        "[RegionTrace]\n"
+                                        "MainCounts=12,\n"
+                                        "MainPoints=4,5,4,5,\n"
+                                        "Colour=red\n",
+                                        "p/project.ini");
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0].message, "line 6: unknown region outline value \"Colour\"");
+    EXPECT_EQ(problems[1].message,
+              "line 3: the stored region outlines are damaged (the outline points end before the counts say they do "
+              "(outline 1)); trace the region picture again");
+    EXPECT_FALSE(doc.regionOutlines().traced);
+    EXPECT_FALSE(doc.control(ctl::RegionCheck).enabled);
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -251,9 +252,11 @@ TEST(TraceRegionPicture, OtherSizesNeedAFitAnswerThatDoesNotTouchTheBasePictures
     Bitmap big(550, 232, kKept);
     ASSERT_TRUE(SavePicture(big, file.string()).ok());
     Document doc;
-    auto refused = TraceRegionPicture(doc, program.path(), file.string(), kKey);
+    auto refused = TraceRegionPicture(doc, program.path(), file.string(), kKey, std::nullopt, "--region-fit");
     ASSERT_FALSE(refused.ok());
-    EXPECT_NE(refused.error().message.find("550*232"), std::string::npos);
+    EXPECT_EQ(refused.error().message,
+              "the region picture is 550*232, neither 275*116 nor 275*232: say how to fit it with --region-fit 0 "
+              "(stretch it to one window) or --region-fit 1 (split it into two windows)");
     EXPECT_FALSE(TraceRegionPicture(doc, program.path(), file.string(), kKey, 2).ok());
 
     doc.combinedPictureFlag = 0;
@@ -264,11 +267,27 @@ TEST(TraceRegionPicture, OtherSizesNeedAFitAnswerThatDoesNotTouchTheBasePictures
     EXPECT_EQ(doc.combinedPictureFlag, 0);
 }
 
-TEST(ApplyPreviewRegion, WithoutRegionTheWholePictureIsPutBack) {
+// The answer 3 keeps the areas as an earlier picture left them; a run of its own has none, and
+// tracing the empty areas once gave a frame outline with success.
+TEST(TraceRegionPicture, TheAnswerThatKeepsTheAreasIsRefusedBeforeAnythingIsTraced) {
     ProgramFolder program;
+    const fs::path file = program.path() / "big.bmp";
+    ASSERT_TRUE(SavePicture(Bitmap(550, 232, kKept), file.string()).ok());
+    Document doc;
+    auto refused = TraceRegionPicture(doc, program.path(), file.string(), kKey, 3);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_NE(refused.error().message.find("--fit 3 keeps the picture areas as an earlier region picture left them"),
+              std::string::npos)
+        << refused.error().message;
+    EXPECT_FALSE(doc.regionOutlines().traced);
+    EXPECT_FALSE(doc.isChecked(ctl::RegionCheck));
+    EXPECT_FALSE(fs::exists(program.work() / "region1.txt"));
+}
+
+TEST(ApplyPreviewRegion, WithoutRegionTheWholePictureIsPutBack) {
     Document doc;
     const PreviewWindowLayout layout{300, 300, {8, 8, 275, 116}};
-    auto shape = ApplyPreviewRegion(doc, program.path(), 1, layout);
+    auto shape = ApplyPreviewRegion(doc, 1, layout);
     ASSERT_TRUE(shape.ok());
     ASSERT_EQ(shape->pieces.size(), 3u);
     EXPECT_EQ(shape->pieces[0].combine, ShapeCombine::Start);
@@ -280,18 +299,16 @@ TEST(ApplyPreviewRegion, WithoutRegionTheWholePictureIsPutBack) {
 }
 
 TEST(ApplyPreviewRegion, TracedOutlinesAreXoredOverTheirWindows) {
-    ProgramFolder program;
     Document doc;
-    std::ofstream(program.work() / "region1.txt", std::ios::binary) << "5,4,";
     // The first outline closes on its first point, which is then left out.
-    std::ofstream(program.work() / "region2.txt", std::ios::binary) << "0,0,10,0,10,10,0,10,0,0,5,5,20,5,20,20,5,20,";
-    std::ofstream(program.work() / "region3.txt", std::ios::binary) << "4,";
-    std::ofstream(program.work() / "region4.txt", std::ios::binary) << "1,1,2,1,2,2,1,2,";
+    doc.setRegionOutlines({.traced = true,
+                           .main = {{{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}}, {{5, 5}, {20, 5}, {20, 20}, {5, 20}}},
+                           .equalizer = {{{1, 1}, {2, 1}, {2, 2}, {1, 2}}}});
     doc.setValue(ctl::MainOutlineCount, 2);
     doc.setValue(ctl::EqOutlineCount, 1);
     const PreviewWindowLayout layout{300, 300, {0, 0, 275, 116}};
 
-    auto mainOnly = ApplyPreviewRegion(doc, program.path(), 0, layout);
+    auto mainOnly = ApplyPreviewRegion(doc, 0, layout);
     ASSERT_TRUE(mainOnly.ok()) << mainOnly.error().describe();
     ASSERT_EQ(mainOnly->pieces.size(), 4u);
     const ShapePiece& first = mainOnly->pieces[2];
@@ -301,11 +318,14 @@ TEST(ApplyPreviewRegion, TracedOutlinesAreXoredOverTheirWindows) {
     EXPECT_EQ(mainOnly->pieces[3].polygon.front(), (Point{8, 27}));  // overlapping: xor cancels
 
     doc.setValue(ctl::EqRegionFlag, 1);
-    auto both = ApplyPreviewRegion(doc, program.path(), 0, layout);
+    auto both = ApplyPreviewRegion(doc, 0, layout);
     ASSERT_TRUE(both.ok());
     ASSERT_EQ(both->pieces.size(), 5u);
     EXPECT_EQ(both->pieces[4].polygon.front(), (Point{4, 22 + 116 + 1}));  // the lower window
 
-    fs::remove(program.work() / "region4.txt");
-    EXPECT_FALSE(ApplyPreviewRegion(doc, program.path(), 0, layout).ok());
+    // A count beyond the held outlines is no shape of the trace.
+    doc.setValue(ctl::EqOutlineCount, 2);
+    EXPECT_FALSE(ApplyPreviewRegion(doc, 0, layout).ok());
+    doc.setRegionOutlines({});
+    EXPECT_FALSE(ApplyPreviewRegion(doc, 0, layout).ok());
 }

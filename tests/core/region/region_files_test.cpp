@@ -2,8 +2,6 @@
 #include <zip.h>
 
 #include <fstream>
-#include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "output/save_skin.h"
 #include "region/region_editor.h"
 #include "region/region_text.h"
+#include "region/region_text_reader.h"
 #include "region/region_trace.h"
 #include "region/region_work_files.h"
 #include "region_pictures.h"
@@ -35,56 +34,33 @@ void putArea(Document& doc, int item, IsKey isKey) {
 bool keptPixelAt55(int u, int v) { return !(u == 5 && v == 5); }
 bool allKey(int, int) { return true; }
 
-// Work files as a trace of the given outlines would leave them, with the counts in the document.
-void setMainWorkFiles(Document& doc, const ProgramFolder& program, const std::string& counts,
-                      const std::string& points, int outlineCount) {
-    writeFile(program.work() / "region1.txt", counts);
-    writeFile(program.work() / "region2.txt", points);
-    doc.setValue(ctl::MainOutlineCount, outlineCount);
+// The outlines a trace of the main area (and of the equalizer area) would leave in the document,
+// with the outline counts that say how many of them region.txt takes.
+void holdOutlines(Document& doc, std::vector<Outline> main, std::vector<Outline> equalizer = {}) {
+    doc.setValue(ctl::MainOutlineCount, static_cast<int>(main.size()));
+    doc.setValue(ctl::EqOutlineCount, static_cast<int>(equalizer.size()));
+    doc.setRegionOutlines({.traced = true, .main = std::move(main), .equalizer = std::move(equalizer)});
 }
 
-void setEqWorkFiles(Document& doc, const ProgramFolder& program, const std::string& counts,
-                    const std::string& points, int outlineCount) {
-    writeFile(program.work() / "region3.txt", counts);
-    writeFile(program.work() / "region4.txt", points);
-    doc.setValue(ctl::EqOutlineCount, outlineCount);
+const Outline kUnitSquare45{{4, 5}, {5, 5}, {5, 6}, {4, 6}};
+const std::string kUnitSquare45Text = "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,";
+
+// The skin is saved as "sky" beside the program: the base picture names it.
+void saveAsSky(Document& doc, const ProgramFolder& program) {
+    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
+    doc.BackgroundImageTitle = "sky.bmp";
 }
 
 std::string regionText(const ProgramFolder& program) { return readFileBytes(program.work() / "region.txt"); }
 
-// region.txt read the way players read it: sections in brackets, "NumPoints" split on commas,
-// "PointList" on commas or spaces, each value on one line.
-struct ParsedSection {
-    std::vector<int> counts;
-    std::vector<int> values;
-};
-
-std::vector<int> numbers(const std::string& text, bool spacesSeparate) {
-    std::vector<int> out;
-    std::string field;
-    auto flush = [&] {
-        if (!field.empty()) out.push_back(std::stoi(field));
-        field.clear();
-    };
-    for (char c : text) {
-        if (c == ',' || (spacesSeparate && c == ' ')) flush();
-        else field += c;
+// The sections of a region.txt text; a text the reader refuses fails the test.
+std::vector<RegionTextSection> sectionsOf(const std::string& text) {
+    auto sections = ParseRegionText(text);
+    if (!sections) {
+        ADD_FAILURE() << sections.error().describe();
+        return {};
     }
-    flush();
-    return out;
-}
-
-std::map<std::string, ParsedSection> parseRegionText(const std::string& text) {
-    std::map<std::string, ParsedSection> sections;
-    std::istringstream in(text);
-    std::string line, current;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > 2 && line.front() == '[' && line.back() == ']') current = line.substr(1, line.size() - 2);
-        else if (line.rfind("NumPoints=", 0) == 0) sections[current].counts = numbers(line.substr(10), false);
-        else if (line.rfind("PointList=", 0) == 0) sections[current].values = numbers(line.substr(10), true);
-    }
-    return sections;
+    return *sections;
 }
 
 // The sample region picture beside the program when the library was generated, else one drawn
@@ -127,10 +103,17 @@ TEST(RegionWorkFiles, TheReaderSkipsSpacesAndOneCommaAndStopsAtAnythingElse) {
     EXPECT_EQ(v, 7);
     ASSERT_TRUE(reader.next(v));  // "12" then "x": the value is read, the garbage ends the text
     EXPECT_EQ(v, 12);
+    EXPECT_FALSE(reader.failed());
     EXPECT_FALSE(reader.next(v));
+    EXPECT_TRUE(reader.failed());
     EXPECT_FALSE(reader.next(v));
     WorkValueReader huge("99999999999,");
     EXPECT_FALSE(huge.next(v));
+    EXPECT_TRUE(huge.failed());
+    WorkValueReader ended("4, ");
+    ASSERT_TRUE(ended.next(v));
+    EXPECT_FALSE(ended.next(v));
+    EXPECT_FALSE(ended.failed());  // the end of the text is no failure
 }
 
 TEST(TraceRegionAreas, WritesTheMainWorkFilesAndCountsAndLeavesTheEqualizerFilesWithoutItsHalf) {
@@ -148,6 +131,11 @@ TEST(TraceRegionAreas, WritesTheMainWorkFilesAndCountsAndLeavesTheEqualizerFiles
     EXPECT_EQ(doc.value(ctl::EqOutlineCount), 0);
     EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "12,");
     EXPECT_EQ(readFileBytes(program.work() / "region2.txt"), "4,5,4,5,5,5,5,6,5,6,5,6,6,5,6,5,6,5,5,4,5,4,5,4,");
+    const RegionOutlines& held = doc.regionOutlines();
+    EXPECT_TRUE(held.traced);
+    ASSERT_EQ(held.main.size(), 1u);
+    EXPECT_EQ(held.main[0], (Outline{{4, 5}, {4, 5}, {5, 5}, {5, 6}, {5, 6}, {5, 6}, {6, 5}, {6, 5}, {6, 5}, {5, 4}, {5, 4}, {5, 4}}));
+    EXPECT_TRUE(held.equalizer.empty());
     EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "keep,");
     EXPECT_EQ(readFileBytes(program.work() / "region4.txt"), "keep too,");
     EXPECT_EQ(doc.text(ctl::Areay), "116/116 終了");
@@ -168,6 +156,8 @@ TEST(TraceRegionAreas, TracesTheEqualizerHalfWhenThePictureHasOneAndASecondPress
     EXPECT_EQ(doc.value(ctl::EqOutlineCount), 2);
     EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "12,12,");
     EXPECT_EQ(texts.size(), 116u + 1 + 116 + 2);  // rows of both areas and three outlines
+    ASSERT_EQ(doc.regionOutlines().equalizer.size(), 2u);
+    EXPECT_EQ(doc.regionOutlines().equalizer[1].front(), (Point{29, 30}));
 
     putArea(doc, 0, allKey);
     putArea(doc, 1, keptPixelAt55);
@@ -178,6 +168,8 @@ TEST(TraceRegionAreas, TracesTheEqualizerHalfWhenThePictureHasOneAndASecondPress
     EXPECT_EQ(readFileBytes(program.work() / "region1.txt"), "");
     EXPECT_EQ(readFileBytes(program.work() / "region2.txt"), "");
     EXPECT_EQ(readFileBytes(program.work() / "region3.txt"), "12,");
+    EXPECT_TRUE(doc.regionOutlines().main.empty());
+    EXPECT_EQ(doc.regionOutlines().equalizer.size(), 1u);
 }
 
 TEST(TraceRegionAreas, AWorkFileThatCannotBeWrittenIsReportedAndTheCountsStayZero) {
@@ -185,46 +177,46 @@ TEST(TraceRegionAreas, AWorkFileThatCannotBeWrittenIsReportedAndTheCountsStayZer
     fs::create_directory(program.work() / "region2.txt");  // a folder where the file should go
     Document doc;
     putArea(doc, 0, keptPixelAt55);
-    doc.setValue(ctl::MainOutlineCount, 3);
+    holdOutlines(doc, {kUnitSquare45, kUnitSquare45, kUnitSquare45});
     auto trace = TraceRegionAreas(doc, kKey);
     ASSERT_FALSE(trace.ok());
     EXPECT_NE(trace.error().path.find("region2.txt"), std::string::npos) << trace.error().describe();
     EXPECT_EQ(doc.value(ctl::MainOutlineCount), 0);
+    EXPECT_FALSE(doc.regionOutlines().traced);  // the outlines of an earlier trace are gone too
     EXPECT_TRUE(doc.control(ctl::RegionSource, 1).visible);  // shown again however the trace ended
 }
 
 TEST(WriteRegionText, AUnitSquareInTheMainAreaIsWrittenByteForByte) {
     ProgramFolder program;
     Document doc;
-    setMainWorkFiles(doc, program, "4,", "4,5,5,5,5,6,4,6,", 1);
-    auto written = WriteRegionText(doc, program.path());
+    holdOutlines(doc, {kUnitSquare45});
+    auto written = WriteRegionText(doc);
     ASSERT_TRUE(written.ok()) << written.error().describe();
     EXPECT_EQ(written->outlines, 1);
-    EXPECT_EQ(written->missing, 0);
-    EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,");
+    EXPECT_EQ(written->bytes, kUnitSquare45Text);
+    EXPECT_EQ(regionText(program), kUnitSquare45Text);  // left in the work folder as well
 }
 
 TEST(WriteRegionText, SectionNamesFollowEqBelowForTwoWindowsAndAreNormalForOne) {
     ProgramFolder program;
     Document doc;
-    setMainWorkFiles(doc, program, "4,", "0,0,1,0,1,1,0,1,", 1);
-    setEqWorkFiles(doc, program, "4,", "2,2,3,2,3,3,2,3,", 1);
+    holdOutlines(doc, {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}}, {{{2, 2}, {3, 2}, {3, 3}, {2, 3}}});
     const std::string main = "NumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,";
     const std::string eq = "NumPoints=4,\r\nPointList=2,2,3,2,3,3,2,3,";
 
     doc.setValue(ctl::EqRegionFlag, 1);
     doc.setValue(ctl::EqUporDown, 1);
-    ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
+    ASSERT_TRUE(WriteRegionText(doc).ok());
     EXPECT_EQ(regionText(program), "[Normal]\r\n" + main + "\r\n\r\n[Equalizer]\r\n" + eq);
 
     doc.setValue(ctl::EqUporDown, 0);
-    ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
+    ASSERT_TRUE(WriteRegionText(doc).ok());
     EXPECT_EQ(regionText(program), "[Equalizer]\r\n" + main + "\r\n\r\n[Normal]\r\n" + eq);
 
     doc.setValue(ctl::EqRegionFlag, 0);
     for (int below : {0, 1}) {
         doc.setValue(ctl::EqUporDown, below);
-        ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
+        ASSERT_TRUE(WriteRegionText(doc).ok());
         EXPECT_EQ(regionText(program), "[Normal]\r\n" + main) << "EQが下 " << below;
     }
 }
@@ -234,74 +226,84 @@ TEST(WriteRegionText, ATraceWithoutOutlinesWritesEmptyLists) {
     Document doc;
     putArea(doc, 0, allKey);
     ASSERT_TRUE(TraceRegionAreas(doc, kKey).ok());
-    ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
+    ASSERT_TRUE(WriteRegionText(doc).ok());
     EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=\r\nPointList=");
 }
 
-TEST(WriteRegionText, TheCountsInMemoryDecideHowMuchOfTheWorkFilesIsRead) {
+TEST(WriteRegionText, TheCountsInMemoryDecideHowManyOfTheHeldOutlinesAreWritten) {
     ProgramFolder program;
     Document doc;
-    setMainWorkFiles(doc, program, "4,4,", "0,0,1,0,1,1,0,1,5,5,6,5,6,6,5,6,", 1);
-    ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
-    EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,");
-}
-
-TEST(WriteRegionText, AShortWorkFileYieldsNoFurtherPointsAndTheCountsStillAddUp) {
-    ProgramFolder program;
-    Document doc;
-    // The point file ends inside the second outline.
-    setMainWorkFiles(doc, program, "4,4,", "0,0,1,0,1,1,0,1,5,5,6,5,", 2);
-    auto written = WriteRegionText(doc, program.path());
-    ASSERT_TRUE(written.ok());
-    EXPECT_EQ(written->outlines, 1);
-    EXPECT_EQ(written->missing, 1);
-    EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,");
-
-    // The count file ends first; and garbage ends a file as its end would.
-    setMainWorkFiles(doc, program, "4,", "0,0,1,0,1,1,0,1,", 3);
-    written = WriteRegionText(doc, program.path());
-    ASSERT_TRUE(written.ok());
-    EXPECT_EQ(written->missing, 2);
-    setMainWorkFiles(doc, program, "4,", "0,0,1,0,1,x,0,1,", 1);
-    written = WriteRegionText(doc, program.path());
-    ASSERT_TRUE(written.ok());
-    EXPECT_EQ(written->missing, 1);
-    EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=\r\nPointList=");
-}
-
-TEST(WriteRegionText, WorkFilesTheProgramHasNotWrittenComeFromTheLibrary) {
-    ProgramFolder program;
-    Document doc;
-    writeFile(program.system() / "region1.txt", "4,");
-    writeFile(program.system() / "region2.txt", "0,0,1,0,1,1,0,1,");
+    holdOutlines(doc, {{{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {{5, 5}, {6, 5}, {6, 6}, {5, 6}}});
     doc.setValue(ctl::MainOutlineCount, 1);
-    auto shipped = WriteRegionText(doc, program.path());
-    ASSERT_TRUE(shipped.ok()) << shipped.error().describe();
-    EXPECT_EQ(shipped->bytes, "[Normal]\r\nNumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,");
-    EXPECT_EQ(regionText(program), shipped->bytes);
+    ASSERT_TRUE(WriteRegionText(doc).ok());
+    EXPECT_EQ(regionText(program), "[Normal]\r\nNumPoints=4,\r\nPointList=0,0,1,0,1,1,0,1,");
+}
 
-    // Once a trace wrote its own, those are read, and the library's copies stay as they came.
+// The outlines come from the document: the work files are written for others and never read
+// back, so a trace in another run of the program that replaces them cannot change this save.
+TEST(WriteRegionText, WorkFilesReplacedAfterTheTraceDoNotChangeRegionText) {
+    ProgramFolder program;
+    Document doc;
     putArea(doc, 0, keptPixelAt55);
     ASSERT_TRUE(TraceRegionAreas(doc, kKey).ok());
-    auto traced = WriteRegionText(doc, program.path());
-    ASSERT_TRUE(traced.ok());
-    EXPECT_EQ(traced->bytes.rfind("[Normal]\r\nNumPoints=12,\r\nPointList=4,5,", 0), 0u) << traced->bytes;
-    EXPECT_EQ(readFileBytes(program.system() / "region1.txt"), "4,");
-    EXPECT_EQ(readFileBytes(program.system() / "region2.txt"), "0,0,1,0,1,1,0,1,");
-    EXPECT_FALSE(fs::exists(program.system() / "region.txt"));
+    writeFile(program.work() / "region1.txt", "4,");
+    writeFile(program.work() / "region2.txt", "0,0,1,0,1,1,0,1,");
+    auto written = WriteRegionText(doc);
+    ASSERT_TRUE(written.ok()) << written.error().describe();
+    EXPECT_EQ(written->bytes, "[Normal]\r\nNumPoints=12,\r\nPointList=4,5,4,5,5,5,5,6,5,6,5,6,6,5,6,5,6,5,5,4,5,4,5,4,");
+
+    // Nor do work files that vanished, or the copies that came with the library.
+    fs::remove(program.work() / "region1.txt");
+    fs::remove(program.work() / "region2.txt");
+    writeFile(program.system() / "region1.txt", "4,");
+    writeFile(program.system() / "region2.txt", "0,0,1,0,1,1,0,1,");
+    auto again = WriteRegionText(doc);
+    ASSERT_TRUE(again.ok()) << again.error().describe();
+    EXPECT_EQ(again->bytes, written->bytes);
 }
 
-TEST(WriteRegionText, AMissingWorkFileOrAnUnwritableRegionTextIsReported) {
+// RegionCheck with outline counts but no trace behind them (--set, an older project) would
+// once have shipped the outline of whatever picture was traced last.
+TEST(WriteRegionText, WithoutATraceNothingIsWrittenAndTheErrorSaysWhy) {
     ProgramFolder program;
+    writeFile(program.work() / "region1.txt", "4,");
+    writeFile(program.work() / "region2.txt", "0,0,1,0,1,1,0,1,");
+    writeFile(program.work() / "region.txt", "an earlier region.txt");
     Document doc;
     doc.setValue(ctl::MainOutlineCount, 1);
-    auto missing = WriteRegionText(doc, program.path());
-    ASSERT_FALSE(missing.ok());
-    EXPECT_NE(missing.error().path.find("region1.txt"), std::string::npos) << missing.error().describe();
+    auto written = WriteRegionText(doc);
+    ASSERT_FALSE(written.ok());
+    EXPECT_NE(written.error().message.find("no region picture has been traced"), std::string::npos)
+        << written.error().describe();
+    EXPECT_EQ(regionText(program), "an earlier region.txt");
+}
 
-    setMainWorkFiles(doc, program, "4,", "0,0,1,0,1,1,0,1,", 1);
+// A count beyond the held outlines was once cut short to what the work files held, silently.
+TEST(WriteRegionText, ACountBeyondTheHeldOutlinesIsAnErrorNotAShorterShape) {
+    ProgramFolder program;
+    Document doc;
+    holdOutlines(doc, {kUnitSquare45}, {kUnitSquare45});
+    doc.setValue(ctl::EqRegionFlag, 1);
+    doc.setValue(ctl::MainOutlineCount, 3);
+    auto main = WriteRegionText(doc);
+    ASSERT_FALSE(main.ok());
+    EXPECT_EQ(main.error().message,
+              "MainOutlineCount is 3, but the last region trace found 1 outline(s) of the main window: trace the "
+              "region picture again, or set the count to at most 1");
+    doc.setValue(ctl::MainOutlineCount, 1);
+    doc.setValue(ctl::EqOutlineCount, 2);
+    auto eq = WriteRegionText(doc);
+    ASSERT_FALSE(eq.ok());
+    EXPECT_NE(eq.error().message.find("EqOutlineCount is 2"), std::string::npos) << eq.error().message;
+    EXPECT_FALSE(fs::exists(program.work() / "region.txt"));
+}
+
+TEST(WriteRegionText, AnUnwritableRegionTextIsReported) {
+    ProgramFolder program;
+    Document doc;
+    holdOutlines(doc, {kUnitSquare45});
     fs::create_directory(program.work() / "region.txt");
-    auto unwritable = WriteRegionText(doc, program.path());
+    auto unwritable = WriteRegionText(doc);
     ASSERT_FALSE(unwritable.ok());
     EXPECT_NE(unwritable.error().path.find("region.txt"), std::string::npos);
 }
@@ -316,26 +318,21 @@ TEST(WriteRegionText, TheSampleRegionPictureGivesPolygonsPlayersAccept) {
     doc.setValue(ctl::EqUporDown, 1);
     auto trace = MakeRegion(doc, program.path());
     ASSERT_TRUE(trace.ok()) << trace.error().describe();
-    ASSERT_TRUE(WriteRegionText(doc, program.path()).ok());
+    ASSERT_TRUE(WriteRegionText(doc).ok());
 
     const std::string text = regionText(program);
-    const auto sections = parseRegionText(text);
+    const auto sections = sectionsOf(text);  // the reader checks that the points add up to the counts
     ASSERT_EQ(sections.size(), 2u);
-    for (const char* name : {"Normal", "Equalizer"}) {
-        ASSERT_TRUE(sections.count(name)) << name;
-        const ParsedSection& s = sections.at(name);
-        ASSERT_FALSE(s.counts.empty()) << name;
-        int total = 0;
-        for (int n : s.counts) {
-            EXPECT_GE(n, 3) << name;
-            total += n;
-        }
-        EXPECT_EQ(static_cast<int>(s.values.size()), 2 * total) << name;
-        for (std::size_t i = 0; i < s.values.size(); i += 2) {
-            EXPECT_GE(s.values[i], -1);
-            EXPECT_LE(s.values[i], 275);
-            EXPECT_GE(s.values[i + 1], -1);
-            EXPECT_LE(s.values[i + 1], 116);
+    EXPECT_EQ(sections[0].name, "Normal");
+    EXPECT_EQ(sections[1].name, "Equalizer");
+    for (const RegionTextSection& s : sections) {
+        ASSERT_FALSE(s.numPoints.empty()) << s.name;
+        for (int n : s.numPoints) EXPECT_GE(n, 3) << s.name;
+        for (const Point& p : s.pointList) {
+            EXPECT_GE(p.x, -1);
+            EXPECT_LE(p.x, 275);
+            EXPECT_GE(p.y, -1);
+            EXPECT_LE(p.y, 116);
         }
     }
     // One line per value list: four lines, the empty one between the sections, no line after.
@@ -346,24 +343,21 @@ TEST(WriteRegionText, TheSampleRegionPictureGivesPolygonsPlayersAccept) {
 TEST(SaveSkin, ASkinWithRegionCheckedCarriesTheRegionTextOfTheLastTrace) {
     ProgramFolder program;
     Document doc;
-    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
-    doc.BackgroundImageTitle = "sky.bmp";
-    setMainWorkFiles(doc, program, "4,", "4,5,5,5,5,6,4,6,", 1);
+    saveAsSky(doc, program);
+    holdOutlines(doc, {kUnitSquare45});
     doc.setValue(ctl::RegionCheck, 1);
     doc.setValue(ctl::EqUporDown, 1);
     auto saved = SaveSkin(doc, program.path());
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
-    EXPECT_EQ(readFileBytes(program.path() / "sky" / "region.txt"),
-              "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,");
+    EXPECT_EQ(readFileBytes(program.path() / "sky" / "region.txt"), kUnitSquare45Text);
 }
 
 TEST(SaveSkin, AnArchiveWithRegionCheckedCarriesTheRegionTextToo) {
     ProgramFolder program;
     Document doc;
-    doc.BackgroundImagePath = (program.path() / "sky.bmp").string();
-    doc.BackgroundImageTitle = "sky.bmp";
+    saveAsSky(doc, program);
     doc.setValue(ctl::ZipCheck, 1);
-    setMainWorkFiles(doc, program, "4,", "4,5,5,5,5,6,4,6,", 1);
+    holdOutlines(doc, {kUnitSquare45});
     doc.setValue(ctl::RegionCheck, 1);
     ASSERT_TRUE(SaveSkin(doc, program.path()).ok());
 
@@ -376,6 +370,18 @@ TEST(SaveSkin, AnArchiveWithRegionCheckedCarriesTheRegionTextToo) {
     const zip_int64_t n = zip_fread(entry, buffer, sizeof buffer);
     zip_fclose(entry);
     zip_close(zip);
-    EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(n)), "[Normal]\r\nNumPoints=4,\r\nPointList=4,5,5,5,5,6,4,6,");
+    EXPECT_EQ(std::string(buffer, static_cast<std::size_t>(n)), kUnitSquare45Text);
     EXPECT_TRUE(fs::is_empty(program.system()));  // nothing staged in the library
+}
+
+TEST(SaveSkin, RegionCheckedWithoutATraceSavesNothing) {
+    ProgramFolder program;
+    Document doc;
+    saveAsSky(doc, program);
+    doc.setValue(ctl::RegionCheck, 1);
+    doc.setValue(ctl::MainOutlineCount, 1);
+    auto saved = SaveSkin(doc, program.path());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_NE(saved.error().message.find("no region picture has been traced"), std::string::npos);
+    EXPECT_FALSE(fs::exists(program.path() / "sky"));
 }
