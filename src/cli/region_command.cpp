@@ -10,7 +10,7 @@
 #include "commands.h"
 #include "options.h"
 #include "equalizer/picture_import.h"
-#include "output/text_file.h"
+#include "fs/atomic_file.h"
 #include "region/region_editor.h"
 
 namespace pelterra::cli {

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "fs/program_path.h"
+#include "fs/system_reason.h"
 
 namespace pelterra {
 
@@ -20,15 +21,16 @@ Result<fs::path> WorkFolder() {
     const fs::path user = userWorkFolder();
     std::error_code ec;
     fs::create_directories(user, ec);
-    if (!fs::is_directory(user)) return Error{user.string(), "cannot create the per-user folder of the work files"};
+    if (std::error_code typeError; !fs::is_directory(user, typeError))
+        return Error{user.string(), "cannot create the per-user folder of the work files: " + SystemReason(ec)};
     return user;
 }
 
 Result<fs::path> WorkFileForReading(const fs::path& programFolder, std::string_view name) {
-    if (auto inWork = resolveProgramPath(userWorkFolder(), name); inWork && fs::is_regular_file(*inWork))
+    if (auto inWork = resolveProgramPath(userWorkFolder(), name); inWork && isOrdinaryFile(*inWork))
         return *inWork;
     auto shipped = resolveProgramPath(programFolder, "\\PartsData\\system\\" + std::string(name));
-    if (shipped && fs::is_regular_file(*shipped)) return *shipped;
+    if (shipped && isOrdinaryFile(*shipped)) return *shipped;
     return Error{(programFolder / "PartsData" / "system" / std::string(name)).string(), "the file is missing"};
 }
 

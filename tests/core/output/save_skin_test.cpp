@@ -9,10 +9,14 @@
 #include "output/save_skin.h"
 #include "output/skin_text.h"
 #include "output/text_file.h"
+#include "support/fault_injection.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
 using pelterra::test_support::readFileBytes;
+using pelterra::test_support::LockedFolder;
+using pelterra::test_support::makeFifo;
+using pelterra::test_support::permissionsBind;
 using pelterra::test_support::TempDir;
 namespace fs = std::filesystem;
 
@@ -83,6 +87,50 @@ TEST(ResolveDestination, RefusesNamesThatLeaveTheBaseFolder) {
     }
 }
 
+// ---- Where -o puts the skin ---------------------------------------------------------------------
+
+TEST(DestinationForOutput, AnArchiveByItsSuffixInAnyCaseElseAFolder) {
+    auto archive = DestinationForOutput("/skins/sky.WSZ");
+    ASSERT_TRUE(archive.ok());
+    EXPECT_TRUE(archive->zip);
+    EXPECT_EQ(archive->archive(), fs::path("/skins/sky.WSZ"));
+    auto folder = DestinationForOutput("/skins/sky/");  // a trailing separator names the folder
+    ASSERT_TRUE(folder.ok());
+    EXPECT_FALSE(folder->zip);
+    EXPECT_EQ(folder->skinFolder(), fs::path("/skins/sky"));
+    auto relative = DestinationForOutput("sky");
+    ASSERT_TRUE(relative.ok());
+    EXPECT_EQ(relative->skinFolder(), fs::current_path() / "sky");
+}
+
+TEST(DestinationForOutput, PathsThatNameNoSkinFolderOfTheirOwnAreRefused) {
+    const std::pair<const char*, const char*> refused[] = {
+        {".", "\".\" is not a folder name"},
+        {"..", "\"..\" is not a folder name"},
+        {"/tmp/..", "\"..\" is not a folder name"},
+        {"/", "the skin needs a folder name"},
+        {"", "the skin needs a folder or archive name"},
+    };
+    for (const auto& [output, message] : refused) {
+        auto d = DestinationForOutput(output);
+        ASSERT_FALSE(d.ok()) << output;
+        EXPECT_EQ(d.error().message, message) << output;
+    }
+}
+
+TEST(SaveSkin, TheNameRuleHoldsForEveryDestination) {
+    // A destination made by hand goes through the same rule: nothing lands loose in the base folder.
+    TempDir dir;
+    Document doc;
+    Destination d{dir.path(), "..", false, ".zip"};
+    auto saved = SaveSkinTo(doc, dir.path(), d);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().message, "\"..\" is not a folder name");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// ---- Saving -------------------------------------------------------------------------------------
+
 TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
     TempDir dir;
     Document doc;
@@ -131,6 +179,63 @@ TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
     EXPECT_NE(failed.error().path.find("pledit.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
     EXPECT_EQ(folderNames(dir / "sky").size(), 13u);  // no temporary file left behind
+}
+
+TEST(SaveSkin, AFailedSaveTakesAwayTheFolderItMadeButNoneThatWasThere) {
+    TempDir dir;
+    Document doc;
+    doc.setText(ctl::PleditFonts, "絵文字😀");  // pledit.txt cannot be written in the skin's code page
+    BuildPleditText(doc);
+    openedPicture(doc, dir / "sky.bmp");
+    ASSERT_FALSE(SaveSkin(doc, dir.path()).ok());
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+
+    fs::create_directory(dir / "sky");
+    ASSERT_FALSE(SaveSkin(doc, dir.path()).ok());
+    EXPECT_TRUE(fs::is_directory(dir / "sky"));
+}
+
+TEST(SaveSkin, AFolderThatCannotBeSearchedIsAnErrorNotAnAbort) {
+    if (!permissionsBind()) GTEST_SKIP() << "permissions do not bind the superuser";
+    TempDir dir;
+    fs::create_directory(dir / "closed");
+    Document doc;
+    openedPicture(doc, dir / "closed" / "sky.bmp");
+    Result<SavedSkin> saved = Error{};
+    {
+        LockedFolder closed(dir / "closed");
+        saved = SaveSkin(doc, dir.path());
+    }
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().describe(), (dir / "closed" / "sky").string() + ": cannot open the folder: permission denied");
+}
+
+TEST(SaveSkin, ANameTooLongForTheFileSystemIsAnErrorNotAnAbort) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / (std::string(256, 'n') + ".bmp"));
+    auto saved = SaveSkin(doc, dir.path());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().message, "cannot open the folder: the name is too long");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST(SaveSkin, ANamedPipeInTheSkinFolderFailsTheSaveBeforeAnythingIsReplaced) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / "sky.bmp");
+    ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
+    const std::string mainBefore = readFileBytes(dir / "sky" / "main.bmp");
+    const auto namesBefore = folderNames(dir / "sky");
+    fs::remove(dir / "sky" / "text.bmp");
+    ASSERT_TRUE(makeFifo(dir / "sky" / "text.bmp"));
+    doc.assignSlot(pic::Main, -1, Bitmap(275, 116, RGB(1, 2, 3)));
+    auto saved = SaveSkin(doc, dir.path());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().path, (dir / "sky" / "text.bmp").string());
+    EXPECT_TRUE(fs::is_fifo(dir / "sky" / "text.bmp"));
+    EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
+    EXPECT_EQ(folderNames(dir / "sky"), namesBefore);  // no temporary file left behind
 }
 
 TEST(SaveSkin, AMissingBaseFolderIsReported) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 
@@ -13,13 +16,18 @@
 #include "parts/colour_change.h"
 #include "project/project.h"
 #include "project/project_files.h"
+#include "support/fault_injection.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
 using pelterra::build_test::distinctPicture;
 using pelterra::build_test::ProgramFolder;
 using pelterra::test_support::readFileBytes;
+using pelterra::test_support::LockedFolder;
+using pelterra::test_support::makeFifo;
+using pelterra::test_support::permissionsBind;
 using pelterra::test_support::TempDir;
+using pelterra::test_support::underFileSizeLimit;
 namespace fs = std::filesystem;
 
 namespace {
@@ -171,6 +179,75 @@ TEST_F(Project, AFolderInTheWayOfAFileFailsBeforeAnythingIsReplaced) {
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().path.find("viscolor.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(dir / "p" / "MainData11.bmp"), before);
+}
+
+TEST_F(Project, SavesFromSeveralProcessesIntoOneFolderAllSucceedAndTheLastStandsWhole) {
+    // Four processes save their own project into one folder, eight times each, all at once.
+    constexpr int kProcesses = 4;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            Document own;
+            const Colour mark = RGB(40 * (p + 1), 0, 0);
+            own.assignSlot(pic::picData, 11, Bitmap(136, 36, mark));
+            own.assignSlot(pic::Picture1, -1, Bitmap(275, 116, mark));
+            bool all = true;
+            for (int i = 0; i < 8; ++i) all = SaveProject(own, dir.path(), "shared").ok() && all;
+            ::_exit(all ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed in process " << child;
+    }
+    // The set that stands is one process's, every file of it.
+    auto data = LoadPicture((dir / "shared" / "MainData11.bmp").string());
+    auto face = LoadPicture((dir / "shared" / "Picture1.bmp").string());
+    ASSERT_TRUE(data.ok() && face.ok());
+    EXPECT_EQ(face->at(0, 0), data->at(0, 0));
+    const auto names = folderNames(dir / "shared");
+    EXPECT_EQ(names.size(), 92u + 3u + 17u + 1u);  // no temporary file left behind
+}
+
+TEST_F(Project, AWriteCutShortLeavesTheEarlierProjectAndNoNewFolder) {
+    // A file-size limit cuts the writes short, as a full disk does, for any user.
+    fillEverySlot(doc);
+    ASSERT_TRUE(SaveProject(doc, dir.path(), "p").ok());
+    const auto before = folderNames(dir / "p");
+    const std::string manifestBefore = readFileBytes(dir / "p" / "project.ini");
+    doc.assignSlot(pic::picData, 11, Bitmap(400, 400, kBlack));
+    const bool bothFailed = underFileSizeLimit(64 * 1024, [&] {
+        return !SaveProject(doc, dir.path(), "p").ok() && !SaveProject(doc, dir.path(), "fresh").ok();
+    });
+    EXPECT_TRUE(bothFailed);
+    EXPECT_EQ(folderNames(dir / "p"), before);
+    EXPECT_EQ(readFileBytes(dir / "p" / "project.ini"), manifestBefore);
+    EXPECT_FALSE(fs::exists(dir / "fresh"));
+}
+
+TEST_F(Project, AFolderThatCannotBeSearchedIsAnErrorNotAnAbort) {
+    if (!permissionsBind()) GTEST_SKIP() << "permissions do not bind the superuser";
+    fs::create_directory(dir / "closed");
+    Result<SavedProject> saved = Error{};
+    {
+        LockedFolder closed(dir / "closed");
+        saved = SaveProject(doc, dir / "closed", "p");
+    }
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().describe(), (dir / "closed" / "p").string() + ": cannot open the folder: permission denied");
+}
+
+TEST_F(Project, ANamedPipeInTheWayOfTheProjectFolderIsLeftAsItIs) {
+    ASSERT_TRUE(makeFifo(dir / "p"));
+    auto saved = SaveProject(doc, dir.path(), "p");
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().message,
+              "this is a named pipe (FIFO), not a folder: it is left as it is; choose another name");
+    EXPECT_TRUE(fs::is_fifo(dir / "p"));
 }
 
 TEST_F(Project, LoadWithoutManifestReadsTheNumberedPicturesAndRunsTheColourChange) {
