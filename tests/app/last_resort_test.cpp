@@ -2,6 +2,7 @@
 // the user may save the project, where the project page saves it, before the program quits.
 #include <stdexcept>
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QLineEdit>
 

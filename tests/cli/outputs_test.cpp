@@ -4,6 +4,7 @@
 // message and exit code 1 or 2, and the files that were there before stay byte for byte.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +25,11 @@ namespace {
 
 using namespace pelterra;
 using namespace pelterra::cli_test;
+using test_support::becomeUserBoundByPermissions;
+using test_support::kNoBoundUser;
+using test_support::kReadOnly;
 using test_support::LockedFolder;
 using test_support::makeFifo;
-using test_support::permissionsBind;
 using test_support::readFileBytes;
 using test_support::TempDir;
 namespace fs = std::filesystem;
@@ -44,23 +49,39 @@ std::string cliLine(const std::string& arguments, const fs::path& scratch) {
     return "XDG_DATA_HOME=" + quoted(userDataOf(scratch)) + " timeout 120 " + quoted(PELTERRA_CLI) + " " + arguments;
 }
 
-// Runs pelterra-cli in a forked child whose files may not grow beyond `limit` bytes, as a full
-// disk stops them.
-CliRun runCliUnderFileSizeLimit(rlim_t limit, const std::string& arguments, const fs::path& scratch) {
+// Runs pelterra-cli in a forked child that `prepare` sets up first (a file-size limit, a user
+// whom permissions bind); nullopt when it could not be set up.
+std::optional<CliRun> runCliInChild(const std::function<bool()>& prepare, const std::string& arguments,
+                                    const fs::path& scratch) {
+    for (const char* name : {"cli-out.txt", "cli-err.txt"}) {  // written by whichever user runs it
+        writeFile(scratch / name, "");
+        fs::permissions(scratch / name, fs::perms::all);
+    }
     const pid_t child = ::fork();
     if (child == 0) {
-        rlimit small{limit, limit};
-        ::setrlimit(RLIMIT_FSIZE, &small);
+        if (!prepare()) ::_exit(254);
         const CliRun run = runShell(cliLine(arguments, scratch), scratch);
         ::_exit(run.exitCode < 0 ? 255 : run.exitCode);
     }
     int status = 0;
-    ::waitpid(child, &status, 0);
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 254)
+        return std::nullopt;
     CliRun run;
-    run.exitCode = WIFEXITED(status) && WEXITSTATUS(status) != 255 ? WEXITSTATUS(status) : -1;
+    run.exitCode = WEXITSTATUS(status) == 255 ? -1 : WEXITSTATUS(status);
     run.out = readFileBytes(scratch / "cli-out.txt");
     run.err = readFileBytes(scratch / "cli-err.txt");
     return run;
+}
+
+// The signal a write beyond the limit raises keeps its default action, ending the program:
+// pelterra-cli has to make the failed write an error of its own.
+CliRun runCliUnderFileSizeLimit(rlim_t limit, const std::string& arguments, const fs::path& scratch) {
+    const auto limited = [limit] {
+        ::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{limit, limit};
+        return ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+    };
+    return runCliInChild(limited, arguments, scratch).value_or(CliRun{});
 }
 
 class CliOutputs : public ::testing::Test {
@@ -92,7 +113,7 @@ TEST_F(CliOutputs, DotDotDotAndAnEmptyNameAreRefusedByTheCoresNameRule) {
     };
     for (const auto& [output, message] : refused) {
         SCOPED_TRACE(output);
-        const CliRun refusedRun = runInWork(build("-o " + quoted(output)));
+        const CliRun refusedRun = runInWork(build("-o " + quoted(fs::path(output))));
         EXPECT_EQ(refusedRun.exitCode, 2);
         EXPECT_EQ(refusedRun.err, message);
         EXPECT_EQ(refusedRun.out, "");
@@ -115,16 +136,14 @@ TEST_F(CliOutputs, AnEmptyProjectNameIsAUsageError) {
 // ---- Folders that cannot be opened, names that are too long -------------------------------------
 
 TEST_F(CliOutputs, AFolderThatCannotBeSearchedIsAnErrorNotAnAbort) {
-    if (!permissionsBind()) GTEST_SKIP() << "permissions do not bind the superuser";
     fs::create_directory(dir / "closed");
-    CliRun failed;
-    {
-        LockedFolder closed(dir / "closed");
-        failed = run(build("-o " + quoted(dir / "closed" / "skin")));
-    }
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_EQ(failed.err, "pelterra-cli build: the skin could not be saved: " + (dir / "closed" / "skin").string() +
-                              ": cannot open the folder: permission denied\n");
+    LockedFolder closed(dir / "closed");
+    const auto failed = runCliInChild(becomeUserBoundByPermissions, build("-o " + quoted(dir / "closed" / "skin")),
+                                      dir.path());
+    if (!failed) GTEST_SKIP() << kNoBoundUser;
+    EXPECT_EQ(failed->exitCode, 1);
+    EXPECT_EQ(failed->err, "pelterra-cli build: the skin could not be saved: " + (dir / "closed" / "skin").string() +
+                               ": cannot open the folder: permission denied\n");
     EXPECT_TRUE(fs::is_empty(dir / "closed"));
 }
 
@@ -173,19 +192,40 @@ TEST_F(CliOutputs, AFailedFolderSaveLeavesNoNewFolderBehind) {
     EXPECT_TRUE(fs::is_empty(dir / "work"));
 }
 
-TEST_F(CliOutputs, APreviewThatCannotBeWrittenIsAnErrorAndTheOlderOneStays) {
-    if (!permissionsBind()) GTEST_SKIP() << "permissions do not bind the superuser";
+TEST_F(CliOutputs, APreviewCutShortIsAnErrorAndTheOlderOneStaysByteForByte) {
+    // A limit between the sizes of the archive and the preview lets the skin through and stops
+    // the preview half-way, as a disk that fills up during the build does.
+    ASSERT_EQ(run(build("-o " + quoted(dir / "measure.wsz") + " --preview " + quoted(dir / "measure.png"))).exitCode, 0);
+    const auto archiveSize = fs::file_size(dir / "measure.wsz");
+    const auto previewSize = fs::file_size(dir / "measure.png");
+    if (previewSize <= archiveSize) GTEST_SKIP() << "the sample's preview is not larger than its archive";
     fs::create_directory(dir / "previews");
     writeFile(dir / "previews" / "sky.png", "older preview");
-    CliRun failed;
-    {
-        LockedFolder readOnly(dir / "previews", fs::perms::owner_read | fs::perms::owner_exec);
-        failed = run(build("-o " + quoted(dir / "work" / "sky") + " --preview " + quoted(dir / "previews" / "sky.png")));
-    }
+
+    const CliRun failed = runCliUnderFileSizeLimit(
+        (archiveSize + previewSize) / 2,
+        build("-o " + quoted(dir / "sky.wsz") + " --preview " + quoted(dir / "previews" / "sky.png")), dir.path());
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_EQ(failed.err, "pelterra-cli build: the preview could not be written: " +
                               (dir / "previews" / "sky.png").string() +
-                              ": cannot create a file in this folder: permission denied\n");
+                              ": writing the file failed: the file is too large for this disk\n");
+    EXPECT_EQ(readFileBytes(dir / "previews" / "sky.png"), "older preview");
+    EXPECT_EQ(namesIn(dir / "previews"), std::vector<std::string>{"sky.png"});
+}
+
+TEST_F(CliOutputs, APreviewThatCannotBeWrittenIsAnErrorAndTheOlderOneStays) {
+    fs::create_directory(dir / "previews");
+    writeFile(dir / "previews" / "sky.png", "older preview");
+    fs::permissions(dir / "work", fs::perms::all);  // the skin itself may be saved, by whoever runs it
+    LockedFolder readOnly(dir / "previews", kReadOnly);
+    const auto failed = runCliInChild(
+        becomeUserBoundByPermissions,
+        build("-o " + quoted(dir / "work" / "sky") + " --preview " + quoted(dir / "previews" / "sky.png")), dir.path());
+    if (!failed) GTEST_SKIP() << kNoBoundUser;
+    EXPECT_EQ(failed->exitCode, 1);
+    EXPECT_EQ(failed->err, "pelterra-cli build: the preview could not be written: " +
+                               (dir / "previews" / "sky.png").string() +
+                               ": cannot create a file in this folder: permission denied\n");
     EXPECT_EQ(readFileBytes(dir / "previews" / "sky.png"), "older preview");
     EXPECT_EQ(namesIn(dir / "previews"), std::vector<std::string>{"sky.png"});
 }

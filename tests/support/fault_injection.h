@@ -1,40 +1,74 @@
-// Faults a test brings about for real: a write cut short by a file-size limit (as a full disk
-// cuts it), run in a forked child so the limit binds no one else; a folder made read-only for
-// the test's life; a FIFO where a file would go.
+// Faults a test brings about for real, in a forked child so that they bind no one else: a write
+// cut short by a file-size limit (as a full disk cuts it), a folder whose permissions bind the
+// user (a superuser's child becomes the user "nobody"), a FIFO where a file would go.
+//
+// The body of a child may use EXPECT_...: its failures are printed by the child, and the child
+// reports whether it saw any.
 #pragma once
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 namespace pelterra::test_support {
 
-// Runs `body` in a forked child whose files may not grow beyond `limit` bytes (SIGXFSZ
-// ignored, so a write beyond it fails with EFBIG). Returns what the child's body returned, or
-// false when the child did not end normally.
-inline bool underFileSizeLimit(rlim_t limit, const std::function<bool()>& body) {
+// Runs `prepare` and then `body` in a forked child. True when the body ran without a failure,
+// false when it failed, nullopt when `prepare` failed (or the child did not end normally).
+inline std::optional<bool> inChild(const std::function<bool()>& prepare, const std::function<void()>& body) {
     const pid_t child = ::fork();
     if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        rlimit small{limit, limit};
-        if (::setrlimit(RLIMIT_FSIZE, &small) != 0) ::_exit(2);
-        ::_exit(body() ? 0 : 1);
+        if (!prepare()) ::_exit(2);
+        body();
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     }
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child) return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 2)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 0;
 }
 
-// Permissions do not bind the superuser: tests of read-only folders skip themselves then.
-inline bool permissionsBind() { return ::geteuid() != 0; }
+// Limits the files of this process and its children to `limit` bytes; SIGXFSZ ignored, so
+// that a write beyond the limit fails with EFBIG as on a full disk. For a child only.
+inline bool limitFileSize(rlim_t limit) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{limit, limit};
+    return ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+}
 
-// Takes away every permission of a folder while it lives (read, write and search), or the
-// ones named; puts them back afterwards so the folder can be removed.
+// Makes this process one whom permissions bind: a superuser becomes "nobody" (uid and gid
+// 65534); anyone else stays who they are. For a child only.
+inline bool becomeUserBoundByPermissions() {
+    if (::geteuid() != 0) return true;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
+}
+
+inline std::optional<bool> underFileSizeLimit(rlim_t limit, const std::function<void()>& body) {
+    return inChild([limit] { return limitFileSize(limit); }, body);
+}
+
+inline std::optional<bool> asUserBoundByPermissions(const std::function<void()>& body) {
+    return inChild(becomeUserBoundByPermissions, body);
+}
+
+// Why a test of permissions is skipped: the child could not become a user whom they bind.
+inline constexpr char kNoBoundUser[] = "no user whom permissions bind could be taken on";
+
+// Read and search for everyone, writing for no one.
+inline constexpr std::filesystem::perms kReadOnly =
+    std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec | std::filesystem::perms::group_read |
+    std::filesystem::perms::group_exec | std::filesystem::perms::others_read | std::filesystem::perms::others_exec;
+
+// Takes away every permission of a folder while it lives, or all but the ones named; puts them
+// back afterwards so that the folder can be removed.
 class LockedFolder {
 public:
     explicit LockedFolder(std::filesystem::path folder,

@@ -14,9 +14,10 @@
 
 using namespace pelterra;
 using pelterra::test_support::readFileBytes;
+using pelterra::test_support::asUserBoundByPermissions;
+using pelterra::test_support::kNoBoundUser;
 using pelterra::test_support::LockedFolder;
 using pelterra::test_support::makeFifo;
-using pelterra::test_support::permissionsBind;
 using pelterra::test_support::TempDir;
 namespace fs = std::filesystem;
 
@@ -196,18 +197,19 @@ TEST(SaveSkin, AFailedSaveTakesAwayTheFolderItMadeButNoneThatWasThere) {
 }
 
 TEST(SaveSkin, AFolderThatCannotBeSearchedIsAnErrorNotAnAbort) {
-    if (!permissionsBind()) GTEST_SKIP() << "permissions do not bind the superuser";
     TempDir dir;
     fs::create_directory(dir / "closed");
-    Document doc;
-    openedPicture(doc, dir / "closed" / "sky.bmp");
-    Result<SavedSkin> saved = Error{};
-    {
-        LockedFolder closed(dir / "closed");
-        saved = SaveSkin(doc, dir.path());
-    }
-    ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.error().describe(), (dir / "closed" / "sky").string() + ": cannot open the folder: permission denied");
+    LockedFolder closed(dir / "closed");
+    const auto passed = asUserBoundByPermissions([&] {
+        Document doc;
+        openedPicture(doc, dir / "closed" / "sky.bmp");
+        auto saved = SaveSkin(doc, dir.path());
+        ASSERT_FALSE(saved.ok());
+        EXPECT_EQ(saved.error().describe(),
+                  (dir / "closed" / "sky").string() + ": cannot open the folder: permission denied");
+    });
+    if (!passed) GTEST_SKIP() << kNoBoundUser;
+    EXPECT_TRUE(*passed);
 }
 
 TEST(SaveSkin, ANameTooLongForTheFileSystemIsAnErrorNotAnAbort) {
