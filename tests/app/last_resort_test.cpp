@@ -1,5 +1,6 @@
 // The desktop program's last resort: a fault escaping an event handler reaches the handler, and
 // the user may save the project, where the project page saves it, before the program quits.
+#include <cstdio>
 #include <stdexcept>
 
 #include <QAbstractButton>
@@ -40,6 +41,20 @@ TEST(GuardedApplication, TheExceptionIsNamedEvenWhenItIsNoStandardOne) {
     EXPECT_EQ(ExceptionText(std::make_exception_ptr(std::bad_alloc())), QStringLiteral("out of memory"));
     EXPECT_EQ(ExceptionText(std::make_exception_ptr(7)), QStringLiteral("an exception of unknown kind"));
     EXPECT_EQ(ExceptionText(nullptr), QStringLiteral("the program was ended without an exception"));
+}
+
+[[noreturn]] void throwBoom() { throw std::logic_error("boom"); }
+// An exception that reaches a noexcept function ends in std::terminate.
+void failInsideNoexcept() noexcept { throwBoom(); }
+
+TEST(GuardedApplicationDeathTest, ATerminateOffersTheRescueWithTheExceptionAndEnds) {
+    EXPECT_DEATH(
+        {
+            InstallTerminateHandler(
+                [](const QString& fault) { std::fprintf(stderr, "rescue offered for: %s\n", qPrintable(fault)); });
+            failInsideNoexcept();
+        },
+        "pelterra: internal error: boom\nrescue offered for: boom");
 }
 
 class LastResortTest : public AppTest {

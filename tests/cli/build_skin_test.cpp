@@ -217,22 +217,6 @@ TEST_F(CliBuild, ThePreviewShowsBothWindowsWithThePlaylistBeside) {
     EXPECT_EQ(preview->height(), 116 + 116);
 }
 
-// An archive that cannot be written leaves the older one of the same name as it was. The name is
-// as long as a name may be, so the temporary file beside it cannot be made: this fails for every
-// user, root included.
-TEST_F(CliBuild, AFailedPackKeepsTheOlderArchive) {
-    fs::create_directory(dir / "skins");
-    const fs::path archive = dir / "skins" / (std::string(246, 's') + ".wsz");
-    { std::ofstream(archive, std::ios::binary) << "older skin"; }
-
-    const CliRun failed = run("build " + quoted(kSample) + " -o " + quoted(archive));
-    EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_NE(failed.err.find("Zip圧縮失敗"), std::string::npos) << failed.err;
-    EXPECT_EQ(failed.out, "");
-    EXPECT_EQ(readFileBytes(archive), "older skin");
-    EXPECT_EQ(filesIn(dir / "skins"), std::vector<std::string>{archive.filename().string()});  // no leftovers
-}
-
 TEST_F(CliBuild, AReadOnlyBaseFolderKeepsTheOlderArchive) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     fs::create_directory(dir / "skins");
