@@ -6,14 +6,10 @@
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,48 +26,12 @@ using test_support::kNoBoundUser;
 using test_support::kReadOnly;
 using test_support::LockedFolder;
 using test_support::makeFifo;
+using test_support::namesIn;
 using test_support::readFileBytes;
 using test_support::TempDir;
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 void writeFile(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-// The command line of pelterra-cli as runCli gives it, ended by `timeout` should it block (a
-// program that opens a FIFO for writing waits for a reader for ever).
-std::string cliLine(const std::string& arguments, const fs::path& scratch) {
-    return "XDG_DATA_HOME=" + quoted(userDataOf(scratch)) + " timeout 120 " + quoted(PELTERRA_CLI) + " " + arguments;
-}
-
-// Runs pelterra-cli in a forked child that `prepare` sets up first (a file-size limit, a user
-// whom permissions bind); nullopt when it could not be set up.
-std::optional<CliRun> runCliInChild(const std::function<bool()>& prepare, const std::string& arguments,
-                                    const fs::path& scratch) {
-    for (const char* name : {"cli-out.txt", "cli-err.txt"}) {  // written by whichever user runs it
-        writeFile(scratch / name, "");
-        fs::permissions(scratch / name, fs::perms::all);
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (!prepare()) ::_exit(254);
-        const CliRun run = runShell(cliLine(arguments, scratch), scratch);
-        ::_exit(run.exitCode < 0 ? 255 : run.exitCode);
-    }
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 254)
-        return std::nullopt;
-    CliRun run;
-    run.exitCode = WEXITSTATUS(status) == 255 ? -1 : WEXITSTATUS(status);
-    run.out = readFileBytes(scratch / "cli-out.txt");
-    run.err = readFileBytes(scratch / "cli-err.txt");
-    return run;
-}
 
 // The signal a write beyond the limit raises keeps its default action, ending the program:
 // pelterra-cli has to make the failed write an error of its own.

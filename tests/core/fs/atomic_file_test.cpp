@@ -20,19 +20,13 @@ using pelterra::test_support::kNoBoundUser;
 using pelterra::test_support::kReadOnly;
 using pelterra::test_support::LockedFolder;
 using pelterra::test_support::makeFifo;
+using pelterra::test_support::namesIn;
 using pelterra::test_support::readFileBytes;
 using pelterra::test_support::TempDir;
 using pelterra::test_support::underFileSizeLimit;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class AtomicFile : public ::testing::Test {
 protected:
@@ -141,8 +135,9 @@ TEST_F(AtomicFile, ASocketIsRefused) {
     ASSERT_GE(fd, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    ASSERT_LT(path.string().size(), sizeof address.sun_path);
-    std::copy(path.string().begin(), path.string().end(), address.sun_path);
+    const std::string name = path.string();
+    ASSERT_LT(name.size(), sizeof address.sun_path);
+    std::copy(name.begin(), name.end(), address.sun_path);
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     const Status written = WriteFileAtomically(path, "x");
     ::close(fd);

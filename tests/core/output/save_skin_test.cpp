@@ -13,6 +13,7 @@
 #include "support/temp_dir.h"
 
 using namespace pelterra;
+using pelterra::test_support::namesIn;
 using pelterra::test_support::readFileBytes;
 using pelterra::test_support::asUserBoundByPermissions;
 using pelterra::test_support::kNoBoundUser;
@@ -35,13 +36,6 @@ std::vector<std::string> archiveNames(const fs::path& path) {
     if (!zip) return names;
     for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) names.emplace_back(zip_get_name(zip, i, 0));
     zip_close(zip);
-    return names;
-}
-
-std::vector<std::string> folderNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -141,7 +135,7 @@ TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
     auto saved = SaveSkin(doc, dir.path());
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(saved->folder, dir / "sky");
-    EXPECT_EQ(folderNames(dir / "sky"),
+    EXPECT_EQ(namesIn(dir / "sky"),
               (std::vector<std::string>{"asp.txt", "balance.bmp", "cbuttons.bmp", "main.bmp", "monoster.bmp",
                                         "numbers.bmp", "playpaus.bmp", "pledit.txt", "posbar.bmp", "shufrep.bmp",
                                         "text.bmp", "titlebar.bmp", "viscolor.txt", "volume.bmp"}));
@@ -179,7 +173,7 @@ TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().path.find("pledit.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
-    EXPECT_EQ(folderNames(dir / "sky").size(), 13u);  // no temporary file left behind
+    EXPECT_EQ(namesIn(dir / "sky").size(), 13u);  // no temporary file left behind
 }
 
 TEST(SaveSkin, AFailedSaveTakesAwayTheFolderItMadeButNoneThatWasThere) {
@@ -228,7 +222,7 @@ TEST(SaveSkin, ANamedPipeInTheSkinFolderFailsTheSaveBeforeAnythingIsReplaced) {
     openedPicture(doc, dir / "sky.bmp");
     ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
     const std::string mainBefore = readFileBytes(dir / "sky" / "main.bmp");
-    const auto namesBefore = folderNames(dir / "sky");
+    const auto namesBefore = namesIn(dir / "sky");
     fs::remove(dir / "sky" / "text.bmp");
     ASSERT_TRUE(makeFifo(dir / "sky" / "text.bmp"));
     doc.assignSlot(pic::Main, -1, Bitmap(275, 116, RGB(1, 2, 3)));
@@ -237,7 +231,7 @@ TEST(SaveSkin, ANamedPipeInTheSkinFolderFailsTheSaveBeforeAnythingIsReplaced) {
     EXPECT_EQ(saved.error().path, (dir / "sky" / "text.bmp").string());
     EXPECT_TRUE(fs::is_fifo(dir / "sky" / "text.bmp"));
     EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
-    EXPECT_EQ(folderNames(dir / "sky"), namesBefore);  // no temporary file left behind
+    EXPECT_EQ(namesIn(dir / "sky"), namesBefore);  // no temporary file left behind
 }
 
 TEST(SaveSkin, AMissingBaseFolderIsReported) {
@@ -266,7 +260,7 @@ TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
                                         "volume.bmp", "pledit.txt", "viscolor.txt", "pledit.bmp"}));
     // Packed from memory: nothing staged in the library, no lock or temporary file beside it.
     EXPECT_TRUE(fs::is_empty(dir / "PartsData" / "system"));
-    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"PartsData", "SKY.ZIP"}));
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"PartsData", "SKY.ZIP"}));
 }
 
 TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {
