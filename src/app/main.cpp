@@ -47,5 +47,9 @@ int main(int argc, char** argv) {
     app.start();
     QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::exitRequested, &qt, [] { QApplication::exit(0); });
     QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::closed, &qt, [] { QApplication::quit(); });
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The window goes now: there is nothing left to save, and the handlers must not reach it.
+    qt.onFault = {};
+    pelterra::app::InstallTerminateHandler({});
+    return code;
 }
