@@ -37,12 +37,6 @@ TEST(GuardedApplication, AnExceptionFromAnEventHandlerIsHandedToTheLastResort) {
     EXPECT_EQ(faults, std::vector<QString>{QStringLiteral("the table has no row 7")});
 }
 
-TEST(GuardedApplication, TheExceptionIsNamedEvenWhenItIsNoStandardOne) {
-    EXPECT_EQ(ExceptionText(std::make_exception_ptr(std::bad_alloc())), QStringLiteral("out of memory"));
-    EXPECT_EQ(ExceptionText(std::make_exception_ptr(7)), QStringLiteral("an exception of unknown kind"));
-    EXPECT_EQ(ExceptionText(nullptr), QStringLiteral("the program was ended without an exception"));
-}
-
 [[noreturn]] void throwBoom() { throw std::logic_error("boom"); }
 // An exception that reaches a noexcept function ends in std::terminate.
 void failInsideNoexcept() noexcept { throwBoom(); }
@@ -99,14 +93,6 @@ TEST_F(LastResortTest, NothingIsSavedWhenTheUserSaysNo) {
     EXPECT_EQ(questions.size(), 1u);
     EXPECT_TRUE(fs::is_empty(scratch.path()));
     EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(LastResortTest, ASaveThatFailsSaysWhy) {
-    MainWindow* main = startWithProjectFolder(scratch / "gone", true);
-    OfferRescue(main, QStringLiteral("boom"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0],
-              QString::fromStdString((scratch / "gone").string() + ": the folder to save into does not exist"));
 }
 
 }  // namespace

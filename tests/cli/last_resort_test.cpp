@@ -34,11 +34,4 @@ TEST(CliLastResort, OutOfMemoryAndUnknownExceptionsAreNamed) {
     EXPECT_EQ(unknown.str(), "pelterra-cli: internal error: an exception of unknown kind\n");
 }
 
-TEST(CliLastResort, ACommandThatEndsByItselfKeepsItsExitCode) {
-    std::ostringstream err;
-    EXPECT_EQ(RunGuarded([] { return 1; }, err), 1);
-    EXPECT_EQ(RunGuarded([] { return 0; }, err), 0);
-    EXPECT_EQ(err.str(), "");
-}
-
 }  // namespace

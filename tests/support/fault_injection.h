@@ -3,7 +3,7 @@
 // user (a superuser's child becomes the user "nobody"), a FIFO where a file would go.
 //
 // The body of a child may use EXPECT_...: its failures are printed by the child, and the child
-// reports whether it saw any.
+// reports whether it saw any. pelterra-cli is run in such a child by tests/cli/cli_run.h.
 #pragma once
 
 #include <grp.h>
@@ -36,14 +36,6 @@ inline std::optional<bool> inChild(const std::function<bool()>& prepare, const s
     return WEXITSTATUS(status) == 0;
 }
 
-// Limits the files of this process and its children to `limit` bytes; SIGXFSZ ignored, so
-// that a write beyond the limit fails with EFBIG as on a full disk. For a child only.
-inline bool limitFileSize(rlim_t limit) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    const rlimit small{limit, limit};
-    return ::setrlimit(RLIMIT_FSIZE, &small) == 0;
-}
-
 // Makes this process one whom permissions bind: a superuser becomes "nobody" (uid and gid
 // 65534); anyone else stays who they are. For a child only.
 inline bool becomeUserBoundByPermissions() {
@@ -51,12 +43,15 @@ inline bool becomeUserBoundByPermissions() {
     return ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0;
 }
 
+// The body run with files limited to `limit` bytes; SIGXFSZ ignored, so that a write beyond the
+// limit fails with EFBIG as on a full disk.
 inline std::optional<bool> underFileSizeLimit(rlim_t limit, const std::function<void()>& body) {
-    return inChild([limit] { return limitFileSize(limit); }, body);
-}
-
-inline std::optional<bool> asUserBoundByPermissions(const std::function<void()>& body) {
-    return inChild(becomeUserBoundByPermissions, body);
+    const auto limited = [limit] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        return ::setrlimit(RLIMIT_FSIZE, &small) == 0;
+    };
+    return inChild(limited, body);
 }
 
 // Why a test of permissions is skipped: the child could not become a user whom they bind.

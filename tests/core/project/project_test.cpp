@@ -16,7 +16,6 @@
 #include "parts/colour_change.h"
 #include "project/project.h"
 #include "project/project_files.h"
-#include "support/fault_injection.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
@@ -24,12 +23,7 @@ using pelterra::build_test::distinctPicture;
 using pelterra::build_test::ProgramFolder;
 using pelterra::test_support::namesIn;
 using pelterra::test_support::readFileBytes;
-using pelterra::test_support::asUserBoundByPermissions;
-using pelterra::test_support::kNoBoundUser;
-using pelterra::test_support::LockedFolder;
-using pelterra::test_support::makeFifo;
 using pelterra::test_support::TempDir;
-using pelterra::test_support::underFileSizeLimit;
 namespace fs = std::filesystem;
 
 namespace {
@@ -206,46 +200,6 @@ TEST_F(Project, SavesFromSeveralProcessesIntoOneFolderAllSucceedAndTheLastStands
     EXPECT_EQ(face->at(0, 0), data->at(0, 0));
     const auto names = namesIn(dir / "shared");
     EXPECT_EQ(names.size(), 92u + 3u + 17u + 1u);  // no temporary file left behind
-}
-
-TEST_F(Project, AWriteCutShortLeavesTheEarlierProjectAndNoNewFolder) {
-    // A file-size limit cuts the writes short, as a full disk does, for any user.
-    fillEverySlot(doc);
-    ASSERT_TRUE(SaveProject(doc, dir.path(), "p").ok());
-    const auto before = namesIn(dir / "p");
-    const std::string manifestBefore = readFileBytes(dir / "p" / "project.ini");
-    doc.assignSlot(pic::picData, 11, Bitmap(400, 400, kBlack));
-    const auto passed = underFileSizeLimit(64 * 1024, [&] {
-        const auto replaced = SaveProject(doc, dir.path(), "p");
-        ASSERT_FALSE(replaced.ok());
-        EXPECT_NE(replaced.error().message.find("the file is too large for this disk"), std::string::npos);
-        EXPECT_FALSE(SaveProject(doc, dir.path(), "fresh").ok());
-    });
-    EXPECT_EQ(passed, std::optional<bool>(true));
-    EXPECT_EQ(namesIn(dir / "p"), before);
-    EXPECT_EQ(readFileBytes(dir / "p" / "project.ini"), manifestBefore);
-    EXPECT_FALSE(fs::exists(dir / "fresh"));
-}
-
-TEST_F(Project, AFolderThatCannotBeSearchedIsAnErrorNotAnAbort) {
-    fs::create_directory(dir / "closed");
-    LockedFolder closed(dir / "closed");
-    const auto passed = asUserBoundByPermissions([&] {
-        auto saved = SaveProject(doc, dir / "closed", "p");
-        ASSERT_FALSE(saved.ok());
-        EXPECT_EQ(saved.error().describe(), (dir / "closed" / "p").string() + ": cannot open the folder: permission denied");
-    });
-    if (!passed) GTEST_SKIP() << kNoBoundUser;
-    EXPECT_TRUE(*passed);
-}
-
-TEST_F(Project, ANamedPipeInTheWayOfTheProjectFolderIsLeftAsItIs) {
-    ASSERT_TRUE(makeFifo(dir / "p"));
-    auto saved = SaveProject(doc, dir.path(), "p");
-    ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.error().message,
-              "this is a named pipe (FIFO), not a folder: it is left as it is; choose another name");
-    EXPECT_TRUE(fs::is_fifo(dir / "p"));
 }
 
 TEST_F(Project, LoadWithoutManifestReadsTheNumberedPicturesAndRunsTheColourChange) {
