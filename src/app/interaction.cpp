@@ -35,6 +35,14 @@ void ShowMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool AskYesNo(QWidget* parent, const QString& text) {
+    if (interaction().askYesNo) return interaction().askYesNo(parent, text);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void ShowFailure(QWidget* parent, const Error& error) {
     ShowMessage(parent, QString::fromStdString(error.describe()));
 }

@@ -20,6 +20,8 @@ struct Interaction {
     std::function<QString(QWidget* parent)> choosePictureFile;
     // Shows a message with an OK button alone.
     std::function<void(QWidget* parent, const QString& text)> showMessage;
+    // Asks a question with the buttons Yes and No; true for Yes.
+    std::function<bool(QWidget* parent, const QString& text)> askYesNo;
 };
 
 // The hooks in force; empty members mean the real dialogs.
@@ -27,6 +29,7 @@ Interaction& interaction();
 
 QString ChoosePictureFile(QWidget* parent);
 void ShowMessage(QWidget* parent, const QString& text);
+bool AskYesNo(QWidget* parent, const QString& text);
 // A failure of the core: its message (and the file it names) in a message box with OK only.
 void ShowFailure(QWidget* parent, const Error& error);
 

@@ -10,12 +10,13 @@
 #include "app_info.h"
 #include "fs/program_path.h"
 #include "application.h"
+#include "last_resort.h"
 #include "main_window.h"
 #include "screenshots.h"
 #include "settings_store.h"
 
 int main(int argc, char** argv) {
-    QApplication qt(argc, argv);
+    pelterra::app::GuardedApplication qt(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(pelterra::app::kSettingsApplication));
     QApplication::setApplicationDisplayName(QString::fromLatin1(pelterra::app::kProductTitle));
     QApplication::setApplicationVersion(QStringLiteral("0.23.8"));
@@ -36,8 +37,19 @@ int main(int argc, char** argv) {
         return pelterra::app::TakeScreenshots(programFolder, options.value(screenshots));
 
     pelterra::app::Application app(programFolder, pelterra::app::openUserSettings());
+    // A fault of the program: tell the user, offer to save the project, then quit.
+    const auto rescue = [&app](const QString& fault) { pelterra::app::OfferRescue(app.mainWindow(), fault); };
+    qt.onFault = [rescue](const QString& fault) {
+        rescue(fault);
+        QApplication::exit(pelterra::app::kExitAfterFault);
+    };
+    pelterra::app::InstallTerminateHandler(rescue);
     app.start();
     QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::exitRequested, &qt, [] { QApplication::exit(0); });
     QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::closed, &qt, [] { QApplication::quit(); });
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // The window goes now: there is nothing left to save, and the handlers must not reach it.
+    qt.onFault = {};
+    pelterra::app::InstallTerminateHandler({});
+    return code;
 }

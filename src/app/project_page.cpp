@@ -56,6 +56,12 @@ void loadProject(DocumentBridge& bridge, QLineEdit* dir2, QLabel* result) {
 
 }  // namespace
 
+std::filesystem::path ProjectPageFolder(const QWidget* window) {
+    if (const auto* dir2 = window ? window->findChild<QLineEdit*>(QStringLiteral("Dir2Path")) : nullptr)
+        return folderOf(dir2);
+    return QDir::homePath().toStdString();
+}
+
 QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     auto* pageWidget = new QWidget;
 

@@ -3,6 +3,8 @@
 // Dir2's folder) and cmdSaveProject(1) "プロジェクト読みこみ" (Dir2's folder is the project).
 #pragma once
 
+#include <filesystem>
+
 #include <QWidget>
 
 #include "document_bridge.h"
@@ -10,5 +12,9 @@
 namespace pelterra::app {
 
 QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner);
+
+// The folder the project page of `window` saves projects into (Dir2Path), or the home folder
+// while the page has not been made.
+std::filesystem::path ProjectPageFolder(const QWidget* window);
 
 }  // namespace pelterra::app

@@ -9,7 +9,7 @@
 #include "sheets/build_driver.h"
 #include "commands.h"
 #include "document_setup.h"
-#include "fs/ignore_case.h"
+#include "fs/atomic_file.h"
 #include "output/preview.h"
 #include "output/save_skin.h"
 #include "preview_png.h"
@@ -63,23 +63,6 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
     return o;
 }
 
-// The destination of -o: an archive for .zip and .wsz in any letter case (sky.WSZ too), else a
-// folder. The archive keeps the suffix as written.
-Destination destinationOf(const std::filesystem::path& out) {
-    Destination d;
-    const std::filesystem::path absolute = std::filesystem::absolute(out);
-    const std::string ext = absolute.extension().string();
-    d.baseFolder = absolute.parent_path();
-    if (equalsIgnoringCase(ext, ".zip") || equalsIgnoringCase(ext, ".wsz")) {
-        d.zip = true;
-        d.archiveExtension = ext;
-        d.name = absolute.stem().string();
-    } else {
-        d.name = absolute.filename().string();
-    }
-    return d;
-}
-
 int fail(const std::string& what, const Error& error) {
     std::cerr << "pelterra-cli build: " << what << ": " << error.describe() << '\n';
     return kExitFailure;
@@ -103,6 +86,17 @@ Status regionOutlinesReady(const Document& doc) {
 int runBuild(const CommandContext& context, CommandArgs args) {
     const auto options = parseOptions(context, args);
     if (!options) return kExitUsage;
+    // The core's own rule for the skin's name: "-o .", "-o .." and "-o /" name no skin folder.
+    const auto destination = DestinationForOutput(*options->output);
+    if (!destination) {
+        std::cerr << "build: cannot save to \"" << options->output->string() << "\": " << destination.error().message
+                  << '\n';
+        return kExitUsage;
+    }
+    // A preview that could not be written at the end would leave a skin saved and a failure.
+    if (options->preview)
+        if (Status target = CheckFileTarget(*options->preview); !target)
+            return fail("the preview cannot be written", target.error());
 
     Document doc;
     if (int prepared = PrepareDocument(doc, options->setup, "build"); prepared != kExitOk) return prepared;
@@ -116,7 +110,7 @@ int runBuild(const CommandContext& context, CommandArgs args) {
         return kExitFailure;
     }
 
-    auto saved = SaveSkinTo(doc, options->setup.partsFolder, destinationOf(*options->output));
+    auto saved = SaveSkinTo(doc, options->setup.partsFolder, *destination);
     if (!saved) return fail("the skin could not be saved", saved.error());
     const Destination& d = saved->destination;
     std::cout << (d.zip ? d.archive() : d.skinFolder()).string() << '\n';

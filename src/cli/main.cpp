@@ -1,6 +1,7 @@
 // pelterra-cli: the command-line front end on the core. main reads the subcommand name and
-// hands the remaining arguments to the command's function.
+// hands the remaining arguments to the command's function, under the last resort (last_resort.h).
 #include <array>
+#include <csignal>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 
 #include "commands.h"
 #include "fs/program_path.h"
+#include "last_resort.h"
 
 namespace {
 
@@ -100,9 +102,7 @@ int unknownCommand(std::string_view name) {
     return kExitUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int dispatch(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 2 && args[0] == "help") {
         const Command* command = findCommand(args[1]);
@@ -122,4 +122,13 @@ int main(int argc, char** argv) {
     }
     const CommandContext context{pelterra::ExecutableFolder(argv[0])};
     return command->run(context, CommandArgs(args).subspan(1));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Under a file-size limit (ulimit -f) a write then fails with an error the command reports,
+    // and the older files stay, instead of the signal ending the program half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    return RunGuarded([argc, argv] { return dispatch(argc, argv); }, std::cerr);
 }

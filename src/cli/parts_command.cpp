@@ -2,6 +2,7 @@
 // program does at start-up, reporting each step on stderr, then prints one list per line on
 // stdout: the control, its first-section count and its entries, separated by tabs.
 #include <iostream>
+#include <system_error>
 
 #include "commands.h"
 #include "fs/program_path.h"
@@ -49,7 +50,7 @@ std::optional<std::filesystem::path> readProgramFolder(const CommandContext& con
 bool haveLibrary(const std::filesystem::path& programFolder, std::string_view command) {
     // Without a library every list would simply be empty; say so instead.
     const auto library = resolveProgramPath(programFolder, "\\PartsData");
-    if (library && std::filesystem::is_directory(*library)) return true;
+    if (std::error_code ec; library && std::filesystem::is_directory(*library, ec)) return true;
     std::cerr << "pelterra-cli " << command << ": no PartsData folder in " << programFolder.string()
               << " (name the folder that holds it with --parts DIR)\n";
     return false;

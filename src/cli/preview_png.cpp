@@ -1,11 +1,13 @@
 #include "preview_png.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include "fs/atomic_file.h"
 #include "image/drawing.h"
 #include "sheets/skin_sheets.h"
 
@@ -41,9 +43,14 @@ Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std
         rgb.push_back(static_cast<unsigned char>(GetGreen(c)));
         rgb.push_back(static_cast<unsigned char>(GetBlue(c)));
     }
-    if (!stbi_write_png(file.c_str(), width, height, 3, rgb.data(), width * 3))
-        return Error{file.string(), "cannot write the PNG file here"};
-    return ok();
+    // Encoded in memory and written whole beside the target, so a failed write keeps an older preview.
+    std::string png;
+    const auto append = [](void* context, void* data, int size) {
+        static_cast<std::string*>(context)->append(static_cast<const char*>(data), static_cast<std::size_t>(size));
+    };
+    if (!stbi_write_png_to_func(append, &png, width, height, 3, rgb.data(), width * 3))
+        return Error{file.string(), "the preview could not be encoded as PNG"};
+    return WriteFileAtomically(file, png);
 }
 
 }  // namespace pelterra::cli

@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "document_setup.h"
+#include "fs/system_reason.h"
 #include "project/project.h"
 
 namespace pelterra::cli {
@@ -19,22 +20,27 @@ int usage() {
 
 }  // namespace
 
-// The project folder DIR as parent folder and name. A trailing separator is allowed ("p/"); a
-// DIR ending in "." or ".." names no project folder of its own and is refused, so that the
-// numbered files never land in a folder the user did not name.
-bool splitProjectFolder(const std::filesystem::path& dir, std::filesystem::path& parent, std::string& name) {
-    std::filesystem::path path = std::filesystem::absolute(dir);
+// The project folder DIR as parent folder and name. A trailing separator is allowed ("p/"). The
+// name goes through the core's rule for project names: a DIR ending in "." or ".." names no
+// project folder of its own and is refused, so that the numbered files never land in a folder
+// the user did not name.
+Status splitProjectFolder(const std::filesystem::path& dir, std::filesystem::path& parent, std::string& name) {
+    if (dir.empty()) return CheckProjectName("");  // no name at all
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::absolute(dir, ec);
+    if (ec) return Error{dir.string(), "cannot tell where this is: " + SystemReason(ec)};
     if (!path.has_filename()) path = path.parent_path();
     name = path.filename().string();
     parent = path.parent_path().lexically_normal();
-    return !name.empty() && name != "." && name != "..";
+    return CheckProjectName(name);
 }
 
 int saveProjectTo(const Document& doc, const std::filesystem::path& dir, std::string_view command) {
     std::filesystem::path parent;
     std::string name;
-    if (!splitProjectFolder(dir, parent, name)) {
-        std::cerr << "pelterra-cli " << command << ": " << dir.string() << ": give the project folder a name\n";
+    if (Status named = splitProjectFolder(dir, parent, name); !named) {
+        std::cerr << "pelterra-cli " << command << ": cannot save the project to \"" << dir.string()
+                  << "\": " << named.error().message << '\n';
         return kExitUsage;
     }
     auto saved = SaveProject(doc, parent, name);

@@ -11,6 +11,8 @@
 #include "commands.h"
 #include "options.h"
 #include "output/text_file.h"
+#include "equalizer/picture_import.h"
+#include "fs/atomic_file.h"
 #include "region/region_editor.h"
 
 namespace pelterra::cli {

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "support/temp_dir.h"
@@ -47,6 +51,36 @@ inline CliRun runShell(const std::string& commandLine, const std::filesystem::pa
 inline CliRun runCli(const std::string& arguments, const std::filesystem::path& scratch) {
     return runShell("XDG_DATA_HOME=" + quoted(userDataOf(scratch)) + " " + quoted(PELTERRA_CLI) + " " + arguments,
                     scratch);
+}
+
+// The command line of pelterra-cli as runCli gives it, ended by `timeout` should it block (a
+// program that opens a FIFO for writing waits for a reader for ever).
+inline std::string cliLine(const std::string& arguments, const std::filesystem::path& scratch) {
+    return "XDG_DATA_HOME=" + quoted(userDataOf(scratch)) + " timeout 120 " + quoted(PELTERRA_CLI) + " " + arguments;
+}
+
+// Runs pelterra-cli in a forked child that `prepare` sets up first (a file-size limit, a user
+// whom permissions bind); nullopt when it could not be set up.
+inline std::optional<CliRun> runCliInChild(const std::function<bool()>& prepare, const std::string& arguments,
+                                           const std::filesystem::path& scratch) {
+    for (const char* name : {"cli-out.txt", "cli-err.txt"}) {  // written by whichever user runs it
+        std::ofstream(scratch / name).close();
+        std::filesystem::permissions(scratch / name, std::filesystem::perms::all);
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (!prepare()) ::_exit(254);
+        const CliRun run = runShell(cliLine(arguments, scratch), scratch);
+        ::_exit(run.exitCode < 0 ? 255 : run.exitCode);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 254)
+        return std::nullopt;
+    CliRun run;
+    run.exitCode = WEXITSTATUS(status) == 255 ? -1 : WEXITSTATUS(status);
+    run.out = test_support::readFileBytes(scratch / "cli-out.txt");
+    run.err = test_support::readFileBytes(scratch / "cli-err.txt");
+    return run;
 }
 
 }  // namespace pelterra::cli_test

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace pelterra::test_support {
 
@@ -42,5 +43,9 @@ private:
 
 // The whole content of a file as bytes.
 std::string readFileBytes(const std::filesystem::path& path);
+
+// The names of every entry of a folder (hidden ones too: a temporary file left behind shows),
+// sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 }  // namespace pelterra::test_support

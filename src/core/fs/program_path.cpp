@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "fs/ignore_case.h"
+#include "fs/system_reason.h"
 
 namespace pelterra {
 namespace fs = std::filesystem;
@@ -21,6 +22,16 @@ bool entryExists(const fs::path& path) {
     return fs::exists(path, ec);
 }
 
+// Calls `visit` with each entry of `folder`. Stepping on is done with an error code: the range
+// loop's operator++ would throw when an entry cannot be read. Returns the first error.
+template <typename Visit>
+std::error_code forEachEntry(const fs::path& folder, Visit&& visit) {
+    std::error_code ec;
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) visit(*it);
+    return ec;
+}
+
 // How the path reads when it cannot be found: base plus the tail with the platform separator.
 std::string describeMissing(const fs::path& base, const std::vector<std::string>& components) {
     fs::path shown = base;
@@ -33,18 +44,15 @@ std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std:
     const fs::path exact = folder / name;
     if (mustBeFolder ? isFolder(exact) : entryExists(exact)) return exact;
 
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec) return std::nullopt;
     std::optional<std::string> best;
-    for (const fs::directory_entry& entry : it) {
+    const std::error_code ec = forEachEntry(folder, [&](const fs::directory_entry& entry) {
         const std::string candidate = entry.path().filename().string();
-        if (!equalsIgnoringCase(candidate, name)) continue;
+        if (!equalsIgnoringCase(candidate, name)) return;
         std::error_code typeError;
-        if (mustBeFolder && !entry.is_directory(typeError)) continue;
+        if (mustBeFolder && !entry.is_directory(typeError)) return;
         if (!best || candidate < *best) best = candidate;
-    }
-    if (!best) return std::nullopt;
+    });
+    if (ec || !best) return std::nullopt;
     return folder / *best;
 }
 
@@ -76,17 +84,15 @@ Result<fs::path> resolveComponents(const fs::path& base, const std::vector<std::
 }
 
 Result<std::vector<std::string>> listEntries(const fs::path& folder, bool wantFolders) {
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    if (ec) return Error{folder.string(), "cannot read the folder: " + ec.message()};
     std::vector<std::string> names;
-    for (const fs::directory_entry& entry : it) {
+    const std::error_code ec = forEachEntry(folder, [&](const fs::directory_entry& entry) {
         std::string name = entry.path().filename().string();
-        if (name.empty() || name.front() == '.') continue;
+        if (name.empty() || name.front() == '.') return;
         std::error_code typeError;
         const bool matches = wantFolders ? entry.is_directory(typeError) : entry.is_regular_file(typeError);
         if (matches) names.push_back(std::move(name));
-    }
+    });
+    if (ec) return Error{folder.string(), "cannot read the folder: " + SystemReason(ec)};
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -110,10 +116,14 @@ Result<fs::path> resolveProgramPath(const fs::path& base, std::string_view tail)
     return resolveComponents(base, splitProgramPathTail(tail), LastName::MustExist);
 }
 
+bool isOrdinaryFile(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec);
+}
+
 bool programFileExists(const fs::path& base, std::string_view tail) {
     const auto resolved = resolveProgramPath(base, tail);
-    std::error_code ec;
-    return resolved.ok() && fs::is_regular_file(resolved.value(), ec);
+    return resolved.ok() && isOrdinaryFile(resolved.value());
 }
 
 Result<fs::path> resolveProgramPathForWriting(const fs::path& base, std::string_view tail) {

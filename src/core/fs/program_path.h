@@ -27,6 +27,9 @@ std::vector<std::string> splitProgramPathTail(std::string_view tail);
 // component is missing or the tail climbs out of base with "..".
 Result<std::filesystem::path> resolveProgramPath(const std::filesystem::path& base, std::string_view tail);
 
+// True when `path` is an ordinary file (or a link to one); false as well when it cannot be looked at.
+bool isOrdinaryFile(const std::filesystem::path& path);
+
 // True when resolveProgramPath finds an ordinary file (not a folder) there.
 bool programFileExists(const std::filesystem::path& base, std::string_view tail);
 

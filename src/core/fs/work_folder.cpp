@@ -4,6 +4,8 @@
 #include <string>
 #include <system_error>
 
+#include "fs/system_reason.h"
+
 namespace pelterra {
 
 namespace fs = std::filesystem;
@@ -18,7 +20,8 @@ Result<fs::path> WorkFolder() {
     const fs::path user = userWorkFolder();
     std::error_code ec;
     fs::create_directories(user, ec);
-    if (!fs::is_directory(user)) return Error{user.string(), "cannot create the per-user folder of the work files"};
+    if (std::error_code typeError; !fs::is_directory(user, typeError))
+        return Error{user.string(), "cannot create the per-user folder of the work files: " + SystemReason(ec)};
     return user;
 }
 

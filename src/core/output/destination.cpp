@@ -1,5 +1,11 @@
 #include "output/destination.h"
 
+#include <system_error>
+
+#include "fs/ignore_case.h"
+#include "fs/output_folder.h"
+#include "fs/system_reason.h"
+
 namespace pelterra {
 
 std::string Destination::label() const {
@@ -11,16 +17,6 @@ namespace {
 
 bool eqOnlyFromSecondPicture(const Document& doc) {
     return doc.isChecked(ctl::chkEQOnly) && doc.isSelected(ctl::OpEqMain2);
-}
-
-// Why a folder name cannot be used, or empty when it can.
-std::string whyNameIsUnsafe(const std::string& name) {
-    if (name.empty()) return "the skin needs a folder name";
-    if (name == "." || name == "..") return "\"" + name + "\" is not a folder name";
-    if (name.find_first_of("/\\") != std::string::npos)
-        return "the folder name \"" + name + "\" holds a path separator; give a plain name";
-    if (name.find('\0') != std::string::npos) return "the folder name holds a zero character";
-    return {};
 }
 
 }  // namespace
@@ -43,8 +39,30 @@ Result<Destination> ResolveDestination(const Document& doc) {
         // The title up to its first "."; a title without one is taken whole.
         d.name = title.substr(0, title.find('.'));
     }
-    if (const std::string why = whyNameIsUnsafe(d.name); !why.empty()) return Error{"", why};
+    if (Status named = CheckDestinationName(d); !named) return named.error();
     if (d.baseFolder.empty()) return Error{"", "there is no folder to save into: open a picture or choose a save folder"};
+    return d;
+}
+
+Status CheckDestinationName(const Destination& destination) { return CheckFolderName(destination.name, "skin"); }
+
+Result<Destination> DestinationForOutput(const std::filesystem::path& output) {
+    if (output.empty()) return Error{"", "the skin needs a folder or archive name"};
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(output, ec);
+    if (ec) return Error{output.string(), "cannot tell where this is: " + SystemReason(ec)};
+    if (!absolute.has_filename()) absolute = absolute.parent_path();  // "sky/" is the folder sky
+    Destination d;
+    d.baseFolder = absolute.parent_path();
+    const std::string ext = absolute.extension().string();
+    if (equalsIgnoringCase(ext, ".zip") || equalsIgnoringCase(ext, ".wsz")) {
+        d.zip = true;
+        d.archiveExtension = ext;  // kept as written
+        d.name = absolute.stem().string();
+    } else {
+        d.name = absolute.filename().string();
+    }
+    if (Status named = CheckDestinationName(d); !named) return Error{output.string(), named.error().message};
     return d;
 }
 

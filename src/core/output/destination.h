@@ -25,8 +25,17 @@ struct Destination {
 // The source picture is ExtraImagePath/Title with "EQ部分だけ出力する" and "これを使う", else
 // BackgroundImagePath/Title. The base folder is that picture's folder with "画像のある場所に…",
 // else SaveDirText; the name is txtSaveFolda with "保存フォルダ名を自分で指定する", else the picture's
-// title before its first ".". A name that would leave the base folder (a path separator, "..")
-// or is empty is refused with a message.
+// title before its first ".". A name that CheckDestinationName refuses is refused with its message.
 Result<Destination> ResolveDestination(const Document& doc);
+
+// The one rule for the skin's name, wherever the destination comes from: a name that would leave
+// the base folder (a path separator, "." or "..") or is empty is refused with a message.
+Status CheckDestinationName(const Destination& destination);
+
+// The destination a path names (the command line's -o): an archive for ".zip" and ".wsz" in any
+// letter case (the suffix kept as written), else a folder; relative to the working folder; a
+// trailing separator names the folder before it. ".", "..", "/" and the empty path name no skin
+// of their own and are refused by CheckDestinationName.
+Result<Destination> DestinationForOutput(const std::filesystem::path& output);
 
 }  // namespace pelterra

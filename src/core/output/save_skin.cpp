@@ -5,11 +5,11 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
-#include <system_error>
 
 #include "colours/viscolor.h"
 #include "equalizer/eq_sheet.h"
 #include "fs/ignore_case.h"
+#include "fs/output_folder.h"
 #include "fs/program_path.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
@@ -73,28 +73,15 @@ Result<std::vector<PendingFile>> pendingFiles(Document& doc) {
     return files;
 }
 
-// The entry of `folder` named `name` in any letter case, if there is one.
-std::optional<fs::path> entryIgnoringCase(const fs::path& folder, const std::string& name, bool wantFolder) {
-    auto names = wantFolder ? listSubfolders(folder) : listOrdinaryFiles(folder);
+// The ordinary file of `folder` named `name` in any letter case, if there is one.
+std::optional<fs::path> fileIgnoringCase(const fs::path& folder, const std::string& name) {
+    auto names = listOrdinaryFiles(folder);
     if (!names) return std::nullopt;
     for (const std::string& n : *names)
         if (n == name) return folder / n;
     for (const std::string& n : *names)
         if (equalsIgnoringCase(n, name)) return folder / n;
     return std::nullopt;
-}
-
-// The skin folder the files are written into, created when there is none of that name in any
-// letter case.
-Result<fs::path> skinFolder(const Destination& d) {
-    std::error_code ec;
-    if (!fs::is_directory(d.baseFolder, ec))
-        return Error{d.baseFolder.string(), "the folder to save into does not exist"};
-    if (auto existing = entryIgnoringCase(d.baseFolder, d.name, true)) return *existing;
-    const fs::path folder = d.skinFolder();
-    if (!fs::create_directory(folder, ec) && !fs::is_directory(folder))
-        return Error{folder.string(), "cannot create the skin folder: " + ec.message()};
-    return folder;
 }
 
 // Packs the files, made in memory, into the archive. An archive of the same name in another
@@ -107,7 +94,7 @@ Status packArchive(const Destination& d, const std::vector<PendingFile>& files) 
         entries.push_back({f.name, std::move(*bytes)});
     }
     fs::path archive = d.archive();
-    if (auto existing = entryIgnoringCase(d.baseFolder, archive.filename().string(), false)) archive = *existing;
+    if (auto existing = fileIgnoringCase(d.baseFolder, archive.filename().string())) archive = *existing;
     return PackEntries(archive, entries);
 }
 
@@ -135,6 +122,7 @@ Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {
 
 // The save reads nothing from the program folder any more; callers still name it.
 Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& /*programFolder*/, const Destination& destination) {
+    if (Status named = CheckDestinationName(destination); !named) return named.error();
     auto files = pendingFiles(doc);
     if (!files) return files.error();
     SavedSkin saved{destination, destination.baseFolder, {}};
@@ -143,10 +131,13 @@ Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& /*programFolder*/, c
         if (Status packed = packArchive(destination, *files); !packed) return packed.error();
         return saved;
     }
-    auto folder = skinFolder(destination);
+    auto folder = FolderForWriting(destination.baseFolder, destination.name, "skin");
     if (!folder) return folder.error();
-    if (Status written = WriteStagedFiles(*folder, *files); !written) return written.error();
-    saved.folder = *folder;
+    if (Status written = WriteStagedFiles(folder->path, *files); !written) {
+        RemoveIfMadeAndEmpty(*folder);
+        return written.error();
+    }
+    saved.folder = folder->path;
     return saved;
 }
 

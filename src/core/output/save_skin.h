@@ -24,7 +24,8 @@ struct SavedSkin {
 std::vector<std::string> SkinFileList(const Document& doc);
 
 // Writes the skin (the sheets must have been built). With "Zip圧縮して保存する" the files are
-// packed into base\name.zip; else written into the folder base\name, created when missing. Failures name the file and what went wrong.
+// packed into base\name.zip; else written into the folder base\name, created when missing and
+// taken away again when the save that made it fails. Failures name the file and what went wrong.
 Result<SavedSkin> SaveSkin(Document& doc, const std::filesystem::path& programFolder);
 
 // The same save to a destination chosen by the caller (the command line's -o).

@@ -1,10 +1,15 @@
 #include "output/staged_write.h"
 
-#include <random>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 #include <utility>
 
-#include "output/text_file.h"
+#include "fs/atomic_file.h"
+#include "fs/system_reason.h"
 
 namespace pelterra {
 
@@ -12,10 +17,35 @@ namespace fs = std::filesystem;
 
 namespace {
 
+void removeQuietly(const fs::path& path) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
+
+// Holds an exclusive lock on a folder while a set is put in place, so that sets saved into one
+// folder at the same time (by this process or another) go in one after the other and the last
+// one stands whole. A folder that cannot be opened for the lock is written without it.
+class FolderLock {
+public:
+    explicit FolderLock(const fs::path& folder) : m_fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (m_fd < 0) return;
+        while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~FolderLock() {
+        if (m_fd >= 0) ::close(m_fd);  // closing lets go of the lock
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_fd;
+};
+
 // The files of one set on their way into place.
 class StagedSet {
 public:
-    explicit StagedSet(fs::path folder) : m_folder(std::move(folder)), m_stamp(std::to_string(std::random_device{}())) {}
+    explicit StagedSet(fs::path folder) : m_folder(std::move(folder)) {}
     ~StagedSet() { discardTemporaries(); }
     StagedSet(const StagedSet&) = delete;
     StagedSet& operator=(const StagedSet&) = delete;
@@ -24,56 +54,41 @@ public:
         const fs::path final = m_folder / file.name;
         auto bytes = file.bytes();
         if (!bytes) return Error{final.string(), bytes.error().message};
-        const fs::path temp = hiddenName(file.name, "tmp");
-        // The temporary name is the set's own, so it is written directly; commit() renames it.
-        if (Status s = WriteNewFile(temp, *bytes); !s) return Error{final.string(), s.error().message};
+        auto temp = WriteTemporaryFile(m_folder, *bytes);
+        if (!temp) return Error{final.string(), temp.error().message};
         for (Entry& e : m_entries)
             if (e.final == final) {  // the same name again: the later bytes win
-                std::error_code ignored;
-                fs::remove(e.temp, ignored);
-                e.temp = temp;
+                removeQuietly(e.temp);
+                e.temp = *temp;
                 return ok();
             }
-        m_entries.push_back({temp, final, {}});
+        m_entries.push_back({*temp, final, {}});
         return ok();
     }
 
     // Moves the earlier files aside, then the new ones into place; on a failure everything is
     // moved back and the earlier files stand as they were.
     Status commit() {
-        for (const Entry& e : m_entries) {
-            std::error_code ec;
-            if (fs::is_directory(fs::symlink_status(e.final, ec)))
-                return Error{e.final.string(), "a folder of this name is in the way of the file"};
-        }
-        for (Entry& e : m_entries) {
-            std::error_code ec;
-            if (!fs::exists(fs::symlink_status(e.final, ec))) continue;
-            const fs::path backup = hiddenName(e.final.filename().string(), "old");
-            fs::rename(e.final, backup, ec);
-            if (ec) {
+        FolderLock lock(m_folder);
+        for (const Entry& e : m_entries)
+            if (Status target = CheckFileTarget(e.final); !target) return target;
+        for (Entry& e : m_entries)
+            if (Status aside = moveAside(e); !aside) {
                 restoreBackups();
-                return Error{e.final.string(), "cannot replace the file: " + ec.message()};
+                return aside;
             }
-            e.backup = backup;
-        }
         for (std::size_t i = 0; i < m_entries.size(); ++i) {
             std::error_code ec;
             fs::rename(m_entries[i].temp, m_entries[i].final, ec);
             if (ec) {
-                for (std::size_t j = 0; j < i; ++j) {
-                    std::error_code ignored;
-                    fs::remove(m_entries[j].final, ignored);
-                }
+                for (std::size_t j = 0; j < i; ++j) removeQuietly(m_entries[j].final);
                 restoreBackups();
-                return Error{m_entries[i].final.string(), "cannot put the file in place: " + ec.message()};
+                return Error{m_entries[i].final.string(), "cannot put the file in place: " + SystemReason(ec)};
             }
             m_entries[i].temp.clear();
         }
-        for (Entry& e : m_entries) {
-            std::error_code ignored;
-            if (!e.backup.empty()) fs::remove(e.backup, ignored);
-        }
+        for (const Entry& e : m_entries)
+            if (!e.backup.empty()) removeQuietly(e.backup);
         m_entries.clear();
         return ok();
     }
@@ -83,9 +98,21 @@ private:
         fs::path temp, final, backup;
     };
 
-    fs::path hiddenName(const std::string& name, const char* kind) const {
-        // The counter keeps a name given twice from sharing one temporary file.
-        return m_folder / (".~" + name + "." + m_stamp + "." + std::to_string(m_counter++) + "." + kind);
+    // Renames the file now at the entry's name onto a reserved temporary name, from where it can
+    // be put back. Nothing there, or gone meanwhile, needs no backup.
+    Status moveAside(Entry& e) {
+        std::error_code ec;
+        if (fs::symlink_status(e.final, ec).type() == fs::file_type::not_found) return ok();
+        auto backup = ReserveTemporaryName(m_folder);
+        if (!backup) return Error{e.final.string(), "cannot replace the file: " + backup.error().message};
+        fs::rename(e.final, *backup, ec);
+        if (ec) {
+            removeQuietly(*backup);
+            if (ec == std::errc::no_such_file_or_directory) return ok();
+            return Error{e.final.string(), "cannot replace the file: " + SystemReason(ec)};
+        }
+        e.backup = *backup;
+        return ok();
     }
 
     void restoreBackups() {
@@ -98,15 +125,11 @@ private:
     }
 
     void discardTemporaries() {
-        for (const Entry& e : m_entries) {
-            std::error_code ignored;
-            if (!e.temp.empty()) fs::remove(e.temp, ignored);
-        }
+        for (const Entry& e : m_entries)
+            if (!e.temp.empty()) removeQuietly(e.temp);
     }
 
     fs::path m_folder;
-    std::string m_stamp;
-    mutable int m_counter = 0;
     std::vector<Entry> m_entries;
 };
 

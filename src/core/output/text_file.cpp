@@ -3,11 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <random>
-#include <system_error>
 
 namespace pelterra {
 
@@ -45,35 +41,6 @@ Result<std::string> TextFileBytes(const std::vector<std::string>& lines) {
         bytes += "\r\n";
     }
     return bytes;
-}
-
-Status WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return Error{path.string(), "cannot create a file in this folder (does it exist, and may it be written?)"};
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-        out.close();
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-        return Error{path.string(), "writing the file failed (is the disk full?)"};
-    }
-    return ok();
-}
-
-Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    std::random_device rd;
-    const fs::path temp = path.parent_path() / (".~" + path.filename().string() + "." + std::to_string(rd()) + ".tmp");
-    if (Status written = WriteNewFile(temp, bytes); !written) return Error{path.string(), written.error().message};
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return Error{path.string(), "cannot replace the file: " + ec.message()};
-    }
-    return ok();
 }
 
 }  // namespace pelterra

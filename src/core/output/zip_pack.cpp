@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "output/text_file.h"
+#include "fs/atomic_file.h"
 
 namespace pelterra {
 

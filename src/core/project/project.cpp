@@ -2,13 +2,12 @@
 
 #include <algorithm>
 #include <fstream>
-#include <optional>
 #include <iterator>
 #include <sstream>
 #include <system_error>
 
 #include "colours/viscolor.h"
-#include "fs/ignore_case.h"
+#include "fs/output_folder.h"
 #include "fs/program_path.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
@@ -26,17 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string backslashTail(std::string_view file) { return "\\" + std::string(file); }
-
-// The project folder of `parent` named `name` in any letter case (an exact match first).
-std::optional<fs::path> existingProjectFolder(const fs::path& parent, std::string_view name) {
-    auto folders = listSubfolders(parent);
-    if (!folders) return std::nullopt;
-    for (const std::string& f : *folders)
-        if (f == name) return parent / f;
-    for (const std::string& f : *folders)
-        if (equalsIgnoringCase(f, name)) return parent / f;
-    return std::nullopt;
-}
 
 // The name under which a file is written: an existing file of that name in another letter case
 // is the same file and keeps its name.
@@ -89,7 +77,7 @@ public:
     // Reads project.ini when the folder has one; true when it was applied.
     bool applyManifest() {
         auto path = resolveProgramPath(m_folder, backslashTail(kProjectManifest));
-        if (!path || !fs::is_regular_file(*path)) return false;
+        if (!path || !isOrdinaryFile(*path)) return false;
         auto text = readWholeFile(*path);
         if (!text) {
             m_report.problems.push_back(text.error());
@@ -105,7 +93,7 @@ public:
 
     void loadPicture(std::string_view file, SlotRef slot) {
         auto path = resolveProgramPath(m_folder, backslashTail(file));
-        if (!path || !fs::is_regular_file(*path)) {
+        if (!path || !isOrdinaryFile(*path)) {
             m_report.missingFiles.emplace_back(file);
             return;
         }
@@ -130,38 +118,17 @@ private:
 
 }  // namespace
 
-Status CheckProjectName(std::string_view name) {
-    if (name.empty()) return Error{"", "the project needs a folder name"};
-    if (name == "." || name == "..") return Error{"", "\"" + std::string(name) + "\" is not a folder name"};
-    if (name.find_first_of("/\\") != std::string_view::npos)
-        return Error{"", "the project name \"" + std::string(name) + "\" holds a path separator; give a plain folder name"};
-    if (name.find('\0') != std::string_view::npos) return Error{"", "the project name holds a zero character"};
-    return ok();
-}
+Status CheckProjectName(std::string_view name) { return CheckFolderName(name, "project"); }
 
 Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent, std::string_view name) {
-    if (Status valid = CheckProjectName(name); !valid) return valid.error();
-    std::error_code ec;
-    if (!fs::is_directory(parent, ec))
-        return Error{parent.string(), "the folder to save the project into does not exist"};
-
-    fs::path folder;
-    bool made = false;
-    if (auto existing = existingProjectFolder(parent, name)) {
-        folder = *existing;
-    } else {
-        folder = parent / std::string(name);
-        if (!fs::create_directory(folder, ec))
-            return Error{folder.string(), "cannot create the project folder" + (ec ? ": " + ec.message() : std::string())};
-        made = true;
-    }
-
-    const std::vector<PendingFile> files = projectFiles(doc, folder);
-    if (Status written = WriteStagedFiles(folder, files); !written) {
-        if (made) fs::remove(folder, ec);  // only when still empty
+    auto folder = FolderForWriting(parent, name, "project");
+    if (!folder) return folder.error();
+    const std::vector<PendingFile> files = projectFiles(doc, folder->path);
+    if (Status written = WriteStagedFiles(folder->path, files); !written) {
+        RemoveIfMadeAndEmpty(*folder);
         return written.error();
     }
-    SavedProject saved{folder, {}};
+    SavedProject saved{folder->path, {}};
     for (const PendingFile& f : files)
         if (std::find(saved.files.begin(), saved.files.end(), f.name) == saved.files.end()) saved.files.push_back(f.name);
     return saved;

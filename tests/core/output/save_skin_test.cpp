@@ -9,10 +9,13 @@
 #include "output/save_skin.h"
 #include "output/skin_text.h"
 #include "output/text_file.h"
+#include "support/fault_injection.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
+using pelterra::test_support::namesIn;
 using pelterra::test_support::readFileBytes;
+using pelterra::test_support::makeFifo;
 using pelterra::test_support::TempDir;
 namespace fs = std::filesystem;
 
@@ -30,13 +33,6 @@ std::vector<std::string> archiveNames(const fs::path& path) {
     if (!zip) return names;
     for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) names.emplace_back(zip_get_name(zip, i, 0));
     zip_close(zip);
-    return names;
-}
-
-std::vector<std::string> folderNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
     return names;
 }
 
@@ -83,6 +79,43 @@ TEST(ResolveDestination, RefusesNamesThatLeaveTheBaseFolder) {
     }
 }
 
+// ---- Where -o puts the skin ---------------------------------------------------------------------
+
+TEST(DestinationForOutput, ATrailingSeparatorNamesTheFolderBeforeIt) {
+    auto folder = DestinationForOutput("/skins/sky/");
+    ASSERT_TRUE(folder.ok());
+    EXPECT_FALSE(folder->zip);
+    EXPECT_EQ(folder->skinFolder(), fs::path("/skins/sky"));
+}
+
+TEST(DestinationForOutput, PathsThatNameNoSkinFolderOfTheirOwnAreRefused) {
+    const std::pair<const char*, const char*> refused[] = {
+        {".", "\".\" is not a folder name"},
+        {"..", "\"..\" is not a folder name"},
+        {"/tmp/..", "\"..\" is not a folder name"},
+        {"/", "the skin needs a folder name"},
+        {"", "the skin needs a folder or archive name"},
+    };
+    for (const auto& [output, message] : refused) {
+        auto d = DestinationForOutput(output);
+        ASSERT_FALSE(d.ok()) << output;
+        EXPECT_EQ(d.error().message, message) << output;
+    }
+}
+
+TEST(SaveSkin, TheNameRuleHoldsForEveryDestination) {
+    // A destination made by hand goes through the same rule: nothing lands loose in the base folder.
+    TempDir dir;
+    Document doc;
+    Destination d{dir.path(), "..", false, ".zip"};
+    auto saved = SaveSkinTo(doc, dir.path(), d);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().message, "\"..\" is not a folder name");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+// ---- Saving -------------------------------------------------------------------------------------
+
 TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
     TempDir dir;
     Document doc;
@@ -92,7 +125,7 @@ TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
     auto saved = SaveSkin(doc, dir.path());
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(saved->folder, dir / "sky");
-    EXPECT_EQ(folderNames(dir / "sky"),
+    EXPECT_EQ(namesIn(dir / "sky"),
               (std::vector<std::string>{"asp.txt", "balance.bmp", "cbuttons.bmp", "main.bmp", "monoster.bmp",
                                         "numbers.bmp", "playpaus.bmp", "pledit.txt", "posbar.bmp", "shufrep.bmp",
                                         "text.bmp", "titlebar.bmp", "viscolor.txt", "volume.bmp"}));
@@ -130,7 +163,49 @@ TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().path.find("pledit.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
-    EXPECT_EQ(folderNames(dir / "sky").size(), 13u);  // no temporary file left behind
+    EXPECT_EQ(namesIn(dir / "sky").size(), 13u);  // no temporary file left behind
+}
+
+TEST(SaveSkin, AFailedSaveTakesAwayTheFolderItMadeButNoneThatWasThere) {
+    TempDir dir;
+    Document doc;
+    doc.setText(ctl::PleditFonts, "絵文字😀");  // pledit.txt cannot be written in the skin's code page
+    BuildPleditText(doc);
+    openedPicture(doc, dir / "sky.bmp");
+    ASSERT_FALSE(SaveSkin(doc, dir.path()).ok());
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+
+    fs::create_directory(dir / "sky");
+    ASSERT_FALSE(SaveSkin(doc, dir.path()).ok());
+    EXPECT_TRUE(fs::is_directory(dir / "sky"));
+}
+
+TEST(SaveSkin, ANameTooLongForTheFileSystemIsAnErrorNotAnAbort) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / (std::string(256, 'n') + ".bmp"));
+    auto saved = SaveSkin(doc, dir.path());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().message, "cannot open the folder: the name is too long");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST(SaveSkin, ANamedPipeInTheSkinFolderFailsTheSaveBeforeAnythingIsReplaced) {
+    TempDir dir;
+    Document doc;
+    openedPicture(doc, dir / "sky.bmp");
+    ASSERT_TRUE(SaveSkin(doc, dir.path()).ok());
+    const std::string mainBefore = readFileBytes(dir / "sky" / "main.bmp");
+    const auto namesBefore = namesIn(dir / "sky");
+    fs::remove(dir / "sky" / "text.bmp");
+    ASSERT_TRUE(makeFifo(dir / "sky" / "text.bmp"));
+    doc.assignSlot(pic::Main, -1, Bitmap(275, 116, RGB(1, 2, 3)));
+    auto saved = SaveSkin(doc, dir.path());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error().path, (dir / "sky" / "text.bmp").string());
+    EXPECT_TRUE(fs::is_fifo(dir / "sky" / "text.bmp"));
+    EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
+    EXPECT_EQ(namesIn(dir / "sky"), namesBefore);  // no temporary file left behind
 }
 
 TEST(SaveSkin, AMissingBaseFolderIsReported) {
@@ -159,7 +234,7 @@ TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
                                         "volume.bmp", "pledit.txt", "viscolor.txt", "pledit.bmp"}));
     // Packed from memory: nothing staged in the library, no lock or temporary file beside it.
     EXPECT_TRUE(fs::is_empty(dir / "PartsData" / "system"));
-    EXPECT_EQ(folderNames(dir.path()), (std::vector<std::string>{"PartsData", "SKY.ZIP"}));
+    EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"PartsData", "SKY.ZIP"}));
 }
 
 TEST(ComposePreview, PaintsTheSheetsAtThePlayerPlacesAndTheDestination) {

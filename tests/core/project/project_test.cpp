@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 
@@ -18,18 +21,12 @@
 using namespace pelterra;
 using pelterra::build_test::distinctPicture;
 using pelterra::build_test::ProgramFolder;
+using pelterra::test_support::namesIn;
 using pelterra::test_support::readFileBytes;
 using pelterra::test_support::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> folderNames(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 SlotRef slotOf(const Document& doc, const std::string& key) { return *doc.slotByWritten(key); }
 
@@ -94,7 +91,7 @@ TEST_F(Project, SavesTheNumberedPicturesTextFilesAndManifestByTheirExactNames) {
     auto saved = SaveProject(doc, dir.path(), "Project");
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(saved->folder, dir / "Project");
-    const auto names = folderNames(saved->folder);
+    const auto names = namesIn(saved->folder);
     EXPECT_EQ(names.size(), 92u + 3u + 17u + 1u);  // EQData6.bmp is one file
     for (const char* n : {"MainData11.bmp", "MainData16.bmp", "MainData6.bmp", "MainData10.bmp", "MainMask0.bmp",
                           "MainMask8.bmp", "EQData1.bmp", "EQData5.bmp", "EQData6.bmp", "EQData9.bmp", "EQMask6.bmp",
@@ -113,7 +110,7 @@ TEST_F(Project, SavingTwiceWithNamesDifferingInCaseReusesOneFolder) {
     doc.setText(ctl::txtProject, "myskin");
     auto second = SaveProject(doc, dir.path());
     ASSERT_TRUE(second.ok()) << second.error().describe();
-    EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"MySkin"});
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"MySkin"});
     EXPECT_EQ(second->folder, dir / "MySkin");
     EXPECT_EQ(*LoadPicture((dir / "MySkin" / "MainData9.bmp").string()), Bitmap(275, 116, RGB(5, 6, 7)));
 }
@@ -122,7 +119,7 @@ TEST_F(Project, AFileInAnotherLetterCaseIsReplacedUnderItsOwnName) {
     fs::create_directory(dir / "p");
     ASSERT_TRUE(SavePicture(Bitmap(2, 2), (dir / "p" / "maindata9.BMP").string()).ok());
     ASSERT_TRUE(SaveProject(doc, dir.path(), "p").ok());
-    const auto names = folderNames(dir / "p");
+    const auto names = namesIn(dir / "p");
     EXPECT_TRUE(std::binary_search(names.begin(), names.end(), std::string("maindata9.BMP")));
     EXPECT_FALSE(std::binary_search(names.begin(), names.end(), std::string("MainData9.bmp")));
     EXPECT_EQ(LoadPicture((dir / "p" / "maindata9.BMP").string())->width(), 275);
@@ -134,15 +131,15 @@ TEST_F(Project, NamesThatLeaveTheChosenFolderAreRefused) {
         auto saved = SaveProject(doc, dir / "inner", bad);
         EXPECT_FALSE(saved.ok()) << bad;
     }
-    EXPECT_EQ(folderNames(dir.path()), std::vector<std::string>{"inner"});
-    EXPECT_TRUE(folderNames(dir / "inner").empty());
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"inner"});
+    EXPECT_TRUE(namesIn(dir / "inner").empty());
     EXPECT_FALSE(SaveProject(doc, dir / "missing", "p").ok());
 }
 
 TEST_F(Project, AFailedSaveLeavesTheEarlierFilesIntactAndNoTemporaryFiles) {
     fillEverySlot(doc);
     ASSERT_TRUE(SaveProject(doc, dir.path(), "p").ok());
-    const auto before = folderNames(dir / "p");
+    const auto before = namesIn(dir / "p");
     const std::string dataBefore = readFileBytes(dir / "p" / "MainData11.bmp");
     const std::string manifestBefore = readFileBytes(dir / "p" / "project.ini");
 
@@ -154,7 +151,7 @@ TEST_F(Project, AFailedSaveLeavesTheEarlierFilesIntactAndNoTemporaryFiles) {
     EXPECT_NE(failed.error().path.find("pledit.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(dir / "p" / "MainData11.bmp"), dataBefore);
     EXPECT_EQ(readFileBytes(dir / "p" / "project.ini"), manifestBefore);
-    EXPECT_EQ(folderNames(dir / "p"), before);
+    EXPECT_EQ(namesIn(dir / "p"), before);
 
     // A new folder that could not be filled is taken away again.
     EXPECT_FALSE(SaveProject(doc, dir.path(), "fresh").ok());
@@ -171,6 +168,38 @@ TEST_F(Project, AFolderInTheWayOfAFileFailsBeforeAnythingIsReplaced) {
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().path.find("viscolor.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(dir / "p" / "MainData11.bmp"), before);
+}
+
+TEST_F(Project, SavesFromSeveralProcessesIntoOneFolderAllSucceedAndTheLastStandsWhole) {
+    // Four processes save their own project into one folder, five times each, all at once.
+    constexpr int kProcesses = 4;
+    std::vector<pid_t> children;
+    for (int p = 0; p < kProcesses; ++p) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            Document own;
+            const Colour mark = RGB(40 * (p + 1), 0, 0);
+            own.assignSlot(pic::picData, 11, Bitmap(136, 36, mark));
+            own.assignSlot(pic::Picture1, -1, Bitmap(275, 116, mark));
+            bool all = true;
+            for (int i = 0; i < 5; ++i) all = SaveProject(own, dir.path(), "shared").ok() && all;
+            ::_exit(all ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed in process " << child;
+    }
+    // The set that stands is one process's, every file of it.
+    auto data = LoadPicture((dir / "shared" / "MainData11.bmp").string());
+    auto face = LoadPicture((dir / "shared" / "Picture1.bmp").string());
+    ASSERT_TRUE(data.ok() && face.ok());
+    EXPECT_EQ(face->at(0, 0), data->at(0, 0));
+    const auto names = namesIn(dir / "shared");
+    EXPECT_EQ(names.size(), 92u + 3u + 17u + 1u);  // no temporary file left behind
 }
 
 TEST_F(Project, LoadWithoutManifestReadsTheNumberedPicturesAndRunsTheColourChange) {

@@ -1,0 +1,83 @@
+#include "fs/output_folder.h"
+
+#include <string>
+#include <system_error>
+
+#include "fs/ignore_case.h"
+#include "fs/program_path.h"
+#include "fs/system_reason.h"
+
+namespace pelterra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The sub-folder of `parent` named `name` in another letter case, when there is one and the
+// exact name is free.
+fs::path folderInAnyCase(const fs::path& parent, std::string_view name) {
+    auto folders = listSubfolders(parent);
+    if (!folders) return parent / std::string(name);
+    for (const std::string& f : *folders)
+        if (f == name) return parent / f;
+    for (const std::string& f : *folders)
+        if (equalsIgnoringCase(f, name)) return parent / f;
+    return parent / std::string(name);
+}
+
+// Makes the folder; one made by another save in the meantime is as good.
+Result<OutputFolder> makeFolder(const fs::path& folder, std::string_view owner) {
+    std::error_code ec;
+    if (fs::create_directory(folder, ec)) return OutputFolder{folder, true};
+    std::error_code typeError;
+    if (fs::is_directory(folder, typeError)) return OutputFolder{folder, false};
+    return Error{folder.string(), "cannot create the " + std::string(owner) + " folder: " +
+                                      (ec ? SystemReason(ec) : std::string("something of that name is in the way"))};
+}
+
+}  // namespace
+
+Status CheckFolderName(std::string_view name, std::string_view owner) {
+    const std::string quotedName = "\"" + std::string(name) + "\"";
+    if (name.empty()) return Error{"", "the " + std::string(owner) + " needs a folder name"};
+    if (name == "." || name == "..") return Error{"", quotedName + " is not a folder name"};
+    if (name.find_first_of("/\\") != std::string_view::npos)
+        return Error{"", "the " + std::string(owner) + " name " + quotedName +
+                             " holds a path separator; give a plain folder name"};
+    if (name.find('\0') != std::string_view::npos)
+        return Error{"", "the " + std::string(owner) + " name holds a zero character"};
+    return ok();
+}
+
+Status CheckFolderToSaveInto(const fs::path& folder) {
+    std::error_code ec;
+    const fs::file_type type = fs::status(folder, ec).type();
+    if (type == fs::file_type::directory) return ok();
+    if (type == fs::file_type::not_found) return Error{folder.string(), "the folder to save into does not exist"};
+    if (type == fs::file_type::none) return Error{folder.string(), "cannot open the folder: " + SystemReason(ec)};
+    return Error{folder.string(), "this is " + FileTypeName(type) + ", not a folder to save into"};
+}
+
+Result<OutputFolder> FolderForWriting(const fs::path& parent, std::string_view name, std::string_view owner) {
+    if (Status named = CheckFolderName(name, owner); !named) return named.error();
+    if (Status there = CheckFolderToSaveInto(parent); !there) return there.error();
+    const fs::path folder = folderInAnyCase(parent, name);
+    std::error_code ec;
+    const fs::file_type type = fs::status(folder, ec).type();
+    if (type == fs::file_type::directory) return OutputFolder{folder, false};
+    if (type == fs::file_type::not_found) {
+        // A dangling symbolic link is in the way as well; making the folder says so.
+        return makeFolder(folder, owner);
+    }
+    if (type == fs::file_type::none) return Error{folder.string(), "cannot open the folder: " + SystemReason(ec)};
+    return Error{folder.string(), "this is " + FileTypeName(type) + ", not a folder: it is left as it is; choose "
+                                  "another name"};
+}
+
+void RemoveIfMadeAndEmpty(const OutputFolder& folder) {
+    if (!folder.made) return;
+    std::error_code ignored;
+    fs::remove(folder.path, ignored);  // removes a folder only when it is empty
+}
+
+}  // namespace pelterra

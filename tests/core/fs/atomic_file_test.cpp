@@ -1,0 +1,103 @@
+// Outputs written whole: names as long as the file system allows, writes cut short, what may
+// not be replaced, and the folder-name rule of every save.
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fs/atomic_file.h"
+#include "fs/output_folder.h"
+#include "support/fault_injection.h"
+#include "support/temp_dir.h"
+
+using namespace pelterra;
+using pelterra::test_support::namesIn;
+using pelterra::test_support::readFileBytes;
+using pelterra::test_support::TempDir;
+using pelterra::test_support::underFileSizeLimit;
+namespace fs = std::filesystem;
+
+namespace {
+
+class AtomicFile : public ::testing::Test {
+protected:
+    TempDir dir;
+};
+
+TEST_F(AtomicFile, ANameAsLongAsTheFileSystemAllowsIsWritten) {
+    // The temporary name is short and of its own, so it fits wherever the target's name fits.
+    const fs::path longest = dir / std::string(255, 'n');
+    ASSERT_TRUE(WriteFileAtomically(longest, "first").ok());
+    const Status replaced = WriteFileAtomically(longest, "second");
+    ASSERT_TRUE(replaced.ok()) << replaced.error().describe();
+    EXPECT_EQ(readFileBytes(longest), "second");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{longest.filename().string()});
+}
+
+TEST_F(AtomicFile, AWriteCutShortKeepsTheOlderFileByteForByte) {
+    ASSERT_TRUE(WriteFileAtomically(dir / "big.bin", "the older file").ok());
+    const auto passed = underFileSizeLimit(4096, [&] {
+        const Status written = WriteFileAtomically(dir / "big.bin", std::string(100000, 'x'));
+        ASSERT_FALSE(written.ok());
+        EXPECT_EQ(written.error().describe(),
+                  (dir / "big.bin").string() + ": writing the file failed: the file is too large for this disk");
+    });
+    EXPECT_EQ(passed, std::optional<bool>(true));
+    EXPECT_EQ(readFileBytes(dir / "big.bin"), "the older file");
+    EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"big.bin"});
+}
+
+// ---- What may be replaced -----------------------------------------------------------------------
+
+TEST_F(AtomicFile, ASocketIsRefused) {
+    const fs::path path = dir / "s";
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string name = path.string();
+    ASSERT_LT(name.size(), sizeof address.sun_path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const Status written = WriteFileAtomically(path, "x");
+    ::close(fd);
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().message, "this is a socket, not a regular file; it is left as it is: choose another name");
+    EXPECT_TRUE(fs::is_socket(path));
+}
+
+TEST_F(AtomicFile, ADeviceOrAFolderIsNoTargetForAFile) {
+    // Only looked at: a device is never written to by a test, whoever runs it.
+    const Status device = CheckFileTarget("/dev/null");
+    ASSERT_FALSE(device.ok());
+    EXPECT_EQ(device.error().message, "this is a device, not a regular file; it is left as it is: choose another name");
+    fs::create_directories(dir / "busy" / "inside");
+    const Status folder = WriteFileAtomically(dir / "busy", "x");
+    ASSERT_FALSE(folder.ok());
+    EXPECT_EQ(folder.error().message, "a folder of that name is in the way");
+    EXPECT_TRUE(fs::is_directory(dir / "busy" / "inside"));
+}
+
+// ---- The folder a save writes into ---------------------------------------------------------------
+
+TEST(FolderName, PlainNamesOnly) {
+    EXPECT_TRUE(CheckFolderName("sky", "skin").ok());
+    EXPECT_TRUE(CheckFolderName("..sky", "skin").ok());
+    EXPECT_EQ(CheckFolderName("", "skin").error().message, "the skin needs a folder name");
+    EXPECT_EQ(CheckFolderName(".", "skin").error().message, "\".\" is not a folder name");
+    EXPECT_EQ(CheckFolderName("..", "project").error().message, "\"..\" is not a folder name");
+    EXPECT_EQ(CheckFolderName("a/b", "project").error().message,
+              "the project name \"a/b\" holds a path separator; give a plain folder name");
+    EXPECT_EQ(CheckFolderName("a\\b", "skin").error().message,
+              "the skin name \"a\\b\" holds a path separator; give a plain folder name");
+    EXPECT_EQ(CheckFolderName(std::string_view("a\0b", 3), "skin").error().message,
+              "the skin name holds a zero character");
+}
+
+}  // namespace
