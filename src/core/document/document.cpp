@@ -395,6 +395,11 @@ Status Document::setByName(std::string_view written, std::string_view text) {
     return ok();
 }
 
+void Document::noteProblem(Error problem) {
+    m_problems.push_back(std::move(problem));
+    notify({ChangeEvent::Kind::Problem, {}});
+}
+
 int Document::addListener(Listener listener) {
     m_listeners[m_nextListener] = std::move(listener);
     return m_nextListener++;
