@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -83,7 +84,8 @@ bool readRows(png_structp png, png_bytepp rows) {
 }  // namespace
 
 std::optional<Bitmap> DecodePngPixels(std::span<const std::uint8_t> bytes, int width, int height) {
-    static_assert(sizeof(Colour) == 4, "a row is read as R G B 0 into each Colour");
+    static_assert(sizeof(Colour) == 4 && std::endian::native == std::endian::little,
+                  "a row is read as the bytes R G B 0 into each Colour, red in its lowest byte");
     PngReader reader;
     if (!reader.ready()) return std::nullopt;
     PngSource source{bytes};
