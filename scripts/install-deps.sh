@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libstb-dev libzip-dev
+  libstb-dev libzip-dev libpng-dev
   clang libclang-rt-14-dev
 )
 # The desktop program needs Qt; core, tests of the core and the command line do not.

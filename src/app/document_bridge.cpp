@@ -12,6 +12,7 @@ DocumentBridge::DocumentBridge(Document& doc, std::filesystem::path programFolde
         case ChangeEvent::Kind::Slot: Q_EMIT slotChanged(key); break;
         case ChangeEvent::Kind::Control: Q_EMIT controlChanged(key); break;
         case ChangeEvent::Kind::Flags: Q_EMIT flagsChanged(); break;
+        case ChangeEvent::Kind::Problem: Q_EMIT problemNoted(); break;
         }
     });
 }

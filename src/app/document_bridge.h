@@ -38,6 +38,8 @@ Q_SIGNALS:
     void slotChanged(const QString& key);
     void controlChanged(const QString& key);
     void flagsChanged();
+    // A problem no dialog reported was added to the document's problems().
+    void problemNoted();
 
 private:
     void report(const Status& status);

@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "about_window.h"
@@ -39,6 +40,9 @@ constexpr int kTimerInterval = 100;  // ms, CheckTimer
 // The largest window that still fits a 1366x768 screen with its task bar.
 constexpr QSize kPreferredSize(1280, 700);
 
+// A tooltip shows the latest problems only; the message behind the button shows them all.
+constexpr std::size_t kProblemsInTooltip = 20;
+
 std::optional<Bitmap> clipboardPicture() {
     const QImage image = QGuiApplication::clipboard()->image();
     if (image.isNull()) return std::nullopt;
@@ -49,6 +53,15 @@ void putOnClipboard(const Bitmap& picture) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(toQImage(picture));
+}
+
+// The last `count` problems, one a line, oldest first; a first line says how many came before.
+QString problemLines(const std::vector<Error>& problems, std::size_t count) {
+    const std::size_t skipped = problems.size() > count ? problems.size() - count : 0;
+    QStringList lines;
+    if (skipped > 0) lines << QStringLiteral("（ほかに %1 件）").arg(skipped);
+    for (std::size_t i = skipped; i < problems.size(); ++i) lines << QString::fromStdString(problems[i].describe());
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -62,6 +75,7 @@ MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFold
     buildMenus();
     setCentralWidget(buildCentralWidget());
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    buildProblemButton();
 
     m_howForm = new HowForm(m_bridge, this);
     m_preview = new PreviewWindow(m_bridge, m_programFolder, this);
@@ -108,6 +122,18 @@ void MainWindow::buildMenus() {
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("response"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildProblemButton() {
+    m_problemButton = new QToolButton(statusBar());
+    m_problemButton->setObjectName(QStringLiteral("ProblemList"));
+    m_problemButton->setAutoRaise(true);
+    m_problemButton->hide();
+    statusBar()->addPermanentWidget(m_problemButton);
+    connect(m_problemButton, &QToolButton::clicked, this, &MainWindow::showProblems);
+    // Queued: a problem is noted while a slot view paints the slot whose part failed.
+    connect(&m_bridge, &DocumentBridge::problemNoted, this, &MainWindow::showLatestProblem, Qt::QueuedConnection);
+    showLatestProblem();  // the start-up's own
 }
 
 // --- the controls' actions ------------------------------------------------------------------
@@ -194,6 +220,18 @@ void MainWindow::showAbout() {
     AboutWindow about(this);
     about.exec();
 }
+
+void MainWindow::showLatestProblem() {
+    const std::vector<Error>& problems = doc().problems();
+    if (problems.empty()) return;
+    const QString latest = QString::fromStdString(problems.back().describe()).section(QLatin1Char('\n'), 0, 0);
+    statusBar()->showMessage(QStringLiteral("読みこめませんでした: ") + latest);
+    m_problemButton->setText(QStringLiteral("読みこみの問題 %1 件").arg(problems.size()));
+    m_problemButton->setToolTip(problemLines(problems, kProblemsInTooltip));
+    m_problemButton->show();
+}
+
+void MainWindow::showProblems() { ShowMessage(this, problemLines(doc().problems(), doc().problems().size())); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!m_exiting && m_settings) WriteSettings(doc(), *m_settings);

@@ -17,6 +17,7 @@
 class QLabel;
 class QSettings;
 class QTimer;
+class QToolButton;
 
 namespace pelterra::app {
 
@@ -62,6 +63,12 @@ public:
     // "合成方法" and "About".
     void showMixModeWindow();
     void showAbout();
+    // The document's problems (files that could not be read at start-up, on first use or by a
+    // project load): the latest on the status bar, the count on the button beside it, every one
+    // in its tooltip and, on a click, in a message.
+    void showLatestProblem();
+    void showProblems();
+    QToolButton* problemButton() const { return m_problemButton; }
 
     // --- parts of the window ------------------------------------------------------------
     TabStrip* topTabs() const { return m_tabStrip3; }    // TabStrip3
@@ -98,6 +105,7 @@ private:
     QWidget* buildPartPage(const MainCategory& category, int page);
     QWidget* buildSettingsPage();
     QWidget* placeholderPage(const QString& caption);
+    void buildProblemButton();
     SlotView* addSlotView(SlotName name, int index, QWidget* parent, int zoom);
     void showPageChosen(int page);
     void reportFailure(const Error& error);
@@ -114,6 +122,7 @@ private:
     TabStrip* m_tabStrip4 = nullptr;
     TabStrip* m_tabStrip5 = nullptr;
     QTimer* m_checkTimer = nullptr;
+    QToolButton* m_problemButton = nullptr;
     PreviewWindow* m_preview = nullptr;
     MixModeWindow* m_mixMode = nullptr;
     HowForm* m_howForm = nullptr;

@@ -41,9 +41,16 @@ void saveProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel
     result->setText(QStringLiteral("保存しました: %1").arg(QString::fromStdString(saved->folder.string())));
 }
 
-void loadProject(DocumentBridge& bridge, QLineEdit* dir2, QLabel* result) {
-    // Missing and unreadable files are passed over: the slots keep their pictures.
+void loadProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel* result) {
+    // Missing and unreadable files are passed over: the slots keep their pictures, and what could
+    // not be read joins the problems the status bar lists. An unreadable project.ini stops it.
     const ProjectLoadReport report = LoadProject(bridge.doc(), folderOf(dir2));
+    if (report.manifestRefused) {
+        result->clear();
+        ShowFailure(owner, report.problems.back());
+        return;
+    }
+    for (const Error& problem : report.problems) bridge.doc().noteProblem(problem);
     if (report.picturesLoaded == 0 && !report.manifest)
         result->setText(QStringLiteral("このフォルダにはプロジェクトのファイルがありません"));
     else
@@ -136,7 +143,7 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QObject::connect(save, &QPushButton::clicked, frame,
                      [&bridge, owner, folder, result] { saveProject(bridge, owner, folder, result); });
-    QObject::connect(load, &QPushButton::clicked, frame, [&bridge, folder, result] { loadProject(bridge, folder, result); });
+    QObject::connect(load, &QPushButton::clicked, frame, [&bridge, owner, folder, result] { loadProject(bridge, owner, folder, result); });
 
     auto* grid = new QGridLayout(frame);
     auto* driveLabel = new QLabel(QStringLiteral("ドライブ"), frame);

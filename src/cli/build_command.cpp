@@ -109,6 +109,7 @@ int runBuild(const CommandContext& context, CommandArgs args) {
         std::cerr << "pelterra-cli build: open a base picture first (give its file name)\n";
         return kExitFailure;
     }
+    PrintProblems(doc, "build");
 
     auto saved = SaveSkinTo(doc, options->setup.partsFolder, *destination);
     if (!saved) return fail("the skin could not be saved", saved.error());

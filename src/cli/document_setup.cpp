@@ -8,6 +8,7 @@
 #include "options.h"
 #include "project/project.h"
 #include "region/region_editor.h"
+#include "text/quote.h"
 
 namespace pelterra::cli {
 
@@ -20,6 +21,10 @@ std::optional<int> fitAnswer(const std::string& word) {
     if (word == "eq") return static_cast<int>(HowFormAnswer::SplitInHalves);
     if (word == "playlist") return static_cast<int>(HowFormAnswer::SplitInThirds);
     return std::nullopt;
+}
+
+void warn(std::string_view command, const Error& problem) {
+    std::cerr << "pelterra-cli " << command << ": warning: " << problem.describe() << '\n';
 }
 
 int fail(std::string_view command, const std::string& what, const Error& error) {
@@ -36,13 +41,13 @@ int loadProject(Document& doc, const std::filesystem::path& folder, std::string_
         return kExitFailure;
     }
     const ProjectLoadReport report = LoadProject(doc, folder);
+    if (report.manifestRefused) return fail(command, "cannot load the project", report.problems.back());
     if (!report.manifest && report.picturesLoaded == 0) {
         std::cerr << "pelterra-cli " << command << ": " << folder.string()
                   << ": not a project folder (no project.ini and none of its pictures)\n";
         return kExitFailure;
     }
-    for (const Error& problem : report.problems)
-        std::cerr << "pelterra-cli " << command << ": warning: " << problem.describe() << '\n';
+    for (const Error& problem : report.problems) warn(command, problem);
     if (!report.manifest)
         std::cerr << "pelterra-cli " << command << ": warning: " << folder.string()
                   << " has no project.ini: choices, check boxes and colours keep their initial values\n";
@@ -79,7 +84,7 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
         if (!v) return OptionRead::Invalid;
         setup.fit = fitAnswer(*v);
         if (!setup.fit) {
-            std::cerr << command << ": --fit takes single, eq or playlist, not \"" << *v << "\"\n";
+            std::cerr << command << ": --fit takes single, eq or playlist, not " << QuoteForMessage(*v) << "\n";
             return OptionRead::Invalid;
         }
         return OptionRead::Taken;
@@ -88,7 +93,7 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
         const std::string* v = value("NAME=VALUE");
         if (!v) return OptionRead::Invalid;
         if (v->find('=') == std::string::npos) {
-            std::cerr << command << ": --set takes NAME=VALUE, not \"" << *v << "\"\n";
+            std::cerr << command << ": --set takes NAME=VALUE, not " << QuoteForMessage(*v) << "\n";
             return OptionRead::Invalid;
         }
         setup.settings.push_back(*v);
@@ -131,7 +136,8 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
     if (!a.empty() && a[0] == '-') return OptionRead::NotMine;
     if (!picturesAllowed) return OptionRead::NotMine;
     if (setup.picture) {
-        std::cerr << command << ": only one picture can be opened (" << *setup.picture << ", " << a << ")\n";
+        std::cerr << command << ": only one picture can be opened (" << QuoteForMessage(*setup.picture) << ", "
+                  << QuoteForMessage(a) << ")\n";
         return OptionRead::Invalid;
     }
     setup.picture = a;
@@ -140,8 +146,7 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
 
 int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view command) {
     if (!regionOptionsGoTogether(setup, command)) return kExitUsage;
-    if (Status started = InitialiseDocument(doc, setup.partsFolder); !started)
-        std::cerr << "pelterra-cli " << command << ": warning: " << started.error().describe() << '\n';
+    if (Status started = InitialiseDocument(doc, setup.partsFolder); !started) warn(command, started.error());
 
     if (setup.project)
         if (int code = loadProject(doc, *setup.project, command); code != kExitOk) return code;
@@ -164,7 +169,7 @@ int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view 
     for (const std::string& setting : setup.settings) {
         const auto eq = setting.find('=');
         if (Status set = SetControl(doc, setup.partsFolder, setting.substr(0, eq), setting.substr(eq + 1)); !set)
-            return fail(command, "cannot set " + setting, set.error());
+            return fail(command, "cannot set " + QuoteForMessage(setting), set.error());
     }
     if (setup.regionPicture) {
         // As the Region page: trace the picture, then "Region.txtを出力する". The region picture
@@ -175,6 +180,10 @@ int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view 
         if (!traced) return fail(command, "cannot trace the region picture", traced.error());
     }
     return kExitOk;
+}
+
+void PrintProblems(const Document& doc, std::string_view command) {
+    for (const Error& problem : doc.problems()) warn(command, problem);
 }
 
 }  // namespace pelterra::cli

@@ -43,4 +43,8 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
 // exit code to end with (kExitUsage for region options that do not go together).
 int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view command);
 
+// Prints the document's problems as warnings: parts read on first use that could not be read
+// (their slots stayed white). Called once the command's work has read what it needs.
+void PrintProblems(const Document& doc, std::string_view command);
+
 }  // namespace pelterra::cli

@@ -14,6 +14,7 @@
 #include "generators/back_base_maker.h"
 #include "generators/frame_maker.h"
 #include "generators/slider_maker.h"
+#include "text/quote.h"
 
 namespace pelterra::cli {
 
@@ -128,7 +129,7 @@ int runMake(const CommandContext& context, CommandArgs args) {
     if (args.empty()) return usage();
     const Generator* g = generatorOf(args[0]);
     if (!g) {
-        std::cerr << "make: unknown kind \"" << args[0] << "\"\n";
+        std::cerr << "make: unknown kind " << QuoteForMessage(args[0]) << "\n";
         return usage();
     }
     DocumentSetup setup;

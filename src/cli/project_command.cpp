@@ -44,6 +44,7 @@ int saveProjectTo(const Document& doc, const std::filesystem::path& dir, std::st
         return kExitUsage;
     }
     auto saved = SaveProject(doc, parent, name);
+    PrintProblems(doc, command);
     if (!saved) {
         std::cerr << "pelterra-cli " << command << ": the project could not be saved: " << saved.error().describe()
                   << '\n';

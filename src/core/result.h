@@ -7,14 +7,18 @@
 #include <variant>
 #include <vector>
 
+#include "text/quote.h"
+
 namespace pelterra {
 
 struct Error {
     std::string path;     // the file or folder concerned; empty when there is none
     std::string message;  // what went wrong, for a person
 
-    // "path: message", or the message alone when no path is known.
-    std::string describe() const { return path.empty() ? message : path + ": " + message; }
+    // "path: message", or the message alone when no path is known. Control characters in the
+    // path are shown as escapes: a file name may hold any byte, and the terminal must not act
+    // on them.
+    std::string describe() const { return path.empty() ? message : EscapeForMessage(path) + ": " + message; }
 };
 
 template <typename T>

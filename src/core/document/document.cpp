@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "document/tables.h"
+#include "text/quote.h"
 
 namespace pelterra {
 
@@ -51,8 +52,8 @@ Error unknownControl(std::string_view written) {
     std::string name;
     int index = -1;
     if (!parseControlName(written, name, index))
-        return Error{"", "\"" + std::string(written) + "\" is not a control name (write NAME or NAME(INDEX))"};
-    return Error{"", "there is no control named \"" + std::string(written) + "\""};
+        return Error{"", QuoteForMessage(written) + " is not a control name (write NAME or NAME(INDEX))"};
+    return Error{"", "there is no control named " + QuoteForMessage(written)};
 }
 
 }  // namespace
@@ -361,12 +362,12 @@ Status Document::setByName(std::string_view written, std::string_view text) {
                     setValue(name, index, static_cast<int>(i));
                     return ok();
                 }
-            return Error{"", std::string(written) + " has no entry \"" + std::string(text) + "\""};
+            return Error{"", std::string(written) + " has no entry " + QuoteForMessage(text)};
         }
-        return Error{"", std::string(written) + " takes a whole number, not \"" + std::string(text) + "\""};
+        return Error{"", std::string(written) + " takes a whole number, not " + QuoteForMessage(text)};
     }
     auto outOfRange = [&](const std::string& allowed) {
-        return Error{"", std::string(written) + " cannot be " + std::string(text) + ": " + allowed};
+        return Error{"", std::string(written) + " cannot be " + std::to_string(v) + ": " + allowed};
     };
     switch (c->kind) {
         case ControlKind::Check:
@@ -392,6 +393,11 @@ Status Document::setByName(std::string_view written, std::string_view text) {
     }
     setValue(name, index, static_cast<int>(v));
     return ok();
+}
+
+void Document::noteProblem(Error problem) {
+    m_problems.push_back(std::move(problem));
+    notify({ChangeEvent::Kind::Problem, {}});
 }
 
 int Document::addListener(Listener listener) {

@@ -25,9 +25,9 @@ namespace pelterra {
 
 // What changed, for a listener that repaints only that.
 struct ChangeEvent {
-    enum class Kind { Slot, Control, Flags };
+    enum class Kind { Slot, Control, Flags, Problem };
     Kind kind = Kind::Control;
-    std::string key;  // controlKey() of the slot or control; empty for Flags
+    std::string key;  // controlKey() of the slot or control; empty for Flags and Problem
 };
 
 class Document {
@@ -129,6 +129,13 @@ public:
     // Replaces them and tells listeners (a Flags change: the preview shape depends on them).
     void setRegionOutlines(RegionOutlines outlines);
 
+    // --- problems no caller waited for -------------------------------------------------
+    // A file read on first use (the start-up parts), at start-up or by a project load fails
+    // where no dialog is open to say so: the failure is kept here, in order, for the front ends
+    // to show, and listeners hear of it (ChangeEvent::Kind::Problem).
+    void noteProblem(Error problem);
+    const std::vector<Error>& problems() const { return m_problems; }
+
     // --- change notifications ----------------------------------------------------------
     using Listener = std::function<void(const ChangeEvent&)>;
     int addListener(Listener listener);
@@ -164,6 +171,7 @@ private:
     std::unordered_map<std::string, std::string> m_twins;  // control key -> twin key, both ways
     int m_nextListener = 1;
     RegionOutlines m_regionOutlines;
+    std::vector<Error> m_problems;
 };
 
 // Splits a written control name into name and index: "hscR(3)" -> (ctl::hscR, 3), ctl::chkASP -> -1.

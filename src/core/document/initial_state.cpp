@@ -64,15 +64,17 @@ void putValues(Document& doc, const std::vector<ControlValue>& values) {
 }
 
 // A start-up choice: the list shows it at once, its pictures are read when one of `slots` is
-// first used. A failure then leaves the slots white, as a failing start-up step is skipped.
+// first used. A failure then leaves the slots white, as a failing start-up step is skipped, and
+// is noted in the document for the front ends to show.
 void deferStartChoice(Document& doc, std::vector<SlotRef> slots, std::vector<ControlValue> reads,
                       std::function<Status(Document&)> choose) {
     const std::vector<ControlValue> atStart = currentValues(doc, std::move(reads));
     doc.deferSlotFill(slots, [atStart, choose = std::move(choose)](Document& d) {
         const std::vector<ControlValue> now = currentValues(d, atStart);
         putValues(d, atStart);
-        (void)choose(d);
+        const Status chosen = choose(d);
         putValues(d, now);
+        if (!chosen) d.noteProblem(chosen.error());
     });
 }
 
@@ -122,7 +124,7 @@ Status deferRegionBackground(Document& doc, const fs::path& programFolder) {
     for (const RegionArea& area : kRegionAreas) areas.push_back({area.slot, area.index});
     doc.deferSlotFill(areas, [file = path->string(), areas](Document& d) {
         Result<Bitmap> picture = LoadPicture(file);
-        if (!picture) return;
+        if (!picture) return d.noteProblem(picture.error());
         for (const SlotRef& area : areas) d.assignSlot(area.name, area.index, *picture);
     });
     return ok();

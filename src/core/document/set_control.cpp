@@ -12,6 +12,7 @@
 #include "parts/easy_import.h"
 #include "parts/part_loading.h"
 #include "project/manifest.h"
+#include "text/quote.h"
 
 namespace pelterra {
 
@@ -145,7 +146,7 @@ Status runCommand(Document& doc, const fs::path& programFolder, ControlName name
 }
 
 Status unknownControl(std::string_view written) {
-    return Error{"", "there is no control named \"" + std::string(written) + "\""};
+    return Error{"", "there is no control named " + QuoteForMessage(written)};
 }
 
 }  // namespace

@@ -34,10 +34,10 @@ Bitmap cutFace(const Bitmap& picture, int top) {
     return face;
 }
 
-bool isStackOfFaces(const Bitmap& picture) {
-    const int h = picture.height();
-    return picture.width() == kFaceWidth && (h == kFaceHeight || h == 2 * kFaceHeight || h == 3 * kFaceHeight);
+bool isStackOfFaces(int width, int height) {
+    return width == kFaceWidth && (height == kFaceHeight || height == 2 * kFaceHeight || height == 3 * kFaceHeight);
 }
+bool isStackOfFaces(const Bitmap& picture) { return isStackOfFaces(picture.width(), picture.height()); }
 
 void setCombinedPictureFlag(Document& doc, int flag) {
     if (doc.combinedPictureFlag == flag) return;
@@ -76,6 +76,26 @@ void showCombinedPicture(Document& doc) {
 
 Error noDialogError() {
     return Error{"", "the picture is not 275*116, 275*232 or 275*348 and there is no dialog to ask how to convert it"};
+}
+
+// The picture's path and title become BackgroundImagePath/Title before the import runs, so a
+// cancelled dialog still leaves them behind; an import that fails (a dialog answer that is no
+// button) takes them back.
+Status importUnderName(Document& doc, const std::string& filePath, const std::function<Result<int>()>& import) {
+    const std::string previousPath = doc.BackgroundImagePath, previousTitle = doc.BackgroundImageTitle;
+    doc.BackgroundImagePath = filePath;
+    doc.BackgroundImageTitle = std::filesystem::path(filePath).filename().string();
+    Result<int> imported = import();
+    if (!imported) {
+        doc.BackgroundImagePath = previousPath;
+        doc.BackgroundImageTitle = previousTitle;
+        return Error{filePath, imported.error().message};
+    }
+    return ok();
+}
+
+bool needsNoPixels(int syori) {
+    return syori < 0 || syori > 3 || static_cast<HowFormAnswer>(syori) == HowFormAnswer::Cancel;
 }
 
 }  // namespace
@@ -141,21 +161,26 @@ Result<int> ImportCombinedPicture(Document& doc, const Bitmap& picture, const Ho
 
 Status OpenCombinedPicture(Document& doc, const std::string& filePath, const HowFormDialog& howForm) {
     if (filePath.empty()) return ok();
-    Result<Bitmap> picture = LoadPicture(filePath);
-    if (!picture) return picture.error();
-    if (picture->empty()) return Error{filePath, "the picture is empty: it has no pixels to import"};
-    // The name is kept before the import runs, so a cancelled dialog still leaves it behind; an
-    // import that fails (a dialog answer that is no button) takes it back.
-    const std::string previousPath = doc.BackgroundImagePath, previousTitle = doc.BackgroundImageTitle;
-    doc.BackgroundImagePath = filePath;
-    doc.BackgroundImageTitle = std::filesystem::path(filePath).filename().string();
-    Result<int> imported = ImportCombinedPicture(doc, *picture, howForm);
-    if (!imported) {
-        doc.BackgroundImagePath = previousPath;
-        doc.BackgroundImageTitle = previousTitle;
-        return Error{filePath, imported.error().message};
+    Result<std::vector<std::uint8_t>> bytes = ReadPictureFile(filePath);
+    if (!bytes) return bytes.error();
+    // The dialog is asked from the size in the header, before anything is decoded: a large
+    // picture that is then cancelled or refused costs no memory.
+    Result<PictureSize> size = ReadPictureSize(*bytes, filePath);
+    if (!size) return size.error();
+    HowFormDialog answer = howForm;
+    if (!isStackOfFaces(size->width, size->height)) {
+        if (!howForm) return Error{filePath, noDialogError().message};
+        const int syori = howForm();
+        if (needsNoPixels(syori))
+            return importUnderName(doc, filePath, [&]() -> Result<int> {
+                if (Status answered = AnswerHowForm(doc, syori); !answered) return answered.error();
+                return syori;
+            });
+        answer = [syori] { return syori; };
     }
-    return ok();
+    Result<Bitmap> picture = DecodePicture(*bytes, filePath);
+    if (!picture) return picture.error();
+    return importUnderName(doc, filePath, [&] { return ImportCombinedPicture(doc, *picture, answer); });
 }
 
 Status PasteCombinedPicture(Document& doc, const std::optional<Bitmap>& clipboard, const HowFormDialog& howForm) {

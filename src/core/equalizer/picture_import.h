@@ -40,8 +40,11 @@ Status AnswerHowForm(Document& doc, int syori);
 Result<int> ImportCombinedPicture(Document& doc, const Bitmap& picture, const HowFormDialog& howForm);
 
 // "PictureOpen": an empty file name (the dialog was cancelled) does nothing. Otherwise the file
-// is loaded; when it cannot be read or decoded the error names it and nothing changes. A loaded
-// picture's path and title become BackgroundImagePath/Title, then it is imported.
+// is read; when it cannot be read or decoded the error names it and nothing changes. A picture
+// whose size needs the dialog is asked about from the size its header states, before it is
+// decoded: "キャンセル" or an answer that is no button then decodes nothing, so declining a
+// huge picture costs no memory. The picture's path and title become BackgroundImagePath/Title,
+// then it is imported.
 Status OpenCombinedPicture(Document& doc, const std::string& filePath, const HowFormDialog& howForm);
 
 // "貼りつけ" on Picture1: imports the clipboard's picture; an empty clipboard (nullopt) is an

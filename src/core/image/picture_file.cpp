@@ -1,6 +1,7 @@
-// Picture files: our own BMP reader and writer, stb_image for JPEG, GIF and PNG. Every size a
-// file claims is checked against the limits before any pixel memory is allocated, and every
-// read of the file's bytes is bounds-checked, so a damaged file yields an Error, never a crash.
+// Picture files: our own BMP reader and writer, libpng for PNG, stb_image for JPEG and GIF.
+// Every size a file claims is checked against the limits before any pixel memory is allocated,
+// and every read of the file's bytes is bounds-checked, so a damaged file yields an Error, never
+// a crash.
 #include "image/picture_file.h"
 
 #include <fcntl.h>
@@ -14,7 +15,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -57,12 +57,14 @@ void* reallocate(void* old, std::size_t bytes) {
 #define STB_IMAGE_STATIC
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_JPEG
-#define STBI_ONLY_PNG
 #define STBI_ONLY_GIF
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
 #include <stb_image.h>
+
+#include "image/gif_first_frame.h"
+#include "image/png_decode.h"
 
 namespace pelterra {
 namespace {
@@ -345,8 +347,9 @@ bool decodeRunLengthRows(Bytes bytes, const BmpInfo& info, const std::array<Colo
     return true;
 }
 
-Result<Bitmap> decodeBmp(Bytes bytes, const std::string& name, const PictureLimits& limits) {
-    BmpInfo info;
+// The header read and held to the limits, or why the file cannot be read.
+std::optional<Error> readBmpHeader(Bytes bytes, const std::string& name, const PictureLimits& limits,
+                                   BmpInfo& info) {
     switch (parseBmpHeader(bytes, info)) {
         case BmpProblem::None: break;
         case BmpProblem::Damaged: return damaged(name);
@@ -356,7 +359,12 @@ Result<Bitmap> decodeBmp(Bytes bytes, const std::string& name, const PictureLimi
         case BmpProblem::Compression:
             return Error{name, "the BMP is compressed in a way this program cannot read"};
     }
-    if (auto problem = checkSize(name, info.width, info.height, limits)) return *problem;
+    return checkSize(name, info.width, info.height, limits);
+}
+
+Result<Bitmap> decodeBmp(Bytes bytes, const std::string& name, const PictureLimits& limits) {
+    BmpInfo info;
+    if (auto problem = readBmpHeader(bytes, name, limits, info)) return *problem;
 
     std::array<Colour, 256> palette{};
     if (info.bitCount <= 8) {
@@ -409,9 +417,9 @@ bool huffmanSegmentFits(Bytes bytes, std::size_t lengthAt, std::size_t& segmentE
     return true;
 }
 
-// What one decode may allocate at once: the biggest buffer a picture of this size needs is a
-// 16-bit RGBA PNG's inflated data (8 bytes a pixel), whose compressed copy stb grows by
-// doubling; JPEG rounds each side up to whole blocks. Twice that, plus room for stb's own state.
+// What one decode may allocate at once: stb's biggest buffers for a JPEG or GIF hold a few bytes
+// a pixel (a GIF keeps its picture, the one before and the background, four bytes each); JPEG
+// rounds each side up to whole blocks. Sixteen bytes a pixel, plus room for stb's own state.
 constexpr std::size_t kStbHeaderAllowance = 1 << 20;
 std::size_t pixelAllowance(long long width, long long height) {
     return static_cast<std::size_t>(width + 64) * static_cast<std::size_t>(height + 64) * 16 +
@@ -461,37 +469,70 @@ bool jpegHuffmanTablesFit(Bytes bytes) {
     return true;
 }
 
-Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const PictureLimits& limits) {
+enum class Format { Bmp, Png, Jpeg, Gif, Unknown };
+
+bool startsWith(Bytes bytes, std::initializer_list<std::uint8_t> magic) {
+    return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
+}
+
+Format formatOf(Bytes bytes) {
+    if (startsWith(bytes, {'B', 'M'})) return Format::Bmp;
+    if (startsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'})) return Format::Png;
+    if (startsWith(bytes, {0xFF, 0xD8, 0xFF})) return Format::Jpeg;
+    if (startsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) || startsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'}))
+        return Format::Gif;
+    return Format::Unknown;
+}
+
+// The size a PNG, JPEG or GIF states, read before anything is decoded. PNG and GIF state it at a
+// fixed place (stb would refuse a huge one only as corrupt); a JPEG's is found by stb's scan of
+// its markers.
+Result<PictureSize> claimedSize(Bytes bytes, Format format, const std::string& name, const PictureLimits& limits) {
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) return damaged(name);
-    const auto* data = reinterpret_cast<const stbi_uc*>(bytes.data());
-    const int length = static_cast<int>(bytes.size());
-    const bool jpeg = bytes[0] == 0xFF;
-    if (jpeg && !jpegHuffmanTablesFit(bytes)) return damaged(name);
-    // PNG and GIF state their size at a fixed place; stb would refuse a huge one only as corrupt.
     long long width = 0, height = 0;
-    if (jpeg) {
-        const StbAllowance headerOnly(kStbHeaderAllowance);
-        int w = 0, h = 0, channels = 0;
-        if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return damaged(name);
-        width = w;
-        height = h;
-    } else if (bytes[0] == 0x89) {
-        if (bytes.size() < 24 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0)
-            return damaged(name);
-        width = be32(bytes.data() + 16);
-        height = be32(bytes.data() + 20);
-    } else {
-        if (bytes.size() < 10) return damaged(name);
-        width = le16(bytes.data() + 6);
-        height = le16(bytes.data() + 8);
+    switch (format) {
+        case Format::Jpeg: {
+            if (!jpegHuffmanTablesFit(bytes)) return damaged(name);
+            const StbAllowance headerOnly(kStbHeaderAllowance);
+            int w = 0, h = 0, channels = 0;
+            if (!stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &channels))
+                return damaged(name);
+            width = w;
+            height = h;
+            break;
+        }
+        case Format::Png:
+            if (bytes.size() < 24 || std::memcmp(bytes.data() + 12, "IHDR", 4) != 0) return damaged(name);
+            width = be32(bytes.data() + 16);
+            height = be32(bytes.data() + 20);
+            break;
+        default:
+            if (bytes.size() < 10) return damaged(name);
+            width = le16(bytes.data() + 6);
+            height = le16(bytes.data() + 8);
+            break;
     }
     if (auto problem = checkSize(name, width, height, limits)) return *problem;
+    return PictureSize{static_cast<int>(width), static_cast<int>(height)};
+}
 
-    const StbAllowance forThisPicture(pixelAllowance(width, height));
+Result<Bitmap> decodePng(Bytes bytes, const std::string& name, PictureSize size) {
+    std::optional<Bitmap> pixels = DecodePngPixels(bytes, size.width, size.height);
+    if (!pixels) return damaged(name);
+    return std::move(*pixels);
+}
+
+Result<Bitmap> decodeWithStb(Bytes bytes, Format format, const std::string& name, const PictureLimits& limits,
+                             PictureSize size) {
+    // stb would draw what a cut-short GIF holds and leave the rest of the frame blank.
+    if (format == Format::Gif && GifFirstFrameIsCutShort(bytes)) return damaged(name);
+
+    const StbAllowance forThisPicture(pixelAllowance(size.width, size.height));
     constexpr int kRgb = 3;
     int w = 0, h = 0, channels = 0;
     std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
-        stbi_load_from_memory(data, length, &w, &h, &channels, kRgb), stbi_image_free);
+        stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()), &w, &h, &channels, kRgb),
+        stbi_image_free);
     if (!pixels) {
         const char* reason = stbi_failure_reason();
         if (reason && std::strcmp(reason, "outofmem") == 0 && !stb_memory::refused)
@@ -511,10 +552,6 @@ Result<Bitmap> decodeWithStb(Bytes bytes, const std::string& name, const Picture
 }
 
 // ---- Reading and writing files ------------------------------------------------------------------
-
-bool startsWith(Bytes bytes, std::initializer_list<std::uint8_t> magic) {
-    return bytes.size() >= magic.size() && std::equal(magic.begin(), magic.end(), bytes.begin());
-}
 
 std::string systemReason(int error) {
     switch (error) {
@@ -551,6 +588,50 @@ bool writeAll(int fd, const std::vector<std::uint8_t>& bytes, int& error) {
     return true;
 }
 
+// Why the file could not be looked at: the folders on the way, a link, or the file itself.
+std::string unreachableReason(const std::string& path, int error) {
+    switch (error) {
+        case ENOENT: {
+            std::error_code ec;
+            if (fs::is_symlink(fs::symlink_status(path, ec)))
+                return "the file is a symbolic link to something that does not exist";
+            return "the file does not exist";
+        }
+        case ENOTDIR: return "the file does not exist (a part of its path is not a folder)";
+        case ELOOP: return "the path runs round a loop of symbolic links";
+        case EACCES:
+        case EPERM: return "there is no permission to open a folder on the way to the file";
+        case ENAMETOOLONG: return "the path or one of its names is too long";
+        default: return std::string("the file cannot be reached (") + std::strerror(error) + ")";
+    }
+}
+
+std::string unopenableReason(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM: return "there is no permission to read the file";
+        case ELOOP: return "the path runs round a loop of symbolic links";
+        default: return std::string("the file cannot be opened (") + std::strerror(error) + ")";
+    }
+}
+
+// Reads until `bytes` is full or the file ends; a file that shrank while being read is judged on
+// what could be read. Returns 0, or the errno of a failed read.
+int readUpTo(int fd, std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return 0;
+}
+
 void putLe16(std::uint8_t* p, std::uint32_t v) {
     p[0] = static_cast<std::uint8_t>(v);
     p[1] = static_cast<std::uint8_t>(v >> 8);
@@ -562,26 +643,41 @@ void putLe32(std::uint8_t* p, std::uint32_t v) {
 
 }  // namespace
 
+Result<PictureSize> ReadPictureSize(Bytes bytes, const std::string& name, const PictureLimits& limits) {
+    if (bytes.empty()) return Error{name, "the file is empty"};
+    const Format format = formatOf(bytes);
+    if (format == Format::Unknown) return Error{name, kNotAPicture};
+    if (format != Format::Bmp) return claimedSize(bytes, format, name, limits);
+    BmpInfo info;
+    if (auto problem = readBmpHeader(bytes, name, limits, info)) return *problem;
+    return PictureSize{static_cast<int>(info.width), static_cast<int>(info.height)};
+}
+
 Result<Bitmap> DecodePicture(Bytes bytes, const std::string& name, const PictureLimits& limits) {
     if (bytes.empty()) return Error{name, "the file is empty"};
-    if (startsWith(bytes, {'B', 'M'})) return decodeBmp(bytes, name, limits);
-    if (startsWith(bytes, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}) ||
-        startsWith(bytes, {0xFF, 0xD8, 0xFF}) ||
-        startsWith(bytes, {'G', 'I', 'F', '8', '7', 'a'}) ||
-        startsWith(bytes, {'G', 'I', 'F', '8', '9', 'a'}))
-        return decodeWithStb(bytes, name, limits);
-    return Error{name, kNotAPicture};
+    const Format format = formatOf(bytes);
+    switch (format) {
+        case Format::Unknown: return Error{name, kNotAPicture};
+        case Format::Bmp: return decodeBmp(bytes, name, limits);
+        default: break;
+    }
+    Result<PictureSize> size = claimedSize(bytes, format, name, limits);
+    if (!size) return size.error();
+    if (format == Format::Png) return decodePng(bytes, name, *size);
+    return decodeWithStb(bytes, format, name, limits, *size);
 }
 
 Result<Bitmap> DecodePicture(Bytes bytes, const std::string& name) {
     return DecodePicture(bytes, name, PictureLimits{});
 }
 
-Result<Bitmap> LoadPicture(const std::string& path) {
+Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status)) return Error{path, "the file does not exist"};
+    if (ec) return Error{path, unreachableReason(path, ec.value())};
     if (fs::is_directory(status)) return Error{path, "this is a folder, not a picture file"};
+    if (!fs::is_regular_file(status))
+        return Error{path, "this is a special file (a pipe, device or socket), not a picture file"};
     const std::uintmax_t size = fs::file_size(path, ec);
     if (ec) return Error{path, "the file cannot be read (" + ec.message() + ")"};
     if (size == 0) return Error{path, "the file is empty"};
@@ -591,15 +687,20 @@ Result<Bitmap> LoadPicture(const std::string& path) {
                                std::to_string(kMaxPictureFileBytes / (1024 * 1024)) +
                                " MB are not read"};
 
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Error{path, std::string("the file cannot be opened (") + std::strerror(errno) + ")"};
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Error{path, unopenableReason(errno)};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    // A file that shrank while being read is judged on what could be read.
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return Error{path, "the file cannot be read"};
-    return DecodePicture(bytes, path);
+    const int readError = readUpTo(fd, bytes);
+    ::close(fd);
+    if (readError != 0)
+        return Error{path, std::string("the file cannot be read (") + std::strerror(readError) + ")"};
+    return bytes;
+}
+
+Result<Bitmap> LoadPicture(const std::string& path) {
+    Result<std::vector<std::uint8_t>> bytes = ReadPictureFile(path);
+    if (!bytes) return bytes.error();
+    return DecodePicture(*bytes, path);
 }
 
 std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) {

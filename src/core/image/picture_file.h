@@ -29,6 +29,20 @@ struct PictureLimits {
 
 Result<Bitmap> LoadPicture(const std::string& path);
 
+// The bytes of a picture file, read whole, with the errors LoadPicture gives for a file that is
+// missing, out of reach (permissions, a loop of links), no regular file, empty or too big.
+Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path);
+
+// The size a picture's header states, held to the limits; nothing is decoded, so asking costs
+// nothing however large the picture. A damaged or oversized header gives the error that
+// DecodePicture would give.
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+Result<PictureSize> ReadPictureSize(std::span<const std::uint8_t> bytes, const std::string& name,
+                                    const PictureLimits& limits = {});
+
 // Decodes a picture held in memory; `name` is used in error messages (the clipboard, a test).
 Result<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name);
 Result<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes, const std::string& name,

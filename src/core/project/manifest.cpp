@@ -9,6 +9,7 @@
 #include "document/tables.h"
 #include "parts/part_loading.h"
 #include "region/outline_text.h"
+#include "text/quote.h"
 
 namespace pelterra {
 
@@ -110,7 +111,7 @@ void applyProjectValue(Document& doc, std::string_view key, std::string_view raw
     } else if (key == "lastEqBelow") {
         // Written by version 1; the value it kept is no longer needed.
     } else {
-        problems.add(line, "unknown project value \"" + std::string(key) + "\"");
+        problems.add(line, "unknown project value " + QuoteForMessage(key));
     }
 }
 
@@ -135,7 +136,7 @@ void applyListValue(Document& doc, ControlName name, int index, std::string_view
         return;
     }
     problems.add(line, controlKey(name, index) + " has no entry " +
-                           (entry.empty() ? std::string(raw) : "\"" + entry + "\"") + " to select");
+                           (entry.empty() ? QuoteForMessage(raw) : QuoteForMessage(entry)) + " to select");
 }
 
 void applyControlValue(Document& doc, std::string_view key, std::string_view raw, int line, Problems& problems,
@@ -145,7 +146,7 @@ void applyControlValue(Document& doc, std::string_view key, std::string_view raw
         // Version 1 also stored the window's current pages, which are no controls of the skin
         // any more: such lines are passed over in silence.
         if (version == kFirstManifestVersion) return;
-        problems.add(line, "there is no control named \"" + std::string(key) + "\"");
+        problems.add(line, "there is no control named " + QuoteForMessage(key));
         return;
     }
     const auto [name, index] = *ref;
@@ -319,7 +320,7 @@ std::vector<Error> ApplyManifest(Document& doc, std::string_view text, const std
         // The value is taken as written, spaces included; only the name is trimmed.
         const std::size_t eq = full.find('=');
         if (eq == std::string_view::npos) {
-            problems.add(lineNumber, "\"" + std::string(raw) + "\" is not NAME=VALUE");
+            problems.add(lineNumber, QuoteForMessage(raw) + " is not NAME=VALUE");
             continue;
         }
         const std::string_view key = trimmed(full.substr(0, eq));

@@ -16,7 +16,9 @@
 #include "parts/categories.h"
 #include "parts/colour_change.h"
 #include "project/manifest.h"
+#include "project/manifest_encoding.h"
 #include "project/project_files.h"
+#include "text/quote.h"
 
 namespace pelterra {
 
@@ -74,22 +76,22 @@ class ProjectReader {
 public:
     ProjectReader(Document& doc, fs::path folder) : m_doc(doc), m_folder(std::move(folder)) {}
 
-    // Reads project.ini when the folder has one; true when it was applied.
-    bool applyManifest() {
+    // Reads project.ini when the folder has one. A manifest that is there but cannot be read as
+    // text is refused: the project is not loaded without it, as its choices would be lost.
+    void applyManifest() {
         auto path = resolveProgramPath(m_folder, backslashTail(kProjectManifest));
-        if (!path || !isOrdinaryFile(*path)) return false;
-        auto text = readWholeFile(*path);
-        if (!text) {
-            m_report.problems.push_back(text.error());
-            return false;
-        }
-        std::string_view body = *text;
-        if (body.substr(0, 3) == "\xEF\xBB\xBF") body.remove_prefix(3);  // a byte-order mark
-        auto problems = ApplyManifest(m_doc, body, path->string());
+        if (!path || !isOrdinaryFile(*path)) return;
+        Result<std::string> bytes = readWholeFile(*path);
+        if (!bytes) return refuse(bytes.error());
+        Result<ManifestBody> text = DecodeManifestBytes(*bytes, path->string());
+        if (!text) return refuse(text.error());
+        if (text->warning) m_report.problems.push_back(*text->warning);
+        auto problems = ApplyManifest(m_doc, text->text, path->string());
         m_report.problems.insert(m_report.problems.end(), problems.begin(), problems.end());
         m_report.manifest = true;
-        return true;
     }
+    bool manifestApplied() const { return m_report.manifest; }
+    bool manifestRefused() const { return m_report.manifestRefused; }
 
     void loadPicture(std::string_view file, SlotRef slot) {
         auto path = resolveProgramPath(m_folder, backslashTail(file));
@@ -111,6 +113,11 @@ public:
     ProjectLoadReport take() { return std::move(m_report); }
 
 private:
+    void refuse(Error error) {
+        m_report.problems.push_back(std::move(error));
+        m_report.manifestRefused = true;
+    }
+
     Document& m_doc;
     fs::path m_folder;
     ProjectLoadReport m_report;
@@ -140,8 +147,9 @@ Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent) {
 
 ProjectLoadReport LoadProject(Document& doc, const fs::path& folder) {
     ProjectReader reader(doc, folder);
-    const bool manifest = reader.applyManifest();
-    if (manifest)
+    reader.applyManifest();
+    if (reader.manifestRefused()) return reader.take();
+    if (reader.manifestApplied())
         for (const ManifestPicture& p : kManifestPictures) reader.loadPicture(p.file, p.slot);
     for (const ProjectPictureFile& p : ProjectPictureFiles()) reader.loadPicture(p.file, p.slot);
     for (int i = 0; i < kColourGroupCount; ++i) (void)ColorChange(doc, i);

@@ -36,6 +36,7 @@ Result<SavedProject> SaveProject(const Document& doc, const std::filesystem::pat
 
 struct ProjectLoadReport {
     bool manifest = false;                  // project.ini was found and applied
+    bool manifestRefused = false;           // project.ini is there but unreadable: nothing loaded
     int picturesLoaded = 0;                 // picture files read into slots (EQData6.bmp twice)
     std::vector<std::string> missingFiles;  // described picture files the folder does not hold
     std::vector<Error> problems;            // unreadable pictures, manifest lines not applied
@@ -44,8 +45,10 @@ struct ProjectLoadReport {
 // Loads the project folder (matched without regard to letter case, file by file). With a
 // manifest: its control values, paths and flags first, then its own pictures; then the numbered
 // pictures in the order of the save; then ColorChange for groups 0 to 9. A missing or unreadable
-// file leaves its slot as it was and the load carries on; a folder that is no project changes
-// nothing but the colour change.
+// picture leaves its slot as it was and the load carries on; a folder that is no project changes
+// nothing but the colour change. A manifest in CP932 is converted (a warning among the problems
+// says so); one that cannot be read, or is neither UTF-8 nor CP932, stops the load before
+// anything changes (manifestRefused, the reason among the problems).
 ProjectLoadReport LoadProject(Document& doc, const std::filesystem::path& folder);
 
 }  // namespace pelterra

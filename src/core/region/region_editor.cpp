@@ -8,6 +8,7 @@
 #include "fs/program_path.h"
 #include "image/drawing.h"
 #include "image/picture_file.h"
+#include "text/quote.h"
 
 namespace pelterra {
 
@@ -184,7 +185,7 @@ Result<Colour> ReadRegionKeyColour(const Document& doc) {
         const KeyChannel& c = kKeyChannels[i];
         if (!parseChannel(doc.text(c.box), channels[i]))
             return Error{"", std::string(c.box.written()) + ": the key colour's " + std::string(c.name) +
-                                 " value \"" + doc.text(c.box) + "\" is not a whole number from 0 to 255"};
+                                 " value " + QuoteForMessage(doc.text(c.box)) + " is not a whole number from 0 to 255"};
     }
     return RGB(channels[0], channels[1], channels[2]);
 }

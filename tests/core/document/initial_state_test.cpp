@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -37,9 +40,31 @@ protected:
         std::filesystem::create_directories(path.parent_path());
         ASSERT_TRUE(SavePicture(picture, path.string()).ok()) << relative;
     }
+    void putBytes(const std::string& relative, const std::string& bytes) {
+        const auto path = dir / relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
     TempDir dir;
     Document doc;
 };
+
+// The 54 bytes of a BMP header that claims 20000 x 20000 pixels at 24 bits, and nothing more.
+std::string hugeBmpHeader() {
+    std::string b = "BM";
+    auto put32 = [&b](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b += static_cast<char>(v >> (8 * i));
+    };
+    put32(54);
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(20000);
+    put32(20000);
+    b += std::string{1, 0, 24, 0};
+    for (int i = 0; i < 6; ++i) put32(0);
+    return b;
+}
 
 TEST_F(InitialState, FirstEntryOfEveryCategoryIsLoaded) {
     // The folder names are written in another case than the program writes them.
@@ -149,6 +174,37 @@ TEST_F(InitialState, ABrokenFirstPartIsSkippedAndTheRestStillLoads) {
     EXPECT_TRUE(allPixels(doc.slot(pic::picData, 1), kSecond));
     EXPECT_TRUE(doc.isChecked(ctl::CbuttonsCheck));
     EXPECT_EQ(doc.control(ctl::hscR, 0).min, -256);
+}
+
+// A first part read on first use has no caller to report to: a junk file, an empty one and a
+// header claiming a huge picture are noted in the document, in the order they were met, each
+// naming its file; their slots stay white.
+TEST_F(InitialState, FirstPartsThatCannotBeReadAreNotedAsProblems) {
+    putBytes("PartsData/cbuttons/a.data.bmp", "this is no picture");
+    put("PartsData/cbuttons/a.mask.bmp", Bitmap(136, 36, kMask));
+    putBytes("PartsData/shufrep/s.data.bmp", "");
+    put("PartsData/shufrep/s.mask.bmp", Bitmap(92, 85, kMask));
+    putBytes("PartsData/cg.bmp", hugeBmpHeader());
+    ASSERT_TRUE(InitialiseDocument(doc, dir.path()).ok());
+    EXPECT_TRUE(doc.problems().empty());  // nothing is read before it is used
+
+    std::vector<ChangeEvent::Kind> heard;
+    doc.addListener([&](const ChangeEvent& e) { heard.push_back(e.kind); });
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 1), kWhite));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 0), kWhite));
+    EXPECT_TRUE(allPixels(doc.slot(pic::RegionArea, 0), kWhite));
+    (void)doc.slot(pic::picData, 0);  // read once: noted once
+
+    const std::vector<Error>& problems = doc.problems();
+    ASSERT_EQ(problems.size(), 3u);
+    EXPECT_EQ(std::filesystem::path(problems[0].path).filename(), "s.data.bmp");
+    EXPECT_EQ(problems[0].message, "the file is empty");
+    EXPECT_EQ(std::filesystem::path(problems[1].path).filename(), "a.data.bmp");
+    EXPECT_EQ(problems[1].message, "not a picture this program can read (BMP, JPEG, GIF or PNG)");
+    EXPECT_EQ(std::filesystem::path(problems[2].path).filename(), "cg.bmp");
+    EXPECT_EQ(problems[2].message,
+              "the picture is 20000 × 20000 pixels; at most 16384 on a side and 64 million pixels are accepted");
+    EXPECT_EQ(std::count(heard.begin(), heard.end(), ChangeEvent::Kind::Problem), 3);
 }
 
 }  // namespace

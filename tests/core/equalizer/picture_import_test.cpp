@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
+#include <string>
 
 #include "core/equalizer/eq_test_pictures.h"
 #include "equalizer/eq_parts.h"
@@ -180,6 +182,40 @@ TEST(CombinedPictureImport, DialogAnswerOutsideItsButtonsChangesNothing) {
     EXPECT_EQ(doc.text(ctl::Syori), "0");
     EXPECT_EQ(doc.BackgroundImagePath, "/earlier/sky.bmp");
     EXPECT_EQ(doc.BackgroundImageTitle, "sky.bmp");
+}
+
+// The dialog is asked from the header, before the picture is decoded, so declining a large
+// picture costs no memory. The file here is a header claiming 8000 x 8000 pixels with no pixels
+// behind it: only a decode finds that out.
+TEST(CombinedPictureImport, APictureDeclinedAtTheDialogIsNotDecoded) {
+    TempDir tree;
+    const auto file = tree.path() / "huge.bmp";
+    {
+        std::string header = "BM";
+        auto put32 = [&header](std::uint32_t v) {
+            for (int i = 0; i < 4; ++i) header += static_cast<char>(v >> (8 * i));
+        };
+        for (std::uint32_t v : {54u, 0u, 54u, 40u, 8000u, 8000u}) put32(v);
+        header += std::string{1, 0, 24, 0};
+        header += std::string(24, '\0');
+        std::ofstream(file, std::ios::binary) << header;
+    }
+    Document doc;
+    int asked = 0;
+    ASSERT_TRUE(OpenCombinedPicture(doc, file.string(), answering(2, &asked)).ok());
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(doc.text(ctl::Syori), "2");
+    EXPECT_EQ(doc.BackgroundImagePath, file.string());
+
+    const Status refused = OpenCombinedPicture(doc, file.string(), answering(-1));
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().message,
+              "the picture-size dialog gave the answer -1, which is none of its four buttons (0 to 3)");
+
+    const Status stretched = OpenCombinedPicture(doc, file.string(), answering(0));
+    ASSERT_FALSE(stretched.ok());
+    EXPECT_EQ(stretched.error().message, "the picture data is cut short or damaged");
+    EXPECT_EQ(doc.text(ctl::Syori), "2");
 }
 
 TEST(CombinedPictureImport, UnreadableFileNamesItAndChangesNothing) {
