@@ -8,28 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "image/drawing.h"
-#include "image/picture_file.h"
+#include "tools/library_files.h"
 
 namespace pelterra {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kBin = PELTERRA_BIN_DIR;
-const fs::path kPlaylist = kBin / "PartsData/playlist";
+using namespace library_files;
 
-Bitmap load(const fs::path& file) {
-    Result<Bitmap> picture = LoadPicture(file.string());
-    EXPECT_TRUE(picture.ok()) << file;
-    return picture.ok() ? picture.value() : Bitmap();
-}
-
-Bitmap cut(const Bitmap& b, Rect r) {
-    Bitmap cell(r.w, r.h, kBlack);
-    BitBlt(cell, 0, 0, r.w, r.h, b, r.x, r.y, RasterOp::SRCCOPY);
-    return cell;
-}
+const fs::path kPlaylist = kParts / "playlist";
 
 std::vector<fs::path> styleFolders() {
     std::vector<fs::path> folders;

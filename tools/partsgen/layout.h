@@ -242,13 +242,11 @@ inline constexpr Point kEqSheetGraph{0, 294};
 // piece, the bottom-right block). The cut-outs take each piece from where it lies.
 inline constexpr Size kPlLayoutSheet{375, 174};
 inline constexpr int kPlTopRowHeight = 20;
-inline constexpr int kPlBottomRowHeight = 38;
 inline constexpr Rect kPlTopRow{0, 0, 375, 20};
 inline constexpr Rect kPlTitle{137, 0, 100, 20};
 inline constexpr Rect kPlTopTile{325, 0, 25, 20};
 inline constexpr Rect kPlLeftSide{0, 20, 12, 116};
 inline constexpr Rect kPlRightSide{355, 20, 20, 116};
-inline constexpr Rect kPlSideTiles{0, 107, 375, 29};  // the row of side tiles the cut-outs take
 inline constexpr Rect kPlListArea{12, 20, 343, 116};
 inline constexpr Rect kPlBottomRow{0, 136, 375, 38};
 inline constexpr Rect kPlBottomLeft{0, 136, 125, 38};
