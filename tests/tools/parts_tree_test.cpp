@@ -14,20 +14,14 @@
 #include "image/picture_file.h"
 #include "parts/catalogue.h"
 #include "support/temp_dir.h"
+#include "tools/library_files.h"
 
 namespace pelterra {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kBin = PELTERRA_BIN_DIR;
-const fs::path kParts = kBin / "PartsData";
-
-Bitmap load(const fs::path& file) {
-    Result<Bitmap> picture = LoadPicture(file.string());
-    EXPECT_TRUE(picture.ok()) << file;
-    return picture.ok() ? picture.value() : Bitmap();
-}
+using namespace library_files;
 
 struct Size {
     int w, h;

@@ -9,26 +9,14 @@
 #include "image/drawing.h"
 #include "image/picture_file.h"
 #include "support/temp_dir.h"
+#include "tools/library_files.h"
 
 namespace pelterra {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kBin = PELTERRA_BIN_DIR;
-const fs::path kParts = kBin / "PartsData";
-
-Bitmap load(const fs::path& file) {
-    Result<Bitmap> picture = LoadPicture(file.string());
-    EXPECT_TRUE(picture.ok()) << file;
-    return picture.ok() ? picture.value() : Bitmap();
-}
-
-Bitmap cut(const Bitmap& b, Rect r) {
-    Bitmap cell(r.w, r.h, kBlack);
-    BitBlt(cell, 0, 0, r.w, r.h, b, r.x, r.y, RasterOp::SRCCOPY);
-    return cell;
-}
+using namespace library_files;
 
 bool blank(const Bitmap& b) {
     for (Colour c : b.pixels())

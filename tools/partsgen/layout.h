@@ -3,9 +3,11 @@
 #pragma once
 
 #include <iterator>
+#include <string_view>
 
 #include "image/bitmap.h"
 #include "image/blit.h"
+#include "playlist/playlist_layout.h"
 #include "sheets/skin_sheets.h"
 
 namespace partsgen {
@@ -232,5 +234,93 @@ inline constexpr int kEqSheetBarPitchX = 15;
 inline constexpr int kEqSheetBarPitchY = 65;
 inline constexpr Point kEqSheetPresets{224, 164};
 inline constexpr Point kEqSheetGraph{0, 294};
+
+// ---- playlist layout sheets: what the playlist cut-out commands read ----
+// The layout sheet is the playlist window drawn whole at 375 x 174, as the players compose a
+// window of that size: top row 20 high (left corner, tiles, the title centred, right corner),
+// side tiles 12 and 20 wide, bottom row 38 high (bottom-left block, one tile, the analyser
+// piece, the bottom-right block). The cut-outs take each piece from where it lies.
+inline constexpr Size kPlLayoutSheet{375, 174};
+inline constexpr int kPlTopRowHeight = 20;
+inline constexpr Rect kPlTopRow{0, 0, 375, 20};
+inline constexpr Rect kPlTitle{137, 0, 100, 20};
+inline constexpr Rect kPlTopTile{325, 0, 25, 20};
+inline constexpr Rect kPlLeftSide{0, 20, 12, 116};
+inline constexpr Rect kPlRightSide{355, 20, 20, 116};
+inline constexpr Rect kPlListArea{12, 20, 343, 116};
+inline constexpr Rect kPlBottomRow{0, 136, 375, 38};
+inline constexpr Rect kPlBottomLeft{0, 136, 125, 38};
+inline constexpr Rect kPlBottomTile{125, 136, 25, 38};
+inline constexpr Rect kPlAnalyser{150, 136, 75, 38};
+inline constexpr Rect kPlBottomRight{225, 136, 150, 38};
+// The scroll groove of the right side tile: the players draw the handle at x = width - 15.
+inline constexpr Rect kPlScrollGroove{360, 20, 8, 116};
+// The buttons on the bottom-left block (add, remove, select, misc) and the list button.
+inline constexpr int kPlMenuButtonY = 144;
+inline constexpr int kPlMenuButtonWidth = 24;
+struct PlMenuButton {
+    int x;
+    std::string_view caption;
+};
+inline constexpr PlMenuButton kPlMenuButtons[] = {
+    {14, "ADD"}, {43, "REM"}, {72, "SEL"}, {101, "MISC"}, {331, "LIST"},
+};
+static_assert(std::size(kPlMenuButtons) == 5);
+
+// Shade bar sheet (375 x 29): the shaded window 375 wide, active in rows 0..13, inactive in
+// rows 15..28. The cut-outs take the left end (0,0) 25 x 14, the middle tile (25,0) and the
+// right end (325,0) 50 x 14 of the active bar.
+inline constexpr Size kPlShadeSheet{375, 29};
+inline constexpr Rect kPlShadeActive{0, 0, 375, 14};
+inline constexpr Rect kPlShadeInactive{0, 15, 375, 14};
+
+// The two small buttons lie at the same places in the top row's right corner and in the shade
+// bar's right end: (354,3) and (364,3) of a 375-wide sheet, 9 x 9.
+inline constexpr int kPlSmallButtonSide = 9;
+inline constexpr Point kPlLeftSmallButton{354, 3};
+inline constexpr Point kPlRightSmallButton{364, 3};
+
+// Small-button sheet (19 x 59): 9 x 9 cells at x 0 and 10, y 0, 10, ..., 50.
+inline constexpr Size kPlSmallSheet{19, 59};
+enum class PlBar { Top, Shade };
+struct PlSmallCell {
+    Point at;
+    TitleButton button;
+    PlBar bar;      // the bar the button sits on, whose colours lie under it
+    bool active;    // the window has the focus
+    bool pressed;
+};
+inline constexpr PlSmallCell kPlSmallCells[] = {
+    {{0, 0}, TitleButton::Shade, PlBar::Top, true, false},       // "Active1"
+    {{10, 0}, TitleButton::Close, PlBar::Top, true, false},      // "Active2"
+    {{0, 10}, TitleButton::Shade, PlBar::Top, false, false},     // "NotActive1"
+    {{10, 10}, TitleButton::Close, PlBar::Top, false, false},    // "NotActive2"
+    {{0, 20}, TitleButton::Shade, PlBar::Top, true, true},       // pressed shade button
+    {{10, 20}, TitleButton::Close, PlBar::Top, true, true},      // pressed close button
+    {{0, 30}, TitleButton::Unshade, PlBar::Shade, true, false},  // "ShadeActive1"
+    {{10, 30}, TitleButton::Close, PlBar::Shade, true, false},   // "ShadeActive2"
+    {{0, 40}, TitleButton::Unshade, PlBar::Shade, false, false}, // "ShadeNotAct1"
+    {{10, 40}, TitleButton::Close, PlBar::Shade, false, false},  // "ShadeNotAct2"
+    {{0, 50}, TitleButton::Unshade, PlBar::Shade, true, true},   // pressed unshade button
+    {{10, 50}, TitleButton::Close, PlBar::Shade, true, true},    // pressed close button of the shade bar
+};
+static_assert(std::size(kPlSmallCells) == 12);
+
+// Scroll handle picture (17 x 18): normal at x 0, pressed at x 9, each 8 x 18.
+inline constexpr Size kPlHandleSheet{17, 18};
+inline constexpr Rect kPlHandle{0, 0, 8, 18};
+inline constexpr Rect kPlHandlePressed{9, 0, 8, 18};
+
+// Button sheets (252 x 72): the five menus where pelterra::playlist::kButtonGroups puts them;
+// captions by the pledit.bmp row each cell is shown in (rows 111, 130, 149, 168).
+inline constexpr Size kPlButtonSheet{252, 72};
+inline constexpr std::string_view kPlMenuCaptions[5][4] = {
+    {"URL", "DIR", "FILE", ""},     // add
+    {"ALL", "CROP", "SEL", "MISC"}, // remove
+    {"INV", "NONE", "ALL", ""},     // select
+    {"SORT", "INFO", "OPTS", ""},   // misc
+    {"NEW", "SAVE", "LOAD", ""},    // list
+};
+static_assert(std::size(kPlMenuCaptions) == std::size(pelterra::playlist::kButtonGroups));
 
 }  // namespace partsgen

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     Library library;
     addMainWindowParts(library);
     addEqualizerParts(library);
+    addPlaylistParts(library);
     addSystemFiles(library);
     addSamples(library);
     library.addFile("PartsData-contact-sheet.png", encodePng(drawContactSheet(library)));

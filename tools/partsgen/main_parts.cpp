@@ -26,17 +26,6 @@ GlyphRows transportGlyph(Transport t) {
     return glyphs::kStop;
 }
 
-GlyphRows titleButtonGlyph(TitleButton b) {
-    switch (b) {
-        case TitleButton::Menu: return glyphs::kMenu;
-        case TitleButton::Minimise: return glyphs::kMinimise;
-        case TitleButton::Close: return glyphs::kClose;
-        case TitleButton::Shade: return glyphs::kShade;
-        case TitleButton::Unshade: return glyphs::kUnshade;
-    }
-    return glyphs::kClose;
-}
-
 // Display-like backgrounds behind lit indicators, for the styles that have solid panels.
 void drawIndicatorBackground(Sprite& s, Rect r, const Style& st) {
     switch (st.finish) {

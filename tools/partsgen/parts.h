@@ -2,6 +2,7 @@
 // style at its category's size; the add functions put every style's parts into the library.
 #pragma once
 
+#include "layout.h"
 #include "library.h"
 #include "sheets/skin_sheets.h"
 #include "sprite.h"
@@ -35,6 +36,16 @@ inline constexpr Category kEqImage{"PartsData/eq/image", 116, 21};
 inline constexpr Category kEqPreset{"PartsData/eq/preset", 44, 25};
 inline constexpr Category kEqSlider{"PartsData/eq/slider", 27, 63};
 
+// Playlist parts: one folder per style below kPlaylistFolder, each holding the layout sheets
+// the playlist cut-out commands read and the scroll handle.
+inline constexpr std::string_view kPlaylistFolder = "PartsData/playlist";
+inline constexpr std::string_view kPlLayoutFile = "layout.bmp";               // 375 x 174, the whole window
+inline constexpr std::string_view kPlShadeFile = "shade.bmp";                 // 375 x 29, the shade bar
+inline constexpr std::string_view kPlButtonBackFile = "button_back.bmp";      // 252 x 72, the finished menu buttons
+inline constexpr std::string_view kPlButtonTextFile = "button_text.bmp";      // 252 x 72, their captions on white
+inline constexpr std::string_view kPlSmallButtonsFile = "small_buttons.bmp";  // 19 x 59
+inline constexpr std::string_view kPlHandleFile = "scroll_handle.bmp";        // 17 x 18, normal and pressed
+
 // The same style, dimmed, for inactive title bars and disabled strips.
 Style faded(const Style& style);
 
@@ -53,6 +64,16 @@ Sprite drawEqImage(const Style& style);
 Sprite drawEqPreset(const Style& style);
 Sprite drawEqSlider(const Style& style);
 
+Bitmap drawPlaylistLayout(const Style& style);
+Bitmap drawPlaylistShadeBar(const Style& style);
+Bitmap drawPlaylistButtonBackground(const Style& style);
+Bitmap drawPlaylistButtonText(const Style& style);
+Bitmap drawPlaylistSmallButtons(const Style& style);
+Bitmap drawPlaylistHandle(const Style& style);
+
+// The glyph of a 9 x 9 title-bar button, on the main window's and the playlist's bars.
+GlyphRows titleButtonGlyph(TitleButton button);
+
 // The body of a whole-window frame, main window or equalizer: a complete face for a part without
 // a mask of its own, else a rounded ring (bevelled for metal), and an empty title strip.
 void drawFrameBody(Sprite& s, const Style& style);
@@ -69,6 +90,7 @@ void composite(Bitmap& picture, const Sprite& s, Point at);
 
 void addMainWindowParts(Library& library);
 void addEqualizerParts(Library& library);
+void addPlaylistParts(Library& library);
 void addSystemFiles(Library& library);
 void addSamples(Library& library);
 
