@@ -46,7 +46,7 @@ constexpr Colour kFrameMaskStart[] = {kWhite, kWhite, kWhite, kBlack};
 // The equalizer bar back colour: red at the top, yellow, green at the bottom, like the analyser.
 constexpr Colour kBackColourStart[] = {RGB(240, 64, 32), RGB(232, 200, 48), RGB(48, 184, 64)};
 
-// n glyph-row colours from `first` in whole steps, so that "補完" between the first and the last
+// N glyph-row colours from (r, g, b) in whole steps, so that "補完" between the first and the last
 // gives them back unchanged.
 template <std::size_t N>
 constexpr std::array<Colour, N> evenRamp(int r, int g, int b, int dr, int dg, int db) {
