@@ -96,7 +96,9 @@ void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::files
 void ReadColourSettings(Document& doc, QSettings& settings) {
     settings.beginGroup(QString::fromLatin1(kColourSection));
     forEachSwatch(doc, [&](const SwatchSetting& s, const QString& name, int index) {
-        doc.setSwatch(s.swatch, index, parseStoredColour(readText(settings, name, QStringLiteral("0"))));
+        // A key that was never written keeps the swatch's first colour.
+        if (!settings.contains(name)) return;
+        doc.setSwatch(s.swatch, index, parseStoredColour(readText(settings, name, {})));
     });
     settings.endGroup();
 }

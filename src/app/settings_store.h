@@ -58,8 +58,8 @@ void ReadCheckSettings(Document& doc, QSettings& settings);
 // Then ctl::SaveDirText (a folder that cannot be opened falls back to the program's folder) and
 // ctl::txtSaveFolda.
 void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::filesystem::path& programFolder);
-// Then every swatch: its stored colour, or black. A value that is not a number, or not a colour,
-// reads as black.
+// Then every swatch: its stored colour, or the first colour the document gave it when the key was
+// never written. A stored value that is not a number, or not a colour, reads as black.
 void ReadColourSettings(Document& doc, QSettings& settings);
 
 // Closing the main window: the "setting" keys, then the "color" keys, in the tables' order.

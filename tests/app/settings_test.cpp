@@ -28,9 +28,14 @@ TEST_F(SettingsTest, FirstStartShowsTheDefaults) {
     EXPECT_FALSE(widget<QRadioButton>("optSaveOp2")->isChecked());
     EXPECT_EQ(widget<QLineEdit>("txtSaveFolda")->text(), QStringLiteral("NoTitle"));
     EXPECT_EQ(widget<QLineEdit>("SaveDirText")->text().toStdString(), folderText(kProgramFolder));
+    // Every swatch keeps the first colour the document gives it.
+    const Document fresh;
     for (const SwatchSetting& s : kSwatchSettings)
         for (int i = 0; i < std::max(1, s.count); ++i)
-            EXPECT_EQ(doc().swatch(s.swatch, s.count == 0 ? -1 : i), kBlack) << s.swatch << ' ' << i;
+            EXPECT_EQ(doc().swatch(s.swatch, s.count == 0 ? -1 : i), fresh.swatch(s.swatch, s.count == 0 ? -1 : i))
+                << s.swatch << ' ' << i;
+    EXPECT_EQ(doc().swatch(ctl::ViscolorSpec, 0), RGB(239, 49, 16));
+    EXPECT_EQ(doc().swatch(ctl::NumberColor, 0), RGB(224, 248, 255));
 }
 
 TEST_F(SettingsTest, OnlyTheExactTextTrueChecksABox) {
@@ -69,6 +74,7 @@ TEST_F(SettingsTest, StoredColoursAreRoundedAndAnythingElseIsBlack) {
     EXPECT_EQ(doc().swatch(ctl::lblcolor, 2), kBlack);
     EXPECT_EQ(doc().swatch(ctl::LblSliderMaskFrame), kBlack);
     EXPECT_EQ(doc().swatch(ctl::lblMask, 3), RGB(0, 255, 0));
+    EXPECT_EQ(doc().swatch(ctl::ViscolorSpec, 0), RGB(239, 49, 16));  // no stored value: its first colour
 }
 
 TEST_F(SettingsTest, AMissingSaveFolderFallsBackToTheProgramFolder) {
@@ -99,8 +105,8 @@ TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
     EXPECT_EQ(stored->value("setting/ZipCheck").toString(), QStringLiteral("True"));
     EXPECT_EQ(stored->value("setting/txtSaveFolda").toString(), QStringLiteral("Blue"));
     EXPECT_EQ(stored->value("color/Osc2").toString(), QStringLiteral("197121"));
-    EXPECT_EQ(stored->value("color/Osc0").toString(), QStringLiteral("0"));
-    EXPECT_EQ(stored->value("color/Spec15").toString(), QStringLiteral("0"));
+    EXPECT_EQ(stored->value("color/Osc0").toString(), QStringLiteral("16777215"));  // first colours are written too
+    EXPECT_EQ(stored->value("color/Spec15").toString(), QStringLiteral("558104"));
 
     start();
     EXPECT_TRUE(widget<QCheckBox>("chkASP")->isChecked());
@@ -132,7 +138,7 @@ TEST_F(SettingsTest, ExitEndsWithoutWritingTheChanges) {
 
     start();
     EXPECT_FALSE(widget<QCheckBox>("chkASP")->isChecked());
-    EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), kBlack);
+    EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), RGB(150, 150, 150));
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ struct ControlSpec {
     bool enabled = true;
     std::span<const std::string_view> items = {};  // design-time entries of a drop-down list
     int first = 0;  // an array row covers indexes first..first+count-1 (a later row may add more)
+    // A swatch array's start colour per index (one per index of the row); empty: `initial` for all.
+    std::span<const Colour> startColours = {};
 };
 
 // Two check boxes that show one value (the make boxes: the page box and its twin in the

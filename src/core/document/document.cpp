@@ -112,7 +112,7 @@ void Document::addSlots(std::span<const SlotSpec> specs) {
         for (int i = array ? s.first : -1; i <= (array ? s.last : -1); ++i) {
             std::string key = controlKey(s.name, i);
             if (!m_slots.count(key)) m_slotOrder.push_back(key);
-            m_slots[key] = SlotEntry{s.width, s.height, std::nullopt};
+            m_slots[key] = SlotEntry{s.width, s.height, s.blank, std::nullopt};
         }
     }
 }
@@ -133,6 +133,8 @@ void Document::addControls(std::span<const ControlSpec> specs) {
                 c.value = -1;  // a list selects nothing until it is told to
                 c.entries.assign(s.items.begin(), s.items.end());
             }
+            if (array && !s.startColours.empty())
+                c.value = static_cast<int>(s.startColours[static_cast<std::size_t>(i - s.first)] & 0xFFFFFFu);
             std::string key = controlKey(s.name, i);
             if (!m_controls.count(key)) m_controlOrder.push_back(key);
             m_controls[key] = std::move(c);
@@ -204,7 +206,7 @@ Bitmap& Document::bitmapOf(SlotEntry& entry) {
         for (const std::string& key : pending->keys) m_slots[key].pending.reset();
         pending->fill(*this);
     }
-    if (!entry.bitmap) entry.bitmap.emplace(entry.width, entry.height, kWhite);
+    if (!entry.bitmap) entry.bitmap.emplace(entry.width, entry.height, entry.blank);
     return *entry.bitmap;
 }
 

@@ -150,14 +150,15 @@ private:
     Control* find(std::string_view key);
     const Control* find(std::string_view key) const;
 
-    // A slot's bitmap is made (white) when it is first used: most of the ~160 slots are never
-    // touched by a command-line build, and making them all cost more than the build itself.
+    // A slot's bitmap is made (in its blank colour) when it is first used: most of the ~160 slots
+    // are never touched by a command-line build, and making them all cost more than the build itself.
     struct PendingFill {
         std::vector<std::string> keys;
         std::function<void(Document&)> fill;
     };
     struct SlotEntry {
         int width = 0, height = 0;
+        Colour blank = kWhite;
         std::optional<Bitmap> bitmap;
         std::shared_ptr<PendingFill> pending;
     };

@@ -64,8 +64,8 @@ void putValues(Document& doc, const std::vector<ControlValue>& values) {
 }
 
 // A start-up choice: the list shows it at once, its pictures are read when one of `slots` is
-// first used. A failure then leaves the slots white, as a failing start-up step is skipped, and
-// is noted in the document for the front ends to show.
+// first used. A failure then leaves the slots blank (the Mask black, so the part changes nothing),
+// as a failing start-up step is skipped, and is noted in the document for the front ends to show.
 void deferStartChoice(Document& doc, std::vector<SlotRef> slots, std::vector<ControlValue> reads,
                       std::function<Status(Document&)> choose) {
     const std::vector<ControlValue> atStart = currentValues(doc, std::move(reads));

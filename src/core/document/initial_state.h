@@ -42,7 +42,8 @@ inline constexpr StartupDefault kStartupDefaults[] = {
 // 5. builds the playlist colour texts Text1/Text2 and sets the start defaults above;
 // 6. widens hscR/hscG/hscB(0..9) to -256..256.
 // A failing step is skipped and the rest carries on, as at start-up; the failures are returned
-// together (the document is complete either way, with unloaded slots left white).
+// together (the document is complete either way, with unloaded slots left blank:
+// white Data, black Masks).
 Status InitialiseDocument(Document& doc, const std::filesystem::path& programFolder,
                           const StartupProgress& progress = {});
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/names.h"
+#include "image/colour.h"
 
 namespace pelterra {
 
@@ -18,6 +19,10 @@ struct SlotSpec {
     int last = -1;
     int width = 0;
     int height = 0;
+    // What the slot holds until a file, a cut-out, a maker or a library part is put into it. Part
+    // Masks start black: in both Mix modes a black Mask leaves the picture below unchanged, so a
+    // part nobody has filled changes nothing where it is laid.
+    Colour blank = kWhite;
 };
 
 }  // namespace pelterra

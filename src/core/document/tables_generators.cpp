@@ -36,15 +36,43 @@ constexpr SlotSpec kGeneratorSlots[] = {
 };
 static_assert(std::size(kGeneratorSlots) == 11, "eleven generator and glyph pictures");
 
+// First colours of the makers and the glyph rows, for a swatch the settings hold no value for:
+// each maker draws something visible at once. A steel-blue bevel: light edge, normal rim, dark
+// edge, body.
+constexpr int kColour(int r, int g, int b) { return static_cast<int>(RGB(r, g, b)); }
+constexpr Colour kFrameDataStart[] = {RGB(232, 236, 244), RGB(168, 176, 192), RGB(72, 80, 96), RGB(128, 136, 152)};
+// The frame Mask: the rims cover the face, the body lets it show through.
+constexpr Colour kFrameMaskStart[] = {kWhite, kWhite, kWhite, kBlack};
+// The equalizer bar back colour: red at the top, yellow, green at the bottom, like the analyser.
+constexpr Colour kBackColourStart[] = {RGB(240, 64, 32), RGB(232, 200, 48), RGB(48, 184, 64)};
+
+// N glyph-row colours from (r, g, b) in whole steps, so that "補完" between the first and the last
+// gives them back unchanged.
+template <std::size_t N>
+constexpr std::array<Colour, N> evenRamp(int r, int g, int b, int dr, int dg, int db) {
+    std::array<Colour, N> ramp{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const int k = static_cast<int>(i);
+        ramp[i] = RGB(r + k * dr, g + k * dg, b + k * db);
+    }
+    return ramp;
+}
+// Light digits and letters (the glyph sheets are black around them): ice white down to sky blue.
+constexpr auto kNumberStart = evenRamp<15>(224, 248, 255, -6, -4, 0);
+constexpr auto kTextStart = evenRamp<6>(255, 255, 255, -16, -8, 0);
+
 constexpr ControlSpec kFrameMakerControls[] = {
-    {ctl::lbldata, 4, ControlKind::Swatch},   // 明るい色, 通常色, 暗い色, ボディー
-    {ctl::lblMask, 4, ControlKind::Swatch},   // the same four for the Mask frame
-    {ctl::lblDataGra1, 0, ControlKind::Swatch},
-    {ctl::lblDataGra2, 0, ControlKind::Swatch},
-    {ctl::lblMaskGra1, 0, ControlKind::Swatch},
-    {ctl::lblMaskGra2, 0, ControlKind::Swatch},
-    {ctl::lblBig1, 0, ControlKind::Swatch},
-    {ctl::lblBig2, 0, ControlKind::Swatch},
+    // 明るい色, 通常色, 暗い色, ボディー; then the same four for the Mask frame
+    {.name = ctl::lbldata, .count = 4, .kind = ControlKind::Swatch, .startColours = kFrameDataStart},
+    {.name = ctl::lblMask, .count = 4, .kind = ControlKind::Swatch, .startColours = kFrameMaskStart},
+    // The gradients, top and bottom: a light-to-dark sheen, its Mask fading from cover to none,
+    // and a sky for the tall picture.
+    {ctl::lblDataGra1, 0, ControlKind::Swatch, kColour(200, 208, 224)},
+    {ctl::lblDataGra2, 0, ControlKind::Swatch, kColour(88, 96, 120)},
+    {ctl::lblMaskGra1, 0, ControlKind::Swatch, kColour(255, 255, 255)},
+    {ctl::lblMaskGra2, 0, ControlKind::Swatch, kColour(0, 0, 0)},
+    {ctl::lblBig1, 0, ControlKind::Swatch, kColour(176, 196, 224)},
+    {ctl::lblBig2, 0, ControlKind::Swatch, kColour(40, 56, 88)},
     {ctl::Optframe, 1, ControlKind::Option, 1},  // 通常
     {.name = ctl::Optframe, .count = 2, .kind = ControlKind::Option, .initial = 0, .first = 1},  // 下無し, 上無し
     {ctl::optToData, 0, ControlKind::Option, 1},  // Dataへ転送
@@ -54,25 +82,26 @@ constexpr ControlSpec kFrameMakerControls[] = {
 };
 
 constexpr ControlSpec kSliderMakerControls[] = {
-    {ctl::LblSliderDataHi, 0, ControlKind::Swatch},
-    {ctl::LblSliderDataTop, 0, ControlKind::Swatch},
-    {ctl::LblSliderDataShadow, 0, ControlKind::Swatch},
-    {ctl::LblSliderDataFrame, 0, ControlKind::Swatch},
-    {ctl::LblSliderMaskHi, 0, ControlKind::Swatch},
-    {ctl::LblSliderMaskTop, 0, ControlKind::Swatch},
-    {ctl::LblSliderMaskShadow, 0, ControlKind::Swatch},
-    {ctl::LblSliderMaskFrame, 0, ControlKind::Swatch},
+    // A raised steel knob (ハイライト, トップ, シャドウ, 枠) whose Mask covers the whole cell.
+    {ctl::LblSliderDataHi, 0, ControlKind::Swatch, kColour(240, 244, 250)},
+    {ctl::LblSliderDataTop, 0, ControlKind::Swatch, kColour(176, 184, 200)},
+    {ctl::LblSliderDataShadow, 0, ControlKind::Swatch, kColour(88, 96, 112)},
+    {ctl::LblSliderDataFrame, 0, ControlKind::Swatch, kColour(40, 44, 56)},
+    {ctl::LblSliderMaskHi, 0, ControlKind::Swatch, kColour(255, 255, 255)},
+    {ctl::LblSliderMaskTop, 0, ControlKind::Swatch, kColour(255, 255, 255)},
+    {ctl::LblSliderMaskShadow, 0, ControlKind::Swatch, kColour(255, 255, 255)},
+    {ctl::LblSliderMaskFrame, 0, ControlKind::Swatch, kColour(255, 255, 255)},
     {ctl::OpSliderOff, 0, ControlKind::Option, 1},  // 枠無し
     {ctl::OpSliderOn, 0, ControlKind::Option, 0},   // 枠あり
 };
 
 constexpr ControlSpec kBackColorControls[] = {
-    {ctl::lblcolor, 3, ControlKind::Swatch},  // Top, Middle, Bottom
+    {.name = ctl::lblcolor, .count = 3, .kind = ControlKind::Swatch, .startColours = kBackColourStart},  // Top, Middle, Bottom
 };
 
 constexpr ControlSpec kGlyphColourControls[] = {
-    {ctl::NumberColor, 15, ControlKind::Swatch},
-    {ctl::PicText, 6, ControlKind::Swatch},
+    {.name = ctl::NumberColor, .count = 15, .kind = ControlKind::Swatch, .startColours = kNumberStart},
+    {.name = ctl::PicText, .count = 6, .kind = ControlKind::Swatch, .startColours = kTextStart},
 };
 
 // The frame "プロジェクト保存" of the main window: the project folder's name.

@@ -1,6 +1,7 @@
 // Slots and controls of the playlist pages: the playlist part slots picPLPartsData(0..43), the
 // button images picPLButton and picPLButtonBack, and the check boxes and options of the pages
-// "Playlist", "SorabePL互換１", "Sorabe互換２" and "Sorabe互換３".
+// "Playlist", "SorabePL互換１", "Sorabe互換２" and "Sorabe互換３". The part Masks start black, so that a
+// ticked box whose part nobody has filled leaves its area as the source picture has it.
 #include <iterator>
 
 #include "document/tables.h"
@@ -21,25 +22,32 @@ constexpr SlotSpec kPlaylistSlots[] = {
     {pic::picPLPartsData, 7, 7, 25, 38},    // bottom frame tile
     {pic::picPLPartsData, 8, 8, 75, 38},    // analyser area
     {pic::picPLPartsData, 9, 9, 150, 38},   // bottom-right control block
-    {pic::picPLPartsData, 10, 10, 25, 20},  // Masks of 0..9
-    {pic::picPLPartsData, 11, 11, 25, 20},
-    {pic::picPLPartsData, 12, 12, 100, 20},
-    {pic::picPLPartsData, 13, 13, 25, 20},
-    {pic::picPLPartsData, 14, 14, 25, 29},
-    {pic::picPLPartsData, 15, 15, 25, 29},
-    {pic::picPLPartsData, 16, 16, 125, 38},
-    {pic::picPLPartsData, 17, 17, 25, 38},
-    {pic::picPLPartsData, 18, 18, 75, 38},
-    {pic::picPLPartsData, 19, 19, 150, 38},
+    {pic::picPLPartsData, 10, 10, 25, 20, kBlack},  // Masks of 0..9
+    {pic::picPLPartsData, 11, 11, 25, 20, kBlack},
+    {pic::picPLPartsData, 12, 12, 100, 20, kBlack},
+    {pic::picPLPartsData, 13, 13, 25, 20, kBlack},
+    {pic::picPLPartsData, 14, 14, 25, 29, kBlack},
+    {pic::picPLPartsData, 15, 15, 25, 29, kBlack},
+    {pic::picPLPartsData, 16, 16, 125, 38, kBlack},
+    {pic::picPLPartsData, 17, 17, 25, 38, kBlack},
+    {pic::picPLPartsData, 18, 18, 75, 38, kBlack},
+    {pic::picPLPartsData, 19, 19, 150, 38, kBlack},
     // Inactive top row, Data / Mask.
-    {pic::picPLPartsData, 20, 21, 25, 20},   // top-right corner
-    {pic::picPLPartsData, 22, 23, 100, 20},  // title bar
-    {pic::picPLPartsData, 24, 25, 25, 20},   // top frame tile
-    {pic::picPLPartsData, 26, 27, 25, 20},   // top-left corner
+    {pic::picPLPartsData, 20, 20, 25, 20},           // top-right corner
+    {pic::picPLPartsData, 21, 21, 25, 20, kBlack},
+    {pic::picPLPartsData, 22, 22, 100, 20},          // title bar
+    {pic::picPLPartsData, 23, 23, 100, 20, kBlack},
+    {pic::picPLPartsData, 24, 24, 25, 20},           // top frame tile
+    {pic::picPLPartsData, 25, 25, 25, 20, kBlack},
+    {pic::picPLPartsData, 26, 26, 25, 20},           // top-left corner
+    {pic::picPLPartsData, 27, 27, 25, 20, kBlack},
     // Shade bar, Data / Mask.
-    {pic::picPLPartsData, 28, 29, 25, 14},   // left end
-    {pic::picPLPartsData, 30, 31, 25, 14},   // middle tile
-    {pic::picPLPartsData, 32, 33, 50, 14},   // right end, both rows
+    {pic::picPLPartsData, 28, 28, 25, 14},           // left end
+    {pic::picPLPartsData, 29, 29, 25, 14, kBlack},
+    {pic::picPLPartsData, 30, 30, 25, 14},           // middle tile
+    {pic::picPLPartsData, 31, 31, 25, 14, kBlack},
+    {pic::picPLPartsData, 32, 32, 50, 14},           // right end, both rows
+    {pic::picPLPartsData, 33, 33, 50, 14, kBlack},
     // Small pieces.
     {pic::picPLPartsData, 34, 34, 17, 18},   // scroll handle at x 0, pressed at x 9, each 8x18
     {pic::picPLPartsData, 35, 37, 9, 9},     // small buttons, pressed
@@ -65,7 +73,7 @@ constexpr SlotSpec kPlaylistSlots[] = {
     {pic::picPLButtonBack, 6, 6, 47, 72},
     {pic::picPLButtonBack, 7, 9, 47, 54},
 };
-static_assert(std::size(kPlaylistSlots) == 46);
+static_assert(std::size(kPlaylistSlots) == 53);
 
 constexpr ControlSpec kPlaylistControls[] = {
     {ctl::chkPLMake, 0, ControlKind::Check},       // "PLを出力する"

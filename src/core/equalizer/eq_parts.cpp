@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "document/part_masks.h"
 #include "fs/program_path.h"
 #include "image/picture_file.h"
 #include "image/stretch.h"
@@ -131,6 +132,7 @@ Result<std::optional<std::string>> PutEqPicture(Document& doc, SlotName name, in
     if (picture.empty()) return Error{"", "the picture is empty: it has nothing to put into " + controlKey(name, index)};
     if ((name == pic::picEQData || name == pic::picEQMask) && doc.hasSlot(name, index)) {
         putStretched(doc, name, index, picture);
+        CoverIfMaskless(doc, {name, index});
         if (const EqCategory* pos = eqCategory(index); pos && name == pic::picEQData && pos->untouchedCopy != kNone)
             doc.copySlot(pic::picEQData, index, pic::picEQData, pos->untouchedCopy);
         return none;

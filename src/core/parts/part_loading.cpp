@@ -1,5 +1,6 @@
 #include "parts/part_loading.h"
 
+#include "document/part_masks.h"
 #include "document/tables.h"
 #include "fs/program_path.h"
 #include "image/picture_file.h"
@@ -177,6 +178,7 @@ Status LoadPictureIntoSlot(Document& doc, SlotRef slot, const std::string& fileP
     if (!picture) return picture.error();
     StretchToSlot(doc.work, *picture, doc.slot(slot.name, slot.index));
     doc.slotChanged(slot.name, slot.index);
+    CoverIfMaskless(doc, slot);
     refreshUntouchedCopy(doc, slot);
     return ok();
 }
@@ -191,6 +193,7 @@ Result<std::optional<Bitmap>> SlotClipboardMenu(Document& doc, SlotRef slot, Cli
                 return Error{"", "the clipboard holds no picture to paste into " + slotKey(slot)};
             StretchToSlot(doc.work, clipboard, doc.slot(slot.name, slot.index));
             doc.slotChanged(slot.name, slot.index);
+            CoverIfMaskless(doc, slot);
             break;
         case ClipChoice::Copy: {
             const auto it = doc.listChoicePictures.find(slotKey(slot));

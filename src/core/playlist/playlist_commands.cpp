@@ -4,6 +4,7 @@
 #include <array>
 #include <iterator>
 
+#include "document/part_masks.h"
 #include "image/blit.h"
 #include "image/drawing.h"
 #include "image/picture_file.h"
@@ -177,6 +178,7 @@ Status cmdPLCopy(Document& doc, int k) {
         case CopyKind::Cut:
             PaintBlit(doc.slot(kParts, c.to), doc.slot(kParts, c.fromSlot), c.copy);
             doc.slotChanged(kParts, c.to);
+            CoverIfMaskless(doc, {kParts, c.to});
             break;
         case CopyKind::ButtonBackground:
             cutButtonGroup(doc, c.to, kButtonBackSheetSlot, RasterOp::SRCCOPY);
@@ -203,6 +205,7 @@ Status LoadPlaylistSlotPicture(Document& doc, SlotName name, int index, const Bi
     else
         StretchToSlot(doc.work, picture, slot);
     doc.slotChanged(name, index);
+    CoverIfMaskless(doc, {name, index});
     return ok();
 }
 

@@ -75,7 +75,7 @@ TEST(DocumentSlots, ADeferredFillRunsOnceBeforeTheFirstUseOfAnyOfItsSlots) {
         d.assignSlot(pic::picData, 11, Bitmap(136, 36, RGB(2, 2, 2)));
     });
     EXPECT_EQ(runs, 0);
-    EXPECT_EQ(doc.slot(pic::picMask, 0).at(0, 0), kWhite);  // another slot does not run it
+    EXPECT_EQ(doc.slot(pic::picData, 1).at(0, 0), kWhite);  // another slot does not run it
     EXPECT_EQ(runs, 0);
     doc.assignSlot(pic::picData, 11, Bitmap(136, 36, RGB(9, 9, 9)));  // a write runs it first
     EXPECT_EQ(runs, 1);

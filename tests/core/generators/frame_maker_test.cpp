@@ -150,7 +150,7 @@ TEST_F(TallTransfer, DataWithEqAboveSendsTheUpperHalfToTheEqualizer) {
     Command8(doc);
     expectRows({pic::picEQData, 1}, 0);
     expectRows({pic::picData, 6}, 116);
-    EXPECT_EQ(doc.slot(pic::picMask, 6), Bitmap(275, 116, kWhite));
+    EXPECT_EQ(doc.slot(pic::picMask, 6), Bitmap(275, 116, kBlack));  // the Mask stays blank
 }
 
 TEST_F(TallTransfer, EachOptionPairPicksItsMethod) {

@@ -177,7 +177,7 @@ TEST_F(PartLoading, MissingDefaultMaskLeavesTheDataUnloadedToo) {
     ASSERT_FALSE(missing.ok());
     EXPECT_NE(missing.error().path.find("Default_white.mask.bmp"), std::string::npos);
     EXPECT_TRUE(allPixels(doc.slot(pic::picData, 0), kWhite));
-    EXPECT_TRUE(allPixels(doc.slot(pic::picMask, 0), kWhite));
+    EXPECT_TRUE(allPixels(doc.slot(pic::picMask, 0), kBlack));  // still blank
 }
 
 TEST_F(PartLoading, DamagedDataFileIsReportedAndChangesNothing) {
