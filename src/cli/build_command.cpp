@@ -14,6 +14,7 @@
 #include "output/save_skin.h"
 #include "preview_png.h"
 #include "region/region_text.h"
+#include "text/quote.h"
 
 namespace pelterra::cli {
 
@@ -38,7 +39,7 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
         }
         auto value = [&](const char* what) -> const std::string* {
             if (i + 1 >= args.size()) {
-                std::cerr << "build: " << a << " needs " << what << '\n';
+                std::cerr << "build: " << QuoteForMessage(a) << " needs " << what << '\n';
                 return nullptr;
             }
             return &args[++i];
@@ -52,7 +53,7 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
             if (!v) return std::nullopt;
             o.output = *v;
         } else {
-            std::cerr << "build: unknown option " << a << '\n';
+            std::cerr << "build: unknown option " << QuoteForMessage(a) << '\n';
             return std::nullopt;
         }
     }

@@ -74,7 +74,7 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
     const std::string& a = args[i];
     auto value = [&](const char* what) -> const std::string* {
         if (i + 1 >= args.size()) {
-            std::cerr << command << ": " << a << " needs " << what << '\n';
+            std::cerr << command << ": " << QuoteForMessage(a) << " needs " << what << '\n';
             return nullptr;
         }
         return &args[++i];
@@ -122,7 +122,7 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
         if (!v) return OptionRead::Invalid;
         setup.regionKey = parseKeyColour(*v);
         if (!setup.regionKey) {
-            std::cerr << command << ": --key takes R,G,B with each from 0 to 255, not \"" << *v << "\"\n";
+            std::cerr << command << ": --key takes R,G,B with each from 0 to 255, not " << QuoteForMessage(*v) << "\n";
             return OptionRead::Invalid;
         }
         return OptionRead::Taken;

@@ -11,6 +11,7 @@
 #include "commands.h"
 #include "fs/program_path.h"
 #include "last_resort.h"
+#include "text/quote.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ bool asksForHelp(const std::vector<std::string>& args) {
 }
 
 int unknownCommand(std::string_view name) {
-    std::cerr << "pelterra-cli: unknown command \"" << name << "\"\n\n";
+    std::cerr << "pelterra-cli: unknown command " << pelterra::QuoteForMessage(name) << "\n\n";
     printUsage(std::cerr);
     return kExitUsage;
 }

@@ -145,7 +145,7 @@ int runMake(const CommandContext& context, CommandArgs args) {
             case OptionRead::NotMine: break;
         }
         if ((a == "--to" || a == "-o" || a == "--output") && i + 1 >= args.size()) {
-            std::cerr << "make: " << a << " needs a value\n";
+            std::cerr << "make: " << QuoteForMessage(a) << " needs a value\n";
             return kExitUsage;
         }
         if (a == "--to") {
@@ -155,7 +155,7 @@ int runMake(const CommandContext& context, CommandArgs args) {
         } else if (a == "--ramp" && g->takesRamp) {
             ramp = true;
         } else {
-            std::cerr << "make " << g->kind << ": unknown option " << a << '\n';
+            std::cerr << "make " << g->kind << ": unknown option " << QuoteForMessage(a) << '\n';
             return usage();
         }
     }

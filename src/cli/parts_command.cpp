@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "fs/program_path.h"
 #include "parts/catalogue.h"
+#include "text/quote.h"
 
 namespace pelterra::cli {
 
@@ -33,7 +34,7 @@ std::optional<std::filesystem::path> readProgramFolder(const CommandContext& con
             }
             given = args[++i];
         } else if (!a.empty() && a[0] == '-') {
-            std::cerr << command << ": unknown option " << a << '\n';
+            std::cerr << command << ": unknown option " << QuoteForMessage(a) << '\n';
             return std::nullopt;
         } else {
             given = a;  // the older form: the program folder as the only argument

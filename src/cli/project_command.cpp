@@ -7,6 +7,7 @@
 #include "document_setup.h"
 #include "fs/system_reason.h"
 #include "project/project.h"
+#include "text/quote.h"
 
 namespace pelterra::cli {
 
@@ -68,7 +69,7 @@ int runProject(const CommandContext& context, CommandArgs args) {
             case OptionRead::Taken: continue;
             case OptionRead::Invalid: return kExitUsage;
             case OptionRead::NotMine:
-                std::cerr << "project save: unknown option " << args[i] << '\n';
+                std::cerr << "project save: unknown option " << QuoteForMessage(args[i]) << '\n';
                 return usage();
         }
     }

@@ -14,6 +14,7 @@
 #include "equalizer/picture_import.h"
 #include "fs/atomic_file.h"
 #include "region/region_editor.h"
+#include "text/quote.h"
 
 namespace pelterra::cli {
 
@@ -35,7 +36,7 @@ std::optional<RegionOptions> parseOptions(const CommandContext& context, Command
         const std::string& a = args[i];
         auto value = [&](const char* what) -> const std::string* {
             if (i + 1 >= args.size()) {
-                std::cerr << "region: " << a << " needs " << what << '\n';
+                std::cerr << "region: " << QuoteForMessage(a) << " needs " << what << '\n';
                 return nullptr;
             }
             return &args[++i];
@@ -45,7 +46,7 @@ std::optional<RegionOptions> parseOptions(const CommandContext& context, Command
             if (!v) return std::nullopt;
             o.key = parseKeyColour(*v);
             if (!o.key) {
-                std::cerr << "region: --key takes R,G,B with each from 0 to 255, not \"" << *v << "\"\n";
+                std::cerr << "region: --key takes R,G,B with each from 0 to 255, not " << QuoteForMessage(*v) << "\n";
                 return std::nullopt;
             }
         } else if (a == "--fit") {
@@ -64,10 +65,10 @@ std::optional<RegionOptions> parseOptions(const CommandContext& context, Command
             if (!v) return std::nullopt;
             o.output = *v;
         } else if (!a.empty() && a[0] == '-') {
-            std::cerr << "region: unknown option " << a << '\n';
+            std::cerr << "region: unknown option " << QuoteForMessage(a) << '\n';
             return std::nullopt;
         } else if (o.picture) {
-            std::cerr << "region: only one region picture can be traced (" << *o.picture << ", " << a << ")\n";
+            std::cerr << "region: only one region picture can be traced (" << QuoteForMessage(*o.picture) << ", " << QuoteForMessage(a) << ")\n";
             return std::nullopt;
         } else {
             o.picture = a;

@@ -75,6 +75,17 @@ TEST_F(CliDamagedInput, WarningsShowNoControlCharacterAndNoLongValue) {
     EXPECT_LT(built.err.size(), 1000u);
 }
 
+// Command names, options and option values typed on the command line are quoted the same way.
+TEST_F(CliDamagedInput, UsageErrorsQuoteWhatWasTypedSafely) {
+    for (const std::string& line : {std::string("'bad\x1b[31mcommand'"), "build " + quoted(kSample) + " '--\x1b[2Jx'",
+                                    "region " + quoted(kSample) + " --key '1,2,\x1b]0;t\x07'"}) {
+        const CliRun usage = run(line);
+        EXPECT_EQ(usage.exitCode, 2) << line;
+        EXPECT_NE(usage.err.find("\\x1b"), std::string::npos) << usage.err;
+        EXPECT_EQ(usage.err.find('\x1b'), std::string::npos) << usage.err;
+    }
+}
+
 // A part file that cannot be read, met when the build first uses it, leaves its slot white and
 // used to pass without a word.
 TEST_F(CliDamagedInput, AJunkPartInTheLibraryIsNamedInAWarning) {

@@ -6,6 +6,7 @@
 #include "fs/ignore_case.h"
 #include "fs/program_path.h"
 #include "fs/system_reason.h"
+#include "text/quote.h"
 
 namespace pelterra {
 
@@ -38,7 +39,7 @@ Result<OutputFolder> makeFolder(const fs::path& folder, std::string_view owner) 
 }  // namespace
 
 Status CheckFolderName(std::string_view name, std::string_view owner) {
-    const std::string quotedName = "\"" + std::string(name) + "\"";
+    const std::string quotedName = QuoteForMessage(name);
     if (name.empty()) return Error{"", "the " + std::string(owner) + " needs a folder name"};
     if (name == "." || name == "..") return Error{"", quotedName + " is not a folder name"};
     if (name.find_first_of("/\\") != std::string_view::npos)

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -63,6 +62,7 @@ void* reallocate(void* old, std::size_t bytes) {
 #define STBI_NO_HDR
 #include <stb_image.h>
 
+#include "fs/atomic_file.h"
 #include "image/gif_first_frame.h"
 #include "image/png_decode.h"
 
@@ -553,41 +553,6 @@ Result<Bitmap> decodeWithStb(Bytes bytes, Format format, const std::string& name
 
 // ---- Reading and writing files ------------------------------------------------------------------
 
-std::string systemReason(int error) {
-    switch (error) {
-        case ENOENT:
-        case ENOTDIR: return "the folder does not exist";
-        case EACCES:
-        case EPERM: return "there is no permission to write here";
-        case EROFS: return "the disk is read-only";
-        case ENOSPC:
-        case EDQUOT: return "the disk is full";
-        case EISDIR: return "a folder of that name is in the way";
-        case EFBIG: return "the file is too large for this disk";
-        default: return std::string("the file cannot be written (") + std::strerror(error) + ")";
-    }
-}
-
-// A name beside the target that no other save, in this process or another, is using.
-std::string temporaryNameBeside(const std::string& path) {
-    static std::atomic<unsigned> counter{0};
-    return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
-bool writeAll(int fd, const std::vector<std::uint8_t>& bytes, int& error) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Why the file could not be looked at: the folders on the way, a link, or the file itself.
 std::string unreachableReason(const std::string& path, int error) {
     switch (error) {
@@ -743,25 +708,9 @@ Status SavePicture(const Bitmap& bitmap, const std::string& path) {
         return Error{path, "the picture is too large for a BMP file"};
     const std::vector<std::uint8_t> bytes = EncodeBmp24(bitmap);
 
-    // Written beside the target and renamed over it, so a failed save leaves any old file whole.
-    const std::string temporary = temporaryNameBeside(path);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return Error{path, systemReason(errno)};
-    int error = 0;
-    bool written = writeAll(fd, bytes, error);
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (written && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return Error{path, systemReason(error)};
-    }
-    return ok();
+    // Written beside the target under a short temporary name and renamed over it, so a failed
+    // save leaves any old file whole and a name as long as the disk allows still works.
+    return WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 }  // namespace pelterra

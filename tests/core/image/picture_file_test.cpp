@@ -215,7 +215,7 @@ TEST_F(PictureFileOnDisk, SavingIntoAMissingFolderFailsNamingTheFile) {
     const Status saved = SavePicture(Bitmap(2, 2), file);
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error().path, file);
-    EXPECT_EQ(saved.error().message, "the folder does not exist");
+    EXPECT_EQ(saved.error().message, "cannot create a file in this folder: it does not exist");
 }
 
 TEST_F(PictureFileOnDisk, AFailedSaveKeepsTheOldFileWhole) {
@@ -226,7 +226,7 @@ TEST_F(PictureFileOnDisk, AFailedSaveKeepsTheOldFileWhole) {
     const Status saved = SavePicture(randomPicture(6, 6, 4), path("main.bmp"));
     fs::permissions(m_folder, fs::perms::owner_all);
     ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.error().message, "there is no permission to write here");
+    EXPECT_EQ(saved.error().message, "cannot create a file in this folder: permission denied");
     EXPECT_EQ(LoadPicture(path("main.bmp")).value(), old);
     EXPECT_EQ(entries(), std::vector<std::string>{"main.bmp"});
 }
@@ -246,7 +246,7 @@ TEST_F(PictureFileOnDisk, AWriteCutShortKeepsTheOldFileWhole) {
     std::signal(SIGXFSZ, previousHandler);
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(written.error().path, path("main.bmp"));
-    EXPECT_EQ(written.error().message, "the file is too large for this disk");
+    EXPECT_EQ(written.error().message, "writing the file failed: the file is too large for this disk");
     EXPECT_EQ(LoadPicture(path("main.bmp")).value(), old);
     EXPECT_EQ(entries(), std::vector<std::string>{"main.bmp"});
 }
