@@ -17,9 +17,26 @@ mkdir -p "$skins"
 "$build/bin/pelterra-cli" build "$sample" -o "$skins/sample" >/dev/null
 "$build/bin/pelterra-cli" build "$sample" -o "$skins/sample.wsz" \
   --preview "$skins/sample-preview.png" >/dev/null
+
+# One skin per style of the library, each from that style's sample picture with the style chosen
+# in every category, and their previews side by side in one picture.
+previews=()
+for style in Classic Glass Metal Flat Outline; do
+  name=$(echo "$style" | tr '[:upper:]' '[:lower:]')
+  choices=(--set "SliderCombo=$style" --set "PLStyleCombo=$style")
+  for k in 0 1 2 3 4 5 6; do choices+=(--set "lstData($k)=$style"); done
+  for k in 0 1 2 3 4; do choices+=(--set "lstEQData($k)=$style"); done
+  "$build/bin/pelterra-cli" build "$build/bin/Samples/styles/$style.bmp" "${choices[@]}" \
+    -o "$skins/$name.wsz" --preview "$skins/$name-preview.png" >/dev/null
+  previews+=("$style=$skins/$name-preview.png")
+done
+"$build/bin/partsgen" --side-by-side "$skins/styles.png" "${previews[@]}"
+
 echo "Sample skin (folder):   $skins/sample/"
 echo "Sample skin (archive):  $skins/sample.wsz"
 echo "Preview of the sample:  $skins/sample-preview.png"
+echo "One skin per style:     $skins/classic.wsz, glass.wsz, metal.wsz, flat.wsz, outline.wsz"
+echo "Their previews:         $skins/styles.png"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$build/bin/pelterra" ]; then
   echo "Starting the desktop program: $build/bin/pelterra"

@@ -295,7 +295,7 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
     auto* controls = new QVBoxLayout;
     if (const EqIncludeBox* include = includeBoxOf(slot)) {
         if (include->makeFlag) {
-            controls->addWidget(makeBox(bridge, include->box, include->caption, pageWidget));
+            controls->addWidget(pageMakeBox(bridge, include->box, QString::fromUtf8(include->caption), pageWidget));
         } else {
             auto* box = new QCheckBox(QString::fromUtf8(include->caption), pageWidget);
             bindCheckBox(bridge, box, include->box);

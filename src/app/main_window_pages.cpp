@@ -376,9 +376,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     auto* controls = new QVBoxLayout;
     for (const PageMakeBox& m : kPageMakeBoxes) {
         if (m.page != page) continue;
-        auto* box = new QCheckBox(QString::fromUtf8(m.caption), pageWidget);
-        bindCheckBox(m_bridge, box, m.box);
-        controls->addWidget(box);
+        controls->addWidget(pageMakeBox(m_bridge, m.box, QString::fromUtf8(m.caption), pageWidget));
     }
     if (category.colourGroup != kNone) controls->addWidget(colourGroup(m_bridge, category.colourGroup, 220, pageWidget));
     controls->addStretch();

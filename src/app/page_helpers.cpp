@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QStorageInfo>
 #include <QTreeView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,6 +30,16 @@ namespace pelterra::app {
 int zoomToFit(int width, int height, int maxWidth, int maxHeight) {
     if (width <= 0 || height <= 0) return 1;
     return std::clamp(std::min(maxWidth / width, maxHeight / height), 1, kMaxPageZoom);
+}
+
+QCheckBox* pageMakeBox(DocumentBridge& bridge, ControlName name, const QString& caption, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    bindCheckBox(bridge, box, name);
+    QFont font = box->font();
+    font.setBold(true);
+    box->setFont(font);
+    box->setToolTip(QStringLiteral("チェックすると、選んだパーツをスキンに使います"));
+    return box;
 }
 
 QLabel* boldCaption(const QString& text, QWidget* parent) {

@@ -16,6 +16,7 @@ class QTreeView;
 #include "image/bitmap.h"
 #include "parts/part_loading.h"
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -34,6 +35,10 @@ int zoomToFit(int width, int height, int maxWidth, int maxHeight);
 
 // A bold caption.
 QLabel* boldCaption(const QString& text, QWidget* parent);
+
+// The make box of a part's own page, bound to its flag and set in bold: choosing a part leaves
+// the box as it is, so the box that decides whether the part is used must catch the eye.
+QCheckBox* pageMakeBox(DocumentBridge& bridge, ControlName name, const QString& caption, QWidget* parent);
 
 // "倍率": a chooser of ×1..×4 that sets the zoom of `views`; named `name`.
 QComboBox* pageZoomChooser(const QString& name, int initial, const std::vector<SlotView*>& views, QWidget* parent);

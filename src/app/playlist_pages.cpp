@@ -146,6 +146,14 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     auto* make = new QCheckBox(QStringLiteral("PLを出力する"), pageWidget);
     bindCheckBox(bridge, make, ctl::chkPLMake);
 
+    // The style of the parts library: one choice fills every playlist part below.
+    auto* styleRow = new QHBoxLayout;
+    styleRow->addWidget(new QLabel(QStringLiteral("スタイル"), pageWidget));
+    auto* style = new QComboBox(pageWidget);
+    bindComboList(bridge, style, ctl::PLStyleCombo, -1);
+    style->setToolTip(QStringLiteral("パーツ集のプレイリスト: 枠、タイトル、ボタンをまとめて切り出します"));
+    styleRow->addWidget(style, 1);
+
     auto* source = new QGroupBox(QStringLiteral("元画像"), pageWidget);
     source->setObjectName(QStringLiteral("fraPLSource"));
     auto* sourceLayout = new QVBoxLayout(source);
@@ -178,6 +186,7 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
 
     auto* left = new QVBoxLayout;
     left->addWidget(make);
+    left->addLayout(styleRow);
     left->addWidget(source);
     left->addWidget(options);
     left->addStretch();

@@ -33,12 +33,13 @@ constexpr Step kSteps[] = {
     {"chkTitlebarLink", "1"},     // link box
     {"lstMask(5)", "1"},          // mask list shown by it
     {"hscR(1)", "60"},            // colour bar
-    {"MonosterCheck2", "1"},      // make box twin
+    {"MonosterCheck2", "0"},      // make box twin (checked at start)
     {"optPelterra(1)", "1"},      // option (Mix mode)
     {"chkASP", "1"},              // check box
     {"PicPleditNormal", "2075397"},  // swatch
     {"txtSaveFolda", "Agreed"},   // text
     {"SliderCombo", "1"},         // combo
+    {"PLStyleCombo", "2"},        // playlist style: fills and cuts every playlist part
     {"lstEQData(2)", "1"},        // equalizer list
     {"MaronVScroll", "30"},       // scroll bar with an effect
 };

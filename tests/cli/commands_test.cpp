@@ -119,7 +119,7 @@ TEST_F(Cli, ControlsListsEveryControlOfTheInitialState) {
         EXPECT_EQ(UnescapeManifestValue(lines[i].substr(key.size() + 1)), *doc.getByName(key)) << key;
     }
     // The values the start chooses, as --set takes them.
-    for (const char* line : {"chkPLMake=1", "VolumeCheck=1", "CbuttonsCheck=1", "ShufrepCheck=0", "hscR(0)=0",
+    for (const char* line : {"chkPLMake=1", "VolumeCheck=1", "CbuttonsCheck=1", "ShufrepCheck=1", "chkPLShade=1", "PLStyleCombo=0", "hscR(0)=0",
                              "lstData(0)=0",
                              "Text2=[Text]\\r\\nNormal=#00C000\\r\\nNormalBG=#000000\\r\\nSelectedBG=#0000C0\\r\\n"
                              "Current=#FFFFFF\\r\\n"})

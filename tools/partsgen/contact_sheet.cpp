@@ -2,7 +2,11 @@
 // its Mask, with its category and name above it, packed in rows. Small parts are shown twice
 // their size.
 #include <algorithm>
+#include <string>
+#include <utility>
 #include <vector>
+
+#include "image/blit.h"
 
 #include "fonts.h"
 #include "image/drawing.h"
@@ -76,6 +80,23 @@ std::vector<Placement> placeParts(const std::vector<ShownPart>& parts, int& shee
 }
 
 }  // namespace
+
+Bitmap drawSideBySide(const std::vector<std::pair<std::string, Bitmap>>& pictures) {
+    int width = kMargin, height = 0;
+    for (const auto& [label, picture] : pictures) {
+        width += std::max(picture.width(), captionWidth(label) * kLabelScale) + kGap;
+        height = std::max(height, picture.height());
+    }
+    Bitmap sheet(std::max(1, width - kGap + kMargin), 2 * kMargin + kLabelHeight + height, kSheetGround);
+    int x = kMargin;
+    for (const auto& [label, picture] : pictures) {
+        drawLabel(sheet, label, {x, kMargin});
+        pelterra::BitBlt(sheet, x, kMargin + kLabelHeight, picture.width(), picture.height(), picture, 0, 0,
+                         pelterra::RasterOp::SRCCOPY);
+        x += std::max(picture.width(), captionWidth(label) * kLabelScale) + kGap;
+    }
+    return sheet;
+}
 
 Bitmap drawContactSheet(const Library& library) {
     const std::vector<ShownPart>& parts = library.shown();

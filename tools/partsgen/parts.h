@@ -96,5 +96,7 @@ void addSamples(Library& library);
 
 // The contact sheet: every shown picture over a checkerboard through its Mask, labelled.
 Bitmap drawContactSheet(const Library& library);
+// Labelled pictures in one row, each under its label: the previews of several skins side by side.
+Bitmap drawSideBySide(const std::vector<std::pair<std::string, Bitmap>>& pictures);
 
 }  // namespace partsgen

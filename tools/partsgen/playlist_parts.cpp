@@ -24,6 +24,8 @@ using pelterra::playlist::kSheetPressedOffset;
 
 namespace {
 
+constexpr Colour kHighlightWhite = RGB(252, 252, 252);
+
 // What shows where a style draws nothing of its own: the rounded ends of glass bars, the inside
 // of outline buttons. Every pixel of a sheet is drawn, since the players copy them all.
 Colour frameGround(const Style& st) {
@@ -262,23 +264,32 @@ Bitmap drawPlaylistButtonText(const Style& st) {
     return s.data;
 }
 
+// Pure white is what an empty part slot holds, and an area left at it is the mark of a playlist
+// nobody finished; a style's brightest highlight is one shade below it, which no eye tells apart.
+Bitmap withoutPureWhite(Bitmap sheet) {
+    for (Colour& c : sheet.pixels())
+        if ((c & 0xFFFFFFu) == kWhite) c = kHighlightWhite;
+    return sheet;
+}
+
 void addPlaylistParts(Library& library) {
     struct Sheet {
         std::string_view file;
         Bitmap (*draw)(const Style&);
+        bool keepsWhite;  // the caption sheet: white is where it leaves the buttons as they are
     };
     static constexpr Sheet kSheets[] = {
-        {kPlLayoutFile, drawPlaylistLayout},
-        {kPlShadeFile, drawPlaylistShadeBar},
-        {kPlButtonBackFile, drawPlaylistButtonBackground},
-        {kPlButtonTextFile, drawPlaylistButtonText},
-        {kPlSmallButtonsFile, drawPlaylistSmallButtons},
-        {kPlHandleFile, drawPlaylistHandle},
+        {kPlLayoutFile, drawPlaylistLayout, false},
+        {kPlShadeFile, drawPlaylistShadeBar, false},
+        {kPlButtonBackFile, drawPlaylistButtonBackground, false},
+        {kPlButtonTextFile, drawPlaylistButtonText, true},
+        {kPlSmallButtonsFile, drawPlaylistSmallButtons, false},
+        {kPlHandleFile, drawPlaylistHandle, false},
     };
     for (const Style& st : kStyles)
         for (const Sheet& sheet : kSheets)
             library.addPicture(std::string(kPlaylistFolder) + "/" + std::string(st.name) + "/" + std::string(sheet.file),
-                               sheet.draw(st));
+                               sheet.keepsWhite ? sheet.draw(st) : withoutPureWhite(sheet.draw(st)));
 }
 
 }  // namespace partsgen

@@ -20,27 +20,18 @@ inline constexpr int kBand = 116;
 inline constexpr Colour kRegionKey = RGB(255, 0, 255);
 inline constexpr int kCornerRadius = 7;
 
-// The playlist band: a list panel, a title strip and the button bar along the bottom.
+// The playlist band: a title strip and a list panel. It draws no caption and no buttons: the
+// playlist's title, its top tiles (cut from x 127 of the strip, inside the title) and its menu
+// buttons come from the playlist parts, and text drawn there would show in pieces in every tile.
 Sprite drawPlaylistBand(const Style& st) {
     Sprite s(kFaceSize.w, kFaceSize.h);
     const Rect whole{0, 0, kFaceSize.w, kFaceSize.h};
     ringRoundRect(s, whole, st.radius * 2, 3, verticalGradient(whole, st.faceTop, st.faceBottom));
-    drawTitleStrip(s, kTitleArea, st, "PLAYLIST");
+    drawTitleStrip(s, kTitleArea, st, "");
     const Rect list{10, 18, 255, 68};
     drawPanel(s, list, st);
     for (int y = list.y + 9; y < list.y + list.h - 2; y += 9)
         for (int x = list.x + 3; x < list.x + list.w - 3; x += 2) paintPixel(s, x, y, mix(st.panel, st.lit, 60));
-    int x = 12;
-    for (const char* caption : {"ADD", "REM", "SEL", "MISC"}) {
-        const Rect button{x, 92, 24, 16};
-        drawSurface(s, button, st, false);
-        drawCaptionCentred(s, caption, button, inkOf(st, false));
-        x += 27;
-    }
-    const Rect listButton{239, 92, 26, 16};
-    drawSurface(s, listButton, st, false);
-    drawCaptionCentred(s, "LIST", listButton, inkOf(st, false));
-    drawPanel(s, {124, 94, 104, 12}, st);
     return s;
 }
 
@@ -87,6 +78,9 @@ void addSamples(Library& library) {
     const Bitmap twoBands = drawBase(metal, 2);
     library.addPicture("Samples/base_main_eq.bmp", twoBands);
     library.addPicture("Samples/base_main_eq_playlist.bmp", drawBase(flat, 3));
+    // One picture of all three bands per style, for a skin that is of one style throughout.
+    for (const Style& st : kStyles)
+        library.addPicture("Samples/styles/" + std::string(st.name) + ".bmp", drawBase(st, 3));
     Bitmap region = twoBands;
     cutRoundCorners(region, 0);
     cutRoundCorners(region, kBand);

@@ -12,6 +12,7 @@
 #include "parts/categories.h"
 #include "parts/easy_import.h"
 #include "parts/part_loading.h"
+#include "playlist/playlist_styles.h"
 
 namespace pelterra {
 namespace fs = std::filesystem;
@@ -130,14 +131,24 @@ Status deferRegionBackground(Document& doc, const fs::path& programFolder) {
     return ok();
 }
 
+Status chooseFirstPlaylistStyle(Document& doc, const fs::path& programFolder) {
+    FillPlaylistStyleList(doc, programFolder);
+    if (doc.value(ctl::PLStyleCombo) < 0) return ok();
+    return ChoosePlaylistStyle(doc, programFolder, 0);
+}
+
 // The first entry of every list: every category of the main window and of the equalizer, the
-// slider, its back colour and the picture of "取りこみ". Only the last is read at once.
+// slider, its back colour, the playlist style and the picture of "取りこみ". Only the last two are
+// read at once.
 Status chooseFirstParts(Document& doc, const fs::path& programFolder) {
     for (const MainCategory& c : kMainCategories) deferFirstMainPart(doc, programFolder, c);
     for (const EqCategory& c : kEqCategories) deferFirstEqPart(doc, programFolder, c);
     deferFirstSlider(doc, programFolder);
     deferFirstBackColor(doc, programFolder);
-    return SelectAndLoad(doc, {ctl::EasyCombo, -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); });
+    Failures failures;
+    failures.add(chooseFirstPlaylistStyle(doc, programFolder));
+    failures.add(SelectAndLoad(doc, {ctl::EasyCombo, -1}, 0, [&] { return ChooseEasyPicture(doc, programFolder); }));
+    return failures.result();
 }
 
 void setStartDefaults(Document& doc) {
@@ -146,6 +157,10 @@ void setStartDefaults(Document& doc) {
     // The boxes' commands bring the controls they govern in line.
     SetEqOutput(doc, doc.isChecked(ctl::chkSkinMode));
     SetEqSliderRows(doc, doc.isChecked(ctl::EQModeCheck));
+    for (const PartMakeBox& b : kPartMakeBoxes) {
+        if (!doc.hasControl(b.list, b.listIndex) || doc.value(b.list, b.listIndex) < 0) continue;
+        for (int i = b.first; i <= b.last; ++i) doc.setValue(b.box, i, 1);
+    }
 }
 
 void widenColourBars(Document& doc) {

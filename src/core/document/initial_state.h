@@ -33,13 +33,41 @@ inline constexpr StartupDefault kStartupDefaults[] = {
     {ctl::BalanceCheck, 1},  // "Balance": balance.bmp 68×433 (a present 1×1 sheet stops the fall-back to volume)
 };
 
+// Make and include boxes that start checked when their category has a part loaded at start-up
+// (its list has a first entry), so that the first skin uses every part and every later choice
+// shows: the main window's pieces, the equalizer's, and the playlist's frame, shade-bar and
+// inactive parts when a playlist style is chosen. Twins follow their box.
+struct PartMakeBox {
+    ControlName box;
+    int first, last;  // the box's index range; -1, -1 for a single box
+    ControlName list;
+    int listIndex;
+};
+inline constexpr PartMakeBox kPartMakeBoxes[] = {
+    {ctl::ShufrepCheck, -1, -1, ctl::lstData, 1},
+    {ctl::MonosterCheck, -1, -1, ctl::lstData, 2},
+    {ctl::PlaypausCheck, -1, -1, ctl::lstData, 3},
+    {ctl::TitleBarCheck, -1, -1, ctl::lstData, 5},
+    {ctl::FrameCheck, -1, -1, ctl::lstData, 6},
+    {ctl::OnAutoCheck, -1, -1, ctl::lstEQData, 0},
+    {ctl::EQFrameCheck, -1, -1, ctl::lstEQData, 1},
+    {ctl::EQCheck, -1, -1, ctl::lstEQData, 2},
+    {ctl::ImageCheck, -1, -1, ctl::lstEQData, 3},
+    {ctl::PresetCheck, -1, -1, ctl::lstEQData, 4},
+    {ctl::chkPLParts, 0, 9, ctl::PLStyleCombo, -1},
+    {ctl::chkPLShade, -1, -1, ctl::PLStyleCombo, -1},
+    {ctl::chkPLActive, -1, -1, ctl::PLStyleCombo, -1},
+};
+
 // In this order:
 // 1. fills every part list from programFolder\PartsData (one progress line per category);
 // 2. loads \PartsData\cg.bmp into the region editor's picture areas;
 // 3. chooses the first entry of every category of the main window and of the equalizer (the
-//    category tables), the slider, its back colour and the "取りこみ" picture;
+//    category tables), the slider, its back colour and the "取りこみ" picture, and the first
+//    playlist style of \PartsData\playlist;
 // 4. selects the first entries of MaronCombo1 and MaronCombo2 and sets the cbuttons make flag;
-// 5. builds the playlist colour texts Text1/Text2 and sets the start defaults above;
+// 5. builds the playlist colour texts Text1/Text2 and sets the start defaults and the make boxes
+//    of the loaded parts above;
 // 6. widens hscR/hscG/hscB(0..9) to -256..256.
 // A failing step is skipped and the rest carries on, as at start-up; the failures are returned
 // together (the document is complete either way, with unloaded slots left blank:

@@ -67,7 +67,7 @@ struct ControlRef {
     X(EasyPresetCheck) X(EasyImageCheck) X(EasyEQCheck) X(EasyEQFrameCheck) X(Syori) X(Picture2) \
     /* playlist pages */ \
     X(chkPLMake) X(chkPLParts) X(chkPLShade) X(chkPLActive) X(optPLNotActive) X(optPLPic) \
-    X(optPLButton) X(optMoePLButton) \
+    X(optPLButton) X(optMoePLButton) X(PLStyleCombo) \
     /* Mix-mode window */ \
     X(optPelterra) X(optSeken) X(optEQPelterra) X(optEQSeken) \
     /* frame maker */ \

@@ -24,6 +24,8 @@ constexpr PartPairs kPartPairs[] = {
 };
 static_assert(std::size(kPartPairs) == 4);
 
+constexpr int kWholeSlot = 1 << 16;  // wider and higher than any slot: the whole Mask
+
 bool isAllBlack(const Bitmap& picture) {
     const std::vector<Colour>& pixels = picture.pixels();
     return std::all_of(pixels.begin(), pixels.end(), [](Colour c) { return (c & 0xFFFFFFu) == kBlack; });
@@ -41,11 +43,18 @@ std::optional<SlotRef> PartMaskOf(SlotRef data) {
 }
 
 void CoverIfMaskless(Document& doc, SlotRef data) {
+    CoverIfMaskless(doc, data, Rect{0, 0, kWholeSlot, kWholeSlot});
+}
+
+void CoverIfMaskless(Document& doc, SlotRef data, Rect area) {
     const std::optional<SlotRef> mask = PartMaskOf(data);
     if (!mask || !doc.hasSlot(mask->name, mask->index)) return;
     Bitmap& picture = doc.slot(mask->name, mask->index);
     if (!isAllBlack(picture)) return;
-    picture.fill(kWhite);
+    const int right = std::min(picture.width(), area.x + area.w);
+    const int bottom = std::min(picture.height(), area.y + area.h);
+    for (int y = std::max(0, area.y); y < bottom; ++y)
+        for (int x = std::max(0, area.x); x < right; ++x) picture.row(y)[x] = kWhite;
     doc.slotChanged(mask->name, mask->index);
 }
 

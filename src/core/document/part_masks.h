@@ -17,5 +17,8 @@ std::optional<SlotRef> PartMaskOf(SlotRef data);
 // gets a white Mask: the picture covers its area, as a library part without a mask file of its
 // own does with Default_white. A Mask that lets any of its part through is left as it is.
 void CoverIfMaskless(Document& doc, SlotRef data);
+// The same for a picture that fills only `area` of the Data slot (a cut-out narrower than its
+// slot): the Mask turns white there alone, so that the rest of the area keeps the picture below.
+void CoverIfMaskless(Document& doc, SlotRef data, Rect area);
 
 }  // namespace pelterra

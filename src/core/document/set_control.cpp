@@ -11,6 +11,7 @@
 #include "parts/colour_change.h"
 #include "parts/easy_import.h"
 #include "parts/part_loading.h"
+#include "playlist/playlist_styles.h"
 #include "project/manifest.h"
 #include "text/quote.h"
 
@@ -40,6 +41,9 @@ Status chooseSlider(Document& doc, const fs::path& folder, ControlName, int, int
 }
 Status chooseBackColor(Document& doc, const fs::path& folder, ControlName, int, int entry) {
     return ChooseBackColor(doc, folder, entry);
+}
+Status choosePlaylistStyle(Document& doc, const fs::path& folder, ControlName, int, int entry) {
+    return ChoosePlaylistStyle(doc, folder, entry);
 }
 Status chooseEasyPicture(Document& doc, const fs::path& folder, ControlName, int, int entry) {
     return SelectAndLoad(doc, {ctl::EasyCombo, -1}, entry, [&] { return ChooseEasyPicture(doc, folder); });
@@ -94,6 +98,7 @@ constexpr ControlCommand kControlCommands[] = {
     {ctl::SliderCombo, chooseSlider},
     {ctl::BackColorCombo, chooseBackColor},
     {ctl::EasyCombo, chooseEasyPicture},
+    {ctl::PLStyleCombo, choosePlaylistStyle},
     {ctl::hscR, setColourBar},
     {ctl::hscG, setColourBar},
     {ctl::hscB, setColourBar},

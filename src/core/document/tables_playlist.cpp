@@ -96,8 +96,10 @@ constexpr ControlSpec kPlaylistControls[] = {
     // "背景を切り出す", "文字を切り出す", "マスクを切り出す"
     {ctl::optMoePLButton, 3, ControlKind::Option, 0},
     {ctl::optMoePLButton, 1, ControlKind::Option, 1},
+    // The playlist style of the parts library: its sheets fill the slots and every part is cut from them.
+    {ctl::PLStyleCombo, 0, ControlKind::List},
 };
-static_assert(std::size(kPlaylistControls) == 12);
+static_assert(std::size(kPlaylistControls) == 13);
 
 }  // namespace
 

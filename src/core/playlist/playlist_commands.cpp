@@ -106,8 +106,12 @@ constexpr PLCopyCommand kPLCopyCommands[] = {
 };
 static_assert(std::size(kPLCopyCommands) == kPLCopyCommandCount);
 
-// Bar and normal column of group g, then its pressed column, from a button sheet.
-void cutButtonGroup(Document& doc, int g, int sheetSlot, RasterOp rop) {
+}  // namespace
+
+void CutPlaylistButtonGroup(Document& doc, int g, PLButtonSheet which) {
+    const bool text = which == PLButtonSheet::Text;
+    const int sheetSlot = text ? kButtonTextSheetSlot : kButtonBackSheetSlot;
+    const RasterOp rop = text ? RasterOp::SRCAND : RasterOp::SRCCOPY;
     const ButtonGroup& group = kButtonGroups[g];
     const Bitmap& sheet = doc.slot(kParts, sheetSlot);
     Bitmap& target = doc.slot(kButtonBack, kComposedGroupBase + g);
@@ -116,6 +120,8 @@ void cutButtonGroup(Document& doc, int g, int sheetSlot, RasterOp rop) {
            group.sheetX + kSheetPressedOffset, group.sheetY, rop);
     doc.slotChanged(kButtonBack, kComposedGroupBase + g);
 }
+
+namespace {
 
 // ---- loading into a slot ---------------------------------------------------------------------
 
@@ -165,6 +171,11 @@ Status cmdSynthesize(Document& doc, int i) {
     return ok();
 }
 
+int PLCopyTarget(int k) {
+    if (k < 0 || k >= kPLCopyCommandCount || kPLCopyCommands[k].kind != CopyKind::Cut) return -1;
+    return kPLCopyCommands[k].to;
+}
+
 std::string_view PLCopyCaption(int k) {
     if (k < 0 || k >= kPLCopyCommandCount) return {};
     return kPLCopyCommands[k].caption;
@@ -178,16 +189,18 @@ Status cmdPLCopy(Document& doc, int k) {
         case CopyKind::Cut:
             PaintBlit(doc.slot(kParts, c.to), doc.slot(kParts, c.fromSlot), c.copy);
             doc.slotChanged(kParts, c.to);
-            CoverIfMaskless(doc, {kParts, c.to});
+            // Only what was cut is shown: the rest of a wider slot keeps the source picture.
+            CoverIfMaskless(doc, {kParts, c.to},
+                            Rect{c.copy.destination.x, c.copy.destination.y, c.copy.source.w, c.copy.source.h});
             break;
         case CopyKind::ButtonBackground:
-            cutButtonGroup(doc, c.to, kButtonBackSheetSlot, RasterOp::SRCCOPY);
+            CutPlaylistButtonGroup(doc, c.to, PLButtonSheet::Background);
             break;
         case CopyKind::ButtonChoice:
             if (doc.isSelected(ctl::optMoePLButton, 0))  // "背景を切り出す"
-                cutButtonGroup(doc, c.to, kButtonBackSheetSlot, RasterOp::SRCCOPY);
-            else if (doc.isSelected(ctl::optMoePLButton, 1))  // "文字を切り出す": text darkens the buttons
-                cutButtonGroup(doc, c.to, kButtonTextSheetSlot, RasterOp::SRCAND);
+                CutPlaylistButtonGroup(doc, c.to, PLButtonSheet::Background);
+            else if (doc.isSelected(ctl::optMoePLButton, 1))  // "文字を切り出す"
+                CutPlaylistButtonGroup(doc, c.to, PLButtonSheet::Text);
             // "マスクを切り出す" has no sheet to take from: nothing happens.
             break;
     }

@@ -23,8 +23,19 @@ Status cmdSynthesize(Document& doc, int i);
 Status cmdPLCopy(Document& doc, int k);
 inline constexpr int kPLCopyCommandCount = 38;
 
+// The picPLPartsData slot cmdPLCopy(k) cuts into, or -1 for a button command or an index
+// outside 0..37.
+int PLCopyTarget(int k);
+
 // The caption of the button cmdPLCopy(k), or empty for an index outside 0..37.
 std::string_view PLCopyCaption(int k);
+
+// The two button sheets a group is cut from: the backgrounds (slot 40), copied, and the captions
+// (slot 41), dark on white and laid over the group with AND so that they only darken it.
+enum class PLButtonSheet { Background, Text };
+// Cuts button group g (0..4) from a button sheet into its composed group picPLButtonBack(g + 5):
+// the bar and normal column, then the pressed column. What cmdPLCopy(17..26) does for one group.
+void CutPlaylistButtonGroup(Document& doc, int g, PLButtonSheet sheet);
 
 // Draws a chosen picture into a playlist slot (picPLPartsData, picPLButtonBack or picPLButton),
 // stretched to the slot's size. Slots 40, 41 and 42 take a 280x75 picture as the button rows of a
