@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include "document/document.h"
+#include "document/history.h"
 
 namespace pelterra::app {
 
@@ -33,6 +35,20 @@ public:
     // dropped.
     std::function<void(const Error&)> onFailure;
 
+    // --- undo and redo ------------------------------------------------------------------
+    // Starts the history with the document as it stands (after start-up). From then on every
+    // change becomes a step when the event that made it has been handled, named after what
+    // changed first ("colour bar R"); changes of one scroll bar in a row join one step.
+    void startHistory(HistoryLimits limits = {});
+    History* history() { return m_history.get(); }
+    // Ends the pending edit now (before an undo, a save, a question about unsaved work).
+    void commitPendingEdit();
+    bool undo();
+    bool redo();
+    // The project was saved or loaded: the document as it stands is the saved state.
+    void markSaved();
+    bool hasUnsavedWork() const;
+
 Q_SIGNALS:
     // The key is the document's key of the slot or control: "picData(3)", ctl::chkASP.
     void slotChanged(const QString& key);
@@ -40,9 +56,19 @@ Q_SIGNALS:
     void flagsChanged();
     // A problem no dialog reported was added to the document's problems().
     void problemNoted();
+    // A step was made, undone or redone, or the document was saved.
+    void historyChanged();
+    // A project was saved into, or loaded from, `folder`.
+    void projectSaved(const QString& folder);
+    void projectLoaded(const QString& folder);
 
 private:
     void report(const Status& status);
+    void noteEdit(const ChangeEvent& event);
+
+    std::unique_ptr<History> m_history;
+    bool m_commitQueued = false;
+    std::string m_firstControl, m_firstSlot;
 
     Document& m_doc;
     std::filesystem::path m_programFolder;

@@ -1,5 +1,7 @@
 #include "interaction.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,7 +18,17 @@ Interaction& interaction() {
     return hooks;
 }
 
+namespace {
+QString& droppedFile() {
+    static QString file;
+    return file;
+}
+}  // namespace
+
+void OfferDroppedFile(const QString& file) { droppedFile() = file; }
+
 QString ChoosePictureFile(QWidget* parent) {
+    if (!droppedFile().isEmpty()) return std::exchange(droppedFile(), QString());
     if (interaction().choosePictureFile) return interaction().choosePictureFile(parent);
     // The dialog starts where the last picture was chosen, as the classic dialog did.
     static QString lastFolder;
@@ -41,6 +53,23 @@ bool AskYesNo(QWidget* parent, const QString& text) {
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+UnsavedAnswer AskUnsaved(QWidget* parent, const QString& text) {
+    if (interaction().askUnsaved) return interaction().askUnsaved(parent, text);
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save: return UnsavedAnswer::Save;
+        case QMessageBox::Discard: return UnsavedAnswer::Discard;
+        default: return UnsavedAnswer::Cancel;
+    }
+}
+
+QString ChooseFolder(QWidget* parent, const QString& caption) {
+    if (interaction().chooseFolder) return interaction().chooseFolder(parent, caption);
+    return QFileDialog::getExistingDirectory(parent, caption);
 }
 
 void ShowFailure(QWidget* parent, const Error& error) {

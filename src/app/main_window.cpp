@@ -4,6 +4,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenu>
@@ -36,6 +44,18 @@ namespace pelterra::app {
 namespace {
 
 constexpr int kTimerInterval = 100;  // ms, CheckTimer
+
+// The recent pictures and projects in the settings store, newest first.
+constexpr int kRecentCount = 10;
+constexpr const char* kRecentPicturesKey = "recent/pictures";
+constexpr const char* kRecentProjectsKey = "recent/projects";
+
+QAction* addMenuAction(QMenu* menu, const QString& text, const char* name, const QKeySequence& key = {}) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!key.isEmpty()) action->setShortcut(key);
+    return action;
+}
 
 // The largest window that still fits a 1366x768 screen with its task bar.
 constexpr QSize kPreferredSize(1280, 700);
@@ -97,6 +117,18 @@ MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFold
     auto* buildKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_B), this);
     connect(buildKey, &QShortcut::activated, this, &MainWindow::build);
 
+    // A picture dropped on the window opens as the base picture, a project folder as the project.
+    setAcceptDrops(true);
+    connect(&m_bridge, &DocumentBridge::projectSaved, this, [this](const QString& folder) {
+        rememberRecent(kRecentProjectsKey, folder);
+        statusBar()->showMessage(QStringLiteral("プロジェクトを保存しました: ") + folder);
+    });
+    connect(&m_bridge, &DocumentBridge::projectLoaded, this,
+            [this](const QString& folder) { rememberRecent(kRecentProjectsKey, folder); });
+
+    // Every edit from here on can be undone; the start state is the saved state.
+    m_bridge.startHistory();
+
     QSize size = kPreferredSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() - QSize(16, 40));
@@ -108,10 +140,23 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* exit = file->addAction(QStringLiteral("E&xit"));
-    exit->setObjectName(QStringLiteral("MenuExit"));
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(addMenuAction(file, QStringLiteral("&Open picture..."), "mnuOpenPicture", QKeySequence::Open),
+            &QAction::triggered, this, &MainWindow::openBasePicture);
+    connect(addMenuAction(file, QStringLiteral("Open p&roject..."), "mnuOpenProject", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
+            &QAction::triggered, this, &MainWindow::openProject);
+    connect(addMenuAction(file, QStringLiteral("&Save project"), "mnuSaveProject", QKeySequence::Save),
+            &QAction::triggered, this, &MainWindow::saveProject);
+    file->addSeparator();
+    m_recentPictures = file->addMenu(QStringLiteral("Recent &pictures"));
+    m_recentPictures->setObjectName(QStringLiteral("mnuRecentPictures"));
+    m_recentProjects = file->addMenu(QStringLiteral("Recent pro&jects"));
+    m_recentProjects->setObjectName(QStringLiteral("mnuRecentProjects"));
+    fillRecentMenus();
+    file->addSeparator();
+    QAction* exit = addMenuAction(file, QStringLiteral("E&xit"), "MenuExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &MainWindow::exitWithoutSaving);
+
+    buildEditMenu();
 
     QAction* mix = menuBar()->addAction(QStringLiteral("合成方法(&M)"));
     mix->setObjectName(QStringLiteral("mnuMask"));
@@ -119,9 +164,110 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* keys = help->addAction(QStringLiteral("&Keyboard shortcuts"));
+    keys->setObjectName(QStringLiteral("mnuShortcuts"));
+    connect(keys, &QAction::triggered, this, [this] {
+        ShowMessage(this, QStringLiteral("Ctrl+O\t画像を開く (Open picture)\n"
+                                         "Ctrl+Shift+O\tプロジェクトを開く (Open project)\n"
+                                         "Ctrl+S\tプロジェクト保存 (Save project)\n"
+                                         "Ctrl+B\tスキン作成 (Build the skin)\n"
+                                         "Ctrl+Z\t元に戻す (Undo)\n"
+                                         "Ctrl+Shift+Z, Ctrl+Y\tやり直す (Redo)\n"
+                                         "Ctrl+Q\t終了 (Exit)"));
+    });
     QAction* about = help->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("response"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+void MainWindow::buildEditMenu() {
+    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    m_undo = addMenuAction(editMenu, QStringLiteral("&Undo"), "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo = addMenuAction(editMenu, QStringLiteral("&Redo"), "mnuRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_undo, &QAction::triggered, this, [this] { m_bridge.undo(); });
+    connect(m_redo, &QAction::triggered, this, [this] { m_bridge.redo(); });
+    // The names are brought up to date as the menu opens: a pending edit has no step yet.
+    connect(editMenu, &QMenu::aboutToShow, this, [this] {
+        m_bridge.commitPendingEdit();
+        updateEditMenu();
+    });
+    connect(&m_bridge, &DocumentBridge::historyChanged, this, &MainWindow::updateEditMenu);
+    updateEditMenu();
+}
+
+void MainWindow::updateEditMenu() {
+    History* history = m_bridge.history();
+    const QString undoName = history ? QString::fromStdString(history->undoName()) : QString();
+    const QString redoName = history ? QString::fromStdString(history->redoName()) : QString();
+    m_undo->setText(undoName.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoName);
+    m_redo->setText(redoName.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redoName);
+    m_undo->setEnabled(history && history->canUndo());
+    m_redo->setEnabled(history && history->canRedo());
+    setWindowModified(m_bridge.hasUnsavedWork());
+}
+
+QStringList MainWindow::recentPictures() const {
+    return m_settings ? m_settings->value(QString::fromLatin1(kRecentPicturesKey)).toStringList() : QStringList();
+}
+
+QStringList MainWindow::recentProjects() const {
+    return m_settings ? m_settings->value(QString::fromLatin1(kRecentProjectsKey)).toStringList() : QStringList();
+}
+
+void MainWindow::rememberRecent(const char* key, const QString& path) {
+    if (!m_settings || path.isEmpty()) return;
+    QStringList list = m_settings->value(QString::fromLatin1(key)).toStringList();
+    list.removeAll(path);
+    list.prepend(path);
+    while (list.size() > kRecentCount) list.removeLast();
+    m_settings->setValue(QString::fromLatin1(key), list);
+    m_settings->sync();
+    fillRecentMenus();
+}
+
+void MainWindow::fillRecentMenus() {
+    const auto fill = [this](QMenu* menu, const QStringList& paths, void (MainWindow::*open)(const QString&)) {
+        menu->clear();
+        for (const QString& path : paths)
+            connect(menu->addAction(path), &QAction::triggered, this, [this, path, open] { (this->*open)(path); });
+        menu->setEnabled(!paths.isEmpty());
+    };
+    fill(m_recentPictures, recentPictures(), &MainWindow::openBasePictureFile);
+    fill(m_recentProjects, recentProjects(), &MainWindow::openProjectFolder);
+}
+
+void MainWindow::openProject() {
+    const QString folder = ChooseFolder(this, QStringLiteral("プロジェクトのフォルダ"));
+    if (!folder.isEmpty()) openProjectFolder(folder);
+}
+
+void MainWindow::openProjectFolder(const QString& folder) {
+    // The project page loads it, so that the page shows the folder and the result.
+    auto* path = findChild<QLineEdit*>(QStringLiteral("Dir2Path"));
+    auto* load = findChild<QPushButton*>(QStringLiteral("cmdSaveProject_1"));
+    if (!path || !load) return;
+    path->setText(QDir::toNativeSeparators(folder));
+    Q_EMIT path->editingFinished();
+    load->click();
+}
+
+void MainWindow::saveProject() {
+    if (auto* save = findChild<QPushButton*>(QStringLiteral("cmdSaveProject_0"))) save->click();
+}
+
+bool MainWindow::unsavedWorkMayGo() {
+    m_bridge.commitPendingEdit();
+    if (!m_bridge.hasUnsavedWork()) return true;
+    switch (AskUnsaved(this, QStringLiteral("保存していない変更があります。終了する前にプロジェクトを保存しますか？"))) {
+        case UnsavedAnswer::Save:
+            saveProject();
+            return !m_bridge.hasUnsavedWork();
+        case UnsavedAnswer::Discard: return true;
+        case UnsavedAnswer::Cancel: return false;
+    }
+    return false;
 }
 
 void MainWindow::buildProblemButton() {
@@ -144,13 +290,24 @@ void MainWindow::reportFailure(const Error& error) { ShowFailure(this, error); }
 
 void MainWindow::openBasePicture() {
     const QString file = ChoosePictureFile(this);
-    if (file.isEmpty()) return;
+    if (!file.isEmpty()) openBasePictureFile(file);
+}
+
+void MainWindow::openBasePictureFile(const QString& file) {
     Status opened = OpenCombinedPicture(doc(), file.toStdString(), [this] { return askHowForm(); });
-    if (!opened) reportFailure(opened.error());
+    if (!opened) {
+        reportFailure(opened.error());
+        return;
+    }
+    rememberRecent(kRecentPicturesKey, file);
 }
 
 void MainWindow::build() {
     if (isBuilding(doc())) return;
+    if (!hasPictureToBuild(doc())) {
+        ShowMessage(this, QStringLiteral("スキンを作るには、先に「Main」ページの「PictureOpen」(Ctrl+O) で元になる画像を開いてください。"));
+        return;
+    }
     BuildHooks hooks;
     hooks.composePreview = [](Document& d) { ComposePreview(d); };
     hooks.showPreview = [this](const PreviewPanes& panes) {
@@ -173,12 +330,12 @@ void MainWindow::build() {
         const Destination& d = m_preview->saved()->destination;
         const auto where = d.zip ? d.archive() : d.skinFolder();
         statusBar()->showMessage(QStringLiteral("保存しました: ") + QString::fromStdString(where.string()));
+        m_bridge.markSaved();  // the work is in the skin: quitting now loses nothing asked for
     }
 }
 
 void MainWindow::exitWithoutSaving() {
-    m_exiting = true;
-    Q_EMIT exitRequested();
+    if (close()) Q_EMIT exitRequested();
 }
 
 void MainWindow::syncMakeBoxes() { SyncMakeBoxes(doc()); }
@@ -234,13 +391,45 @@ void MainWindow::showLatestProblem() {
 void MainWindow::showProblems() { ShowMessage(this, problemLines(doc().problems(), doc().problems().size())); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!m_exiting && m_settings) WriteSettings(doc(), *m_settings);
+    if (!unsavedWorkMayGo()) {
+        event->ignore();
+        return;
+    }
+    if (m_settings) WriteSettings(doc(), *m_settings);
     m_checkTimer->stop();
     // Every other window goes with the main window.
     m_mixMode->hide();
     m_preview->hide();
     event->accept();
     Q_EMIT closed();
+}
+
+namespace {
+
+// The local file of a drag, or empty when it carries none.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().isEmpty()) return {};
+    const QUrl url = data->urls().first();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+bool isProjectFolder(const QString& path) { return QFileInfo(QDir(path).filePath(QStringLiteral("project.ini"))).isFile(); }
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QString file = droppedFile(event->mimeData());
+    if (!file.isEmpty() && (QFileInfo(file).isFile() || isProjectFolder(file))) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString file = droppedFile(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    if (isProjectFolder(file))
+        openProjectFolder(file);
+    else
+        openBasePictureFile(file);
 }
 
 }  // namespace pelterra::app

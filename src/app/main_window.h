@@ -14,7 +14,11 @@
 #include "parts/categories.h"
 #include "parts/part_loading.h"
 
+class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
+class QMenu;
 class QSettings;
 class QTimer;
 class QToolButton;
@@ -51,8 +55,19 @@ public:
     void openBasePicture();
     // The build button: ZIP library check, build, the preview window.
     void build();
-    // "Exit": ends the program at once, without writing the settings.
+    // "Exit" (Ctrl+Q): closes the window as its close button does: unsaved work is asked
+    // about first, and the settings are written.
     void exitWithoutSaving();
+    // The File menu: a project folder chosen in a dialog (or given) is loaded as "プロジェクト読みこみ"
+    // loads it; "Save project" saves as "プロジェクト保存" does.
+    void openProject();
+    void openProjectFolder(const QString& folder);
+    void saveProject();
+    // Opens a picture file as the base picture (the File menu, a recent picture, a drop).
+    void openBasePictureFile(const QString& file);
+    // The recent pictures and projects, newest first (10 each), as the settings keep them.
+    QStringList recentPictures() const;
+    QStringList recentProjects() const;
     // CheckTimer: both boxes of every make pair take the flag's value.
     void syncMakeBoxes();
     // Double-click on a part slot: the open-file dialog, then the picture stretched into it.
@@ -95,9 +110,17 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
+    void buildEditMenu();
+    void updateEditMenu();
+    void rememberRecent(const char* key, const QString& path);
+    void fillRecentMenus();
+    // Asks about unsaved work; false when the user chose to go on working.
+    bool unsavedWorkMayGo();
     QWidget* buildCentralWidget();
     QWidget* buildMainTabs();
     QWidget* buildMakingFrame();
@@ -114,7 +137,6 @@ private:
     DocumentBridge& m_bridge;
     std::filesystem::path m_programFolder;
     QSettings* m_settings = nullptr;
-    bool m_exiting = false;
 
     TabStrip* m_tabStrip3 = nullptr;
     TabStrip* m_tabStrip1 = nullptr;
@@ -127,6 +149,10 @@ private:
     MixModeWindow* m_mixMode = nullptr;
     HowForm* m_howForm = nullptr;
     std::vector<SlotView*> m_slotViews;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QMenu* m_recentPictures = nullptr;
+    QMenu* m_recentProjects = nullptr;
 };
 
 }  // namespace pelterra::app

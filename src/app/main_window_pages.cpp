@@ -27,6 +27,8 @@
 #include "eq_pages.h"
 #include "equalizer/picture_import.h"
 #include "main_window.h"
+
+#include "sheets/build_driver.h"
 #include "parts/colour_change.h"
 #include "playlist_pages.h"
 #include "region_page.h"
@@ -237,6 +239,17 @@ QWidget* MainWindow::buildMakingFrame() {
     bold.setBold(true);
     build->setFont(bold);
     connect(build, &QPushButton::clicked, this, &MainWindow::build);
+    // Without a picture there is nothing to build: the button waits for one and says so.
+    const auto showBuildable = [this, build] {
+        const bool ready = hasPictureToBuild(doc());
+        build->setEnabled(ready);
+        build->setToolTip(ready ? QStringLiteral("いまの画像とパーツでスキンを作り、プレビューを出します (Ctrl+B)")
+                                : QStringLiteral("先に「Main」ページの「PictureOpen」で元になる画像を開いてください"));
+    };
+    connect(&m_bridge, &DocumentBridge::slotChanged, build, showBuildable);
+    connect(&m_bridge, &DocumentBridge::controlChanged, build, showBuildable);
+    connect(&m_bridge, &DocumentBridge::historyChanged, build, showBuildable);
+    showBuildable();
     layout->addWidget(build);
     layout->addStretch();
     frame->setFixedWidth(150);
@@ -482,12 +495,19 @@ QWidget* MainWindow::buildSettingsPage() {
 
     auto* zip = new QCheckBox(QStringLiteral("Zip圧縮して保存する"), pageWidget);
     bindCheckBox(m_bridge, zip, ctl::ZipCheck);
+    auto* wsz = new QCheckBox(QStringLiteral("アーカイブを .wsz にする (外すと .zip)"), pageWidget);
+    bindCheckBox(m_bridge, wsz, ctl::ArchiveWsz);
+    wsz->setToolTip(QStringLiteral(".wsz はプレイヤーがスキンとして開く名前です。中身は .zip と同じです"));
+    auto* askReplace = new QCheckBox(QStringLiteral("すでにあるスキンを置きかえる前に確認する"), pageWidget);
+    bindCheckBox(m_bridge, askReplace, ctl::AskBeforeReplacing);
     auto* asp = new QCheckBox(QStringLiteral("ASPを出力する"), pageWidget);
     bindCheckBox(m_bridge, asp, ctl::chkASP);
 
     auto* right = new QVBoxLayout;
     right->addWidget(name);
     right->addWidget(zip);
+    right->addWidget(wsz);
+    right->addWidget(askReplace);
     right->addWidget(asp);
     right->addStretch();
     auto* layout = new QHBoxLayout(pageWidget);

@@ -7,7 +7,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <filesystem>
+#include <system_error>
+
 #include "bindings.h"
+#include "output/destination.h"
 #include "interaction.h"
 #include "region_page.h"
 #include "slot_view.h"
@@ -104,6 +108,7 @@ void PreviewWindow::showModal() {
 }
 
 void PreviewWindow::save() {
+    if (!replacingIsAgreed()) return;
     Result<SavedSkin> saved = SaveSkin(m_bridge.doc(), m_programFolder);
     if (!saved) {
         // The window stays open: the user can cancel, or try again after freeing the place.
@@ -112,6 +117,19 @@ void PreviewWindow::save() {
     }
     m_saved = std::move(*saved);
     accept();
+}
+
+bool PreviewWindow::replacingIsAgreed() {
+    Document& doc = m_bridge.doc();
+    if (!doc.isChecked(ctl::AskBeforeReplacing)) return true;
+    const Result<Destination> destination = ResolveDestination(doc);
+    if (!destination) return true;  // the save itself says what is wrong
+    const std::filesystem::path target = destination->zip ? destination->archive() : destination->skinFolder();
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(target, error))) return true;
+    return AskYesNo(this, QStringLiteral("%1 はもうあります。置きかえますか？\n"
+                                         "（「環境設定」の「すでにあるスキンを置きかえる前に確認する」で、この確認をやめられます）")
+                              .arg(QString::fromStdString(target.string())));
 }
 
 }  // namespace pelterra::app

@@ -34,6 +34,8 @@ public:
 
 private:
     void save();
+    // False when a skin is already where the save would go and the user does not want it replaced.
+    bool replacingIsAgreed();
 
     DocumentBridge& m_bridge;
     std::filesystem::path m_programFolder;

@@ -1,6 +1,9 @@
 #include "project_page.h"
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <QComboBox>
 #include <QDir>
@@ -39,12 +42,28 @@ void saveProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel
         return;
     }
     result->setText(QStringLiteral("保存しました: %1").arg(QString::fromStdString(saved->folder.string())));
+    bridge.markSaved();
+    Q_EMIT bridge.projectSaved(QString::fromStdString(saved->folder.string()));
+}
+
+// Where the skin is saved is the program's setting ("環境設定"), not the project's: a loaded
+// project leaves it as the user set it.
+constexpr ControlName kSaveSettings[] = {ctl::SaveOp1,   ctl::SaveOp2,     ctl::optSaveOp1, ctl::optSaveOp2,
+                                         ctl::ZipCheck,  ctl::SaveDirText, ctl::txtSaveFolda};
+
+std::vector<std::pair<std::string, Control>> saveSettingsOf(const Document& doc) {
+    std::vector<std::pair<std::string, Control>> kept;
+    for (ControlName name : kSaveSettings)
+        if (doc.hasControl(name)) kept.emplace_back(controlKey(name), doc.control(name));
+    return kept;
 }
 
 void loadProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel* result) {
     // Missing and unreadable files are passed over: the slots keep their pictures, and what could
     // not be read joins the problems the status bar lists. An unreadable project.ini stops it.
+    const auto saveSettings = saveSettingsOf(bridge.doc());
     const ProjectLoadReport report = LoadProject(bridge.doc(), folderOf(dir2));
+    for (const auto& [key, state] : saveSettings) bridge.doc().restoreControl(key, state);
     if (report.manifestRefused) {
         result->clear();
         ShowFailure(owner, report.problems.back());
@@ -59,6 +78,9 @@ void loadProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel
                             .arg(report.missingFiles.empty() ? QString()
                                                               : QStringLiteral("（見つからないファイル %1 個）")
                                                                     .arg(report.missingFiles.size())));
+    if (report.picturesLoaded == 0 && !report.manifest) return;
+    bridge.markSaved();
+    Q_EMIT bridge.projectLoaded(QString::fromStdString(folderOf(dir2).string()));
 }
 
 }  // namespace

@@ -79,6 +79,8 @@ void ReadCheckSettings(Document& doc, QSettings& settings) {
     readOptionPair(doc, settings, "SaveOp", ctl::SaveOp1, ctl::SaveOp2);
     readOptionPair(doc, settings, "optSaveOp", ctl::optSaveOp1, ctl::optSaveOp2);
     doc.setValue(ctl::ZipCheck, isTrue(settings, "ZipCheck", kFalse) ? 1 : 0);
+    doc.setValue(ctl::ArchiveWsz, isTrue(settings, "ArchiveWsz", kTrue) ? 1 : 0);
+    doc.setValue(ctl::AskBeforeReplacing, isTrue(settings, "AskBeforeReplacing", kTrue) ? 1 : 0);
     settings.endGroup();
 }
 
@@ -110,6 +112,8 @@ void WriteSettings(const Document& doc, QSettings& settings) {
     writeFlag(settings, "SaveOp", doc.isSelected(ctl::SaveOp1));
     writeFlag(settings, "optSaveOp", doc.isSelected(ctl::optSaveOp1));
     writeFlag(settings, "ZipCheck", doc.isChecked(ctl::ZipCheck));
+    writeFlag(settings, "ArchiveWsz", doc.isChecked(ctl::ArchiveWsz));
+    writeFlag(settings, "AskBeforeReplacing", doc.isChecked(ctl::AskBeforeReplacing));
     settings.setValue(QStringLiteral("SaveDirText"), QString::fromStdString(doc.text(ctl::SaveDirText)));
     settings.setValue(QStringLiteral("txtSaveFolda"), QString::fromStdString(doc.text(ctl::txtSaveFolda)));
     settings.endGroup();

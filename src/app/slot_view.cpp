@@ -1,12 +1,18 @@
 #include "slot_view.h"
 
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QKeyEvent>
 #include <QPainter>
 
 #include "bindings.h"
 #include "document/control.h"
 #include "image_convert.h"
+#include "interaction.h"
 
 namespace pelterra::app {
 
@@ -16,6 +22,7 @@ constexpr int kBorder = 1;
 
 SlotView::SlotView(DocumentBridge& bridge, SlotName name, int index, QWidget* parent)
     : QWidget(parent), m_bridge(bridge) {
+    setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);  // Enter opens a picture, the menu key shows the clipboard menu
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(&m_bridge, &DocumentBridge::slotChanged, this, [this](const QString& key) {
@@ -85,6 +92,31 @@ void SlotView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+namespace {
+
+QString droppedPicture(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().isEmpty() || !data->urls().first().isLocalFile()) return {};
+    const QString file = data->urls().first().toLocalFile();
+    return QFileInfo(file).isFile() ? file : QString();
+}
+
+}  // namespace
+
+void SlotView::dragEnterEvent(QDragEnterEvent* event) {
+    // Only a slot that opens a file on a double-click takes one.
+    if (!droppedPicture(event->mimeData()).isEmpty() && receivers(SIGNAL(doubleClicked())) > 0)
+        event->acceptProposedAction();
+}
+
+void SlotView::dropEvent(QDropEvent* event) {
+    const QString file = droppedPicture(event->mimeData());
+    if (file.isEmpty()) return;
+    event->acceptProposedAction();
+    OfferDroppedFile(file);
+    Q_EMIT doubleClicked();
+    OfferDroppedFile({});
 }
 
 }  // namespace pelterra::app

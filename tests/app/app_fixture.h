@@ -30,6 +30,8 @@ protected:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_settings.path().string()));
         interaction().choosePictureFile = [this](QWidget*) { return pictureToOpen; };
         interaction().showMessage = [this](QWidget*, const QString& text) { messages.push_back(text); };
+        // Unsaved work is let go unless a test asks otherwise: a window closed by a test never waits.
+        interaction().askUnsaved = [](QWidget*, const QString&) { return UnsavedAnswer::Discard; };
     }
     void TearDown() override {
         app.reset();

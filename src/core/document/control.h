@@ -63,6 +63,8 @@ struct Control {
     bool visible = true;
     bool enabled = true;
     int group = -1;  // option group index, -1 for none
+
+    bool operator==(const Control&) const = default;
 };
 
 // "hscR(3)" for an array element, ctl::chkPLMake for a single control.

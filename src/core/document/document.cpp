@@ -290,6 +290,13 @@ void Document::setValue(ControlName name, int index, int value) {
     notify({ChangeEvent::Kind::Control, key});
 }
 
+void Document::restoreControl(std::string_view key, const Control& state) {
+    Control* c = find(key);
+    if (!c || *c == state) return;
+    *c = state;
+    notify({ChangeEvent::Kind::Control, std::string(key)});
+}
+
 void Document::setRange(ControlName name, int index, int min, int max) {
     Control& c = control(name, index);
     c.min = min;

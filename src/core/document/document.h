@@ -90,6 +90,10 @@ public:
     void setEnabled(ControlName name, int index, bool enabled);
     // Changes a scroll bar's range (start-up widens the colour bars); the value is clamped into it.
     void setRange(ControlName name, int index, int min, int max);
+    // Puts a control back exactly as it was (undo): value, range, entries, visibility, all at
+    // once, without the rules of setValue (options and twins come back with their own keys).
+    // Unknown keys are ignored. Notifies.
+    void restoreControl(std::string_view key, const Control& state);
 
     // The check box that shows the same value as this one (the make boxes), or empty.
     std::string_view twinOf(std::string_view key) const;

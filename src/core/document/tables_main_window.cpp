@@ -105,6 +105,11 @@ constexpr ControlSpec kMainWindowControls[] = {
     {ctl::optSaveOp1, 0, ControlKind::Option, 1},
     {ctl::optSaveOp2, 0, ControlKind::Option, 0},
     {ctl::ZipCheck, 0, ControlKind::Check},
+    // The archive's suffix: ".wsz", which players and file managers know as a skin, or ".zip".
+    // The document starts with ".zip"; the desktop program's settings start a new user on ".wsz".
+    {ctl::ArchiveWsz, 0, ControlKind::Check, 0},
+    // Ask before a save replaces a skin folder or archive that is already there.
+    {ctl::AskBeforeReplacing, 0, ControlKind::Check, 1},
     {ctl::SaveDirText, 0, ControlKind::Text},
     {ctl::txtSaveFolda, 0, ControlKind::Text, 0, 0, 0, "NoTitle"},
     // Page "Maron.txt": the two drop-down lists (the first entries are selected at start-up).

@@ -28,6 +28,7 @@ Result<Destination> ResolveDestination(const Document& doc) {
 
     Destination d;
     d.zip = doc.isChecked(ctl::ZipCheck);
+    if (doc.hasControl(ctl::ArchiveWsz) && doc.isChecked(ctl::ArchiveWsz)) d.archiveExtension = ".wsz";
     if (doc.isSelected(ctl::SaveOp1)) {
         d.baseFolder = std::filesystem::path(path).parent_path();
     } else {
