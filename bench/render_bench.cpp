@@ -70,6 +70,18 @@ void BM_RenderAllWindowsFromDocument(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderAllWindowsFromDocument)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
+// The drawing alone, the skin already gathered.
+void BM_RenderAllWindows(benchmark::State& state) {
+    auto doc = sampleDocument(state);
+    if (!doc) return;
+    const auto skin = SkinFromDocument(*doc);
+    for (auto _ : state) {
+        const WindowImage image = RenderPlayer(*skin, PlayerView{}, PlayerWindow::All);
+        benchmark::DoNotOptimize(image.colours.pixels().data());
+    }
+}
+BENCHMARK(BM_RenderAllWindows)->Unit(benchmark::kMillisecond);
+
 // render of a .wsz: the archive read from disk and unpacked in memory, every sheet decoded, all
 // three windows drawn.
 void BM_RenderSkinArchive(benchmark::State& state) {

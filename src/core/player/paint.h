@@ -1,6 +1,7 @@
 // The few drawing steps every window of the renderer is made of.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "image/drawing.h"
@@ -45,6 +46,10 @@ constexpr int offsetFor(int value, int range, int travel) {
 // The playlist size players would take for the one asked: down to 275 + 25n by 116 + 29m,
 // at least 275x116 and at most kMaxPlaylistSide.
 Point fittedPlaylistSize(int width, int height);
+
+// A window in shade mode: the bar (275x14) from `sheet`, the buttons on it, the region section.
+WindowImage shadeBar(const Skin& skin, const Bitmap& sheet, const Rect& bar, std::span<const Button> buttons,
+                     const PlayerView& view, std::string_view regionSection);
 
 // Cuts the window to the skin's region.txt section, when the skin has one.
 void applyRegion(WindowImage& image, const Skin& skin, std::string_view section);

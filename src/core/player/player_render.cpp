@@ -34,12 +34,12 @@ void fillSpans(const std::vector<double>& xs, std::uint8_t* row, int width) {
 }
 
 void place(WindowImage& canvas, const WindowImage& window, Point at) {
-    for (int y = 0; y < window.height(); ++y)
-        for (int x = 0; x < window.width(); ++x) {
-            const std::size_t to = static_cast<std::size_t>(at.y + y) * canvas.width() + (at.x + x);
-            canvas.colours.pixels()[to] = window.colours.at(x, y);
-            canvas.alpha[to] = window.alphaAt(x, y);
-        }
+    for (int y = 0; y < window.height(); ++y) {
+        std::copy_n(window.colours.row(y), window.width(), canvas.colours.row(at.y + y) + at.x);
+        const std::size_t from = static_cast<std::size_t>(y) * window.width();
+        std::copy_n(window.alpha.data() + from, window.width(),
+                    canvas.alpha.data() + static_cast<std::size_t>(at.y + y) * canvas.width() + at.x);
+    }
 }
 
 WindowImage allWindows(const Skin& skin, const PlayerView& view) {
@@ -63,6 +63,15 @@ Point fittedPlaylistSize(int width, int height) {
         return least + (std::clamp(value, least, most) - least) / step * step;
     };
     return {fit(width, kMainWidth, kPlWidthStep), fit(height, kMainHeight, kPlHeightStep)};
+}
+
+WindowImage shadeBar(const Skin& skin, const Bitmap& sheet, const Rect& bar, std::span<const Button> buttons,
+                     const PlayerView& view, std::string_view regionSection) {
+    WindowImage image(kMainWidth, kShadeHeight, kBlack, 255);
+    paint(image.colours, sheet, bar, {0, 0});
+    for (const Button& b : buttons) paintButton(image.colours, skin, b, view);
+    applyRegion(image, skin, regionSection);
+    return image;
 }
 
 void applyRegion(WindowImage& image, const Skin& skin, std::string_view section) {
@@ -90,7 +99,7 @@ bool IsPlaylistSize(int width, int height) {
     return fittedPlaylistSize(width, height) == Point{width, height};
 }
 
-WindowImage ScaleUp(const WindowImage& image, int factor) {
+WindowImage ScaleUp(WindowImage image, int factor) {
     if (factor <= 1) return image;
     WindowImage big(image.width() * factor, image.height() * factor, kBlack, 0);
     for (int y = 0; y < big.height(); ++y) {

@@ -29,7 +29,7 @@ WindowImage RenderPlayer(const Skin& skin, const PlayerView& view, PlayerWindow 
 bool IsPlaylistSize(int width, int height);
 
 // Every pixel of the image as a square of factor x factor pixels.
-WindowImage ScaleUp(const WindowImage& image, int factor);
+WindowImage ScaleUp(WindowImage image, int factor);
 
 // The pixels of a width x height window inside the polygons (255) or outside all (0): a pixel is
 // inside a polygon when its centre is, by the even-odd rule; polygons of fewer than 3 points are

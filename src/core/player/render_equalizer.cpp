@@ -58,23 +58,17 @@ void paintGraph(Bitmap& w, const Bitmap& sheet, const PlayerView& view) {
     }
 }
 
-WindowImage shadedEqualizer(const Skin& skin, const PlayerView& view) {
-    // The equalizer's own shade bar lives in an optional extra sheet; its title bar stands in.
-    WindowImage image(kMainWidth, kShadeHeight, kBlack, 255);
-    const Bitmap& sheet = skin.sheet("eqmain.bmp");
-    paint(image.colours, sheet, view.active ? kEqTitleActive : kEqTitleInactive, {0, 0});
-    paintButton(image.colours, skin, kEqButtons[0], view);
-    applyRegion(image, skin, "equalizerws");
-    return image;
-}
-
 }  // namespace
 
 WindowImage RenderEqualizerWindow(const Skin& skin, const PlayerView& view) {
-    if (view.shade) return shadedEqualizer(skin, view);
+    const Bitmap& sheet = skin.sheet("eqmain.bmp");
+    // The equalizer's own shade bar lives in an optional extra sheet; its title bar and close
+    // button stand in.
+    if (view.shade)
+        return shadeBar(skin, sheet, view.active ? kEqTitleActive : kEqTitleInactive, std::span(kEqButtons, 1), view,
+                        "equalizerws");
     WindowImage image(kMainWidth, kMainHeight, kBlack, 255);
     Bitmap& w = image.colours;
-    const Bitmap& sheet = skin.sheet("eqmain.bmp");
     paint(w, sheet, kEqFace, {0, 0});
     paint(w, sheet, view.active ? kEqTitleActive : kEqTitleInactive, {0, 0});
     for (const Button& b : kEqButtons) paintButton(w, skin, b, view);

@@ -86,9 +86,10 @@ void paintSliders(Bitmap& w, const Skin& skin, const PlayerView& view) {
     paintKnob(w, volume, view.isPressed(PlayerButton::VolumeKnob),
               {kVolumeAt.x + offsetFor(view.volume, 100, kVolumeTrack.w - kSliderKnob.w), kVolumeAt.y + kSliderKnobY});
     const Bitmap& balance = skin.sheet("balance.bmp");
-    paint(w, balance, trackFrame(kBalanceTrack, frameFor(std::abs(view.balance), 100, kSliderFrames)), kBalanceAt);
+    const int towards = std::clamp(view.balance, -100, 100);
+    paint(w, balance, trackFrame(kBalanceTrack, frameFor(std::abs(towards), 100, kSliderFrames)), kBalanceAt);
     paintKnob(w, balance, view.isPressed(PlayerButton::BalanceKnob),
-              {kBalanceAt.x + offsetFor(view.balance + 100, 200, kBalanceTrack.w - kSliderKnob.w), kBalanceAt.y + kSliderKnobY});
+              {kBalanceAt.x + offsetFor(towards + 100, 200, kBalanceTrack.w - kSliderKnob.w), kBalanceAt.y + kSliderKnobY});
 }
 
 void paintToggle(Bitmap& w, const Bitmap& sheet, const Lamp& lamp, bool on, bool pressed) {
@@ -124,18 +125,12 @@ void paintControls(Bitmap& w, const Skin& skin, const PlayerView& view) {
     paintShufrep(w, shufrep, kRepeat, view.repeat, view.isPressed(PlayerButton::Repeat));
 }
 
-WindowImage shadedMainWindow(const Skin& skin, const PlayerView& view) {
-    WindowImage image(kMainWidth, kShadeHeight, kBlack, 255);
-    paint(image.colours, skin.sheet("titlebar.bmp"), view.active ? kShadeActive : kShadeInactive, {0, 0});
-    for (const Button& b : kShadeButtons) paintButton(image.colours, skin, b, view);
-    applyRegion(image, skin, "windowshade");
-    return image;
-}
-
 }  // namespace
 
 WindowImage RenderMainWindow(const Skin& skin, const PlayerView& view) {
-    if (view.shade) return shadedMainWindow(skin, view);
+    if (view.shade)
+        return shadeBar(skin, skin.sheet("titlebar.bmp"), view.active ? kShadeActive : kShadeInactive, kShadeButtons, view,
+                        "windowshade");
     WindowImage image(kMainWidth, kMainHeight, kBlack, 255);
     Bitmap& w = image.colours;
     paint(w, skin.sheet("main.bmp"), {0, 0, kMainWidth, kMainHeight}, {0, 0});

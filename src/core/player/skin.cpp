@@ -17,12 +17,6 @@ namespace {
 // anything is allocated.
 constexpr PictureLimits kSheetLimits{.maxSide = 4096, .maxPixels = 4LL * 1024 * 1024};
 
-std::string lowerCase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(), asciiLower);
-    return lower;
-}
-
 bool isPlayerSheet(std::string_view lowerName) {
     return std::any_of(std::begin(kPlayerSheets), std::end(kPlayerSheets),
                        [&](const SkinSheetSize& s) { return s.file == lowerName; });
@@ -109,7 +103,7 @@ void readPlaylistColours(Skin& skin, std::string_view text) {
         }
         const std::size_t equals = line.find('=');
         if (!inText || equals == std::string_view::npos) continue;
-        const std::string key = lowerCase(trimmed(line.substr(0, equals)));
+        const std::string key = SkinKey(trimmed(line.substr(0, equals)));
         const std::string_view value = line.substr(equals + 1);
         if (key == "font") skin.playlistColours.font = std::string(trimmed(value));
         for (const Key& k : kKeys) {
@@ -136,7 +130,7 @@ void readRegions(Skin& skin, std::string_view text) {
                                   section.pointList.begin() + static_cast<std::ptrdiff_t>(at + n));
             at += n;
         }
-        skin.regions[lowerCase(section.name)] = std::move(polygons);
+        skin.regions[SkinKey(section.name)] = std::move(polygons);
     }
 }
 
@@ -163,8 +157,14 @@ const RegionPolygons* Skin::region(std::string_view section) const {
     return found == regions.end() ? nullptr : &found->second;
 }
 
+std::string SkinKey(std::string_view name) {
+    std::string key(name);
+    std::transform(key.begin(), key.end(), key.begin(), asciiLower);
+    return key;
+}
+
 void AddSkinFile(Skin& skin, std::string_view name, std::string_view bytes) {
-    const std::string lower = lowerCase(name);
+    const std::string lower = SkinKey(name);
     if (isPlayerSheet(lower)) readSheet(skin, lower, bytes);
     else if (lower == "viscolor.txt") readVisColours(skin, bytes);
     else if (lower == "pledit.txt") readPlaylistColours(skin, bytes);
@@ -174,20 +174,21 @@ void AddSkinFile(Skin& skin, std::string_view name, std::string_view bytes) {
 void AddSkinSheet(Skin& skin, std::string_view name, Bitmap picture) {
     // Players read 24 colour bits; whatever else a picture carries never shows.
     for (Colour& c : picture.pixels()) c &= 0xFFFFFFu;
-    skin.sheets[lowerCase(name)] = std::move(picture);
+    skin.sheets[SkinKey(name)] = std::move(picture);
 }
 
 void CompleteSkin(Skin& skin) {
-    const bool unreadable = skin.sheets.count("balance.bmp") == 0 &&
-        std::any_of(skin.missing.begin(), skin.missing.end(), [](const SkinNote& n) { return n.file == "balance.bmp"; });
-    // A skin without balance.bmp draws the balance from volume.bmp, and that is no fault.
-    if (!unreadable && skin.sheets.count("balance.bmp") == 0 && skin.sheets.count("volume.bmp") != 0)
+    const auto noted = [&skin](const std::string& file) {
+        return std::any_of(skin.missing.begin(), skin.missing.end(), [&](const SkinNote& n) { return n.file == file; });
+    };
+    // A skin without balance.bmp draws the balance from volume.bmp, and that is no fault; a
+    // balance.bmp that is there but unreadable is one.
+    if (skin.sheets.count("balance.bmp") == 0 && !noted("balance.bmp") && skin.sheets.count("volume.bmp") != 0)
         skin.sheets["balance.bmp"] = skin.sheets["volume.bmp"];
     for (const SkinSheetSize& s : kPlayerSheets) {
         const std::string file(s.file);
         if (skin.sheets.count(file) != 0) continue;
-        const bool noted = std::any_of(skin.missing.begin(), skin.missing.end(), [&](const SkinNote& n) { return n.file == file; });
-        if (!noted) skin.missing.push_back({file, "missing: drawn as a placeholder"});
+        if (!noted(file)) skin.missing.push_back({file, "missing: drawn as a placeholder"});
         skin.sheets[file] = PlaceholderSheet(s.width, s.height);
     }
     if (!skin.visColoursRead) skin.missing.push_back({"viscolor.txt", "missing: the default colours are drawn"});

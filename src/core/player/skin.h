@@ -87,6 +87,10 @@ struct Skin {
     const RegionPolygons* region(std::string_view section) const;
 };
 
+// The name a file or region section goes by in a Skin: ASCII letters in lower case (players match
+// names without regard to letter case).
+std::string SkinKey(std::string_view name);
+
 // Decodes a sheet or reads a text file of the skin by its name (any letter case); other names
 // are passed over. A sheet that does not decode and a text that does not parse are noted.
 void AddSkinFile(Skin& skin, std::string_view name, std::string_view bytes);

@@ -37,10 +37,15 @@ bool isSkinFile(std::string_view name) {
 class SkinCollector {
 public:
     void add(std::string_view name, std::string_view bytes) {
-        std::string lower(name);
-        std::transform(lower.begin(), lower.end(), lower.begin(), asciiLower);
+        const std::string lower = SkinKey(name);
         if (!m_seen.insert(lower).second) return;
         AddSkinFile(m_skin, lower, bytes);
+    }
+    // A file that is there but cannot be read: noted under its lower-case name, drawn as missing.
+    void unreadable(std::string_view name, std::string message) {
+        const std::string lower = SkinKey(name);
+        if (!m_seen.insert(lower).second) return;
+        m_skin.missing.push_back({lower, std::move(message)});
     }
     Skin finish() {
         CompleteSkin(m_skin);
@@ -83,7 +88,7 @@ Result<ZipHandle> openArchive(std::span<const std::uint8_t> bytes, const std::st
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    zip_t* zip = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
+    zip_t* zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (zip) {
         zip_error_fini(&error);
         return ZipHandle(zip);
@@ -172,7 +177,7 @@ Result<Skin> readSkinFolder(const fs::path& folder) {
         if (!isSkinFile(n)) continue;
         auto bytes = ReadPictureFile((folder / n).string());
         if (!bytes) {
-            collector.skin().missing.push_back({n, bytes.error().message});
+            collector.unreadable(n, bytes.error().message + ": drawn as a placeholder");
             continue;
         }
         collector.add(n, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));

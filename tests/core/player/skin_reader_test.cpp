@@ -123,6 +123,15 @@ TEST(SkinFolder, FilesAreFoundInAnyLetterCase) {
     EXPECT_TRUE(noted(*skin, "viscolor.txt"));
 }
 
+TEST(SkinFolder, AnEmptySheetIsNamedOnceAndDrawnAsAPlaceholder) {
+    TempDir dir;
+    std::ofstream(dir / "CButtons.BMP").close();
+    const auto skin = ReadSkin(dir.path());
+    ASSERT_TRUE(skin.ok()) << skin.error().describe();
+    EXPECT_EQ(std::count_if(skin->missing.begin(), skin->missing.end(), [](const SkinNote& n) { return n.file == "cbuttons.bmp"; }), 1);
+    EXPECT_EQ(skin->sheet("cbuttons.bmp"), PlaceholderSheet(136, 36));
+}
+
 TEST(SkinFolder, AMissingPathIsAnError) {
     TempDir dir;
     const auto skin = ReadSkin(dir / "no-such.wsz");
