@@ -37,6 +37,9 @@ echo "Sample skin (archive):  $skins/sample.wsz"
 echo "Preview of the sample:  $skins/sample-preview.png"
 echo "One skin per style:     $skins/classic.wsz, glass.wsz, metal.wsz, flat.wsz, outline.wsz"
 echo "Their previews:         $skins/styles.png"
+# The sample's three windows as the players draw them, twice the size.
+"$build/bin/pelterra-cli" render "$skins/sample.wsz" --scale 2 -o "$skins/sample-render.png" >/dev/null
+echo "Sample as players draw it: $skins/sample-render.png"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$build/bin/pelterra" ]; then
   echo "Starting the desktop program: $build/bin/pelterra"

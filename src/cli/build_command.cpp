@@ -1,6 +1,6 @@
 // pelterra-cli build: prepares the document (initial state, a saved project, the base picture,
 // every --set, a region trace; see document_setup.h), builds the skin and saves it into a folder or an archive
-// (.zip or .wsz), optionally with the preview.
+// (.zip or .wsz), optionally with the preview and a drawing of the skin as players draw it.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -12,7 +12,9 @@
 #include "fs/atomic_file.h"
 #include "output/preview.h"
 #include "output/save_skin.h"
+#include "player/skin_reader.h"
 #include "preview_png.h"
+#include "render_png.h"
 #include "region/region_text.h"
 #include "text/quote.h"
 
@@ -23,6 +25,7 @@ namespace {
 struct BuildOptions {
     DocumentSetup setup;  // picture, --fit, --set, --parts, --project, --region, --key, --region-fit
     std::optional<std::filesystem::path> preview;
+    std::optional<std::filesystem::path> render;
     std::optional<std::filesystem::path> output;
 };
 
@@ -48,6 +51,10 @@ std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandA
             const std::string* v = value("a PNG file name");
             if (!v) return std::nullopt;
             o.preview = *v;
+        } else if (a == "--render") {
+            const std::string* v = value("a PNG file name");
+            if (!v) return std::nullopt;
+            o.render = *v;
         } else if (a == "-o" || a == "--output") {
             const std::string* v = value("the skin folder or archive to write");
             if (!v) return std::nullopt;
@@ -82,6 +89,14 @@ Status regionOutlinesReady(const Document& doc) {
     return ok();
 }
 
+// The skin just saved, drawn from the same files the save wrote.
+Status renderBuiltSkin(Document& doc, const std::filesystem::path& file) {
+    auto skin = SkinFromDocument(doc);
+    if (!skin) return skin.error();
+    PrintSkinNotes(*skin, "build");
+    return WritePlayerPng(*skin, PlayerView{}, PlayerWindow::All, 1, file);
+}
+
 }  // namespace
 
 int runBuild(const CommandContext& context, CommandArgs args) {
@@ -94,10 +109,13 @@ int runBuild(const CommandContext& context, CommandArgs args) {
                   << '\n';
         return kExitUsage;
     }
-    // A preview that could not be written at the end would leave a skin saved and a failure.
+    // A preview or drawing that could not be written at the end would leave a skin saved and a failure.
     if (options->preview)
         if (Status target = CheckFileTarget(*options->preview); !target)
             return fail("the preview cannot be written", target.error());
+    if (options->render)
+        if (Status target = CheckFileTarget(*options->render); !target)
+            return fail("the drawing of the skin cannot be written", target.error());
 
     Document doc;
     if (int prepared = PrepareDocument(doc, options->setup, "build"); prepared != kExitOk) return prepared;
@@ -121,6 +139,11 @@ int runBuild(const CommandContext& context, CommandArgs args) {
         if (Status png = WritePreviewPng(doc, built->panes, *options->preview); !png)
             return fail("the preview could not be written", png.error());
         std::cout << options->preview->string() << '\n';
+    }
+    if (options->render) {
+        if (Status drawn = renderBuiltSkin(doc, *options->render); !drawn)
+            return fail("the drawing of the skin could not be written", drawn.error());
+        std::cout << options->render->string() << '\n';
     }
     return kExitOk;
 }

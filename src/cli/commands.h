@@ -35,7 +35,7 @@ std::optional<std::filesystem::path> readProgramFolder(const CommandContext& con
 bool haveLibrary(const std::filesystem::path& programFolder, std::string_view command);
 
 // build [PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--parts DIR]
-//       [--region PICTURE --key R,G,B [--region-fit 0|1]] [--preview FILE.png] -o OUT
+//       [--region PICTURE --key R,G,B [--region-fit 0|1]] [--preview FILE.png] [--render FILE.png] -o OUT
 int runBuild(const CommandContext& context, CommandArgs args);
 
 // project save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--parts DIR]:
@@ -45,6 +45,10 @@ int runProject(const CommandContext& context, CommandArgs args);
 // make frame|gradient|tall|slider|backbase|numbers|text [--to main|eq] [--ramp] [setup] [-o PROJECT]:
 // runs a generator and its transfer on a project and saves the project.
 int runMake(const CommandContext& context, CommandArgs args);
+
+// render SKIN -o OUT.png [--window main|equalizer|playlist|all] [--scale N] [--playlist-size WxH]
+//        [--shade] [--inactive] [--pressed NAME,...]: draws a skin's windows as players draw them.
+int runRender(const CommandContext& context, CommandArgs args);
 
 // region PICTURE --key R,G,B [--fit 0|1] [--eq-below] [--parts DIR] [-o region.txt]
 int runRegion(const CommandContext& context, CommandArgs args);

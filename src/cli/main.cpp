@@ -30,7 +30,7 @@ constexpr Command kCommands[] = {
     {"catalogue", "[PROGRAM_FOLDER]", "the same as parts", runParts},
     {"controls", "[--parts DIR]",
      "print every control of the initial state as NAME=VALUE, the names --set and project.ini take", runControls},
-    {"build", "[PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--region PICTURE --key R,G,B [--region-fit 0|1]] [--parts DIR] [--preview FILE.png] -o OUT",
+    {"build", "[PICTURE] [--fit single|eq|playlist] [--project DIR] [--set NAME=VALUE]... [--region PICTURE --key R,G,B [--region-fit 0|1]] [--parts DIR] [--preview FILE.png] [--render FILE.png] -o OUT",
      "make a skin from PICTURE: OUT ending in .zip or .wsz is an archive, any other OUT a folder", runBuild},
     {"project", "save DIR [PICTURE] [--fit ...] [--project FROM] [--set NAME=VALUE]... [--region PICTURE --key R,G,B] [--parts DIR]",
      "save the state that build with the same arguments builds from as a project folder DIR", runProject},
@@ -38,6 +38,8 @@ constexpr Command kCommands[] = {
      "run a generator on a project and hand its picture on (make without KIND lists them)", runMake},
     {"region", "PICTURE --key R,G,B [--fit 0|1] [--eq-below] [--parts DIR] [-o region.txt]",
      "trace the window outline of PICTURE (the key colour is cut away) into region.txt", runRegion},
+    {"render", "SKIN -o OUT.png [--window main|equalizer|playlist|all] [--scale N] [--playlist-size WxH] [--shade] [--inactive] [--pressed NAME,...]",
+     "draw the windows of SKIN (a folder, .wsz or .zip) as players draw them into a PNG", runRender},
 };
 
 // More about a command than its summary line, for COMMAND --help.
@@ -62,7 +64,24 @@ constexpr CommandDetails kDetails[] = {
      "  --region-fit 0|1   how to take a region picture of any other size: stretched to one window (0)\n"
      "                     or split in halves (1)\n"
      "  --preview FILE.png the main window over the equalizer, the playlist beside them\n"
+     "  --render FILE.png  the skin just built drawn as players draw it (as render --window all)\n"
      "  -o OUT             OUT.wsz or OUT.zip: one archive; anything else: a folder\n"},
+    {"render",
+     "  SKIN               a skin folder, or a .wsz or .zip archive (read in memory, never unpacked);\n"
+     "                     file names in any letter case; an archive's files may lie in one folder\n"
+     "  -o OUT.png         the picture; pixels that region.txt cuts away are transparent\n"
+     "  --window WINDOW    main (exactly 275x116), equalizer (275x116), playlist, or all (default):\n"
+     "                     the main window over the equalizer, the playlist to their right\n"
+     "  --scale N          every pixel N times across and down (1 to 8)\n"
+     "  --playlist-size WxH\n"
+     "                     the playlist at 275 + 25n by 116 + 29m (default 275x116)\n"
+     "  --shade            every window as its shade bar\n"
+     "  --inactive         the title bars of windows without the focus\n"
+     "  --pressed NAME,... buttons held down: previous, play, pause, stop, next, eject, shuffle,\n"
+     "                     repeat, eq, pl, menu, minimise, shade, close, position, volume, balance,\n"
+     "                     on, auto, presets, eqclose, sliders, scroll\n"
+     "  A sheet the skin lacks or that does not decode is drawn as a magenta hatch and named in a\n"
+     "  warning; an archive that cannot be read (damaged, no ZIP, crafted) is an error (exit 1).\n"},
     {"parts",
      "  Each line: the list's control, its first-section count (entries before it are parts with\n"
      "  their own mask), then the entries, separated by tabs. Progress goes to stderr.\n"},

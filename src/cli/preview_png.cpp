@@ -1,14 +1,9 @@
 #include "preview_png.h"
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb_image_write.h>
-
-#include "fs/atomic_file.h"
 #include "image/drawing.h"
+#include "png_write.h"
 #include "sheets/skin_sheets.h"
 
 namespace pelterra::cli {
@@ -36,21 +31,7 @@ Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std
     }
     if (playlist) BitBlt(canvas, paneWidth, 0, pl.width(), pl.height(), pl, 0, 0, RasterOp::SRCCOPY);
 
-    std::vector<unsigned char> rgb;
-    rgb.reserve(static_cast<std::size_t>(width) * height * 3);
-    for (Colour c : canvas.pixels()) {
-        rgb.push_back(static_cast<unsigned char>(GetRed(c)));
-        rgb.push_back(static_cast<unsigned char>(GetGreen(c)));
-        rgb.push_back(static_cast<unsigned char>(GetBlue(c)));
-    }
-    // Encoded in memory and written whole beside the target, so a failed write keeps an older preview.
-    std::string png;
-    const auto append = [](void* context, void* data, int size) {
-        static_cast<std::string*>(context)->append(static_cast<const char*>(data), static_cast<std::size_t>(size));
-    };
-    if (!stbi_write_png_to_func(append, &png, width, height, 3, rgb.data(), width * 3))
-        return Error{file.string(), "the preview could not be encoded as PNG"};
-    return WriteFileAtomically(file, png);
+    return WritePng(canvas, nullptr, file);
 }
 
 }  // namespace pelterra::cli

@@ -40,36 +40,29 @@ std::function<Result<std::string>()> textBytes(std::vector<std::string> lines) {
 }
 
 // The bitmaps of one window's sheets that this save writes, in the archive's order.
-void addSheetFiles(std::vector<PendingFile>& files, const Document& doc, SheetWindow window) {
+void addSheetFiles(std::vector<SkinFileSource>& files, const Document& doc, SheetWindow window) {
     for (const SkinSheet* s : WrittenSheets(doc, window))
-        files.push_back({std::string(s->file), bitmapBytes(doc.slot(s->slot.name, s->slot.index))});
+        files.push_back({std::string(s->file), &doc.slot(s->slot.name, s->slot.index), {}});
 }
 
 void addSheetNames(std::vector<std::string>& names, const Document& doc, SheetWindow window) {
     for (const SkinSheet* s : WrittenSheets(doc, window)) names.emplace_back(s->file);
 }
 
+Result<std::string> regionText(const Document& doc, RegionWorkCopy workCopy) {
+    if (workCopy == RegionWorkCopy::Leave) return RegionTextOf(doc);
+    auto written = WriteRegionText(doc);
+    if (!written) return written.error();
+    return std::move(written->bytes);
+}
+
 // The files of this save, in the archive's order, with their contents.
 Result<std::vector<PendingFile>> pendingFiles(Document& doc) {
+    auto sources = GatherSkinFiles(doc, RegionWorkCopy::Write);
+    if (!sources) return sources.error();
     std::vector<PendingFile> files;
-    const bool mainWindow = !eqOnly(doc);
-    if (mainWindow) addSheetFiles(files, doc, SheetWindow::Main);
-    if (writesEqualizer(doc)) {
-        PrepareEqmainPicture(doc);
-        addSheetFiles(files, doc, SheetWindow::Equalizer);
-    }
-    if (mainWindow && doc.isChecked(ctl::PleditCheck)) files.push_back({"pledit.txt", textBytes(PleditLines(doc))});
-    if (mainWindow && doc.isChecked(ctl::MaronCheck)) files.push_back({"maron.txt", textBytes(MaronLines(doc))});
-    if (doc.isChecked(ctl::RegionCheck)) {
-        // region.txt from the outlines of the last trace, which the document holds (also left in
-        // the work folder).
-        auto region = WriteRegionText(doc);
-        if (!region) return region.error();
-        files.push_back({"region.txt", [bytes = std::move(region->bytes)]() -> Result<std::string> { return bytes; }});
-    }
-    if (doc.isChecked(ctl::ViscolorCheck)) files.push_back({"viscolor.txt", textBytes(ViscolorLines(doc))});
-    addSheetFiles(files, doc, SheetWindow::Playlist);
-    if (mainWindow && doc.isChecked(ctl::chkASP)) files.push_back({"asp.txt", textBytes(AspLines(doc))});
+    for (SkinFileSource& f : *sources)
+        files.push_back({std::move(f.name), f.sheet ? bitmapBytes(*f.sheet) : std::move(f.text)});
     return files;
 }
 
@@ -99,6 +92,32 @@ Status packArchive(const Destination& d, const std::vector<PendingFile>& files) 
 }
 
 }  // namespace
+
+Result<std::vector<SkinFileSource>> GatherSkinFiles(Document& doc, RegionWorkCopy workCopy) {
+    std::vector<SkinFileSource> files;
+    const bool mainWindow = !eqOnly(doc);
+    const auto text = [&files](std::string name, std::vector<std::string> lines) {
+        files.push_back({std::move(name), nullptr, textBytes(std::move(lines))});
+    };
+    if (mainWindow) addSheetFiles(files, doc, SheetWindow::Main);
+    if (writesEqualizer(doc)) {
+        PrepareEqmainPicture(doc);
+        addSheetFiles(files, doc, SheetWindow::Equalizer);
+    }
+    if (mainWindow && doc.isChecked(ctl::PleditCheck)) text("pledit.txt", PleditLines(doc));
+    if (mainWindow && doc.isChecked(ctl::MaronCheck)) text("maron.txt", MaronLines(doc));
+    if (doc.isChecked(ctl::RegionCheck)) {
+        // region.txt from the outlines of the last trace, which the document holds (also left in
+        // the work folder when saving).
+        auto region = regionText(doc, workCopy);
+        if (!region) return region.error();
+        files.push_back({"region.txt", nullptr, [bytes = std::move(*region)]() -> Result<std::string> { return bytes; }});
+    }
+    if (doc.isChecked(ctl::ViscolorCheck)) text("viscolor.txt", ViscolorLines(doc));
+    addSheetFiles(files, doc, SheetWindow::Playlist);
+    if (mainWindow && doc.isChecked(ctl::chkASP)) text("asp.txt", AspLines(doc));
+    return files;
+}
 
 std::vector<std::string> SkinFileList(const Document& doc) {
     std::vector<std::string> names;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,21 @@ struct SavedSkin {
 
 // The skin files the save writes, by name, in the order they are packed.
 std::vector<std::string> SkinFileList(const Document& doc);
+
+// One file of the set as the save gathers it: a sheet (the document's picture, written as a
+// 24-bit BMP) or a text file (its bytes, made when asked for).
+struct SkinFileSource {
+    std::string name;
+    const Bitmap* sheet = nullptr;
+    std::function<Result<std::string>()> text;
+};
+
+// Whether gathering region.txt also leaves its copy in the work folder, as the save does.
+enum class RegionWorkCopy { Write, Leave };
+
+// The files of the save, in the archive's order (the sheets must have been built); the player
+// view reads these, so it shows exactly what a save would write.
+Result<std::vector<SkinFileSource>> GatherSkinFiles(Document& doc, RegionWorkCopy workCopy);
 
 // Writes the skin (the sheets must have been built). With "Zip圧縮して保存する" the files are
 // packed into base\name.zip; else written into the folder base\name, created when missing and

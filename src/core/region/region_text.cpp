@@ -77,7 +77,14 @@ Result<std::span<const Outline>> TracedOutlines(const Document& doc, int area) {
     return std::span<const Outline>(outlines.data(), static_cast<std::size_t>(std::max(wanted, 0)));
 }
 
-Result<RegionTextWritten> WriteRegionText(const Document& doc) {
+namespace {
+
+struct RegionTextMade {
+    std::string bytes;
+    int outlines = 0;
+};
+
+Result<RegionTextMade> makeRegionText(const Document& doc) {
     std::vector<RegionSection> sections;
     auto main = TracedOutlines(doc, 0);
     if (!main) return main.error();
@@ -87,10 +94,26 @@ Result<RegionTextWritten> WriteRegionText(const Document& doc) {
         if (!eq) return eq.error();
         sections.push_back({SecondRegionSectionName(doc), *eq});
     }
+    RegionTextMade made;
+    for (const RegionSection& s : sections) made.outlines += static_cast<int>(s.outlines.size());
+    made.bytes = RegionTextBytes(sections);
+    return made;
+}
 
+}  // namespace
+
+Result<std::string> RegionTextOf(const Document& doc) {
+    auto made = makeRegionText(doc);
+    if (!made) return made.error();
+    return std::move(made->bytes);
+}
+
+Result<RegionTextWritten> WriteRegionText(const Document& doc) {
+    auto made = makeRegionText(doc);
+    if (!made) return made.error();
     RegionTextWritten written;
-    for (const RegionSection& s : sections) written.outlines += static_cast<int>(s.outlines.size());
-    written.bytes = RegionTextBytes(sections);
+    written.outlines = made->outlines;
+    written.bytes = std::move(made->bytes);
     auto path = WorkFileForWriting(kRegionTextName);
     if (!path) return Error{path.error().path, "cannot write region.txt: " + path.error().message};
     if (Status s = WriteFileAtomically(*path, written.bytes); !s)

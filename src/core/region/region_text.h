@@ -51,6 +51,10 @@ struct RegionTextWritten {
     int outlines = 0;            // outlines written, both sections
 };
 
+// The bytes of region.txt from the outlines the document holds, written nowhere (the player
+// view); the errors are those of WriteRegionText.
+Result<std::string> RegionTextOf(const Document& doc);
+
 // WriteRegionText: makes region.txt from the outlines the document holds (TracedOutlines of
 // area 0, and of area 1 when the EQ region flag is 1) and writes it into the work folder as well,
 // for anyone who reads it there. Outlines that cannot be had (see TracedOutlines) and a

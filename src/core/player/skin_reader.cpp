@@ -1,0 +1,243 @@
+#include "player/skin_reader.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "fs/ignore_case.h"
+#include "fs/program_path.h"
+#include "image/picture_file.h"
+#include "output/save_skin.h"
+
+namespace pelterra {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kMainSheet = "main.bmp";
+
+std::string megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
+
+// The files a player looks for: its sheets and the three text files the renderer reads.
+bool isSkinFile(std::string_view name) {
+    for (const SkinSheetSize& s : kPlayerSheets)
+        if (equalsIgnoringCase(name, s.file)) return true;
+    for (std::string_view text : {"viscolor.txt", "pledit.txt", "region.txt"})
+        if (equalsIgnoringCase(name, text)) return true;
+    return false;
+}
+
+// A file read once per name: a second main.bmp in another letter case is passed over.
+class SkinCollector {
+public:
+    void add(std::string_view name, std::string_view bytes) {
+        const std::string lower = SkinKey(name);
+        if (!m_seen.insert(lower).second) return;
+        AddSkinFile(m_skin, lower, bytes);
+    }
+    // A file that is there but cannot be read: noted under its lower-case name, drawn as missing.
+    void unreadable(std::string_view name, std::string message) {
+        const std::string lower = SkinKey(name);
+        if (!m_seen.insert(lower).second) return;
+        m_skin.missing.push_back({lower, std::move(message)});
+    }
+    Skin finish() {
+        CompleteSkin(m_skin);
+        return std::move(m_skin);
+    }
+    Skin& skin() { return m_skin; }
+
+private:
+    Skin m_skin;
+    std::set<std::string> m_seen;
+};
+
+// ---- archives ----
+
+struct ZipClose {
+    void operator()(zip_t* zip) const { zip_discard(zip); }
+};
+using ZipHandle = std::unique_ptr<zip_t, ZipClose>;
+
+struct ArchiveEntryInfo {
+    zip_uint64_t index = 0;
+    std::string folder;  // "" at the top level, else ending in '/'
+    std::string file;
+    zip_uint64_t size = 0;
+};
+
+// Both separators count: an archive made on Windows may use either.
+bool climbsOut(std::string_view name) {
+    if (!name.empty() && (name.front() == '/' || name.front() == '\\')) return true;
+    std::size_t start = 0;
+    while (start <= name.size()) {
+        const std::size_t end = std::min(name.find_first_of("/\\", start), name.size());
+        if (name.substr(start, end - start) == "..") return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+Result<ZipHandle> openArchive(std::span<const std::uint8_t> bytes, const std::string& name) {
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+    zip_t* zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    if (zip) {
+        zip_error_fini(&error);
+        return ZipHandle(zip);
+    }
+    const int code = zip_error_code_zip(&error);
+    const std::string reason = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    if (source) zip_source_free(source);
+    // An archive cut short has lost its directory at the end, and libzip then sees no ZIP at all;
+    // its first entry's signature still tells it apart from a file that never was one.
+    const bool startsLikeZip = bytes.size() >= 4 && bytes[0] == 'P' && bytes[1] == 'K' && bytes[2] == 3 && bytes[3] == 4;
+    if (code == ZIP_ER_NOZIP && !startsLikeZip)
+        return Error{name, "this is not a ZIP archive (a skin archive is a .wsz or .zip file)"};
+    return Error{name, "the archive is damaged or cut short (" + reason + ")"};
+}
+
+// Every file entry of the archive, checked against the limits before any is unpacked.
+Result<std::vector<ArchiveEntryInfo>> listEntries(zip_t* zip, const std::string& name, const SkinArchiveLimits& limits) {
+    const zip_int64_t count = zip_get_num_entries(zip, 0);
+    if (count > limits.entries)
+        return Error{name, "the archive holds " + std::to_string(count) + " entries; a skin has a few dozen, and more than " +
+                               std::to_string(limits.entries) + " are not read"};
+    std::vector<ArchiveEntryInfo> entries;
+    std::uint64_t total = 0;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(zip, static_cast<zip_uint64_t>(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME))
+            return Error{name, "entry " + std::to_string(i + 1) + " of the archive cannot be read"};
+        const std::string_view entryName = stat.name;
+        if (climbsOut(entryName))
+            return Error{name, "the entry \"" + std::string(entryName) +
+                                   "\" points outside the archive (\"..\" or a leading slash): the archive is refused"};
+        if (!entryName.empty() && (entryName.back() == '/' || entryName.back() == '\\')) continue;  // a folder
+        const zip_uint64_t size = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
+        if (size > limits.entryBytes)
+            return Error{name, "the entry \"" + std::string(entryName) + "\" unpacks to " + megabytes(size) +
+                                   "; skin files are far smaller, and none over " + megabytes(limits.entryBytes) + " is read"};
+        total += size;
+        if (total > limits.totalBytes)
+            return Error{name, "the archive unpacks to more than " + megabytes(limits.totalBytes) +
+                                   "; a skin is far smaller, so it is not read"};
+        const std::size_t slash = entryName.find_last_of("/\\");
+        const std::size_t cut = slash == std::string_view::npos ? 0 : slash + 1;
+        entries.push_back({static_cast<zip_uint64_t>(i), std::string(entryName.substr(0, cut)),
+                           std::string(entryName.substr(cut)), size});
+    }
+    return entries;
+}
+
+// The folder the skin's files are taken from: the top level when it holds main.bmp, else the
+// first folder (in archive order) that does, else the top level.
+std::string skinFolderOf(const std::vector<ArchiveEntryInfo>& entries) {
+    const auto holdsMain = [](const ArchiveEntryInfo& e) { return equalsIgnoringCase(e.file, kMainSheet); };
+    for (const ArchiveEntryInfo& e : entries)
+        if (holdsMain(e) && e.folder.empty()) return "";
+    for (const ArchiveEntryInfo& e : entries)
+        if (holdsMain(e)) return e.folder;
+    return "";
+}
+
+Result<std::string> unpackEntry(zip_t* zip, const ArchiveEntryInfo& entry, const std::string& name) {
+    const std::string where = "the entry \"" + entry.folder + entry.file + "\"";
+    zip_file_t* file = zip_fopen_index(zip, entry.index, 0);
+    if (!file) return Error{name, where + " cannot be unpacked (" + zip_strerror(zip) + ")"};
+    std::string bytes(static_cast<std::size_t>(entry.size), '\0');
+    const zip_int64_t read = entry.size == 0 ? 0 : zip_fread(file, bytes.data(), entry.size);
+    const std::string reason = read < 0 ? zip_file_strerror(file) : "it ends early";
+    zip_fclose(file);
+    if (read != static_cast<zip_int64_t>(entry.size))
+        return Error{name, where + " is damaged (" + reason + ")"};
+    return bytes;
+}
+
+// ---- folders ----
+
+Result<Skin> readSkinFolder(const fs::path& folder) {
+    auto names = listOrdinaryFiles(folder);
+    if (!names) return names.error();
+    SkinCollector collector;
+    // Exact names first, so that of main.bmp and MAIN.BMP the one spelt as players write it wins.
+    std::stable_sort(names->begin(), names->end(), [](const std::string& a, const std::string& b) {
+        return lessIgnoringCase(a, b);
+    });
+    for (const std::string& n : *names) {
+        if (!isSkinFile(n)) continue;
+        auto bytes = ReadPictureFile((folder / n).string());
+        if (!bytes) {
+            collector.unreadable(n, bytes.error().message + ": drawn as a placeholder");
+            continue;
+        }
+        collector.add(n, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    }
+    return collector.finish();
+}
+
+Result<std::vector<std::uint8_t>> readArchiveFile(const fs::path& path, const SkinArchiveLimits& limits) {
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    if (!ec && size > limits.archiveBytes)
+        return Error{path.string(), "the archive is " + megabytes(size) + "; skin archives over " +
+                                        megabytes(limits.archiveBytes) + " are not read"};
+    return ReadPictureFile(path.string());
+}
+
+}  // namespace
+
+Result<Skin> ReadSkinArchive(std::span<const std::uint8_t> bytes, const std::string& name, const SkinArchiveLimits& limits) {
+    if (bytes.size() > limits.archiveBytes)
+        return Error{name, "the archive is " + megabytes(bytes.size()) + "; skin archives over " +
+                               megabytes(limits.archiveBytes) + " are not read"};
+    auto zip = openArchive(bytes, name);
+    if (!zip) return zip.error();
+    auto entries = listEntries(zip->get(), name, limits);
+    if (!entries) return entries.error();
+    const std::string folder = skinFolderOf(*entries);
+    SkinCollector collector;
+    collector.skin().archiveFolder = folder;
+    for (const ArchiveEntryInfo& entry : *entries) {
+        if (entry.folder != folder || !isSkinFile(entry.file)) continue;
+        auto content = unpackEntry(zip->get(), entry, name);
+        if (!content) return content.error();
+        collector.add(entry.file, *content);
+    }
+    return collector.finish();
+}
+
+Result<Skin> ReadSkin(const fs::path& path, const SkinArchiveLimits& limits) {
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) return readSkinFolder(path);
+    auto bytes = readArchiveFile(path, limits);
+    if (!bytes) return bytes.error();
+    return ReadSkinArchive(*bytes, path.string(), limits);
+}
+
+Result<Skin> SkinFromDocument(Document& doc) {
+    auto files = GatherSkinFiles(doc, RegionWorkCopy::Leave);
+    if (!files) return files.error();
+    SkinCollector collector;
+    for (const SkinFileSource& file : *files) {
+        if (file.sheet) {
+            AddSkinSheet(collector.skin(), file.name, *file.sheet);
+            continue;
+        }
+        auto bytes = file.text();
+        if (!bytes) return Error{file.name, bytes.error().message};
+        collector.add(file.name, *bytes);
+    }
+    return collector.finish();
+}
+
+}  // namespace pelterra
