@@ -124,17 +124,6 @@ QLabel* caption(const QString& s, QWidget* parent) {
 }
 
 // "倍率": the zoom of the page's pictures.
-QComboBox* zoomChooser(const QString& name, int initial, const std::vector<SlotView*>& views, QWidget* parent) {
-    auto* zoom = new QComboBox(parent);
-    zoom->setObjectName(name);
-    for (int z = 1; z <= kMaxZoom; ++z) zoom->addItem(QStringLiteral("×%1").arg(z), z);
-    zoom->setCurrentIndex(initial - 1);
-    QObject::connect(zoom, &QComboBox::currentIndexChanged, zoom, [views, zoom](int) {
-        for (SlotView* v : views) v->setZoom(zoom->currentData().toInt());
-    });
-    return zoom;
-}
-
 QHBoxLayout* labelled(const QString& label, QWidget* widget, QWidget* parent) {
     auto* row = new QHBoxLayout;
     auto* l = new QLabel(label, parent);
@@ -310,7 +299,7 @@ QWidget* MainWindow::buildMainPage() {
     right->addWidget(picture2Caption);
     right->addWidget(picture2);
     right->addLayout(labelled(QStringLiteral("倍率"),
-                              zoomChooser(QStringLiteral("cboZoom_0"), 2, {picture1, picture2}, pageWidget), pageWidget));
+                              pageZoomChooser(QStringLiteral("cboZoom_0"), 2, {picture1, picture2}, pageWidget), pageWidget));
     right->addStretch();
 
     auto* layout = new QHBoxLayout(pageWidget);
@@ -362,7 +351,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     pictures->addWidget(caption(QStringLiteral("Mask"), pageWidget));
     pictures->addWidget(mask);
     pictures->addLayout(labelled(QStringLiteral("倍率"),
-                                 zoomChooser(QStringLiteral("cboZoom_%1").arg(page), zoom, {data, mask}, pageWidget),
+                                 pageZoomChooser(QStringLiteral("cboZoom_%1").arg(page), zoom, {data, mask}, pageWidget),
                                  pageWidget));
     auto* help = new QLabel(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
                             pageWidget);

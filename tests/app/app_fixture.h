@@ -30,6 +30,10 @@ protected:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString(m_settings.path().string()));
         interaction().choosePictureFile = [this](QWidget*) { return pictureToOpen; };
         interaction().showMessage = [this](QWidget*, const QString& text) { messages.push_back(text); };
+        interaction().showInformation = [this](QWidget*, const QString& text) {
+            messages.push_back(text);
+            informations.push_back(text);
+        };
     }
     void TearDown() override {
         app.reset();
@@ -61,7 +65,8 @@ protected:
     test_support::TempDir scratch;
     std::unique_ptr<Application> app;
     QString pictureToOpen;
-    std::vector<QString> messages;
+    std::vector<QString> messages;      // every message box, in order
+    std::vector<QString> informations;  // those that came with the information icon
 };
 
 }  // namespace pelterra::app::testing
