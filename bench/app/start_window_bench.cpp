@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QListWidget>
 #include <QSettings>
