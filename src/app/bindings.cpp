@@ -128,6 +128,7 @@ void bindList(DocumentBridge& bridge, QListWidget* list, ControlName name, int i
         if (list->currentRow() != c.value) list->setCurrentRow(c.value);
         if (c.value >= 0 && list->item(c.value) && !list->item(c.value)->isSelected())
             list->item(c.value)->setSelected(true);
+        if (c.value < 0) list->clearSelection();  // a maker drew over the part: nothing is chosen
         applyVisibility(list, c);
     };
     watchControl(bridge, list, key, refresh);

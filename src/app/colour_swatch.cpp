@@ -35,8 +35,8 @@ QColor toQColor(Colour colour) { return QColor(GetRed(colour), GetGreen(colour),
 Colour toColour(const QColor& colour) { return RGB(colour.red(), colour.green(), colour.blue()); }
 
 ColourSwatch::ColourSwatch(DocumentBridge& bridge, ControlName name, int index, const QString& caption,
-                           SwatchClick click, QWidget* parent)
-    : QLabel(parent), m_bridge(bridge), m_name(name), m_index(index), m_caption(caption), m_click(click) {
+                           QWidget* parent)
+    : QLabel(parent), m_bridge(bridge), m_name(name), m_index(index), m_caption(caption) {
     setObjectName(objectNameOf(name, index));
     setAutoFillBackground(true);
     setFrameShape(QFrame::Box);
@@ -68,8 +68,7 @@ void ColourSwatch::refresh() {
                    .arg(GetRed(colour))
                    .arg(GetGreen(colour))
                    .arg(GetBlue(colour))
-                   .arg(m_click == SwatchClick::Single ? QStringLiteral("クリック: 色を選ぶ")
-                                                       : QStringLiteral("ダブルクリック: 色を選ぶ")));
+                   .arg(QStringLiteral("クリック: 色を選ぶ")));
 }
 
 void ColourSwatch::pick() {
@@ -81,19 +80,11 @@ void ColourSwatch::pick() {
 }
 
 void ColourSwatch::mousePressEvent(QMouseEvent* event) {
-    if (m_click == SwatchClick::Single && event->button() == Qt::LeftButton) {
+    if (event->button() == Qt::LeftButton) {
         pick();
         return;
     }
     QLabel::mousePressEvent(event);
-}
-
-void ColourSwatch::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (m_click == SwatchClick::Double && event->button() == Qt::LeftButton) {
-        pick();
-        return;
-    }
-    QLabel::mouseDoubleClickEvent(event);
 }
 
 void ColourSwatch::keyPressEvent(QKeyEvent* event) {

@@ -1,5 +1,5 @@
 // A colour swatch: a label whose background is a colour value of the document (a control of kind
-// Swatch). A click (or, for the slider maker, a double-click) opens the colour dialog; the chosen
+// Swatch). One click, as on every swatch of the program, opens the colour dialog; the chosen
 // colour becomes the swatch's value and the swatch's own handler runs. The colour and font
 // dialogs can be answered by a test instead.
 #pragma once
@@ -34,14 +34,12 @@ std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial);
 QColor toQColor(Colour colour);
 Colour toColour(const QColor& colour);
 
-enum class SwatchClick { Single, Double };
-
 class ColourSwatch : public QLabel {
     Q_OBJECT
 public:
     // Shows swatch `name`(index); `caption` is written on it in a colour that stays readable.
     ColourSwatch(DocumentBridge& bridge, ControlName name, int index, const QString& caption,
-                 SwatchClick click = SwatchClick::Single, QWidget* parent = nullptr);
+                 QWidget* parent = nullptr);
 
     // Runs after a colour was chosen and stored (the swatch's own handler: a ramp, a redraw).
     void setAfterPick(std::function<void()> afterPick) { m_afterPick = std::move(afterPick); }
@@ -54,7 +52,6 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -64,7 +61,6 @@ private:
     ControlName m_name;
     int m_index;
     QString m_caption;
-    SwatchClick m_click;
     std::function<void()> m_afterPick;
 };
 

@@ -25,6 +25,7 @@ public:
 
     Document& doc() { return m_doc; }
     const Document& doc() const { return m_doc; }
+    const std::filesystem::path& programFolder() const { return m_programFolder; }
 
     // A user's change of a bound widget: the core's SetControl sets the control and runs its
     // command, exactly as --set does. A failure goes to the failure handler.

@@ -21,6 +21,7 @@
 #include "interaction.h"
 #include "main_window.h"
 #include "page_helpers.h"
+#include "part_thumbnails.h"
 #include "parts/colour_change.h"
 #include "parts/easy_import.h"
 #include "slot_view.h"
@@ -137,10 +138,13 @@ QWidget* buildEqMainPage(MainWindow& main, DocumentBridge& bridge) {
 
     auto* first = new QRadioButton(QStringLiteral("こっちを使う"), pageWidget);
     bindOption(bridge, first, ctl::OpEqMain1);
+    first->setToolTip(QStringLiteral("開いたスキン画像から取ったイコライザの面 (上の絵) を使います"));
     auto* second = new QRadioButton(QStringLiteral("これを使う"), pageWidget);
     bindOption(bridge, second, ctl::OpEqMain2);
+    second->setToolTip(QStringLiteral("PictureOpenで別に開いた画像 (下の絵) をイコライザの面に使います"));
     auto* open = new QPushButton(QStringLiteral("PictureOpen"), pageWidget);
     open->setObjectName(QStringLiteral("OpenEQData"));
+    open->setToolTip(QStringLiteral("イコライザの面にする画像ファイルを開きます"));
     QObject::connect(open, &QPushButton::clicked, pageWidget, [&main, &bridge] { openEqMainPicture(main, bridge); });
 
     SlotView* face1 = eqView(main, bridge, pic::PreEQMainData, -1, 2, true, pageWidget);
@@ -191,10 +195,13 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
 
     auto* slider = new QComboBox(pageWidget);
     bindComboList(bridge, slider, ctl::SliderCombo, -1);
+    showComboPictures(bridge, slider, ctl::SliderCombo);
     auto* back = new QComboBox(pageWidget);
     bindComboList(bridge, back, ctl::BackColorCombo, -1);
+    showComboPictures(bridge, back, ctl::BackColorCombo);
     auto* useBack = new QCheckBox(QStringLiteral("BackColorを合成する"), pageWidget);
     bindCheckBox(bridge, useBack, ctl::UseSliderBack);
+    useBack->setToolTip(QStringLiteral("スライダーの溝に、選んだBackColorの色を重ねます"));
 
     auto* controls = new QVBoxLayout;
     auto* sliderCaption = boldCaption(QStringLiteral("Slider"), pageWidget);
@@ -249,22 +256,17 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
     const int slot = position.index;
 
     auto* lists = new QVBoxLayout;
-    auto* dataList = new QListWidget(pageWidget);
-    bindList(bridge, dataList, ctl::lstEQData, slot);
     auto* dataCaption = boldCaption(QStringLiteral("DataList"), pageWidget);
-    dataCaption->setBuddy(dataList);
     lists->addWidget(dataCaption);
-    lists->addWidget(dataList, 3);
+    dataCaption->setBuddy(addPartList(bridge, ctl::lstEQData, slot, lists, 3, pageWidget));
     auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
     bindCheckBox(bridge, link, position.linkBox);
+    link->setToolTip(kLinkBoxTip);
     auto* maskLabel = new QLabel(pageWidget);
     bindLabel(bridge, maskLabel, ctl::lblEQMask, slot);
-    auto* maskList = new QListWidget(pageWidget);
-    bindList(bridge, maskList, ctl::lstEQMask, slot);
-    maskLabel->setBuddy(maskList);
     lists->addWidget(link);
     lists->addWidget(maskLabel);
-    lists->addWidget(maskList, 2);
+    maskLabel->setBuddy(addPartList(bridge, ctl::lstEQMask, slot, lists, 2, pageWidget));
     auto* listBox = new QWidget(pageWidget);
     listBox->setLayout(lists);
     listBox->setFixedWidth(220);
@@ -324,6 +326,7 @@ QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
 
     auto* combo = new QComboBox(frame);
     bindComboList(bridge, combo, ctl::EasyCombo, -1);
+    showComboPictures(bridge, combo, ctl::EasyCombo);
     auto* controls = new QVBoxLayout;
     auto* comboCaption = boldCaption(QStringLiteral("画像"), frame);
     comboCaption->setBuddy(combo);
@@ -401,9 +404,11 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
     layout->addWidget(build);
     auto* only = new QCheckBox(QStringLiteral("EQ部分だけ出力する"), frame);
     bindCheckBox(bridge, only, ctl::chkEQOnly);
+    only->setToolTip(QStringLiteral("イコライザの絵だけのスキンとして出力します (メイン画面の画像を開いていなくても作れます)"));
     layout->addWidget(only);
     auto* mode = new QCheckBox(QStringLiteral("EQ Slider"), frame);
     bindCheckBox(bridge, mode, ctl::EQModeCheck);
+    mode->setToolTip(QStringLiteral("eqmain.bmpにスライダー・プリセット・グラフの段まで含めます。\n外すと上の275×163だけを出力します"));
     layout->addWidget(mode);
 
     auto* twins = new QGroupBox(frame);

@@ -93,7 +93,7 @@ QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, ControlN
     auto* box = new QGroupBox(caption, parent);
     auto* swatches = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        auto* s = new ColourSwatch(bridge, swatch, i, QString::fromUtf8(kFrameColourCaptions[i]), SwatchClick::Single, box);
+        auto* s = new ColourSwatch(bridge, swatch, i, QString::fromUtf8(kFrameColourCaptions[i]), box);
         swatches->addWidget(s);
     }
     swatches->addStretch();
@@ -126,7 +126,7 @@ QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, ControlNa
     auto* box = new QGroupBox(caption, parent);
     auto* swatches = new QHBoxLayout;
     for (auto [name, text] : {std::pair{top, "上端の色"}, std::pair{bottom, "下端の色"}}) {
-        auto* s = new ColourSwatch(bridge, name, -1, QString::fromUtf8(text), SwatchClick::Single, box);
+        auto* s = new ColourSwatch(bridge, name, -1, QString::fromUtf8(text), box);
         swatches->addWidget(s);
     }
     swatches->addStretch();
@@ -225,8 +225,7 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
         auto* box = new QGroupBox(caption, this);
         auto* grid = new QGridLayout(box);
         for (int i = 0; i < 4; ++i) {
-            auto* s = new ColourSwatch(bridge, swatches[i].swatch, -1, QString::fromUtf8(swatches[i].caption),
-                                       SwatchClick::Double, box);
+            auto* s = new ColourSwatch(bridge, swatches[i].swatch, -1, QString::fromUtf8(swatches[i].caption), box);
             grid->addWidget(s, i / 2, i % 2);
         }
         grid->addWidget(picture(bridge, slot, 4, box), 2, 0, 1, 2);
@@ -270,7 +269,7 @@ BackColorWindow::BackColorWindow(DocumentBridge& bridge, QWidget* owner) : QWidg
     auto* swatches = new QVBoxLayout;
     const char* const captions[] = {"Top", "Middle", "Bottom"};
     for (int i = 0; i < 3; ++i) {
-        auto* s = new ColourSwatch(bridge, ctl::lblcolor, i, QString::fromLatin1(captions[i]), SwatchClick::Single, this);
+        auto* s = new ColourSwatch(bridge, ctl::lblcolor, i, QString::fromLatin1(captions[i]), this);
         swatches->addWidget(s);
     }
     swatches->addStretch();

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "bindings.h"
+#include "interaction.h"
 #include "equalizer/picture_import.h"
 
 namespace pelterra::app {
@@ -46,6 +47,7 @@ HowForm::HowForm(DocumentBridge& bridge, QWidget* parent) : QDialog(parent) {
         });
         layout->addWidget(button);
     }
+    keepTitleWhole(this);
     // The answer of the last question, kept as the hidden label's caption.
     auto* syori = new QLabel(this);
     syori->setObjectName(objectNameOf(ctl::Syori));

@@ -1,10 +1,13 @@
 #include "interaction.h"
 
 #include <utility>
+#include <algorithm>
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace pelterra::app {
@@ -38,13 +41,47 @@ QString ChoosePictureFile(QWidget* parent) {
     return file;
 }
 
+namespace {
+
+// Room beside the title: the window's icon, its three buttons and the margins.
+constexpr int kTitleBarRoom = 160;
+
+void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
+    // A message box sizes itself to its text on show and ignores a minimum width; a spacer across
+    // its grid holds it wide enough for the title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(widthForTitle(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    box.exec();
+}
+
+}  // namespace
+
+int widthForTitle(const QString& title) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(title) + kTitleBarRoom;
+}
+
+void keepTitleWhole(QWidget* dialog) {
+    dialog->setMinimumWidth(std::max(dialog->minimumWidth(), widthForTitle(dialog->windowTitle())));
+}
+
 void ShowMessage(QWidget* parent, const QString& text) {
     if (interaction().showMessage) {
         interaction().showMessage(parent, text);
         return;
     }
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), text, QMessageBox::Ok, parent);
-    box.exec();
+    showBox(parent, QMessageBox::Warning, text);
+}
+
+void ShowInformation(QWidget* parent, const QString& text) {
+    if (interaction().showInformation) {
+        interaction().showInformation(parent, text);
+        return;
+    }
+    showBox(parent, QMessageBox::Information, text);
 }
 
 bool AskYesNo(QWidget* parent, const QString& text) {

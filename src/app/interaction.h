@@ -23,6 +23,8 @@ struct Interaction {
     std::function<QString(QWidget* parent)> choosePictureFile;
     // Shows a message with an OK button alone.
     std::function<void(QWidget* parent, const QString& text)> showMessage;
+    // Shows news of a finished task (an information icon) with an OK button alone.
+    std::function<void(QWidget* parent, const QString& text)> showInformation;
     // Asks a question with the buttons Yes and No; true for Yes.
     std::function<bool(QWidget* parent, const QString& text)> askYesNo;
     // Asks what to do with unsaved work: save it, discard it or go on working.
@@ -40,9 +42,16 @@ QString ChoosePictureFile(QWidget* parent);
 // Withdrawn with an empty name when nothing asked for it.
 void OfferDroppedFile(const QString& file);
 void ShowMessage(QWidget* parent, const QString& text);
+void ShowInformation(QWidget* parent, const QString& text);
 bool AskYesNo(QWidget* parent, const QString& text);
 UnsavedAnswer AskUnsaved(QWidget* parent, const QString& text);
 QString ChooseFolder(QWidget* parent, const QString& caption);
+// The width a window needs for the whole of `title` in its title bar: the text in a bold title
+// font with room for the window's icon and its buttons. Window managers cut a longer title.
+int widthForTitle(const QString& title);
+// A dialog at least that wide for its own title.
+void keepTitleWhole(QWidget* dialog);
+
 // A failure of the core: its message (and the file it names) in a message box with OK only.
 void ShowFailure(QWidget* parent, const Error& error);
 

@@ -119,10 +119,8 @@ MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFold
 
     // A picture dropped on the window opens as the base picture, a project folder as the project.
     setAcceptDrops(true);
-    connect(&m_bridge, &DocumentBridge::projectSaved, this, [this](const QString& folder) {
-        rememberRecent(kRecentProjectsKey, folder);
-        statusBar()->showMessage(QStringLiteral("プロジェクトを保存しました: ") + folder);
-    });
+    connect(&m_bridge, &DocumentBridge::projectSaved, this,
+            [this](const QString& folder) { rememberRecent(kRecentProjectsKey, folder); });
     connect(&m_bridge, &DocumentBridge::projectLoaded, this,
             [this](const QString& folder) { rememberRecent(kRecentProjectsKey, folder); });
 

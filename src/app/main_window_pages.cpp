@@ -24,6 +24,7 @@
 
 #include "bindings.h"
 #include "page_helpers.h"
+#include "part_thumbnails.h"
 #include "eq_pages.h"
 #include "equalizer/picture_import.h"
 #include "main_window.h"
@@ -125,17 +126,6 @@ QLabel* caption(const QString& s, QWidget* parent) {
 }
 
 // "倍率": the zoom of the page's pictures.
-QComboBox* zoomChooser(const QString& name, int initial, const std::vector<SlotView*>& views, QWidget* parent) {
-    auto* zoom = new QComboBox(parent);
-    zoom->setObjectName(name);
-    for (int z = 1; z <= kMaxZoom; ++z) zoom->addItem(QStringLiteral("×%1").arg(z), z);
-    zoom->setCurrentIndex(initial - 1);
-    QObject::connect(zoom, &QComboBox::currentIndexChanged, zoom, [views, zoom](int) {
-        for (SlotView* v : views) v->setZoom(zoom->currentData().toInt());
-    });
-    return zoom;
-}
-
 QHBoxLayout* labelled(const QString& label, QWidget* widget, QWidget* parent) {
     auto* row = new QHBoxLayout;
     auto* l = new QLabel(label, parent);
@@ -272,8 +262,10 @@ QWidget* MainWindow::buildMainPage() {
     connect(open, &QPushButton::clicked, this, &MainWindow::openBasePicture);
     auto* skinMode = new QCheckBox(QStringLiteral("EQも出力"), pageWidget);
     bindCheckBox(m_bridge, skinMode, ctl::chkSkinMode);
+    skinMode->setToolTip(QStringLiteral("メイン画面だけの画像からも、イコライザの画像 eqmain.bmp を作ります"));
     auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
     bindCheckBox(m_bridge, eqBelow, ctl::EqUporDown);
+    eqBelow->setToolTip(QStringLiteral("縦に重ねた画像で、下の段をイコライザとして使います"));
 
     SlotView* picture1 = addSlotView(pic::Picture1, -1, pageWidget, 2);
     picture1->setToolTip(QStringLiteral("Picture1: メイン画面の画像\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
@@ -320,7 +312,7 @@ QWidget* MainWindow::buildMainPage() {
     right->addWidget(picture2Caption);
     right->addWidget(picture2);
     right->addLayout(labelled(QStringLiteral("倍率"),
-                              zoomChooser(QStringLiteral("cboZoom_0"), 2, {picture1, picture2}, pageWidget), pageWidget));
+                              pageZoomChooser(QStringLiteral("cboZoom_0"), 2, {picture1, picture2}, pageWidget), pageWidget));
     right->addStretch();
 
     auto* layout = new QHBoxLayout(pageWidget);
@@ -340,23 +332,18 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
 
     // Lists: the data list, the link box, and the mask list with its "MaskList" label.
     auto* lists = new QVBoxLayout;
-    auto* dataList = new QListWidget(pageWidget);
-    bindList(m_bridge, dataList, ctl::lstData, k);
     auto* dataCaption = caption(QStringLiteral("DataList"), pageWidget);
-    dataCaption->setBuddy(dataList);
     lists->addWidget(dataCaption);
-    lists->addWidget(dataList, 3);
+    dataCaption->setBuddy(addPartList(m_bridge, ctl::lstData, k, lists, 3, pageWidget));
     if (category.maskList >= 0) {
         auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
         bindCheckBox(m_bridge, link, category.linkBox);
+        link->setToolTip(kLinkBoxTip);
         auto* maskLabel = new QLabel(pageWidget);
         bindLabel(m_bridge, maskLabel, category.maskLabel);
-        auto* maskList = new QListWidget(pageWidget);
-        bindList(m_bridge, maskList, ctl::lstMask, category.maskList);
-        maskLabel->setBuddy(maskList);
         lists->addWidget(link);
         lists->addWidget(maskLabel);
-        lists->addWidget(maskList, 2);
+        maskLabel->setBuddy(addPartList(m_bridge, ctl::lstMask, category.maskList, lists, 2, pageWidget));
     }
     auto* listBox = new QWidget(pageWidget);
     listBox->setLayout(lists);
@@ -377,7 +364,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     pictures->addWidget(caption(QStringLiteral("Mask"), pageWidget));
     pictures->addWidget(mask);
     pictures->addLayout(labelled(QStringLiteral("倍率"),
-                                 zoomChooser(QStringLiteral("cboZoom_%1").arg(page), zoom, {data, mask}, pageWidget),
+                                 pageZoomChooser(QStringLiteral("cboZoom_%1").arg(page), zoom, {data, mask}, pageWidget),
                                  pageWidget));
     auto* help = new QLabel(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
                             pageWidget);

@@ -27,6 +27,17 @@ static_assert(std::size(kMainRowCaptions) == kMixRowCount && std::size(kEqRowCap
 constexpr std::string_view kBitwiseCaption = "Pelterra標準";
 constexpr std::string_view kAdditiveCaption = "世間の標準";
 
+// What each blend does; both give the Data where the Mask is white and the background where it is
+// black, and differ on grey.
+const QString kBitwiseTip = QStringLiteral(
+    "Pelterra標準: Maskの白い所にData、黒い所に背景を置きます。\n"
+    "灰色の所は色の値をビットごとに (背景 AND NOT Mask) OR (Mask AND Data) で混ぜます。\n"
+    "白黒のMaskでは境目がくっきりし、灰色のMaskでは思わぬ色が出ることがあります。");
+const QString kAdditiveTip = QStringLiteral(
+    "世間の標準: Maskの白い所にData、黒い所に背景を置きます。\n"
+    "灰色の所は、Maskの明るさの分だけ暗くした背景と、Maskの暗さの分だけ暗くしたDataを足します。\n"
+    "灰色のMaskで縁がなめらかに背景へ溶けこみます。");
+
 // One frame of eight pairs ("Main" or "EQ"), two frames fraETC per row.
 QGroupBox* positionsFrame(DocumentBridge& bridge, pelterra::MixWindow window, std::string_view caption,
                           const std::string_view (&rows)[kMixRowCount], QWidget* parent) {
@@ -41,6 +52,8 @@ QGroupBox* positionsFrame(DocumentBridge& bridge, pelterra::MixWindow window, st
         auto* seken = new QRadioButton(text(kAdditiveCaption), pair);
         bindOption(bridge, pelterra, bitwiseOption(window), k);
         bindOption(bridge, seken, additiveOption(window), k);
+        pelterra->setToolTip(kBitwiseTip);
+        seken->setToolTip(kAdditiveTip);
         column->addWidget(pelterra);
         column->addWidget(seken);
         grid->addWidget(pair, k / 2, k % 2);
@@ -62,7 +75,9 @@ MixModeWindow::MixModeWindow(DocumentBridge& bridge, QWidget* parent) : QWidget(
     auto* allPelterra = new QPushButton(QStringLiteral("すべてPelterra標準"), this);
     allPelterra->setObjectName(QStringLiteral("cmdAllPelterra"));
     connect(allPelterra, &QPushButton::clicked, this, [&doc] { SetEveryMixMode(doc, MixMode::Bitwise); });
+    allPelterra->setToolTip(QStringLiteral("どの部品もPelterra標準で合成します\n\n") + kBitwiseTip);
     auto* allSeken = new QPushButton(QStringLiteral("すべて世間の標準"), this);
+    allSeken->setToolTip(QStringLiteral("どの部品も世間の標準で合成します\n\n") + kAdditiveTip);
     allSeken->setObjectName(QStringLiteral("cmdAllSeken"));
     connect(allSeken, &QPushButton::clicked, this, [&doc] { SetEveryMixMode(doc, MixMode::Additive); });
     auto* buttons = new QHBoxLayout;

@@ -55,6 +55,7 @@ QComboBox* pageZoomChooser(const QString& name, int initial, const std::vector<S
     zoom->setObjectName(name);
     for (int z = 1; z <= kMaxPageZoom; ++z) zoom->addItem(QStringLiteral("×%1").arg(z), z);
     zoom->setCurrentIndex(std::clamp(initial, 1, kMaxPageZoom) - 1);
+    zoom->setToolTip(QStringLiteral("絵を拡大して見せます (スキンの絵は変わりません)"));
     QObject::connect(zoom, &QComboBox::currentIndexChanged, zoom, [views, zoom](int) {
         for (SlotView* v : views) v->setZoom(zoom->currentData().toInt());
     });
@@ -178,6 +179,7 @@ QGroupBox* colourGroup(DocumentBridge& bridge, int i, int barWidth, QWidget* par
         bindLabel(bridge, value, r.label, i);
         value->setMinimumWidth(36);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        bar->setToolTip(QStringLiteral("部品の色の%1成分を増減します (0で元の色)").arg(QString::fromLatin1(r.caption)));
         auto* name = new QLabel(QString::fromLatin1(r.caption), group);
         name->setBuddy(bar);
         grid->addWidget(name, row, 0);

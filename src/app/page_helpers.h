@@ -30,6 +30,11 @@ class SlotView;
 
 inline constexpr int kMaxPageZoom = 4;
 
+// The tooltip of every "DataとMaskを別々に指定する" box.
+inline const QString kLinkBoxTip = QStringLiteral(
+    "チェックすると、Maskを下のMaskListから別に選べます。\n"
+    "外すと、Dataと同じ名前のMaskが自動で読みこまれます。");
+
 // The largest zoom up to 4 at which a picture of w x h still fits maxWidth x maxHeight.
 int zoomToFit(int width, int height, int maxWidth, int maxHeight);
 

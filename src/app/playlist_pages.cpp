@@ -19,6 +19,7 @@
 #include "interaction.h"
 #include "main_window.h"
 #include "page_helpers.h"
+#include "part_thumbnails.h"
 #include "playlist/playlist_commands.h"
 #include "playlist/playlist_layout.h"
 #include "slot_view.h"
@@ -151,6 +152,7 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     styleRow->addWidget(new QLabel(QStringLiteral("スタイル"), pageWidget));
     auto* style = new QComboBox(pageWidget);
     bindComboList(bridge, style, ctl::PLStyleCombo, -1);
+    showComboPictures(bridge, style, ctl::PLStyleCombo);
     style->setToolTip(QStringLiteral("パーツ集のプレイリスト: 枠、タイトル、ボタンをまとめて切り出します"));
     styleRow->addWidget(style, 1);
 
@@ -159,13 +161,16 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     auto* sourceLayout = new QVBoxLayout(source);
     auto* fromMain = new QRadioButton(QStringLiteral("こっちを使う"), source);
     bindOption(bridge, fromMain, ctl::optPLPic, 0);
+    fromMain->setToolTip(QStringLiteral("開いたスキン画像から取った絵 (下) をプレイリストの元にします"));
     sourceLayout->addWidget(fromMain);
     sourceLayout->addWidget(new SlotView(bridge, pic::picPrePLmain, 0, source));
     auto* ownRow = new QHBoxLayout;
     auto* own = new QRadioButton(QStringLiteral("これを使う"), source);
     bindOption(bridge, own, ctl::optPLPic, 1);
+    own->setToolTip(QStringLiteral("PictureOpenで別に開いた画像 (下) をプレイリストの元にします"));
     auto* open = new QPushButton(QStringLiteral("PictureOpen"), source);
     open->setObjectName(QStringLiteral("cmdLoadPL"));
+    open->setToolTip(QStringLiteral("プレイリストの元にする画像ファイルを開きます"));
     QObject::connect(open, &QPushButton::clicked, source, [&main, &bridge] { openPlaylistPicture(main, bridge); });
     ownRow->addWidget(own);
     ownRow->addWidget(open);
@@ -178,9 +183,11 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     auto* optionLayout = new QVBoxLayout(options);
     auto* shade = new QCheckBox(QStringLiteral("ShadeModeパーツを出力する"), options);
     bindCheckBox(bridge, shade, ctl::chkPLShade);
+    shade->setToolTip(QStringLiteral("プレイリストを細く畳んだときの姿 (ShadeMode) の部品も出力します"));
     optionLayout->addWidget(shade);
     auto* active = new QCheckBox(QStringLiteral("NotActiveパーツを出力する"), options);
     bindCheckBox(bridge, active, ctl::chkPLActive);
+    active->setToolTip(QStringLiteral("窓が選ばれていないときの姿 (NotActive) の部品も出力します"));
     optionLayout->addWidget(active);
     addOptions(bridge, ctl::optPLNotActive, kNotActiveOptions, 2, optionLayout, options);
 
@@ -338,6 +345,7 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
         SlotView* composed = plView(main, bridge, pic::picPLButtonBack, playlist::kComposedGroupBase + g, 2, groups);
         auto* run = new QPushButton(QStringLiteral("合成"), groups);
         run->setObjectName(objectNameOf("cmdSynthesize", g));
+        run->setToolTip(QStringLiteral("上の背景に文字を重ねて、このボタン群の絵を作ります"));
         QObject::connect(run, &QPushButton::clicked, run, [&main, &d, g] {
             if (Status made = cmdSynthesize(d, g); !made) ShowFailure(&main, made.error());
         });

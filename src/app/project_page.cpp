@@ -15,7 +15,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QStorageInfo>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -41,7 +43,11 @@ void saveProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel
         ShowFailure(owner, saved.error());
         return;
     }
-    result->setText(QStringLiteral("保存しました: %1").arg(QString::fromStdString(saved->folder.string())));
+    const QString done = QStringLiteral("保存しました: %1").arg(QString::fromStdString(saved->folder.string()));
+    result->setText(done);
+    // The status bar says it too, as after a skin save: it must not go on showing an older message.
+    if (auto* window = qobject_cast<QMainWindow*>(owner ? owner->window() : nullptr))
+        window->statusBar()->showMessage(done);
     bridge.markSaved();
     Q_EMIT bridge.projectSaved(QString::fromStdString(saved->folder.string()));
 }

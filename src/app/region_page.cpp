@@ -112,7 +112,7 @@ void makeRegion(MainWindow& main, DocumentBridge& bridge) {
     QString text = QStringLiteral("Complete");
     if (traced->cutOff > 0)
         text += QStringLiteral("\n（%1 個の輪郭が長すぎたため途中で切りました）").arg(traced->cutOff);
-    ShowMessage(&main, text);
+    ShowInformation(&main, text);
 }
 
 QGroupBox* keyColourFrame(DocumentBridge& bridge, QWidget* parent) {
@@ -179,8 +179,11 @@ QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
     // The main page's "EQが下" again: it also names the sections of region.txt.
     auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
     bindCheckBox(bridge, eqBelow, ctl::EqUporDown);
+    eqBelow->setToolTip(QStringLiteral("縦に重ねた画像で、下の段をイコライザとして使います"));
     eqBelow->setObjectName(QStringLiteral("EqUporDown_Region"));
-    auto* hint = new QLabel(QStringLiteral("切り取りが上手く行かないときは\n画像を送ってきてくれると対処します"), pageWidget);
+    auto* hint = new QLabel(QStringLiteral("切り取りが上手く行かないときは、その画像を添えて\n"
+                                             "Pelterraのバグ報告 (プロジェクトの課題管理ページ) に\n"
+                                             "送ってください"), pageWidget);
     hint->setObjectName(QStringLiteral("lblRegionHint"));
     auto* help = new QLabel(QStringLiteral("画像の上を左クリックすると、その点の色が透明化する色になります。"
                                            "右クリックで貼りつけ／コピー。"),

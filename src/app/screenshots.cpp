@@ -85,6 +85,7 @@ int TakeScreenshots(const std::filesystem::path& programFolder, const QString& f
     const QString sample = QString::fromStdString((programFolder / kSample).string());
     interaction().choosePictureFile = [sample](QWidget*) { return sample; };
     interaction().showMessage = [](QWidget*, const QString& text) { std::cerr << text.toStdString() << '\n'; };
+    interaction().showInformation = interaction().showMessage;
 
     Application app(programFolder, std::move(settings));
     app.start(true);

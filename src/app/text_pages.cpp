@@ -153,7 +153,7 @@ QGroupBox* swatchColumn(DocumentBridge& bridge, const QString& frameName, const 
     grid->setVerticalSpacing(2);
     for (int i = 0; i < std::max(1, count); ++i) {
         const int index = count == 0 ? -1 : i;
-        auto* view = new ColourSwatch(bridge, swatch, index, {}, SwatchClick::Single, frame);
+        auto* view = new ColourSwatch(bridge, swatch, index, {}, frame);
         view->setFixedSize(48, 18);
         if (count > 0) {
             auto* number = new QLabel(QString::number(i), frame);
@@ -204,7 +204,7 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     auto* grid = new QGridLayout(colours);
     int row = 0;
     for (const PleditSwatch& s : kPleditSwatches) {
-        auto* swatch = new ColourSwatch(bridge, s.swatch, -1, {}, SwatchClick::Single, colours);
+        auto* swatch = new ColourSwatch(bridge, s.swatch, -1, {}, colours);
         swatch->setFixedSize(48, 22);
         auto* label = new QLabel(QString::fromUtf8(s.caption), colours);
         label->setBuddy(swatch);

@@ -32,6 +32,10 @@ protected:
         interaction().showMessage = [this](QWidget*, const QString& text) { messages.push_back(text); };
         // Unsaved work is let go unless a test asks otherwise: a window closed by a test never waits.
         interaction().askUnsaved = [](QWidget*, const QString&) { return UnsavedAnswer::Discard; };
+        interaction().showInformation = [this](QWidget*, const QString& text) {
+            messages.push_back(text);
+            informations.push_back(text);
+        };
     }
     void TearDown() override {
         app.reset();
@@ -63,7 +67,8 @@ protected:
     test_support::TempDir scratch;
     std::unique_ptr<Application> app;
     QString pictureToOpen;
-    std::vector<QString> messages;
+    std::vector<QString> messages;      // every message box, in order
+    std::vector<QString> informations;  // those that came with the information icon
 };
 
 }  // namespace pelterra::app::testing

@@ -9,10 +9,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "app_fixture.h"
@@ -208,6 +210,8 @@ TEST_F(ToolPageTest, ARegionPictureLoadedAndTracedEnablesRegionTxtAndShapesThePr
     trace->click();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], QStringLiteral("Complete"));
+    // News of a finished trace, not a warning.
+    EXPECT_EQ(informations, std::vector<QString>{QStringLiteral("Complete")});
     EXPECT_TRUE(main->isEnabled());
     EXPECT_TRUE(regionCheck->isEnabled());
     EXPECT_EQ(widget<QLabel>("Areay")->text(), QStringLiteral("116/116 終了"));
@@ -271,6 +275,8 @@ TEST_F(ToolPageTest, AProjectSavedAndLoadedBringsBackAControlValue) {
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(fs::is_regular_file(scratch / "Blue" / "MainData11.bmp"));
     EXPECT_TRUE(widget<QLabel>("lblProjectResult")->text().contains(QStringLiteral("Blue")));
+    EXPECT_EQ(main->statusBar()->currentMessage(),
+              QStringLiteral("保存しました: ") + QString::fromStdString((scratch / "Blue").string()));
 
     doc().setText(ctl::MaronText, "80");
     doc().setValue(ctl::hscR, 2, 0);
@@ -291,6 +297,10 @@ TEST_F(ToolPageTest, AProjectSavedAndLoadedBringsBackAControlValue) {
 TEST_F(ToolPageTest, TheFrameMakerOpensFromTheFramePageAndHandsItsPicturesOn) {
     MainWindow* main = start();
     main->pageTabs()->tab(12)->click();  // "Frame"
+    auto* frameList = widget<QListWidget>("lstData_6");
+    ASSERT_GE(frameList->count(), 2);
+    frameList->setCurrentRow(1);
+    ASSERT_EQ(doc().value(ctl::lstData, 6), 1);
     click("btmMakeFrame");
     auto* maker = main->findChild<FrameMakerWindow*>(QStringLiteral("frmMakeFrame"));
     ASSERT_NE(maker, nullptr);
@@ -302,6 +312,10 @@ TEST_F(ToolPageTest, TheFrameMakerOpensFromTheFramePageAndHandsItsPicturesOn) {
     EXPECT_EQ(GetPixel(doc().slot(pic::picMakeFrameData), 100, 50), RGB(10, 20, 30));
     maker->findChild<QPushButton*>(QStringLiteral("btnData"))->click();
     EXPECT_EQ(doc().slot(pic::picData, 6), doc().slot(pic::picMakeFrameData));
+    // The list no longer names the frame the slot shows: nothing is selected.
+    EXPECT_EQ(doc().value(ctl::lstData, 6), -1);
+    EXPECT_EQ(frameList->currentRow(), -1);
+    EXPECT_TRUE(frameList->selectedItems().isEmpty());
     maker->findChild<QPushButton*>(QStringLiteral("btnEqData"))->click();
     EXPECT_EQ(GetPixel(doc().slot(pic::picEQData, 1), 100, 50), RGB(10, 20, 30));
 
@@ -327,11 +341,13 @@ TEST_F(ToolPageTest, TheSliderMakerAppliesAndHides) {
     auto* maker = main->findChild<SliderMakerWindow*>(QStringLiteral("FrmMakeSlider"));
     ASSERT_NE(maker, nullptr);
     EXPECT_TRUE(maker->isVisible());
+    // One click opens the colour dialog, as on every other swatch.
     coloursToChoose = {RGB(0, 128, 255)};
     auto* top = maker->findChild<ColourSwatch*>(QStringLiteral("LblSliderDataTop"));
-    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(3, 3), top->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(top, &twice);
+    QMouseEvent once(QEvent::MouseButtonPress, QPointF(3, 3), top->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(top, &once);
+    EXPECT_TRUE(coloursToChoose.empty());
     EXPECT_EQ(GetPixel(doc().slot(pic::SliderData), 5, 5), RGB(0, 128, 255));
 
     const Bitmap before = doc().slot(pic::picData, 4);
@@ -358,7 +374,11 @@ TEST_F(ToolPageTest, TheBackColorMakerHandsItsSheetToTheEqualizer) {
     for (int i = 0; i < 3; ++i) choose(maker->findChild<ColourSwatch*>(objectNameOf(ctl::lblcolor, i)), RGB(0, 90, 0));
     maker->findChild<QPushButton*>(QStringLiteral("btnMake"))->click();
     EXPECT_EQ(GetPixel(doc().slot(pic::picBack), 0, 0), RGB(0, 90, 0));
+    auto* backList = widget<QComboBox>("BackColorCombo");
+    ASSERT_GE(backList->currentIndex(), 0);
     maker->findChild<QPushButton*>(QStringLiteral("btnCopy"))->click();
+    EXPECT_EQ(backList->currentIndex(), -1);  // no longer names a library colour
+    EXPECT_EQ(backList->currentText(), QString());
     Bitmap expected = doc().slot(pic::EQSliderBackColor);
     assign(expected, doc().slot(pic::picBack));
     EXPECT_EQ(doc().slot(pic::EQSliderBackColor), expected);

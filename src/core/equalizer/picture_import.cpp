@@ -50,6 +50,9 @@ void placeFaces(Document& doc, const Bitmap& upper, const Bitmap& lower, const B
     doc.assignSlot(pic::Picture2, -1, lower);
     doc.assignSlot(pic::picPrePLmain, 0, playlist);
     doc.assignSlot(pic::PreEQMainData, -1, upper);
+    // The backdrop is the last build's layered face of the previous picture: blank until the
+    // next build, so that it never shows a picture that is no longer open.
+    doc.assignSlot(pic::Picture3, -1, Bitmap{});
 }
 
 // A picture of the main window alone: "EQも出力" offered. The box keeps its value (the classic

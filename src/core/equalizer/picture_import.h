@@ -34,7 +34,8 @@ using HowFormDialog = std::function<int()>;
 // changing nothing.
 Status AnswerHowForm(Document& doc, int syori);
 
-// Splits a picture by its size into the faces. Returns the Syori digit acted on (-1 when the
+// Splits a picture by its size into the faces and blanks the backdrop Picture3 (the previous
+// picture's build) until the next build. Returns the Syori digit acted on (-1 when the
 // size needed no dialog). Fails, changing nothing, when the picture is empty, when a dialog is
 // needed and none was given, or when the dialog answers something other than 0..3.
 Result<int> ImportCombinedPicture(Document& doc, const Bitmap& picture, const HowFormDialog& howForm);

@@ -5,6 +5,7 @@
 #include "colours/ramp.h"
 #include "equalizer/eq_parts.h"
 #include "image/drawing.h"
+#include "parts/part_loading.h"
 
 namespace pelterra {
 
@@ -74,6 +75,7 @@ void MakeBackColor(Document& doc) {
 
 void ApplyBackColor(Document& doc) {
     doc.copySlot(kSheet, -1, pic::EQSliderBackColor, -1);
+    ForgetListChoice(doc, {pic::EQSliderBackColor, -1});
 }
 
 }  // namespace pelterra

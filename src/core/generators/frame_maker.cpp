@@ -90,6 +90,7 @@ void drawInto(Document& doc, SlotRef target, const Bitmap& source, int sourceY =
     PaintPicture(doc.slot(target.name, target.index), source, 0, 0, kFrameWidth, kFaceRows, 0, sourceY,
                  kFrameWidth, kFaceRows);
     doc.slotChanged(target.name, target.index);
+    ForgetListChoice(doc, target);
 }
 
 constexpr SlotRef kMainFrameData{pic::picData, 6};

@@ -103,6 +103,8 @@ void ApplySlider(Document& doc) {
     refreshUntouchedCopy(doc, {pic::picData, 4});
     PaintPicture(doc.slot(pic::picMask, 4), doc.slot(kMask), 0, 0);
     doc.slotChanged(pic::picMask, 4);
+    ForgetListChoice(doc, {pic::picData, 4});
+    ForgetListChoice(doc, {pic::picMask, 4});
 }
 
 }  // namespace pelterra

@@ -81,6 +81,35 @@ Status SelectAndLoad(Document& doc, ControlRef list, int entry, const std::funct
     return loaded;
 }
 
+namespace {
+
+// The list control whose choice fills `slot` now, or none.
+std::optional<ControlRef> listFilling(const Document& doc, SlotRef slot) {
+    if (slot.name == kMainDataSlot || slot.name == kMainMaskSlot) {
+        const MainCategory* cat = mainCategory(slot.index);
+        if (!cat) return std::nullopt;
+        if (slot.name == kMainMaskSlot && cat->maskList != kNone && doc.isChecked(cat->linkBox))
+            return ControlRef{ctl::lstMask, cat->maskList};
+        return ControlRef{ctl::lstData, cat->index};
+    }
+    if (slot.name == pic::picEQData || slot.name == pic::picEQMask) {
+        const EqCategory* cat = eqCategory(slot.index);
+        if (!cat) return std::nullopt;
+        if (slot.name == pic::picEQMask && doc.isChecked(cat->linkBox)) return ControlRef{ctl::lstEQMask, cat->index};
+        return ControlRef{ctl::lstEQData, cat->index};
+    }
+    if (slot.name == pic::PreSliderData || slot.name == pic::PreSliderMask) return ControlRef{ctl::SliderCombo, -1};
+    if (slot.name == pic::EQSliderBackColor) return ControlRef{ctl::BackColorCombo, -1};
+    return std::nullopt;
+}
+
+}  // namespace
+
+void ForgetListChoice(Document& doc, SlotRef slot) {
+    doc.listChoicePictures.erase(slotKey(slot));
+    if (const std::optional<ControlRef> list = listFilling(doc, slot)) doc.setValue(list->name, list->index, -1);
+}
+
 Status ChoosePart(Document& doc, const fs::path& programFolder, int k, int entry) {
     const MainCategory* cat = mainCategory(k);
     if (!cat) return noSuchList(ctl::lstData, k);

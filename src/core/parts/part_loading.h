@@ -33,6 +33,13 @@ Status ChooseMaskPart(Document& doc, const std::filesystem::path& programFolder,
 // list); a failed load takes the selection back, so that nothing is left changed.
 Status SelectAndLoad(Document& doc, ControlRef list, int entry, const std::function<Status()>& load);
 
+// A maker (frame, slider, back colour) drew over `slot`: the list whose choice filled the slot
+// no longer names what it shows, so it selects nothing (-1) and the slot's "コピー" no longer
+// hands out the part. The list that fills a Mask slot is the mask list while the link box is
+// checked and the data list otherwise; number and text fill both slots from the data list.
+// Slots no list fills are left alone.
+void ForgetListChoice(Document& doc, SlotRef slot);
+
 // What LoadPart works on: the data list, the link box, the library folder and the two slots.
 struct PartTarget {
     ControlRef dataList;          // {ctl::lstData, k}

@@ -88,6 +88,16 @@ TEST(CombinedPictureImport, SingleFaceFillsEveryFaceAndOffersEqAlsoOutput) {
     EXPECT_EQ(doc.value(ctl::chkSkinMode), 0);
 }
 
+TEST(CombinedPictureImport, ANewPictureBlanksTheLastBuildsBackdropAndACancelKeepsIt) {
+    Document doc;
+    const Bitmap lastBuild(275, 116, RGB(9, 8, 7));
+    doc.assignSlot(pic::Picture3, -1, lastBuild);
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(300, 400), answering(2)).ok());  // キャンセル
+    EXPECT_EQ(doc.slot(pic::Picture3), lastBuild);
+    ASSERT_TRUE(ImportCombinedPicture(doc, coordinatePicture(275, 232), noDialog()).ok());
+    EXPECT_EQ(doc.slot(pic::Picture3), Bitmap(275, 116, kWhite));
+}
+
 TEST(CombinedPictureImport, SingleFaceKeepsEqAlsoOutputCheckedSoTheSkinHasAnEqualizer) {
     Document doc;
     doc.setValue(ctl::chkSkinMode, 1);  // the start default
