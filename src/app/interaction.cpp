@@ -109,6 +109,12 @@ QString ChooseFolder(QWidget* parent, const QString& caption) {
     return QFileDialog::getExistingDirectory(parent, caption);
 }
 
+QString ChooseSkinFile(QWidget* parent) {
+    if (interaction().chooseSkinFile) return interaction().chooseSkinFile(parent);
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("スキンを開く"), QString(),
+                                        QStringLiteral("Winamp skins (*.wsz *.zip);;All files (*)"));
+}
+
 void ShowFailure(QWidget* parent, const Error& error) {
     ShowMessage(parent, QString::fromStdString(error.describe()));
 }

@@ -31,6 +31,7 @@ struct Interaction {
     std::function<UnsavedAnswer(QWidget* parent, const QString& text)> askUnsaved;
     // Returns the chosen folder, or an empty string when the dialog was cancelled.
     std::function<QString(QWidget* parent, const QString& caption)> chooseFolder;
+    std::function<QString(QWidget* parent)> chooseSkinFile;
 };
 
 // The hooks in force; empty members mean the real dialogs.
@@ -46,6 +47,8 @@ void ShowInformation(QWidget* parent, const QString& text);
 bool AskYesNo(QWidget* parent, const QString& text);
 UnsavedAnswer AskUnsaved(QWidget* parent, const QString& text);
 QString ChooseFolder(QWidget* parent, const QString& caption);
+// A skin archive (.wsz, .zip) to show in the player view; empty when cancelled.
+QString ChooseSkinFile(QWidget* parent);
 // The width a window needs for the whole of `title` in its title bar: the text in a bold title
 // font with room for the window's icon and its buttons. Window managers cut a longer title.
 int widthForTitle(const QString& title);

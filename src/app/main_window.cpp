@@ -34,6 +34,7 @@
 #include "interaction.h"
 #include "mix_mode_window.h"
 #include "output/preview.h"
+#include "player_pane.h"
 #include "preview_window.h"
 #include "settings_store.h"
 #include "slot_view.h"
@@ -100,6 +101,17 @@ MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFold
     m_howForm = new HowForm(m_bridge, this);
     m_preview = new PreviewWindow(m_bridge, m_programFolder, this);
     m_mixMode = new MixModeWindow(m_bridge, this);
+    m_player = new PlayerPane(m_bridge, m_programFolder, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_player);
+    // Beside the editor rather than in it, so that the pages keep their room on a small screen.
+    m_player->setFloating(true);
+    m_player->resize(600, 300);
+    if (QMenu* view = menuBar()->findChild<QMenu*>(QStringLiteral("mnuView"))) {
+        QAction* show = m_player->toggleViewAction();
+        show->setObjectName(QStringLiteral("mnuPlayerView"));
+        show->setShortcut(QKeySequence(Qt::Key_F5));
+        view->addAction(show);
+    }
 
     // A command that fails on a user's change (a part file that cannot be read) is shown at once.
     m_bridge.onFailure = [this](const Error& error) { reportFailure(error); };
@@ -144,6 +156,10 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, &MainWindow::openProject);
     connect(addMenuAction(file, QStringLiteral("&Save project"), "mnuSaveProject", QKeySequence::Save),
             &QAction::triggered, this, &MainWindow::saveProject);
+    connect(addMenuAction(file, QStringLiteral("Open s&kin..."), "mnuOpenSkin"), &QAction::triggered, this, [this] {
+        const QString skin = ChooseSkinFile(this);
+        if (!skin.isEmpty()) openSkin(skin);
+    });
     file->addSeparator();
     m_recentPictures = file->addMenu(QStringLiteral("Recent &pictures"));
     m_recentPictures->setObjectName(QStringLiteral("mnuRecentPictures"));
@@ -155,6 +171,8 @@ void MainWindow::buildMenus() {
     connect(exit, &QAction::triggered, this, &MainWindow::exitWithoutSaving);
 
     buildEditMenu();
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
 
     QAction* mix = menuBar()->addAction(QStringLiteral("合成方法(&M)"));
     mix->setObjectName(QStringLiteral("mnuMask"));
@@ -171,6 +189,7 @@ void MainWindow::buildMenus() {
                                          "Ctrl+B\tスキン作成 (Build the skin)\n"
                                          "Ctrl+Z\t元に戻す (Undo)\n"
                                          "Ctrl+Shift+Z, Ctrl+Y\tやり直す (Redo)\n"
+                                         "F5\tプレイヤーでの見え方 (Player view)\n"
                                          "Ctrl+Q\t終了 (Exit)"));
     });
     QAction* about = help->addAction(QStringLiteral("&About"));
@@ -253,6 +272,12 @@ void MainWindow::openProjectFolder(const QString& folder) {
 
 void MainWindow::saveProject() {
     if (auto* save = findChild<QPushButton*>(QStringLiteral("cmdSaveProject_0"))) save->click();
+}
+
+void MainWindow::openSkin(const QString& path) {
+    m_player->show();
+    m_player->raise();
+    if (Status opened = m_player->openSkin(path.toStdString()); !opened) reportFailure(opened.error());
 }
 
 bool MainWindow::unsavedWorkMayGo() {
@@ -411,6 +436,11 @@ QString droppedFile(const QMimeData* data) {
     return url.isLocalFile() ? url.toLocalFile() : QString();
 }
 
+bool isSkinArchive(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("wsz") || suffix == QLatin1String("zip");
+}
+
 bool isProjectFolder(const QString& path) { return QFileInfo(QDir(path).filePath(QStringLiteral("project.ini"))).isFile(); }
 
 }  // namespace
@@ -426,6 +456,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     if (isProjectFolder(file))
         openProjectFolder(file);
+    else if (isSkinArchive(file))
+        openSkin(file);
     else
         openBasePictureFile(file);
 }

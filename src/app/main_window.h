@@ -27,6 +27,7 @@ namespace pelterra::app {
 
 class HowForm;
 class MixModeWindow;
+class PlayerPane;
 class PreviewWindow;
 class SlotView;
 class TabStrip;
@@ -93,6 +94,9 @@ public:
     TabStrip* playlistTabs() const { return m_tabStrip5; }  // TabStrip5
     PreviewWindow* previewWindow() const { return m_preview; }
     MixModeWindow* mixModeWindow() const { return m_mixMode; }
+    PlayerPane* playerPane() const { return m_player; }
+    // File > Open skin, a dropped archive: the skin read from a folder, .wsz or .zip in the player view.
+    void openSkin(const QString& path);
     HowForm* howForm() const { return m_howForm; }
     QTimer* makeBoxTimer() const { return m_checkTimer; }
     // Every part slot view, for the zoom and for the tests.
@@ -153,6 +157,7 @@ private:
     QAction* m_redo = nullptr;
     QMenu* m_recentPictures = nullptr;
     QMenu* m_recentProjects = nullptr;
+    PlayerPane* m_player = nullptr;
 };
 
 }  // namespace pelterra::app
