@@ -12,7 +12,10 @@ packages=(
 # The desktop program needs Qt; core, tests of the core and the command line do not.
 if [ "${PELTERRA_NO_GUI:-0}" != "1" ]; then
   # fonts-ipafont-gothic: the Japanese captions need a CJK font.
-  packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-ipafont-gothic)
+  # qt6-tools-dev, qt6-l10n-tools: lupdate/lrelease for the English words; qt6-translations-l10n:
+  # Qt's own dialogs in Japanese and English.
+  packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-ipafont-gothic
+             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 fi
 
 missing=()

@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +13,7 @@ namespace pelterra::app {
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QString::fromLatin1(kProductTitle) + QStringLiteral("のﾊﾞｰｼﾞｮﾝ情報"));
+    setWindowTitle(QString::fromLatin1(kProductTitle) + QCoreApplication::translate("AboutWindow", "のﾊﾞｰｼﾞｮﾝ情報"));
     setModal(true);
 
     auto* title = new QLabel(QString::fromLatin1(kProductTitle), this);
@@ -23,7 +24,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     title->setFont(big);
     auto* version = new QLabel(versionLabel(), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* description = new QLabel(QStringLiteral("Winamp 2 のスキンを、画像とパーツから作るツールです。"), this);
+    auto* description = new QLabel(QCoreApplication::translate("AboutWindow", "Winamp 2 のスキンを、画像とパーツから作るツールです。"), this);
     description->setObjectName(QStringLiteral("lblDescription"));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -31,10 +32,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     // There is no system information tool to start on this platform.
-    auto* sysInfo = new QPushButton(QStringLiteral("ｼｽﾃﾑ情報(&S)..."), this);
+    auto* sysInfo = new QPushButton(QCoreApplication::translate("AboutWindow", "ｼｽﾃﾑ情報(&S)..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(sysInfo, &QPushButton::clicked, this,
-            [this] { ShowMessage(this, QStringLiteral("現時点ではｼｽﾃﾑ情報を使用できません")); });
+            [this] { ShowMessage(this, QCoreApplication::translate("AboutWindow", "現時点ではｼｽﾃﾑ情報を使用できません")); });
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(ok);

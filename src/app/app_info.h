@@ -1,6 +1,7 @@
 // The program's title and version, as the splash and About windows and the main caption show them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace pelterra::app {
@@ -13,7 +14,7 @@ inline constexpr char kMainWindowCaption[] = "Pelterra Ver0.23.8 (LastUpDate Oct
 
 // "ﾊﾞｰｼﾞｮﾝ 0.23.8"
 inline QString versionLabel() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+    return QCoreApplication::translate("AppInfo", "ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
 }  // namespace pelterra::app

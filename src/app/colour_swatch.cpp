@@ -1,5 +1,6 @@
 #include "colour_swatch.h"
 
+#include <QCoreApplication>
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
@@ -17,7 +18,7 @@ ColourDialogs& colourDialogs() {
 
 std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) {
     if (colourDialogs().chooseColour) return colourDialogs().chooseColour(parent, initial);
-    const QColor chosen = QColorDialog::getColor(initial, parent, QStringLiteral("色の設定"));
+    const QColor chosen = QColorDialog::getColor(initial, parent, QCoreApplication::translate("ColourSwatch", "色の設定"));
     if (!chosen.isValid()) return std::nullopt;
     return chosen;
 }
@@ -25,7 +26,7 @@ std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) {
 std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) {
     if (colourDialogs().chooseFont) return colourDialogs().chooseFont(parent, initial);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Font選択"));
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QCoreApplication::translate("ColourSwatch", "Font選択"));
     if (!ok) return std::nullopt;
     return chosen;
 }
@@ -68,7 +69,7 @@ void ColourSwatch::refresh() {
                    .arg(GetRed(colour))
                    .arg(GetGreen(colour))
                    .arg(GetBlue(colour))
-                   .arg(QStringLiteral("クリック: 色を選ぶ")));
+                   .arg(QCoreApplication::translate("ColourSwatch", "クリック: 色を選ぶ")));
 }
 
 void ColourSwatch::pick() {

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <string>
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -58,7 +59,7 @@ static_assert(std::size(kEqSecondBoxes) == 5);
 
 // The Easy boxes of "取りこみ", in the order the import runs; the last one is hidden.
 constexpr SecondBox kEasyBoxes[] = {
-    {ctl::EasyEQMainCheck, "EQ Main"}, {ctl::EasySliderCheck, "ボタン"}, {ctl::EasyOnAutoCheck, "On,Auto"},
+    {ctl::EasyEQMainCheck, "EQ Main"}, {ctl::EasySliderCheck, QT_TRANSLATE_NOOP("EqPages", "ボタン")}, {ctl::EasyOnAutoCheck, "On,Auto"},
     {ctl::EasyPresetCheck, "Preset"},  {ctl::EasyImageCheck, "Image"},  {ctl::EasyEQCheck, "TitleBar"},
     {ctl::EasyEQFrameCheck, "EQ Frame"},
 };
@@ -97,7 +98,7 @@ void showSizeMessage(MainWindow& main, const std::optional<std::string>& message
 
 // A check box bound to a make flag: a click sets the flag of the pair.
 QCheckBox* makeBox(DocumentBridge& bridge, ControlName name, const char* caption, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    auto* box = new QCheckBox(QCoreApplication::translate("EqPages", caption), parent);
     bindCheckBox(bridge, box, name);
     return box;
 }
@@ -111,12 +112,12 @@ SlotView* eqView(MainWindow& main, DocumentBridge& bridge, SlotName name, int in
     const SlotName slotName = name;
     QObject::connect(view, &SlotView::doubleClicked, view,
                      [&main, &bridge, slotName, index] { openEqPicture(main, bridge, slotName, index); });
-    QString tip = QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く")
+    QString tip = QCoreApplication::translate("EqPages", "%1  %2×%3\nダブルクリック: 画像を開く")
                       .arg(QString::fromStdString(controlKey(name, index)))
                       .arg(view->image().width())
                       .arg(view->image().height());
     if (clipMenu) {
-        tip += QStringLiteral("\n右クリック: 貼りつけ／コピー");
+        tip += QCoreApplication::translate("EqPages", "\n右クリック: 貼りつけ／コピー");
         QObject::connect(view, &SlotView::menuRequested, view, [&main, &bridge, slotName, index](const QPoint& at) {
             applyEqClipChoice(main, bridge, slotName, index, askClipChoice(&main, at));
         });
@@ -136,15 +137,15 @@ QWidget* buildEqMainPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
     Document& d = bridge.doc();
 
-    auto* first = new QRadioButton(QStringLiteral("こっちを使う"), pageWidget);
+    auto* first = new QRadioButton(QCoreApplication::translate("EqPages", "こっちを使う"), pageWidget);
     bindOption(bridge, first, ctl::OpEqMain1);
-    first->setToolTip(QStringLiteral("開いたスキン画像から取ったイコライザの面 (上の絵) を使います"));
-    auto* second = new QRadioButton(QStringLiteral("これを使う"), pageWidget);
+    first->setToolTip(QCoreApplication::translate("EqPages", "開いたスキン画像から取ったイコライザの面 (上の絵) を使います"));
+    auto* second = new QRadioButton(QCoreApplication::translate("EqPages", "これを使う"), pageWidget);
     bindOption(bridge, second, ctl::OpEqMain2);
-    second->setToolTip(QStringLiteral("PictureOpenで別に開いた画像 (下の絵) をイコライザの面に使います"));
+    second->setToolTip(QCoreApplication::translate("EqPages", "PictureOpenで別に開いた画像 (下の絵) をイコライザの面に使います"));
     auto* open = new QPushButton(QStringLiteral("PictureOpen"), pageWidget);
     open->setObjectName(QStringLiteral("OpenEQData"));
-    open->setToolTip(QStringLiteral("イコライザの面にする画像ファイルを開きます"));
+    open->setToolTip(QCoreApplication::translate("EqPages", "イコライザの面にする画像ファイルを開きます"));
     QObject::connect(open, &QPushButton::clicked, pageWidget, [&main, &bridge] { openEqMainPicture(main, bridge); });
 
     SlotView* face1 = eqView(main, bridge, pic::PreEQMainData, -1, 2, true, pageWidget);
@@ -153,19 +154,19 @@ QWidget* buildEqMainPage(MainWindow& main, DocumentBridge& bridge) {
     opened->setObjectName(QStringLiteral("lblEQMainFile"));
     opened->setWordWrap(true);
     watchSlot(bridge, opened, pic::PreEQMainData2, [&d, opened] {
-        opened->setText(d.ExtraImageTitle.empty() ? QStringLiteral("(画像はまだ開かれていません)")
+        opened->setText(d.ExtraImageTitle.empty() ? QCoreApplication::translate("EqPages", "(画像はまだ開かれていません)")
                                                   : QString::fromStdString(d.ExtraImageTitle));
     });
 
     auto* firstColumn = new QVBoxLayout;
     firstColumn->addWidget(first);
-    firstColumn->addWidget(helpText(QStringLiteral("「Main」ページで開いた画像のイコライザ部分"), pageWidget));
+    firstColumn->addWidget(helpText(QCoreApplication::translate("EqPages", "「Main」ページで開いた画像のイコライザ部分"), pageWidget));
     firstColumn->addStretch();
     auto* secondColumn = new QVBoxLayout;
     secondColumn->addWidget(second);
     secondColumn->addWidget(open);
     secondColumn->addWidget(opened);
-    secondColumn->addWidget(helpText(QStringLiteral("275×116 のイコライザ画像を開きます。ほかの大きさは 275×116 に変換されます。"),
+    secondColumn->addWidget(helpText(QCoreApplication::translate("EqPages", "275×116 のイコライザ画像を開きます。ほかの大きさは 275×116 に変換されます。"),
                                      pageWidget));
     secondColumn->addStretch();
 
@@ -182,7 +183,7 @@ QWidget* buildEqMainPage(MainWindow& main, DocumentBridge& bridge) {
     auto* layout = new QVBoxLayout(pageWidget);
     layout->addWidget(scrollBox(pictures, pageWidget), 1);
     auto* zoomRow = new QHBoxLayout;
-    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), pageWidget));
+    zoomRow->addWidget(new QLabel(QCoreApplication::translate("EqPages", "倍率"), pageWidget));
     zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_0"), 2, {face1, face2}, pageWidget));
     zoomRow->addStretch();
     layout->addLayout(zoomRow);
@@ -199,9 +200,9 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
     auto* back = new QComboBox(pageWidget);
     bindComboList(bridge, back, ctl::BackColorCombo, -1);
     showComboPictures(bridge, back, ctl::BackColorCombo);
-    auto* useBack = new QCheckBox(QStringLiteral("BackColorを合成する"), pageWidget);
+    auto* useBack = new QCheckBox(QCoreApplication::translate("EqPages", "BackColorを合成する"), pageWidget);
     bindCheckBox(bridge, useBack, ctl::UseSliderBack);
-    useBack->setToolTip(QStringLiteral("スライダーの溝に、選んだBackColorの色を重ねます"));
+    useBack->setToolTip(QCoreApplication::translate("EqPages", "スライダーの溝に、選んだBackColorの色を重ねます"));
 
     auto* controls = new QVBoxLayout;
     auto* sliderCaption = boldCaption(QStringLiteral("Slider"), pageWidget);
@@ -213,7 +214,7 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
     controls->addWidget(backCaption);
     controls->addWidget(back);
     controls->addWidget(useBack);
-    controls->addWidget(helpText(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
+    controls->addWidget(helpText(QCoreApplication::translate("EqPages", "絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
                                  pageWidget));
     controls->addStretch();
     auto* controlBox = new QWidget(pageWidget);
@@ -237,7 +238,7 @@ QWidget* buildSliderPage(MainWindow& main, DocumentBridge& bridge) {
     auto* right = new QVBoxLayout;
     right->addWidget(scrollBox(pictures, pageWidget), 1);
     auto* zoomRow = new QHBoxLayout;
-    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), pageWidget));
+    zoomRow->addWidget(new QLabel(QCoreApplication::translate("EqPages", "倍率"), pageWidget));
     zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_1"), 1, {data, mask, colour}, pageWidget));
     zoomRow->addStretch();
     right->addLayout(zoomRow);
@@ -259,9 +260,9 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
     auto* dataCaption = boldCaption(QStringLiteral("DataList"), pageWidget);
     lists->addWidget(dataCaption);
     dataCaption->setBuddy(addPartList(bridge, ctl::lstEQData, slot, lists, 3, pageWidget));
-    auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
+    auto* link = new QCheckBox(QCoreApplication::translate("EqPages", "DataとMaskを別々に指定する"), pageWidget);
     bindCheckBox(bridge, link, position.linkBox);
-    link->setToolTip(kLinkBoxTip);
+    link->setToolTip(linkBoxTip());
     auto* maskLabel = new QLabel(pageWidget);
     bindLabel(bridge, maskLabel, ctl::lblEQMask, slot);
     lists->addWidget(link);
@@ -286,20 +287,20 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
     auto* pictures = new QVBoxLayout;
     pictures->addWidget(scrollBox(pictureBox, pageWidget), 1);
     auto* zoomRow = new QHBoxLayout;
-    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), pageWidget));
+    zoomRow->addWidget(new QLabel(QCoreApplication::translate("EqPages", "倍率"), pageWidget));
     zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_%1").arg(page), zoom,
                                        {data, mask}, pageWidget));
     zoomRow->addStretch();
     pictures->addLayout(zoomRow);
-    pictures->addWidget(helpText(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
+    pictures->addWidget(helpText(QCoreApplication::translate("EqPages", "絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
                                  pageWidget));
 
     auto* controls = new QVBoxLayout;
     if (const EqIncludeBox* include = includeBoxOf(slot)) {
         if (include->makeFlag) {
-            controls->addWidget(pageMakeBox(bridge, include->box, QString::fromUtf8(include->caption), pageWidget));
+            controls->addWidget(pageMakeBox(bridge, include->box, QCoreApplication::translate("EqPages", include->caption), pageWidget));
         } else {
-            auto* box = new QCheckBox(QString::fromUtf8(include->caption), pageWidget);
+            auto* box = new QCheckBox(QCoreApplication::translate("EqPages", include->caption), pageWidget);
             bindCheckBox(bridge, box, include->box);
             controls->addWidget(box);
         }
@@ -321,28 +322,28 @@ QWidget* buildEqPartPage(MainWindow& main, DocumentBridge& bridge, int page, con
 QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
     Document& d = bridge.doc();
-    auto* frame = new QGroupBox(QStringLiteral("取りこみ"), pageWidget);
+    auto* frame = new QGroupBox(QCoreApplication::translate("EqPages", "取りこみ"), pageWidget);
     frame->setObjectName(QStringLiteral("Frames_8"));
 
     auto* combo = new QComboBox(frame);
     bindComboList(bridge, combo, ctl::EasyCombo, -1);
     showComboPictures(bridge, combo, ctl::EasyCombo);
     auto* controls = new QVBoxLayout;
-    auto* comboCaption = boldCaption(QStringLiteral("画像"), frame);
+    auto* comboCaption = boldCaption(QCoreApplication::translate("EqPages", "画像"), frame);
     comboCaption->setBuddy(combo);
     controls->addWidget(comboCaption);
     controls->addWidget(combo);
     controls->addSpacing(8);
     for (const SecondBox& b : kEasyBoxes) {
-        auto* box = new QCheckBox(QString::fromUtf8(b.caption), frame);
+        auto* box = new QCheckBox(QCoreApplication::translate("EqPages", b.caption), frame);
         bindCheckBox(bridge, box, b.box);
         controls->addWidget(box);
     }
-    auto* run = new QPushButton(QStringLiteral("取りこむ"), frame);
+    auto* run = new QPushButton(QCoreApplication::translate("EqPages", "取りこむ"), frame);
     run->setObjectName(QStringLiteral("EasyButton"));
     QObject::connect(run, &QPushButton::clicked, frame, [&d] { EasyImport(d); });
     controls->addWidget(run);
-    controls->addWidget(helpText(QStringLiteral("eqmain.bmp と同じ並びの画像から、チェックした部分をイコライザのパーツに取りこみます。"
+    controls->addWidget(helpText(QCoreApplication::translate("EqPages", "eqmain.bmp と同じ並びの画像から、チェックした部分をイコライザのパーツに取りこみます。"
                                                 "絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
                                  frame));
     controls->addStretch();
@@ -351,7 +352,7 @@ QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
     controlBox->setFixedWidth(240);
 
     auto* image = new SlotView(bridge, pic::PreEasyImage, -1, frame);
-    image->setToolTip(QStringLiteral("PreEasyImage\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
+    image->setToolTip(QCoreApplication::translate("EqPages", "PreEasyImage\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
     QObject::connect(image, &SlotView::doubleClicked, image, [&main, &bridge] { openEasyPicture(main, bridge); });
     QObject::connect(image, &SlotView::menuRequested, image, [&main, &bridge](const QPoint& at) {
         applyEasyClipChoice(main, bridge, askClipChoice(&main, at));
@@ -363,7 +364,7 @@ QWidget* buildEasyPage(MainWindow& main, DocumentBridge& bridge) {
     auto* right = new QVBoxLayout;
     right->addWidget(scrollBox(imageBox, frame), 1);
     auto* zoomRow = new QHBoxLayout;
-    zoomRow->addWidget(new QLabel(QStringLiteral("倍率"), frame));
+    zoomRow->addWidget(new QLabel(QCoreApplication::translate("EqPages", "倍率"), frame));
     zoomRow->addWidget(pageZoomChooser(QStringLiteral("cboEQZoom_7"), 1, {image}, frame));
     zoomRow->addStretch();
     right->addLayout(zoomRow);
@@ -398,17 +399,17 @@ QWidget* buildEqualizerSideFrame(MainWindow& main, DocumentBridge& bridge) {
     auto* layout = new QVBoxLayout(frame);
 
     // Command4: the build without the archiver check (the program carries its archiver).
-    auto* build = new QPushButton(QStringLiteral("スキン作成"), frame);
+    auto* build = new QPushButton(QCoreApplication::translate("EqPages", "スキン作成"), frame);
     build->setObjectName(QStringLiteral("Command4"));
     QObject::connect(build, &QPushButton::clicked, frame, [&main] { main.build(); });
     layout->addWidget(build);
-    auto* only = new QCheckBox(QStringLiteral("EQ部分だけ出力する"), frame);
+    auto* only = new QCheckBox(QCoreApplication::translate("EqPages", "EQ部分だけ出力する"), frame);
     bindCheckBox(bridge, only, ctl::chkEQOnly);
-    only->setToolTip(QStringLiteral("イコライザの絵だけのスキンとして出力します (メイン画面の画像を開いていなくても作れます)"));
+    only->setToolTip(QCoreApplication::translate("EqPages", "イコライザの絵だけのスキンとして出力します (メイン画面の画像を開いていなくても作れます)"));
     layout->addWidget(only);
     auto* mode = new QCheckBox(QStringLiteral("EQ Slider"), frame);
     bindCheckBox(bridge, mode, ctl::EQModeCheck);
-    mode->setToolTip(QStringLiteral("eqmain.bmpにスライダー・プリセット・グラフの段まで含めます。\n外すと上の275×163だけを出力します"));
+    mode->setToolTip(QCoreApplication::translate("EqPages", "eqmain.bmpにスライダー・プリセット・グラフの段まで含めます。\n外すと上の275×163だけを出力します"));
     layout->addWidget(mode);
 
     auto* twins = new QGroupBox(frame);

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -49,7 +50,7 @@ QRadioButton* option(DocumentBridge& bridge, ControlName name, int index, const 
 
 // --- frmMakeFrame ---------------------------------------------------------------------------
 
-constexpr const char* kFrameColourCaptions[] = {"明るい色", "通常色", "暗い色", "ボディー"};
+constexpr const char* kFrameColourCaptions[] = {QT_TRANSLATE_NOOP("GeneratorWindows", "明るい色"), QT_TRANSLATE_NOOP("GeneratorWindows", "通常色"), QT_TRANSLATE_NOOP("GeneratorWindows", "暗い色"), QT_TRANSLATE_NOOP("GeneratorWindows", "ボディー")};
 static_assert(std::size(kFrameColourCaptions) == 4);
 
 struct TransferButton {
@@ -58,16 +59,16 @@ struct TransferButton {
     FrameTransfer transfer;
 };
 constexpr TransferButton kFrameTransfers[] = {
-    {"btnData", "MainのDataへ転送", FrameTransfer::FrameDataToMain},
-    {"btnEqData", "EQのDataへ転送", FrameTransfer::FrameDataToEq},
-    {"btnMask", "MainのMaskへ転送", FrameTransfer::FrameMaskToMain},
-    {"btnEqMask", "EQのMaskへ転送", FrameTransfer::FrameMaskToEq},
+    {"btnData", QT_TRANSLATE_NOOP("GeneratorWindows", "MainのDataへ転送"), FrameTransfer::FrameDataToMain},
+    {"btnEqData", QT_TRANSLATE_NOOP("GeneratorWindows", "EQのDataへ転送"), FrameTransfer::FrameDataToEq},
+    {"btnMask", QT_TRANSLATE_NOOP("GeneratorWindows", "MainのMaskへ転送"), FrameTransfer::FrameMaskToMain},
+    {"btnEqMask", QT_TRANSLATE_NOOP("GeneratorWindows", "EQのMaskへ転送"), FrameTransfer::FrameMaskToEq},
 };
 constexpr TransferButton kGradientTransfers[] = {
-    {"btnDataGra", "MainのDataへ転送する", FrameTransfer::GradientDataToMain},
-    {"Command1", "EQのDataへ送る", FrameTransfer::GradientDataToEq},
-    {"Command2", "MainのMaskへ転送する", FrameTransfer::GradientMaskToMain},
-    {"Command3", "EQのMaskへ送る", FrameTransfer::GradientMaskToEq},
+    {"btnDataGra", QT_TRANSLATE_NOOP("GeneratorWindows", "MainのDataへ転送する"), FrameTransfer::GradientDataToMain},
+    {"Command1", QT_TRANSLATE_NOOP("GeneratorWindows", "EQのDataへ送る"), FrameTransfer::GradientDataToEq},
+    {"Command2", QT_TRANSLATE_NOOP("GeneratorWindows", "MainのMaskへ転送する"), FrameTransfer::GradientMaskToMain},
+    {"Command3", QT_TRANSLATE_NOOP("GeneratorWindows", "EQのMaskへ送る"), FrameTransfer::GradientMaskToEq},
 };
 
 // A maker box: its swatches over its picture, and the two transfer buttons (when it has them).
@@ -77,7 +78,7 @@ void layOutMakerBox(DocumentBridge& bridge, QGroupBox* box, QHBoxLayout* swatche
     auto* buttons = new QHBoxLayout;
     for (int i = 0; transfers && i < 2; ++i) {
         const FrameTransfer t = transfers[i].transfer;
-        buttons->addWidget(button(transfers[i].name, QString::fromUtf8(transfers[i].caption), box,
+        buttons->addWidget(button(transfers[i].name, QCoreApplication::translate("GeneratorWindows", transfers[i].caption), box,
                                   [&doc, t] { TransferFrame(doc, t); }));
     }
     buttons->addStretch();
@@ -93,7 +94,7 @@ QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, ControlN
     auto* box = new QGroupBox(caption, parent);
     auto* swatches = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
-        auto* s = new ColourSwatch(bridge, swatch, i, QString::fromUtf8(kFrameColourCaptions[i]), box);
+        auto* s = new ColourSwatch(bridge, swatch, i, QCoreApplication::translate("GeneratorWindows", kFrameColourCaptions[i]), box);
         swatches->addWidget(s);
     }
     swatches->addStretch();
@@ -104,12 +105,12 @@ QGroupBox* frameColours(DocumentBridge& bridge, const QString& caption, ControlN
 QWidget* frameTab(DocumentBridge& bridge, QWidget* parent) {
     auto* tab = new QWidget(parent);
     tab->setObjectName(objectNameOf("fraTab", 0));
-    auto* style = new QGroupBox(QStringLiteral("スタイル"), tab);
+    auto* style = new QGroupBox(QCoreApplication::translate("GeneratorWindows", "スタイル"), tab);
     style->setObjectName(QStringLiteral("fraFrameStyle"));
     auto* styleColumn = new QVBoxLayout(style);
-    const char* const styles[] = {"通常", "下無し", "上無し"};
+    const char* const styles[] = {QT_TRANSLATE_NOOP("GeneratorWindows", "通常"), QT_TRANSLATE_NOOP("GeneratorWindows", "下無し"), QT_TRANSLATE_NOOP("GeneratorWindows", "上無し")};
     for (int i = 0; i < 3; ++i)
-        styleColumn->addWidget(option(bridge, ctl::Optframe, i, QString::fromUtf8(styles[i]), style));
+        styleColumn->addWidget(option(bridge, ctl::Optframe, i, QCoreApplication::translate("GeneratorWindows", styles[i]), style));
     styleColumn->addStretch();
     auto* layout = new QHBoxLayout(tab);
     layout->addWidget(frameColours(bridge, QStringLiteral("Data"), ctl::lbldata, frame_maker::kFrameData, &kFrameTransfers[0], tab),
@@ -125,8 +126,8 @@ QGroupBox* gradientBox(DocumentBridge& bridge, const QString& caption, ControlNa
                        SlotName slot, const TransferButton* transfers, QWidget* parent) {
     auto* box = new QGroupBox(caption, parent);
     auto* swatches = new QHBoxLayout;
-    for (auto [name, text] : {std::pair{top, "上端の色"}, std::pair{bottom, "下端の色"}}) {
-        auto* s = new ColourSwatch(bridge, name, -1, QString::fromUtf8(text), box);
+    for (auto [name, text] : {std::pair{top, QT_TRANSLATE_NOOP("GeneratorWindows", "上端の色")}, std::pair{bottom, QT_TRANSLATE_NOOP("GeneratorWindows", "下端の色")}}) {
+        auto* s = new ColourSwatch(bridge, name, -1, QCoreApplication::translate("GeneratorWindows", text), box);
         swatches->addWidget(s);
     }
     swatches->addStretch();
@@ -152,24 +153,24 @@ QWidget* bigGradientTab(DocumentBridge& bridge, QWidget* parent) {
     Document& doc = bridge.doc();
     auto* tab = new QWidget(parent);
     tab->setObjectName(objectNameOf("fraTab", 2));
-    QGroupBox* gradient = gradientBox(bridge, QStringLiteral("Main＋EQ"), ctl::lblBig1, ctl::lblBig2, frame_maker::kBigGradient,
+    QGroupBox* gradient = gradientBox(bridge, QCoreApplication::translate("GeneratorWindows", "Main＋EQ"), ctl::lblBig1, ctl::lblBig2, frame_maker::kBigGradient,
                                       nullptr, tab);
 
-    auto* where = new QGroupBox(QStringLiteral("転送場所の指定"), tab);
+    auto* where = new QGroupBox(QCoreApplication::translate("GeneratorWindows", "転送場所の指定"), tab);
     where->setObjectName(QStringLiteral("fraToWhere"));
     auto* whereColumn = new QVBoxLayout(where);
-    whereColumn->addWidget(option(bridge, ctl::optToData, -1, QStringLiteral("Dataへ転送"), where));
-    whereColumn->addWidget(option(bridge, ctl::optToMask, -1, QStringLiteral("Maskへ転送"), where));
-    auto* order = new QGroupBox(QStringLiteral("上下の指定"), tab);
+    whereColumn->addWidget(option(bridge, ctl::optToData, -1, QCoreApplication::translate("GeneratorWindows", "Dataへ転送"), where));
+    whereColumn->addWidget(option(bridge, ctl::optToMask, -1, QCoreApplication::translate("GeneratorWindows", "Maskへ転送"), where));
+    auto* order = new QGroupBox(QCoreApplication::translate("GeneratorWindows", "上下の指定"), tab);
     order->setObjectName(QStringLiteral("fraUpDown"));
     auto* orderColumn = new QVBoxLayout(order);
-    orderColumn->addWidget(option(bridge, ctl::optMainUp, -1, QStringLiteral("Mainが上、EQが下"), order));
-    orderColumn->addWidget(option(bridge, ctl::optEqUp, -1, QStringLiteral("EQが上、Mainが下"), order));
+    orderColumn->addWidget(option(bridge, ctl::optMainUp, -1, QCoreApplication::translate("GeneratorWindows", "Mainが上、EQが下"), order));
+    orderColumn->addWidget(option(bridge, ctl::optEqUp, -1, QCoreApplication::translate("GeneratorWindows", "EQが上、Mainが下"), order));
 
     auto* side = new QVBoxLayout;
     side->addWidget(where);
     side->addWidget(order);
-    side->addWidget(button("Command8", QStringLiteral("転送実行"), tab, [&doc] { Command8(doc); }));
+    side->addWidget(button("Command8", QCoreApplication::translate("GeneratorWindows", "転送実行"), tab, [&doc] { Command8(doc); }));
     side->addStretch();
     auto* layout = new QHBoxLayout(tab);
     layout->addWidget(gradient, 0, Qt::AlignTop);
@@ -197,9 +198,9 @@ FrameMakerWindow::FrameMakerWindow(DocumentBridge& bridge, QWidget* owner) : QWi
     setWindowTitle(QStringLiteral("FrameMaking"));
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabFrame"));
-    tabs->addTab(frameTab(bridge, tabs), QStringLiteral("其の一"));
-    tabs->addTab(gradientTab(bridge, tabs), QStringLiteral("其のニ"));
-    tabs->addTab(bigGradientTab(bridge, tabs), QStringLiteral("其の三"));
+    tabs->addTab(frameTab(bridge, tabs), QCoreApplication::translate("GeneratorWindows", "其の一"));
+    tabs->addTab(gradientTab(bridge, tabs), QCoreApplication::translate("GeneratorWindows", "其のニ"));
+    tabs->addTab(bigGradientTab(bridge, tabs), QCoreApplication::translate("GeneratorWindows", "其の三"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     // Loading the window draws its pictures.
@@ -217,15 +218,15 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
         ControlName swatch;
         const char* caption;
     };
-    const SliderSwatch data[] = {{ctl::LblSliderDataHi, "ハイライト"}, {ctl::LblSliderDataTop, "トップ"},
-                                 {ctl::LblSliderDataShadow, "シャドウ"}, {ctl::LblSliderDataFrame, "枠"}};
-    const SliderSwatch mask[] = {{ctl::LblSliderMaskHi, "ハイライト"}, {ctl::LblSliderMaskTop, "トップ"},
-                                 {ctl::LblSliderMaskShadow, "シャドウ"}, {ctl::LblSliderMaskFrame, "枠"}};
+    const SliderSwatch data[] = {{ctl::LblSliderDataHi, QT_TRANSLATE_NOOP("GeneratorWindows", "ハイライト")}, {ctl::LblSliderDataTop, QT_TRANSLATE_NOOP("GeneratorWindows", "トップ")},
+                                 {ctl::LblSliderDataShadow, QT_TRANSLATE_NOOP("GeneratorWindows", "シャドウ")}, {ctl::LblSliderDataFrame, QT_TRANSLATE_NOOP("GeneratorWindows", "枠")}};
+    const SliderSwatch mask[] = {{ctl::LblSliderMaskHi, QT_TRANSLATE_NOOP("GeneratorWindows", "ハイライト")}, {ctl::LblSliderMaskTop, QT_TRANSLATE_NOOP("GeneratorWindows", "トップ")},
+                                 {ctl::LblSliderMaskShadow, QT_TRANSLATE_NOOP("GeneratorWindows", "シャドウ")}, {ctl::LblSliderMaskFrame, QT_TRANSLATE_NOOP("GeneratorWindows", "枠")}};
     auto frameOf = [&](const QString& caption, const SliderSwatch (&swatches)[4], SlotName slot) {
         auto* box = new QGroupBox(caption, this);
         auto* grid = new QGridLayout(box);
         for (int i = 0; i < 4; ++i) {
-            auto* s = new ColourSwatch(bridge, swatches[i].swatch, -1, QString::fromUtf8(swatches[i].caption), box);
+            auto* s = new ColourSwatch(bridge, swatches[i].swatch, -1, QCoreApplication::translate("GeneratorWindows", swatches[i].caption), box);
             grid->addWidget(s, i / 2, i % 2);
         }
         grid->addWidget(picture(bridge, slot, 4, box), 2, 0, 1, 2);
@@ -233,16 +234,16 @@ SliderMakerWindow::SliderMakerWindow(DocumentBridge& bridge, QWidget* owner) : Q
     };
 
     auto* style = new QHBoxLayout;
-    style->addWidget(option(bridge, ctl::OpSliderOff, -1, QStringLiteral("枠無し"), this));
-    style->addWidget(option(bridge, ctl::OpSliderOn, -1, QStringLiteral("枠あり"), this));
+    style->addWidget(option(bridge, ctl::OpSliderOff, -1, QCoreApplication::translate("GeneratorWindows", "枠無し"), this));
+    style->addWidget(option(bridge, ctl::OpSliderOn, -1, QCoreApplication::translate("GeneratorWindows", "枠あり"), this));
     style->addStretch();
-    auto* hint = new QLabel(QStringLiteral("色はダブルクリックで選びます"), this);
+    auto* hint = new QLabel(QCoreApplication::translate("GeneratorWindows", "色はダブルクリックで選びます"), this);
 
-    auto* apply = button("Command1", QStringLiteral("適用"), this, [this, &doc] {
+    auto* apply = button("Command1", QCoreApplication::translate("GeneratorWindows", "適用"), this, [this, &doc] {
         ApplySlider(doc);
         hide();
     });
-    auto* cancel = button("Command2", QStringLiteral("キャンセル"), this, [this] { hide(); });
+    auto* cancel = button("Command2", QCoreApplication::translate("GeneratorWindows", "キャンセル"), this, [this] { hide(); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(apply);
@@ -273,8 +274,8 @@ BackColorWindow::BackColorWindow(DocumentBridge& bridge, QWidget* owner) : QWidg
         swatches->addWidget(s);
     }
     swatches->addStretch();
-    swatches->addWidget(button("btnMake", QStringLiteral("作成"), this, [&doc] { MakeBackColor(doc); }));
-    swatches->addWidget(button("btnCopy", QStringLiteral("適用"), this, [this, &doc] {
+    swatches->addWidget(button("btnMake", QCoreApplication::translate("GeneratorWindows", "作成"), this, [&doc] { MakeBackColor(doc); }));
+    swatches->addWidget(button("btnCopy", QCoreApplication::translate("GeneratorWindows", "適用"), this, [this, &doc] {
         ApplyBackColor(doc);
         hide();
     }));
@@ -307,23 +308,23 @@ void showToolWindow(QWidget* window) {
 }
 
 QPushButton* frameMakerButton(DocumentBridge& bridge, QWidget* owner, const char* name, QWidget* parent) {
-    auto* b = button(name, QStringLiteral("FrameData自作"), parent,
+    auto* b = button(name, QCoreApplication::translate("GeneratorWindows", "FrameData自作"), parent,
                      [&bridge, owner] { showToolWindow(frameMakerWindow(bridge, owner)); });
-    b->setToolTip(QStringLiteral("色を選んでフレームやグラデーションを作ります"));
+    b->setToolTip(QCoreApplication::translate("GeneratorWindows", "色を選んでフレームやグラデーションを作ります"));
     return b;
 }
 
 QPushButton* sliderMakerButton(DocumentBridge& bridge, QWidget* owner, QWidget* parent) {
-    auto* b = button("BtnMakeSliderData", QStringLiteral("SliderData自作"), parent,
+    auto* b = button("BtnMakeSliderData", QCoreApplication::translate("GeneratorWindows", "SliderData自作"), parent,
                      [&bridge, owner] { showToolWindow(sliderMakerWindow(bridge, owner)); });
-    b->setToolTip(QStringLiteral("色を選んでスライダーのつまみを作ります"));
+    b->setToolTip(QCoreApplication::translate("GeneratorWindows", "色を選んでスライダーのつまみを作ります"));
     return b;
 }
 
 QPushButton* backColorButton(DocumentBridge& bridge, QWidget* owner, QWidget* parent) {
     auto* b = button("btnBackColor", QStringLiteral("MakeBackColor"), parent,
                      [&bridge, owner] { showToolWindow(backColorWindow(bridge, owner)); });
-    b->setToolTip(QStringLiteral("三つの色からイコライザのスライダーの背景を作ります"));
+    b->setToolTip(QCoreApplication::translate("GeneratorWindows", "三つの色からイコライザのスライダーの背景を作ります"));
     return b;
 }
 

@@ -1,5 +1,6 @@
 #include "how_form.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,10 +20,10 @@ struct HowFormButton {
 };
 
 constexpr HowFormButton kButtons[] = {
-    {"Command1", "275*116に無理やり変換", HowFormAnswer::Stretch},
-    {"Command2", "EQ部分も使って275*232に変換", HowFormAnswer::SplitInHalves},
-    {"Command4", "PLまで使ってしまう（275*348）", HowFormAnswer::SplitInThirds},
-    {"Command3", "キャンセル", HowFormAnswer::Cancel},
+    {"Command1", QT_TRANSLATE_NOOP("HowForm", "275*116に無理やり変換"), HowFormAnswer::Stretch},
+    {"Command2", QT_TRANSLATE_NOOP("HowForm", "EQ部分も使って275*232に変換"), HowFormAnswer::SplitInHalves},
+    {"Command4", QT_TRANSLATE_NOOP("HowForm", "PLまで使ってしまう（275*348）"), HowFormAnswer::SplitInThirds},
+    {"Command3", QT_TRANSLATE_NOOP("HowForm", "キャンセル"), HowFormAnswer::Cancel},
 };
 static_assert(std::size(kButtons) == 4, "four answers");
 
@@ -30,15 +31,15 @@ static_assert(std::size(kButtons) == 4, "four answers");
 
 HowForm::HowForm(DocumentBridge& bridge, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HowForm"));
-    setWindowTitle(QStringLiteral("画像の大きさ"));
+    setWindowTitle(QCoreApplication::translate("HowForm", "画像の大きさ"));
     setModal(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* question = new QLabel(QStringLiteral("画像の大きさが275*116ではありません"), this);
+    auto* question = new QLabel(QCoreApplication::translate("HowForm", "画像の大きさが275*116ではありません"), this);
     question->setObjectName(QStringLiteral("Label1"));
     layout->addWidget(question);
     for (const HowFormButton& b : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
+        auto* button = new QPushButton(QCoreApplication::translate("HowForm", b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         const int digit = static_cast<int>(b.answer);
         connect(button, &QPushButton::clicked, this, [this, digit] {

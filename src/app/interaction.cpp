@@ -3,6 +3,7 @@
 #include <utility>
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,8 +14,8 @@
 namespace pelterra::app {
 
 const char* const kPictureFilter =
-    "画像 (*.bmp;*.jpg;*.gif) (*.bmp *.BMP *.jpg *.JPG *.jpeg *.JPEG *.gif *.GIF *.png *.PNG);;"
-    "すべてのファイル (*)";
+    QT_TRANSLATE_NOOP("Interaction", "画像 (*.bmp;*.jpg;*.gif) (*.bmp *.BMP *.jpg *.JPG *.jpeg *.JPEG *.gif *.GIF *.png *.PNG);;"
+                                     "すべてのファイル (*)");
 
 Interaction& interaction() {
     static Interaction hooks;
@@ -35,8 +36,8 @@ QString ChoosePictureFile(QWidget* parent) {
     if (interaction().choosePictureFile) return interaction().choosePictureFile(parent);
     // The dialog starts where the last picture was chosen, as the classic dialog did.
     static QString lastFolder;
-    const QString file = QFileDialog::getOpenFileName(parent, QStringLiteral("画像を開く"), lastFolder,
-                                                      QString::fromUtf8(kPictureFilter));
+    const QString file = QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Interaction", "画像を開く"), lastFolder,
+                                                      QCoreApplication::translate("Interaction", kPictureFilter));
     if (!file.isEmpty()) lastFolder = QFileInfo(file).absolutePath();
     return file;
 }
@@ -111,7 +112,7 @@ QString ChooseFolder(QWidget* parent, const QString& caption) {
 
 QString ChooseSkinFile(QWidget* parent) {
     if (interaction().chooseSkinFile) return interaction().chooseSkinFile(parent);
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("スキンを開く"), QString(),
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Interaction", "スキンを開く"), QString(),
                                         QStringLiteral("Winamp skins (*.wsz *.zip);;All files (*)"));
 }
 

@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include "interaction.h"
@@ -46,18 +47,18 @@ Result<SavedProject> SaveRescueProject(MainWindow& window) {
 
 void OfferRescue(MainWindow* window, const QString& fault) {
     if (!window) {
-        ShowMessage(nullptr, QStringLiteral("内部エラーが発生しました: %1\n\nプログラムを終了します。").arg(fault));
+        ShowMessage(nullptr, QCoreApplication::translate("LastResort", "内部エラーが発生しました: %1\n\nプログラムを終了します。").arg(fault));
         return;
     }
     const QString question =
-        QStringLiteral("内部エラーが発生しました: %1\n\nプログラムを終了します。その前にプロジェクトを保存しますか？").arg(fault);
+        QCoreApplication::translate("LastResort", "内部エラーが発生しました: %1\n\nプログラムを終了します。その前にプロジェクトを保存しますか？").arg(fault);
     if (!AskYesNo(window, question)) return;
     const Result<SavedProject> saved = SaveRescueProject(*window);
     if (!saved) {
         ShowFailure(window, saved.error());
         return;
     }
-    ShowMessage(window, QStringLiteral("保存しました: %1").arg(QString::fromStdString(saved->folder.string())));
+    ShowMessage(window, QCoreApplication::translate("LastResort", "保存しました: %1").arg(QString::fromStdString(saved->folder.string())));
 }
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {

@@ -10,6 +10,7 @@
 #include "app_info.h"
 #include "fs/program_path.h"
 #include "application.h"
+#include "language.h"
 #include "last_resort.h"
 #include "main_window.h"
 #include "screenshots.h"
@@ -30,13 +31,24 @@ int main(int argc, char** argv) {
                        "(settings are neither read nor written)."),
         QStringLiteral("DIR"));
     options.addOption(screenshots);
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("With --screenshots: the language of the walk, ja or en (default: "
+                                                     "the system's)."),
+                                      QStringLiteral("LANG"));
+    options.addOption(language);
     options.process(qt);
 
     const std::filesystem::path programFolder = pelterra::ExecutableFolder(argv[0]);
-    if (options.isSet(screenshots))
+    if (options.isSet(screenshots)) {
+        pelterra::app::installTranslations(
+            pelterra::app::chooseLanguage(options.value(language), QLocale::system()), programFolder);
         return pelterra::app::TakeScreenshots(programFolder, options.value(screenshots));
+    }
 
-    pelterra::app::Application app(programFolder, pelterra::app::openUserSettings());
+    std::unique_ptr<QSettings> settings = pelterra::app::openUserSettings();
+    pelterra::app::installTranslations(
+        pelterra::app::chooseLanguage(pelterra::app::storedLanguage(*settings), QLocale::system()), programFolder);
+    pelterra::app::Application app(programFolder, std::move(settings));
     // A fault of the program: tell the user, offer to save the project, then quit.
     const auto rescue = [&app](const QString& fault) { pelterra::app::OfferRescue(app.mainWindow(), fault); };
     qt.onFault = [rescue](const QString& fault) {

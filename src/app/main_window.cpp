@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -80,7 +81,7 @@ void putOnClipboard(const Bitmap& picture) {
 QString problemLines(const std::vector<Error>& problems, std::size_t count) {
     const std::size_t skipped = problems.size() > count ? problems.size() - count : 0;
     QStringList lines;
-    if (skipped > 0) lines << QStringLiteral("（ほかに %1 件）").arg(skipped);
+    if (skipped > 0) lines << QCoreApplication::translate("MainWindow", "（ほかに %1 件）").arg(skipped);
     for (std::size_t i = skipped; i < problems.size(); ++i) lines << QString::fromStdString(problems[i].describe());
     return lines.join(QLatin1Char('\n'));
 }
@@ -174,7 +175,7 @@ void MainWindow::buildMenus() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
 
-    QAction* mix = menuBar()->addAction(QStringLiteral("合成方法(&M)"));
+    QAction* mix = menuBar()->addAction(QCoreApplication::translate("MainWindow", "合成方法(&M)"));
     mix->setObjectName(QStringLiteral("mnuMask"));
     connect(mix, &QAction::triggered, this, &MainWindow::showMixModeWindow);
 
@@ -183,7 +184,7 @@ void MainWindow::buildMenus() {
     QAction* keys = help->addAction(QStringLiteral("&Keyboard shortcuts"));
     keys->setObjectName(QStringLiteral("mnuShortcuts"));
     connect(keys, &QAction::triggered, this, [this] {
-        ShowMessage(this, QStringLiteral("Ctrl+O\t画像を開く (Open picture)\n"
+        ShowMessage(this, QCoreApplication::translate("MainWindow", "Ctrl+O\t画像を開く (Open picture)\n"
                                          "Ctrl+Shift+O\tプロジェクトを開く (Open project)\n"
                                          "Ctrl+S\tプロジェクト保存 (Save project)\n"
                                          "Ctrl+B\tスキン作成 (Build the skin)\n"
@@ -256,7 +257,7 @@ void MainWindow::fillRecentMenus() {
 }
 
 void MainWindow::openProject() {
-    const QString folder = ChooseFolder(this, QStringLiteral("プロジェクトのフォルダ"));
+    const QString folder = ChooseFolder(this, QCoreApplication::translate("MainWindow", "プロジェクトのフォルダ"));
     if (!folder.isEmpty()) openProjectFolder(folder);
 }
 
@@ -283,7 +284,7 @@ void MainWindow::openSkin(const QString& path) {
 bool MainWindow::unsavedWorkMayGo() {
     m_bridge.commitPendingEdit();
     if (!m_bridge.hasUnsavedWork()) return true;
-    switch (AskUnsaved(this, QStringLiteral("保存していない変更があります。終了する前にプロジェクトを保存しますか？"))) {
+    switch (AskUnsaved(this, QCoreApplication::translate("MainWindow", "保存していない変更があります。終了する前にプロジェクトを保存しますか？"))) {
         case UnsavedAnswer::Save:
             saveProject();
             return !m_bridge.hasUnsavedWork();
@@ -328,7 +329,7 @@ void MainWindow::openBasePictureFile(const QString& file) {
 void MainWindow::build() {
     if (isBuilding(doc())) return;
     if (!hasPictureToBuild(doc())) {
-        ShowMessage(this, QStringLiteral("スキンを作るには、先に「Main」ページの「PictureOpen」(Ctrl+O) で元になる画像を開いてください。"));
+        ShowMessage(this, QCoreApplication::translate("MainWindow", "スキンを作るには、先に「Main」ページの「PictureOpen」(Ctrl+O) で元になる画像を開いてください。"));
         return;
     }
     BuildHooks hooks;
@@ -352,7 +353,7 @@ void MainWindow::build() {
     if (built->outcome == BuildOutcome::Built && m_preview->saved()) {
         const Destination& d = m_preview->saved()->destination;
         const auto where = d.zip ? d.archive() : d.skinFolder();
-        statusBar()->showMessage(QStringLiteral("保存しました: ") + QString::fromStdString(where.string()));
+        statusBar()->showMessage(QCoreApplication::translate("MainWindow", "保存しました: ") + QString::fromStdString(where.string()));
         m_bridge.markSaved();  // the work is in the skin: quitting now loses nothing asked for
     }
 }
@@ -405,8 +406,8 @@ void MainWindow::showLatestProblem() {
     const std::vector<Error>& problems = doc().problems();
     if (problems.empty()) return;
     const QString latest = QString::fromStdString(problems.back().describe()).section(QLatin1Char('\n'), 0, 0);
-    statusBar()->showMessage(QStringLiteral("読みこめませんでした: ") + latest);
-    m_problemButton->setText(QStringLiteral("読みこみの問題 %1 件").arg(problems.size()));
+    statusBar()->showMessage(QCoreApplication::translate("MainWindow", "読みこめませんでした: ") + latest);
+    m_problemButton->setText(QCoreApplication::translate("MainWindow", "読みこみの問題 %1 件").arg(problems.size()));
     m_problemButton->setToolTip(problemLines(problems, kProblemsInTooltip));
     m_problemButton->show();
 }

@@ -19,6 +19,7 @@ class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
 class QMenu;
+class QGroupBox;
 class QSettings;
 class QTimer;
 class QToolButton;
@@ -131,6 +132,7 @@ private:
     QWidget* buildMainPage();
     QWidget* buildPartPage(const MainCategory& category, int page);
     QWidget* buildSettingsPage();
+    QGroupBox* languageBox(QWidget* parent);
     QWidget* placeholderPage(const QString& caption);
     void buildProblemButton();
     SlotView* addSlotView(SlotName name, int index, QWidget* parent, int zoom);

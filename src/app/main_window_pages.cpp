@@ -2,6 +2,7 @@
 // and the frames of the "EQ", "Region" and "PlayList" tabs.
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +28,7 @@
 #include "part_thumbnails.h"
 #include "eq_pages.h"
 #include "equalizer/picture_import.h"
+#include "language.h"
 #include "main_window.h"
 
 #include "sheets/build_driver.h"
@@ -42,21 +44,21 @@ namespace pelterra::app {
 namespace {
 
 
-const QStringList kTopTabs = {QStringLiteral("Main"), QStringLiteral("EQ"), QStringLiteral("Region"),
-                              QStringLiteral("PlayList")};
-const QStringList kPageTabs = {
+QStringList topTabCaptions() { return {QStringLiteral("Main"), QStringLiteral("EQ"), QStringLiteral("Region"),
+                              QStringLiteral("PlayList")}; }
+QStringList pageTabCaptions() { return {
     QStringLiteral("Main"),      QStringLiteral("Cbuttons"),  QStringLiteral("Shufrep"),   QStringLiteral("Monoster"),
     QStringLiteral("Playpaus"),  QStringLiteral("Slider"),    QStringLiteral("Pledit.txt"), QStringLiteral("Maron.txt"),
-    QStringLiteral("Number"),    QStringLiteral("Text"),      QStringLiteral("環境設定"),   QStringLiteral("Titlebar"),
-    QStringLiteral("Frame"),     QStringLiteral("Viscolor"),  QStringLiteral("レイヤー1"),  QStringLiteral("レイヤー2"),
-    QStringLiteral("プロジェクト保存")};
-const QStringList kEqTabs = {QStringLiteral("EQ Main"), QStringLiteral("Slider"),   QStringLiteral("On,Auto"),
+    QStringLiteral("Number"),    QStringLiteral("Text"),      QCoreApplication::translate("MainWindowPages", "環境設定"),   QStringLiteral("Titlebar"),
+    QStringLiteral("Frame"),     QStringLiteral("Viscolor"),  QCoreApplication::translate("MainWindowPages", "レイヤー1"),  QCoreApplication::translate("MainWindowPages", "レイヤー2"),
+    QCoreApplication::translate("MainWindowPages", "プロジェクト保存")}; }
+QStringList eqTabCaptions() { return {QStringLiteral("EQ Main"), QStringLiteral("Slider"),   QStringLiteral("On,Auto"),
                              QStringLiteral("Frame"),   QStringLiteral("TitleBar"), QStringLiteral("Image"),
-                             QStringLiteral("Preset"),  QStringLiteral("取りこみ"),  QStringLiteral("レイヤー1"),
-                             QStringLiteral("レイヤー2")};
-const QStringList kRegionTabs = {QStringLiteral("Region")};
-const QStringList kPlaylistTabs = {QStringLiteral("PlayList"), QStringLiteral("SorabePL互換１"),
-                                   QStringLiteral("Sorabe互換２"), QStringLiteral("Sorabe互換３")};
+                             QStringLiteral("Preset"),  QCoreApplication::translate("MainWindowPages", "取りこみ"),  QCoreApplication::translate("MainWindowPages", "レイヤー1"),
+                             QCoreApplication::translate("MainWindowPages", "レイヤー2")}; }
+QStringList regionTabCaptions() { return {QStringLiteral("Region")}; }
+QStringList playlistTabCaptions() { return {QStringLiteral("PlayList"), QCoreApplication::translate("MainWindowPages", "SorabePL互換１"),
+                                   QCoreApplication::translate("MainWindowPages", "Sorabe互換２"), QCoreApplication::translate("MainWindowPages", "Sorabe互換３")}; }
 constexpr int kTabsPerRow = 9;
 
 // The category each part page of TabStrip1 shows (kMainCategories index).
@@ -85,8 +87,8 @@ struct PageMakeBox {
     const char* caption;
 };
 constexpr PageMakeBox kPageMakeBoxes[] = {
-    {1, ctl::CbuttonsCheck, "Cbuttonsを作る"},
-    {2, ctl::ShufrepCheck, "Shufrepを作る"},
+    {1, ctl::CbuttonsCheck, QT_TRANSLATE_NOOP("MainWindowPages", "Cbuttonsを作る")},
+    {2, ctl::ShufrepCheck, QT_TRANSLATE_NOOP("MainWindowPages", "Shufrepを作る")},
     {3, ctl::MonosterCheck, "Monoster"},
     {4, ctl::PlaypausCheck, "Playpaus"},
     {5, ctl::PosbarCheck, "Posbar"},
@@ -141,7 +143,7 @@ QHBoxLayout* labelled(const QString& label, QWidget* widget, QWidget* parent) {
 SlotView* MainWindow::addSlotView(SlotName name, int index, QWidget* parent, int zoom) {
     auto* view = new SlotView(m_bridge, name, index, parent);
     view->setZoom(zoom);
-    view->setToolTip(QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー")
+    view->setToolTip(QCoreApplication::translate("MainWindowPages", "%1  %2×%3\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー")
                          .arg(QString::fromStdString(controlKey(name, index)))
                          .arg(view->image().width())
                          .arg(view->image().height()));
@@ -150,7 +152,7 @@ SlotView* MainWindow::addSlotView(SlotName name, int index, QWidget* parent, int
 }
 
 QWidget* MainWindow::buildCentralWidget() {
-    m_tabStrip3 = new TabStrip(QStringLiteral("TabStrip3"), QStringLiteral("mainframe"), kTopTabs, kTabsPerRow, this);
+    m_tabStrip3 = new TabStrip(QStringLiteral("TabStrip3"), QStringLiteral("mainframe"), topTabCaptions(), kTabsPerRow, this);
 
     auto* mainFrame = m_tabStrip3->frame(0);
     auto* mainLayout = new QHBoxLayout(mainFrame);
@@ -158,7 +160,7 @@ QWidget* MainWindow::buildCentralWidget() {
     mainLayout->addWidget(buildMainTabs(), 1);
     mainLayout->addWidget(buildMakingFrame());
 
-    m_tabStrip2 = new TabStrip(QStringLiteral("TabStrip2"), QStringLiteral("EQFrame"), kEqTabs, kTabsPerRow + 1,
+    m_tabStrip2 = new TabStrip(QStringLiteral("TabStrip2"), QStringLiteral("EQFrame"), eqTabCaptions(), kTabsPerRow + 1,
                                m_tabStrip3->frame(1));
     for (int i = 0; i < m_tabStrip2->count(); ++i) {
         QWidget* eqPage = buildEqualizerPage(*this, m_bridge, i);
@@ -169,12 +171,12 @@ QWidget* MainWindow::buildCentralWidget() {
     eqLayout->addWidget(m_tabStrip2, 1);
     eqLayout->addWidget(buildEqualizerSideFrame(*this, m_bridge));
 
-    m_tabStrip4 = new TabStrip(QStringLiteral("TabStrip4"), QStringLiteral("RegionFrame"), kRegionTabs, kTabsPerRow,
+    m_tabStrip4 = new TabStrip(QStringLiteral("TabStrip4"), QStringLiteral("RegionFrame"), regionTabCaptions(), kTabsPerRow,
                                m_tabStrip3->frame(2));
     m_tabStrip4->setPage(0, buildRegionPage(*this, m_bridge));
     (new QVBoxLayout(m_tabStrip3->frame(2)))->addWidget(m_tabStrip4);
 
-    m_tabStrip5 = new TabStrip(QStringLiteral("TabStrip5"), QStringLiteral("PLFrame"), kPlaylistTabs, kTabsPerRow,
+    m_tabStrip5 = new TabStrip(QStringLiteral("TabStrip5"), QStringLiteral("PLFrame"), playlistTabCaptions(), kTabsPerRow,
                                m_tabStrip3->frame(3));
     for (int i = 0; i < m_tabStrip5->count(); ++i) m_tabStrip5->setPage(i, buildPlaylistPage(*this, m_bridge, i));
     (new QVBoxLayout(m_tabStrip3->frame(3)))->addWidget(m_tabStrip5);
@@ -183,7 +185,7 @@ QWidget* MainWindow::buildCentralWidget() {
 }
 
 QWidget* MainWindow::buildMainTabs() {
-    m_tabStrip1 = new TabStrip(QStringLiteral("TabStrip1"), QStringLiteral("Frame1"), kPageTabs, kTabsPerRow, this);
+    m_tabStrip1 = new TabStrip(QStringLiteral("TabStrip1"), QStringLiteral("Frame1"), pageTabCaptions(), kTabsPerRow, this);
     for (int p = 0; p < page::Count; ++p) {
         QWidget* content = nullptr;
         if (p == page::Main)
@@ -194,7 +196,7 @@ QWidget* MainWindow::buildMainTabs() {
             content = buildPartPage(*category, p);
             addPartPageTools(m_bridge, this, p, content);
         } else if (!(content = buildOutputPage(m_bridge, this, p)))
-            content = placeholderPage(kPageTabs[p]);
+            content = placeholderPage(pageTabCaptions()[p]);
         m_tabStrip1->setPage(p, content);
     }
     connect(m_tabStrip1, &TabStrip::tabChosen, this, &MainWindow::showPageChosen);
@@ -216,14 +218,14 @@ QWidget* MainWindow::buildMakingFrame() {
     frame->setObjectName(QStringLiteral("Frames_7"));
     auto* layout = new QVBoxLayout(frame);
     for (const MakingBox& m : kMakingBoxes) {
-        auto* box = new QCheckBox(QString::fromUtf8(m.caption), frame);
+        auto* box = new QCheckBox(QCoreApplication::translate("MainWindowPages", m.caption), frame);
         bindCheckBox(m_bridge, box, m.box);
         layout->addWidget(box);
     }
     layout->addSpacing(12);
-    auto* build = new QPushButton(QStringLiteral("スキン作成"), frame);
+    auto* build = new QPushButton(QCoreApplication::translate("MainWindowPages", "スキン作成"), frame);
     build->setObjectName(QStringLiteral("cmdMake"));
-    build->setToolTip(QStringLiteral("いまの画像とパーツでスキンを作り、プレビューを出します (Ctrl+B)"));
+    build->setToolTip(QCoreApplication::translate("MainWindowPages", "いまの画像とパーツでスキンを作り、プレビューを出します (Ctrl+B)"));
     build->setMinimumHeight(40);
     QFont bold = build->font();
     bold.setBold(true);
@@ -233,8 +235,8 @@ QWidget* MainWindow::buildMakingFrame() {
     const auto showBuildable = [this, build] {
         const bool ready = hasPictureToBuild(doc());
         build->setEnabled(ready);
-        build->setToolTip(ready ? QStringLiteral("いまの画像とパーツでスキンを作り、プレビューを出します (Ctrl+B)")
-                                : QStringLiteral("先に「Main」ページの「PictureOpen」で元になる画像を開いてください"));
+        build->setToolTip(ready ? QCoreApplication::translate("MainWindowPages", "いまの画像とパーツでスキンを作り、プレビューを出します (Ctrl+B)")
+                                : QCoreApplication::translate("MainWindowPages", "先に「Main」ページの「PictureOpen」で元になる画像を開いてください"));
     };
     connect(&m_bridge, &DocumentBridge::slotChanged, build, showBuildable);
     connect(&m_bridge, &DocumentBridge::controlChanged, build, showBuildable);
@@ -258,24 +260,24 @@ QWidget* MainWindow::buildMainPage() {
     auto* open = new QPushButton(QStringLiteral("PictureOpen"), pageWidget);
     open->setObjectName(QStringLiteral("Command1"));
     open->setMinimumHeight(40);
-    open->setToolTip(QStringLiteral("スキンの元になる画像を開きます"));
+    open->setToolTip(QCoreApplication::translate("MainWindowPages", "スキンの元になる画像を開きます"));
     connect(open, &QPushButton::clicked, this, &MainWindow::openBasePicture);
-    auto* skinMode = new QCheckBox(QStringLiteral("EQも出力"), pageWidget);
+    auto* skinMode = new QCheckBox(QCoreApplication::translate("MainWindowPages", "EQも出力"), pageWidget);
     bindCheckBox(m_bridge, skinMode, ctl::chkSkinMode);
-    skinMode->setToolTip(QStringLiteral("メイン画面だけの画像からも、イコライザの画像 eqmain.bmp を作ります"));
-    auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
+    skinMode->setToolTip(QCoreApplication::translate("MainWindowPages", "メイン画面だけの画像からも、イコライザの画像 eqmain.bmp を作ります"));
+    auto* eqBelow = new QCheckBox(QCoreApplication::translate("MainWindowPages", "EQが下"), pageWidget);
     bindCheckBox(m_bridge, eqBelow, ctl::EqUporDown);
-    eqBelow->setToolTip(QStringLiteral("縦に重ねた画像で、下の段をイコライザとして使います"));
+    eqBelow->setToolTip(QCoreApplication::translate("MainWindowPages", "縦に重ねた画像で、下の段をイコライザとして使います"));
 
     SlotView* picture1 = addSlotView(pic::Picture1, -1, pageWidget, 2);
-    picture1->setToolTip(QStringLiteral("Picture1: メイン画面の画像\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
+    picture1->setToolTip(QCoreApplication::translate("MainWindowPages", "Picture1: メイン画面の画像\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
     connect(picture1, &SlotView::doubleClicked, this, &MainWindow::openBasePicture);
     connect(picture1, &SlotView::menuRequested, this,
             [this](const QPoint& at) { applyPicture1ClipChoice(askClipChoice(this, at)); });
     SlotView* picture2 = addSlotView(pic::Picture2, -1, pageWidget, 2);
-    picture2->setToolTip(QStringLiteral("Picture2: 重ねた画像の二段目"));
+    picture2->setToolTip(QCoreApplication::translate("MainWindowPages", "Picture2: 重ねた画像の二段目"));
     SlotView* picture3 = addSlotView(pic::Picture3, -1, pageWidget, 1);
-    picture3->setToolTip(QStringLiteral("Picture3: レイヤーを重ねたメイン画面 (スキン作成のあと)"));
+    picture3->setToolTip(QCoreApplication::translate("MainWindowPages", "Picture3: レイヤーを重ねたメイン画面 (スキン作成のあと)"));
     auto* picture2Caption = caption(QStringLiteral("Picture2"), pageWidget);
     // Picture2 shows only after a stacked picture was imported.
     bindVisibility(m_bridge, picture2, ctl::Picture2);
@@ -283,15 +285,15 @@ QWidget* MainWindow::buildMainPage() {
 
     watchSlot(m_bridge, hint, pic::Picture1, [&d, hint] {
         if (d.BackgroundImagePath.empty())
-            hint->setText(QStringLiteral(
+            hint->setText(QCoreApplication::translate("MainWindowPages",
                 "<b>はじめに:</b> 「PictureOpen」を押して、スキンの元になる画像を開いてください。<br>"
                 "275×116 (メイン画面)、275×232 (メイン＋イコライザ)、275×348 (メイン＋イコライザ＋プレイリスト) の画像が使えます。"));
         else
-            hint->setText(QStringLiteral(
+            hint->setText(QCoreApplication::translate("MainWindowPages",
                 "<b>次に:</b> 各ページでパーツを選び、「色補正」で色を合わせてから、右の「スキン作成」(Ctrl+B) を押してください。"
                 "プレビューで「Save」を押すとスキンが保存されます。%1<br>開いた画像: %2")
                               .arg(d.combinedPictureFlag != 0
-                                       ? QStringLiteral("<br>重ねた画像の下の段がイコライザなら「EQが下」をチェックしてください。")
+                                       ? QCoreApplication::translate("MainWindowPages", "<br>重ねた画像の下の段がイコライザなら「EQが下」をチェックしてください。")
                                        : QString())
                               .arg(QString::fromStdString(d.BackgroundImagePath).toHtmlEscaped()));
     });
@@ -311,7 +313,7 @@ QWidget* MainWindow::buildMainPage() {
     right->addWidget(picture1);
     right->addWidget(picture2Caption);
     right->addWidget(picture2);
-    right->addLayout(labelled(QStringLiteral("倍率"),
+    right->addLayout(labelled(QCoreApplication::translate("MainWindowPages", "倍率"),
                               pageZoomChooser(QStringLiteral("cboZoom_0"), 2, {picture1, picture2}, pageWidget), pageWidget));
     right->addStretch();
 
@@ -336,9 +338,9 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     lists->addWidget(dataCaption);
     dataCaption->setBuddy(addPartList(m_bridge, ctl::lstData, k, lists, 3, pageWidget));
     if (category.maskList >= 0) {
-        auto* link = new QCheckBox(QStringLiteral("DataとMaskを別々に指定する"), pageWidget);
+        auto* link = new QCheckBox(QCoreApplication::translate("MainWindowPages", "DataとMaskを別々に指定する"), pageWidget);
         bindCheckBox(m_bridge, link, category.linkBox);
-        link->setToolTip(kLinkBoxTip);
+        link->setToolTip(linkBoxTip());
         auto* maskLabel = new QLabel(pageWidget);
         bindLabel(m_bridge, maskLabel, category.maskLabel);
         lists->addWidget(link);
@@ -363,10 +365,10 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     pictures->addWidget(data);
     pictures->addWidget(caption(QStringLiteral("Mask"), pageWidget));
     pictures->addWidget(mask);
-    pictures->addLayout(labelled(QStringLiteral("倍率"),
+    pictures->addLayout(labelled(QCoreApplication::translate("MainWindowPages", "倍率"),
                                  pageZoomChooser(QStringLiteral("cboZoom_%1").arg(page), zoom, {data, mask}, pageWidget),
                                  pageWidget));
-    auto* help = new QLabel(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
+    auto* help = new QLabel(QCoreApplication::translate("MainWindowPages", "絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。"),
                             pageWidget);
     help->setWordWrap(true);
     pictures->addWidget(help);
@@ -376,7 +378,7 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     auto* controls = new QVBoxLayout;
     for (const PageMakeBox& m : kPageMakeBoxes) {
         if (m.page != page) continue;
-        controls->addWidget(pageMakeBox(m_bridge, m.box, QString::fromUtf8(m.caption), pageWidget));
+        controls->addWidget(pageMakeBox(m_bridge, m.box, QCoreApplication::translate("MainWindowPages", m.caption), pageWidget));
     }
     if (category.colourGroup != kNone) controls->addWidget(colourGroup(m_bridge, category.colourGroup, 220, pageWidget));
     controls->addStretch();
@@ -389,16 +391,40 @@ QWidget* MainWindow::buildPartPage(const MainCategory& category, int page) {
     return pageWidget;
 }
 
+// The language of the program's words, stored at once under kLanguageKey; it takes effect at the
+// next start. Each language is named in its own words.
+QGroupBox* MainWindow::languageBox(QWidget* parent) {
+    auto* box = new QGroupBox(QCoreApplication::translate("MainWindowPages", "言語 (Language)"), parent);
+    box->setObjectName(QStringLiteral("fraLanguage"));
+    auto* choice = new QComboBox(box);
+    choice->setObjectName(QStringLiteral("cboLanguage"));
+    choice->addItem(QCoreApplication::translate("MainWindowPages", "システムに合わせる"), QLatin1String(kLanguageSystem));
+    choice->addItem(QStringLiteral("日本語"), QLatin1String(kLanguageJapanese));
+    choice->addItem(QStringLiteral("English"), QLatin1String(kLanguageEnglish));
+    if (m_settings) choice->setCurrentIndex(choice->findData(storedLanguage(*m_settings)));
+    choice->setEnabled(m_settings != nullptr);
+    connect(choice, &QComboBox::currentIndexChanged, this, [this, choice] {
+        storeLanguage(*m_settings, choice->currentData().toString());
+        m_settings->sync();
+    });
+    auto* note = new QLabel(QCoreApplication::translate("MainWindowPages", "次に起動したときから切りかわります。"), box);
+    note->setObjectName(QStringLiteral("lblLanguageNote"));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(choice);
+    layout->addWidget(note);
+    return box;
+}
+
 QWidget* MainWindow::buildSettingsPage() {
     auto* pageWidget = new QWidget;
     Document& d = doc();
 
     // Where: beside the picture, or in a folder of the user's choice (Drive1, Dir1, SaveDirText).
-    auto* place = new QGroupBox(QStringLiteral("保存する場所"), pageWidget);
+    auto* place = new QGroupBox(QCoreApplication::translate("MainWindowPages", "保存する場所"), pageWidget);
     place->setObjectName(QStringLiteral("fraSavePlace"));
-    auto* saveOp1 = new QRadioButton(QStringLiteral("画像のある場所に新しくフォルダを作りそこへ保存"), place);
+    auto* saveOp1 = new QRadioButton(QCoreApplication::translate("MainWindowPages", "画像のある場所に新しくフォルダを作りそこへ保存"), place);
     bindOption(m_bridge, saveOp1, ctl::SaveOp1);
-    auto* saveOp2 = new QRadioButton(QStringLiteral("自分で設定した場所にフォルダを作りそこへ保存"), place);
+    auto* saveOp2 = new QRadioButton(QCoreApplication::translate("MainWindowPages", "自分で設定した場所にフォルダを作りそこへ保存"), place);
     bindOption(m_bridge, saveOp2, ctl::SaveOp2);
 
     QComboBox* drive = driveList(QStringLiteral("Drive1"), place);
@@ -407,7 +433,7 @@ QWidget* MainWindow::buildSettingsPage() {
     auto* model = static_cast<QFileSystemModel*>(dir->model());
     auto* saveDir = new QLineEdit(place);
     bindLineEdit(m_bridge, saveDir, ctl::SaveDirText);
-    auto* browse = new QPushButton(QStringLiteral("参照..."), place);
+    auto* browse = new QPushButton(QCoreApplication::translate("MainWindowPages", "参照..."), place);
     browse->setObjectName(QStringLiteral("cmdBrowseSaveDir"));
 
     // The document's SaveDirText is the folder of Dir1: Dir1 and Drive1 follow it, and every
@@ -447,7 +473,7 @@ QWidget* MainWindow::buildSettingsPage() {
                 if (at.isValid()) setFolder(model->filePath(at));
             });
     connect(browse, &QPushButton::clicked, place, [this, &d, setFolder] {
-        const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("保存する場所"),
+        const QString folder = QFileDialog::getExistingDirectory(this, QCoreApplication::translate("MainWindowPages", "保存する場所"),
                                                                  QString::fromStdString(d.text(ctl::SaveDirText)));
         if (!folder.isEmpty()) setFolder(folder);
     });
@@ -455,23 +481,23 @@ QWidget* MainWindow::buildSettingsPage() {
     auto* placeLayout = new QGridLayout(place);
     placeLayout->addWidget(saveOp1, 0, 0, 1, 3);
     placeLayout->addWidget(saveOp2, 1, 0, 1, 3);
-    auto* driveLabel = new QLabel(QStringLiteral("ドライブ"), place);
+    auto* driveLabel = new QLabel(QCoreApplication::translate("MainWindowPages", "ドライブ"), place);
     driveLabel->setBuddy(drive);
     placeLayout->addWidget(driveLabel, 2, 0);
     placeLayout->addWidget(drive, 2, 1, 1, 2);
     placeLayout->addWidget(dir, 3, 0, 1, 3);
-    auto* dirLabel = new QLabel(QStringLiteral("フォルダ"), place);
+    auto* dirLabel = new QLabel(QCoreApplication::translate("MainWindowPages", "フォルダ"), place);
     dirLabel->setBuddy(saveDir);
     placeLayout->addWidget(dirLabel, 4, 0);
     placeLayout->addWidget(saveDir, 4, 1);
     placeLayout->addWidget(browse, 4, 2);
 
     // The skin folder's name: the picture's name, or one of the user's.
-    auto* name = new QGroupBox(QStringLiteral("保存フォルダ名"), pageWidget);
+    auto* name = new QGroupBox(QCoreApplication::translate("MainWindowPages", "保存フォルダ名"), pageWidget);
     name->setObjectName(QStringLiteral("fraSaveName"));
-    auto* optSaveOp1 = new QRadioButton(QStringLiteral("読みこんだ画像ファイル名をフォルダ名にする"), name);
+    auto* optSaveOp1 = new QRadioButton(QCoreApplication::translate("MainWindowPages", "読みこんだ画像ファイル名をフォルダ名にする"), name);
     bindOption(m_bridge, optSaveOp1, ctl::optSaveOp1);
-    auto* optSaveOp2 = new QRadioButton(QStringLiteral("保存フォルダ名を自分で指定する"), name);
+    auto* optSaveOp2 = new QRadioButton(QCoreApplication::translate("MainWindowPages", "保存フォルダ名を自分で指定する"), name);
     bindOption(m_bridge, optSaveOp2, ctl::optSaveOp2);
     auto* folderName = new QLineEdit(name);
     bindLineEdit(m_bridge, folderName, ctl::txtSaveFolda);
@@ -480,14 +506,14 @@ QWidget* MainWindow::buildSettingsPage() {
     nameLayout->addWidget(optSaveOp2);
     nameLayout->addWidget(folderName);
 
-    auto* zip = new QCheckBox(QStringLiteral("Zip圧縮して保存する"), pageWidget);
+    auto* zip = new QCheckBox(QCoreApplication::translate("MainWindowPages", "Zip圧縮して保存する"), pageWidget);
     bindCheckBox(m_bridge, zip, ctl::ZipCheck);
-    auto* wsz = new QCheckBox(QStringLiteral("アーカイブを .wsz にする (外すと .zip)"), pageWidget);
+    auto* wsz = new QCheckBox(QCoreApplication::translate("MainWindowPages", "アーカイブを .wsz にする (外すと .zip)"), pageWidget);
     bindCheckBox(m_bridge, wsz, ctl::ArchiveWsz);
-    wsz->setToolTip(QStringLiteral(".wsz はプレイヤーがスキンとして開く名前です。中身は .zip と同じです"));
-    auto* askReplace = new QCheckBox(QStringLiteral("すでにあるスキンを置きかえる前に確認する"), pageWidget);
+    wsz->setToolTip(QCoreApplication::translate("MainWindowPages", ".wsz はプレイヤーがスキンとして開く名前です。中身は .zip と同じです"));
+    auto* askReplace = new QCheckBox(QCoreApplication::translate("MainWindowPages", "すでにあるスキンを置きかえる前に確認する"), pageWidget);
     bindCheckBox(m_bridge, askReplace, ctl::AskBeforeReplacing);
-    auto* asp = new QCheckBox(QStringLiteral("ASPを出力する"), pageWidget);
+    auto* asp = new QCheckBox(QCoreApplication::translate("MainWindowPages", "ASPを出力する"), pageWidget);
     bindCheckBox(m_bridge, asp, ctl::chkASP);
 
     auto* right = new QVBoxLayout;
@@ -496,6 +522,7 @@ QWidget* MainWindow::buildSettingsPage() {
     right->addWidget(wsz);
     right->addWidget(askReplace);
     right->addWidget(asp);
+    right->addWidget(languageBox(pageWidget));
     right->addStretch();
     auto* layout = new QHBoxLayout(pageWidget);
     layout->addWidget(place, 3);
@@ -506,7 +533,7 @@ QWidget* MainWindow::buildSettingsPage() {
 QWidget* MainWindow::placeholderPage(const QString& title) {
     auto* pageWidget = new QWidget;
     auto* layout = new QVBoxLayout(pageWidget);
-    auto* label = new QLabel(QStringLiteral("「%1」のページは、この版ではまだ使えません。\n"
+    auto* label = new QLabel(QCoreApplication::translate("MainWindowPages", "「%1」のページは、この版ではまだ使えません。\n"
                                             "スキンはこのページの設定を既定のままにして作られます。")
                                  .arg(title),
                              pageWidget);

@@ -1,5 +1,6 @@
 #include "mix_mode_window.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,19 +25,23 @@ constexpr std::string_view kEqRowCaptions[] = {"OnAuto", "Frame",  "TitleBar", "
                                                "Preset", "Layer1", "layer2",   "Slider"};
 static_assert(std::size(kMainRowCaptions) == kMixRowCount && std::size(kEqRowCaptions) == kMixRowCount);
 
-constexpr std::string_view kBitwiseCaption = "Pelterra標準";
-constexpr std::string_view kAdditiveCaption = "世間の標準";
+constexpr const char* kBitwiseCaption = QT_TRANSLATE_NOOP("MixModeWindow", "Pelterra標準");
+constexpr const char* kAdditiveCaption = QT_TRANSLATE_NOOP("MixModeWindow", "世間の標準");
 
 // What each blend does; both give the Data where the Mask is white and the background where it is
 // black, and differ on grey.
-const QString kBitwiseTip = QStringLiteral(
+QString bitwiseTip() {
+    return QCoreApplication::translate("MixModeWindow",
     "Pelterra標準: Maskの白い所にData、黒い所に背景を置きます。\n"
     "灰色の所は色の値をビットごとに (背景 AND NOT Mask) OR (Mask AND Data) で混ぜます。\n"
     "白黒のMaskでは境目がくっきりし、灰色のMaskでは思わぬ色が出ることがあります。");
-const QString kAdditiveTip = QStringLiteral(
+}
+QString additiveTip() {
+    return QCoreApplication::translate("MixModeWindow",
     "世間の標準: Maskの白い所にData、黒い所に背景を置きます。\n"
     "灰色の所は、Maskの明るさの分だけ暗くした背景と、Maskの暗さの分だけ暗くしたDataを足します。\n"
     "灰色のMaskで縁がなめらかに背景へ溶けこみます。");
+}
 
 // One frame of eight pairs ("Main" or "EQ"), two frames fraETC per row.
 QGroupBox* positionsFrame(DocumentBridge& bridge, pelterra::MixWindow window, std::string_view caption,
@@ -48,12 +53,12 @@ QGroupBox* positionsFrame(DocumentBridge& bridge, pelterra::MixWindow window, st
         auto* pair = new QGroupBox(text(rows[k]), frame);
         pair->setObjectName(objectNameOf(window == pelterra::MixWindow::Main ? "fraETC" : "fraEQETC", k));
         auto* column = new QVBoxLayout(pair);
-        auto* pelterra = new QRadioButton(text(kBitwiseCaption), pair);
-        auto* seken = new QRadioButton(text(kAdditiveCaption), pair);
+        auto* pelterra = new QRadioButton(QCoreApplication::translate("MixModeWindow", kBitwiseCaption), pair);
+        auto* seken = new QRadioButton(QCoreApplication::translate("MixModeWindow", kAdditiveCaption), pair);
         bindOption(bridge, pelterra, bitwiseOption(window), k);
         bindOption(bridge, seken, additiveOption(window), k);
-        pelterra->setToolTip(kBitwiseTip);
-        seken->setToolTip(kAdditiveTip);
+        pelterra->setToolTip(bitwiseTip());
+        seken->setToolTip(additiveTip());
         column->addWidget(pelterra);
         column->addWidget(seken);
         grid->addWidget(pair, k / 2, k % 2);
@@ -65,19 +70,19 @@ QGroupBox* positionsFrame(DocumentBridge& bridge, pelterra::MixWindow window, st
 
 MixModeWindow::MixModeWindow(DocumentBridge& bridge, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHowToMix"));
-    setWindowTitle(QStringLiteral("合成方法"));
+    setWindowTitle(QCoreApplication::translate("MixModeWindow", "合成方法"));
 
     auto* frames = new QHBoxLayout;
     frames->addWidget(positionsFrame(bridge, pelterra::MixWindow::Main, "Main", kMainRowCaptions, this));
     frames->addWidget(positionsFrame(bridge, pelterra::MixWindow::Equalizer, "EQ", kEqRowCaptions, this));
 
     Document& doc = bridge.doc();
-    auto* allPelterra = new QPushButton(QStringLiteral("すべてPelterra標準"), this);
+    auto* allPelterra = new QPushButton(QCoreApplication::translate("MixModeWindow", "すべてPelterra標準"), this);
     allPelterra->setObjectName(QStringLiteral("cmdAllPelterra"));
     connect(allPelterra, &QPushButton::clicked, this, [&doc] { SetEveryMixMode(doc, MixMode::Bitwise); });
-    allPelterra->setToolTip(QStringLiteral("どの部品もPelterra標準で合成します\n\n") + kBitwiseTip);
-    auto* allSeken = new QPushButton(QStringLiteral("すべて世間の標準"), this);
-    allSeken->setToolTip(QStringLiteral("どの部品も世間の標準で合成します\n\n") + kAdditiveTip);
+    allPelterra->setToolTip(QCoreApplication::translate("MixModeWindow", "どの部品もPelterra標準で合成します\n\n") + bitwiseTip());
+    auto* allSeken = new QPushButton(QCoreApplication::translate("MixModeWindow", "すべて世間の標準"), this);
+    allSeken->setToolTip(QCoreApplication::translate("MixModeWindow", "どの部品も世間の標準で合成します\n\n") + additiveTip());
     allSeken->setObjectName(QStringLiteral("cmdAllSeken"));
     connect(allSeken, &QPushButton::clicked, this, [&doc] { SetEveryMixMode(doc, MixMode::Additive); });
     auto* buttons = new QHBoxLayout;

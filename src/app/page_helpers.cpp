@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QScrollBar>
 #include <QGroupBox>
@@ -38,7 +39,7 @@ QCheckBox* pageMakeBox(DocumentBridge& bridge, ControlName name, const QString& 
     QFont font = box->font();
     font.setBold(true);
     box->setFont(font);
-    box->setToolTip(QStringLiteral("チェックすると、選んだパーツをスキンに使います"));
+    box->setToolTip(QCoreApplication::translate("PageHelpers", "チェックすると、選んだパーツをスキンに使います"));
     return box;
 }
 
@@ -55,7 +56,7 @@ QComboBox* pageZoomChooser(const QString& name, int initial, const std::vector<S
     zoom->setObjectName(name);
     for (int z = 1; z <= kMaxPageZoom; ++z) zoom->addItem(QStringLiteral("×%1").arg(z), z);
     zoom->setCurrentIndex(std::clamp(initial, 1, kMaxPageZoom) - 1);
-    zoom->setToolTip(QStringLiteral("絵を拡大して見せます (スキンの絵は変わりません)"));
+    zoom->setToolTip(QCoreApplication::translate("PageHelpers", "絵を拡大して見せます (スキンの絵は変わりません)"));
     QObject::connect(zoom, &QComboBox::currentIndexChanged, zoom, [views, zoom](int) {
         for (SlotView* v : views) v->setZoom(zoom->currentData().toInt());
     });
@@ -102,9 +103,9 @@ QScrollArea* scrollBox(QWidget* content, QWidget* parent) {
 ClipChoice askClipChoice(QWidget* parent, const QPoint& globalPosition) {
     QMenu menu(parent);
     menu.setObjectName(QStringLiteral("mnuClip"));
-    QAction* paste = menu.addAction(QStringLiteral("貼りつけ"));
+    QAction* paste = menu.addAction(QCoreApplication::translate("PageHelpers", "貼りつけ"));
     paste->setObjectName(QStringLiteral("munClipDraw"));
-    QAction* copy = menu.addAction(QStringLiteral("コピー"));
+    QAction* copy = menu.addAction(QCoreApplication::translate("PageHelpers", "コピー"));
     copy->setObjectName(QStringLiteral("mnuClipCopy"));
     QAction* chosen = menu.exec(globalPosition);
     return chosen == paste ? ClipChoice::Paste : chosen == copy ? ClipChoice::Copy : ClipChoice::None;
@@ -167,7 +168,7 @@ constexpr ColourBarRow kColourBarRows[] = {
 
 // "色補正": the three bars of colour group i with their value labels.
 QGroupBox* colourGroup(DocumentBridge& bridge, int i, int barWidth, QWidget* parent) {
-    auto* group = new QGroupBox(QStringLiteral("色補正"), parent);
+    auto* group = new QGroupBox(QCoreApplication::translate("PageHelpers", "色補正"), parent);
     group->setObjectName(objectNameOf("fraColor", i));
     auto* grid = new QGridLayout(group);
     int row = 0;
@@ -179,7 +180,7 @@ QGroupBox* colourGroup(DocumentBridge& bridge, int i, int barWidth, QWidget* par
         bindLabel(bridge, value, r.label, i);
         value->setMinimumWidth(36);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        bar->setToolTip(QStringLiteral("部品の色の%1成分を増減します (0で元の色)").arg(QString::fromLatin1(r.caption)));
+        bar->setToolTip(QCoreApplication::translate("PageHelpers", "部品の色の%1成分を増減します (0で元の色)").arg(QString::fromLatin1(r.caption)));
         auto* name = new QLabel(QString::fromLatin1(r.caption), group);
         name->setBuddy(bar);
         grid->addWidget(name, row, 0);

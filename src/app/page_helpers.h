@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QString>
 
 class QTreeView;
@@ -31,9 +32,11 @@ class SlotView;
 inline constexpr int kMaxPageZoom = 4;
 
 // The tooltip of every "DataとMaskを別々に指定する" box.
-inline const QString kLinkBoxTip = QStringLiteral(
+inline QString linkBoxTip() {
+    return QCoreApplication::translate("PageHelpers",
     "チェックすると、Maskを下のMaskListから別に選べます。\n"
     "外すと、Dataと同じ名前のMaskが自動で読みこまれます。");
+}
 
 // The largest zoom up to 4 at which a picture of w x h still fits maxWidth x maxHeight.
 int zoomToFit(int width, int height, int maxWidth, int maxHeight);

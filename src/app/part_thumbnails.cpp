@@ -1,5 +1,6 @@
 #include "part_thumbnails.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -92,8 +93,8 @@ QListWidget* addPartList(DocumentBridge& bridge, ControlName name, int index, QV
 
     auto* filter = new QLineEdit(parent);
     filter->setObjectName(list->objectName() + QStringLiteral("_Filter"));
-    filter->setPlaceholderText(QStringLiteral("名前で絞りこむ"));
-    filter->setToolTip(QStringLiteral("入力した文字を名前に含むパーツだけを一覧に出します"));
+    filter->setPlaceholderText(QCoreApplication::translate("PartThumbnails", "名前で絞りこむ"));
+    filter->setToolTip(QCoreApplication::translate("PartThumbnails", "入力した文字を名前に含むパーツだけを一覧に出します"));
     filter->setClearButtonEnabled(true);
     auto apply = [list, filter] {
         const QString text = filter->text().trimmed();

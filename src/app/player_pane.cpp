@@ -1,5 +1,6 @@
 #include "player_pane.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -33,13 +34,13 @@ QImage toArgbImage(const WindowImage& drawn) {
 QString missingList(const Skin& skin) {
     QStringList names;
     for (const SkinNote& note : skin.missing) names << QString::fromStdString(note.file + " (" + note.message + ")");
-    return names.isEmpty() ? QString() : QStringLiteral("見つからない・読めないもの: ") + names.join(QStringLiteral(", "));
+    return names.isEmpty() ? QString() : QCoreApplication::translate("PlayerPane", "見つからない・読めないもの: ") + names.join(QStringLiteral(", "));
 }
 
 }  // namespace
 
 PlayerPane::PlayerPane(DocumentBridge& bridge, std::filesystem::path programFolder, QWidget* parent)
-    : QDockWidget(QStringLiteral("プレイヤーでの見え方 (Player view)"), parent),
+    : QDockWidget(QCoreApplication::translate("PlayerPane", "プレイヤーでの見え方 (Player view)"), parent),
       m_bridge(bridge),
       m_programFolder(std::move(programFolder)) {
     setObjectName(QStringLiteral("PlayerView"));
@@ -54,19 +55,19 @@ PlayerPane::PlayerPane(DocumentBridge& bridge, std::filesystem::path programFold
 
     m_shade = new QCheckBox(QStringLiteral("Shade"), body);
     m_shade->setObjectName(QStringLiteral("PlayerShade"));
-    m_shade->setToolTip(QStringLiteral("どのウィンドウもシェードモードのバーで表示します"));
-    m_inactive = new QCheckBox(QStringLiteral("非アクティブ"), body);
+    m_shade->setToolTip(QCoreApplication::translate("PlayerPane", "どのウィンドウもシェードモードのバーで表示します"));
+    m_inactive = new QCheckBox(QCoreApplication::translate("PlayerPane", "非アクティブ"), body);
     m_inactive->setObjectName(QStringLiteral("PlayerInactive"));
-    m_inactive->setToolTip(QStringLiteral("フォーカスのないウィンドウのタイトルバーで表示します"));
-    m_pressed = new QCheckBox(QStringLiteral("押したボタン"), body);
+    m_inactive->setToolTip(QCoreApplication::translate("PlayerPane", "フォーカスのないウィンドウのタイトルバーで表示します"));
+    m_pressed = new QCheckBox(QCoreApplication::translate("PlayerPane", "押したボタン"), body);
     m_pressed->setObjectName(QStringLiteral("PlayerPressed"));
-    m_pressed->setToolTip(QStringLiteral("ボタンとつまみを押したときの絵で表示します"));
+    m_pressed->setToolTip(QCoreApplication::translate("PlayerPane", "ボタンとつまみを押したときの絵で表示します"));
     m_zoom = new QComboBox(body);
     m_zoom->setObjectName(QStringLiteral("PlayerZoom"));
     m_zoom->addItems({QStringLiteral("×1"), QStringLiteral("×2"), QStringLiteral("×3")});
-    auto* edited = new QPushButton(QStringLiteral("編集中のスキン"), body);
+    auto* edited = new QPushButton(QCoreApplication::translate("PlayerPane", "編集中のスキン"), body);
     edited->setObjectName(QStringLiteral("PlayerShowEdited"));
-    edited->setToolTip(QStringLiteral("開いたスキンではなく、編集中のスキンを表示します"));
+    edited->setToolTip(QCoreApplication::translate("PlayerPane", "開いたスキンではなく、編集中のスキンを表示します"));
     m_status = new QLabel(body);
     m_status->setObjectName(QStringLiteral("PlayerStatus"));
     m_status->setWordWrap(true);
@@ -134,7 +135,7 @@ void PlayerPane::redrawNow() {
     if (!skin) {
         m_image = QImage();
         m_picture->clear();
-        m_status->setText(QStringLiteral("「PictureOpen」で画像を開くと、ここにプレイヤーでの見え方が出ます。"));
+        m_status->setText(QCoreApplication::translate("PlayerPane", "「PictureOpen」で画像を開くと、ここにプレイヤーでの見え方が出ます。"));
         return;
     }
     PlayerView view;

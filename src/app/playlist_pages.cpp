@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -38,17 +39,17 @@ struct PartRow {
 };
 // The ten frame areas, in the index order of their include boxes.
 constexpr PartRow kActiveRows[] = {
-    {"左上", 0, 0, 10},  {"上の枠", 1, 1, 11}, {"タイトルバー", 2, 2, 12}, {"右上", 3, 3, 13},
-    {"左の枠", 4, 4, 14}, {"右の枠", 5, 5, 15}, {"ボタン", 6, 6, 16},     {"下の枠", 7, 7, 17},
-    {"スペアナ", 8, 8, 18}, {"コントロール部分", 9, 9, 19},
+    {QT_TRANSLATE_NOOP("PlaylistPages", "左上"), 0, 0, 10},  {QT_TRANSLATE_NOOP("PlaylistPages", "上の枠"), 1, 1, 11}, {QT_TRANSLATE_NOOP("PlaylistPages", "タイトルバー"), 2, 2, 12}, {QT_TRANSLATE_NOOP("PlaylistPages", "右上"), 3, 3, 13},
+    {QT_TRANSLATE_NOOP("PlaylistPages", "左の枠"), 4, 4, 14}, {QT_TRANSLATE_NOOP("PlaylistPages", "右の枠"), 5, 5, 15}, {QT_TRANSLATE_NOOP("PlaylistPages", "ボタン"), 6, 6, 16},     {QT_TRANSLATE_NOOP("PlaylistPages", "下の枠"), 7, 7, 17},
+    {QT_TRANSLATE_NOOP("PlaylistPages", "スペアナ"), 8, 8, 18}, {QT_TRANSLATE_NOOP("PlaylistPages", "コントロール部分"), 9, 9, 19},
 };
 static_assert(std::size(kActiveRows) == 10);
 // The inactive top row, the shade bar and the small pieces.
 constexpr PartRow kOtherRows[] = {
-    {"左上 NotActive", -1, 26, 27},       {"上の枠 NotActive", -1, 24, 25}, {"タイトルバー NotActive", -1, 22, 23},
-    {"右上 NotActive", -1, 20, 21},       {"Shade 左端", -1, 28, 29},       {"Shade 真中", -1, 30, 31},
-    {"Shade 右端", -1, 32, 33},           {"スクロールバー", -1, 34, -1},   {"押したとき１", -1, 36, -1},
-    {"押したとき２", -1, 35, -1},         {"押したとき３", -1, 37, -1},
+    {QT_TRANSLATE_NOOP("PlaylistPages", "左上 NotActive"), -1, 26, 27},       {QT_TRANSLATE_NOOP("PlaylistPages", "上の枠 NotActive"), -1, 24, 25}, {QT_TRANSLATE_NOOP("PlaylistPages", "タイトルバー NotActive"), -1, 22, 23},
+    {QT_TRANSLATE_NOOP("PlaylistPages", "右上 NotActive"), -1, 20, 21},       {QT_TRANSLATE_NOOP("PlaylistPages", "Shade 左端"), -1, 28, 29},       {QT_TRANSLATE_NOOP("PlaylistPages", "Shade 真中"), -1, 30, 31},
+    {QT_TRANSLATE_NOOP("PlaylistPages", "Shade 右端"), -1, 32, 33},           {QT_TRANSLATE_NOOP("PlaylistPages", "スクロールバー"), -1, 34, -1},   {QT_TRANSLATE_NOOP("PlaylistPages", "押したとき１"), -1, 36, -1},
+    {QT_TRANSLATE_NOOP("PlaylistPages", "押したとき２"), -1, 35, -1},         {QT_TRANSLATE_NOOP("PlaylistPages", "押したとき３"), -1, 37, -1},
 };
 static_assert(std::size(kOtherRows) == 11);
 
@@ -62,9 +63,9 @@ constexpr int kButtonBackCuts = 17;   // 17..21, from the background sheet
 constexpr int kButtonChosenCuts = 22;  // 22..26, by "背景を切り出す" / "文字を切り出す" / "マスクを切り出す"
 constexpr int kButtonGroupCount = 5;
 
-constexpr const char* kNotActiveOptions[] = {"ActivePartsと同じ画像を出力", "元画像を出力"};
-constexpr const char* kTransparentOptions[] = {"白を透過", "黒を透過", "マスクを使用"};
-constexpr const char* kCutChoiceOptions[] = {"背景を切り出す", "文字を切り出す", "マスクを切り出す"};
+constexpr const char* kNotActiveOptions[] = {QT_TRANSLATE_NOOP("PlaylistPages", "ActivePartsと同じ画像を出力"), QT_TRANSLATE_NOOP("PlaylistPages", "元画像を出力")};
+constexpr const char* kTransparentOptions[] = {QT_TRANSLATE_NOOP("PlaylistPages", "白を透過"), QT_TRANSLATE_NOOP("PlaylistPages", "黒を透過"), QT_TRANSLATE_NOOP("PlaylistPages", "マスクを使用")};
+constexpr const char* kCutChoiceOptions[] = {QT_TRANSLATE_NOOP("PlaylistPages", "背景を切り出す"), QT_TRANSLATE_NOOP("PlaylistPages", "文字を切り出す"), QT_TRANSLATE_NOOP("PlaylistPages", "マスクを切り出す")};
 
 QLabel* helpText(const QString& text, QWidget* parent) {
     auto* help = new QLabel(text, parent);
@@ -76,7 +77,7 @@ QLabel* helpText(const QString& text, QWidget* parent) {
 SlotView* plView(MainWindow& main, DocumentBridge& bridge, SlotName name, int index, int zoom, QWidget* parent) {
     auto* view = new SlotView(bridge, name, index, parent);
     view->setZoom(zoom);
-    view->setToolTip(QStringLiteral("%1  %2×%3\nダブルクリック: 画像を開く")
+    view->setToolTip(QCoreApplication::translate("PlaylistPages", "%1  %2×%3\nダブルクリック: 画像を開く")
                          .arg(QString::fromStdString(controlKey(name, index)))
                          .arg(view->image().width())
                          .arg(view->image().height()));
@@ -101,7 +102,7 @@ QPushButton* cutButton(MainWindow& main, DocumentBridge& bridge, int k, QWidget*
 void addOptions(DocumentBridge& bridge, ControlName name, const char* const* captions, int count, QLayout* layout,
                 QWidget* parent) {
     for (int i = 0; i < count; ++i) {
-        auto* option = new QRadioButton(QString::fromUtf8(captions[i]), parent);
+        auto* option = new QRadioButton(QCoreApplication::translate("PlaylistPages", captions[i]), parent);
         bindOption(bridge, option, name, i);
         layout->addWidget(option);
     }
@@ -109,7 +110,7 @@ void addOptions(DocumentBridge& bridge, ControlName name, const char* const* cap
 
 QHBoxLayout* zoomRow(const QString& name, int initial, const std::vector<SlotView*>& views, QWidget* parent) {
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("倍率"), parent));
+    row->addWidget(new QLabel(QCoreApplication::translate("PlaylistPages", "倍率"), parent));
     row->addWidget(pageZoomChooser(name, initial, views, parent));
     row->addStretch();
     return row;
@@ -123,11 +124,11 @@ void addPartRows(MainWindow& main, DocumentBridge& bridge, const PartRow* rows, 
     for (int r = 0; r < count; ++r) {
         const PartRow& row = rows[r];
         if (row.check >= 0) {
-            auto* box = new QCheckBox(QString::fromUtf8(row.caption), parent);
+            auto* box = new QCheckBox(QCoreApplication::translate("PlaylistPages", row.caption), parent);
             bindCheckBox(bridge, box, ctl::chkPLParts, row.check);
             grid->addWidget(box, r + 1, column);
         } else {
-            grid->addWidget(new QLabel(QString::fromUtf8(row.caption), parent), r + 1, column);
+            grid->addWidget(new QLabel(QCoreApplication::translate("PlaylistPages", row.caption), parent), r + 1, column);
         }
         SlotView* data = plView(main, bridge, pic::picPLPartsData, row.data, 1, parent);
         grid->addWidget(data, r + 1, column + 1, Qt::AlignLeft | Qt::AlignVCenter);
@@ -144,33 +145,33 @@ void addPartRows(MainWindow& main, DocumentBridge& bridge, const PartRow* rows, 
 QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
 
-    auto* make = new QCheckBox(QStringLiteral("PLを出力する"), pageWidget);
+    auto* make = new QCheckBox(QCoreApplication::translate("PlaylistPages", "PLを出力する"), pageWidget);
     bindCheckBox(bridge, make, ctl::chkPLMake);
 
     // The style of the parts library: one choice fills every playlist part below.
     auto* styleRow = new QHBoxLayout;
-    styleRow->addWidget(new QLabel(QStringLiteral("スタイル"), pageWidget));
+    styleRow->addWidget(new QLabel(QCoreApplication::translate("PlaylistPages", "スタイル"), pageWidget));
     auto* style = new QComboBox(pageWidget);
     bindComboList(bridge, style, ctl::PLStyleCombo, -1);
     showComboPictures(bridge, style, ctl::PLStyleCombo);
-    style->setToolTip(QStringLiteral("パーツ集のプレイリスト: 枠、タイトル、ボタンをまとめて切り出します"));
+    style->setToolTip(QCoreApplication::translate("PlaylistPages", "パーツ集のプレイリスト: 枠、タイトル、ボタンをまとめて切り出します"));
     styleRow->addWidget(style, 1);
 
-    auto* source = new QGroupBox(QStringLiteral("元画像"), pageWidget);
+    auto* source = new QGroupBox(QCoreApplication::translate("PlaylistPages", "元画像"), pageWidget);
     source->setObjectName(QStringLiteral("fraPLSource"));
     auto* sourceLayout = new QVBoxLayout(source);
-    auto* fromMain = new QRadioButton(QStringLiteral("こっちを使う"), source);
+    auto* fromMain = new QRadioButton(QCoreApplication::translate("PlaylistPages", "こっちを使う"), source);
     bindOption(bridge, fromMain, ctl::optPLPic, 0);
-    fromMain->setToolTip(QStringLiteral("開いたスキン画像から取った絵 (下) をプレイリストの元にします"));
+    fromMain->setToolTip(QCoreApplication::translate("PlaylistPages", "開いたスキン画像から取った絵 (下) をプレイリストの元にします"));
     sourceLayout->addWidget(fromMain);
     sourceLayout->addWidget(new SlotView(bridge, pic::picPrePLmain, 0, source));
     auto* ownRow = new QHBoxLayout;
-    auto* own = new QRadioButton(QStringLiteral("これを使う"), source);
+    auto* own = new QRadioButton(QCoreApplication::translate("PlaylistPages", "これを使う"), source);
     bindOption(bridge, own, ctl::optPLPic, 1);
-    own->setToolTip(QStringLiteral("PictureOpenで別に開いた画像 (下) をプレイリストの元にします"));
+    own->setToolTip(QCoreApplication::translate("PlaylistPages", "PictureOpenで別に開いた画像 (下) をプレイリストの元にします"));
     auto* open = new QPushButton(QStringLiteral("PictureOpen"), source);
     open->setObjectName(QStringLiteral("cmdLoadPL"));
-    open->setToolTip(QStringLiteral("プレイリストの元にする画像ファイルを開きます"));
+    open->setToolTip(QCoreApplication::translate("PlaylistPages", "プレイリストの元にする画像ファイルを開きます"));
     QObject::connect(open, &QPushButton::clicked, source, [&main, &bridge] { openPlaylistPicture(main, bridge); });
     ownRow->addWidget(own);
     ownRow->addWidget(open);
@@ -178,16 +179,16 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     sourceLayout->addLayout(ownRow);
     sourceLayout->addWidget(new SlotView(bridge, pic::picPrePLmain, 1, source));
 
-    auto* options = new QGroupBox(QStringLiteral("オプション"), pageWidget);
+    auto* options = new QGroupBox(QCoreApplication::translate("PlaylistPages", "オプション"), pageWidget);
     options->setObjectName(QStringLiteral("fraPLOptions"));
     auto* optionLayout = new QVBoxLayout(options);
-    auto* shade = new QCheckBox(QStringLiteral("ShadeModeパーツを出力する"), options);
+    auto* shade = new QCheckBox(QCoreApplication::translate("PlaylistPages", "ShadeModeパーツを出力する"), options);
     bindCheckBox(bridge, shade, ctl::chkPLShade);
-    shade->setToolTip(QStringLiteral("プレイリストを細く畳んだときの姿 (ShadeMode) の部品も出力します"));
+    shade->setToolTip(QCoreApplication::translate("PlaylistPages", "プレイリストを細く畳んだときの姿 (ShadeMode) の部品も出力します"));
     optionLayout->addWidget(shade);
-    auto* active = new QCheckBox(QStringLiteral("NotActiveパーツを出力する"), options);
+    auto* active = new QCheckBox(QCoreApplication::translate("PlaylistPages", "NotActiveパーツを出力する"), options);
     bindCheckBox(bridge, active, ctl::chkPLActive);
-    active->setToolTip(QStringLiteral("窓が選ばれていないときの姿 (NotActive) の部品も出力します"));
+    active->setToolTip(QCoreApplication::translate("PlaylistPages", "窓が選ばれていないときの姿 (NotActive) の部品も出力します"));
     optionLayout->addWidget(active);
     addOptions(bridge, ctl::optPLNotActive, kNotActiveOptions, 2, optionLayout, options);
 
@@ -211,10 +212,10 @@ QWidget* buildMainPlaylistPage(MainWindow& main, DocumentBridge& bridge) {
     grid->setRowStretch(static_cast<int>(std::size(kOtherRows)) + 1, 1);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(boldCaption(QStringLiteral("パーツ (チェックした部分をパーツで置きかえます)"), pageWidget));
+    right->addWidget(boldCaption(QCoreApplication::translate("PlaylistPages", "パーツ (チェックした部分をパーツで置きかえます)"), pageWidget));
     right->addWidget(scrollBox(parts, pageWidget), 1);
     right->addLayout(zoomRow(QStringLiteral("cboPLZoom_0"), 1, views, pageWidget));
-    right->addWidget(helpText(QStringLiteral("絵をダブルクリックすると画像ファイルを開きます。"
+    right->addWidget(helpText(QCoreApplication::translate("PlaylistPages", "絵をダブルクリックすると画像ファイルを開きます。"
                                              "「Sorabe互換」のページで他の形式のシートから切り出すこともできます。"),
                               pageWidget));
 
@@ -233,12 +234,12 @@ QWidget* buildLayoutSheetPage(MainWindow& main, DocumentBridge& bridge) {
     sheetLayout->addWidget(sheet);
     sheetLayout->addStretch();
     auto* left = new QVBoxLayout;
-    left->addWidget(boldCaption(QStringLiteral("プレイリストのシート (375×174)"), pageWidget));
+    left->addWidget(boldCaption(QCoreApplication::translate("PlaylistPages", "プレイリストのシート (375×174)"), pageWidget));
     left->addWidget(scrollBox(sheetBox, pageWidget), 1);
     left->addLayout(zoomRow(QStringLiteral("cboPLZoom_1"), 2, {sheet}, pageWidget));
-    left->addWidget(helpText(QStringLiteral("シートの絵をダブルクリックして開き、ボタンで各パーツに切り出します。"), pageWidget));
+    left->addWidget(helpText(QCoreApplication::translate("PlaylistPages", "シートの絵をダブルクリックして開き、ボタンで各パーツに切り出します。"), pageWidget));
 
-    auto* cuts = new QGroupBox(QStringLiteral("切り出す"), pageWidget);
+    auto* cuts = new QGroupBox(QCoreApplication::translate("PlaylistPages", "切り出す"), pageWidget);
     auto* grid = new QGridLayout(cuts);
     grid->addWidget(boldCaption(QStringLiteral("Active"), cuts), 0, 0);
     grid->addWidget(boldCaption(QStringLiteral("NotActive"), cuts), 0, 1);
@@ -271,7 +272,7 @@ QWidget* buildShadeSheetPage(MainWindow& main, DocumentBridge& bridge) {
     shadeLayout->addLayout(shadeCuts);
     shadeLayout->addLayout(zoomRow(QStringLiteral("cboPLZoom_2"), 2, {shadeSheet}, shade));
 
-    auto* small = new QGroupBox(QStringLiteral("小ボタン (19×59)"), pageWidget);
+    auto* small = new QGroupBox(QCoreApplication::translate("PlaylistPages", "小ボタン (19×59)"), pageWidget);
     auto* smallLayout = new QHBoxLayout(small);
     SlotView* smallSheet = plView(main, bridge, pic::picPLPartsData, playlist::kSmallButtonSheetSlot, 4, small);
     smallLayout->addWidget(smallSheet, 0, Qt::AlignTop);
@@ -289,7 +290,7 @@ QWidget* buildShadeSheetPage(MainWindow& main, DocumentBridge& bridge) {
     auto* layout = new QVBoxLayout(pageWidget);
     layout->addWidget(shade);
     layout->addWidget(small);
-    layout->addWidget(helpText(QStringLiteral("シートの絵をダブルクリックして開き、ボタンで各パーツに切り出します。"), pageWidget));
+    layout->addWidget(helpText(QCoreApplication::translate("PlaylistPages", "シートの絵をダブルクリックして開き、ボタンで各パーツに切り出します。"), pageWidget));
     layout->addStretch();
     return pageWidget;
 }
@@ -300,26 +301,26 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
     Document& d = bridge.doc();
 
     // The three 252x72 button sheets.
-    auto* sheets = new QGroupBox(QStringLiteral("ボタンのシート (252×72)"), pageWidget);
+    auto* sheets = new QGroupBox(QCoreApplication::translate("PlaylistPages", "ボタンのシート (252×72)"), pageWidget);
     auto* sheetLayout = new QVBoxLayout(sheets);
     std::vector<SlotView*> sheetViews;
-    const std::pair<const char*, int> kSheets[] = {{"背景", playlist::kButtonBackSheetSlot},
-                                                   {"文字", playlist::kButtonTextSheetSlot},
-                                                   {"文字２", 43}};
+    const std::pair<const char*, int> kSheets[] = {{QT_TRANSLATE_NOOP("PlaylistPages", "背景"), playlist::kButtonBackSheetSlot},
+                                                   {QT_TRANSLATE_NOOP("PlaylistPages", "文字"), playlist::kButtonTextSheetSlot},
+                                                   {QT_TRANSLATE_NOOP("PlaylistPages", "文字２"), 43}};
     for (const auto& [title, slot] : kSheets) {
-        sheetLayout->addWidget(boldCaption(QString::fromUtf8(title), sheets));
+        sheetLayout->addWidget(boldCaption(QCoreApplication::translate("PlaylistPages", title), sheets));
         SlotView* view = plView(main, bridge, pic::picPLPartsData, slot, 1, sheets);
         sheetLayout->addWidget(view);
         sheetViews.push_back(view);
     }
     sheetLayout->addLayout(zoomRow(QStringLiteral("cboPLZoom_3"), 1, sheetViews, sheets));
-    sheetLayout->addWidget(helpText(QStringLiteral("pledit.bmp のボタン部分 (280×75) も開けます。"), sheets));
+    sheetLayout->addWidget(helpText(QCoreApplication::translate("PlaylistPages", "pledit.bmp のボタン部分 (280×75) も開けます。"), sheets));
     sheetLayout->addStretch();
 
     // The cut-outs of the five groups: from the background sheet, and by the chosen sheet.
-    auto* cuts = new QGroupBox(QStringLiteral("切り出す"), pageWidget);
+    auto* cuts = new QGroupBox(QCoreApplication::translate("PlaylistPages", "切り出す"), pageWidget);
     auto* cutLayout = new QVBoxLayout(cuts);
-    cutLayout->addWidget(boldCaption(QStringLiteral("背景"), cuts));
+    cutLayout->addWidget(boldCaption(QCoreApplication::translate("PlaylistPages", "背景"), cuts));
     for (int g = 0; g < kButtonGroupCount; ++g) cutLayout->addWidget(cutButton(main, bridge, kButtonBackCuts + g, cuts));
     cutLayout->addSpacing(8);
     addOptions(bridge, ctl::optMoePLButton, kCutChoiceOptions, 3, cutLayout, cuts);
@@ -328,7 +329,7 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
     cutLayout->addStretch();
 
     // "合成": background and foreground of each group into the composed group.
-    auto* synthesis = new QGroupBox(QStringLiteral("合成"), pageWidget);
+    auto* synthesis = new QGroupBox(QCoreApplication::translate("PlaylistPages", "合成"), pageWidget);
     auto* synthesisLayout = new QVBoxLayout(synthesis);
     auto* transparent = new QHBoxLayout;
     addOptions(bridge, ctl::optPLButton, kTransparentOptions, 3, transparent, synthesis);
@@ -343,9 +344,9 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
         SlotView* back = plView(main, bridge, pic::picPLButtonBack, g, 2, groups);
         SlotView* front = plView(main, bridge, pic::picPLButton, g, 2, groups);
         SlotView* composed = plView(main, bridge, pic::picPLButtonBack, playlist::kComposedGroupBase + g, 2, groups);
-        auto* run = new QPushButton(QStringLiteral("合成"), groups);
+        auto* run = new QPushButton(QCoreApplication::translate("PlaylistPages", "合成"), groups);
         run->setObjectName(objectNameOf("cmdSynthesize", g));
-        run->setToolTip(QStringLiteral("上の背景に文字を重ねて、このボタン群の絵を作ります"));
+        run->setToolTip(QCoreApplication::translate("PlaylistPages", "上の背景に文字を重ねて、このボタン群の絵を作ります"));
         QObject::connect(run, &QPushButton::clicked, run, [&main, &d, g] {
             if (Status made = cmdSynthesize(d, g); !made) ShowFailure(&main, made.error());
         });
@@ -363,7 +364,7 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
     synthesisLayout->addWidget(scrollBox(groups, synthesis), 1);
     synthesisLayout->addLayout(zoomRow(QStringLiteral("cboPLZoom_4"), 2, buttonViews, synthesis));
     synthesisLayout->addWidget(
-        helpText(QStringLiteral("上: 背景と文字、下: 合成したボタン。絵をダブルクリックすると画像ファイルを開きます。"), synthesis));
+        helpText(QCoreApplication::translate("PlaylistPages", "上: 背景と文字、下: 合成したボタン。絵をダブルクリックすると画像ファイルを開きます。"), synthesis));
 
     auto* layout = new QHBoxLayout(pageWidget);
     layout->addWidget(sheets);

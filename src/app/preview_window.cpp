@@ -1,5 +1,6 @@
 #include "preview_window.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -66,9 +67,9 @@ PreviewWindow::PreviewWindow(DocumentBridge& bridge, std::filesystem::path progr
     pictures->addWidget(playlist, 0, Qt::AlignTop);
     pictures->addStretch();
 
-    auto* question = new QLabel(QStringLiteral("このデータでSaveしてもいいですか？"), this);
+    auto* question = new QLabel(QCoreApplication::translate("PreviewWindow", "このデータでSaveしてもいいですか？"), this);
     question->setObjectName(QStringLiteral("Label1"));
-    auto* where = new QLabel(QStringLiteral("データを保存する場所は下の場所です"), this);
+    auto* where = new QLabel(QCoreApplication::translate("PreviewWindow", "データを保存する場所は下の場所です"), this);
     where->setObjectName(QStringLiteral("Label3"));
     auto* destination = new QLabel(this);
     bindLabel(bridge, destination, ctl::Label2);
@@ -127,7 +128,7 @@ bool PreviewWindow::replacingIsAgreed() {
     const std::filesystem::path target = destination->zip ? destination->archive() : destination->skinFolder();
     std::error_code error;
     if (!std::filesystem::exists(std::filesystem::symlink_status(target, error))) return true;
-    return AskYesNo(this, QStringLiteral("%1 はもうあります。置きかえますか？\n"
+    return AskYesNo(this, QCoreApplication::translate("PreviewWindow", "%1 はもうあります。置きかえますか？\n"
                                          "（「環境設定」の「すでにあるスキンを置きかえる前に確認する」で、この確認をやめられます）")
                               .arg(QString::fromStdString(target.string())));
 }

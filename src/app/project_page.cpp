@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -43,7 +44,7 @@ void saveProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel
         ShowFailure(owner, saved.error());
         return;
     }
-    const QString done = QStringLiteral("保存しました: %1").arg(QString::fromStdString(saved->folder.string()));
+    const QString done = QCoreApplication::translate("ProjectPage", "保存しました: %1").arg(QString::fromStdString(saved->folder.string()));
     result->setText(done);
     // The status bar says it too, as after a skin save: it must not go on showing an older message.
     if (auto* window = qobject_cast<QMainWindow*>(owner ? owner->window() : nullptr))
@@ -77,12 +78,12 @@ void loadProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel
     }
     for (const Error& problem : report.problems) bridge.doc().noteProblem(problem);
     if (report.picturesLoaded == 0 && !report.manifest)
-        result->setText(QStringLiteral("このフォルダにはプロジェクトのファイルがありません"));
+        result->setText(QCoreApplication::translate("ProjectPage", "このフォルダにはプロジェクトのファイルがありません"));
     else
-        result->setText(QStringLiteral("読みこみました: 画像 %1 枚%2")
+        result->setText(QCoreApplication::translate("ProjectPage", "読みこみました: 画像 %1 枚%2")
                             .arg(report.picturesLoaded)
                             .arg(report.missingFiles.empty() ? QString()
-                                                              : QStringLiteral("（見つからないファイル %1 個）")
+                                                              : QCoreApplication::translate("ProjectPage", "（見つからないファイル %1 個）")
                                                                     .arg(report.missingFiles.size())));
     if (report.picturesLoaded == 0 && !report.manifest) return;
     bridge.markSaved();
@@ -100,7 +101,7 @@ std::filesystem::path ProjectPageFolder(const QWidget* window) {
 QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     auto* pageWidget = new QWidget;
 
-    auto* frame = new QGroupBox(QStringLiteral("プロジェクト保存"), pageWidget);
+    auto* frame = new QGroupBox(QCoreApplication::translate("ProjectPage", "プロジェクト保存"), pageWidget);
     frame->setObjectName(QStringLiteral("fraProject"));
 
     QComboBox* drive = driveList(QStringLiteral("Drive2"), frame);
@@ -112,7 +113,7 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     auto* folder = new QLineEdit(frame);
     folder->setObjectName(QStringLiteral("Dir2Path"));
     folder->setText(QDir::toNativeSeparators(QDir::homePath()));
-    auto* browse = new QPushButton(QStringLiteral("参照..."), frame);
+    auto* browse = new QPushButton(QCoreApplication::translate("ProjectPage", "参照..."), frame);
     browse->setObjectName(QStringLiteral("cmdBrowseProject"));
 
     auto showFolder = [dir, drive, model](const QString& path) {
@@ -151,7 +152,7 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
                      });
     QObject::connect(folder, &QLineEdit::editingFinished, frame, [folder, showFolder] { showFolder(folder->text()); });
     QObject::connect(browse, &QPushButton::clicked, frame, [owner, folder, setFolder, showFolder] {
-        const QString chosen = QFileDialog::getExistingDirectory(owner, QStringLiteral("プロジェクトのフォルダ"), folder->text());
+        const QString chosen = QFileDialog::getExistingDirectory(owner, QCoreApplication::translate("ProjectPage", "プロジェクトのフォルダ"), folder->text());
         if (chosen.isEmpty()) return;
         setFolder(chosen);
         showFolder(chosen);
@@ -159,12 +160,12 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
 
     auto* name = new QLineEdit(frame);
     bindLineEdit(bridge, name, ctl::txtProject);
-    auto* save = new QPushButton(QStringLiteral("プロジェクト保存"), frame);
+    auto* save = new QPushButton(QCoreApplication::translate("ProjectPage", "プロジェクト保存"), frame);
     save->setObjectName(objectNameOf("cmdSaveProject", 0));
-    save->setToolTip(QStringLiteral("上のフォルダの中に、この名前のフォルダを作って保存します"));
-    auto* load = new QPushButton(QStringLiteral("プロジェクト読みこみ"), frame);
+    save->setToolTip(QCoreApplication::translate("ProjectPage", "上のフォルダの中に、この名前のフォルダを作って保存します"));
+    auto* load = new QPushButton(QCoreApplication::translate("ProjectPage", "プロジェクト読みこみ"), frame);
     load->setObjectName(objectNameOf("cmdSaveProject", 1));
-    load->setToolTip(QStringLiteral("上のフォルダをプロジェクトとして読みこみます"));
+    load->setToolTip(QCoreApplication::translate("ProjectPage", "上のフォルダをプロジェクトとして読みこみます"));
     auto* result = new QLabel(frame);
     result->setObjectName(QStringLiteral("lblProjectResult"));
     result->setWordWrap(true);
@@ -174,17 +175,17 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     QObject::connect(load, &QPushButton::clicked, frame, [&bridge, owner, folder, result] { loadProject(bridge, owner, folder, result); });
 
     auto* grid = new QGridLayout(frame);
-    auto* driveLabel = new QLabel(QStringLiteral("ドライブ"), frame);
+    auto* driveLabel = new QLabel(QCoreApplication::translate("ProjectPage", "ドライブ"), frame);
     driveLabel->setBuddy(drive);
     grid->addWidget(driveLabel, 0, 0);
     grid->addWidget(drive, 0, 1, 1, 2);
     grid->addWidget(dir, 1, 0, 1, 3);
-    auto* folderLabel = new QLabel(QStringLiteral("フォルダ"), frame);
+    auto* folderLabel = new QLabel(QCoreApplication::translate("ProjectPage", "フォルダ"), frame);
     folderLabel->setBuddy(folder);
     grid->addWidget(folderLabel, 2, 0);
     grid->addWidget(folder, 2, 1);
     grid->addWidget(browse, 2, 2);
-    auto* nameLabel = new QLabel(QStringLiteral("プロジェクト名"), frame);
+    auto* nameLabel = new QLabel(QCoreApplication::translate("ProjectPage", "プロジェクト名"), frame);
     nameLabel->setBuddy(name);
     grid->addWidget(nameLabel, 3, 0);
     grid->addWidget(name, 3, 1, 1, 2);
@@ -195,7 +196,7 @@ QWidget* buildProjectPage(DocumentBridge& bridge, QWidget* owner) {
     grid->addLayout(buttons, 4, 0, 1, 3);
     grid->addWidget(result, 5, 0, 1, 3);
 
-    auto* help = new QLabel(QStringLiteral("保存: 選んだフォルダの中に「プロジェクト名」のフォルダを作り、画像と設定を書きこみます。\n"
+    auto* help = new QLabel(QCoreApplication::translate("ProjectPage", "保存: 選んだフォルダの中に「プロジェクト名」のフォルダを作り、画像と設定を書きこみます。\n"
                                            "読みこみ: 選んだフォルダそのものをプロジェクトとして読みこみます。"),
                             pageWidget);
     help->setWordWrap(true);

@@ -1,5 +1,6 @@
 #include "region_page.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -111,13 +112,13 @@ void makeRegion(MainWindow& main, DocumentBridge& bridge) {
     main.setEnabled(true);
     QString text = QStringLiteral("Complete");
     if (traced->cutOff > 0)
-        text += QStringLiteral("\n（%1 個の輪郭が長すぎたため途中で切りました）").arg(traced->cutOff);
+        text += QCoreApplication::translate("RegionPage", "\n（%1 個の輪郭が長すぎたため途中で切りました）").arg(traced->cutOff);
     ShowInformation(&main, text);
 }
 
 QGroupBox* keyColourFrame(DocumentBridge& bridge, QWidget* parent) {
     Document& doc = bridge.doc();
-    auto* frame = new QGroupBox(QStringLiteral("透明化する領域の色"), parent);
+    auto* frame = new QGroupBox(QCoreApplication::translate("RegionPage", "透明化する領域の色"), parent);
     frame->setObjectName(QStringLiteral("FrmRegionColor"));
     auto* grid = new QGridLayout(frame);
     int row = 0;
@@ -163,29 +164,29 @@ QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
     Document& doc = bridge.doc();
 
-    auto* load = new QPushButton(QStringLiteral("画像読みこみ"), pageWidget);
+    auto* load = new QPushButton(QCoreApplication::translate("RegionPage", "画像読みこみ"), pageWidget);
     load->setObjectName(objectNameOf(ctl::LoadRegion));
-    load->setToolTip(QStringLiteral("275×116 (メイン画面) か 275×232 (メイン＋イコライザ) の画像を開きます"));
+    load->setToolTip(QCoreApplication::translate("RegionPage", "275×116 (メイン画面) か 275×232 (メイン＋イコライザ) の画像を開きます"));
     QObject::connect(load, &QPushButton::clicked, pageWidget, [&main, &bridge] { loadRegionPicture(main, bridge); });
-    auto* trace = new QPushButton(QStringLiteral("画像切り取り"), pageWidget);
+    auto* trace = new QPushButton(QCoreApplication::translate("RegionPage", "画像切り取り"), pageWidget);
     bindVisibility(bridge, trace, ctl::BtnMakeRegion);
     trace->setObjectName(objectNameOf(ctl::BtnMakeRegion));
-    trace->setToolTip(QStringLiteral("透明化する色の部分を切り取り、窓の形を作ります"));
+    trace->setToolTip(QCoreApplication::translate("RegionPage", "透明化する色の部分を切り取り、窓の形を作ります"));
     QObject::connect(trace, &QPushButton::clicked, pageWidget, [&main, &bridge] { makeRegion(main, bridge); });
     auto* progress = new QLabel(pageWidget);
     bindLabel(bridge, progress, ctl::Areay);
-    auto* write = new QCheckBox(QStringLiteral("Region.txtを出力する"), pageWidget);
+    auto* write = new QCheckBox(QCoreApplication::translate("RegionPage", "Region.txtを出力する"), pageWidget);
     bindCheckBox(bridge, write, ctl::RegionCheck);
     // The main page's "EQが下" again: it also names the sections of region.txt.
-    auto* eqBelow = new QCheckBox(QStringLiteral("EQが下"), pageWidget);
+    auto* eqBelow = new QCheckBox(QCoreApplication::translate("RegionPage", "EQが下"), pageWidget);
     bindCheckBox(bridge, eqBelow, ctl::EqUporDown);
-    eqBelow->setToolTip(QStringLiteral("縦に重ねた画像で、下の段をイコライザとして使います"));
+    eqBelow->setToolTip(QCoreApplication::translate("RegionPage", "縦に重ねた画像で、下の段をイコライザとして使います"));
     eqBelow->setObjectName(QStringLiteral("EqUporDown_Region"));
-    auto* hint = new QLabel(QStringLiteral("切り取りが上手く行かないときは、その画像を添えて\n"
+    auto* hint = new QLabel(QCoreApplication::translate("RegionPage", "切り取りが上手く行かないときは、その画像を添えて\n"
                                              "Pelterraのバグ報告 (プロジェクトの課題管理ページ) に\n"
                                              "送ってください"), pageWidget);
     hint->setObjectName(QStringLiteral("lblRegionHint"));
-    auto* help = new QLabel(QStringLiteral("画像の上を左クリックすると、その点の色が透明化する色になります。"
+    auto* help = new QLabel(QCoreApplication::translate("RegionPage", "画像の上を左クリックすると、その点の色が透明化する色になります。"
                                            "右クリックで貼りつけ／コピー。"),
                             pageWidget);
     help->setWordWrap(true);
@@ -202,23 +203,23 @@ QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
     left->addWidget(hint);
     left->addStretch();
 
-    auto* source = new QGroupBox(QStringLiteral("画像"), pageWidget);
+    auto* source = new QGroupBox(QCoreApplication::translate("RegionPage", "画像"), pageWidget);
     source->setObjectName(QStringLiteral("FrmRegionSource"));
     auto* sourceColumn = new QVBoxLayout(source);
-    auto* result = new QGroupBox(QStringLiteral("切り取り結果"), pageWidget);
+    auto* result = new QGroupBox(QCoreApplication::translate("RegionPage", "切り取り結果"), pageWidget);
     result->setObjectName(QStringLiteral("FrmRegionArea"));
     auto* resultColumn = new QVBoxLayout(result);
     for (int item = 0; item < 2; ++item) {
         auto* area = new RegionAreaView(bridge, item, source);
         area->setZoom(kAreaZoom);
-        area->setToolTip(item == 0 ? QStringLiteral("RegionArea(0): メイン画面") : QStringLiteral("RegionArea(1): イコライザ"));
+        area->setToolTip(item == 0 ? QCoreApplication::translate("RegionPage", "RegionArea(0): メイン画面") : QCoreApplication::translate("RegionPage", "RegionArea(1): イコライザ"));
         bindVisibility(bridge, area, ctl::RegionArea, item);
         QObject::connect(area, &SlotView::menuRequested, area,
                          [&main, &bridge, item](const QPoint& at) { regionClipMenu(main, bridge, item, at); });
         sourceColumn->addWidget(area);
         auto* cutOut = new SlotView(bridge, pic::RegionSource, item, result);
         cutOut->setZoom(kCutOutZoom);
-        cutOut->setToolTip(QStringLiteral("RegionSource(%1): 切り取った輪郭 (赤)").arg(item));
+        cutOut->setToolTip(QCoreApplication::translate("RegionPage", "RegionSource(%1): 切り取った輪郭 (赤)").arg(item));
         bindVisibility(bridge, cutOut, ctl::RegionSource, item);
         resultColumn->addWidget(cutOut);
     }

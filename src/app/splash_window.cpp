@@ -1,5 +1,6 @@
 #include "splash_window.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -25,7 +26,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QFrame(parent, Qt::SplashScreen | 
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignRight);
 
-    m_debug = new QLabel(QStringLiteral("フォームの初期化中"), this);
+    m_debug = new QLabel(QCoreApplication::translate("SplashWindow", "フォームの初期化中"), this);
     m_debug->setObjectName(QStringLiteral("lblDebug"));
 
     auto* layout = new QVBoxLayout(this);

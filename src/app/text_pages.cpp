@@ -3,6 +3,7 @@
 #include <iterator>
 #include <string>
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -39,10 +40,10 @@ struct PleditSwatch {
     const char* caption;
 };
 constexpr PleditSwatch kPleditSwatches[] = {
-    {ctl::PicPleditNormal, "普通の文字の色"},
-    {ctl::PicPleditNormalBG, "背景色"},
-    {ctl::PicPleditSelectedBG, "選択中の背景色"},
-    {ctl::PicPleditCurrent, "再生中の曲の文字の色"},
+    {ctl::PicPleditNormal, QT_TRANSLATE_NOOP("TextPages", "普通の文字の色")},
+    {ctl::PicPleditNormalBG, QT_TRANSLATE_NOOP("TextPages", "背景色")},
+    {ctl::PicPleditSelectedBG, QT_TRANSLATE_NOOP("TextPages", "選択中の背景色")},
+    {ctl::PicPleditCurrent, QT_TRANSLATE_NOOP("TextPages", "再生中の曲の文字の色")},
 };
 static_assert(std::size(kPleditSwatches) == 4, "four playlist colours");
 
@@ -55,10 +56,10 @@ struct PleditPreview {
     ControlName text;
 };
 constexpr PleditPreview kPleditPreviews[] = {
-    {"PrePicPleditNormal", "PreLblPleditNormal", "通常の表示", ctl::PicPleditNormalBG, ctl::PicPleditNormal},
-    {"PrePicPleditSelected", "PreLblPleditSelected", "選択中の表示", ctl::PicPleditSelectedBG, ctl::PicPleditNormal},
-    {"PrePicPleditPlay", "PreLblPleditPlay", "再生中の表示", ctl::PicPleditNormalBG, ctl::PicPleditCurrent},
-    {"PrePicPleditPS", "PreLblPleditPS", "再生中＆選択中の表示", ctl::PicPleditSelectedBG, ctl::PicPleditCurrent},
+    {"PrePicPleditNormal", "PreLblPleditNormal", QT_TRANSLATE_NOOP("TextPages", "通常の表示"), ctl::PicPleditNormalBG, ctl::PicPleditNormal},
+    {"PrePicPleditSelected", "PreLblPleditSelected", QT_TRANSLATE_NOOP("TextPages", "選択中の表示"), ctl::PicPleditSelectedBG, ctl::PicPleditNormal},
+    {"PrePicPleditPlay", "PreLblPleditPlay", QT_TRANSLATE_NOOP("TextPages", "再生中の表示"), ctl::PicPleditNormalBG, ctl::PicPleditCurrent},
+    {"PrePicPleditPS", "PreLblPleditPS", QT_TRANSLATE_NOOP("TextPages", "再生中＆選択中の表示"), ctl::PicPleditSelectedBG, ctl::PicPleditCurrent},
 };
 static_assert(std::size(kPleditPreviews) == 4, "four previews");
 
@@ -76,7 +77,7 @@ QFrame* pleditPreview(DocumentBridge& bridge, const PleditPreview& p, QWidget* p
     box->setAutoFillBackground(true);
     box->setFrameShape(QFrame::StyledPanel);
     box->setMinimumSize(200, 26);
-    auto* label = new QLabel(QString::fromUtf8(p.caption), box);
+    auto* label = new QLabel(QCoreApplication::translate("TextPages", p.caption), box);
     label->setObjectName(QString::fromLatin1(p.label));
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(6, 2, 6, 2);
@@ -137,10 +138,10 @@ struct ViscolorRow {
     const char* ramp;   // the "補完" button, or null
 };
 constexpr ViscolorRow kViscolorRows[] = {
-    {"fraViscolorBack", "背景", ctl::ViscolorBack, 2, nullptr},
-    {"fraViscolorSpec", "スペクトラムアナライザー", ctl::ViscolorSpec, 16, "BtnViscolorSpec"},
-    {"fraViscolorOsc", "オシロスコープ", ctl::ViscolorOsc, 5, "BtnViscolorOsc"},
-    {"fraViscolorPeak", "ピーク表示", ctl::ViscolorPeak, 0, nullptr},
+    {"fraViscolorBack", QT_TRANSLATE_NOOP("TextPages", "背景"), ctl::ViscolorBack, 2, nullptr},
+    {"fraViscolorSpec", QT_TRANSLATE_NOOP("TextPages", "スペクトラムアナライザー"), ctl::ViscolorSpec, 16, "BtnViscolorSpec"},
+    {"fraViscolorOsc", QT_TRANSLATE_NOOP("TextPages", "オシロスコープ"), ctl::ViscolorOsc, 5, "BtnViscolorOsc"},
+    {"fraViscolorPeak", QT_TRANSLATE_NOOP("TextPages", "ピーク表示"), ctl::ViscolorPeak, 0, nullptr},
 };
 static_assert(std::size(kViscolorRows) == 4, "the four frames of the Viscolor page");
 
@@ -167,9 +168,9 @@ QGroupBox* swatchColumn(DocumentBridge& bridge, const QString& frameName, const 
 }
 
 QPushButton* rampButton(const char* name, QWidget* parent, std::function<void()> ramp) {
-    auto* button = new QPushButton(QStringLiteral("補完"), parent);
+    auto* button = new QPushButton(QCoreApplication::translate("TextPages", "補完"), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QStringLiteral("最初と最後の色のあいだを順に埋めます"));
+    button->setToolTip(QCoreApplication::translate("TextPages", "最初と最後の色のあいだを順に埋めます"));
     QObject::connect(button, &QPushButton::clicked, button, std::move(ramp));
     return button;
 }
@@ -199,14 +200,14 @@ void addMakerButton(QBoxLayout* column, QPushButton* button) {
 QWidget* buildPleditPage(DocumentBridge& bridge) {
     auto* pageWidget = new QWidget;
 
-    auto* colours = new QGroupBox(QStringLiteral("色"), pageWidget);
+    auto* colours = new QGroupBox(QCoreApplication::translate("TextPages", "色"), pageWidget);
     colours->setObjectName(QStringLiteral("fraPleditColor"));
     auto* grid = new QGridLayout(colours);
     int row = 0;
     for (const PleditSwatch& s : kPleditSwatches) {
         auto* swatch = new ColourSwatch(bridge, s.swatch, -1, {}, colours);
         swatch->setFixedSize(48, 22);
-        auto* label = new QLabel(QString::fromUtf8(s.caption), colours);
+        auto* label = new QLabel(QCoreApplication::translate("TextPages", s.caption), colours);
         label->setBuddy(swatch);
         grid->addWidget(label, row, 0);
         grid->addWidget(swatch, row, 1);
@@ -218,7 +219,7 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     auto* fontName = new QLineEdit(fontFrame);
     bindLineEdit(bridge, fontName, ctl::PleditFonts);
     fontName->setReadOnly(true);
-    auto* chooseFont = new QPushButton(QStringLiteral("Font選択"), fontFrame);
+    auto* chooseFont = new QPushButton(QCoreApplication::translate("TextPages", "Font選択"), fontFrame);
     chooseFont->setObjectName(QStringLiteral("SelectPleditFont"));
     QObject::connect(chooseFont, &QPushButton::clicked, pageWidget,
                      [&bridge, pageWidget] { selectPleditFont(bridge, pageWidget); });
@@ -226,12 +227,12 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     fontRow->addWidget(fontName, 1);
     fontRow->addWidget(chooseFont);
 
-    auto* write = new QCheckBox(QStringLiteral("Pledit.txtを出力する"), pageWidget);
+    auto* write = new QCheckBox(QCoreApplication::translate("TextPages", "Pledit.txtを出力する"), pageWidget);
     bindCheckBox(bridge, write, ctl::PleditCheck);
-    auto* noFont = new QCheckBox(QStringLiteral("Font設定を出力しない（推奨）"), pageWidget);
+    auto* noFont = new QCheckBox(QCoreApplication::translate("TextPages", "Font設定を出力しない（推奨）"), pageWidget);
     bindCheckBox(bridge, noFont, ctl::chkPLFont);
 
-    auto* previews = new QGroupBox(QStringLiteral("プレビュー"), pageWidget);
+    auto* previews = new QGroupBox(QCoreApplication::translate("TextPages", "プレビュー"), pageWidget);
     previews->setObjectName(QStringLiteral("fraPleditPreview"));
     auto* previewColumn = new QVBoxLayout(previews);
     for (const PleditPreview& p : kPleditPreviews) previewColumn->addWidget(pleditPreview(bridge, p, previews));
@@ -248,9 +249,9 @@ QWidget* buildPleditPage(DocumentBridge& bridge) {
     auto* texts = new QGroupBox(QStringLiteral("pledit.txt"), pageWidget);
     texts->setObjectName(QStringLiteral("fraPleditText"));
     auto* textColumn = new QVBoxLayout(texts);
-    textColumn->addWidget(new QLabel(QStringLiteral("Font設定あり"), texts));
+    textColumn->addWidget(new QLabel(QCoreApplication::translate("TextPages", "Font設定あり"), texts));
     textColumn->addWidget(fileTextView(bridge, ctl::Text1, texts));
-    textColumn->addWidget(new QLabel(QStringLiteral("Font設定なし"), texts));
+    textColumn->addWidget(new QLabel(QCoreApplication::translate("TextPages", "Font設定なし"), texts));
     textColumn->addWidget(fileTextView(bridge, ctl::Text2, texts));
 
     auto* layout = new QHBoxLayout(pageWidget);
@@ -285,7 +286,7 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     analyserLabel->setBuddy(analyser);
     auto* blendLabel = new QLabel(QStringLiteral("BlendMethod"), settings);
     blendLabel->setBuddy(blend);
-    auto* ratioLabel = new QLabel(QStringLiteral("透過比率（％）"), settings);
+    auto* ratioLabel = new QLabel(QCoreApplication::translate("TextPages", "透過比率（％）"), settings);
     ratioLabel->setBuddy(ratio);
     grid->addWidget(analyserLabel, 0, 0);
     grid->addWidget(analyser, 0, 1);
@@ -298,18 +299,18 @@ QWidget* buildMaronPage(DocumentBridge& bridge) {
     grid->addWidget(ratioLabel, 2, 0);
     grid->addLayout(ratioRow, 2, 1);
     const std::pair<ControlName, const char*> checks[] = {
-        {ctl::MaronCheck1, "スペアナの表示を有効にする"},
-        {ctl::MaronCheck2, "ピーク表示を有効にする"},
-        {ctl::MaronCheck3, "レイン表示"},
+        {ctl::MaronCheck1, QT_TRANSLATE_NOOP("TextPages", "スペアナの表示を有効にする")},
+        {ctl::MaronCheck2, QT_TRANSLATE_NOOP("TextPages", "ピーク表示を有効にする")},
+        {ctl::MaronCheck3, QT_TRANSLATE_NOOP("TextPages", "レイン表示")},
     };
     int row = 3;
     for (const auto& c : checks) {
-        auto* box = new QCheckBox(QString::fromUtf8(c.second), settings);
+        auto* box = new QCheckBox(QCoreApplication::translate("TextPages", c.second), settings);
         bindCheckBox(bridge, box, c.first);
         grid->addWidget(box, row++, 0, 1, 2);
     }
 
-    auto* write = new QCheckBox(QStringLiteral("Maron.txtを出力する"), pageWidget);
+    auto* write = new QCheckBox(QCoreApplication::translate("TextPages", "Maron.txtを出力する"), pageWidget);
     bindCheckBox(bridge, write, ctl::MaronCheck);
 
     auto* column = new QVBoxLayout;
@@ -328,7 +329,7 @@ QWidget* buildViscolorPage(DocumentBridge& bridge) {
     auto* layout = new QHBoxLayout(pageWidget);
     for (const ViscolorRow& r : kViscolorRows) {
         auto* column = new QVBoxLayout;
-        QGroupBox* frame = swatchColumn(bridge, QString::fromLatin1(r.frame), QString::fromUtf8(r.caption), r.swatch,
+        QGroupBox* frame = swatchColumn(bridge, QString::fromLatin1(r.frame), QCoreApplication::translate("TextPages", r.caption), r.swatch,
                                         r.count, pageWidget);
         column->addWidget(frame);
         if (r.ramp) {
@@ -341,7 +342,7 @@ QWidget* buildViscolorPage(DocumentBridge& bridge) {
         column->addStretch();
         layout->addLayout(column);
     }
-    auto* write = new QCheckBox(QStringLiteral("Viscolor.txtを出力する"), pageWidget);
+    auto* write = new QCheckBox(QCoreApplication::translate("TextPages", "Viscolor.txtを出力する"), pageWidget);
     bindCheckBox(bridge, write, ctl::ViscolorCheck);
     auto* side = new QVBoxLayout;
     side->addWidget(write);
@@ -357,14 +358,14 @@ QWidget* buildGlyphColourFrame(DocumentBridge& bridge, GlyphPart part, QWidget* 
     auto* frame = new QWidget(parent);
     auto* column = new QVBoxLayout(frame);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(swatchColumn(bridge, QString::fromLatin1(g.frame), QStringLiteral("行ごとの色"), g.swatch, g.count,
+    column->addWidget(swatchColumn(bridge, QString::fromLatin1(g.frame), QCoreApplication::translate("TextPages", "行ごとの色"), g.swatch, g.count,
                                    frame));
     column->addWidget(rampButton(g.ramp, frame, [&doc, part] {
         part == GlyphPart::Number ? InterpolateNumberColours(doc) : InterpolateTextColours(doc);
     }));
-    auto* apply = new QPushButton(QStringLiteral("色をつける"), frame);
+    auto* apply = new QPushButton(QCoreApplication::translate("TextPages", "色をつける"), frame);
     apply->setObjectName(QString::fromLatin1(g.apply));
-    apply->setToolTip(QStringLiteral("Maskの形に行ごとの色を塗り、Dataにします"));
+    apply->setToolTip(QCoreApplication::translate("TextPages", "Maskの形に行ごとの色を塗り、Dataにします"));
     QObject::connect(apply, &QPushButton::clicked, apply, [&doc, part] {
         part == GlyphPart::Number ? ColourNumberGlyphs(doc) : ColourTextGlyphs(doc);
     });
