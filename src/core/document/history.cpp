@@ -55,6 +55,13 @@ History::ImportState History::importState() const {
             m_doc.ExtraImageTitle,     m_doc.listChoicePictures,  m_doc.regionOutlines()};
 }
 
+bool History::importUnchanged() const {
+    return m_doc.combinedPictureFlag == m_import.combinedPictureFlag &&
+           m_doc.BackgroundImagePath == m_import.backgroundPath && m_doc.BackgroundImageTitle == m_import.backgroundTitle &&
+           m_doc.ExtraImagePath == m_import.extraPath && m_doc.ExtraImageTitle == m_import.extraTitle &&
+           m_doc.regionOutlines() == m_import.regionOutlines && m_doc.listChoicePictures == m_import.listChoicePictures;
+}
+
 void History::putImportState(const ImportState& state) {
     m_doc.combinedPictureFlag = state.combinedPictureFlag;
     m_doc.BackgroundImagePath = state.backgroundPath;
@@ -103,7 +110,7 @@ History::Step History::pendingStep() {
     }
     // The import state changes without a notification of its own (a picture import sets the
     // flag and the paths): it is compared at every step.
-    if (ImportState now = importState(); !(now == m_import)) step.import.push_back(std::exchange(m_import, now));
+    if (!importUnchanged()) step.import.push_back(std::exchange(m_import, importState()));
     m_changedSlots.clear();
     m_changedControls.clear();
     return step;
@@ -120,7 +127,7 @@ bool History::hasPendingChanges() const {
         const auto kept = m_controls.find(key);
         if (ref && kept != m_controls.end() && !(kept->second == m_doc.control(ref->name, ref->index))) return true;
     }
-    return !(importState() == m_import);
+    return !importUnchanged();
 }
 
 void History::mergeInto(Step& last, Step&& step) {

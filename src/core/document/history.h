@@ -82,6 +82,9 @@ private:
     };
 
     ImportState importState() const;
+    // Whether the document's import state is still the one the last step left (compared in
+    // place: copying it holds every list-choice picture).
+    bool importUnchanged() const;
     void putImportState(const ImportState& state);
     void takeCurrentState();
     Step pendingStep();
