@@ -43,6 +43,180 @@
     </message>
 </context>
 <context>
+    <name>CoreCaption</name>
+    <message>
+        <source>左上</source>
+        <translation>Top left</translation>
+    </message>
+    <message>
+        <source>上の枠</source>
+        <translation>Top frame</translation>
+    </message>
+    <message>
+        <source>タイトルバー</source>
+        <translation>Title bar</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Top right</translation>
+    </message>
+    <message>
+        <source>左の枠</source>
+        <translation>Left frame</translation>
+    </message>
+    <message>
+        <source>下の枠</source>
+        <translation>Bottom frame</translation>
+    </message>
+    <message>
+        <source>スペアナ</source>
+        <translation>Visualizer</translation>
+    </message>
+    <message>
+        <source>右の枠</source>
+        <translation>Right frame</translation>
+    </message>
+    <message>
+        <source>ボタン</source>
+        <translation>Buttons</translation>
+    </message>
+    <message>
+        <source>コントロール</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>左端</source>
+        <translation>Left end</translation>
+    </message>
+    <message>
+        <source>真中</source>
+        <translation>Middle</translation>
+    </message>
+    <message>
+        <source>右端</source>
+        <translation>Right end</translation>
+    </message>
+    <message>
+        <source>ファイル追加</source>
+        <translation>Add file</translation>
+    </message>
+    <message>
+        <source>ファイル削除</source>
+        <translation>Remove file</translation>
+    </message>
+    <message>
+        <source>ファイル選択</source>
+        <translation>Select file</translation>
+    </message>
+    <message>
+        <source>ロード</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>押したとき１</source>
+        <translation>Pressed 1</translation>
+    </message>
+    <message>
+        <source>押したとき２</source>
+        <translation>Pressed 2</translation>
+    </message>
+    <message>
+        <source>押したとき３</source>
+        <translation>Pressed 3</translation>
+    </message>
+    <message>
+        <source>画像の大きさが２７５＊１１６では有りません。無理矢理変換します</source>
+        <translation>The picture is not 275×116. It will be stretched to fit.</translation>
+    </message>
+    <message>
+        <source>現在%1パーツを読み込み中</source>
+        <translation>Loading the %1 parts</translation>
+    </message>
+</context>
+<context>
+    <name>EditNames</name>
+    <message>
+        <source>色 R</source>
+        <translation>colour R</translation>
+    </message>
+    <message>
+        <source>色 G</source>
+        <translation>colour G</translation>
+    </message>
+    <message>
+        <source>色 B</source>
+        <translation>colour B</translation>
+    </message>
+    <message>
+        <source>パーツの選択</source>
+        <translation>part choice</translation>
+    </message>
+    <message>
+        <source>マスクの選択</source>
+        <translation>mask choice</translation>
+    </message>
+    <message>
+        <source>EQ パーツの選択</source>
+        <translation>equalizer part choice</translation>
+    </message>
+    <message>
+        <source>EQ マスクの選択</source>
+        <translation>equalizer mask choice</translation>
+    </message>
+    <message>
+        <source>スライダーの選択</source>
+        <translation>slider choice</translation>
+    </message>
+    <message>
+        <source>背景色の選択</source>
+        <translation>back colour choice</translation>
+    </message>
+    <message>
+        <source>画像の選択</source>
+        <translation>picture choice</translation>
+    </message>
+    <message>
+        <source>プレイリストのスタイル</source>
+        <translation>playlist style</translation>
+    </message>
+    <message>
+        <source>合成方法</source>
+        <translation>mix mode</translation>
+    </message>
+    <message>
+        <source>チェック %1</source>
+        <translation>box %1</translation>
+    </message>
+    <message>
+        <source>オプション %1</source>
+        <translation>option %1</translation>
+    </message>
+    <message>
+        <source>スクロールバー %1</source>
+        <translation>scroll bar %1</translation>
+    </message>
+    <message>
+        <source>リスト %1</source>
+        <translation>list %1</translation>
+    </message>
+    <message>
+        <source>テキスト %1</source>
+        <translation>text %1</translation>
+    </message>
+    <message>
+        <source>色 %1</source>
+        <translation>colour %1</translation>
+    </message>
+    <message>
+        <source>画像 %1</source>
+        <translation>picture %1</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>edit</translation>
+    </message>
+</context>
+<context>
     <name>EqPages</name>
     <message>
         <source>ボタン</source>
@@ -375,6 +549,10 @@ Unticked, only the top 275×163 is output</translation>
         <source>スキンを開く</source>
         <translation>Open skin</translation>
     </message>
+    <message>
+        <source>Winamp スキン (*.wsz *.zip);;すべてのファイル (*)</source>
+        <translation>Winamp skins (*.wsz *.zip);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>LastResort</name>
@@ -450,6 +628,74 @@ Ctrl+Q	Exit</translation>
     <message>
         <source>読みこみの問題 %1 件</source>
         <translation>%1 loading problem(s)</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U): %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>やり直す(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>やり直す(&amp;R): %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>画像を開く(&amp;O)...</source>
+        <translation>&amp;Open picture...</translation>
+    </message>
+    <message>
+        <source>プロジェクトを開く(&amp;R)...</source>
+        <translation>Open p&amp;roject...</translation>
+    </message>
+    <message>
+        <source>プロジェクトを保存(&amp;S)</source>
+        <translation>&amp;Save project</translation>
+    </message>
+    <message>
+        <source>スキンを開く(&amp;K)...</source>
+        <translation>Open s&amp;kin...</translation>
+    </message>
+    <message>
+        <source>最近使った画像(&amp;P)</source>
+        <translation>Recent &amp;pictures</translation>
+    </message>
+    <message>
+        <source>最近使ったプロジェクト(&amp;J)</source>
+        <translation>Recent pro&amp;jects</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>キーボードショートカット(&amp;K)</source>
+        <translation>&amp;Keyboard shortcuts</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;A)</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
     </message>
 </context>
 <context>

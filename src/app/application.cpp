@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "core_captions.h"
 #include "document/initial_state.h"
 #include "main_window.h"
 #include "settings_store.h"
@@ -33,7 +34,7 @@ void Application::start(bool showSplash) {
 
     SplashWindow* splash = m_splash.get();
     m_startup = InitialiseDocument(m_doc, m_programFolder, [splash](const std::string& line) {
-        splash->showProgress(QString::fromStdString(line));
+        splash->showProgress(coreProgressLine(line));
         QApplication::processEvents();
     });
 

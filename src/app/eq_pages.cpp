@@ -1,5 +1,7 @@
 #include "eq_pages.h"
 
+#include "core_captions.h"
+
 #include <iterator>
 #include <string>
 
@@ -93,7 +95,7 @@ constexpr EqPartPage kEqPartPages[] = {
 };
 
 void showSizeMessage(MainWindow& main, const std::optional<std::string>& message) {
-    if (message) ShowMessage(&main, QString::fromStdString(*message));
+    if (message) ShowMessage(&main, coreCaption(*message));
 }
 
 // A check box bound to a make flag: a click sets the flag of the pair.

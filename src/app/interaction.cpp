@@ -113,7 +113,7 @@ QString ChooseFolder(QWidget* parent, const QString& caption) {
 QString ChooseSkinFile(QWidget* parent) {
     if (interaction().chooseSkinFile) return interaction().chooseSkinFile(parent);
     return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("Interaction", "スキンを開く"), QString(),
-                                        QStringLiteral("Winamp skins (*.wsz *.zip);;All files (*)"));
+                                        QCoreApplication::translate("Interaction", "Winamp スキン (*.wsz *.zip);;すべてのファイル (*)"));
 }
 
 void ShowFailure(QWidget* parent, const Error& error) {

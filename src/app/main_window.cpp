@@ -59,6 +59,17 @@ QAction* addMenuAction(QMenu* menu, const QString& text, const char* name, const
     return action;
 }
 
+// "Undo" and "Redo" in the Edit menu, with the name of the step they take back or do again.
+QString undoText(const QString& step = {}) {
+    return step.isEmpty() ? QCoreApplication::translate("MainWindow", "元に戻す(&U)")
+                          : QCoreApplication::translate("MainWindow", "元に戻す(&U): %1").arg(step);
+}
+
+QString redoText(const QString& step = {}) {
+    return step.isEmpty() ? QCoreApplication::translate("MainWindow", "やり直す(&R)")
+                          : QCoreApplication::translate("MainWindow", "やり直す(&R): %1").arg(step);
+}
+
 // The largest window that still fits a 1366x768 screen with its task bar.
 constexpr QSize kPreferredSize(1280, 700);
 
@@ -149,39 +160,39 @@ MainWindow::MainWindow(DocumentBridge& bridge, std::filesystem::path programFold
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addMenuAction(file, QStringLiteral("&Open picture..."), "mnuOpenPicture", QKeySequence::Open),
+    connect(addMenuAction(file, QCoreApplication::translate("MainWindow", "画像を開く(&O)..."), "mnuOpenPicture", QKeySequence::Open),
             &QAction::triggered, this, &MainWindow::openBasePicture);
-    connect(addMenuAction(file, QStringLiteral("Open p&roject..."), "mnuOpenProject", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
+    connect(addMenuAction(file, QCoreApplication::translate("MainWindow", "プロジェクトを開く(&R)..."), "mnuOpenProject", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O)),
             &QAction::triggered, this, &MainWindow::openProject);
-    connect(addMenuAction(file, QStringLiteral("&Save project"), "mnuSaveProject", QKeySequence::Save),
+    connect(addMenuAction(file, QCoreApplication::translate("MainWindow", "プロジェクトを保存(&S)"), "mnuSaveProject", QKeySequence::Save),
             &QAction::triggered, this, &MainWindow::saveProject);
-    connect(addMenuAction(file, QStringLiteral("Open s&kin..."), "mnuOpenSkin"), &QAction::triggered, this, [this] {
+    connect(addMenuAction(file, QCoreApplication::translate("MainWindow", "スキンを開く(&K)..."), "mnuOpenSkin"), &QAction::triggered, this, [this] {
         const QString skin = ChooseSkinFile(this);
         if (!skin.isEmpty()) openSkin(skin);
     });
     file->addSeparator();
-    m_recentPictures = file->addMenu(QStringLiteral("Recent &pictures"));
+    m_recentPictures = file->addMenu(QCoreApplication::translate("MainWindow", "最近使った画像(&P)"));
     m_recentPictures->setObjectName(QStringLiteral("mnuRecentPictures"));
-    m_recentProjects = file->addMenu(QStringLiteral("Recent pro&jects"));
+    m_recentProjects = file->addMenu(QCoreApplication::translate("MainWindow", "最近使ったプロジェクト(&J)"));
     m_recentProjects->setObjectName(QStringLiteral("mnuRecentProjects"));
     fillRecentMenus();
     file->addSeparator();
-    QAction* exit = addMenuAction(file, QStringLiteral("E&xit"), "MenuExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QAction* exit = addMenuAction(file, QCoreApplication::translate("MainWindow", "終了(&X)"), "MenuExit", QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &MainWindow::exitWithoutSaving);
 
     buildEditMenu();
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));
 
     QAction* mix = menuBar()->addAction(QCoreApplication::translate("MainWindow", "合成方法(&M)"));
     mix->setObjectName(QStringLiteral("mnuMask"));
     connect(mix, &QAction::triggered, this, &MainWindow::showMixModeWindow);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* keys = help->addAction(QStringLiteral("&Keyboard shortcuts"));
+    QAction* keys = help->addAction(QCoreApplication::translate("MainWindow", "キーボードショートカット(&K)"));
     keys->setObjectName(QStringLiteral("mnuShortcuts"));
     connect(keys, &QAction::triggered, this, [this] {
         ShowMessage(this, QCoreApplication::translate("MainWindow", "Ctrl+O\t画像を開く (Open picture)\n"
@@ -193,16 +204,16 @@ void MainWindow::buildMenus() {
                                          "F5\tプレイヤーでの見え方 (Player view)\n"
                                          "Ctrl+Q\t終了 (Exit)"));
     });
-    QAction* about = help->addAction(QStringLiteral("&About"));
+    QAction* about = help->addAction(QCoreApplication::translate("MainWindow", "バージョン情報(&A)"));
     about->setObjectName(QStringLiteral("response"));
     connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::buildEditMenu() {
-    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* editMenu = menuBar()->addMenu(QCoreApplication::translate("MainWindow", "編集(&E)"));
     editMenu->setObjectName(QStringLiteral("mnuEdit"));
-    m_undo = addMenuAction(editMenu, QStringLiteral("&Undo"), "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redo = addMenuAction(editMenu, QStringLiteral("&Redo"), "mnuRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    m_undo = addMenuAction(editMenu, undoText(), "mnuUndo", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redo = addMenuAction(editMenu, redoText(), "mnuRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(m_undo, &QAction::triggered, this, [this] { m_bridge.undo(); });
     connect(m_redo, &QAction::triggered, this, [this] { m_bridge.redo(); });
@@ -219,8 +230,8 @@ void MainWindow::updateEditMenu() {
     History* history = m_bridge.history();
     const QString undoName = history ? QString::fromStdString(history->undoName()) : QString();
     const QString redoName = history ? QString::fromStdString(history->redoName()) : QString();
-    m_undo->setText(undoName.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undoName);
-    m_redo->setText(redoName.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redoName);
+    m_undo->setText(undoText(undoName));
+    m_redo->setText(redoText(redoName));
     m_undo->setEnabled(history && history->canUndo());
     m_redo->setEnabled(history && history->canRedo());
     setWindowModified(m_bridge.hasUnsavedWork());

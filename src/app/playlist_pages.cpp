@@ -1,5 +1,7 @@
 #include "playlist_pages.h"
 
+#include "core_captions.h"
+
 #include <iterator>
 #include <string>
 #include <vector>
@@ -89,8 +91,7 @@ SlotView* plView(MainWindow& main, DocumentBridge& bridge, SlotName name, int in
 
 // cmdPLCopy(k) with its caption.
 QPushButton* cutButton(MainWindow& main, DocumentBridge& bridge, int k, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(PLCopyCaption(k).data(), static_cast<qsizetype>(PLCopyCaption(k).size())),
-                                   parent);
+    auto* button = new QPushButton(coreCaption(PLCopyCaption(k)), parent);
     button->setObjectName(objectNameOf("cmdPLCopy", k));
     Document& d = bridge.doc();
     QObject::connect(button, &QPushButton::clicked, button, [&main, &d, k] {
@@ -339,8 +340,7 @@ QWidget* buildButtonPage(MainWindow& main, DocumentBridge& bridge) {
     auto* grid = new QGridLayout(groups);
     std::vector<SlotView*> buttonViews;
     for (int g = 0; g < kButtonGroupCount; ++g) {
-        const std::string_view name = PLCopyCaption(kButtonBackCuts + g);
-        grid->addWidget(boldCaption(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())), groups), 0, g);
+        grid->addWidget(boldCaption(coreCaption(PLCopyCaption(kButtonBackCuts + g)), groups), 0, g);
         SlotView* back = plView(main, bridge, pic::picPLButtonBack, g, 2, groups);
         SlotView* front = plView(main, bridge, pic::picPLButton, g, 2, groups);
         SlotView* composed = plView(main, bridge, pic::picPLButtonBack, playlist::kComposedGroupBase + g, 2, groups);
@@ -405,8 +405,7 @@ void openPlaylistPicture(MainWindow& main, DocumentBridge& bridge) {
         ShowFailure(&main, stretched.error());
         return;
     }
-    if (*stretched) ShowMessage(&main, QString::fromUtf8(kPlaylistPictureSizeMessage.data(),
-                                                         static_cast<qsizetype>(kPlaylistPictureSizeMessage.size())));
+    if (*stretched) ShowMessage(&main, coreCaption(kPlaylistPictureSizeMessage));
 }
 
 }  // namespace pelterra::app

@@ -1,14 +1,18 @@
 // The language of the program: the stored choice against the system locale, and the windows'
 // words (and Qt's own dialog words) in Japanese and in English.
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 
 #include "app_fixture.h"
+#include "core_captions.h"
 #include "language.h"
+#include "playlist/playlist_commands.h"
 #include "tab_strip.h"
 
 namespace pelterra::app {
@@ -73,6 +77,15 @@ TEST_F(LanguageTest, EnglishWordsOnEveryKindOfPageAndInQtsDialogs) {
     EXPECT_EQ(widget<QLabel>(QStringLiteral("lblLanguageNote"))->text(),
               QStringLiteral("Takes effect the next time the program starts."));
     EXPECT_EQ(fileDialogLookIn(), QStringLiteral("Look in:"));
+
+    // The menus, and the words the core hands the window from its tables.
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("&File"));
+    EXPECT_EQ(widget<QAction>(QStringLiteral("mnuUndo"))->text(), QStringLiteral("&Undo"));
+    EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdPLCopy_0"))->text(), QStringLiteral("Top left"));
+    EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdPLCopy_27"))->text(), QStringLiteral("Active1"));
+    EXPECT_EQ(coreProgressLine("現在EQ Frameパーツを読み込み中"), QStringLiteral("Loading the EQ Frame parts"));
+    EXPECT_EQ(coreCaption(kPlaylistPictureSizeMessage),
+              QStringLiteral("The picture is not 275×116. It will be stretched to fit."));
 }
 
 TEST_F(LanguageTest, JapaneseWordsAsWrittenAndQtsDialogsInJapanese) {
@@ -83,6 +96,9 @@ TEST_F(LanguageTest, JapaneseWordsAsWrittenAndQtsDialogsInJapanese) {
     EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdMake"))->text(), QStringLiteral("スキン作成"));
     EXPECT_EQ(main->playlistTabs()->tab(1)->text(), QStringLiteral("SorabePL互換１"));
     EXPECT_EQ(fileDialogLookIn(), QStringLiteral("アドレス:"));
+    EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("ファイル(&F)"));
+    EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdPLCopy_0"))->text(), QStringLiteral("左上"));
+    EXPECT_EQ(coreProgressLine("現在EQ Frameパーツを読み込み中"), QStringLiteral("現在EQ Frameパーツを読み込み中"));
 }
 
 TEST_F(LanguageTest, TheLanguageBoxStoresTheChoiceAtOnce) {

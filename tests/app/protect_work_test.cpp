@@ -90,10 +90,10 @@ TEST_F(ProtectWork, EditsThroughTheWindowAreUndoneAndRedoneExactly) {
     ASSERT_NE(after, before);
 
     widget<QMenu>("mnuEdit")->aboutToShow();
-    EXPECT_EQ(action("mnuUndo")->text(), QStringLiteral("&Undo mix mode"));
+    EXPECT_EQ(action("mnuUndo")->text(), QStringLiteral("元に戻す(&U): 合成方法"));
     action("mnuUndo")->trigger();
     action("mnuUndo")->trigger();
-    EXPECT_EQ(action("mnuUndo")->text(), QStringLiteral("&Undo colour bar R"));
+    EXPECT_EQ(action("mnuUndo")->text(), QStringLiteral("元に戻す(&U): 色 R"));
     action("mnuUndo")->trigger();  // the whole drag at once
     EXPECT_EQ(doc().value(ctl::hscR, 1), 0);
     action("mnuUndo")->trigger();

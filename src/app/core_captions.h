@@ -1,0 +1,21 @@
+// The Japanese words the core hands the window as they are written in its tables: the lines the
+// splash window shows while the parts load, the captions of the playlist's cut-out buttons and the
+// notice about a picture of the wrong size. The core keeps them as the program's own words; the
+// window shows them in the user's language.
+#pragma once
+
+#include <string_view>
+
+#include <QString>
+
+namespace pelterra::app {
+
+// `words` in the user's language: its translation when it has one, else `words` as they stand
+// (a caption such as "Active1" reads the same in every language).
+QString coreCaption(std::string_view words);
+
+// A progress line of the parts loading ("現在Frameパーツを読み込み中"), with the category name kept
+// as it is and the rest in the user's language.
+QString coreProgressLine(std::string_view line);
+
+}  // namespace pelterra::app
