@@ -284,7 +284,7 @@ Right-click: paste / copy</translation>
     </message>
     <message>
         <source>DataとMaskを別々に指定する</source>
-        <translation>Choose Data and Mask separately</translation>
+        <translation>Separate Data and Mask</translation>
     </message>
     <message>
         <source>取りこみ</source>
@@ -814,7 +814,7 @@ Right-click: paste / copy</translation>
     </message>
     <message>
         <source>DataとMaskを別々に指定する</source>
-        <translation>Choose Data and Mask separately</translation>
+        <translation>Separate Data and Mask</translation>
     </message>
     <message>
         <source>絵をダブルクリックすると画像ファイルを開きます。右クリックで貼りつけ／コピー。</source>

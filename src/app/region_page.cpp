@@ -186,6 +186,7 @@ QWidget* buildRegionPage(MainWindow& main, DocumentBridge& bridge) {
                                              "Pelterraのバグ報告 (プロジェクトの課題管理ページ) に\n"
                                              "送ってください"), pageWidget);
     hint->setObjectName(QStringLiteral("lblRegionHint"));
+    hint->setWordWrap(true);
     auto* help = new QLabel(QCoreApplication::translate("RegionPage", "画像の上を左クリックすると、その点の色が透明化する色になります。"
                                            "右クリックで貼りつけ／コピー。"),
                             pageWidget);
