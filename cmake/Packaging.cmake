@@ -8,7 +8,8 @@ set(CPACK_PACKAGE_NAME pelterra)
 set(CPACK_PACKAGE_VENDOR Pelterra)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Winamp 2 skin maker: a picture and ready-made parts become a skin")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+# One string: a list of lines would reach the control file joined with ";".
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Pelterra makes skins for the Winamp 2 media player without drawing them by hand.\n"
     "Open a base picture, pick ready-made parts (buttons, sliders, title bar, frame,\n"
     "digits, font) for every position of the main window, the equalizer and the\n"

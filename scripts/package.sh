@@ -29,12 +29,15 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is $(field Architecture)"
 [ "$(field Section)" = graphics ] || fail "Section is $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
-[ -n "$(field Description)" ] || fail "no Description"
+description=$(field Description)
+[ "$(wc -l <<<"$description")" -gt 1 ] || fail "no long Description"
+[[ "$description" != *";"* ]] || fail "the Description's lines are joined with ';': $description"
 depends=$(field Depends)
 for library in libc6 libpng16-16 libstdc++6; do
   [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
-if dpkg-deb -c "$deb" | grep -q '/usr/bin/pelterra$'; then
+contents=$(dpkg-deb -c "$deb")
+if grep -q '/usr/bin/pelterra$' <<<"$contents"; then
   [[ "$depends" == *libqt6widgets6* ]] || fail "Depends lacks Qt 6 Widgets: $depends"
 fi
 

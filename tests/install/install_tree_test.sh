@@ -4,7 +4,7 @@
 # work files into the per-user folder and leave the installed share/pelterra exactly as it was.
 # usage: install_tree_test.sh BUILD_DIR
 set -euo pipefail
-build=$1
+build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "install tree: $*"; exit 1; }
@@ -51,7 +51,7 @@ if [ -x "$prefix/bin/pelterra" ]; then
       png=$prefix/share/icons/hicolor/${size}x${size}/apps/org.pelterra.Pelterra.png
       [ -f "$png" ] || fail "the ${size}x${size} icon was not installed"
       # A PNG's width and height are the big-endian words at bytes 16 and 20.
-      [ "$(od -An -tu1 -j16 -N8 "$png" | tr -s ' ')" = " 0 0 0 $size 0 0 0 $size" ] ||
+      [ "$(od -An -tu4 --endian=big -j16 -N8 "$png" | tr -s ' ')" = " $size $size" ] ||
         fail "the ${size}x${size} icon has another size"
     done
   fi
