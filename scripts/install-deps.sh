@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libstb-dev libzip-dev libpng-dev
   clang libclang-rt-14-dev
+  # The Debian package and its checks: dpkg-shlibdeps finds the dependencies.
+  dpkg-dev
 )
 # The desktop program needs Qt; core, tests of the core and the command line do not.
 if [ "${PELTERRA_NO_GUI:-0}" != "1" ]; then
@@ -15,7 +17,9 @@ if [ "${PELTERRA_NO_GUI:-0}" != "1" ]; then
   # qt6-tools-dev, qt6-l10n-tools: lupdate/lrelease for the English words; qt6-translations-l10n:
   # Qt's own dialogs in Japanese and English.
   packages+=(qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth fonts-ipafont-gothic
-             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+             qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+             # The icon's PNG sizes, and the validators of the menu entry and the metadata.
+             librsvg2-bin desktop-file-utils appstream)
 fi
 
 missing=()

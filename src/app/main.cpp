@@ -1,4 +1,5 @@
-// pelterra: the desktop program. PartsData lies beside the executable.
+// pelterra: the desktop program. PartsData lies beside the executable, or in the installed
+// prefix's share/pelterra, unless --parts names another folder.
 #include <filesystem>
 #include <system_error>
 
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include "app_info.h"
+#include "fs/program_folders.h"
 #include "fs/program_path.h"
 #include "application.h"
 #include "language.h"
@@ -36,18 +38,30 @@ int main(int argc, char** argv) {
                                                      "the system's)."),
                                       QStringLiteral("LANG"));
     options.addOption(language);
+    const QCommandLineOption parts(QStringLiteral("parts"),
+                                   QStringLiteral("The folder that holds PartsData (default: beside this program, else "
+                                                  "its ../share/pelterra)."),
+                                   QStringLiteral("DIR"));
+    options.addOption(parts);
+    options.addPositionalArgument(QStringLiteral("FILE"),
+                                  QStringLiteral("A picture to start from, a skin (.wsz or .zip) to show in the "
+                                                 "player view, or a project folder to open."),
+                                  QStringLiteral("[FILE]"));
     options.process(qt);
 
-    const std::filesystem::path programFolder = pelterra::ExecutableFolder(argv[0]);
+    // The translations always come with the program; --parts only names another parts library.
+    const std::filesystem::path ownFolder = pelterra::LibraryFolder(pelterra::ExecutableFolder(argv[0]));
+    const std::filesystem::path programFolder =
+        options.isSet(parts) ? std::filesystem::path(options.value(parts).toStdString()) : ownFolder;
     if (options.isSet(screenshots)) {
         pelterra::app::installTranslations(
-            pelterra::app::chooseLanguage(options.value(language), QLocale::system()), programFolder);
+            pelterra::app::chooseLanguage(options.value(language), QLocale::system()), ownFolder);
         return pelterra::app::TakeScreenshots(programFolder, options.value(screenshots));
     }
 
     std::unique_ptr<QSettings> settings = pelterra::app::openUserSettings();
     pelterra::app::installTranslations(
-        pelterra::app::chooseLanguage(pelterra::app::storedLanguage(*settings), QLocale::system()), programFolder);
+        pelterra::app::chooseLanguage(pelterra::app::storedLanguage(*settings), QLocale::system()), ownFolder);
     pelterra::app::Application app(programFolder, std::move(settings));
     // A fault of the program: tell the user, offer to save the project, then quit.
     const auto rescue = [&app](const QString& fault) { pelterra::app::OfferRescue(app.mainWindow(), fault); };
@@ -57,6 +71,8 @@ int main(int argc, char** argv) {
     };
     pelterra::app::InstallTerminateHandler(rescue);
     app.start();
+    if (const QStringList files = options.positionalArguments(); !files.isEmpty())
+        app.mainWindow()->openFile(files.first());
     QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::exitRequested, &qt, [] { QApplication::exit(0); });
     QObject::connect(app.mainWindow(), &pelterra::app::MainWindow::closed, &qt, [] { QApplication::quit(); });
     const int code = QApplication::exec();

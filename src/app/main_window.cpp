@@ -466,6 +466,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QString file = droppedFile(event->mimeData());
     if (file.isEmpty()) return;
     event->acceptProposedAction();
+    openFile(file);
+}
+
+void MainWindow::openFile(const QString& file) {
     if (isProjectFolder(file))
         openProjectFolder(file);
     else if (isSkinArchive(file))

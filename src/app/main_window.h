@@ -98,6 +98,9 @@ public:
     PlayerPane* playerPane() const { return m_player; }
     // File > Open skin, a dropped archive: the skin read from a folder, .wsz or .zip in the player view.
     void openSkin(const QString& path);
+    // A dropped file or one named on the command line: a project folder opens as the project, a
+    // .wsz or .zip in the player view, anything else as the base picture.
+    void openFile(const QString& file);
     HowForm* howForm() const { return m_howForm; }
     QTimer* makeBoxTimer() const { return m_checkTimer; }
     // Every part slot view, for the zoom and for the tests.

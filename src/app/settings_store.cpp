@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include "fs/program_folders.h"
+
 namespace pelterra::app {
 
 namespace {
@@ -56,6 +58,13 @@ void forEachSwatch(const Document& doc, F&& visit) {
 
 QString folderText(const QString& path) { return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath())); }
 
+// The save folder of a first start: beside a library the user may write to, else the per-user
+// folder; when even that cannot be made the library's folder stays, and a save says why it fails.
+QString defaultSaveFolder(const std::filesystem::path& programFolder) {
+    const Result<std::filesystem::path> folder = DefaultSaveFolder(programFolder);
+    return QString::fromStdString((folder ? folder.value() : programFolder).string());
+}
+
 }  // namespace
 
 std::unique_ptr<QSettings> openUserSettings() {
@@ -86,11 +95,10 @@ void ReadCheckSettings(Document& doc, QSettings& settings) {
 
 void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::filesystem::path& programFolder) {
     settings.beginGroup(QString::fromLatin1(kSettingSection));
-    const QString program = QString::fromStdString(programFolder.string());
-    const QString stored = readText(settings, QStringLiteral("SaveDirText"), program);
+    const QString stored = readText(settings, QStringLiteral("SaveDirText"), QString());
     const QFileInfo folder(stored);
     const bool opens = !stored.isEmpty() && folder.isDir() && folder.isReadable() && QDir(stored).isReadable();
-    doc.setText(ctl::SaveDirText, folderText(opens ? stored : program).toStdString());
+    doc.setText(ctl::SaveDirText, folderText(opens ? stored : defaultSaveFolder(programFolder)).toStdString());
     doc.setText(ctl::txtSaveFolda, readText(settings, QStringLiteral("txtSaveFolda"), QStringLiteral("NoTitle")).toStdString());
     settings.endGroup();
 }

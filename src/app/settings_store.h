@@ -55,8 +55,8 @@ static_assert(std::size(kSwatchSettings) == 23, "twenty-three rows of colour set
 
 // Start-up, first: "PLFont", "ASP", "SaveOp", "optSaveOp", ctl::ZipCheck, in this order.
 void ReadCheckSettings(Document& doc, QSettings& settings);
-// Then ctl::SaveDirText (a folder that cannot be opened falls back to the program's folder) and
-// ctl::txtSaveFolda.
+// Then ctl::SaveDirText (a folder that cannot be opened falls back to DefaultSaveFolder: the
+// program's folder in a writable build tree, else the per-user skins folder) and ctl::txtSaveFolda.
 void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::filesystem::path& programFolder);
 // Then every swatch: its stored colour, or the first colour the document gave it when the key was
 // never written. A stored value that is not a number, or not a colour, reads as black.

@@ -32,7 +32,7 @@ struct BuildOptions {
 // Reads the options; prints the problem and returns nullopt on a usage error.
 std::optional<BuildOptions> parseOptions(const CommandContext& context, CommandArgs args) {
     BuildOptions o;
-    o.setup.partsFolder = context.executableFolder;
+    o.setup.partsFolder = context.libraryFolder;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         switch (readSetupOption(args, i, o.setup, "build")) {

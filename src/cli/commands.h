@@ -11,7 +11,9 @@
 namespace pelterra::cli {
 
 struct CommandContext {
-    std::filesystem::path executableFolder;  // the default program folder, where PartsData lies
+    // The default program folder, where PartsData lies: beside the executable, or the installed
+    // prefix's share/pelterra.
+    std::filesystem::path libraryFolder;
 };
 
 using CommandArgs = std::span<const std::string>;
@@ -28,7 +30,7 @@ int runParts(const CommandContext& context, CommandArgs args);
 int runControls(const CommandContext& context, CommandArgs args);
 
 // The program folder of parts and controls: --parts DIR or a lone folder argument, else the
-// executable's folder. Prints the problem and returns nullopt on a usage error.
+// library folder. Prints the problem and returns nullopt on a usage error.
 std::optional<std::filesystem::path> readProgramFolder(const CommandContext& context, CommandArgs args,
                                                        std::string_view command);
 // True when programFolder holds a PartsData folder; else says so on stderr.

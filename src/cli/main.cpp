@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "fs/program_folders.h"
 #include "fs/program_path.h"
 #include "last_resort.h"
 #include "text/quote.h"
@@ -26,7 +27,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"parts", "[--parts DIR]",
-     "list the parts of DIR/PartsData (default: the folder of this program), one part list a line", runParts},
+     "list the parts of DIR/PartsData (default: beside this program, else its ../share/pelterra), one part list a line", runParts},
     {"catalogue", "[PROGRAM_FOLDER]", "the same as parts", runParts},
     {"controls", "[--parts DIR]",
      "print every control of the initial state as NAME=VALUE, the names --set and project.ini take", runControls},
@@ -57,7 +58,8 @@ constexpr CommandDetails kDetails[] = {
      "                     halves (main, equalizer), or in thirds (main, equalizer, playlist)\n"
      "  --set NAME=VALUE   set a control before the build (pelterra-cli controls lists them), e.g.\n"
      "                     --set \"lstData(0)=Glass\" --set \"hscR(0)=40\" --set chkPLMake=1\n"
-     "  --parts DIR        the folder that holds PartsData (default: the folder of this program)\n"
+     "  --parts DIR        the folder that holds PartsData (default: beside this program, else\n"
+     "                     its ../share/pelterra)\n"
      "  --region PICTURE --key R,G,B\n"
      "                     trace the window shape of PICTURE (275x116, or 275x232 with the equalizer;\n"
      "                     the key colour is cut away) into the skin's region.txt\n"
@@ -95,6 +97,7 @@ void printUsage(std::ostream& out) {
     out << "usage: pelterra-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
     for (const Command& command : kCommands)
         out << "  " << command.name << ' ' << command.arguments << "\n      " << command.summary << '\n';
+    out << "\npelterra-cli COMMAND --help (or -h), or pelterra-cli help COMMAND, describes one command.\n";
 }
 
 void printCommandHelp(std::ostream& out, const Command& command) {
@@ -140,7 +143,7 @@ int dispatch(int argc, char** argv) {
         printCommandHelp(std::cout, *command);
         return std::cout ? kExitOk : kExitFailure;
     }
-    const CommandContext context{pelterra::ExecutableFolder(argv[0])};
+    const CommandContext context{pelterra::LibraryFolder(pelterra::ExecutableFolder(argv[0]))};
     return command->run(context, CommandArgs(args).subspan(1));
 }
 

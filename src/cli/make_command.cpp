@@ -133,7 +133,7 @@ int runMake(const CommandContext& context, CommandArgs args) {
         return usage();
     }
     DocumentSetup setup;
-    setup.partsFolder = context.executableFolder;
+    setup.partsFolder = context.libraryFolder;
     std::optional<std::string> to;
     std::optional<std::filesystem::path> output;
     bool ramp = false;

@@ -45,7 +45,7 @@ std::optional<std::filesystem::path> readProgramFolder(const CommandContext& con
         }
         folder = std::filesystem::path(*given);
     }
-    return folder.value_or(context.executableFolder);
+    return folder.value_or(context.libraryFolder);
 }
 
 bool haveLibrary(const std::filesystem::path& programFolder, std::string_view command) {

@@ -58,7 +58,7 @@ int saveProjectTo(const Document& doc, const std::filesystem::path& dir, std::st
 int runProject(const CommandContext& context, CommandArgs args) {
     if (args.empty() || args[0] != "save") return usage();
     DocumentSetup setup;
-    setup.partsFolder = context.executableFolder;
+    setup.partsFolder = context.libraryFolder;
     std::optional<std::filesystem::path> dir;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (!dir && !args[i].empty() && args[i][0] != '-') {

@@ -31,7 +31,7 @@ struct RegionOptions {
 
 std::optional<RegionOptions> parseOptions(const CommandContext& context, CommandArgs args) {
     RegionOptions o;
-    o.partsFolder = context.executableFolder;
+    o.partsFolder = context.libraryFolder;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](const char* what) -> const std::string* {

@@ -83,6 +83,18 @@ TEST_F(SettingsTest, AMissingSaveFolderFallsBackToTheProgramFolder) {
     EXPECT_EQ(doc().text(ctl::SaveDirText), folderText(kProgramFolder));
 }
 
+TEST_F(SettingsTest, AnInstalledProgramSavesIntoThePerUserFolder) {
+    // <prefix>/share/pelterra holding the library the build drew: the layout of an install.
+    const std::filesystem::path installed = scratch / "usr" / "share" / "pelterra";
+    std::filesystem::create_directories(installed);
+    std::filesystem::create_directory_symlink(kProgramFolder / "PartsData", installed / "PartsData");
+    start(installed);
+    const std::filesystem::path skins = userData.path() / "pelterra" / "skins";
+    EXPECT_EQ(doc().text(ctl::SaveDirText), folderText(skins));
+    EXPECT_TRUE(std::filesystem::is_directory(skins));
+    EXPECT_EQ(test_support::namesIn(installed), std::vector<std::string>{"PartsData"});
+}
+
 TEST_F(SettingsTest, ClosingTheWindowWritesWhatRestartRestores) {
     MainWindow* main = start();
     widget<QCheckBox>("chkASP")->click();

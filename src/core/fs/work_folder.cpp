@@ -1,20 +1,16 @@
 #include "fs/work_folder.h"
 
-#include <cstdlib>
 #include <string>
 #include <system_error>
 
+#include "fs/program_folders.h"
 #include "fs/system_reason.h"
 
 namespace pelterra {
 
 namespace fs = std::filesystem;
 
-fs::path userWorkFolder() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return fs::path(xdg) / "pelterra" / "system";
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : "/tmp") / ".local" / "share" / "pelterra" / "system";
-}
+fs::path userWorkFolder() { return PerUserDataFolder() / "system"; }
 
 Result<fs::path> WorkFolder() {
     const fs::path user = userWorkFolder();
