@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
         QStringLiteral("DIR"));
     options.addOption(screenshots);
     const QCommandLineOption language(QStringLiteral("language"),
-                                      QStringLiteral("With --screenshots: the language of the walk, ja or en (default: "
-                                                     "the system's)."),
+                                      QStringLiteral("The language of the windows for this run, ja or en (default: the "
+                                                     "choice stored on the settings page, else the system's)."),
                                       QStringLiteral("LANG"));
     options.addOption(language);
     const QCommandLineOption parts(QStringLiteral("parts"),
@@ -61,7 +61,10 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<QSettings> settings = pelterra::app::openUserSettings();
     pelterra::app::installTranslations(
-        pelterra::app::chooseLanguage(pelterra::app::storedLanguage(*settings), QLocale::system()), ownFolder);
+        pelterra::app::chooseLanguage(
+            options.isSet(language) ? options.value(language) : pelterra::app::storedLanguage(*settings),
+            QLocale::system()),
+        ownFolder);
     pelterra::app::Application app(programFolder, std::move(settings));
     // A fault of the program: tell the user, offer to save the project, then quit.
     const auto rescue = [&app](const QString& fault) { pelterra::app::OfferRescue(app.mainWindow(), fault); };
