@@ -1,5 +1,7 @@
 // The language of the program: the stored choice against the system locale, and the windows'
 // words (and Qt's own dialog words) in Japanese and in English.
+#include <fstream>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFileDialog>
@@ -32,10 +34,22 @@ class LanguageTest : public AppTest {
 protected:
     void TearDown() override {
         AppTest::TearDown();
-        installTranslations(Language::Japanese, testing::kProgramFolder);
+        removeTranslations();
     }
 
     QString pageTab(int page) { return app->mainWindow()->pageTabs()->tab(page)->text(); }
+
+    // The message the program shows when "PictureOpen" is given a file that is no picture.
+    QString damagedPictureMessage() {
+        damaged = scratch / "broken.bmp";
+        std::ofstream(damaged, std::ios::binary) << "BM this is no picture";
+        pictureToOpen = QString::fromStdString(damaged.string());
+        messages.clear();
+        widget<QPushButton>(QStringLiteral("Command1"))->click();
+        return messages.size() == 1 ? messages.front() : QString();
+    }
+
+    std::filesystem::path damaged;
 
     // The "Look in:" caption of Qt's own file dialog.
     static QString fileDialogLookIn() {
@@ -73,6 +87,8 @@ TEST_F(LanguageTest, EnglishWordsOnEveryKindOfPageAndInQtsDialogs) {
     EXPECT_EQ(widget<QLabel>(QStringLiteral("lblLanguageNote"))->text(),
               QStringLiteral("Takes effect the next time the program starts."));
     EXPECT_EQ(fileDialogLookIn(), QStringLiteral("Look in:"));
+    const std::string message = damagedPictureMessage().toStdString();
+    EXPECT_EQ(message, damaged.string() + ": the picture data is cut short or damaged");
 }
 
 TEST_F(LanguageTest, JapaneseWordsAsWrittenAndQtsDialogsInJapanese) {
@@ -83,6 +99,8 @@ TEST_F(LanguageTest, JapaneseWordsAsWrittenAndQtsDialogsInJapanese) {
     EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdMake"))->text(), QStringLiteral("スキン作成"));
     EXPECT_EQ(main->playlistTabs()->tab(1)->text(), QStringLiteral("SorabePL互換１"));
     EXPECT_EQ(fileDialogLookIn(), QStringLiteral("アドレス:"));
+    const std::string message = damagedPictureMessage().toStdString();
+    EXPECT_EQ(message, damaged.string() + ": 画像のデータが途中で切れているか、壊れています");
 }
 
 TEST_F(LanguageTest, TheLanguageBoxStoresTheChoiceAtOnce) {

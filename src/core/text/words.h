@@ -10,6 +10,19 @@
 #include <vector>
 
 namespace pelterra {
+class Wording;
+}
+
+// The marker the translation tools look for: lupdate reads every CoreMessage::wording("...") of
+// the core into the translation context "CoreMessage" (CMake runs it with `-tr-function-alias
+// tr+=wording`). It stands outside the namespace so that lupdate names the context the same in
+// every file.
+struct CoreMessage {
+    static constexpr const char* kContext = "CoreMessage";
+    static constexpr pelterra::Wording wording(const char* english);
+};
+
+namespace pelterra {
 
 // An English wording marked for translation. Only CoreMessage::wording makes one, so that every
 // translatable text of the core is found by the translation tools.
@@ -18,17 +31,9 @@ public:
     const char* english() const { return m_english; }
 
 private:
-    friend struct CoreMessage;
+    friend struct ::CoreMessage;
     constexpr explicit Wording(const char* english) : m_english(english) {}
     const char* m_english;
-};
-
-// The marker the translation tools look for: lupdate reads every CoreMessage::wording("...") of
-// the core into the translation context "CoreMessage" (CMake runs it with `-tr-function-alias
-// tr+=wording`).
-struct CoreMessage {
-    static constexpr const char* kContext = "CoreMessage";
-    static constexpr Wording wording(const char* english) { return Wording(english); }
 };
 
 class Words {
@@ -68,3 +73,5 @@ private:
 std::string FillPlaces(std::string_view pattern, const std::vector<std::string>& values);
 
 }  // namespace pelterra
+
+constexpr pelterra::Wording CoreMessage::wording(const char* english) { return pelterra::Wording(english); }
