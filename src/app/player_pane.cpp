@@ -34,7 +34,8 @@ QImage toArgbImage(const WindowImage& drawn) {
 
 QString missingList(const Skin& skin) {
     QStringList names;
-    for (const SkinNote& note : skin.missing) names << QString::fromStdString(note.file) + QStringLiteral(" (") + wordText(note.message) + QLatin1Char(')');
+    for (const SkinNote& note : skin.missing)
+        names << QString::fromStdString(note.file) + QStringLiteral(" (") + wordText(note.message) + QLatin1Char(')');
     return names.isEmpty() ? QString() : QCoreApplication::translate("PlayerPane", "見つからない・読めないもの: ") + names.join(QStringLiteral(", "));
 }
 
