@@ -36,7 +36,9 @@ struct Error {
     // on them.
     std::string describe() const { return path.empty() ? message : EscapeForMessage(path) + ": " + message; }
     // describe() with the words apart.
-    Words described() const { return path.empty() ? words : Words::composed("%1: %2", {EscapeForMessage(path), words}); }
+    Words described() const {
+        return path.empty() ? words : Words::composed("%1: %2", {EscapeForMessage(path), words});
+    }
 };
 
 template <typename T>

@@ -18,8 +18,8 @@ protected:
 
     // A save that failed inside another: two wordings and a system reason.
     static Error nestedFailure() {
-        const Error inner{"/skins/%1", CoreMessage::wording("cannot create a file in this folder: %1"),
-                          {SystemReason(EACCES)}};
+        const Error inner{
+            "/skins/%1", CoreMessage::wording("cannot create a file in this folder: %1"), {SystemReason(EACCES)}};
         return Error{"/skins/%1/region.txt", CoreMessage::wording("cannot write region.txt: %1"), {inner.words}};
     }
 };
@@ -29,8 +29,8 @@ TEST_F(CoreWordsTest, JapaneseTranslatesEveryWordingAndKeepsTheFileNames) {
     EXPECT_EQ(wordError(nestedFailure()),
               QStringLiteral("/skins/%1/region.txt: region.txt を書き出せません: このフォルダーにファイルを作れません: "
                              "アクセスが許可されていません"));
-    const Error tooLarge{"big.bmp", CoreMessage::wording("the file is %1 MB; picture files over %2 MB are not read"),
-                         {300, 256}};
+    const Error tooLarge{
+        "big.bmp", CoreMessage::wording("the file is %1 MB; picture files over %2 MB are not read"), {300, 256}};
     EXPECT_EQ(wordError(tooLarge),
               QStringLiteral("big.bmp: ファイルが 300 MB あります。256 MB を超える画像ファイルは読みません"));
 

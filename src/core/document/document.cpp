@@ -52,7 +52,9 @@ Error unknownControl(std::string_view written) {
     std::string name;
     int index = -1;
     if (!parseControlName(written, name, index))
-        return Error{"", CoreMessage::wording("%1 is not a control name (write NAME or NAME(INDEX))"), {QuoteForMessage(written)}};
+        return Error{"",
+                     CoreMessage::wording("%1 is not a control name (write NAME or NAME(INDEX))"),
+                     {QuoteForMessage(written)}};
     return Error{"", CoreMessage::wording("there is no control named %1"), {QuoteForMessage(written)}};
 }
 
@@ -373,17 +375,21 @@ Status Document::setByName(std::string_view written, std::string_view text) {
                 }
             return Error{"", CoreMessage::wording("%1 has no entry %2"), {std::string(written), QuoteForMessage(text)}};
         }
-        return Error{"", CoreMessage::wording("%1 takes a whole number, not %2"), {std::string(written), QuoteForMessage(text)}};
+        return Error{
+            "", CoreMessage::wording("%1 takes a whole number, not %2"), {std::string(written), QuoteForMessage(text)}};
     }
     auto outOfRange = [&](const Words& allowed) {
         return Error{"", CoreMessage::wording("%1 cannot be %2: %3"), {std::string(written), v, allowed}};
     };
     switch (c->kind) {
         case ControlKind::Check:
-            if (v < 0 || v > 2) return outOfRange(CoreMessage::wording("a check box is 0 (clear), 1 (checked) or 2 (greyed)"));
+            if (v < 0 || v > 2)
+                return outOfRange(CoreMessage::wording("a check box is 0 (clear), 1 (checked) or 2 (greyed)"));
             break;
         case ControlKind::Option:
-            if (v != 1) return outOfRange(CoreMessage::wording("an option is set by selecting it (1); select another option to clear it"));
+            if (v != 1)
+                return outOfRange(
+                    CoreMessage::wording("an option is set by selecting it (1); select another option to clear it"));
             break;
         case ControlKind::Scroll:
             if (v < c->min || v > c->max)
@@ -395,7 +401,8 @@ Status Document::setByName(std::string_view written, std::string_view text) {
                                    {c->entries.size(), static_cast<long long>(c->entries.size()) - 1}});
             break;
         case ControlKind::Swatch:
-            if (v < 0 || v > 0xFFFFFF) return outOfRange(CoreMessage::wording("a colour is 0 to 16777215 (red + green*256 + blue*65536)"));
+            if (v < 0 || v > 0xFFFFFF)
+                return outOfRange(CoreMessage::wording("a colour is 0 to 16777215 (red + green*256 + blue*65536)"));
             break;
         case ControlKind::Text:
             break;

@@ -120,7 +120,8 @@ Result<std::optional<std::string>> OpenEqMainImage(Document& doc, const std::str
     if (filePath.empty()) return std::optional<std::string>{};
     Result<Bitmap> picture = LoadPicture(filePath);
     if (!picture) return picture.error();
-    if (picture->empty()) return Error{filePath, CoreMessage::wording("the picture is empty: it has no pixels to import")};
+    if (picture->empty())
+        return Error{filePath, CoreMessage::wording("the picture is empty: it has no pixels to import")};
     doc.ExtraImagePath = filePath;
     doc.ExtraImageTitle = fs::path(filePath).filename().string();
     return ImportEqMainImage(doc, *picture);
@@ -129,7 +130,9 @@ Result<std::optional<std::string>> OpenEqMainImage(Document& doc, const std::str
 Result<std::optional<std::string>> PutEqPicture(Document& doc, SlotName name, int index,
                                                 const Bitmap& picture) {
     const std::optional<std::string> none;
-    if (picture.empty()) return Error{"", CoreMessage::wording("the picture is empty: it has nothing to put into %1"), {controlKey(name, index)}};
+    if (picture.empty())
+        return Error{
+            "", CoreMessage::wording("the picture is empty: it has nothing to put into %1"), {controlKey(name, index)}};
     if ((name == pic::picEQData || name == pic::picEQMask) && doc.hasSlot(name, index)) {
         putStretched(doc, name, index, picture);
         CoverIfMaskless(doc, {name, index});

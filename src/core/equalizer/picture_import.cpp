@@ -78,7 +78,9 @@ void showCombinedPicture(Document& doc) {
 }
 
 Error noDialogError() {
-    return Error{"", CoreMessage::wording("the picture is not 275*116, 275*232 or 275*348 and there is no dialog to ask how to convert it")};
+    return Error{"",
+                 CoreMessage::wording(
+                     "the picture is not 275*116, 275*232 or 275*348 and there is no dialog to ask how to convert it")};
 }
 
 // The picture's path and title become BackgroundImagePath/Title before the import runs, so a
@@ -105,7 +107,9 @@ bool needsNoPixels(int syori) {
 
 Status AnswerHowForm(Document& doc, int syori) {
     if (syori < 0 || syori > 3)
-        return Error{"", CoreMessage::wording("the picture-size dialog gave the answer %1, which is none of its four buttons (0 to 3)"),
+        return Error{"",
+                     CoreMessage::wording(
+                         "the picture-size dialog gave the answer %1, which is none of its four buttons (0 to 3)"),
                      {syori}};
     doc.setText(ctl::Syori, -1, std::to_string(syori));
     switch (static_cast<HowFormAnswer>(syori)) {

@@ -109,18 +109,23 @@ Status CheckFileTarget(const fs::path& target) {
         case fs::file_type::not_found:
         case fs::file_type::regular:
         case fs::file_type::symlink: return ok();
-        case fs::file_type::directory: return Error{target.string(), CoreMessage::wording("a folder of that name is in the way")};
-        case fs::file_type::none: return Error{target.string(), CoreMessage::wording("cannot look at the file: %1"), {SystemReason(ec)}};
+        case fs::file_type::directory:
+            return Error{target.string(), CoreMessage::wording("a folder of that name is in the way")};
+        case fs::file_type::none:
+            return Error{target.string(), CoreMessage::wording("cannot look at the file: %1"), {SystemReason(ec)}};
         default:
-            return Error{target.string(), CoreMessage::wording("this is %1, not a regular file; it is left as it is: choose another name"),
-                         {FileTypeName(type)}};
+            return Error{
+                target.string(),
+                CoreMessage::wording("this is %1, not a regular file; it is left as it is: choose another name"),
+                {FileTypeName(type)}};
     }
 }
 
 Result<fs::path> WriteTemporaryFile(const fs::path& folder, std::string_view bytes) {
     NewFile file;
     if (const int error = file.create(folder); error != 0)
-        return Error{folder.string(), CoreMessage::wording("cannot create a file in this folder: %1"), {SystemReason(error)}};
+        return Error{
+            folder.string(), CoreMessage::wording("cannot create a file in this folder: %1"), {SystemReason(error)}};
     int error = file.write(bytes);
     if (const int closed = file.close(); error == 0) error = closed;
     if (error != 0) {

@@ -36,8 +36,10 @@ Result<OutputFolder> makeFolder(const fs::path& folder, FolderOwner owner) {
     if (fs::create_directory(folder, ec)) return OutputFolder{folder, true};
     std::error_code typeError;
     if (fs::is_directory(folder, typeError)) return OutputFolder{folder, false};
-    return Error{folder.string(), CoreMessage::wording("cannot create the %1 folder: %2"),
-                 {ownerWords(owner), ec ? SystemReason(ec) : Words(CoreMessage::wording("something of that name is in the way"))}};
+    return Error{folder.string(),
+                 CoreMessage::wording("cannot create the %1 folder: %2"),
+                 {ownerWords(owner),
+                  ec ? SystemReason(ec) : Words(CoreMessage::wording("something of that name is in the way"))}};
 }
 
 }  // namespace
@@ -47,7 +49,8 @@ Status CheckFolderName(std::string_view name, FolderOwner owner) {
     if (name.empty()) return Error{"", CoreMessage::wording("the %1 needs a folder name"), {ownerWords(owner)}};
     if (name == "." || name == "..") return Error{"", CoreMessage::wording("%1 is not a folder name"), {quotedName}};
     if (name.find_first_of("/\\") != std::string_view::npos)
-        return Error{"", CoreMessage::wording("the %1 name %2 holds a path separator; give a plain folder name"),
+        return Error{"",
+                     CoreMessage::wording("the %1 name %2 holds a path separator; give a plain folder name"),
                      {ownerWords(owner), quotedName}};
     if (name.find('\0') != std::string_view::npos)
         return Error{"", CoreMessage::wording("the %1 name holds a zero character"), {ownerWords(owner)}};
@@ -58,8 +61,10 @@ Status CheckFolderToSaveInto(const fs::path& folder) {
     std::error_code ec;
     const fs::file_type type = fs::status(folder, ec).type();
     if (type == fs::file_type::directory) return ok();
-    if (type == fs::file_type::not_found) return Error{folder.string(), CoreMessage::wording("the folder to save into does not exist")};
-    if (type == fs::file_type::none) return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
+    if (type == fs::file_type::not_found)
+        return Error{folder.string(), CoreMessage::wording("the folder to save into does not exist")};
+    if (type == fs::file_type::none)
+        return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
     return Error{folder.string(), CoreMessage::wording("this is %1, not a folder to save into"), {FileTypeName(type)}};
 }
 
@@ -74,8 +79,10 @@ Result<OutputFolder> FolderForWriting(const fs::path& parent, std::string_view n
         // A dangling symbolic link is in the way as well; making the folder says so.
         return makeFolder(folder, owner);
     }
-    if (type == fs::file_type::none) return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
-    return Error{folder.string(), CoreMessage::wording("this is %1, not a folder: it is left as it is; choose another name"),
+    if (type == fs::file_type::none)
+        return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
+    return Error{folder.string(),
+                 CoreMessage::wording("this is %1, not a folder: it is left as it is; choose another name"),
                  {FileTypeName(type)}};
 }
 

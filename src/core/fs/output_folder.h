@@ -30,8 +30,7 @@ struct OutputFolder {
 // The folder `name` of `parent` (the name checked by CheckFolderName, the parent by
 // CheckFolderToSaveInto): an existing folder of that name in any letter case, an exact match
 // first, or a new one. Something else of that name in the way is refused.
-Result<OutputFolder> FolderForWriting(const std::filesystem::path& parent, std::string_view name,
-                                      FolderOwner owner);
+Result<OutputFolder> FolderForWriting(const std::filesystem::path& parent, std::string_view name, FolderOwner owner);
 
 // After a failed save: removes the folder when this save made it and it is still empty.
 void RemoveIfMadeAndEmpty(const OutputFolder& folder);

@@ -57,7 +57,8 @@ std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std:
 }
 
 Error climbingError(const fs::path& base, const std::vector<std::string>& components) {
-    return Error{describeMissing(base, components), CoreMessage::wording("the path leaves the program's folder (\"..\" is not allowed)")};
+    return Error{describeMissing(base, components),
+                 CoreMessage::wording("the path leaves the program's folder (\"..\" is not allowed)")};
 }
 
 enum class LastName { MustExist, MayBeNew };

@@ -83,7 +83,8 @@ Error tooLarge(const std::string& name, long long width, long long height,
     const Words pixelLimit = millions * 1000 * 1000 == limits.maxPixels
                                  ? Words(CoreMessage::wording("%1 million"), {millions})
                                  : Words(limits.maxPixels);
-    return Error{name, CoreMessage::wording("the picture is %1 × %2 pixels; at most %3 on a side and %4 pixels are accepted"),
+    return Error{name,
+                 CoreMessage::wording("the picture is %1 × %2 pixels; at most %3 on a side and %4 pixels are accepted"),
                  {width, height, limits.maxSide, pixelLimit}};
 }
 
@@ -353,7 +354,8 @@ std::optional<Error> readBmpHeader(Bytes bytes, const std::string& name, const P
         case BmpProblem::None: break;
         case BmpProblem::Damaged: return damaged(name);
         case BmpProblem::Depth:
-            return Error{name, CoreMessage::wording("the BMP has %1 bits per pixel; only 1, 4, 8, 16, 24 and 32 can be read"),
+            return Error{name,
+                         CoreMessage::wording("the BMP has %1 bits per pixel; only 1, 4, 8, 16, 24 and 32 can be read"),
                          {info.bitCount}};
         case BmpProblem::Compression:
             return Error{name, CoreMessage::wording("the BMP is compressed in a way this program cannot read")};
@@ -561,21 +563,29 @@ Words unreachableReason(const std::string& path, int error) {
                 return CoreMessage::wording("the file is a symbolic link to something that does not exist");
             return CoreMessage::wording("the file does not exist");
         }
-        case ENOTDIR: return CoreMessage::wording("the file does not exist (a part of its path is not a folder)");
-        case ELOOP: return CoreMessage::wording("the path runs round a loop of symbolic links");
+        case ENOTDIR:
+            return CoreMessage::wording("the file does not exist (a part of its path is not a folder)");
+        case ELOOP:
+            return CoreMessage::wording("the path runs round a loop of symbolic links");
         case EACCES:
-        case EPERM: return CoreMessage::wording("there is no permission to open a folder on the way to the file");
-        case ENAMETOOLONG: return CoreMessage::wording("the path or one of its names is too long");
-        default: return {CoreMessage::wording("the file cannot be reached (%1)"), {std::strerror(error)}};
+        case EPERM:
+            return CoreMessage::wording("there is no permission to open a folder on the way to the file");
+        case ENAMETOOLONG:
+            return CoreMessage::wording("the path or one of its names is too long");
+        default:
+            return {CoreMessage::wording("the file cannot be reached (%1)"), {std::strerror(error)}};
     }
 }
 
 Words unopenableReason(int error) {
     switch (error) {
         case EACCES:
-        case EPERM: return CoreMessage::wording("there is no permission to read the file");
-        case ELOOP: return CoreMessage::wording("the path runs round a loop of symbolic links");
-        default: return {CoreMessage::wording("the file cannot be opened (%1)"), {std::strerror(error)}};
+        case EPERM:
+            return CoreMessage::wording("there is no permission to read the file");
+        case ELOOP:
+            return CoreMessage::wording("the path runs round a loop of symbolic links");
+        default:
+            return {CoreMessage::wording("the file cannot be opened (%1)"), {std::strerror(error)}};
     }
 }
 
@@ -641,12 +651,14 @@ Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path) {
     if (ec) return Error{path, unreachableReason(path, ec.value())};
     if (fs::is_directory(status)) return Error{path, CoreMessage::wording("this is a folder, not a picture file")};
     if (!fs::is_regular_file(status))
-        return Error{path, CoreMessage::wording("this is a special file (a pipe, device or socket), not a picture file")};
+        return Error{path,
+                     CoreMessage::wording("this is a special file (a pipe, device or socket), not a picture file")};
     const std::uintmax_t size = fs::file_size(path, ec);
     if (ec) return Error{path, CoreMessage::wording("the file cannot be read (%1)"), {ec.message()}};
     if (size == 0) return Error{path, CoreMessage::wording("the file is empty")};
     if (size > kMaxPictureFileBytes)
-        return Error{path, CoreMessage::wording("the file is %1 MB; picture files over %2 MB are not read"),
+        return Error{path,
+                     CoreMessage::wording("the file is %1 MB; picture files over %2 MB are not read"),
                      {size / (1024 * 1024), kMaxPictureFileBytes / (1024 * 1024)}};
 
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

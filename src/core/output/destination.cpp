@@ -41,7 +41,9 @@ Result<Destination> ResolveDestination(const Document& doc) {
         d.name = title.substr(0, title.find('.'));
     }
     if (Status named = CheckDestinationName(d); !named) return named.error();
-    if (d.baseFolder.empty()) return Error{"", CoreMessage::wording("there is no folder to save into: open a picture or choose a save folder")};
+    if (d.baseFolder.empty())
+        return Error{"",
+                     CoreMessage::wording("there is no folder to save into: open a picture or choose a save folder")};
     return d;
 }
 

@@ -83,7 +83,9 @@ public:
             if (ec) {
                 for (std::size_t j = 0; j < i; ++j) removeQuietly(m_entries[j].final);
                 restoreBackups();
-                return Error{m_entries[i].final.string(), CoreMessage::wording("cannot put the file in place: %1"), {SystemReason(ec)}};
+                return Error{m_entries[i].final.string(),
+                             CoreMessage::wording("cannot put the file in place: %1"),
+                             {SystemReason(ec)}};
             }
             m_entries[i].temp.clear();
         }
@@ -104,7 +106,8 @@ private:
         std::error_code ec;
         if (fs::symlink_status(e.final, ec).type() == fs::file_type::not_found) return ok();
         auto backup = ReserveTemporaryName(m_folder);
-        if (!backup) return Error{e.final.string(), CoreMessage::wording("cannot replace the file: %1"), {backup.error().words}};
+        if (!backup)
+            return Error{e.final.string(), CoreMessage::wording("cannot replace the file: %1"), {backup.error().words}};
         fs::rename(e.final, *backup, ec);
         if (ec) {
             removeQuietly(*backup);

@@ -12,7 +12,6 @@ namespace pelterra {
 
 namespace {
 
-
 Words zipErrorText(zip_error_t* error) {
     const char* text = zip_error_strerror(error);
     return text ? Words(text) : Words(CoreMessage::wording("unknown archive error"));
@@ -86,8 +85,7 @@ Error packError(const std::filesystem::path& archive, const Error& why) {
 Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries) {
     auto bytes = archiveBytes(entries);
     if (!bytes) return packError(archive, bytes.error());
-    if (Status written = WriteFileAtomically(archive, *bytes); !written)
-        return packError(archive, written.error());
+    if (Status written = WriteFileAtomically(archive, *bytes); !written) return packError(archive, written.error());
     return ok();
 }
 

@@ -70,7 +70,9 @@ void readVisColours(Skin& skin, std::string_view text) {
     if (unreadable.empty()) return;
     std::string which;
     for (int line : unreadable) which += (which.empty() ? "" : ", ") + std::to_string(line);
-    skin.missing.push_back({"viscolor.txt", {CoreMessage::wording("line %1 holds no r,g,b colour: the default colour is drawn"), {which}}});
+    skin.missing.push_back(
+        {"viscolor.txt",
+         {CoreMessage::wording("line %1 holds no r,g,b colour: the default colour is drawn"), {which}}});
 }
 
 // "#RRGGBB" (players also take it without the '#').
@@ -109,17 +111,22 @@ void readPlaylistColours(Skin& skin, std::string_view text) {
         for (const Key& k : kKeys) {
             if (key != k.name) continue;
             if (const auto colour = pleditColourOf(value)) skin.playlistColours.*k.colour = *colour;
-            else skin.missing.push_back(
-                    {"pledit.txt", {CoreMessage::wording("%1 is no #RRGGBB colour: the default is drawn"), {std::string(k.name)}}});
+            else
+                skin.missing.push_back(
+                    {"pledit.txt",
+                     {CoreMessage::wording("%1 is no #RRGGBB colour: the default is drawn"), {std::string(k.name)}}});
         }
     }
-    if (!sawText) skin.missing.push_back({"pledit.txt", CoreMessage::wording("has no [Text] section: the default colours are drawn")});
+    if (!sawText)
+        skin.missing.push_back(
+            {"pledit.txt", CoreMessage::wording("has no [Text] section: the default colours are drawn")});
 }
 
 void readRegions(Skin& skin, std::string_view text) {
     auto sections = ParseRegionText(text);
     if (!sections) {
-        skin.missing.push_back({"region.txt", {CoreMessage::wording("%1: the windows are drawn whole"), {sections.error().words}}});
+        skin.missing.push_back(
+            {"region.txt", {CoreMessage::wording("%1: the windows are drawn whole"), {sections.error().words}}});
         return;
     }
     for (const RegionTextSection& section : *sections) {
@@ -192,8 +199,10 @@ void CompleteSkin(Skin& skin) {
         if (!noted(file)) skin.missing.push_back({file, CoreMessage::wording("missing: drawn as a placeholder")});
         skin.sheets[file] = PlaceholderSheet(s.width, s.height);
     }
-    if (!skin.visColoursRead) skin.missing.push_back({"viscolor.txt", CoreMessage::wording("missing: the default colours are drawn")});
-    if (!skin.playlistColoursRead) skin.missing.push_back({"pledit.txt", CoreMessage::wording("missing: the default colours are drawn")});
+    if (!skin.visColoursRead)
+        skin.missing.push_back({"viscolor.txt", CoreMessage::wording("missing: the default colours are drawn")});
+    if (!skin.playlistColoursRead)
+        skin.missing.push_back({"pledit.txt", CoreMessage::wording("missing: the default colours are drawn")});
 }
 
 Bitmap PlaceholderSheet(int width, int height) {

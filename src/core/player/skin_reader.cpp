@@ -25,7 +25,8 @@ constexpr std::string_view kMainSheet = "main.bmp";
 Words megabytes(std::uint64_t bytes) { return {CoreMessage::wording("%1 MB"), {(bytes + (1u << 20) - 1) >> 20}}; }
 
 Error archiveTooLarge(const std::string& name, std::uint64_t size, const SkinArchiveLimits& limits) {
-    return Error{name, CoreMessage::wording("the archive is %1; skin archives over %2 are not read"),
+    return Error{name,
+                 CoreMessage::wording("the archive is %1; skin archives over %2 are not read"),
                  {megabytes(size), megabytes(limits.archiveBytes)}};
 }
 
@@ -114,8 +115,10 @@ Result<ZipHandle> openArchive(std::span<const std::uint8_t> bytes, const std::st
 Result<std::vector<ArchiveEntryInfo>> listEntries(zip_t* zip, const std::string& name, const SkinArchiveLimits& limits) {
     const zip_int64_t count = zip_get_num_entries(zip, 0);
     if (count > limits.entries)
-        return Error{name, CoreMessage::wording("the archive holds %1 entries; a skin has a few dozen, and more than %2 are not read"),
-                     {count, limits.entries}};
+        return Error{
+            name,
+            CoreMessage::wording("the archive holds %1 entries; a skin has a few dozen, and more than %2 are not read"),
+            {count, limits.entries}};
     std::vector<ArchiveEntryInfo> entries;
     std::uint64_t total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -125,19 +128,24 @@ Result<std::vector<ArchiveEntryInfo>> listEntries(zip_t* zip, const std::string&
             return Error{name, CoreMessage::wording("entry %1 of the archive cannot be read"), {i + 1}};
         const std::string_view entryName = stat.name;
         if (climbsOut(entryName))
-            return Error{name,
-                         CoreMessage::wording("the entry \"%1\" points outside the archive (\"..\" or a leading slash): the archive is refused"),
-                         {std::string(entryName)}};
+            return Error{
+                name,
+                CoreMessage::wording(
+                    "the entry \"%1\" points outside the archive (\"..\" or a leading slash): the archive is refused"),
+                {std::string(entryName)}};
         if (!entryName.empty() && (entryName.back() == '/' || entryName.back() == '\\')) continue;  // a folder
         const zip_uint64_t size = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
         if (size > limits.entryBytes)
             return Error{name,
-                         CoreMessage::wording("the entry \"%1\" unpacks to %2; skin files are far smaller, and none over %3 is read"),
+                         CoreMessage::wording(
+                             "the entry \"%1\" unpacks to %2; skin files are far smaller, and none over %3 is read"),
                          {std::string(entryName), megabytes(size), megabytes(limits.entryBytes)}};
         total += size;
         if (total > limits.totalBytes)
-            return Error{name, CoreMessage::wording("the archive unpacks to more than %1; a skin is far smaller, so it is not read"),
-                         {megabytes(limits.totalBytes)}};
+            return Error{
+                name,
+                CoreMessage::wording("the archive unpacks to more than %1; a skin is far smaller, so it is not read"),
+                {megabytes(limits.totalBytes)}};
         const std::size_t slash = entryName.find_last_of("/\\");
         const std::size_t cut = slash == std::string_view::npos ? 0 : slash + 1;
         entries.push_back({static_cast<zip_uint64_t>(i), std::string(entryName.substr(0, cut)),
@@ -160,7 +168,9 @@ std::string skinFolderOf(const std::vector<ArchiveEntryInfo>& entries) {
 Result<std::string> unpackEntry(zip_t* zip, const ArchiveEntryInfo& entry, const std::string& name) {
     const std::string where = entry.folder + entry.file;
     zip_file_t* file = zip_fopen_index(zip, entry.index, 0);
-    if (!file) return Error{name, CoreMessage::wording("the entry \"%1\" cannot be unpacked (%2)"), {where, zip_strerror(zip)}};
+    if (!file)
+        return Error{
+            name, CoreMessage::wording("the entry \"%1\" cannot be unpacked (%2)"), {where, zip_strerror(zip)}};
     std::string bytes(static_cast<std::size_t>(entry.size), '\0');
     const zip_int64_t read = entry.size == 0 ? 0 : zip_fread(file, bytes.data(), entry.size);
     const Words reason = read < 0 ? Words(zip_file_strerror(file)) : Words(CoreMessage::wording("it ends early"));
@@ -195,16 +205,14 @@ Result<Skin> readSkinFolder(const fs::path& folder) {
 Result<std::vector<std::uint8_t>> readArchiveFile(const fs::path& path, const SkinArchiveLimits& limits) {
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
-    if (!ec && size > limits.archiveBytes)
-        return archiveTooLarge(path.string(), size, limits);
+    if (!ec && size > limits.archiveBytes) return archiveTooLarge(path.string(), size, limits);
     return ReadPictureFile(path.string());
 }
 
 }  // namespace
 
 Result<Skin> ReadSkinArchive(std::span<const std::uint8_t> bytes, const std::string& name, const SkinArchiveLimits& limits) {
-    if (bytes.size() > limits.archiveBytes)
-        return archiveTooLarge(name, bytes.size(), limits);
+    if (bytes.size() > limits.archiveBytes) return archiveTooLarge(name, bytes.size(), limits);
     auto zip = openArchive(bytes, name);
     if (!zip) return zip.error();
     auto entries = listEntries(zip->get(), name, limits);

@@ -64,7 +64,9 @@ void loadTwoWindows(Document& doc, const Bitmap& picture) {
 }
 
 Error needsDialogError() {
-    return Error{"", CoreMessage::wording("the region picture is not 275*116 or 275*232 and there is no dialog to ask how to convert it")};
+    return Error{"",
+                 CoreMessage::wording(
+                     "the region picture is not 275*116 or 275*232 and there is no dialog to ask how to convert it")};
 }
 
 // The size answers a run without the dialog can give: 0 and 1 draw the picture into the areas.
@@ -76,14 +78,16 @@ Status checkFitAnswer(std::optional<int> fit, std::string_view fitOption) {
     const std::string option(fitOption);
     if (*fit == static_cast<int>(HowFormAnswer::SplitInThirds))
         return Error{"",
-                     CoreMessage::wording("%1 3 keeps the picture areas as an earlier region picture left them, and there is none here: "
-                                          "the trace would outline an empty window. Give %1 0 (stretch to one window) or "
-                                          "%1 1 (two windows)"),
+                     CoreMessage::wording(
+                         "%1 3 keeps the picture areas as an earlier region picture left them, and there is none here: "
+                         "the trace would outline an empty window. Give %1 0 (stretch to one window) or "
+                         "%1 1 (two windows)"),
                      {option}};
-    return Error{"",
-                 CoreMessage::wording("%1 %2 is not a way to fit a region picture: give %1 0 (stretch to one window) or %1 1 "
-                                      "(two windows)"),
-                 {option, *fit}};
+    return Error{
+        "",
+        CoreMessage::wording("%1 %2 is not a way to fit a region picture: give %1 0 (stretch to one window) or %1 1 "
+                             "(two windows)"),
+        {option, *fit}};
 }
 
 // A key colour box's text as a channel value: a whole number from 0 to 255, spaces around it
@@ -109,14 +113,17 @@ void ReloadCutOutResults(Document& doc, const fs::path& programFolder) {
 
 Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, const Bitmap& picture,
                               const HowFormDialog& howForm) {
-    if (picture.empty()) return Error{"", CoreMessage::wording("the region picture is empty: it has no pixels to trace")};
+    if (picture.empty())
+        return Error{"", CoreMessage::wording("the region picture is empty: it has no pixels to trace")};
     const bool askSize = !isOneWindow(picture) && !isTwoWindows(picture);
     if (askSize && !howForm) return needsDialogError();
     // The dialog is asked before anything changes, so that an answer it cannot give leaves the
     // page as it was.
     const int syori = askSize ? howForm() : -1;
     if (askSize && (syori < 0 || syori > 3))
-        return Error{"", CoreMessage::wording("the picture-size dialog gave the answer %1, which is none of its four buttons (0 to 3)"),
+        return Error{"",
+                     CoreMessage::wording(
+                         "the picture-size dialog gave the answer %1, which is none of its four buttons (0 to 3)"),
                      {syori}};
 
     doc.work.form3Picture1 = picture;
@@ -188,7 +195,8 @@ Result<Colour> ReadRegionKeyColour(const Document& doc) {
     for (int i = 0; i < 3; ++i) {
         const KeyChannel& c = kKeyChannels[i];
         if (!parseChannel(doc.text(c.box), channels[i]))
-            return Error{"", CoreMessage::wording("%1: the key colour's %2 value %3 is not a whole number from 0 to 255"),
+            return Error{"",
+                         CoreMessage::wording("%1: the key colour's %2 value %3 is not a whole number from 0 to 255"),
                          {std::string(c.box.written()), c.name, QuoteForMessage(doc.text(c.box))}};
     }
     return RGB(channels[0], channels[1], channels[2]);
@@ -217,8 +225,9 @@ Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& pro
     if (!picture) return picture.error();
     if (!picture->empty() && !isOneWindow(*picture) && !isTwoWindows(*picture) && !fit)
         return Error{picturePath,
-                     CoreMessage::wording("the region picture is %1*%2, neither 275*116 nor 275*232: say how to fit it with %3 0 "
-                                          "(stretch it to one window) or %3 1 (split it into two windows)"),
+                     CoreMessage::wording(
+                         "the region picture is %1*%2, neither 275*116 nor 275*232: say how to fit it with %3 0 "
+                         "(stretch it to one window) or %3 1 (split it into two windows)"),
                      {picture->width(), picture->height(), std::string(fitOption)}};
     const int combinedPictureFlag = doc.combinedPictureFlag;
     const std::string syori = doc.text(ctl::Syori);

@@ -45,15 +45,18 @@ Status closeSection(OpenSection& open, std::vector<RegionTextSection>& sections)
     if (std::any_of(counts.begin(), counts.end(), [](int n) { return n < 0; }))
         return lineError(open.line, {CoreMessage::wording("section [%1] has a negative point count"), {where}});
     if (open.pointValues.size() % 2 != 0)
-        return lineError(open.line, {CoreMessage::wording("section [%1] has an x without its y in PointList"), {where}});
+        return lineError(open.line,
+                         {CoreMessage::wording("section [%1] has an x without its y in PointList"), {where}});
     const std::int64_t total = std::accumulate(counts.begin(), counts.end(), std::int64_t{0});
     const auto pairs = static_cast<std::int64_t>(open.pointValues.size() / 2);
     if (total != pairs)
-        return lineError(open.line, {CoreMessage::wording("section [%1] counts %2 points but lists %3"), {where, total, pairs}});
+        return lineError(open.line,
+                         {CoreMessage::wording("section [%1] counts %2 points but lists %3"), {where, total, pairs}});
     for (std::size_t i = 0; i < open.pointValues.size(); i += 2)
         open.section.pointList.push_back({open.pointValues[i], open.pointValues[i + 1]});
     for (const RegionTextSection& s : sections)
-        if (s.name == open.section.name) return lineError(open.line, {CoreMessage::wording("section [%1] appears twice"), {where}});
+        if (s.name == open.section.name)
+            return lineError(open.line, {CoreMessage::wording("section [%1] appears twice"), {where}});
     sections.push_back(std::move(open.section));
     return ok();
 }
@@ -72,7 +75,8 @@ Result<std::vector<RegionTextSection>> ParseRegionText(std::string_view text) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty()) continue;
         if (line.front() == '[') {
-            if (line.size() < 3 || line.back() != ']') return lineError(lineNumber, CoreMessage::wording("a section name is written [Name]"));
+            if (line.size() < 3 || line.back() != ']')
+                return lineError(lineNumber, CoreMessage::wording("a section name is written [Name]"));
             if (open)
                 if (Status closed = closeSection(*open, sections); !closed) return closed.error();
             open = OpenSection{};
@@ -85,7 +89,9 @@ Result<std::vector<RegionTextSection>> ParseRegionText(std::string_view text) {
             return lineError(lineNumber, CoreMessage::wording("a line is a section name, NumPoints= or PointList="));
         if (!open) return lineError(lineNumber, CoreMessage::wording("values come before the first section name"));
         bool& seen = counts ? open->hasCounts : open->hasPoints;
-        if (seen) return lineError(lineNumber, {CoreMessage::wording("%1 is given twice"), {counts ? "NumPoints" : "PointList"}});
+        if (seen)
+            return lineError(lineNumber,
+                             {CoreMessage::wording("%1 is given twice"), {counts ? "NumPoints" : "PointList"}});
         seen = true;
         auto values = valuesOf(line.substr((counts ? kNumPoints : kPointList).size()), lineNumber);
         if (!values) return values.error();

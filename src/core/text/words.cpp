@@ -24,7 +24,8 @@ std::string FillPlaces(std::string_view pattern, const std::vector<std::string>&
     std::size_t i = 0;
     while (i < pattern.size()) {
         std::size_t digits = i + 1;
-        while (pattern[i] == '%' && digits < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[digits])))
+        while (pattern[i] == '%' && digits < pattern.size() &&
+               std::isdigit(static_cast<unsigned char>(pattern[digits])))
             ++digits;
         if (digits == i + 1) {
             out += pattern[i++];

@@ -25,8 +25,8 @@ TEST(FillPlaces, FillsEachPlaceOnceInAnyOrder) {
 }
 
 TEST(WordedError, TheMessageIsTheWordingFilledWithItsValues) {
-    const Error e{"pic.bmp", CoreMessage::wording("the picture is %1 × %2 pixels; at most %3 on a side"),
-                  {4000, 3000, 2048}};
+    const Error e{
+        "pic.bmp", CoreMessage::wording("the picture is %1 × %2 pixels; at most %3 on a side"), {4000, 3000, 2048}};
     EXPECT_EQ(e.message, "the picture is 4000 × 3000 pixels; at most 2048 on a side");
     EXPECT_EQ(e.describe(), "pic.bmp: the picture is 4000 × 3000 pixels; at most 2048 on a side");
     EXPECT_TRUE(e.words.translated());
@@ -42,7 +42,8 @@ TEST(WordedError, TheMessageIsTheWordingFilledWithItsValues) {
 }
 
 TEST(WordedError, WrappingKeepsTheInnerWordingAsATranslatedValue) {
-    const Error inner{"/tmp/x", CoreMessage::wording("cannot create a file in this folder: %1"), {SystemReason(EACCES)}};
+    const Error inner{
+        "/tmp/x", CoreMessage::wording("cannot create a file in this folder: %1"), {SystemReason(EACCES)}};
     EXPECT_EQ(inner.message, "cannot create a file in this folder: permission denied");
     const Error outer{"/tmp/x/region.txt", CoreMessage::wording("cannot write region.txt: %1"), {inner.words}};
     EXPECT_EQ(outer.message, "cannot write region.txt: cannot create a file in this folder: permission denied");
