@@ -132,6 +132,21 @@
         <source>現在%1パーツを読み込み中</source>
         <translation>Loading the %1 parts</translation>
     </message>
+    <message>
+        <source>%1/116 終了</source>
+        <translation>%1/116 rows done</translation>
+    </message>
+    <message>
+        <source>%1切り取り中</source>
+        <translation>Cutting out row %1</translation>
+    </message>
+</context>
+<context>
+    <name>CoreMessage</name>
+    <message>
+        <source>Zip圧縮失敗: %1</source>
+        <translation>Could not make the Zip archive: %1</translation>
+    </message>
 </context>
 <context>
     <name>EditNames</name>

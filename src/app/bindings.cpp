@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "core_captions.h"
 #include "document/control.h"
 
 namespace pelterra::app {
@@ -164,7 +165,8 @@ void bindLabel(DocumentBridge& bridge, QLabel* label, ControlName name, int inde
     Document& doc = bridge.doc();
     watchControl(bridge, label, key, [&doc, label, key, name, index] {
         const Control& c = doc.control(name, index);
-        label->setText(QString::fromStdString(c.text));
+        // A label shows what the core wrote there: a progress line or a caption of its tables.
+        label->setText(coreProgressLine(c.text));
         applyVisibility(label, c);
     });
 }

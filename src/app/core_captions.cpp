@@ -22,6 +22,8 @@ namespace {
     QT_TRANSLATE_NOOP("CoreCaption", "押したとき２"), QT_TRANSLATE_NOOP("CoreCaption", "押したとき３"),
     // A picture for the equalizer or playlist that is not 275×116.
     QT_TRANSLATE_NOOP("CoreCaption", "画像の大きさが２７５＊１１６では有りません。無理矢理変換します"),
+    // The one core message whose wording is Japanese (the program's own words for a failed archive).
+    QT_TRANSLATE_NOOP("CoreMessage", "Zip圧縮失敗: %1"),
 };
 
 }  // namespace
@@ -32,11 +34,23 @@ QString coreCaption(std::string_view words) {
 }
 
 QString coreProgressLine(std::string_view line) {
-    static const QRegularExpression loading(QStringLiteral("^現在(.+)パーツを読み込み中$"));
+    struct Pattern {
+        QRegularExpression match;
+        const char* words;
+    };
+    static const Pattern kPatterns[] = {
+        {QRegularExpression(QStringLiteral("^現在(.+)パーツを読み込み中$")),
+         QT_TRANSLATE_NOOP("CoreCaption", "現在%1パーツを読み込み中")},
+        // The trace of the window outline: rows done, then the row being cut out.
+        {QRegularExpression(QStringLiteral("^(\\d+)/116 終了$")), QT_TRANSLATE_NOOP("CoreCaption", "%1/116 終了")},
+        {QRegularExpression(QStringLiteral("^(\\d+)切り取り中$")), QT_TRANSLATE_NOOP("CoreCaption", "%1切り取り中")},
+    };
     const QString text = QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-    const QRegularExpressionMatch match = loading.match(text);
-    if (!match.hasMatch()) return coreCaption(line);
-    return QCoreApplication::translate("CoreCaption", "現在%1パーツを読み込み中").arg(match.captured(1));
+    for (const Pattern& pattern : kPatterns) {
+        const QRegularExpressionMatch match = pattern.match.match(text);
+        if (match.hasMatch()) return QCoreApplication::translate("CoreCaption", pattern.words).arg(match.captured(1));
+    }
+    return coreCaption(line);
 }
 
 }  // namespace pelterra::app

@@ -14,8 +14,9 @@ namespace pelterra::app {
 // (a caption such as "Active1" reads the same in every language).
 QString coreCaption(std::string_view words);
 
-// A progress line of the parts loading ("現在Frameパーツを読み込み中"), with the category name kept
-// as it is and the rest in the user's language.
+// A progress line of the core ("現在Frameパーツを読み込み中" while the parts load, "7/116 終了" while
+// the outline is traced), with its name or number kept as it is and the rest in the user's
+// language; any other text as coreCaption words it.
 QString coreProgressLine(std::string_view line);
 
 }  // namespace pelterra::app

@@ -11,6 +11,8 @@
 #include <QGridLayout>
 #include <QMessageBox>
 
+#include "core_words.h"
+
 namespace pelterra::app {
 
 const char* const kPictureFilter =
@@ -117,7 +119,7 @@ QString ChooseSkinFile(QWidget* parent) {
 }
 
 void ShowFailure(QWidget* parent, const Error& error) {
-    ShowMessage(parent, QString::fromStdString(error.describe()));
+    ShowMessage(parent, wordError(error));
 }
 
 }  // namespace pelterra::app

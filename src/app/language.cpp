@@ -43,18 +43,24 @@ std::filesystem::path translationsFolder(const std::filesystem::path& programFol
     return programFolder / "translations";
 }
 
-bool installTranslations(Language language, const std::filesystem::path& programFolder) {
+void removeTranslations() {
     if (g_program) QCoreApplication::removeTranslator(g_program.get());
     if (g_qt) QCoreApplication::removeTranslator(g_qt.get());
     g_program.reset();
     g_qt.reset();
+}
+
+bool installTranslations(Language language, const std::filesystem::path& programFolder) {
+    removeTranslations();
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const QString ownFolder = QString::fromStdString(translationsFolder(programFolder).string());
     if (language == Language::Japanese) {
-        // The program's own words are Japanese already.
+        // The windows' words are Japanese already; the core's messages are English until translated.
+        g_program = load(QStringLiteral("pelterra_ja"), ownFolder);
         g_qt = load(QStringLiteral("qtbase_ja"), qtFolder);
-        return g_qt != nullptr;
+        return g_program != nullptr && g_qt != nullptr;
     }
-    g_program = load(QStringLiteral("pelterra_en"), QString::fromStdString(translationsFolder(programFolder).string()));
+    g_program = load(QStringLiteral("pelterra_en"), ownFolder);
     g_qt = load(QStringLiteral("qtbase_en"), qtFolder);
     return g_program != nullptr && g_qt != nullptr;
 }

@@ -27,6 +27,7 @@
 
 #include "about_window.h"
 #include "app_info.h"
+#include "core_words.h"
 #include "sheets/build_driver.h"
 #include "equalizer/eq_parts.h"
 #include "equalizer/picture_import.h"
@@ -93,7 +94,7 @@ QString problemLines(const std::vector<Error>& problems, std::size_t count) {
     const std::size_t skipped = problems.size() > count ? problems.size() - count : 0;
     QStringList lines;
     if (skipped > 0) lines << QCoreApplication::translate("MainWindow", "（ほかに %1 件）").arg(skipped);
-    for (std::size_t i = skipped; i < problems.size(); ++i) lines << QString::fromStdString(problems[i].describe());
+    for (std::size_t i = skipped; i < problems.size(); ++i) lines << wordError(problems[i]);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -416,7 +417,7 @@ void MainWindow::showAbout() {
 void MainWindow::showLatestProblem() {
     const std::vector<Error>& problems = doc().problems();
     if (problems.empty()) return;
-    const QString latest = QString::fromStdString(problems.back().describe()).section(QLatin1Char('\n'), 0, 0);
+    const QString latest = wordError(problems.back()).section(QLatin1Char('\n'), 0, 0);
     statusBar()->showMessage(QCoreApplication::translate("MainWindow", "読みこめませんでした: ") + latest);
     m_problemButton->setText(QCoreApplication::translate("MainWindow", "読みこみの問題 %1 件").arg(problems.size()));
     m_problemButton->setToolTip(problemLines(problems, kProblemsInTooltip));

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core_words.h"
 #include "document/history.h"
 #include "player/render.h"
 #include "player/skin_reader.h"
@@ -33,7 +34,8 @@ QImage toArgbImage(const WindowImage& drawn) {
 
 QString missingList(const Skin& skin) {
     QStringList names;
-    for (const SkinNote& note : skin.missing) names << QString::fromStdString(note.file + " (" + note.message + ")");
+    for (const SkinNote& note : skin.missing)
+        names << QString::fromStdString(note.file) + QStringLiteral(" (") + wordText(note.message) + QLatin1Char(')');
     return names.isEmpty() ? QString() : QCoreApplication::translate("PlayerPane", "見つからない・読めないもの: ") + names.join(QStringLiteral(", "));
 }
 

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "bindings.h"
+#include "core_words.h"
 #include "how_form.h"
 #include "image_convert.h"
 #include "interaction.h"
@@ -151,7 +152,7 @@ QGroupBox* keyColourFrame(DocumentBridge& bridge, QWidget* parent) {
         QPalette p = sample->palette();
         p.setColor(QPalette::Window, key ? QColor(GetRed(*key), GetGreen(*key), GetBlue(*key)) : QColor(Qt::transparent));
         sample->setPalette(p);
-        sample->setToolTip(key ? QString() : QString::fromStdString(key.error().describe()));
+        sample->setToolTip(key ? QString() : wordError(key.error()));
     };
     for (const KeyChannel& c : kKeyChannels) watchControl(bridge, sample, c.box, refresh);
     grid->addWidget(sample, row, 0, 1, 3);

@@ -29,7 +29,7 @@ Status splitProjectFolder(const std::filesystem::path& dir, std::filesystem::pat
     if (dir.empty()) return CheckProjectName("");  // no name at all
     std::error_code ec;
     std::filesystem::path path = std::filesystem::absolute(dir, ec);
-    if (ec) return Error{dir.string(), "cannot tell where this is: " + SystemReason(ec)};
+    if (ec) return Error{dir.string(), "cannot tell where this is: " + SystemReason(ec).english()};
     if (!path.has_filename()) path = path.parent_path();
     name = path.filename().string();
     parent = path.parent_path().lexically_normal();

@@ -18,7 +18,7 @@ void PrintSkinNotes(const Skin& skin, std::string_view command) {
         std::cerr << command << ": the skin's files are taken from the folder " << QuoteForMessage(skin.archiveFolder)
                   << " of the archive (players look for them at its top level)\n";
     for (const SkinNote& note : skin.missing)
-        std::cerr << command << ": warning: " << EscapeForMessage(note.file) << ": " << note.message << '\n';
+        std::cerr << command << ": warning: " << EscapeForMessage(note.file) << ": " << note.message.english() << '\n';
 }
 
 }  // namespace pelterra::cli

@@ -8,17 +8,37 @@
 #include <vector>
 
 #include "text/quote.h"
+#include "text/words.h"
 
 namespace pelterra {
 
 struct Error {
+    Error() = default;
+    // A message that needs no translation, or words already put together.
+    Error(std::string path, Words words) : path(std::move(path)), message(words.english()), words(std::move(words)) {}
+    // An English wording with numbered places (%1, %2, ...) and the values that fill them.
+    Error(std::string path, Wording wording, std::vector<Words> values = {})
+        : Error(std::move(path), Words(wording, std::move(values))) {}
+
     std::string path;     // the file or folder concerned; empty when there is none
-    std::string message;  // what went wrong, for a person
+    std::string message;  // what went wrong, for a person, in English
+    Words words;          // the same with its wording and values apart, for a front end to translate
+
+    // The same failure said of another file (a step that read a file on behalf of another).
+    Error withPath(std::string otherPath) const {
+        Error moved = *this;
+        moved.path = std::move(otherPath);
+        return moved;
+    }
 
     // "path: message", or the message alone when no path is known. Control characters in the
     // path are shown as escapes: a file name may hold any byte, and the terminal must not act
     // on them.
     std::string describe() const { return path.empty() ? message : EscapeForMessage(path) + ": " + message; }
+    // describe() with the words apart.
+    Words described() const {
+        return path.empty() ? words : Words::composed("%1: %2", {EscapeForMessage(path), words});
+    }
 };
 
 template <typename T>
@@ -60,12 +80,14 @@ public:
     Status result() const {
         if (m_errors.empty()) return ok();
         if (m_errors.size() == 1) return m_errors.front();
-        std::string message;
+        std::string lines;
+        std::vector<Words> each;
         for (const Error& e : m_errors) {
-            if (!message.empty()) message += '\n';
-            message += e.describe();
+            if (!lines.empty()) lines += '\n';
+            lines += "%" + std::to_string(each.size() + 1);
+            each.push_back(e.described());
         }
-        return Error{"", message};
+        return Error{"", Words::composed(lines, std::move(each))};
     }
 
 private:

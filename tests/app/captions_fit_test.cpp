@@ -45,7 +45,7 @@ class CaptionsFit : public AppTest, public ::testing::WithParamInterface<Languag
 protected:
     void TearDown() override {
         AppTest::TearDown();
-        installTranslations(Language::Japanese, testing::kProgramFolder);
+        removeTranslations();
     }
 };
 

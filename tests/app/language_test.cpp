@@ -1,5 +1,7 @@
 // The language of the program: the stored choice against the system locale, and the windows'
 // words (and Qt's own dialog words) in Japanese and in English.
+#include <fstream>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
@@ -11,6 +13,7 @@
 
 #include "app_fixture.h"
 #include "core_captions.h"
+#include "core_words.h"
 #include "language.h"
 #include "playlist/playlist_commands.h"
 #include "tab_strip.h"
@@ -36,10 +39,22 @@ class LanguageTest : public AppTest {
 protected:
     void TearDown() override {
         AppTest::TearDown();
-        installTranslations(Language::Japanese, testing::kProgramFolder);
+        removeTranslations();
     }
 
     QString pageTab(int page) { return app->mainWindow()->pageTabs()->tab(page)->text(); }
+
+    // The message the program shows when "PictureOpen" is given a file that is no picture.
+    QString damagedPictureMessage() {
+        damaged = scratch / "broken.bmp";
+        std::ofstream(damaged, std::ios::binary) << "BM this is no picture";
+        pictureToOpen = QString::fromStdString(damaged.string());
+        messages.clear();
+        widget<QPushButton>(QStringLiteral("Command1"))->click();
+        return messages.size() == 1 ? messages.front() : QString();
+    }
+
+    std::filesystem::path damaged;
 
     // The "Look in:" caption of Qt's own file dialog.
     static QString fileDialogLookIn() {
@@ -84,8 +99,14 @@ TEST_F(LanguageTest, EnglishWordsOnEveryKindOfPageAndInQtsDialogs) {
     EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdPLCopy_0"))->text(), QStringLiteral("Top left"));
     EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdPLCopy_27"))->text(), QStringLiteral("Active1"));
     EXPECT_EQ(coreProgressLine("現在EQ Frameパーツを読み込み中"), QStringLiteral("Loading the EQ Frame parts"));
+    EXPECT_EQ(coreProgressLine("7/116 終了"), QStringLiteral("7/116 rows done"));
+    EXPECT_EQ(coreProgressLine("12切り取り中"), QStringLiteral("Cutting out row 12"));
+    EXPECT_EQ(wordError(Error{"/tmp/x.wsz", CoreMessage::wording("Zip圧縮失敗: %1"), {Words(std::string("disk full"))}}),
+              QStringLiteral("/tmp/x.wsz: Could not make the Zip archive: disk full"));
     EXPECT_EQ(coreCaption(kPlaylistPictureSizeMessage),
               QStringLiteral("The picture is not 275×116. It will be stretched to fit."));
+    const std::string message = damagedPictureMessage().toStdString();
+    EXPECT_EQ(message, damaged.string() + ": the picture data is cut short or damaged");
 }
 
 TEST_F(LanguageTest, JapaneseWordsAsWrittenAndQtsDialogsInJapanese) {
@@ -99,6 +120,8 @@ TEST_F(LanguageTest, JapaneseWordsAsWrittenAndQtsDialogsInJapanese) {
     EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("ファイル(&F)"));
     EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdPLCopy_0"))->text(), QStringLiteral("左上"));
     EXPECT_EQ(coreProgressLine("現在EQ Frameパーツを読み込み中"), QStringLiteral("現在EQ Frameパーツを読み込み中"));
+    const std::string message = damagedPictureMessage().toStdString();
+    EXPECT_EQ(message, damaged.string() + ": 画像のデータが途中で切れているか、壊れています");
 }
 
 TEST_F(LanguageTest, TheLanguageBoxStoresTheChoiceAtOnce) {

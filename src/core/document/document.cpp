@@ -52,8 +52,10 @@ Error unknownControl(std::string_view written) {
     std::string name;
     int index = -1;
     if (!parseControlName(written, name, index))
-        return Error{"", QuoteForMessage(written) + " is not a control name (write NAME or NAME(INDEX))"};
-    return Error{"", "there is no control named " + QuoteForMessage(written)};
+        return Error{"",
+                     CoreMessage::wording("%1 is not a control name (write NAME or NAME(INDEX))"),
+                     {QuoteForMessage(written)}};
+    return Error{"", CoreMessage::wording("there is no control named %1"), {QuoteForMessage(written)}};
 }
 
 }  // namespace
@@ -371,31 +373,36 @@ Status Document::setByName(std::string_view written, std::string_view text) {
                     setValue(name, index, static_cast<int>(i));
                     return ok();
                 }
-            return Error{"", std::string(written) + " has no entry " + QuoteForMessage(text)};
+            return Error{"", CoreMessage::wording("%1 has no entry %2"), {std::string(written), QuoteForMessage(text)}};
         }
-        return Error{"", std::string(written) + " takes a whole number, not " + QuoteForMessage(text)};
+        return Error{
+            "", CoreMessage::wording("%1 takes a whole number, not %2"), {std::string(written), QuoteForMessage(text)}};
     }
-    auto outOfRange = [&](const std::string& allowed) {
-        return Error{"", std::string(written) + " cannot be " + std::to_string(v) + ": " + allowed};
+    auto outOfRange = [&](const Words& allowed) {
+        return Error{"", CoreMessage::wording("%1 cannot be %2: %3"), {std::string(written), v, allowed}};
     };
     switch (c->kind) {
         case ControlKind::Check:
-            if (v < 0 || v > 2) return outOfRange("a check box is 0 (clear), 1 (checked) or 2 (greyed)");
+            if (v < 0 || v > 2)
+                return outOfRange(CoreMessage::wording("a check box is 0 (clear), 1 (checked) or 2 (greyed)"));
             break;
         case ControlKind::Option:
-            if (v != 1) return outOfRange("an option is set by selecting it (1); select another option to clear it");
+            if (v != 1)
+                return outOfRange(
+                    CoreMessage::wording("an option is set by selecting it (1); select another option to clear it"));
             break;
         case ControlKind::Scroll:
             if (v < c->min || v > c->max)
-                return outOfRange("the range is " + std::to_string(c->min) + " to " + std::to_string(c->max));
+                return outOfRange({CoreMessage::wording("the range is %1 to %2"), {c->min, c->max}});
             break;
         case ControlKind::List:
             if (v < -1 || v >= static_cast<long long>(c->entries.size()))
-                return outOfRange("the list has " + std::to_string(c->entries.size()) + " entries (0 to " +
-                                  std::to_string(static_cast<long long>(c->entries.size()) - 1) + ")");
+                return outOfRange({CoreMessage::wording("the list has %1 entries (0 to %2)"),
+                                   {c->entries.size(), static_cast<long long>(c->entries.size()) - 1}});
             break;
         case ControlKind::Swatch:
-            if (v < 0 || v > 0xFFFFFF) return outOfRange("a colour is 0 to 16777215 (red + green*256 + blue*65536)");
+            if (v < 0 || v > 0xFFFFFF)
+                return outOfRange(CoreMessage::wording("a colour is 0 to 16777215 (red + green*256 + blue*65536)"));
             break;
         case ControlKind::Text:
             break;

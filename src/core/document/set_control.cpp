@@ -151,7 +151,7 @@ Status runCommand(Document& doc, const fs::path& programFolder, ControlName name
 }
 
 Status unknownControl(std::string_view written) {
-    return Error{"", "there is no control named " + QuoteForMessage(written)};
+    return Error{"", CoreMessage::wording("there is no control named %1"), {QuoteForMessage(written)}};
 }
 
 }  // namespace

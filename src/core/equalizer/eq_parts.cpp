@@ -25,7 +25,7 @@ Result<Bitmap> loadLibraryPicture(const fs::path& programFolder, std::string_vie
 }
 
 Error noSuchPosition(int slot) {
-    return Error{"", "there is no equalizer part position " + std::to_string(slot)};
+    return Error{"", CoreMessage::wording("there is no equalizer part position %1"), {slot}};
 }
 
 void putStretched(Document& doc, SlotName name, int index, const Bitmap& picture) {
@@ -120,7 +120,8 @@ Result<std::optional<std::string>> OpenEqMainImage(Document& doc, const std::str
     if (filePath.empty()) return std::optional<std::string>{};
     Result<Bitmap> picture = LoadPicture(filePath);
     if (!picture) return picture.error();
-    if (picture->empty()) return Error{filePath, "the picture is empty: it has no pixels to import"};
+    if (picture->empty())
+        return Error{filePath, CoreMessage::wording("the picture is empty: it has no pixels to import")};
     doc.ExtraImagePath = filePath;
     doc.ExtraImageTitle = fs::path(filePath).filename().string();
     return ImportEqMainImage(doc, *picture);
@@ -129,7 +130,9 @@ Result<std::optional<std::string>> OpenEqMainImage(Document& doc, const std::str
 Result<std::optional<std::string>> PutEqPicture(Document& doc, SlotName name, int index,
                                                 const Bitmap& picture) {
     const std::optional<std::string> none;
-    if (picture.empty()) return Error{"", "the picture is empty: it has nothing to put into " + controlKey(name, index)};
+    if (picture.empty())
+        return Error{
+            "", CoreMessage::wording("the picture is empty: it has nothing to put into %1"), {controlKey(name, index)}};
     if ((name == pic::picEQData || name == pic::picEQMask) && doc.hasSlot(name, index)) {
         putStretched(doc, name, index, picture);
         CoverIfMaskless(doc, {name, index});
@@ -146,7 +149,7 @@ Result<std::optional<std::string>> PutEqPicture(Document& doc, SlotName name, in
         return none;
     }
     if (name == pic::PreEQMainData2 && index < 0) return ImportEqMainImage(doc, picture);
-    return Error{"", controlKey(name, index) + " is not a picture of the equalizer pages"};
+    return Error{"", CoreMessage::wording("%1 is not a picture of the equalizer pages"), {controlKey(name, index)}};
 }
 
 Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, SlotName name, int index,
@@ -155,13 +158,13 @@ Result<std::optional<std::string>> LoadEqPictureFile(Document& doc, SlotName nam
     Result<Bitmap> picture = LoadPicture(filePath);
     if (!picture) return picture.error();
     auto put = PutEqPicture(doc, name, index, *picture);
-    if (!put) return Error{filePath, put.error().message};
+    if (!put) return put.error().withPath(filePath);
     return put;
 }
 
 Result<std::optional<std::string>> PasteEqPicture(Document& doc, SlotName name, int index,
                                                   const std::optional<Bitmap>& clipboard) {
-    if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
+    if (!clipboard) return Error{"", CoreMessage::wording("the clipboard holds no picture to paste")};
     return PutEqPicture(doc, name, index, *clipboard);
 }
 

@@ -78,7 +78,9 @@ void showCombinedPicture(Document& doc) {
 }
 
 Error noDialogError() {
-    return Error{"", "the picture is not 275*116, 275*232 or 275*348 and there is no dialog to ask how to convert it"};
+    return Error{"",
+                 CoreMessage::wording(
+                     "the picture is not 275*116, 275*232 or 275*348 and there is no dialog to ask how to convert it")};
 }
 
 // The picture's path and title become BackgroundImagePath/Title before the import runs, so a
@@ -92,7 +94,7 @@ Status importUnderName(Document& doc, const std::string& filePath, const std::fu
     if (!imported) {
         doc.BackgroundImagePath = previousPath;
         doc.BackgroundImageTitle = previousTitle;
-        return Error{filePath, imported.error().message};
+        return imported.error().withPath(filePath);
     }
     return ok();
 }
@@ -105,8 +107,10 @@ bool needsNoPixels(int syori) {
 
 Status AnswerHowForm(Document& doc, int syori) {
     if (syori < 0 || syori > 3)
-        return Error{"", "the picture-size dialog gave the answer " + std::to_string(syori) +
-                             ", which is none of its four buttons (0 to 3)"};
+        return Error{"",
+                     CoreMessage::wording(
+                         "the picture-size dialog gave the answer %1, which is none of its four buttons (0 to 3)"),
+                     {syori}};
     doc.setText(ctl::Syori, -1, std::to_string(syori));
     switch (static_cast<HowFormAnswer>(syori)) {
         case HowFormAnswer::Stretch: setCombinedPictureFlag(doc, 0); break;
@@ -118,7 +122,7 @@ Status AnswerHowForm(Document& doc, int syori) {
 }
 
 Result<int> ImportCombinedPicture(Document& doc, const Bitmap& picture, const HowFormDialog& howForm) {
-    if (picture.empty()) return Error{"", "the picture is empty: it has no pixels to import"};
+    if (picture.empty()) return Error{"", CoreMessage::wording("the picture is empty: it has no pixels to import")};
     const int w = picture.width();
     const int h = picture.height();
     if (!isStackOfFaces(picture) && !howForm) return noDialogError();
@@ -172,7 +176,7 @@ Status OpenCombinedPicture(Document& doc, const std::string& filePath, const How
     if (!size) return size.error();
     HowFormDialog answer = howForm;
     if (!isStackOfFaces(size->width, size->height)) {
-        if (!howForm) return Error{filePath, noDialogError().message};
+        if (!howForm) return noDialogError().withPath(filePath);
         const int syori = howForm();
         if (needsNoPixels(syori))
             return importUnderName(doc, filePath, [&]() -> Result<int> {
@@ -187,7 +191,7 @@ Status OpenCombinedPicture(Document& doc, const std::string& filePath, const How
 }
 
 Status PasteCombinedPicture(Document& doc, const std::optional<Bitmap>& clipboard, const HowFormDialog& howForm) {
-    if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
+    if (!clipboard) return Error{"", CoreMessage::wording("the clipboard holds no picture to paste")};
     Result<int> imported = ImportCombinedPicture(doc, *clipboard, howForm);
     if (!imported) return imported.error();
     return ok();

@@ -109,23 +109,28 @@ Status CheckFileTarget(const fs::path& target) {
         case fs::file_type::not_found:
         case fs::file_type::regular:
         case fs::file_type::symlink: return ok();
-        case fs::file_type::directory: return Error{target.string(), "a folder of that name is in the way"};
-        case fs::file_type::none: return Error{target.string(), "cannot look at the file: " + SystemReason(ec)};
+        case fs::file_type::directory:
+            return Error{target.string(), CoreMessage::wording("a folder of that name is in the way")};
+        case fs::file_type::none:
+            return Error{target.string(), CoreMessage::wording("cannot look at the file: %1"), {SystemReason(ec)}};
         default:
-            return Error{target.string(), "this is " + FileTypeName(type) +
-                                              ", not a regular file; it is left as it is: choose another name"};
+            return Error{
+                target.string(),
+                CoreMessage::wording("this is %1, not a regular file; it is left as it is: choose another name"),
+                {FileTypeName(type)}};
     }
 }
 
 Result<fs::path> WriteTemporaryFile(const fs::path& folder, std::string_view bytes) {
     NewFile file;
     if (const int error = file.create(folder); error != 0)
-        return Error{folder.string(), "cannot create a file in this folder: " + SystemReason(error)};
+        return Error{
+            folder.string(), CoreMessage::wording("cannot create a file in this folder: %1"), {SystemReason(error)}};
     int error = file.write(bytes);
     if (const int closed = file.close(); error == 0) error = closed;
     if (error != 0) {
         removeQuietly(file.path());
-        return Error{folder.string(), "writing the file failed: " + SystemReason(error)};
+        return Error{folder.string(), CoreMessage::wording("writing the file failed: %1"), {SystemReason(error)}};
     }
     return file.path();
 }
@@ -135,12 +140,12 @@ Result<fs::path> ReserveTemporaryName(const fs::path& folder) { return WriteTemp
 Status WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     if (Status target = CheckFileTarget(path); !target) return target;
     auto temp = WriteTemporaryFile(folderOf(path), bytes);
-    if (!temp) return Error{path.string(), temp.error().message};
+    if (!temp) return temp.error().withPath(path.string());
     std::error_code ec;
     fs::rename(*temp, path, ec);
     if (ec) {
         removeQuietly(*temp);
-        return Error{path.string(), "cannot put the file in place: " + SystemReason(ec)};
+        return Error{path.string(), CoreMessage::wording("cannot put the file in place: %1"), {SystemReason(ec)}};
     }
     return ok();
 }

@@ -26,27 +26,34 @@ fs::path folderInAnyCase(const fs::path& parent, std::string_view name) {
     return parent / std::string(name);
 }
 
+Words ownerWords(FolderOwner owner) {
+    return owner == FolderOwner::Skin ? CoreMessage::wording("skin") : CoreMessage::wording("project");
+}
+
 // Makes the folder; one made by another save in the meantime is as good.
-Result<OutputFolder> makeFolder(const fs::path& folder, std::string_view owner) {
+Result<OutputFolder> makeFolder(const fs::path& folder, FolderOwner owner) {
     std::error_code ec;
     if (fs::create_directory(folder, ec)) return OutputFolder{folder, true};
     std::error_code typeError;
     if (fs::is_directory(folder, typeError)) return OutputFolder{folder, false};
-    return Error{folder.string(), "cannot create the " + std::string(owner) + " folder: " +
-                                      (ec ? SystemReason(ec) : std::string("something of that name is in the way"))};
+    return Error{folder.string(),
+                 CoreMessage::wording("cannot create the %1 folder: %2"),
+                 {ownerWords(owner),
+                  ec ? SystemReason(ec) : Words(CoreMessage::wording("something of that name is in the way"))}};
 }
 
 }  // namespace
 
-Status CheckFolderName(std::string_view name, std::string_view owner) {
+Status CheckFolderName(std::string_view name, FolderOwner owner) {
     const std::string quotedName = QuoteForMessage(name);
-    if (name.empty()) return Error{"", "the " + std::string(owner) + " needs a folder name"};
-    if (name == "." || name == "..") return Error{"", quotedName + " is not a folder name"};
+    if (name.empty()) return Error{"", CoreMessage::wording("the %1 needs a folder name"), {ownerWords(owner)}};
+    if (name == "." || name == "..") return Error{"", CoreMessage::wording("%1 is not a folder name"), {quotedName}};
     if (name.find_first_of("/\\") != std::string_view::npos)
-        return Error{"", "the " + std::string(owner) + " name " + quotedName +
-                             " holds a path separator; give a plain folder name"};
+        return Error{"",
+                     CoreMessage::wording("the %1 name %2 holds a path separator; give a plain folder name"),
+                     {ownerWords(owner), quotedName}};
     if (name.find('\0') != std::string_view::npos)
-        return Error{"", "the " + std::string(owner) + " name holds a zero character"};
+        return Error{"", CoreMessage::wording("the %1 name holds a zero character"), {ownerWords(owner)}};
     return ok();
 }
 
@@ -54,12 +61,14 @@ Status CheckFolderToSaveInto(const fs::path& folder) {
     std::error_code ec;
     const fs::file_type type = fs::status(folder, ec).type();
     if (type == fs::file_type::directory) return ok();
-    if (type == fs::file_type::not_found) return Error{folder.string(), "the folder to save into does not exist"};
-    if (type == fs::file_type::none) return Error{folder.string(), "cannot open the folder: " + SystemReason(ec)};
-    return Error{folder.string(), "this is " + FileTypeName(type) + ", not a folder to save into"};
+    if (type == fs::file_type::not_found)
+        return Error{folder.string(), CoreMessage::wording("the folder to save into does not exist")};
+    if (type == fs::file_type::none)
+        return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
+    return Error{folder.string(), CoreMessage::wording("this is %1, not a folder to save into"), {FileTypeName(type)}};
 }
 
-Result<OutputFolder> FolderForWriting(const fs::path& parent, std::string_view name, std::string_view owner) {
+Result<OutputFolder> FolderForWriting(const fs::path& parent, std::string_view name, FolderOwner owner) {
     if (Status named = CheckFolderName(name, owner); !named) return named.error();
     if (Status there = CheckFolderToSaveInto(parent); !there) return there.error();
     const fs::path folder = folderInAnyCase(parent, name);
@@ -70,9 +79,11 @@ Result<OutputFolder> FolderForWriting(const fs::path& parent, std::string_view n
         // A dangling symbolic link is in the way as well; making the folder says so.
         return makeFolder(folder, owner);
     }
-    if (type == fs::file_type::none) return Error{folder.string(), "cannot open the folder: " + SystemReason(ec)};
-    return Error{folder.string(), "this is " + FileTypeName(type) + ", not a folder: it is left as it is; choose "
-                                  "another name"};
+    if (type == fs::file_type::none)
+        return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
+    return Error{folder.string(),
+                 CoreMessage::wording("this is %1, not a folder: it is left as it is; choose another name"),
+                 {FileTypeName(type)}};
 }
 
 void RemoveIfMadeAndEmpty(const OutputFolder& folder) {

@@ -11,10 +11,12 @@
 
 namespace pelterra {
 
+// Whose folder it is, as the messages say it ("the skin needs a folder name").
+enum class FolderOwner { Skin, Project };
+
 // Ok for a plain folder name. Empty, "." and "..", a path separator or a zero character would
-// put the files somewhere other than a folder of the chosen folder. `owner` says whose folder it
-// is in the messages ("skin", "project").
-Status CheckFolderName(std::string_view name, std::string_view owner);
+// put the files somewhere other than a folder of the chosen folder.
+Status CheckFolderName(std::string_view name, FolderOwner owner);
 
 // Ok when `folder` is a folder that can be opened; else why not (it does not exist, permission
 // denied, a file is there).
@@ -28,8 +30,7 @@ struct OutputFolder {
 // The folder `name` of `parent` (the name checked by CheckFolderName, the parent by
 // CheckFolderToSaveInto): an existing folder of that name in any letter case, an exact match
 // first, or a new one. Something else of that name in the way is refused.
-Result<OutputFolder> FolderForWriting(const std::filesystem::path& parent, std::string_view name,
-                                      std::string_view owner);
+Result<OutputFolder> FolderForWriting(const std::filesystem::path& parent, std::string_view name, FolderOwner owner);
 
 // After a failed save: removes the folder when this save made it and it is still empty.
 void RemoveIfMadeAndEmpty(const OutputFolder& folder);

@@ -72,8 +72,8 @@ Result<fs::path> DefaultSaveFolder(const fs::path& libraryFolder) {
     std::error_code ec;
     fs::create_directories(skins, ec);
     if (std::error_code typeError; !fs::is_directory(skins, typeError) || !CanWriteInto(skins))
-        return Error{skins.string(), "cannot create the per-user folder for skins: " +
-                                         (ec ? SystemReason(ec) : std::string("it cannot be written to"))};
+        return Error{skins.string(), CoreMessage::wording("cannot create the per-user folder for skins: %1"),
+                     {ec ? SystemReason(ec) : Words(CoreMessage::wording("it cannot be written to"))}};
     return skins;
 }
 

@@ -57,7 +57,8 @@ std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std:
 }
 
 Error climbingError(const fs::path& base, const std::vector<std::string>& components) {
-    return Error{describeMissing(base, components), "the path leaves the program's folder (\"..\" is not allowed)"};
+    return Error{describeMissing(base, components),
+                 CoreMessage::wording("the path leaves the program's folder (\"..\" is not allowed)")};
 }
 
 enum class LastName { MustExist, MayBeNew };
@@ -65,7 +66,7 @@ enum class LastName { MustExist, MayBeNew };
 Result<fs::path> resolveComponents(const fs::path& base, const std::vector<std::string>& components, LastName last) {
     if (std::find(components.begin(), components.end(), "..") != components.end())
         return climbingError(base, components);
-    if (!isFolder(base)) return Error{base.string(), "folder not found"};
+    if (!isFolder(base)) return Error{base.string(), CoreMessage::wording("folder not found")};
 
     fs::path current = base;
     for (std::size_t i = 0; i < components.size(); ++i) {
@@ -77,7 +78,8 @@ Result<fs::path> resolveComponents(const fs::path& base, const std::vector<std::
             current /= components[i];
         } else {
             return Error{describeMissing(base, components),
-                         isLast ? "file or folder not found" : "folder \"" + components[i] + "\" not found"};
+                         isLast ? Words(CoreMessage::wording("file or folder not found"))
+                                : Words(CoreMessage::wording("folder \"%1\" not found"), {components[i]})};
         }
     }
     return current;
@@ -92,7 +94,7 @@ Result<std::vector<std::string>> listEntries(const fs::path& folder, bool wantFo
         const bool matches = wantFolders ? entry.is_directory(typeError) : entry.is_regular_file(typeError);
         if (matches) names.push_back(std::move(name));
     });
-    if (ec) return Error{folder.string(), "cannot read the folder: " + SystemReason(ec)};
+    if (ec) return Error{folder.string(), CoreMessage::wording("cannot read the folder: %1"), {SystemReason(ec)}};
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -128,7 +130,7 @@ bool programFileExists(const fs::path& base, std::string_view tail) {
 
 Result<fs::path> resolveProgramPathForWriting(const fs::path& base, std::string_view tail) {
     const auto components = splitProgramPathTail(tail);
-    if (components.empty()) return Error{base.string(), "no file name given"};
+    if (components.empty()) return Error{base.string(), CoreMessage::wording("no file name given")};
     return resolveComponents(base, components, LastName::MayBeNew);
 }
 

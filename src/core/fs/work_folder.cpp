@@ -17,7 +17,9 @@ Result<fs::path> WorkFolder() {
     std::error_code ec;
     fs::create_directories(user, ec);
     if (std::error_code typeError; !fs::is_directory(user, typeError))
-        return Error{user.string(), "cannot create the per-user folder of the work files: " + SystemReason(ec)};
+        return Error{user.string(),
+                     CoreMessage::wording("cannot create the per-user folder of the work files: %1"),
+                     {SystemReason(ec)}};
     return user;
 }
 

@@ -72,20 +72,20 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::span<const std::uint8_t>;
 
-constexpr const char* kNotAPicture = "not a picture this program can read (BMP, JPEG, GIF or PNG)";
-constexpr const char* kDamaged = "the picture data is cut short or damaged";
+constexpr Wording kNotAPicture = CoreMessage::wording("not a picture this program can read (BMP, JPEG, GIF or PNG)");
+constexpr Wording kDamaged = CoreMessage::wording("the picture data is cut short or damaged");
 
 Error damaged(const std::string& name) { return Error{name, kDamaged}; }
 
 Error tooLarge(const std::string& name, long long width, long long height,
                const PictureLimits& limits) {
     const long long millions = limits.maxPixels / (1000 * 1000);
-    const std::string pixelLimit = millions * 1000 * 1000 == limits.maxPixels
-                                       ? std::to_string(millions) + " million"
-                                       : std::to_string(limits.maxPixels);
-    return Error{name, "the picture is " + std::to_string(width) + " × " + std::to_string(height) +
-                           " pixels; at most " + std::to_string(limits.maxSide) +
-                           " on a side and " + pixelLimit + " pixels are accepted"};
+    const Words pixelLimit = millions * 1000 * 1000 == limits.maxPixels
+                                 ? Words(CoreMessage::wording("%1 million"), {millions})
+                                 : Words(limits.maxPixels);
+    return Error{name,
+                 CoreMessage::wording("the picture is %1 × %2 pixels; at most %3 on a side and %4 pixels are accepted"),
+                 {width, height, limits.maxSide, pixelLimit}};
 }
 
 // Checked before anything the size of the picture is allocated.
@@ -354,10 +354,11 @@ std::optional<Error> readBmpHeader(Bytes bytes, const std::string& name, const P
         case BmpProblem::None: break;
         case BmpProblem::Damaged: return damaged(name);
         case BmpProblem::Depth:
-            return Error{name, "the BMP has " + std::to_string(info.bitCount) +
-                                   " bits per pixel; only 1, 4, 8, 16, 24 and 32 can be read"};
+            return Error{name,
+                         CoreMessage::wording("the BMP has %1 bits per pixel; only 1, 4, 8, 16, 24 and 32 can be read"),
+                         {info.bitCount}};
         case BmpProblem::Compression:
-            return Error{name, "the BMP is compressed in a way this program cannot read"};
+            return Error{name, CoreMessage::wording("the BMP is compressed in a way this program cannot read")};
     }
     return checkSize(name, info.width, info.height, limits);
 }
@@ -536,7 +537,7 @@ Result<Bitmap> decodeWithStb(Bytes bytes, Format format, const std::string& name
     if (!pixels) {
         const char* reason = stbi_failure_reason();
         if (reason && std::strcmp(reason, "outofmem") == 0 && !stb_memory::refused)
-            return Error{name, "there is not enough memory to open the picture"};
+            return Error{name, CoreMessage::wording("there is not enough memory to open the picture")};
         return damaged(name);
     }
     // The decoder read the size again; hold it to the limits once more.
@@ -554,29 +555,37 @@ Result<Bitmap> decodeWithStb(Bytes bytes, Format format, const std::string& name
 // ---- Reading and writing files ------------------------------------------------------------------
 
 // Why the file could not be looked at: the folders on the way, a link, or the file itself.
-std::string unreachableReason(const std::string& path, int error) {
+Words unreachableReason(const std::string& path, int error) {
     switch (error) {
         case ENOENT: {
             std::error_code ec;
             if (fs::is_symlink(fs::symlink_status(path, ec)))
-                return "the file is a symbolic link to something that does not exist";
-            return "the file does not exist";
+                return CoreMessage::wording("the file is a symbolic link to something that does not exist");
+            return CoreMessage::wording("the file does not exist");
         }
-        case ENOTDIR: return "the file does not exist (a part of its path is not a folder)";
-        case ELOOP: return "the path runs round a loop of symbolic links";
+        case ENOTDIR:
+            return CoreMessage::wording("the file does not exist (a part of its path is not a folder)");
+        case ELOOP:
+            return CoreMessage::wording("the path runs round a loop of symbolic links");
         case EACCES:
-        case EPERM: return "there is no permission to open a folder on the way to the file";
-        case ENAMETOOLONG: return "the path or one of its names is too long";
-        default: return std::string("the file cannot be reached (") + std::strerror(error) + ")";
+        case EPERM:
+            return CoreMessage::wording("there is no permission to open a folder on the way to the file");
+        case ENAMETOOLONG:
+            return CoreMessage::wording("the path or one of its names is too long");
+        default:
+            return {CoreMessage::wording("the file cannot be reached (%1)"), {std::strerror(error)}};
     }
 }
 
-std::string unopenableReason(int error) {
+Words unopenableReason(int error) {
     switch (error) {
         case EACCES:
-        case EPERM: return "there is no permission to read the file";
-        case ELOOP: return "the path runs round a loop of symbolic links";
-        default: return std::string("the file cannot be opened (") + std::strerror(error) + ")";
+        case EPERM:
+            return CoreMessage::wording("there is no permission to read the file");
+        case ELOOP:
+            return CoreMessage::wording("the path runs round a loop of symbolic links");
+        default:
+            return {CoreMessage::wording("the file cannot be opened (%1)"), {std::strerror(error)}};
     }
 }
 
@@ -609,7 +618,7 @@ void putLe32(std::uint8_t* p, std::uint32_t v) {
 }  // namespace
 
 Result<PictureSize> ReadPictureSize(Bytes bytes, const std::string& name, const PictureLimits& limits) {
-    if (bytes.empty()) return Error{name, "the file is empty"};
+    if (bytes.empty()) return Error{name, CoreMessage::wording("the file is empty")};
     const Format format = formatOf(bytes);
     if (format == Format::Unknown) return Error{name, kNotAPicture};
     if (format != Format::Bmp) return claimedSize(bytes, format, name, limits);
@@ -619,7 +628,7 @@ Result<PictureSize> ReadPictureSize(Bytes bytes, const std::string& name, const 
 }
 
 Result<Bitmap> DecodePicture(Bytes bytes, const std::string& name, const PictureLimits& limits) {
-    if (bytes.empty()) return Error{name, "the file is empty"};
+    if (bytes.empty()) return Error{name, CoreMessage::wording("the file is empty")};
     const Format format = formatOf(bytes);
     switch (format) {
         case Format::Unknown: return Error{name, kNotAPicture};
@@ -640,17 +649,17 @@ Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (ec) return Error{path, unreachableReason(path, ec.value())};
-    if (fs::is_directory(status)) return Error{path, "this is a folder, not a picture file"};
+    if (fs::is_directory(status)) return Error{path, CoreMessage::wording("this is a folder, not a picture file")};
     if (!fs::is_regular_file(status))
-        return Error{path, "this is a special file (a pipe, device or socket), not a picture file"};
+        return Error{path,
+                     CoreMessage::wording("this is a special file (a pipe, device or socket), not a picture file")};
     const std::uintmax_t size = fs::file_size(path, ec);
-    if (ec) return Error{path, "the file cannot be read (" + ec.message() + ")"};
-    if (size == 0) return Error{path, "the file is empty"};
+    if (ec) return Error{path, CoreMessage::wording("the file cannot be read (%1)"), {ec.message()}};
+    if (size == 0) return Error{path, CoreMessage::wording("the file is empty")};
     if (size > kMaxPictureFileBytes)
-        return Error{path, "the file is " + std::to_string(size / (1024 * 1024)) +
-                               " MB; picture files over " +
-                               std::to_string(kMaxPictureFileBytes / (1024 * 1024)) +
-                               " MB are not read"};
+        return Error{path,
+                     CoreMessage::wording("the file is %1 MB; picture files over %2 MB are not read"),
+                     {size / (1024 * 1024), kMaxPictureFileBytes / (1024 * 1024)}};
 
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Error{path, unopenableReason(errno)};
@@ -658,7 +667,7 @@ Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path) {
     const int readError = readUpTo(fd, bytes);
     ::close(fd);
     if (readError != 0)
-        return Error{path, std::string("the file cannot be read (") + std::strerror(readError) + ")"};
+        return Error{path, CoreMessage::wording("the file cannot be read (%1)"), {std::strerror(readError)}};
     return bytes;
 }
 
@@ -702,10 +711,10 @@ std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) {
 }
 
 Status SavePicture(const Bitmap& bitmap, const std::string& path) {
-    if (bitmap.empty()) return Error{path, "there is no picture to save (it has no pixels)"};
+    if (bitmap.empty()) return Error{path, CoreMessage::wording("there is no picture to save (it has no pixels)")};
     const std::size_t stride = (static_cast<std::size_t>(bitmap.width()) * 3 + 3) & ~std::size_t{3};
     if (stride * bitmap.height() > UINT32_MAX - 54)
-        return Error{path, "the picture is too large for a BMP file"};
+        return Error{path, CoreMessage::wording("the picture is too large for a BMP file")};
     const std::vector<std::uint8_t> bytes = EncodeBmp24(bitmap);
 
     // Written beside the target under a short temporary name and renamed over it, so a failed

@@ -41,17 +41,21 @@ Result<Destination> ResolveDestination(const Document& doc) {
         d.name = title.substr(0, title.find('.'));
     }
     if (Status named = CheckDestinationName(d); !named) return named.error();
-    if (d.baseFolder.empty()) return Error{"", "there is no folder to save into: open a picture or choose a save folder"};
+    if (d.baseFolder.empty())
+        return Error{"",
+                     CoreMessage::wording("there is no folder to save into: open a picture or choose a save folder")};
     return d;
 }
 
-Status CheckDestinationName(const Destination& destination) { return CheckFolderName(destination.name, "skin"); }
+Status CheckDestinationName(const Destination& destination) {
+    return CheckFolderName(destination.name, FolderOwner::Skin);
+}
 
 Result<Destination> DestinationForOutput(const std::filesystem::path& output) {
-    if (output.empty()) return Error{"", "the skin needs a folder or archive name"};
+    if (output.empty()) return Error{"", CoreMessage::wording("the skin needs a folder or archive name")};
     std::error_code ec;
     std::filesystem::path absolute = std::filesystem::absolute(output, ec);
-    if (ec) return Error{output.string(), "cannot tell where this is: " + SystemReason(ec)};
+    if (ec) return Error{output.string(), CoreMessage::wording("cannot tell where this is: %1"), {SystemReason(ec)}};
     if (!absolute.has_filename()) absolute = absolute.parent_path();  // "sky/" is the folder sky
     Destination d;
     d.baseFolder = absolute.parent_path();
@@ -63,7 +67,7 @@ Result<Destination> DestinationForOutput(const std::filesystem::path& output) {
     } else {
         d.name = absolute.filename().string();
     }
-    if (Status named = CheckDestinationName(d); !named) return Error{output.string(), named.error().message};
+    if (Status named = CheckDestinationName(d); !named) return named.error().withPath(output.string());
     return d;
 }
 

@@ -83,7 +83,7 @@ Status packArchive(const Destination& d, const std::vector<PendingFile>& files) 
     std::vector<ArchiveEntry> entries;
     for (const PendingFile& f : files) {
         auto bytes = f.bytes();
-        if (!bytes) return Error{f.name, bytes.error().message};
+        if (!bytes) return bytes.error().withPath(f.name);
         entries.push_back({f.name, std::move(*bytes)});
     }
     fs::path archive = d.archive();
@@ -150,7 +150,7 @@ Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& /*programFolder*/, c
         if (Status packed = packArchive(destination, *files); !packed) return packed.error();
         return saved;
     }
-    auto folder = FolderForWriting(destination.baseFolder, destination.name, "skin");
+    auto folder = FolderForWriting(destination.baseFolder, destination.name, FolderOwner::Skin);
     if (!folder) return folder.error();
     if (Status written = WriteStagedFiles(folder->path, *files); !written) {
         RemoveIfMadeAndEmpty(*folder);

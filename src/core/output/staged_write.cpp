@@ -53,9 +53,9 @@ public:
     Status stage(const PendingFile& file) {
         const fs::path final = m_folder / file.name;
         auto bytes = file.bytes();
-        if (!bytes) return Error{final.string(), bytes.error().message};
+        if (!bytes) return bytes.error().withPath(final.string());
         auto temp = WriteTemporaryFile(m_folder, *bytes);
-        if (!temp) return Error{final.string(), temp.error().message};
+        if (!temp) return temp.error().withPath(final.string());
         for (Entry& e : m_entries)
             if (e.final == final) {  // the same name again: the later bytes win
                 removeQuietly(e.temp);
@@ -83,7 +83,9 @@ public:
             if (ec) {
                 for (std::size_t j = 0; j < i; ++j) removeQuietly(m_entries[j].final);
                 restoreBackups();
-                return Error{m_entries[i].final.string(), "cannot put the file in place: " + SystemReason(ec)};
+                return Error{m_entries[i].final.string(),
+                             CoreMessage::wording("cannot put the file in place: %1"),
+                             {SystemReason(ec)}};
             }
             m_entries[i].temp.clear();
         }
@@ -104,12 +106,13 @@ private:
         std::error_code ec;
         if (fs::symlink_status(e.final, ec).type() == fs::file_type::not_found) return ok();
         auto backup = ReserveTemporaryName(m_folder);
-        if (!backup) return Error{e.final.string(), "cannot replace the file: " + backup.error().message};
+        if (!backup)
+            return Error{e.final.string(), CoreMessage::wording("cannot replace the file: %1"), {backup.error().words}};
         fs::rename(e.final, *backup, ec);
         if (ec) {
             removeQuietly(*backup);
             if (ec == std::errc::no_such_file_or_directory) return ok();
-            return Error{e.final.string(), "cannot replace the file: " + SystemReason(ec)};
+            return Error{e.final.string(), CoreMessage::wording("cannot replace the file: %1"), {SystemReason(ec)}};
         }
         e.backup = *backup;
         return ok();

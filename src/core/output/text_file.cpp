@@ -12,12 +12,17 @@ Result<std::string> EncodeCp932(std::string_view utf8) {
     Conversion converted = ConvertText(utf8, "UTF-8", "CP932");
     if (converted.ok) return std::move(converted.text);
     switch (converted.error) {
-        case 0: return Error{"", "this system cannot convert text to the Japanese code page CP932"};
+        case 0:
+            return Error{"", CoreMessage::wording("this system cannot convert text to the Japanese code page CP932")};
         case EILSEQ:
         case EINVAL:
-            return Error{"", "the text " + QuoteForMessage(utf8) + " holds a character the Japanese code page " +
-                                 "CP932 cannot write (at byte " + std::to_string(converted.stoppedAt) + ")"};
-        default: return Error{"", "the text " + QuoteForMessage(utf8) + " could not be converted to CP932"};
+            return Error{"",
+                         CoreMessage::wording(
+                             "the text %1 holds a character the Japanese code page CP932 cannot write (at byte %2)"),
+                         {QuoteForMessage(utf8), converted.stoppedAt}};
+        default:
+            return Error{
+                "", CoreMessage::wording("the text %1 could not be converted to CP932"), {QuoteForMessage(utf8)}};
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "fs/atomic_file.h"
 
@@ -11,11 +12,9 @@ namespace pelterra {
 
 namespace {
 
-const std::string kZipFailed = "Zip圧縮失敗";
-
-std::string zipErrorText(zip_error_t* error) {
+Words zipErrorText(zip_error_t* error) {
     const char* text = zip_error_strerror(error);
-    return text ? text : "unknown archive error";
+    return text ? Words(text) : Words(CoreMessage::wording("unknown archive error"));
 }
 
 struct SourceFree {
@@ -25,21 +24,21 @@ using SourceHandle = std::unique_ptr<zip_source_t, SourceFree>;
 
 // Each entry from its own buffer (not copied: the buffers must outlive zip_close). Returns why
 // an entry could not be added, or nothing.
-std::string addEntries(zip_t* zip, const std::vector<ArchiveEntry>& entries) {
+std::optional<Words> addEntries(zip_t* zip, const std::vector<ArchiveEntry>& entries) {
     for (const ArchiveEntry& entry : entries) {
         zip_source_t* src = zip_source_buffer(zip, entry.bytes.data(), entry.bytes.size(), 0);
         if (!src || zip_file_add(zip, entry.name.c_str(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS) < 0) {
             if (src) zip_source_free(src);
-            return "cannot add " + entry.name + " (" + zipErrorText(zip_get_error(zip)) + ")";
+            return Words(CoreMessage::wording("cannot add %1 (%2)"), {entry.name, zipErrorText(zip_get_error(zip))});
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 // The bytes an in-memory source holds after an archive was written into it.
 Result<std::string> sourceBytes(zip_source_t* source) {
-    const Error unreadable{"", "cannot read the archive back from memory"};
-    if (zip_source_is_deleted(source)) return Error{"", "there is no file to pack"};
+    const Error unreadable{"", CoreMessage::wording("cannot read the archive back from memory")};
+    if (zip_source_is_deleted(source)) return Error{"", CoreMessage::wording("there is no file to pack")};
     if (zip_source_open(source) < 0) return unreadable;
     std::string bytes;
     zip_int64_t size = -1;
@@ -61,33 +60,32 @@ Result<std::string> archiveBytes(const std::vector<ArchiveEntry>& entries) {
     zip_error_init(&error);
     SourceHandle memory(zip_source_buffer_create(nullptr, 0, 0, &error));
     zip_t* zip = memory ? zip_open_from_source(memory.get(), ZIP_TRUNCATE, &error) : nullptr;
-    const std::string openFailure = zip ? "" : "cannot make the archive in memory (" + zipErrorText(&error) + ")";
+    const Words openFailure = zip ? Words() : zipErrorText(&error);
     zip_error_fini(&error);
-    if (!zip) return Error{"", openFailure};
+    if (!zip) return Error{"", CoreMessage::wording("cannot make the archive in memory (%1)"), {openFailure}};
     zip_source_keep(memory.get());  // zip_close lets go of the source; it is read afterwards
-    if (const std::string why = addEntries(zip, entries); !why.empty()) {
+    if (std::optional<Words> why = addEntries(zip, entries)) {
         zip_discard(zip);
-        return Error{"", why};
+        return Error{"", std::move(*why)};
     }
     if (zip_close(zip) != 0) {
-        const std::string why = "writing the archive failed (" + zipErrorText(zip_get_error(zip)) + ")";
+        const Words why = zipErrorText(zip_get_error(zip));
         zip_discard(zip);
-        return Error{"", why};
+        return Error{"", CoreMessage::wording("writing the archive failed (%1)"), {why}};
     }
     return sourceBytes(memory.get());
 }
 
-Error packError(const std::filesystem::path& archive, const std::string& why) {
-    return Error{archive.string(), kZipFailed + ": " + why};
+Error packError(const std::filesystem::path& archive, const Error& why) {
+    return Error{archive.string(), CoreMessage::wording("Zip圧縮失敗: %1"), {why.words}};
 }
 
 }  // namespace
 
 Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries) {
     auto bytes = archiveBytes(entries);
-    if (!bytes) return packError(archive, bytes.error().message);
-    if (Status written = WriteFileAtomically(archive, *bytes); !written)
-        return packError(archive, written.error().message);
+    if (!bytes) return packError(archive, bytes.error());
+    if (Status written = WriteFileAtomically(archive, *bytes); !written) return packError(archive, written.error());
     return ok();
 }
 

@@ -21,7 +21,7 @@ constexpr BarNames kBarNames[] = {
 };
 
 Error noSuchGroup(int i) {
-    return Error{"", "there is no colour-shift group " + std::to_string(i) + " (the groups are 0 to 9)"};
+    return Error{"", CoreMessage::wording("there is no colour-shift group %1 (the groups are 0 to 9)"), {i}};
 }
 
 void showBarValue(Document& doc, const BarNames& names, int i) {

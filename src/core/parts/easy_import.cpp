@@ -17,7 +17,7 @@ void EasyImport(Document& doc) {
 }
 
 Status PutEasyPicture(Document& doc, const Bitmap& picture) {
-    if (picture.empty()) return Error{"", "the picture is empty: it has no pixels to import"};
+    if (picture.empty()) return Error{"", CoreMessage::wording("the picture is empty: it has no pixels to import")};
     doc.slot(pic::PreEasyImage) = picture;
     doc.slotChanged(pic::PreEasyImage);
     doc.slot(pic::PreEasyData) = picture;
@@ -33,7 +33,7 @@ Status ChooseEasyPicture(Document& doc, const std::filesystem::path& programFold
     if (!path) return path.error();
     Result<Bitmap> picture = LoadPicture(path->string());
     if (!picture) return picture.error();
-    if (Status put = PutEasyPicture(doc, *picture); !put) return Error{path->string(), put.error().message};
+    if (Status put = PutEasyPicture(doc, *picture); !put) return put.error().withPath(path->string());
     return ok();
 }
 
@@ -41,12 +41,12 @@ Status LoadEasyPictureFile(Document& doc, const std::string& filePath) {
     if (filePath.empty()) return ok();
     Result<Bitmap> picture = LoadPicture(filePath);
     if (!picture) return picture.error();
-    if (Status put = PutEasyPicture(doc, *picture); !put) return Error{filePath, put.error().message};
+    if (Status put = PutEasyPicture(doc, *picture); !put) return put.error().withPath(filePath);
     return ok();
 }
 
 Status PasteEasyPicture(Document& doc, const std::optional<Bitmap>& clipboard) {
-    if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
+    if (!clipboard) return Error{"", CoreMessage::wording("the clipboard holds no picture to paste")};
     return PutEasyPicture(doc, *clipboard);
 }
 

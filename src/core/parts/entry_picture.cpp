@@ -62,8 +62,9 @@ Result<Bitmap> LoadEntryPicture(const Document& doc, const std::filesystem::path
                                 int index, int entry) {
     const std::optional<std::string> tail = entryPictureTail(doc, list, index, entry);
     if (!tail)
-        return Error{"", "entry " + std::to_string(entry) + " of " + controlKey(list, index) +
-                             " has no picture in the parts library"};
+        return Error{"",
+                     CoreMessage::wording("entry %1 of %2 has no picture in the parts library"),
+                     {entry, controlKey(list, index)}};
     Result<std::filesystem::path> path = resolveProgramPath(programFolder, *tail);
     if (!path) return path.error();
     return LoadPicture(path->string());

@@ -22,7 +22,9 @@ constexpr int kLastRecolouredMainSlot = 5;  // picData(0..5) keep untouched copi
 // below its folder when it cannot be found.
 Result<Bitmap> readPartFile(const fs::path& programFolder, std::string_view tail) {
     Result<fs::path> path = resolveProgramPath(programFolder, tail);
-    if (!path) return Error{path.error().path, "the part file is missing (was it removed after start-up?)"};
+    if (!path)
+        return Error{path.error().path,
+                     CoreMessage::wording("the part file is missing (was it removed after start-up?)")};
     return LoadPicture(path->string());
 }
 
@@ -67,7 +69,7 @@ Status loadChosenGlyphs(Document& doc, const fs::path& programFolder, const Main
 }
 
 Error noSuchList(ControlName list, int index) {
-    return Error{"", "there is no part list " + controlKey(list, index)};
+    return Error{"", CoreMessage::wording("there is no part list %1"), {controlKey(list, index)}};
 }
 
 }  // namespace
@@ -172,7 +174,8 @@ Status LoadMaskEntry(Document& doc, const fs::path& programFolder, ControlRef ma
 bool isLinkBox(ControlName name) { return mainCategoryOfLinkBox(name) || eqCategoryOfLinkBox(name); }
 
 Status SetLinkBox(Document& doc, ControlName linkBox, bool checked) {
-    if (!isLinkBox(linkBox)) return Error{"", std::string(linkBox.written()) + " is not a link box"};
+    if (!isLinkBox(linkBox))
+        return Error{"", CoreMessage::wording("%1 is not a link box"), {std::string(linkBox.written())}};
     doc.setValue(linkBox, -1, checked ? 1 : 0);
     if (const MainCategory* cat = mainCategoryOfLinkBox(linkBox)) {
         doc.setVisible(ctl::lstMask, cat->maskList, checked);
@@ -219,7 +222,8 @@ Result<std::optional<Bitmap>> SlotClipboardMenu(Document& doc, SlotRef slot, Cli
     switch (choice) {
         case ClipChoice::Paste:
             if (clipboard.empty())
-                return Error{"", "the clipboard holds no picture to paste into " + slotKey(slot)};
+                return Error{
+                    "", CoreMessage::wording("the clipboard holds no picture to paste into %1"), {slotKey(slot)}};
             StretchToSlot(doc.work, clipboard, doc.slot(slot.name, slot.index));
             doc.slotChanged(slot.name, slot.index);
             CoverIfMaskless(doc, slot);
@@ -227,8 +231,10 @@ Result<std::optional<Bitmap>> SlotClipboardMenu(Document& doc, SlotRef slot, Cli
         case ClipChoice::Copy: {
             const auto it = doc.listChoicePictures.find(slotKey(slot));
             if (it == doc.listChoicePictures.end())
-                return Error{"", "no part has been chosen from a list for " + slotKey(slot) +
-                                     " yet, so there is no picture to copy"};
+                return Error{"",
+                             CoreMessage::wording(
+                                 "no part has been chosen from a list for %1 yet, so there is no picture to copy"),
+                             {slotKey(slot)}};
             toClipboard = it->second;
             break;
         }

@@ -70,7 +70,9 @@ void readVisColours(Skin& skin, std::string_view text) {
     if (unreadable.empty()) return;
     std::string which;
     for (int line : unreadable) which += (which.empty() ? "" : ", ") + std::to_string(line);
-    skin.missing.push_back({"viscolor.txt", "line " + which + " holds no r,g,b colour: the default colour is drawn"});
+    skin.missing.push_back(
+        {"viscolor.txt",
+         {CoreMessage::wording("line %1 holds no r,g,b colour: the default colour is drawn"), {which}}});
 }
 
 // "#RRGGBB" (players also take it without the '#').
@@ -109,16 +111,22 @@ void readPlaylistColours(Skin& skin, std::string_view text) {
         for (const Key& k : kKeys) {
             if (key != k.name) continue;
             if (const auto colour = pleditColourOf(value)) skin.playlistColours.*k.colour = *colour;
-            else skin.missing.push_back({"pledit.txt", std::string(k.name) + " is no #RRGGBB colour: the default is drawn"});
+            else
+                skin.missing.push_back(
+                    {"pledit.txt",
+                     {CoreMessage::wording("%1 is no #RRGGBB colour: the default is drawn"), {std::string(k.name)}}});
         }
     }
-    if (!sawText) skin.missing.push_back({"pledit.txt", "has no [Text] section: the default colours are drawn"});
+    if (!sawText)
+        skin.missing.push_back(
+            {"pledit.txt", CoreMessage::wording("has no [Text] section: the default colours are drawn")});
 }
 
 void readRegions(Skin& skin, std::string_view text) {
     auto sections = ParseRegionText(text);
     if (!sections) {
-        skin.missing.push_back({"region.txt", sections.error().message + ": the windows are drawn whole"});
+        skin.missing.push_back(
+            {"region.txt", {CoreMessage::wording("%1: the windows are drawn whole"), {sections.error().words}}});
         return;
     }
     for (const RegionTextSection& section : *sections) {
@@ -138,7 +146,7 @@ void readSheet(Skin& skin, const std::string& name, std::string_view bytes) {
     const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
     auto picture = DecodePicture(std::span(data, bytes.size()), name, kSheetLimits);
     if (!picture) {
-        skin.missing.push_back({name, picture.error().message + ": drawn as a placeholder"});
+        skin.missing.push_back({name, {CoreMessage::wording("%1: drawn as a placeholder"), {picture.error().words}}});
         return;
     }
     AddSkinSheet(skin, name, std::move(*picture));
@@ -188,11 +196,13 @@ void CompleteSkin(Skin& skin) {
     for (const SkinSheetSize& s : kPlayerSheets) {
         const std::string file(s.file);
         if (skin.sheets.count(file) != 0) continue;
-        if (!noted(file)) skin.missing.push_back({file, "missing: drawn as a placeholder"});
+        if (!noted(file)) skin.missing.push_back({file, CoreMessage::wording("missing: drawn as a placeholder")});
         skin.sheets[file] = PlaceholderSheet(s.width, s.height);
     }
-    if (!skin.visColoursRead) skin.missing.push_back({"viscolor.txt", "missing: the default colours are drawn"});
-    if (!skin.playlistColoursRead) skin.missing.push_back({"pledit.txt", "missing: the default colours are drawn"});
+    if (!skin.visColoursRead)
+        skin.missing.push_back({"viscolor.txt", CoreMessage::wording("missing: the default colours are drawn")});
+    if (!skin.playlistColoursRead)
+        skin.missing.push_back({"pledit.txt", CoreMessage::wording("missing: the default colours are drawn")});
 }
 
 Bitmap PlaceholderSheet(int width, int height) {

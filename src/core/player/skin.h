@@ -8,6 +8,8 @@
 #include <map>
 #include <string>
 #include <string_view>
+
+#include "text/words.h"
 #include <vector>
 
 #include "image/bitmap.h"
@@ -68,7 +70,7 @@ using RegionPolygons = std::vector<std::vector<Point>>;
 // Something a player would have met while reading the skin: the file and what was wrong.
 struct SkinNote {
     std::string file;
-    std::string message;
+    Words message;
 };
 
 struct Skin {

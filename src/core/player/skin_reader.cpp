@@ -22,7 +22,13 @@ namespace {
 
 constexpr std::string_view kMainSheet = "main.bmp";
 
-std::string megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
+Words megabytes(std::uint64_t bytes) { return {CoreMessage::wording("%1 MB"), {(bytes + (1u << 20) - 1) >> 20}}; }
+
+Error archiveTooLarge(const std::string& name, std::uint64_t size, const SkinArchiveLimits& limits) {
+    return Error{name,
+                 CoreMessage::wording("the archive is %1; skin archives over %2 are not read"),
+                 {megabytes(size), megabytes(limits.archiveBytes)}};
+}
 
 // The files a player looks for: its sheets and the three text files the renderer reads.
 bool isSkinFile(std::string_view name) {
@@ -42,7 +48,7 @@ public:
         AddSkinFile(m_skin, lower, bytes);
     }
     // A file that is there but cannot be read: noted under its lower-case name, drawn as missing.
-    void unreadable(std::string_view name, std::string message) {
+    void unreadable(std::string_view name, Words message) {
         const std::string lower = SkinKey(name);
         if (!m_seen.insert(lower).second) return;
         m_skin.missing.push_back({lower, std::move(message)});
@@ -101,36 +107,45 @@ Result<ZipHandle> openArchive(std::span<const std::uint8_t> bytes, const std::st
     // its first entry's signature still tells it apart from a file that never was one.
     const bool startsLikeZip = bytes.size() >= 4 && bytes[0] == 'P' && bytes[1] == 'K' && bytes[2] == 3 && bytes[3] == 4;
     if (code == ZIP_ER_NOZIP && !startsLikeZip)
-        return Error{name, "this is not a ZIP archive (a skin archive is a .wsz or .zip file)"};
-    return Error{name, "the archive is damaged or cut short (" + reason + ")"};
+        return Error{name, CoreMessage::wording("this is not a ZIP archive (a skin archive is a .wsz or .zip file)")};
+    return Error{name, CoreMessage::wording("the archive is damaged or cut short (%1)"), {reason}};
 }
 
 // Every file entry of the archive, checked against the limits before any is unpacked.
 Result<std::vector<ArchiveEntryInfo>> listEntries(zip_t* zip, const std::string& name, const SkinArchiveLimits& limits) {
     const zip_int64_t count = zip_get_num_entries(zip, 0);
     if (count > limits.entries)
-        return Error{name, "the archive holds " + std::to_string(count) + " entries; a skin has a few dozen, and more than " +
-                               std::to_string(limits.entries) + " are not read"};
+        return Error{
+            name,
+            CoreMessage::wording("the archive holds %1 entries; a skin has a few dozen, and more than %2 are not read"),
+            {count, limits.entries}};
     std::vector<ArchiveEntryInfo> entries;
     std::uint64_t total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(zip, static_cast<zip_uint64_t>(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME))
-            return Error{name, "entry " + std::to_string(i + 1) + " of the archive cannot be read"};
+            return Error{name, CoreMessage::wording("entry %1 of the archive cannot be read"), {i + 1}};
         const std::string_view entryName = stat.name;
         if (climbsOut(entryName))
-            return Error{name, "the entry \"" + std::string(entryName) +
-                                   "\" points outside the archive (\"..\" or a leading slash): the archive is refused"};
+            return Error{
+                name,
+                CoreMessage::wording(
+                    "the entry \"%1\" points outside the archive (\"..\" or a leading slash): the archive is refused"),
+                {std::string(entryName)}};
         if (!entryName.empty() && (entryName.back() == '/' || entryName.back() == '\\')) continue;  // a folder
         const zip_uint64_t size = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
         if (size > limits.entryBytes)
-            return Error{name, "the entry \"" + std::string(entryName) + "\" unpacks to " + megabytes(size) +
-                                   "; skin files are far smaller, and none over " + megabytes(limits.entryBytes) + " is read"};
+            return Error{name,
+                         CoreMessage::wording(
+                             "the entry \"%1\" unpacks to %2; skin files are far smaller, and none over %3 is read"),
+                         {std::string(entryName), megabytes(size), megabytes(limits.entryBytes)}};
         total += size;
         if (total > limits.totalBytes)
-            return Error{name, "the archive unpacks to more than " + megabytes(limits.totalBytes) +
-                                   "; a skin is far smaller, so it is not read"};
+            return Error{
+                name,
+                CoreMessage::wording("the archive unpacks to more than %1; a skin is far smaller, so it is not read"),
+                {megabytes(limits.totalBytes)}};
         const std::size_t slash = entryName.find_last_of("/\\");
         const std::size_t cut = slash == std::string_view::npos ? 0 : slash + 1;
         entries.push_back({static_cast<zip_uint64_t>(i), std::string(entryName.substr(0, cut)),
@@ -151,15 +166,17 @@ std::string skinFolderOf(const std::vector<ArchiveEntryInfo>& entries) {
 }
 
 Result<std::string> unpackEntry(zip_t* zip, const ArchiveEntryInfo& entry, const std::string& name) {
-    const std::string where = "the entry \"" + entry.folder + entry.file + "\"";
+    const std::string where = entry.folder + entry.file;
     zip_file_t* file = zip_fopen_index(zip, entry.index, 0);
-    if (!file) return Error{name, where + " cannot be unpacked (" + zip_strerror(zip) + ")"};
+    if (!file)
+        return Error{
+            name, CoreMessage::wording("the entry \"%1\" cannot be unpacked (%2)"), {where, zip_strerror(zip)}};
     std::string bytes(static_cast<std::size_t>(entry.size), '\0');
     const zip_int64_t read = entry.size == 0 ? 0 : zip_fread(file, bytes.data(), entry.size);
-    const std::string reason = read < 0 ? zip_file_strerror(file) : "it ends early";
+    const Words reason = read < 0 ? Words(zip_file_strerror(file)) : Words(CoreMessage::wording("it ends early"));
     zip_fclose(file);
     if (read != static_cast<zip_int64_t>(entry.size))
-        return Error{name, where + " is damaged (" + reason + ")"};
+        return Error{name, CoreMessage::wording("the entry \"%1\" is damaged (%2)"), {where, reason}};
     return bytes;
 }
 
@@ -177,7 +194,7 @@ Result<Skin> readSkinFolder(const fs::path& folder) {
         if (!isSkinFile(n)) continue;
         auto bytes = ReadPictureFile((folder / n).string());
         if (!bytes) {
-            collector.unreadable(n, bytes.error().message + ": drawn as a placeholder");
+            collector.unreadable(n, {CoreMessage::wording("%1: drawn as a placeholder"), {bytes.error().words}});
             continue;
         }
         collector.add(n, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
@@ -188,18 +205,14 @@ Result<Skin> readSkinFolder(const fs::path& folder) {
 Result<std::vector<std::uint8_t>> readArchiveFile(const fs::path& path, const SkinArchiveLimits& limits) {
     std::error_code ec;
     const auto size = fs::file_size(path, ec);
-    if (!ec && size > limits.archiveBytes)
-        return Error{path.string(), "the archive is " + megabytes(size) + "; skin archives over " +
-                                        megabytes(limits.archiveBytes) + " are not read"};
+    if (!ec && size > limits.archiveBytes) return archiveTooLarge(path.string(), size, limits);
     return ReadPictureFile(path.string());
 }
 
 }  // namespace
 
 Result<Skin> ReadSkinArchive(std::span<const std::uint8_t> bytes, const std::string& name, const SkinArchiveLimits& limits) {
-    if (bytes.size() > limits.archiveBytes)
-        return Error{name, "the archive is " + megabytes(bytes.size()) + "; skin archives over " +
-                               megabytes(limits.archiveBytes) + " are not read"};
+    if (bytes.size() > limits.archiveBytes) return archiveTooLarge(name, bytes.size(), limits);
     auto zip = openArchive(bytes, name);
     if (!zip) return zip.error();
     auto entries = listEntries(zip->get(), name, limits);
@@ -234,7 +247,7 @@ Result<Skin> SkinFromDocument(Document& doc) {
             continue;
         }
         auto bytes = file.text();
-        if (!bytes) return Error{file.name, bytes.error().message};
+        if (!bytes) return bytes.error().withPath(file.name);
         collector.add(file.name, *bytes);
     }
     return collector.finish();

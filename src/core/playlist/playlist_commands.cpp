@@ -157,7 +157,7 @@ constexpr int kSourceHeight = 116;
 
 Status cmdSynthesize(Document& doc, int i) {
     if (i < 0 || i >= kButtonGroupCount)
-        return Error{"", "there is no button group " + std::to_string(i) + " (the groups are 0 to 4)"};
+        return Error{"", CoreMessage::wording("there is no button group %1 (the groups are 0 to 4)"), {i}};
     const Colour transparent = transparentButtonColour(doc);
     Bitmap& scratch = doc.work.picTmp;
     scratch = doc.slot(kButtonBack, kComposedGroupBase + i);  // gives the scratch the group's size
@@ -183,7 +183,7 @@ std::string_view PLCopyCaption(int k) {
 
 Status cmdPLCopy(Document& doc, int k) {
     if (k < 0 || k >= kPLCopyCommandCount)
-        return Error{"", "there is no cut-out command " + std::to_string(k) + " (the commands are 0 to 37)"};
+        return Error{"", CoreMessage::wording("there is no cut-out command %1 (the commands are 0 to 37)"), {k}};
     const PLCopyCommand& c = kPLCopyCommands[k];
     switch (c.kind) {
         case CopyKind::Cut:
@@ -209,8 +209,8 @@ Status cmdPLCopy(Document& doc, int k) {
 
 Status LoadPlaylistSlotPicture(Document& doc, SlotName name, int index, const Bitmap& picture) {
     if (!isPlaylistSlotName(name) || !doc.hasSlot(name, index))
-        return Error{"", "there is no playlist picture slot " + controlKey(name, index)};
-    if (picture.empty()) return Error{"", "the picture is empty"};
+        return Error{"", CoreMessage::wording("there is no playlist picture slot %1"), {controlKey(name, index)}};
+    if (picture.empty()) return Error{"", CoreMessage::wording("the picture is empty")};
     Bitmap& slot = doc.slot(name, index);
     if (takesButtonRows(name, index) && picture.width() == kButtonRowsWidth &&
         picture.height() == kButtonRowsHeight)
@@ -224,14 +224,14 @@ Status LoadPlaylistSlotPicture(Document& doc, SlotName name, int index, const Bi
 
 Status LoadPlaylistSlotFile(Document& doc, SlotName name, int index, const std::string& path) {
     if (!isPlaylistSlotName(name) || !doc.hasSlot(name, index))
-        return Error{"", "there is no playlist picture slot " + controlKey(name, index)};
+        return Error{"", CoreMessage::wording("there is no playlist picture slot %1"), {controlKey(name, index)}};
     Result<Bitmap> picture = LoadPicture(path);
     if (!picture) return picture.error();
     return LoadPlaylistSlotPicture(doc, name, index, *picture);
 }
 
 Result<bool> LoadPlaylistPicture(Document& doc, const Bitmap& picture) {
-    if (picture.empty()) return Error{"", "the picture is empty"};
+    if (picture.empty()) return Error{"", CoreMessage::wording("the picture is empty")};
     const bool stretched = picture.width() != kSourceWidth || picture.height() != kSourceHeight;
     if (stretched) {
         StretchToSlot(doc.work, picture, doc.slot(pic::picPrePLmain, 1));

@@ -89,7 +89,8 @@ Result<std::vector<std::string>> ListPlaylistStyles(const fs::path& programFolde
     std::vector<std::string> styles;
     for (; !error && walk != fs::directory_iterator(); walk.increment(error))
         if (isVisibleFolder(*walk)) styles.push_back(walk->path().filename().string());
-    if (error) return Error{folder->string(), "the folder cannot be read: " + SystemReason(error)};
+    if (error)
+        return Error{folder->string(), CoreMessage::wording("the folder cannot be read: %1"), {SystemReason(error)}};
     std::sort(styles.begin(), styles.end(),
               [](const std::string& a, const std::string& b) { return lessIgnoringCase(a, b); });
     return styles;

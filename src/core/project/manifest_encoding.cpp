@@ -16,11 +16,15 @@ Result<ManifestBody> DecodeManifestBytes(std::string_view bytes, const std::stri
     if (invalid == std::string_view::npos) return ManifestBody{std::string(bytes), std::nullopt};
     Result<std::string> converted = DecodeCp932(bytes);
     if (!converted)
-        return Error{path, "the file is neither UTF-8 nor Japanese CP932 (Shift-JIS) text (" +
-                               converted.error().message + "); none of it was applied"};
+        return Error{path,
+                     CoreMessage::wording(
+                         "the file is neither UTF-8 nor Japanese CP932 (Shift-JIS) text (%1); none of it was applied"),
+                     {converted.error().words}};
     return ManifestBody{std::move(*converted),
-                        Error{path, "the file is not UTF-8 (byte " + std::to_string(invalid) +
-                                        " is no UTF-8 character); it was read as Japanese CP932 (Shift-JIS) text"}};
+                        Error{path,
+                              CoreMessage::wording("the file is not UTF-8 (byte %1 is no UTF-8 character); it was read "
+                                                   "as Japanese CP932 (Shift-JIS) text"),
+                              {invalid}}};
 }
 
 }  // namespace pelterra

@@ -65,10 +65,10 @@ std::vector<PendingFile> projectFiles(const Document& doc, const fs::path& folde
 
 Result<std::string> readWholeFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{path.string(), "cannot open the file"};
+    if (!in) return Error{path.string(), CoreMessage::wording("cannot open the file")};
     std::ostringstream bytes;
     bytes << in.rdbuf();
-    if (in.bad()) return Error{path.string(), "reading the file failed"};
+    if (in.bad()) return Error{path.string(), CoreMessage::wording("reading the file failed")};
     return bytes.str();
 }
 
@@ -125,10 +125,10 @@ private:
 
 }  // namespace
 
-Status CheckProjectName(std::string_view name) { return CheckFolderName(name, "project"); }
+Status CheckProjectName(std::string_view name) { return CheckFolderName(name, FolderOwner::Project); }
 
 Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent, std::string_view name) {
-    auto folder = FolderForWriting(parent, name, "project");
+    auto folder = FolderForWriting(parent, name, FolderOwner::Project);
     if (!folder) return folder.error();
     const std::vector<PendingFile> files = projectFiles(doc, folder->path);
     if (Status written = WriteStagedFiles(folder->path, files); !written) {

@@ -72,21 +72,29 @@ Result<std::vector<Outline>> ParseOutlineTexts(std::string_view counts, std::str
     int n = 0;
     while (countReader.next(n)) {
         if (n < 0)
-            return Error{"", "the outline counts hold " + std::to_string(n) + ", and an outline cannot have fewer than 0 points"};
+            return Error{
+                "",
+                CoreMessage::wording("the outline counts hold %1, and an outline cannot have fewer than 0 points"),
+                {n}};
         Outline outline;
         for (int i = 0; i < n; ++i) {
             Point p;
             if (!pointReader.next(p.x) || !pointReader.next(p.y))
-                return Error{"", pointReader.failed() ? "the outline points hold something that is not a whole number"
-                                                      : "the outline points end before the counts say they do (outline " +
-                                                            std::to_string(outlines.size() + 1) + ")"};
+                return pointReader.failed()
+                           ? Error{"",
+                                   CoreMessage::wording("the outline points hold something that is not a whole number")}
+                           : Error{"",
+                                   CoreMessage::wording(
+                                       "the outline points end before the counts say they do (outline %1)"),
+                                   {outlines.size() + 1}};
             outline.push_back(p);
         }
         outlines.push_back(std::move(outline));
     }
-    if (countReader.failed()) return Error{"", "the outline counts hold something that is not a whole number"};
+    if (countReader.failed())
+        return Error{"", CoreMessage::wording("the outline counts hold something that is not a whole number")};
     if (int extra = 0; pointReader.next(extra) || pointReader.failed())
-        return Error{"", "the outline points go on after the last outline the counts describe"};
+        return Error{"", CoreMessage::wording("the outline points go on after the last outline the counts describe")};
     return outlines;
 }
 

@@ -23,12 +23,12 @@ constexpr int kH = kRegionImageHeight;
 struct KeyChannel {
     ControlName bar;
     ControlName box;
-    std::string_view name;
+    Wording name;
 };
 constexpr KeyChannel kKeyChannels[] = {
-    {ctl::HsRed, ctl::RegionRed, "red"},
-    {ctl::HsGreen, ctl::RegionGreen, "green"},
-    {ctl::HsBlue, ctl::RegionBlue, "blue"},
+    {ctl::HsRed, ctl::RegionRed, CoreMessage::wording("red")},
+    {ctl::HsGreen, ctl::RegionGreen, CoreMessage::wording("green")},
+    {ctl::HsBlue, ctl::RegionBlue, CoreMessage::wording("blue")},
 };
 static_assert(std::size(kKeyChannels) == 3);
 
@@ -64,7 +64,9 @@ void loadTwoWindows(Document& doc, const Bitmap& picture) {
 }
 
 Error needsDialogError() {
-    return Error{"", "the region picture is not 275*116 or 275*232 and there is no dialog to ask how to convert it"};
+    return Error{"",
+                 CoreMessage::wording(
+                     "the region picture is not 275*116 or 275*232 and there is no dialog to ask how to convert it")};
 }
 
 // The size answers a run without the dialog can give: 0 and 1 draw the picture into the areas.
@@ -75,11 +77,17 @@ Status checkFitAnswer(std::optional<int> fit, std::string_view fitOption) {
         return ok();
     const std::string option(fitOption);
     if (*fit == static_cast<int>(HowFormAnswer::SplitInThirds))
-        return Error{"", option + " 3 keeps the picture areas as an earlier region picture left them, and there is "
-                                  "none here: the trace would outline an empty window. Give " + option +
-                             " 0 (stretch to one window) or " + option + " 1 (two windows)"};
-    return Error{"", option + " " + std::to_string(*fit) + " is not a way to fit a region picture: give " + option +
-                         " 0 (stretch to one window) or " + option + " 1 (two windows)"};
+        return Error{"",
+                     CoreMessage::wording(
+                         "%1 3 keeps the picture areas as an earlier region picture left them, and there is none here: "
+                         "the trace would outline an empty window. Give %1 0 (stretch to one window) or "
+                         "%1 1 (two windows)"),
+                     {option}};
+    return Error{
+        "",
+        CoreMessage::wording("%1 %2 is not a way to fit a region picture: give %1 0 (stretch to one window) or %1 1 "
+                             "(two windows)"),
+        {option, *fit}};
 }
 
 // A key colour box's text as a channel value: a whole number from 0 to 255, spaces around it
@@ -105,15 +113,18 @@ void ReloadCutOutResults(Document& doc, const fs::path& programFolder) {
 
 Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, const Bitmap& picture,
                               const HowFormDialog& howForm) {
-    if (picture.empty()) return Error{"", "the region picture is empty: it has no pixels to trace"};
+    if (picture.empty())
+        return Error{"", CoreMessage::wording("the region picture is empty: it has no pixels to trace")};
     const bool askSize = !isOneWindow(picture) && !isTwoWindows(picture);
     if (askSize && !howForm) return needsDialogError();
     // The dialog is asked before anything changes, so that an answer it cannot give leaves the
     // page as it was.
     const int syori = askSize ? howForm() : -1;
     if (askSize && (syori < 0 || syori > 3))
-        return Error{"", "the picture-size dialog gave the answer " + std::to_string(syori) +
-                             ", which is none of its four buttons (0 to 3)"};
+        return Error{"",
+                     CoreMessage::wording(
+                         "the picture-size dialog gave the answer %1, which is none of its four buttons (0 to 3)"),
+                     {syori}};
 
     doc.work.form3Picture1 = picture;
     doc.setValue(ctl::RegionCheck, 0);
@@ -148,12 +159,12 @@ Result<int> LoadRegion(Document& doc, const fs::path& programFolder, const std::
     Result<Bitmap> picture = LoadPicture(filePath);
     if (!picture) return picture.error();
     Result<int> loaded = LoadRegionPicture(doc, programFolder, *picture, howForm);
-    if (!loaded) return Error{filePath, loaded.error().message};
+    if (!loaded) return loaded.error().withPath(filePath);
     return loaded;
 }
 
 Status PasteRegionArea(Document& doc, int item, const std::optional<Bitmap>& clipboard) {
-    if (!clipboard) return Error{"", "the clipboard holds no picture to paste"};
+    if (!clipboard) return Error{"", CoreMessage::wording("the clipboard holds no picture to paste")};
     doc.assignSlot(pic::RegionArea, item, *clipboard);
     return ok();
 }
@@ -184,8 +195,9 @@ Result<Colour> ReadRegionKeyColour(const Document& doc) {
     for (int i = 0; i < 3; ++i) {
         const KeyChannel& c = kKeyChannels[i];
         if (!parseChannel(doc.text(c.box), channels[i]))
-            return Error{"", std::string(c.box.written()) + ": the key colour's " + std::string(c.name) +
-                                 " value " + QuoteForMessage(doc.text(c.box)) + " is not a whole number from 0 to 255"};
+            return Error{"",
+                         CoreMessage::wording("%1: the key colour's %2 value %3 is not a whole number from 0 to 255"),
+                         {std::string(c.box.written()), c.name, QuoteForMessage(doc.text(c.box))}};
     }
     return RGB(channels[0], channels[1], channels[2]);
 }
@@ -207,22 +219,22 @@ Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, con
 Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& programFolder,
                                               const std::string& picturePath, Colour key, std::optional<int> fit,
                                               std::string_view fitOption, const RegionProgress& progress) {
-    if (picturePath.empty()) return Error{"", "no region picture was named"};
+    if (picturePath.empty()) return Error{"", CoreMessage::wording("no region picture was named")};
     if (Status answer = checkFitAnswer(fit, fitOption); !answer) return answer.error();
     Result<Bitmap> picture = LoadPicture(picturePath);
     if (!picture) return picture.error();
     if (!picture->empty() && !isOneWindow(*picture) && !isTwoWindows(*picture) && !fit)
-        return Error{picturePath, "the region picture is " + std::to_string(picture->width()) + "*" +
-                                      std::to_string(picture->height()) +
-                                      ", neither 275*116 nor 275*232: say how to fit it with " + std::string(fitOption) +
-                                      " 0 (stretch it to one window) or " + std::string(fitOption) +
-                                      " 1 (split it into two windows)"};
+        return Error{picturePath,
+                     CoreMessage::wording(
+                         "the region picture is %1*%2, neither 275*116 nor 275*232: say how to fit it with %3 0 "
+                         "(stretch it to one window) or %3 1 (split it into two windows)"),
+                     {picture->width(), picture->height(), std::string(fitOption)}};
     const int combinedPictureFlag = doc.combinedPictureFlag;
     const std::string syori = doc.text(ctl::Syori);
     HowFormDialog howForm;
     if (fit) howForm = [answer = *fit] { return answer; };
     Result<int> loaded = LoadRegionPicture(doc, programFolder, *picture, howForm);
-    if (!loaded) return Error{picturePath, loaded.error().message};
+    if (!loaded) return loaded.error().withPath(picturePath);
     if (doc.combinedPictureFlag != combinedPictureFlag) {
         doc.combinedPictureFlag = combinedPictureFlag;
         doc.notify({ChangeEvent::Kind::Flags, {}});

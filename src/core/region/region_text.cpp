@@ -62,18 +62,20 @@ std::string_view SecondRegionSectionName(const Document& doc) { return eqBelow(d
 Result<std::span<const Outline>> TracedOutlines(const Document& doc, int area) {
     const RegionOutlines& held = doc.regionOutlines();
     if (!held.traced)
-        return Error{"", "no region picture has been traced, so there is no outline for region.txt: trace a region "
-                         "picture first, or uncheck \"Region.txtを出力する\" (RegionCheck)"};
+        return Error{"", CoreMessage::wording(
+                             "no region picture has been traced, so there is no outline for region.txt: trace a "
+                             "region picture first, or uncheck \"Region.txtを出力する\" (RegionCheck)")};
     const bool main = area == 0;
     const std::vector<Outline>& outlines = main ? held.main : held.equalizer;
     const ControlName countName = main ? ctl::MainOutlineCount : ctl::EqOutlineCount;
     const int wanted = doc.value(countName);
     if (wanted > static_cast<int>(outlines.size()))
-        return Error{"", std::string(countName.written()) + " is " + std::to_string(wanted) +
-                             ", but the last region trace found " + std::to_string(outlines.size()) +
-                             " outline(s) of the " + (main ? "main window" : "equalizer") +
-                             ": trace the region picture again, or set the count to at most " +
-                             std::to_string(outlines.size())};
+        return Error{
+            "",
+            CoreMessage::wording("%1 is %2, but the last region trace found %3 outline(s) of the %4: trace the region "
+                                 "picture again, or set the count to at most %3"),
+            {std::string(countName.written()), wanted, outlines.size(),
+             main ? Words(CoreMessage::wording("main window")) : Words(CoreMessage::wording("equalizer"))}};
     return std::span<const Outline>(outlines.data(), static_cast<std::size_t>(std::max(wanted, 0)));
 }
 
@@ -115,9 +117,10 @@ Result<RegionTextWritten> WriteRegionText(const Document& doc) {
     written.outlines = made->outlines;
     written.bytes = std::move(made->bytes);
     auto path = WorkFileForWriting(kRegionTextName);
-    if (!path) return Error{path.error().path, "cannot write region.txt: " + path.error().message};
+    if (!path)
+        return Error{path.error().path, CoreMessage::wording("cannot write region.txt: %1"), {path.error().words}};
     if (Status s = WriteFileAtomically(*path, written.bytes); !s)
-        return Error{s.error().path, "cannot write region.txt: " + s.error().message};
+        return Error{s.error().path, CoreMessage::wording("cannot write region.txt: %1"), {s.error().words}};
     written.path = *path;
     return written;
 }

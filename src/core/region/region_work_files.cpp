@@ -15,9 +15,12 @@ namespace {
 Status writeWorkFile(std::string_view name, const std::string& text) {
     auto path = WorkFileForWriting(name);
     if (!path)
-        return Error{path.error().path, "cannot write the region work file: " + path.error().message};
+        return Error{
+            path.error().path, CoreMessage::wording("cannot write the region work file: %1"), {path.error().words}};
     if (Status written = WriteFileAtomically(*path, text); !written)
-        return Error{written.error().path, "cannot write the region work file: " + written.error().message};
+        return Error{written.error().path,
+                     CoreMessage::wording("cannot write the region work file: %1"),
+                     {written.error().words}};
     return ok();
 }
 

@@ -12,11 +12,13 @@ Result<Bitmap> loadSystemImage(const std::filesystem::path& programFolder, std::
     const auto path = resolveProgramPath(programFolder, tail);
     if (!path)
         return Error{(programFolder / "PartsData" / "system" / name).string(),
-                     "the system file " + name + " is missing from PartsData\\system; nothing was built"};
+                     CoreMessage::wording("the system file %1 is missing from PartsData\\system; nothing was built"),
+                     {name}};
     auto picture = LoadPicture(path->string());
     if (!picture)
-        return Error{path->string(), "the system file " + name + " cannot be read (" + picture.error().message +
-                                         "); nothing was built"};
+        return Error{path->string(),
+                     CoreMessage::wording("the system file %1 cannot be read (%2); nothing was built"),
+                     {name, picture.error().words}};
     return picture;
 }
 

@@ -86,9 +86,12 @@ Result<std::string> DecodeCp932(std::string_view bytes) {
     Conversion converted = ConvertText(bytes, "CP932", "UTF-8");
     if (converted.ok) return std::move(converted.text);
     switch (converted.error) {
-        case 0: return Error{"", "this system cannot read text in the Japanese code page CP932"};
-        case EINVAL: return Error{"", "the text ends inside a CP932 character"};
-        default: return Error{"", "byte " + std::to_string(converted.stoppedAt) + " is no CP932 character"};
+        case 0:
+            return Error{"", CoreMessage::wording("this system cannot read text in the Japanese code page CP932")};
+        case EINVAL:
+            return Error{"", CoreMessage::wording("the text ends inside a CP932 character")};
+        default:
+            return Error{"", CoreMessage::wording("byte %1 is no CP932 character"), {converted.stoppedAt}};
     }
 }
 

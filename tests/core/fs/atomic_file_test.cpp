@@ -87,16 +87,16 @@ TEST_F(AtomicFile, ADeviceOrAFolderIsNoTargetForAFile) {
 // ---- The folder a save writes into ---------------------------------------------------------------
 
 TEST(FolderName, PlainNamesOnly) {
-    EXPECT_TRUE(CheckFolderName("sky", "skin").ok());
-    EXPECT_TRUE(CheckFolderName("..sky", "skin").ok());
-    EXPECT_EQ(CheckFolderName("", "skin").error().message, "the skin needs a folder name");
-    EXPECT_EQ(CheckFolderName(".", "skin").error().message, "\".\" is not a folder name");
-    EXPECT_EQ(CheckFolderName("..", "project").error().message, "\"..\" is not a folder name");
-    EXPECT_EQ(CheckFolderName("a/b", "project").error().message,
+    EXPECT_TRUE(CheckFolderName("sky", FolderOwner::Skin).ok());
+    EXPECT_TRUE(CheckFolderName("..sky", FolderOwner::Skin).ok());
+    EXPECT_EQ(CheckFolderName("", FolderOwner::Skin).error().message, "the skin needs a folder name");
+    EXPECT_EQ(CheckFolderName(".", FolderOwner::Skin).error().message, "\".\" is not a folder name");
+    EXPECT_EQ(CheckFolderName("..", FolderOwner::Project).error().message, "\"..\" is not a folder name");
+    EXPECT_EQ(CheckFolderName("a/b", FolderOwner::Project).error().message,
               "the project name \"a/b\" holds a path separator; give a plain folder name");
-    EXPECT_EQ(CheckFolderName("a\\b", "skin").error().message,
+    EXPECT_EQ(CheckFolderName("a\\b", FolderOwner::Skin).error().message,
               "the skin name \"a\\b\" holds a path separator; give a plain folder name");
-    EXPECT_EQ(CheckFolderName(std::string_view("a\0b", 3), "skin").error().message,
+    EXPECT_EQ(CheckFolderName(std::string_view("a\0b", 3), FolderOwner::Skin).error().message,
               "the skin name holds a zero character");
 }
 
