@@ -42,4 +42,9 @@ int captionWidth(std::string_view text);
 void drawCaption(Sprite& s, std::string_view text, int x, int y, Colour c);
 void drawCaptionCentred(Sprite& s, std::string_view text, Rect r, Colour c, Point nudge = {});
 
+// A caption painted over the user's picture: every pixel around its ink (the eight neighbours)
+// takes the halo colour first, so the caption reads on dark, bright and busy pictures alike.
+void drawOutlinedCaption(Sprite& s, std::string_view text, int x, int y, Colour ink, Colour halo);
+void drawOutlinedCaptionCentred(Sprite& s, std::string_view text, Rect r, Colour ink, Colour halo);
+
 }  // namespace partsgen

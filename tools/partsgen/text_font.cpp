@@ -221,4 +221,28 @@ void drawCaptionCentred(Sprite& s, std::string_view text, Rect r, Colour c, Poin
     drawCaption(s, text, x, y, c);
 }
 
+void drawOutlinedCaption(Sprite& s, std::string_view text, int x, int y, Colour ink, Colour halo) {
+    // The caption drawn alone first tells which pixels are ink; the halo rings them, then the ink
+    // goes on top.
+    const int w = captionWidth(text) + 2, h = 5 + 2;
+    Sprite alone(w, h);
+    drawCaption(alone, text, 1, 1, kWhite);
+    const auto inked = [&](int i, int j) {
+        return i >= 0 && j >= 0 && i < w && j < h && alone.mask.at(i, j) != pelterra::kBlack;
+    };
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) {
+            if (inked(i, j)) continue;
+            bool touches = false;
+            for (int dj = -1; dj <= 1 && !touches; ++dj)
+                for (int di = -1; di <= 1 && !touches; ++di) touches = inked(i + di, j + dj);
+            if (touches) paintPixel(s, x - 1 + i, y - 1 + j, halo);
+        }
+    drawCaption(s, text, x, y, ink);
+}
+
+void drawOutlinedCaptionCentred(Sprite& s, std::string_view text, Rect r, Colour ink, Colour halo) {
+    drawOutlinedCaption(s, text, r.x + (r.w - captionWidth(text) + 1) / 2, r.y + (r.h - 5 + 1) / 2, ink, halo);
+}
+
 }  // namespace partsgen
