@@ -18,25 +18,27 @@ mkdir -p "$skins"
 "$build/bin/pelterra-cli" build "$sample" -o "$skins/sample.wsz" \
   --preview "$skins/sample-preview.png" >/dev/null
 
-# One skin per style of the library, each from that style's sample picture with the style chosen
-# in every category, and their previews side by side in one picture.
-previews=()
+# One skin per style of the library, each from the photo-like sample picture with the style chosen
+# in every category, drawn as players draw their three windows, side by side in one picture.
+photo="$build/bin/Samples/photo.bmp"
+renders=()
 for style in Classic Glass Metal Flat Outline; do
   name=$(echo "$style" | tr '[:upper:]' '[:lower:]')
   choices=(--set "SliderCombo=$style" --set "PLStyleCombo=$style")
   for k in 0 1 2 3 4 5 6; do choices+=(--set "lstData($k)=$style"); done
   for k in 0 1 2 3 4; do choices+=(--set "lstEQData($k)=$style"); done
-  "$build/bin/pelterra-cli" build "$build/bin/Samples/styles/$style.bmp" "${choices[@]}" \
+  "$build/bin/pelterra-cli" build "$photo" "${choices[@]}" \
     -o "$skins/$name.wsz" --preview "$skins/$name-preview.png" >/dev/null
-  previews+=("$style=$skins/$name-preview.png")
+  "$build/bin/pelterra-cli" render "$skins/$name.wsz" --window all -o "$skins/$name-render.png" >/dev/null
+  renders+=("$style=$skins/$name-render.png")
 done
-"$build/bin/partsgen" --side-by-side "$skins/styles.png" "${previews[@]}"
+"$build/bin/partsgen" --side-by-side "$skins/styles.png" "${renders[@]}"
 
 echo "Sample skin (folder):   $skins/sample/"
 echo "Sample skin (archive):  $skins/sample.wsz"
 echo "Preview of the sample:  $skins/sample-preview.png"
 echo "One skin per style:     $skins/classic.wsz, glass.wsz, metal.wsz, flat.wsz, outline.wsz"
-echo "Their previews:         $skins/styles.png"
+echo "As players draw them:   $skins/styles.png"
 # The sample's three windows as the players draw them, twice the size.
 "$build/bin/pelterra-cli" render "$skins/sample.wsz" --scale 2 -o "$skins/sample-render.png" >/dev/null
 echo "Sample as players draw it: $skins/sample-render.png"

@@ -85,6 +85,9 @@ void drawTitleStrip(Sprite& s, Rect r, const Style& style, std::string_view capt
 // style's colours with fine diagonal brushing.
 Bitmap faceGround(const Style& style, int width, int height);
 
+// A photo-like picture of all three bands (275 x 348): what a user's own photo gives.
+Bitmap drawPhotoSample();
+
 // Lays a sprite over a picture by its Mask (grey mask pixels mix the two).
 void composite(Bitmap& picture, const Sprite& s, Point at);
 

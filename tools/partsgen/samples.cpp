@@ -78,6 +78,7 @@ void addSamples(Library& library) {
     const Bitmap twoBands = drawBase(metal, 2);
     library.addPicture("Samples/base_main_eq.bmp", twoBands);
     library.addPicture("Samples/base_main_eq_playlist.bmp", drawBase(flat, 3));
+    library.addPicture("Samples/photo.bmp", drawPhotoSample());
     // One picture of all three bands per style, for a skin that is of one style throughout.
     for (const Style& st : kStyles)
         library.addPicture("Samples/styles/" + std::string(st.name) + ".bmp", drawBase(st, 3));
