@@ -383,10 +383,14 @@ Sprite drawEqSlider(const Style& st) {
     const Colour ground = sliderGround(st);
     for (const bool pressed : {false, true}) {
         const Rect r = pressed ? kEqKnobPressed : kEqKnob;
-        // Under an outline knob lies the dark ground, so the groove does not show through it.
+        // Under an outline knob lies the dark ground, so the groove does not show through it; a
+        // flat knob takes the light colour, as a plain one would vanish into the dark bar.
         if (st.finish == Finish::Outline) fillRect(s, r, flat(ground));
-        drawSurface(s, r, st, pressed);
-        const Colour grip = st.finish == Finish::Outline && !pressed ? st.border : inkOf(st, pressed);
+        if (st.finish == Finish::Flat) drawEqButtonFace(s, r, st, true, pressed);
+        else drawSurface(s, r, st, pressed);
+        const Colour grip = st.finish == Finish::Outline && !pressed ? st.border
+                            : st.finish == Finish::Flat                ? st.border
+                                                                       : inkOf(st, pressed);
         for (int y = r.y + 3; y < r.y + r.h - 3; ++y) paintPixel(s, r.x + r.w / 2, y, grip);
     }
     // The bar: a groove down the middle and a tick either side every seven rows.
