@@ -2,7 +2,10 @@
 // players read them, the volume overlays, the slider sheets, the region files and the samples.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -265,6 +268,145 @@ TEST(EqualizerSliders, EasyImportPicturesHaveTheEqualizerBitmapLayout) {
         EXPECT_EQ(picture.height(), 315) << file;
         for (Rect r : {Rect{0, 116, 9, 9}, {0, 134, 275, 14}, {10, 119, 235, 12}, {13, 164, 14, 63}, {224, 164, 44, 12}, {0, 294, 113, 19}})
             EXPECT_FALSE(blank(cut(picture, r))) << file << " at " << r.x << "," << r.y;
+    }
+}
+
+// ---- the equalizer parts of every style ----
+
+const char* const kStyleNames[] = {"Classic", "Glass", "Metal", "Flat", "Outline"};
+
+// A part's Data and the Mask it is laid with: its own (X.mask.bmp or mask\X.bmp) or, when it
+// has none, the folder's Default_white. `ownMask` tells which.
+struct LoadedPart {
+    Bitmap data, mask;
+    bool ownMask = false;
+};
+LoadedPart loadPart(const std::string& folder, const std::string& name) {
+    const fs::path dir = kParts / folder;
+    if (fs::exists(dir / (name + ".data.bmp"))) {
+        const fs::path mask = dir / (name + ".mask.bmp");
+        const bool own = fs::exists(mask);
+        return {load(dir / (name + ".data.bmp")), load(own ? mask : dir / "Default_white.mask.bmp"), own};
+    }
+    return {load(dir / "data" / (name + ".bmp")), load(dir / "mask" / (name + ".bmp")), true};
+}
+
+bool covered(const Bitmap& mask, int x, int y) { return mask.contains(x, y) && GetRed(mask.at(x, y)) > 127; }
+
+// Contrast ratio by the accessibility guidelines' relative luminance.
+double relativeLuminance(Colour c) {
+    const auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(GetRed(c)) + 0.7152 * channel(GetGreen(c)) + 0.0722 * channel(GetBlue(c));
+}
+double contrastRatio(Colour a, Colour b) {
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(EqualizerParts, FrameLetsThePictureThroughAndRingsEveryLabel) {
+    // Open face: between the sliders, under them, beside the scale.
+    const Point open[] = {{60, 80}, {94, 70}, {148, 60}, {260, 60}, {28, 70}, {200, 100}};
+    // Covered: the border ring on all four sides, the title strip, the graph well.
+    const Point frame[] = {{0, 58}, {274, 58}, {137, 115}, {137, 0}, {137, 7}, {142, 26}};
+    // The decibel scale and the row of band names, clear of the ring and the well.
+    const Rect labelAreas[] = {{38, 37, 40, 64}, {4, 102, 267, 9}};
+    for (const char* style : kStyleNames) {
+        SCOPED_TRACE(style);
+        const LoadedPart part = loadPart("eq/frame", style);
+        EXPECT_TRUE(part.ownMask);
+        for (const Point p : open) EXPECT_EQ(part.mask.at(p.x, p.y), kBlack) << p.x << "," << p.y;
+        for (const Point p : frame) EXPECT_EQ(part.mask.at(p.x, p.y), kWhite) << p.x << "," << p.y;
+        for (const Rect area : labelAreas) {
+            // Two colours only: the halo, which every covered pixel at the edge of the covering
+            // has, and the ink inside it, which never touches the picture.
+            std::map<Colour, int> colours, edgeColours;
+            for (int y = area.y; y < area.y + area.h; ++y)
+                for (int x = area.x; x < area.x + area.w; ++x) {
+                    if (!covered(part.mask, x, y)) continue;
+                    ++colours[part.data.at(x, y)];
+                    bool edge = false;
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx) edge = edge || !covered(part.mask, x + dx, y + dy);
+                    if (edge) ++edgeColours[part.data.at(x, y)];
+                }
+            ASSERT_EQ(colours.size(), 2u) << "area at " << area.x << "," << area.y;
+            ASSERT_EQ(edgeColours.size(), 1u) << "area at " << area.x << "," << area.y;
+            const Colour ring = edgeColours.begin()->first;
+            const Colour ink = colours.begin()->first == ring ? colours.rbegin()->first : colours.begin()->first;
+            std::vector<Point> halo;
+            for (int y = area.y; y < area.y + area.h; ++y)
+                for (int x = area.x; x < area.x + area.w; ++x)
+                    if (covered(part.mask, x, y) && part.data.at(x, y) == ring) halo.push_back({x, y});
+            EXPECT_GE(contrastRatio(ink, ring), 3.0) << "area at " << area.x << "," << area.y;
+            for (const Point p : halo) {
+                bool touchesInk = false;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx) touchesInk = touchesInk || part.data.at(p.x + dx, p.y + dy) == ink;
+                EXPECT_TRUE(touchesInk) << "stray halo at " << p.x << "," << p.y;
+            }
+        }
+    }
+}
+
+// Two sprites of one part look clearly different at a pixel when one covers it and the other
+// does not, or both cover it in colours at least 24 apart in a channel.
+double differingShare(const LoadedPart& part, Rect a, Rect b) {
+    int differing = 0;
+    for (int y = 0; y < a.h; ++y)
+        for (int x = 0; x < a.w; ++x) {
+            const bool ca = covered(part.mask, a.x + x, a.y + y), cb = covered(part.mask, b.x + x, b.y + y);
+            const Colour pa = part.data.at(a.x + x, a.y + y), pb = part.data.at(b.x + x, b.y + y);
+            const int apart = std::max({std::abs(GetRed(pa) - GetRed(pb)), std::abs(GetGreen(pa) - GetGreen(pb)),
+                                        std::abs(GetBlue(pa) - GetBlue(pb))});
+            differing += ca != cb || (ca && apart >= 24);
+        }
+    return double(differing) / (a.w * a.h);
+}
+
+TEST(EqualizerParts, EveryStatePairDiffersOverAFifthOfItsPixels) {
+    struct StatePair {
+        const char* folder;
+        const char* what;
+        Rect a, b;
+    };
+    const StatePair pairs[] = {
+        {"eq/onauto", "ON off / on", {0, 0, 26, 12}, {59, 0, 26, 12}},
+        {"eq/onauto", "AUTO off / on", {26, 0, 32, 12}, {85, 0, 32, 12}},
+        {"eq/onauto", "ON off / on, pressed", {118, 0, 26, 12}, {177, 0, 26, 12}},
+        {"eq/onauto", "AUTO off / on, pressed", {144, 0, 32, 12}, {203, 0, 32, 12}},
+        {"eq/onauto", "ON off, normal / pressed", {0, 0, 26, 12}, {118, 0, 26, 12}},
+        {"eq/onauto", "ON on, normal / pressed", {59, 0, 26, 12}, {177, 0, 26, 12}},
+        {"eq/preset", "presets normal / pressed", {0, 0, 44, 12}, {0, 12, 44, 12}},
+        {"eq/bar", "close normal / pressed", {0, 0, 9, 9}, {0, 9, 9, 9}},
+        {"eq/bar", "title active / inactive", {0, 18, 275, 14}, {0, 33, 275, 14}},
+    };
+    for (const char* style : kStyleNames)
+        for (const StatePair& pair : pairs)
+            EXPECT_GE(differingShare(loadPart(pair.folder, style), pair.a, pair.b), 0.2) << style << ": " << pair.what;
+}
+
+TEST(EqualizerParts, SliderBarsShowAGrooveAndKnobsStandOut) {
+    // Columns of the 27 x 63 slider graphic: the bar starts at 13, its groove at 18..21; the
+    // ground between the knobs and the bar is column 12; knobs are 11 x 11 at rows 0 and 12.
+    const auto apart = [](Colour a, Colour b) {
+        return std::max({std::abs(GetRed(a) - GetRed(b)), std::abs(GetGreen(a) - GetGreen(b)), std::abs(GetBlue(a) - GetBlue(b))});
+    };
+    for (const char* style : kStyleNames) {
+        const Bitmap data = load(kParts / "eq/slider" / (std::string(style) + ".data.bmp"));
+        for (int y = 5; y < 58; ++y) {
+            const Colour ground = data.at(13 + 3, y);
+            EXPECT_GE(apart(data.at(13 + 5, y), ground), 24) << style << " groove edge, row " << y;
+        }
+        for (const int knobTop : {0, 12}) {
+            // The knob's rim or its body stands out from the ground.
+            const Colour ground = data.at(12, knobTop + 5);
+            EXPECT_GE(std::max(apart(data.at(0, knobTop + 5), ground), apart(data.at(2, knobTop + 5), ground)), 48)
+                << style << " knob at row " << knobTop;
+            EXPECT_GE(apart(data.at(5, knobTop + 5), data.at(5, knobTop + 2)), 24) << style << " knob grip at row " << knobTop;
+        }
     }
 }
 

@@ -1,7 +1,9 @@
 // The equalizer parts (on/auto, frame, title bar, graph, preset), the slider graphics and
 // back-colour sheets of eq\slider, and the Easy-import pictures laid out like eqmain.bmp.
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 #include <string>
 
 #include "fonts.h"
@@ -21,9 +23,206 @@ using pelterra::kWhite;
 
 namespace {
 
+// The dark ground of the outline style's plates, wells and slider bars: its pale outlines need
+// something dark behind them to read over a bright picture.
+constexpr Colour kOutlineGround = pelterra::RGB(16, 18, 24);
+
 // The colour under the slider pictures where their mask leaves them open: the equalizer
 // build copies the knob strip and, without a back colour, the bars without their mask.
-Colour sliderGround(const Style& st) { return st.finish == Finish::Classic ? st.faceTop : st.panel; }
+Colour sliderGround(const Style& st) {
+    switch (st.finish) {
+        case Finish::Classic: return st.faceTop;
+        case Finish::Outline: return kOutlineGround;
+        case Finish::Flat: return shadeBy(st.faceTop, 70);  // between the dark groove and the knob
+        case Finish::Metal:
+        case Finish::Glass: return st.panel;
+    }
+    return st.panel;
+}
+
+// Relative luminance and contrast ratio as the accessibility guidelines define them.
+double channelLuminance(int channel) {
+    const double v = channel / 255.0;
+    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+}
+double luminance(Colour c) {
+    return 0.2126 * channelLuminance(GetRed(c)) + 0.7152 * channelLuminance(GetGreen(c)) +
+           0.0722 * channelLuminance(GetBlue(c));
+}
+double contrast(Colour a, Colour b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Captions on buttons and bars want the contrast of body text, labels over the picture at
+// least that of large text.
+constexpr double kCaptionContrast = 4.5;
+
+// Labels painted over the user's picture: an ink and the halo that rings it.
+struct LabelInks {
+    Colour ink, halo;
+};
+LabelInks labelInks(const Style& st) {
+    switch (st.finish) {
+        case Finish::Classic: return {kBlack, st.faceTop};  // black lettering on the classic grey
+        case Finish::Metal: return {st.light, st.border};
+        case Finish::Glass: return {kWhite, st.dark};
+        case Finish::Flat: return {st.ink, st.panel};
+        case Finish::Outline: return {st.border, kOutlineGround};
+    }
+    return {kWhite, kBlack};
+}
+
+// Where drawCaptionCentred puts a caption in r.
+Rect captionBox(std::string_view text, Rect r, Point nudge = {}) {
+    const int width = captionWidth(text);
+    return {r.x + (r.w - width + 1) / 2 + nudge.x, r.y + (r.h - 5 + 1) / 2 + nudge.y, width, 5};
+}
+
+// The lowest contrast of an ink against the surface already drawn under a caption box.
+double leastContrast(const Sprite& s, Rect box, Colour ink) {
+    double least = 21.0;
+    for (int y = box.y; y < box.y + box.h; ++y)
+        for (int x = box.x; x < box.x + box.w; ++x)
+            if (s.data.contains(x, y)) least = std::min(least, contrast(ink, s.data.at(x, y)));
+    return least;
+}
+
+// The first of the candidate inks that reads on the surface already drawn under box, else the
+// most readable of them.
+Colour pickInk(const Sprite& s, Rect box, std::span<const Colour> inks) {
+    Colour best = inks.front();
+    for (const Colour ink : inks) {
+        if (leastContrast(s, box, ink) >= kCaptionContrast) return ink;
+        if (leastContrast(s, box, ink) > leastContrast(s, box, best)) best = ink;
+    }
+    return best;
+}
+
+// A caption on a button or bar in the first ink that reads there; when none does (a glossy
+// face light on top and dark below), the style's own ink, the first, ringed by the halo.
+void drawCaptionOnSurface(Sprite& s, std::string_view text, Rect r, std::span<const Colour> inks, Colour halo,
+                          Point nudge = {}) {
+    const Rect box = captionBox(text, r, nudge);
+    const Colour ink = pickInk(s, box, inks);
+    if (leastContrast(s, box, ink) >= kCaptionContrast) {
+        drawCaption(s, text, box.x, box.y, ink);
+        return;
+    }
+    const Colour own = inks.front();
+    const Colour ring = contrast(own, halo) >= kCaptionContrast ? halo : luminance(own) > 0.2 ? kBlack : kWhite;
+    drawOutlinedCaption(s, text, box.x, box.y, own, ring);
+}
+
+// The look of a switch that is on: the face takes on the light colour, so on and off differ over
+// the whole button and not only at the lamp.
+Style litLook(const Style& st) {
+    int amount = 255;
+    switch (st.finish) {
+        case Finish::Classic: amount = 70; break;
+        case Finish::Metal: amount = 110; break;
+        case Finish::Glass: amount = 120; break;
+        case Finish::Flat:
+        case Finish::Outline: amount = 255; break;
+    }
+    Style lit = st;
+    for (Colour* c : {&lit.faceTop, &lit.faceBottom, &lit.pressedTop, &lit.pressedBottom}) *c = mix(*c, st.lit, amount);
+    return lit;
+}
+
+// An equalizer switch or button face. The outline style gets plates here (dark when up, pale
+// when pressed or on) so its captions read over any picture; flat presses go clearly darker.
+void drawEqButtonFace(Sprite& s, Rect r, const Style& st, bool on, bool pressed) {
+    const int radius = std::min(st.radius, std::min(r.w, r.h) / 2);
+    switch (st.finish) {
+        case Finish::Outline: {
+            const Colour up = on ? st.lit : st.inkPressed;
+            const Colour down = on ? st.pressedBottom : st.unlit;
+            fillRoundRect(s, r, radius, flat(pressed ? down : up));
+            ringRoundRect(s, r, radius, 1, flat(on ? st.inkPressed : st.border));
+            return;
+        }
+        case Finish::Flat: {
+            const Colour face = on ? st.lit : st.faceTop;
+            fillRect(s, r, flat(st.border));
+            fillRect(s, {r.x + 1, r.y + 1, r.w - 2, r.h - 2}, flat(pressed ? shadeBy(face, 50) : face));
+            return;
+        }
+        case Finish::Metal:
+        case Finish::Glass:
+        case Finish::Classic: drawSurface(s, r, on ? litLook(st) : st, pressed); return;
+    }
+}
+
+// The caption inks of a button, in the order they are tried.
+std::array<Colour, 4> buttonInks(const Style& st, bool on, bool pressed) {
+    const Colour first = on ? toggleInk(st, true, pressed) : inkOf(st, pressed);
+    const Colour second = st.finish == Finish::Outline && !on && !pressed ? st.ink : st.inkPressed;
+    return {first, second, kBlack, kWhite};
+}
+
+// The lamp of a switch: lit or dark; on the faces that turn the light colour when on, a dark
+// lamp that still shows on them.
+Colour lampColour(const Style& st, bool on, bool pressed) {
+    if (on && (st.finish == Finish::Flat || st.finish == Finish::Outline)) return st.finish == Finish::Flat ? st.border : st.inkPressed;
+    return stateColour(st, on, pressed);
+}
+
+// The graph well: the style's display panel, filled dark in the outline style, whose panels are
+// outlines only.
+void drawEqWell(Sprite& s, Rect r, const Style& st) {
+    if (st.finish == Finish::Outline)
+        fillRoundRect(s, r, std::min(st.radius, std::min(r.w, r.h) / 2), flat(kOutlineGround));
+    drawPanel(s, r, st);
+}
+
+// The equalizer's title strip: solid in every style (the outline style on a dark plate, so
+// nothing under it shows through), the caption centred and the grip lines stopping short of it.
+void drawEqTitleStrip(Sprite& s, Rect r, const Style& st, std::string_view caption) {
+    if (st.finish == Finish::Outline) {
+        const int radius = std::min(st.radius, r.h / 2);
+        fillRoundRect(s, r, radius, flat(st.inkPressed));
+        ringRoundRect(s, r, radius, 1, flat(st.border));
+    } else {
+        drawSurface(s, r, st, false);
+    }
+    const Rect box = captionBox(caption, r);
+    const int clearance = 6;
+    const Colour groove = st.finish == Finish::Outline ? st.border : mix(st.dark, st.faceTop, 90);
+    const bool ridged = st.finish != Finish::Outline && st.finish != Finish::Flat;
+    for (const int y : {r.y + 5, r.y + 8}) {
+        for (int x = r.x + 20; x < r.x + r.w - 36; ++x) {
+            if (!caption.empty() && x >= box.x - clearance && x < box.x + box.w + clearance) continue;
+            paintPixel(s, x, y, groove);
+            if (ridged) paintPixel(s, x, y + 1, st.light);
+        }
+    }
+    if (caption.empty()) return;
+    const std::array<Colour, 1> ink{st.ink};
+    drawCaptionOnSurface(s, caption, r, ink, labelInks(st).halo);
+}
+
+// The border ring of the equalizer frame: the classic grey with a raised outer and a sunken
+// inner edge, or the style's rounded ring. Inside it the picture shows.
+void drawEqFrameRing(Sprite& s, const Style& st) {
+    const Rect whole{0, 0, s.width(), s.height()};
+    const int t = kEqFrameRing;
+    if (st.finish == Finish::Classic) {
+        for (const Rect side : {Rect{0, 0, whole.w, t}, Rect{0, whole.h - t, whole.w, t}, Rect{0, 0, t, whole.h},
+                                Rect{whole.w - t, 0, t, whole.h}})
+            fillRect(s, side, flat(st.faceTop));
+    } else if (st.finish == Finish::Outline) {
+        // A pale line between two dark ones: it reads on bright pictures as on dark ones.
+        ringRoundRect(s, whole, st.radius * 2, t, flat(kOutlineGround));
+        ringRoundRect(s, {1, 1, whole.w - 2, whole.h - 2}, st.radius * 2 - 1, 1, flat(st.border));
+    } else {
+        ringRoundRect(s, whole, st.radius * 2, t, verticalGradient(whole, st.faceTop, st.faceBottom));
+    }
+    if (st.finish == Finish::Metal || st.finish == Finish::Classic) {
+        bevel(s, whole, st.light, st.dark);
+        bevel(s, {t - 1, t - 1, whole.w - 2 * (t - 1), whole.h - 2 * (t - 1)}, st.dark, st.light);
+    }
+}
 
 // A back-colour sheet drawn the way the background base maker draws one: a 119-row strip
 // graded top -> middle -> bottom in two 60-row segments with whole-number steps, and 28
@@ -109,12 +308,12 @@ Sprite drawEqOnAuto(const Style& st) {
         const Point nudge = pressNudge(st, state.pressed);
         for (const Rect button : {kOnButton, kAutoButton}) {
             const Rect r{button.x + k * kOnAutoCell, button.y, button.w, button.h};
-            drawSurface(s, r, st, state.pressed);
+            drawEqButtonFace(s, r, st, state.on, state.pressed);
             const Rect light{r.x + 3 + nudge.x, r.y + 4 + nudge.y, 2, 4};
-            drawLight(s, light, st, stateColour(st, state.on, state.pressed));
-            const Colour ink = toggleInk(st, state.on, state.pressed);
-            drawCaptionCentred(s, button.w == kOnButton.w ? "ON" : "AUTO",
-                               {light.x + light.w, r.y, r.x + r.w - light.x - light.w, r.h}, ink, nudge);
+            drawLight(s, light, st, lampColour(st, state.on, state.pressed));
+            const Rect rest{r.x + 5, r.y, r.w - 5, r.h};  // right of the lamp
+            drawCaptionOnSurface(s, button.w == kOnButton.w ? "ON" : "AUTO", rest,
+                                 buttonInks(st, state.on, state.pressed), labelInks(st).halo, nudge);
         }
     }
     return s;
@@ -122,20 +321,23 @@ Sprite drawEqOnAuto(const Style& st) {
 
 Sprite drawEqBar(const Style& st) {
     Sprite s(kEqBar.width, kEqBar.height);
-    drawSurface(s, kEqBarClose, st, false);
-    drawGlyphCentred(s, glyphs::kClose, kEqBarClose, inkOf(st, false));
-    drawSurface(s, kEqBarClosePressed, st, true);
-    drawGlyphCentred(s, glyphs::kClose, kEqBarClosePressed, inkOf(st, true));
-    drawTitleStrip(s, kEqBarActive, st, "EQUALIZER");
-    drawTitleStrip(s, kEqBarInactive, faded(st), "EQUALIZER");
+    for (const bool pressed : {false, true}) {
+        const Rect r = pressed ? kEqBarClosePressed : kEqBarClose;
+        drawEqButtonFace(s, r, st, false, pressed);
+        const Rect glyph{r.x + (r.w - glyphWidth(glyphs::kClose)) / 2, r.y + (r.h - glyphHeight(glyphs::kClose)) / 2,
+                         glyphWidth(glyphs::kClose), glyphHeight(glyphs::kClose)};
+        drawGlyphCentred(s, glyphs::kClose, r, pickInk(s, glyph, buttonInks(st, false, pressed)));
+    }
+    drawEqTitleStrip(s, kEqBarActive, st, "EQUALIZER");
+    drawEqTitleStrip(s, kEqBarInactive, faded(st), "EQUALIZER");
     return s;
 }
 
 Sprite drawEqImage(const Style& st) {
     Sprite s(kEqImage.width, kEqImage.height);
-    drawPanel(s, kEqGraph, st);
+    drawEqWell(s, kEqGraph, st);
     // The zero line across the middle of the graph, dotted.
-    const Colour dots = mix(st.finish == Finish::Outline ? kBlack : st.panel, st.lit, 90);
+    const Colour dots = mix(st.finish == Finish::Outline ? kOutlineGround : st.panel, st.lit, 90);
     for (int x = kEqGraph.x + 2; x < kEqGraph.x + kEqGraph.w - 2; x += 2)
         paintPixel(s, x, kEqGraph.y + kEqGraph.h / 2, dots);
     fillRect(s, kEqPreampLine, flat(mix(st.lit, kWhite, 60)));
@@ -148,47 +350,58 @@ Sprite drawEqPreset(const Style& st) {
     Sprite s(kEqPreset.width, kEqPreset.height);
     for (const bool pressed : {false, true}) {
         const Rect r = pressed ? kPresetPressed : kPresetNormal;
-        drawSurface(s, r, st, pressed);
-        drawCaptionCentred(s, "PRESETS", r, inkOf(st, pressed), pressNudge(st, pressed));
+        drawEqButtonFace(s, r, st, false, pressed);
+        drawCaptionOnSurface(s, "PRESETS", r, buttonInks(st, false, pressed), labelInks(st).halo,
+                             pressNudge(st, pressed));
     }
     return s;
 }
 
+// The equalizer frame is a frame: the border ring, the title strip and the graph well, and the
+// labels ringed by a halo. Everywhere else its mask is black and the user's picture shows; the
+// switches, buttons and sliders the players draw over the face cover their own places.
 Sprite drawEqFrame(const Style& st) {
     Sprite s(kEqFrame.width, kEqFrame.height);
-    drawFrameBody(s, st);
-    drawPanel(s, kEqGraphPanel, st);
-    const Colour ink = faceInk(st);
+    drawEqFrameRing(s, st);
+    drawEqTitleStrip(s, kTitleArea, st, "");
+    drawEqWell(s, kEqGraphPanel, st);
+    const LabelInks label = labelInks(st);
     const int sliderCentre = kEqSliderSize.w / 2;
-    drawCaptionCentred(s, "PREAMP", {kEqPreampSlider.x + sliderCentre - 20, kEqLabelsY, 40, 5}, ink);
+    drawOutlinedCaptionCentred(s, "PREAMP", {kEqPreampSlider.x + sliderCentre - 20, kEqLabelsY, 40, 5}, label.ink,
+                               label.halo);
     for (int n = 0; n < kEqBands; ++n) {
         const int centre = kEqBandSliderX + kEqBandPitch * n + sliderCentre;
-        drawCaptionCentred(s, kEqBandLabels[n], {centre - 10, kEqLabelsY, 20, 5}, ink);
+        drawOutlinedCaptionCentred(s, kEqBandLabels[n], {centre - 10, kEqLabelsY, 20, 5}, label.ink, label.halo);
     }
-    const int scaleX = 44;
-    drawCaption(s, "+12DB", scaleX, kEqPreampSlider.y + 2, ink);
-    drawCaption(s, "+0DB", scaleX + 4, kEqPreampSlider.y + 29, ink);
-    drawCaption(s, "-12DB", scaleX, kEqPreampSlider.y + 56, ink);
+    for (const EqScaleLabel& scale : kEqScaleLabels)
+        drawOutlinedCaption(s, scale.text, scale.at.x, scale.at.y, label.ink, label.halo);
     return s;
 }
 
 Sprite drawEqSlider(const Style& st) {
     Sprite s(kEqSlider.width, kEqSlider.height);
+    const Colour ground = sliderGround(st);
     for (const bool pressed : {false, true}) {
         const Rect r = pressed ? kEqKnobPressed : kEqKnob;
-        drawSurface(s, r, st, pressed);
-        const Colour grip = st.finish == Finish::Outline && !pressed ? st.border : inkOf(st, pressed);
+        // Under an outline knob lies the dark ground, so the groove does not show through it; a
+        // flat knob takes the light colour, as a plain one would vanish into the dark bar.
+        if (st.finish == Finish::Outline) fillRect(s, r, flat(ground));
+        if (st.finish == Finish::Flat) drawEqButtonFace(s, r, st, true, pressed);
+        else drawSurface(s, r, st, pressed);
+        const Colour grip = st.finish == Finish::Outline && !pressed ? st.border
+                            : st.finish == Finish::Flat                ? st.border
+                                                                       : inkOf(st, pressed);
         for (int y = r.y + 3; y < r.y + r.h - 3; ++y) paintPixel(s, r.x + r.w / 2, y, grip);
     }
     // The bar: a groove down the middle and a tick either side every seven rows.
     const Rect bar = kEqSliderBar;
-    drawPanel(s, {bar.x + 5, bar.y + 1, 4, bar.h - 2}, st);
+    drawEqWell(s, {bar.x + 5, bar.y + 1, 4, bar.h - 2}, st);
     const Colour tick = faceInk(st);
     for (int y = bar.y + 3; y < bar.y + bar.h - 2; y += 7) {
         fillRect(s, {bar.x + 1, y, 2, 1}, flat(tick));
         fillRect(s, {bar.x + bar.w - 3, y, 2, 1}, flat(tick));
     }
-    fillUncovered(s, {0, 0, kEqSlider.width, kEqSlider.height}, flat(sliderGround(st)));
+    fillUncovered(s, {0, 0, kEqSlider.width, kEqSlider.height}, flat(ground));
     return s;
 }
 
@@ -222,6 +435,17 @@ Bitmap drawEasyPicture(const Style& st, const BackColours& back) {
 
 }  // namespace
 
+namespace {
+
+// A frame always carries its own mask, even in a style that stores its other parts without one:
+// without it the frame would cover the picture.
+Storage storageOf(const Category& category, const Style& st) {
+    if (&category == &kEqFrame && st.storage == Storage::DataOnly) return Storage::SingleFolder;
+    return st.storage;
+}
+
+}  // namespace
+
 void addEqualizerParts(Library& library) {
     struct Drawer {
         const Category* category;
@@ -232,7 +456,7 @@ void addEqualizerParts(Library& library) {
         {&kEqImage, drawEqImage},   {&kEqPreset, drawEqPreset},
     };
     for (const Drawer& d : kDrawers)
-        for (const Style& st : kStyles) library.addPart(*d.category, st.name, d.draw(st), st.storage);
+        for (const Style& st : kStyles) library.addPart(*d.category, st.name, d.draw(st), storageOf(*d.category, st));
     // The slider folder knows one form only: X.data.bmp with an optional X.mask.bmp.
     for (const Style& st : kStyles)
         library.addPart(kEqSlider, st.name, drawEqSlider(st),

@@ -185,6 +185,19 @@ inline constexpr Size kEqSliderSize{14, 63};
 inline constexpr int kEqLabelsY = 104;
 inline constexpr const char* kEqBandLabels[] = {"60", "170", "310", "600", "1K", "3K", "6K", "12K", "14K", "16K"};
 static_assert(std::size(kEqBandLabels) == kEqBands);
+// The decibel scale between the preamp slider and the first band: top, middle and bottom.
+struct EqScaleLabel {
+    std::string_view text;
+    Point at;
+};
+inline constexpr EqScaleLabel kEqScaleLabels[] = {
+    {"+12DB", {44, 40}},
+    {"+0DB", {48, 67}},
+    {"-12DB", {44, 94}},
+};
+static_assert(std::size(kEqScaleLabels) == 3);
+// The frame's border ring: wide enough to read as a border, clear of the sliders and labels.
+inline constexpr int kEqFrameRing = 3;
 
 // Equalizer parts: on/auto 235 x 12 (four 59-pixel cells: off, on, off pressed, on pressed;
 // ON in the first 26 columns, AUTO in the next 32), title-bar part 275 x 47, graph 116 x 21,
