@@ -114,10 +114,15 @@ void drawMenuButton(Sprite& s, Rect r, const Style& st, std::string_view caption
 
 // ---- bars and panes ----------------------------------------------------------------------
 
-// The body of a bar: the style's raised surface. The outline style's surfaces are rings only,
-// so its bars get a dark fill inside the ring, tinted by the ring so that an unfocused bar dims.
+// The body of a bar: the style's raised surface over the ground. The outline style's surfaces
+// are rings only, so its bars get a dark fill, tinted by the ring so that an unfocused bar dims.
+// The bar covers all it spans, its rounded ends too.
+Colour barFill(const Style& st) {
+    return st.finish == Finish::Outline ? mix(RGB(16, 18, 24), st.border, 48) : frameGround(st);
+}
+
 void drawBarBody(Sprite& s, Rect r, const Style& st) {
-    if (st.finish == Finish::Outline) fillRect(s, r, flat(mix(RGB(16, 18, 24), st.border, 48)));
+    fillRect(s, r, flat(barFill(st)));
     drawSurface(s, r, st, false);
 }
 
@@ -191,7 +196,7 @@ Sprite drawShadeBarBare(const Style& st) {
 // scroll groove.
 void drawSide(Sprite& s, Rect r, const Style& st, Rect window) {
     const bool outline = st.finish == Finish::Outline;
-    fillRect(s, r, flat(outline ? mix(RGB(16, 18, 24), st.border, 48) : mix(st.faceTop, st.faceBottom, 128)));
+    fillRect(s, r, flat(outline ? barFill(st) : mix(st.faceTop, st.faceBottom, 128)));
     auto column = [&](int x, Colour c) { fillRect(s, {x, r.y, 1, r.h}, flat(c)); };
     if (outline) {
         column(r.x + 1, st.border);
@@ -230,8 +235,13 @@ void drawBottomRow(Sprite& s, const Style& st) {
     // The menu buttons stand in a well of the picture, as the main window's buttons stand on it.
     sinkRim(s, {kPlBottomLeft.x + 3, kPlMenuButtonY, kPlBottomLeft.w - 4, kCellHeight}, st);
     cutPane(s, kPlBottomTile.x, kPlBottomRow, st);
-    for (const PlMenuButton& b : kPlMenuButtons)
-        drawMenuButton(s, {b.x, kPlMenuButtonY, kPlMenuButtonWidth, kCellHeight}, st, b.caption, false);
+    for (const PlMenuButton& b : kPlMenuButtons) {
+        // Each button covers its whole cell: rounded corners and an outline button's inside show
+        // the bar, not the picture, as the menu cells that open over them do.
+        const Rect r{b.x, kPlMenuButtonY, kPlMenuButtonWidth, kCellHeight};
+        fillRect(s, r, flat(barFill(st)));
+        drawMenuButton(s, r, st, b.caption, false);
+    }
     drawPanel(s, {kPlAnalyser.x + 4, kPlAnalyser.y + 10, kPlAnalyser.w - 8, 16}, st);
     const Rect time{kPlBottomRight.x + 7, kPlBottomRight.y + 7, 92, 12};
     drawPanel(s, time, st);
