@@ -34,6 +34,7 @@ struct SheetFile {
 const SheetFile kSheets[] = {
     {"layout.bmp", 375, 174},      {"shade.bmp", 375, 29},         {"button_back.bmp", 252, 72},
     {"button_text.bmp", 252, 72}, {"small_buttons.bmp", 19, 59}, {"scroll_handle.bmp", 17, 18},
+    {"layout.mask.bmp", 375, 174}, {"shade.mask.bmp", 375, 29},   {"layout.inactive.bmp", 375, 20},
 };
 
 int colourCount(const Bitmap& b) { return static_cast<int>(std::set<Colour>(b.pixels().begin(), b.pixels().end()).size()); }
@@ -77,7 +78,9 @@ TEST(PlaylistParts, EveryStyleHasEverySheetAtItsSize) {
 TEST(PlaylistParts, NoSheetThatPlayersShowHasAWhiteArea) {
     for (const fs::path& folder : styleFolders()) {
         for (const SheetFile& sheet : kSheets) {
-            if (std::string(sheet.name) == "button_text.bmp") continue;  // its white leaves the buttons as they are
+            // The caption sheet's white leaves the buttons as they are; a mask's white is the frame.
+            if (std::string(sheet.name) == "button_text.bmp" || std::string(sheet.name).find(".mask.") != std::string::npos)
+                continue;
             EXPECT_FALSE(hasWhiteArea(load(folder / sheet.name))) << folder / sheet.name;
         }
     }
@@ -99,6 +102,20 @@ const Piece kPieces[] = {
     {"shade bar right end", "shade.bmp", {325, 0, 50, 14}},
 };
 
+// The longest run of black (the picture showing) along any row of a mask.
+int longestOpenRun(const Bitmap& mask) {
+    int longest = 0;
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0, run = 0; x < mask.width(); ++x) {
+            run = mask.at(x, y) == kBlack ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    return longest;
+}
+
+// The picture shows through panes of the bars, strips of the sides and a well behind the menu
+// buttons; the frame between the panes crosses every row of a repeated piece, so that a widened
+// window shows no run of the picture longer than a tile. The inactive top row has the same panes.
 TEST(PlaylistParts, EveryPieceIsDrawnAndTilesRepeatWithoutASeam) {
     for (const fs::path& folder : styleFolders()) {
         for (const Piece& p : kPieces) {
@@ -106,13 +123,36 @@ TEST(PlaylistParts, EveryPieceIsDrawnAndTilesRepeatWithoutASeam) {
             EXPECT_GE(colourCount(piece), 2) << folder << ": " << p.name;
         }
         const Bitmap layout = load(folder / "layout.bmp"), shade = load(folder / "shade.bmp");
-        EXPECT_TRUE(columnsAlike(cut(layout, {325, 0, 25, 20}))) << folder << ": the top tile";
-        EXPECT_TRUE(columnsAlike(cut(layout, {125, 136, 25, 38}))) << folder << ": the bottom tile";
-        EXPECT_TRUE(columnsAlike(cut(shade, {25, 0, 25, 14}))) << folder << ": the shade bar tile";
+        const Bitmap layoutMask = load(folder / "layout.mask.bmp"), shadeMask = load(folder / "shade.mask.bmp");
+        // Two neighbouring tiles of the sheet are alike: the one cut out repeats without a seam.
+        EXPECT_EQ(cut(layout, {300, 0, 25, 20}), cut(layout, {325, 0, 25, 20})) << folder << ": the top tile";
+        EXPECT_EQ(cut(shade, {50, 0, 25, 14}), cut(shade, {25, 0, 25, 14})) << folder << ": the shade bar tile";
         EXPECT_TRUE(rowsAlike(cut(layout, {0, 107, 12, 29}))) << folder << ": the left side";
         EXPECT_TRUE(rowsAlike(cut(layout, {355, 107, 20, 29}))) << folder << ": the right side";
         // The title piece carries the caption: its columns differ.
         EXPECT_FALSE(columnsAlike(cut(layout, {137, 0, 100, 20}))) << folder << ": the title";
+
+        struct Opening {
+            const char* name;
+            const Bitmap& mask;
+            Rect r;
+            int run;  // the longest run of the picture along a row
+        };
+        const Opening openings[] = {
+            {"top-left corner", layoutMask, {0, 0, 25, 20}, 21},  {"top tile", layoutMask, {325, 0, 25, 20}, 21},
+            {"title", layoutMask, {137, 0, 100, 20}, 21},         {"top-right corner", layoutMask, {350, 0, 25, 20}, 0},
+            {"left side", layoutMask, {0, 107, 12, 29}, 6},       {"right side", layoutMask, {355, 107, 20, 29}, 3},
+            {"bottom-left block", layoutMask, {0, 136, 125, 38}, 11}, {"bottom tile", layoutMask, {125, 136, 25, 38}, 21},
+            {"analyser", layoutMask, {150, 136, 75, 38}, 0},      {"bottom-right block", layoutMask, {225, 136, 150, 38}, 0},
+            {"shade bar tile", shadeMask, {25, 0, 25, 14}, 21},   {"shade bar right end", shadeMask, {325, 0, 50, 14}, 21},
+        };
+        for (const Opening& o : openings) {
+            const Bitmap mask = cut(o.mask, o.r);
+            EXPECT_EQ(longestOpenRun(mask), o.run) << folder << ": " << o.name;
+            EXPECT_EQ(colourCount(mask), o.run == 0 ? 1 : 2) << folder << ": " << o.name << " is black and white";
+        }
+        EXPECT_EQ(cut(load(folder / "layout.inactive.bmp"), {0, 0, 375, 20}) == cut(layout, {0, 0, 375, 20}), false)
+            << folder << ": the unfocused top row is drawn apart";
     }
 }
 
@@ -169,6 +209,10 @@ TEST(PlaylistParts, EveryMenuButtonHasItsOwnCaption) {
                 EXPECT_NE(normal.back(), cut(back, {g.x + 26, y, 22, 18})) << folder << ": pressed cell at " << g.x << "," << y;
                 for (int x : {g.x + 3, g.x + 26}) {
                     EXPECT_GE(colourCount(cut(text, {x, y, 22, 18})), 2) << folder << ": text at " << x << "," << y;
+                    // The caption keeps three pixels clear of the button's edges, pressed or not.
+                    Bitmap outsideClearSpace = cut(text, {x, y, 22, 18});
+                    Line(outsideClearSpace, 3, 3, 18, 14, kWhite, LineForm::FilledBox);
+                    EXPECT_EQ(outsideClearSpace, Bitmap(22, 18, kWhite)) << folder << ": caption at " << x << "," << y;
                     Line(textOutsideCells, x, y, x + 21, y + 17, kWhite, LineForm::FilledBox);
                 }
             }

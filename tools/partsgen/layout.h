@@ -270,7 +270,7 @@ inline constexpr Rect kPlBottomRight{225, 136, 150, 38};
 inline constexpr Rect kPlScrollGroove{360, 20, 8, 116};
 // The buttons on the bottom-left block (add, remove, select, misc) and the list button.
 inline constexpr int kPlMenuButtonY = 144;
-inline constexpr int kPlMenuButtonWidth = 24;
+inline constexpr int kPlMenuButtonWidth = 22;  // as wide as the menu cells that open over them
 struct PlMenuButton {
     int x;
     std::string_view caption;

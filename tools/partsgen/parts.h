@@ -45,6 +45,10 @@ inline constexpr std::string_view kPlButtonBackFile = "button_back.bmp";      //
 inline constexpr std::string_view kPlButtonTextFile = "button_text.bmp";      // 252 x 72, their captions on white
 inline constexpr std::string_view kPlSmallButtonsFile = "small_buttons.bmp";  // 19 x 59
 inline constexpr std::string_view kPlHandleFile = "scroll_handle.bmp";        // 17 x 18, normal and pressed
+// White where the frame covers, black where the user's picture shows through.
+inline constexpr std::string_view kPlLayoutMaskFile = "layout.mask.bmp";      // 375 x 174
+inline constexpr std::string_view kPlShadeMaskFile = "shade.mask.bmp";        // 375 x 29
+inline constexpr std::string_view kPlInactiveTopFile = "layout.inactive.bmp"; // 375 x 20, the top row unfocused
 
 // The same style, dimmed, for inactive title bars and disabled strips.
 Style faded(const Style& style);
@@ -65,7 +69,10 @@ Sprite drawEqPreset(const Style& style);
 Sprite drawEqSlider(const Style& style);
 
 Bitmap drawPlaylistLayout(const Style& style);
+Bitmap drawPlaylistLayoutMask(const Style& style);
+Bitmap drawPlaylistInactiveTopRow(const Style& style);
 Bitmap drawPlaylistShadeBar(const Style& style);
+Bitmap drawPlaylistShadeMask(const Style& style);
 Bitmap drawPlaylistButtonBackground(const Style& style);
 Bitmap drawPlaylistButtonText(const Style& style);
 Bitmap drawPlaylistSmallButtons(const Style& style);

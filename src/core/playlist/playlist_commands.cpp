@@ -176,6 +176,12 @@ int PLCopyTarget(int k) {
     return kPLCopyCommands[k].to;
 }
 
+std::optional<PLCut> PLCopyCut(int k) {
+    if (PLCopyTarget(k) < 0) return std::nullopt;
+    const PLCopyCommand& c = kPLCopyCommands[k];
+    return PLCut{c.fromSlot, c.to, c.copy};
+}
+
 std::string_view PLCopyCaption(int k) {
     if (k < 0 || k >= kPLCopyCommandCount) return {};
     return kPLCopyCommands[k].caption;

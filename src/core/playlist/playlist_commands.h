@@ -3,11 +3,13 @@
 // format, loading a picture into a playlist slot, and opening the playlist source picture.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "document/document.h"
 #include "image/bitmap.h"
+#include "image/blit.h"
 #include "result.h"
 
 namespace pelterra {
@@ -26,6 +28,16 @@ inline constexpr int kPLCopyCommandCount = 38;
 // The picPLPartsData slot cmdPLCopy(k) cuts into, or -1 for a button command or an index
 // outside 0..37.
 int PLCopyTarget(int k);
+
+// The sheet slot, target slot and rectangle of a cut-out cmdPLCopy(k) that copies one rectangle
+// into a part slot; none for a button command or an index outside 0..37. A playlist style cuts
+// the parts' Masks from its mask sheets with these same rectangles.
+struct PLCut {
+    int fromSlot;  // picPLPartsData index of the sheet
+    int to;        // picPLPartsData index of the part
+    Blit copy;     // sheet rectangle -> point of the part
+};
+std::optional<PLCut> PLCopyCut(int k);
 
 // The caption of the button cmdPLCopy(k), or empty for an index outside 0..37.
 std::string_view PLCopyCaption(int k);

@@ -35,7 +35,7 @@ static_assert(std::size(kSmallPieces) == 5);
 // its box is checked.
 struct Overlay {
     Blit blit;  // from the source picture to the sheet
-    int data;   // part Data slot, -1 for an area that is always a plain copy
+    int data;   // part Data slot
     int mask;
 };
 
@@ -69,7 +69,9 @@ struct FrameArea {
     int inactive;  // row of kInactiveCopies made right after it, -1 for none
 };
 
-// In build order. "下の枠" and "スペアナ" have boxes but their areas are always plain copies.
+// In build order. The bottom tile and the analyser piece take their parts (slots 7/17, 8/18, which
+// the cut-outs "下の枠" and "スペアナ" fill) like every other area: a tile copied from the picture
+// alone would show a piece of the list area wherever a widened window repeats it.
 constexpr FrameArea kFrameAreas[] = {
     {0, {{{0, 0, 25, 20}, {0, 0}}, 0, 10}, 0},          // top-left corner
     {1, {{{127, 0, 25, 20}, {127, 0}}, 1, 11}, 1},      // top frame tile
@@ -78,8 +80,8 @@ constexpr FrameArea kFrameAreas[] = {
     {4, {{{0, 20, 25, 29}, {0, 42}}, 4, 14}, -1},       // left frame
     {5, {{{250, 20, 25, 29}, {26, 42}}, 5, 15}, -1},    // right frame
     {6, {{{0, 78, 125, 38}, {0, 72}}, 6, 16}, -1},      // bottom-left block with the buttons
-    {7, {{{25, 38, 25, 38}, {179, 0}}, -1, -1}, -1},    // bottom frame tile
-    {8, {{{50, 38, 75, 38}, {205, 0}}, -1, -1}, -1},    // analyser area
+    {7, {{{25, 38, 25, 38}, {179, 0}}, 7, 17}, -1},    // bottom frame tile
+    {8, {{{50, 38, 75, 38}, {205, 0}}, 8, 18}, -1},    // analyser area
     {9, {{{125, 78, 150, 38}, {126, 72}}, 9, 19}, -1},  // bottom-right control block
 };
 static_assert(std::size(kFrameAreas) == 10);
@@ -87,7 +89,7 @@ static_assert(std::size(kFrameAreas) == 10);
 // Copies the source rectangle, then lays the part over it when `withParts` is set.
 void placeArea(Document& doc, Bitmap& sheet, const Overlay& o, bool withParts) {
     PaintBlit(sheet, doc.work.picTmp, o.blit);
-    if (!withParts || o.data < 0) return;
+    if (!withParts) return;
     LoadAdditiveWork(doc.work, doc.slot(kParts, o.data), doc.slot(kParts, o.mask));
     const Point at = o.blit.destination;
     MaskBlendAdditive(doc.work, sheet, at.x, at.y, o.blit.source.w, o.blit.source.h);

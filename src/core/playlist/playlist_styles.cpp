@@ -9,7 +9,9 @@
 #include "fs/ignore_case.h"
 #include "fs/program_path.h"
 #include "fs/system_reason.h"
+#include "image/blit.h"
 #include "image/picture_file.h"
+#include "image/stretch.h"
 #include "parts/part_loading.h"
 #include "playlist/playlist_commands.h"
 #include "playlist/playlist_layout.h"
@@ -42,17 +44,38 @@ struct StyleSheet {
     Bitmap picture;
 };
 
-Result<std::vector<StyleSheet>> readStyle(const fs::path& programFolder, const std::string& style) {
+struct StyleExtra {
+    const PlaylistStyleExtra* kind;
+    Bitmap picture;
+};
+
+struct StyleSheets {
     std::vector<StyleSheet> sheets;
+    std::vector<StyleExtra> extras;
+};
+
+Result<Bitmap> readStyleFile(const fs::path& programFolder, const std::string& style, std::string_view name) {
+    const std::string tail = std::string(kPlaylistStyleFolder) + style + "\\" + std::string(name);
+    Result<fs::path> path = resolveProgramPath(programFolder, tail);
+    if (!path) return path.error();
+    return LoadPicture(path->string());
+}
+
+Result<StyleSheets> readStyle(const fs::path& programFolder, const std::string& style) {
+    StyleSheets read;
     for (const PlaylistStyleFile& file : kPlaylistStyleFiles) {
-        const std::string tail = std::string(kPlaylistStyleFolder) + style + "\\" + std::string(file.name);
-        Result<fs::path> path = resolveProgramPath(programFolder, tail);
-        if (!path) return path.error();
-        Result<Bitmap> picture = LoadPicture(path->string());
+        Result<Bitmap> picture = readStyleFile(programFolder, style, file.name);
         if (!picture) return picture.error();
-        sheets.push_back({file.slot, std::move(*picture)});
+        read.sheets.push_back({file.slot, std::move(*picture)});
     }
-    return sheets;
+    for (const PlaylistStyleExtra& extra : kPlaylistStyleExtras) {
+        const std::string tail = std::string(kPlaylistStyleFolder) + style + "\\" + std::string(extra.name);
+        if (!programFileExists(programFolder, tail)) continue;
+        Result<Bitmap> picture = readStyleFile(programFolder, style, extra.name);
+        if (!picture) return picture.error();
+        read.extras.push_back({&extra, std::move(*picture)});
+    }
+    return read;
 }
 
 // The Masks of every part the style cuts start black again, so that each covers exactly what its
@@ -66,12 +89,49 @@ void clearCutPartMasks(Document& doc) {
     }
 }
 
-Status putStyle(Document& doc, const std::vector<StyleSheet>& sheets) {
-    for (const StyleSheet& sheet : sheets)
+bool isInactivePart(int slot) { return slot == 20 || slot == 22 || slot == 24 || slot == 26; }
+
+// The extra sheets stretched to their sheet slot's width (and, for a mask, its height), as the
+// sheets themselves were, so that the cut-out rectangles fit them alike.
+std::vector<StyleExtra> sizedExtras(Document& doc, const std::vector<StyleExtra>& extras) {
+    std::vector<StyleExtra> sized;
+    for (const StyleExtra& extra : extras) {
+        const Bitmap& sheet = doc.slot(kParts, extra.kind->sheetSlot);
+        const bool topRow = extra.kind->use == PlaylistStyleExtraUse::InactiveTopRow;
+        Bitmap picture(sheet.width(), topRow ? extra.picture.height() : sheet.height());
+        StretchToSlot(doc.work, extra.picture, picture);
+        sized.push_back({extra.kind, std::move(picture)});
+    }
+    return sized;
+}
+
+// The style's extra sheets laid over what cut-out `cut` just wrote, with the same rectangle: the
+// inactive top row into an inactive part, a mask sheet into the part's Mask.
+void applyExtras(Document& doc, const std::vector<StyleExtra>& extras, const PLCut& cut) {
+    for (const StyleExtra& extra : extras) {
+        if (extra.kind->sheetSlot != cut.fromSlot) continue;
+        if (extra.kind->use == PlaylistStyleExtraUse::InactiveTopRow) {
+            if (!isInactivePart(cut.to)) continue;
+            PaintBlit(doc.slot(kParts, cut.to), extra.picture, cut.copy);
+            doc.slotChanged(kParts, cut.to);
+            continue;
+        }
+        const std::optional<SlotRef> mask = PartMaskOf({kParts, cut.to});
+        if (!mask) continue;
+        PaintBlit(doc.slot(mask->name, mask->index), extra.picture, cut.copy);
+        doc.slotChanged(mask->name, mask->index);
+    }
+}
+
+Status putStyle(Document& doc, const StyleSheets& style) {
+    for (const StyleSheet& sheet : style.sheets)
         if (Status put = LoadPlaylistSlotPicture(doc, kParts, sheet.slot, sheet.picture); !put) return put;
     clearCutPartMasks(doc);
-    for (const int k : kStyleCuts)
+    const std::vector<StyleExtra> extras = sizedExtras(doc, style.extras);
+    for (const int k : kStyleCuts) {
         if (Status cut = cmdPLCopy(doc, k); !cut) return cut;
+        if (const std::optional<PLCut> piece = PLCopyCut(k)) applyExtras(doc, extras, *piece);
+    }
     for (int g = 0; g < playlist::kButtonGroupCount; ++g) {
         CutPlaylistButtonGroup(doc, g, PLButtonSheet::Background);
         CutPlaylistButtonGroup(doc, g, PLButtonSheet::Text);
@@ -105,7 +165,7 @@ void FillPlaylistStyleList(Document& doc, const fs::path& programFolder) {
 
 Status ChoosePlaylistStyle(Document& doc, const fs::path& programFolder, int entry) {
     return SelectAndLoad(doc, {ctl::PLStyleCombo, -1}, entry, [&]() -> Status {
-        Result<std::vector<StyleSheet>> sheets = readStyle(programFolder, doc.selectedEntry(ctl::PLStyleCombo));
+        Result<StyleSheets> sheets = readStyle(programFolder, doc.selectedEntry(ctl::PLStyleCombo));
         if (!sheets) return sheets.error();
         return putStyle(doc, *sheets);
     });

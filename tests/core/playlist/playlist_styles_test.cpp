@@ -104,6 +104,11 @@ TEST_F(PlaylistStyles, AChoiceCutsEveryPartAndShowsOnlyWhatWasCut) {
     EXPECT_EQ(part(15, 4, 0), kBlack);
     EXPECT_EQ(part(15, 5, 0), kWhite);
     EXPECT_EQ(part(5, 5, 0), stamp(2, 0, 355, 107));
+    // Without mask sheets every cut piece covers all of itself, and without an inactive top row
+    // the inactive title is the active one.
+    EXPECT_EQ(part(12, 50, 10), kWhite);
+    EXPECT_EQ(part(17, 24, 37), kWhite);
+    EXPECT_EQ(part(22, 0, 0), stamp(2, 0, 137, 0));
 
     // Button group 0: bar and normal column from the background sheet at (0,18), the pressed
     // column from 26 further right, and the caption sheet's dark pixel laid over with AND.
@@ -112,6 +117,48 @@ TEST_F(PlaylistStyles, AChoiceCutsEveryPartAndShowsOnlyWhatWasCut) {
     EXPECT_EQ(group.at(25, 0), stamp(2, 2, 26, 18));
     EXPECT_EQ(group.at(3 + 5, 4), kBlack);
     EXPECT_EQ(group.at(3 + 6, 4), stamp(2, 2, 9, 22));
+}
+
+TEST_F(PlaylistStyles, MaskSheetsShapeThePartMasksAndTheInactiveRowComesFromItsOwnSheet) {
+    putStyle("Glass", 2);
+    const fs::path folder = dir / "PartsData" / "playlist" / "Glass";
+    // The layout mask covers odd columns, the shade mask even rows; the inactive row is stamped.
+    Bitmap layoutMask(375, 174, kBlack), shadeMask(375, 29, kBlack), inactive(375, 20);
+    for (int y = 0; y < 174; ++y)
+        for (int x = 1; x < 375; x += 2) layoutMask.at(x, y) = kWhite;
+    for (int y = 0; y < 29; ++y)
+        for (int x = 0; x < 375; ++x) shadeMask.at(x, y) = y % 2 == 0 ? kWhite : kBlack;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 375; ++x) inactive.at(x, y) = stamp(2, 9, x, y);
+    ASSERT_TRUE(SavePicture(layoutMask, (folder / "layout.mask.bmp").string()).ok());
+    ASSERT_TRUE(SavePicture(shadeMask, (folder / "shade.mask.bmp").string()).ok());
+    ASSERT_TRUE(SavePicture(inactive, (folder / "layout.inactive.bmp").string()).ok());
+    FillPlaylistStyleList(doc, dir.path());
+    ASSERT_TRUE(ChoosePlaylistStyle(doc, dir.path(), 0).ok());
+    const auto part = [&](int slot, int x, int y) { return doc.slot(pic::picPLPartsData, slot).at(x, y); };
+
+    // Masks cut with the rectangles of their Data: the title from (137,0), active and inactive;
+    // the right frame from (355,107) to x 5, black beside it; the bottom tile from (125,136); the
+    // shade bar tile from (25,0).
+    for (const int mask : {12, 23}) {
+        EXPECT_EQ(part(mask, 0, 0), kWhite) << mask;
+        EXPECT_EQ(part(mask, 1, 0), kBlack) << mask;
+    }
+    EXPECT_EQ(part(15, 4, 0), kBlack);
+    EXPECT_EQ(part(15, 5, 0), kWhite);
+    EXPECT_EQ(part(15, 6, 0), kBlack);
+    EXPECT_EQ(part(17, 0, 37), kWhite);
+    EXPECT_EQ(part(17, 1, 37), kBlack);
+    EXPECT_EQ(part(31, 3, 0), kWhite);
+    EXPECT_EQ(part(31, 3, 1), kBlack);
+    // The inactive corners, tile and title from the inactive row; the active ones and the
+    // inactive small buttons as before.
+    EXPECT_EQ(part(22, 0, 0), stamp(2, 9, 137, 0));
+    EXPECT_EQ(part(24, 24, 19), stamp(2, 9, 349, 19));
+    EXPECT_EQ(part(26, 0, 0), stamp(2, 9, 0, 0));
+    EXPECT_EQ(part(20, 0, 0), stamp(2, 9, 350, 0));
+    EXPECT_EQ(part(20, 4, 3), stamp(2, 4, 0, 10));
+    EXPECT_EQ(part(2, 0, 0), stamp(2, 0, 137, 0));
 }
 
 TEST_F(PlaylistStyles, ASecondStyleReplacesTheFirstAndAMissingSheetChangesNothing) {
