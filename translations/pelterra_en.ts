@@ -1309,6 +1309,10 @@ Double-click: open a picture</translation>
         <translation>%1 already exists. Replace it?
 (You can turn this question off with &quot;Ask before replacing an existing skin&quot; under &quot;Settings&quot;)</translation>
     </message>
+    <message>
+        <source>このまま保存しますか？</source>
+        <translation>Save it anyway?</translation>
+    </message>
 </context>
 <context>
     <name>ProjectPage</name>
