@@ -784,8 +784,8 @@ Right-click: paste / copy</translation>
         <translation>Also EQ</translation>
     </message>
     <message>
-        <source>メイン画面だけの画像からも、イコライザの画像 eqmain.bmp を作ります</source>
-        <translation>Makes the equalizer picture eqmain.bmp even from a main-window-only picture</translation>
+        <source>イコライザの画面に、イコライザのページの画像を使います (eqmain.bmp はどの画像からも作られます)</source>
+        <translation>Uses the equalizer page&apos;s picture for the equalizer face (eqmain.bmp is made from every picture)</translation>
     </message>
     <message>
         <source>EQが下</source>
