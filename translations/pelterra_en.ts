@@ -784,8 +784,8 @@ Right-click: paste / copy</translation>
         <translation>Also EQ</translation>
     </message>
     <message>
-        <source>メイン画面だけの画像からも、イコライザの画像 eqmain.bmp を作ります</source>
-        <translation>Makes the equalizer picture eqmain.bmp even from a main-window-only picture</translation>
+        <source>イコライザの画面に、イコライザのページの画像を使います (eqmain.bmp はどの画像からも作られます)</source>
+        <translation>Uses the equalizer page&apos;s picture for the equalizer face (eqmain.bmp is made from every picture)</translation>
     </message>
     <message>
         <source>EQが下</source>
@@ -1308,6 +1308,10 @@ Double-click: open a picture</translation>
 （「環境設定」の「すでにあるスキンを置きかえる前に確認する」で、この確認をやめられます）</source>
         <translation>%1 already exists. Replace it?
 (You can turn this question off with &quot;Ask before replacing an existing skin&quot; under &quot;Settings&quot;)</translation>
+    </message>
+    <message>
+        <source>このまま保存しますか？</source>
+        <translation>Save it anyway?</translation>
     </message>
 </context>
 <context>

@@ -695,5 +695,9 @@
         <source>it cannot be written to</source>
         <translation>書きこみできません</translation>
     </message>
+    <message>
+        <source>the skin lacks %1, which players need: Audacious refuses a skin without them and shows its own instead</source>
+        <translation>このスキンには、プレーヤーに必要な %1 がありません。Audacious はこのスキンを読みこまず、自分のスキンを表示します</translation>
+    </message>
 </context>
 </TS>

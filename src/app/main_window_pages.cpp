@@ -264,7 +264,7 @@ QWidget* MainWindow::buildMainPage() {
     connect(open, &QPushButton::clicked, this, &MainWindow::openBasePicture);
     auto* skinMode = new QCheckBox(QCoreApplication::translate("MainWindowPages", "EQも出力"), pageWidget);
     bindCheckBox(m_bridge, skinMode, ctl::chkSkinMode);
-    skinMode->setToolTip(QCoreApplication::translate("MainWindowPages", "メイン画面だけの画像からも、イコライザの画像 eqmain.bmp を作ります"));
+    skinMode->setToolTip(QCoreApplication::translate("MainWindowPages", "イコライザの画面に、イコライザのページの画像を使います (eqmain.bmp はどの画像からも作られます)"));
     auto* eqBelow = new QCheckBox(QCoreApplication::translate("MainWindowPages", "EQが下"), pageWidget);
     bindCheckBox(m_bridge, eqBelow, ctl::EqUporDown);
     eqBelow->setToolTip(QCoreApplication::translate("MainWindowPages", "縦に重ねた画像で、下の段をイコライザとして使います"));

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "bindings.h"
+#include "core_words.h"
 #include "output/destination.h"
 #include "interaction.h"
 #include "region_page.h"
@@ -109,7 +110,7 @@ void PreviewWindow::showModal() {
 }
 
 void PreviewWindow::save() {
-    if (!replacingIsAgreed()) return;
+    if (!incompleteSkinIsAgreed() || !replacingIsAgreed()) return;
     Result<SavedSkin> saved = SaveSkin(m_bridge.doc(), m_programFolder);
     if (!saved) {
         // The window stays open: the user can cancel, or try again after freeing the place.
@@ -118,6 +119,13 @@ void PreviewWindow::save() {
     }
     m_saved = std::move(*saved);
     accept();
+}
+
+bool PreviewWindow::incompleteSkinIsAgreed() {
+    const std::optional<Words> missing = MissingPlayerFilesWarning(m_bridge.doc());
+    if (!missing) return true;
+    return AskYesNo(this, wordText(*missing) + QStringLiteral("\n\n") +
+                              QCoreApplication::translate("PreviewWindow", "このまま保存しますか？"));
 }
 
 bool PreviewWindow::replacingIsAgreed() {

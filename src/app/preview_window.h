@@ -34,6 +34,8 @@ public:
 
 private:
     void save();
+    // False when the skin lacks a file a player needs and the user does not want it saved so.
+    bool incompleteSkinIsAgreed();
     // False when a skin is already where the save would go and the user does not want it replaced.
     bool replacingIsAgreed();
 

@@ -129,6 +129,8 @@ int runBuild(const CommandContext& context, CommandArgs args) {
         return kExitFailure;
     }
     PrintProblems(doc, "build");
+    if (const auto missing = MissingPlayerFilesWarning(doc))
+        std::cerr << "pelterra-cli build: warning: " << missing->english() << '\n';
 
     auto saved = SaveSkinTo(doc, options->setup.partsFolder, *destination);
     if (!saved) return fail("the skin could not be saved", saved.error());

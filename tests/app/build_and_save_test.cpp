@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app_fixture.h"
+#include "cli/cli_run.h"
 #include "how_form.h"
 #include "image/picture_file.h"
 #include "output/save_skin.h"
@@ -21,6 +22,7 @@ namespace pelterra::app::testing {
 namespace {
 
 const std::filesystem::path kStackedSample = kProgramFolder / "Samples" / "base_main_eq_playlist.bmp";
+const std::filesystem::path kSingleSample = kProgramFolder / "Samples" / "base_main.bmp";
 
 class BuildTest : public AppTest {
 protected:
@@ -42,9 +44,16 @@ protected:
         QApplication::processEvents();
     }
 
-    void openStackedSample() {
-        pictureToOpen = QString::fromStdString(kStackedSample.string());
+    void openStackedSample() { openPicture(kStackedSample); }
+    void openPicture(const std::filesystem::path& picture) {
+        pictureToOpen = QString::fromStdString(picture.string());
         mainPageButton("Command1")->click();
+    }
+
+    // The build button, then "Save" in the preview.
+    void buildAndSave() {
+        whenModal([](QWidget* modal) { modal->findChild<QPushButton*>("Command1")->click(); },
+                  [&] { widget<QPushButton>("cmdMake")->click(); });
     }
 
     void saveInto(const std::string& name) {
@@ -115,6 +124,52 @@ TEST_F(BuildTest, BuildingShowsThePreviewInOrderAndSaveWritesTheSkin) {
     ASSERT_TRUE(mainBmp.ok());
     EXPECT_EQ(*mainBmp, doc().slot(pic::Main));
     EXPECT_TRUE(main->statusBar()->currentMessage().contains(QString::fromStdString(skin.string())));
+}
+
+// The window and pelterra-cli make one skin from one picture: the same files, byte for byte,
+// eqmain.bmp among them, also after a stacked picture had cleared "EQも出力" in the window.
+// Without pledit.bmp the window asks before saving and the command line warns.
+TEST_F(BuildTest, ASinglePictureSavesTheSameSkinAsTheCommandLineAndAnIncompleteOneIsQuestioned) {
+    start();
+    openStackedSample();  // clears and hides "EQも出力"
+    openPicture(kSingleSample);
+    ASSERT_EQ(doc().slot(pic::Picture1).width(), 275);
+    saveInto("Window");
+    std::vector<QString> questions;
+    interaction().askYesNo = [&](QWidget*, const QString& text) {
+        questions.push_back(text);
+        return false;
+    };
+    buildAndSave();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(questions.empty());
+
+    const auto fromLine = scratch / "Line";
+    const cli_test::CliRun line =
+        cli_test::runCli("build " + cli_test::quoted(kSingleSample) + " -o " + cli_test::quoted(fromLine), scratch.path());
+    ASSERT_EQ(line.exitCode, 0) << line.err;
+    EXPECT_EQ(line.err.find("warning"), std::string::npos) << line.err;
+    const std::vector<std::string> files = test_support::namesIn(scratch / "Window");
+    EXPECT_EQ(files, test_support::namesIn(fromLine));
+    EXPECT_NE(std::find(files.begin(), files.end(), "eqmain.bmp"), files.end());
+    for (const std::string& f : files)
+        EXPECT_EQ(test_support::readFileBytes(scratch / "Window" / f), test_support::readFileBytes(fromLine / f)) << f;
+
+    // "PLを出力する" cleared: the question names pledit.bmp, and "No" writes nothing.
+    widget<QCheckBox>("chkPLMake")->click();
+    saveInto("Incomplete");
+    buildAndSave();
+    ASSERT_EQ(questions.size(), 1u);
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("pledit.bmp")));
+    EXPECT_FALSE(questions[0].contains(QStringLiteral("eqmain.bmp")));
+    EXPECT_FALSE(std::filesystem::exists(scratch / "Incomplete"));
+    const cli_test::CliRun incomplete = cli_test::runCli(
+        "build " + cli_test::quoted(kSingleSample) + " --set chkPLMake=0 -o " + cli_test::quoted(scratch / "LineIncomplete"),
+        scratch.path());
+    ASSERT_EQ(incomplete.exitCode, 0) << incomplete.err;
+    EXPECT_NE(incomplete.err.find("pelterra-cli build: warning: the skin lacks pledit.bmp, which players need"),
+              std::string::npos)
+        << incomplete.err;
 }
 
 TEST_F(BuildTest, CancelWritesNothingAndTheEqualizerComesFirstWhenItIsAbove) {

@@ -26,7 +26,6 @@ namespace fs = std::filesystem;
 namespace {
 
 bool eqOnly(const Document& doc) { return doc.isChecked(ctl::chkEQOnly); }
-bool writesEqualizer(const Document& doc) { return doc.combinedPictureFlag == 1 || eqOnly(doc); }
 
 std::function<Result<std::string>()> bitmapBytes(const Bitmap& picture) {
     return [&picture]() -> Result<std::string> {
@@ -100,10 +99,10 @@ Result<std::vector<SkinFileSource>> GatherSkinFiles(Document& doc, RegionWorkCop
         files.push_back({std::move(name), nullptr, textBytes(std::move(lines))});
     };
     if (mainWindow) addSheetFiles(files, doc, SheetWindow::Main);
-    if (writesEqualizer(doc)) {
-        PrepareEqmainPicture(doc);
-        addSheetFiles(files, doc, SheetWindow::Equalizer);
-    }
+    // eqmain.bmp is written whatever the picture held: a skin without it is refused whole by
+    // one player. After a single picture the equalizer face is that picture.
+    PrepareEqmainPicture(doc);
+    addSheetFiles(files, doc, SheetWindow::Equalizer);
     if (mainWindow && doc.isChecked(ctl::PleditCheck)) text("pledit.txt", PleditLines(doc));
     if (mainWindow && doc.isChecked(ctl::MaronCheck)) text("maron.txt", MaronLines(doc));
     if (doc.isChecked(ctl::RegionCheck)) {
@@ -123,7 +122,7 @@ std::vector<std::string> SkinFileList(const Document& doc) {
     std::vector<std::string> names;
     const bool mainWindow = !eqOnly(doc);
     if (mainWindow) addSheetNames(names, doc, SheetWindow::Main);
-    if (writesEqualizer(doc)) addSheetNames(names, doc, SheetWindow::Equalizer);
+    addSheetNames(names, doc, SheetWindow::Equalizer);
     if (mainWindow && doc.isChecked(ctl::PleditCheck)) names.emplace_back("pledit.txt");
     if (mainWindow && doc.isChecked(ctl::MaronCheck)) names.emplace_back("maron.txt");
     if (doc.isChecked(ctl::RegionCheck)) names.emplace_back("region.txt");
@@ -131,6 +130,24 @@ std::vector<std::string> SkinFileList(const Document& doc) {
     addSheetNames(names, doc, SheetWindow::Playlist);
     if (mainWindow && doc.isChecked(ctl::chkASP)) names.emplace_back("asp.txt");
     return names;
+}
+
+std::vector<std::string> MissingPlayerFiles(const Document& doc) {
+    const std::vector<std::string> written = SkinFileList(doc);
+    std::vector<std::string> missing;
+    for (std::string_view needed : kFilesPlayersNeed)
+        if (std::find(written.begin(), written.end(), needed) == written.end()) missing.emplace_back(needed);
+    return missing;
+}
+
+std::optional<Words> MissingPlayerFilesWarning(const Document& doc) {
+    const std::vector<std::string> missing = MissingPlayerFiles(doc);
+    if (missing.empty()) return std::nullopt;
+    std::string names;
+    for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
+    return Words(CoreMessage::wording("the skin lacks %1, which players need: Audacious refuses a skin without "
+                                      "them and shows its own instead"),
+                 {names});
 }
 
 Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {

@@ -6,12 +6,16 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/document.h"
 #include "output/destination.h"
 #include "result.h"
+#include "text/words.h"
 
 namespace pelterra {
 
@@ -23,6 +27,32 @@ struct SavedSkin {
 
 // The skin files the save writes, by name, in the order they are packed.
 std::vector<std::string> SkinFileList(const Document& doc);
+
+// The sheets every player needs: Audacious refuses a skin that lacks any of them and shows its
+// own instead (balance.bmp falls back to volume.bmp; the others replace a missing sheet with
+// their built-in one).
+inline constexpr std::string_view kFilesPlayersNeed[] = {
+    "main.bmp",
+    "cbuttons.bmp",
+    "titlebar.bmp",
+    "shufrep.bmp",
+    "text.bmp",
+    "volume.bmp",
+    "monoster.bmp",
+    "playpaus.bmp",
+    "numbers.bmp",
+    "posbar.bmp",
+    "eqmain.bmp",
+    "pledit.bmp",
+};
+static_assert(std::size(kFilesPlayersNeed) == 12);
+
+// The files of kFilesPlayersNeed, in that order, that a save of this document would not write
+// ("EQ部分だけ出力する" leaves out the main window's, a clear "PLを出力する" pledit.bmp).
+std::vector<std::string> MissingPlayerFiles(const Document& doc);
+
+// The warning to give before such a save, naming the missing files; none when nothing is missing.
+std::optional<Words> MissingPlayerFilesWarning(const Document& doc);
 
 // One file of the set as the save gathers it: a sheet (the document's picture, written as a
 // 24-bit BMP) or a text file (its bytes, made when asked for).

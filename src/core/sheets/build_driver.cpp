@@ -48,23 +48,14 @@ bool hasPictureToBuild(const Document& doc) {
 
 PreviewPanes ArrangePreviewPanes(const Document& doc) {
     constexpr PreviewPane kMain{true, PreviewImage::Main}, kEqualizer{true, PreviewImage::Equalizer};
-    const bool eqBelow = doc.isChecked(ctl::EqUporDown);
-    PreviewPanes panes;
-    if (doc.combinedPictureFlag != 0 || doc.isChecked(ctl::chkSkinMode)) {
-        panes = eqBelow ? PreviewPanes{kMain, kEqualizer} : PreviewPanes{kEqualizer, kMain};
-    } else {
-        panes = {kMain, {false, std::nullopt}};
-    }
+    // eqmain.bmp is saved after every picture, so the equalizer is always shown beside the main
+    // window, above or below it as "EQが下" says.
+    PreviewPanes panes = doc.isChecked(ctl::EqUporDown) ? PreviewPanes{kMain, kEqualizer} : PreviewPanes{kEqualizer, kMain};
     if (doc.isChecked(ctl::chkEQOnly)) {
-        if (panes.preView1.shows == PreviewImage::Main && !panes.preView2.visible) {
-            // Only the equalizer was built: the second pane comes back showing it, rather than
-            // whatever an earlier build left in it.
-            panes = {{false, PreviewImage::Main}, kEqualizer};
-        } else if (panes.preView1.shows == PreviewImage::Main) {
+        if (panes.preView1.shows == PreviewImage::Main)
             panes.preView1.visible = false;
-        } else {
+        else
             panes.preView2.visible = false;
-        }
     }
     return panes;
 }

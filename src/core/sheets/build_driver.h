@@ -31,7 +31,8 @@ struct PreviewPanes {
     bool operator==(const PreviewPanes&) const = default;
 };
 
-// The arrangement by the combined-picture flag, "EQも出力", "EQが下" and "EQ部分だけ出力する".
+// The arrangement by "EQが下" (the equalizer above or below the main window) and "EQ部分だけ出力する"
+// (the main window hidden).
 PreviewPanes ArrangePreviewPanes(const Document& doc);
 
 // What a build call did.

@@ -116,19 +116,24 @@ TEST(SaveSkin, TheNameRuleHoldsForEveryDestination) {
 
 // ---- Saving -------------------------------------------------------------------------------------
 
-TEST(SaveSkin, WritesTheMainWindowFileSetIntoANewFolder) {
+// A single picture with "EQも出力" clear still gives eqmain.bmp: one player refuses a skin
+// without it.
+TEST(SaveSkin, WritesTheMainWindowFileSetAndTheEqualizerIntoANewFolder) {
     TempDir dir;
     Document doc;
     doc.setValue(ctl::ViscolorCheck, 1);
     openedPicture(doc, dir / "sky.bmp");
+    ASSERT_EQ(doc.combinedPictureFlag, 0);
+    ASSERT_FALSE(doc.isChecked(ctl::chkSkinMode));
     doc.setValue(ctl::chkASP, 1);
     auto saved = SaveSkin(doc, dir.path());
     ASSERT_TRUE(saved.ok()) << saved.error().describe();
     EXPECT_EQ(saved->folder, dir / "sky");
     EXPECT_EQ(namesIn(dir / "sky"),
-              (std::vector<std::string>{"asp.txt", "balance.bmp", "cbuttons.bmp", "main.bmp", "monoster.bmp",
-                                        "numbers.bmp", "playpaus.bmp", "pledit.txt", "posbar.bmp", "shufrep.bmp",
-                                        "text.bmp", "titlebar.bmp", "viscolor.txt", "volume.bmp"}));
+              (std::vector<std::string>{"asp.txt", "balance.bmp", "cbuttons.bmp", "eqmain.bmp", "main.bmp",
+                                        "monoster.bmp", "numbers.bmp", "playpaus.bmp", "pledit.txt", "posbar.bmp",
+                                        "shufrep.bmp", "text.bmp", "titlebar.bmp", "viscolor.txt", "volume.bmp"}));
+    EXPECT_EQ(LoadPicture((dir / "sky" / "eqmain.bmp").string())->height(), 163);  // "EQ Slider" clear
     auto volume = LoadPicture((dir / "sky" / "volume.bmp").string());
     ASSERT_TRUE(volume.ok());
     EXPECT_EQ(*volume, Bitmap(1, 1, kWhite));  // "Volume" clear
@@ -149,6 +154,32 @@ TEST(SaveSkin, EqualizerOnlyWritesTheEqualizerAndTheBoxesThatApplyToIt) {
     EXPECT_EQ(LoadPicture((dir / "sky" / "eqmain.bmp").string())->height(), 315);
 }
 
+// The files a player needs that a save leaves out, named in the warning before the save.
+TEST(MissingPlayerFiles, NamesWhatTheSaveLeavesOutOfWhatPlayersNeed) {
+    struct Case {
+        int eqOnly, playlist;
+        std::vector<std::string> missing;
+    };
+    const Case cases[] = {
+        {0, 1, {}},
+        {0, 0, {"pledit.bmp"}},
+        {1, 1, {"main.bmp", "cbuttons.bmp", "titlebar.bmp", "shufrep.bmp", "text.bmp", "volume.bmp", "monoster.bmp",
+                "playpaus.bmp", "numbers.bmp", "posbar.bmp"}},
+    };
+    for (const Case& c : cases) {
+        Document doc;
+        doc.setValue(ctl::chkEQOnly, c.eqOnly);
+        doc.setValue(ctl::chkPLMake, c.playlist);
+        SCOPED_TRACE(testing::Message() << c.eqOnly << c.playlist);
+        EXPECT_EQ(MissingPlayerFiles(doc), c.missing);
+        const std::optional<Words> warning = MissingPlayerFilesWarning(doc);
+        EXPECT_EQ(warning.has_value(), !c.missing.empty());
+        if (c.missing.size() == 1)
+            EXPECT_EQ(warning->english(), "the skin lacks pledit.bmp, which players need: Audacious refuses a skin "
+                                          "without them and shows its own instead");
+    }
+}
+
 TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
     TempDir dir;
     Document doc;
@@ -163,7 +194,7 @@ TEST(SaveSkin, ASaveThatFailsLeavesTheEarlierFilesIntact) {
     ASSERT_FALSE(failed.ok());
     EXPECT_NE(failed.error().path.find("pledit.txt"), std::string::npos);
     EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), mainBefore);
-    EXPECT_EQ(namesIn(dir / "sky").size(), 13u);  // no temporary file left behind
+    EXPECT_EQ(namesIn(dir / "sky").size(), 14u);  // no temporary file left behind
 }
 
 TEST(SaveSkin, AFailedSaveTakesAwayTheFolderItMadeButNoneThatWasThere) {
@@ -231,7 +262,7 @@ TEST(SaveSkin, ZipPacksTheListedFilesFlatAndReplacesTheOldArchive) {
     EXPECT_EQ(archiveNames(dir / "SKY.ZIP"),
               (std::vector<std::string>{"main.bmp", "cbuttons.bmp", "balance.bmp", "monoster.bmp", "numbers.bmp",
                                         "playpaus.bmp", "posbar.bmp", "shufrep.bmp", "text.bmp", "titlebar.bmp",
-                                        "volume.bmp", "pledit.txt", "viscolor.txt", "pledit.bmp"}));
+                                        "volume.bmp", "eqmain.bmp", "pledit.txt", "viscolor.txt", "pledit.bmp"}));
     // Packed from memory: nothing staged in the library, no lock or temporary file beside it.
     EXPECT_TRUE(fs::is_empty(dir / "PartsData" / "system"));
     EXPECT_EQ(namesIn(dir.path()), (std::vector<std::string>{"PartsData", "SKY.ZIP"}));

@@ -162,10 +162,9 @@ TEST_F(BuildDriver, ZipSavingDoesNotStopTheBuild) {
     EXPECT_NE(doc.slot(pic::Main), Bitmap(275, 116, kBlack));
 }
 
-TEST_F(BuildDriver, PreviewPanesFollowFlagEqTooEqBelowAndEqOnly) {
+TEST_F(BuildDriver, PreviewPanesShowTheEqualizerAfterEveryPictureByEqBelowAndEqOnly) {
     constexpr PreviewPane M{true, PreviewImage::Main}, E{true, PreviewImage::Equalizer};
     constexpr PreviewPane hiddenM{false, PreviewImage::Main};
-    constexpr PreviewPane none{false, std::nullopt};
     struct Case {
         int flag, eqToo, eqBelow, eqOnly;
         PreviewPanes want;
@@ -173,9 +172,9 @@ TEST_F(BuildDriver, PreviewPanesFollowFlagEqTooEqBelowAndEqOnly) {
     const Case cases[] = {
         {1, 0, 1, 0, {M, E}},        {1, 1, 0, 0, {E, M}},
         {0, 1, 1, 0, {M, E}},        {0, 1, 0, 0, {E, M}},
-        {0, 0, 1, 0, {M, none}},     {0, 0, 0, 0, {M, none}},
+        {0, 0, 1, 0, {M, E}},        {0, 0, 0, 0, {E, M}},  // eqmain.bmp is saved after one picture too
         {1, 0, 1, 1, {hiddenM, E}},  {1, 0, 0, 1, {E, hiddenM}},
-        {0, 1, 0, 1, {E, hiddenM}},  {0, 0, 0, 1, {hiddenM, E}},
+        {0, 1, 0, 1, {E, hiddenM}},  {0, 0, 1, 1, {hiddenM, E}},
     };
     for (const Case& c : cases) {
         doc.combinedPictureFlag = c.flag;
