@@ -163,15 +163,24 @@ static_assert(std::size(kSliderKnobs) == 6);
 // ---- the main window face (275 x 116) ----
 inline constexpr Size kFaceSize{pelterra::SkinSheetOf(pelterra::pic::Main).width, pelterra::SkinSheetOf(pelterra::pic::Main).height};
 inline constexpr Rect kTitleArea{0, 0, 275, 14};
-inline constexpr Rect kDisplayPanel{8, 20, 98, 46};       // option strip, play state, time, analyser
-inline constexpr Rect kSongTitlePanel{108, 21, 159, 12};  // the scrolling song title
-inline constexpr Rect kBitratePanel{108, 40, 22, 11};
-inline constexpr Rect kSampleRatePanel{153, 40, 16, 11};
-inline constexpr Point kBitrateCaption{132, 43};
-inline constexpr Point kSampleRateCaption{171, 43};
+// The frame's border ring, and the wells the players draw glyphs and pictures into. A well's
+// inside (one pixel in from its rectangle) holds the sprites the players draw there, and
+// little more, so that the picture shows round them: the display well the work light (24,28),
+// the play state (26,28), the time (36,26)-(98,38) and the visualisation (24,43) 76x16; the
+// song title well the title glyphs (111,27) 154x6; the kbps and kHz wells their glyphs at
+// (111,43) 15x6 and (156,43) 10x6. The option strip (10,22) stands left of the display well.
+inline constexpr int kFrameRing = 3;
+inline constexpr Rect kDisplayWell{22, 24, 80, 37};
+inline constexpr Rect kSongTitleWell{109, 24, 158, 12};
+inline constexpr Rect kBitrateWell{109, 41, 19, 10};
+inline constexpr Rect kSampleRateWell{154, 41, 14, 10};
+inline constexpr Rect kTimeColon{69, 26, 9, 13};  // between the minutes (60,26) and the seconds (78,26)
+inline constexpr Point kBitrateCaption{131, 43};
+inline constexpr Point kSampleRateCaption{170, 43};
+// Grooves the sliders run along, centred on the rows their knobs take.
 inline constexpr Rect kVolumeGroove{107, 61, 68, 5};
 inline constexpr Rect kBalanceGroove{177, 61, 38, 5};
-inline constexpr Rect kPositionGroove{14, 70, 252, 14};
+inline constexpr Rect kPositionGroove{16, 75, 248, 4};
 inline constexpr Rect kEmblem{252, 91, 14, 14};  // the corner players open the about box from
 
 // ---- the equalizer window face (275 x 116) and eqmain.bmp (275 x 315) ----

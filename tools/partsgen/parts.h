@@ -81,8 +81,10 @@ Bitmap drawPlaylistHandle(const Style& style);
 // The glyph of a 9 x 9 title-bar button, on the main window's and the playlist's bars.
 GlyphRows titleButtonGlyph(TitleButton button);
 
-// The body of a whole-window frame, main window or equalizer: a complete face for a part without
-// a mask of its own, else a rounded ring (bevelled for metal), and an empty title strip.
+// The body of a whole-window frame, main window or equalizer: a border ring in the style's
+// finish (bevelled for classic and metal) and the plain title strip, with no grip lines. The
+// rest is open, for the picture; a style stored without masks gets its plain ground there in
+// the Data, which the category's Default_white mask then shows.
 void drawFrameBody(Sprite& s, const Style& style);
 
 // A title strip with a caption, shared by the main window's and the equalizer's title bars.

@@ -143,4 +143,22 @@ void drawGlyphCentred(Sprite& s, GlyphRows g, Rect r, Colour c, Point nudge) {
     drawGlyph(s, g, x, y, c);
 }
 
+void drawOutlinedGlyphCentred(Sprite& s, GlyphRows g, Rect r, Colour ink, Colour halo) {
+    const int x = r.x + (r.w - glyphWidth(g) + 1) / 2;
+    const int y = r.y + (r.h - glyphHeight(g) + 1) / 2;
+    const auto inked = [g](int i, int j) {
+        return j >= 0 && j < glyphHeight(g) && i >= 0 && i < static_cast<int>(g[j].size()) &&
+               (g[j][i] == '#' || g[j][i] == '+');
+    };
+    for (int j = -1; j <= glyphHeight(g); ++j)
+        for (int i = -1; i <= glyphWidth(g); ++i) {
+            if (inked(i, j)) continue;
+            bool touches = false;
+            for (int dj = -1; dj <= 1 && !touches; ++dj)
+                for (int di = -1; di <= 1 && !touches; ++di) touches = inked(i + di, j + dj);
+            if (touches) paintPixel(s, x + i, y + j, halo);
+        }
+    drawGlyph(s, g, x, y, ink);
+}
+
 }  // namespace partsgen

@@ -66,5 +66,8 @@ inline int glyphHeight(GlyphRows g) { return static_cast<int>(g.size()); }
 void drawGlyph(Sprite& s, GlyphRows g, int x, int y, Colour c);
 // The glyph centred in a rectangle (odd remainders go to the right and bottom).
 void drawGlyphCentred(Sprite& s, GlyphRows g, Rect r, Colour c, Point nudge = {});
+// The glyph centred in a rectangle with every pixel around its ink (the eight neighbours) in the
+// halo colour first, so that it reads over any picture.
+void drawOutlinedGlyphCentred(Sprite& s, GlyphRows g, Rect r, Colour ink, Colour halo);
 
 }  // namespace partsgen

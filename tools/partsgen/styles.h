@@ -43,7 +43,7 @@ inline constexpr Style kStyles[] = {
      RGB(206, 232, 255), RGB(10, 30, 80), RGB(12, 36, 92),
      RGB(255, 255, 255), RGB(186, 218, 255), RGB(128, 236, 255), RGB(40, 82, 132), RGB(6, 16, 42)},
     {"Flat", Storage::Split, Finish::Flat, 0,
-     RGB(60, 64, 72), RGB(60, 64, 72), RGB(40, 43, 50), RGB(40, 43, 50),
+     RGB(60, 64, 72), RGB(60, 64, 72), RGB(112, 76, 36), RGB(112, 76, 36),
      RGB(60, 64, 72), RGB(60, 64, 72), RGB(26, 28, 32),
      RGB(255, 164, 48), RGB(255, 204, 128), RGB(255, 170, 60), RGB(110, 80, 44), RGB(20, 21, 25)},
     {"Outline", Storage::Split, Finish::Outline, 3,

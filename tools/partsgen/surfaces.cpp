@@ -95,6 +95,97 @@ void drawPanel(Sprite& s, Rect r, const Style& st) {
     }
 }
 
+void drawWell(Sprite& s, Rect r, const Style& st) {
+    const Rect inside{r.x + 1, r.y + 1, r.w - 2, r.h - 2};
+    const int radius = std::min(2, std::min(r.w, r.h) / 2);
+    const Shade black = flat(pelterra::kBlack);
+    switch (st.finish) {
+        case Finish::Outline:
+        case Finish::Glass:
+            fillRoundRect(s, r, radius, flat(st.border));
+            fillRoundRect(s, inside, radius - 1, black);
+            return;
+        case Finish::Flat:
+            fillRect(s, r, flat(st.faceTop));
+            fillRect(s, inside, black);
+            return;
+        case Finish::Metal:
+        case Finish::Classic:
+            fillRect(s, r, black);
+            bevel(s, r, st.finish == Finish::Classic ? shadeBy(st.faceTop, 50) : st.dark, st.light);
+            return;
+    }
+}
+
+bool seeThrough(const Style& st, bool pressed) { return st.finish == Finish::Outline && !pressed; }
+
+namespace {
+
+// The colours of a toggle that is on: the face takes the style's light colour, the ink turns
+// dark where the lit face is bright.
+Style litLook(const Style& st) {
+    Style on = st;
+    switch (st.finish) {
+        case Finish::Classic:
+        case Finish::Metal: {
+            // Metal's grey is nearer its light green than the classic grey is: it takes more.
+            const int tint = st.finish == Finish::Metal ? 150 : 90;
+            on.faceTop = mix(st.faceTop, st.lit, tint);
+            on.faceBottom = mix(st.faceBottom, st.lit, tint);
+            on.pressedTop = mix(st.pressedTop, st.lit, tint + 20);
+            on.pressedBottom = mix(st.pressedBottom, st.lit, tint + 20);
+            on.ink = on.inkPressed = shadeBy(st.lit, 25);
+            return on;
+        }
+        case Finish::Glass:
+        case Finish::Flat:
+            on.faceTop = mix(st.lit, kWhite, st.finish == Finish::Glass ? 90 : 0);
+            on.faceBottom = shadeBy(st.lit, st.finish == Finish::Glass ? 60 : 100);
+            on.pressedTop = shadeBy(st.lit, 80);
+            on.pressedBottom = shadeBy(st.lit, st.finish == Finish::Glass ? 50 : 80);
+            on.ink = on.inkPressed = st.border;
+            return on;
+        case Finish::Outline:
+            // Off is an outline over the picture; on is filled with a dark slate.
+            on.faceTop = pelterra::RGB(58, 66, 82);
+            on.faceBottom = pelterra::RGB(34, 38, 48);
+            on.pressedTop = shadeBy(st.pressedTop, 80);
+            on.pressedBottom = shadeBy(st.pressedBottom, 80);
+            on.ink = st.lit;
+            return on;
+    }
+    return on;
+}
+
+}  // namespace
+
+void drawToggleSurface(Sprite& s, Rect r, const Style& st, bool on, bool pressed) {
+    if (!on) return drawSurface(s, r, st, pressed);
+    const Style lit = litLook(st);
+    if (st.finish == Finish::Outline && !pressed) {
+        const int radius = std::min(st.radius, std::min(r.w, r.h) / 2);
+        fillRoundRect(s, r, radius, verticalGradient(r, lit.faceTop, lit.faceBottom));
+        ringRoundRect(s, r, radius, 1, flat(st.border));
+        return;
+    }
+    drawSurface(s, r, lit, pressed);
+}
+
+Colour toggleFaceInk(const Style& st, bool on, bool pressed) { return inkOf(on ? litLook(st) : st, pressed); }
+
+LabelColours labelColours(const Style& st) {
+    switch (st.finish) {
+        case Finish::Classic: return {st.faceTop, pelterra::kBlack};
+        case Finish::Metal: return {st.light, st.border};
+        case Finish::Glass: return {kWhite, st.dark};
+        case Finish::Flat: return {st.ink, st.border};
+        case Finish::Outline: return {st.ink, st.inkPressed};
+    }
+    return {st.ink, pelterra::kBlack};
+}
+
+Colour haloOf(const Style& st) { return labelColours(st).halo; }
+
 void drawLight(Sprite& s, Rect r, const Style& st, Colour c) {
     if (st.finish == Finish::Glass || st.finish == Finish::Outline) {
         fillRoundRect(s, r, std::min(r.w, r.h) / 2, flat(c));
