@@ -18,14 +18,13 @@ mkdir -p "$skins"
 "$build/bin/pelterra-cli" build "$sample" -o "$skins/sample.wsz" \
   --preview "$skins/sample-preview.png" >/dev/null
 
-# One skin per style of the library, each from that style's sample picture with the style chosen
-# in every category, and their previews side by side in one picture.
+# One skin per style of the library, each from that style's sample picture with the whole-skin
+# style chosen (its parts in every category, its digits, glyph, playlist and visualisation
+# colours), and their previews side by side in one picture.
 previews=()
 for style in Classic Glass Metal Flat Outline; do
   name=$(echo "$style" | tr '[:upper:]' '[:lower:]')
-  choices=(--set "SliderCombo=$style" --set "PLStyleCombo=$style")
-  for k in 0 1 2 3 4 5 6; do choices+=(--set "lstData($k)=$style"); done
-  for k in 0 1 2 3 4; do choices+=(--set "lstEQData($k)=$style"); done
+  choices=(--set "StyleCombo=$style")
   "$build/bin/pelterra-cli" build "$build/bin/Samples/styles/$style.bmp" "${choices[@]}" \
     -o "$skins/$name.wsz" --preview "$skins/$name-preview.png" >/dev/null
   previews+=("$style=$skins/$name-preview.png")
