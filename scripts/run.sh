@@ -18,16 +18,14 @@ mkdir -p "$skins"
 "$build/bin/pelterra-cli" build "$sample" -o "$skins/sample.wsz" \
   --preview "$skins/sample-preview.png" >/dev/null
 
-# One skin per style of the library, each from the photo-like sample picture with the style chosen
-# in every category, drawn as players draw their three windows, side by side in one picture.
+# One skin per style of the library, each from the photo-like sample picture with the whole-skin
+# style chosen (its parts in every category, its digits, glyph, playlist and visualisation
+# colours), drawn as players draw their three windows, side by side in one picture.
 photo="$build/bin/Samples/photo.bmp"
 renders=()
 for style in Classic Glass Metal Flat Outline; do
   name=$(echo "$style" | tr '[:upper:]' '[:lower:]')
-  choices=(--set "SliderCombo=$style" --set "PLStyleCombo=$style")
-  for k in 0 1 2 3 4 5 6; do choices+=(--set "lstData($k)=$style"); done
-  for k in 0 1 2 3 4; do choices+=(--set "lstEQData($k)=$style"); done
-  "$build/bin/pelterra-cli" build "$photo" "${choices[@]}" \
+  "$build/bin/pelterra-cli" build "$photo" --set "StyleCombo=$style" \
     -o "$skins/$name.wsz" --preview "$skins/$name-preview.png" >/dev/null
   "$build/bin/pelterra-cli" render "$skins/$name.wsz" --window all -o "$skins/$name-render.png" >/dev/null
   renders+=("$style=$skins/$name-render.png")

@@ -230,6 +230,10 @@
         <source>編集</source>
         <translation>edit</translation>
     </message>
+    <message>
+        <source>スキンのスタイル</source>
+        <translation>skin style</translation>
+    </message>
 </context>
 <context>
     <name>EqPages</name>
@@ -908,6 +912,14 @@ The skin is built with this page&apos;s default settings.</translation>
     <message>
         <source>次に起動したときから切りかわります。</source>
         <translation>Takes effect the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>パーツ集のスタイルをスキン全体に使います: 全ページのパーツ、数字と文字の色、プレイリストの色、ビジュアライザの色</source>
+        <translation>Uses a style of the parts library for the whole skin: the parts of every page, the colours of the digits and letters, the playlist colours and the visualisation colours</translation>
+    </message>
+    <message>
+        <source>スタイル</source>
+        <translation>Style</translation>
     </message>
 </context>
 <context>

@@ -699,5 +699,25 @@
         <source>the skin lacks %1, which players need: Audacious refuses a skin without them and shows its own instead</source>
         <translation>このスキンには、プレーヤーに必要な %1 がありません。Audacious はこのスキンを読みこまず、自分のスキンを表示します</translation>
     </message>
+    <message>
+        <source>line %1 is not NAME=VALUE</source>
+        <translation>%1 行目が「名前=値」の形ではありません</translation>
+    </message>
+    <message>
+        <source>line %1: there is no style value %2</source>
+        <translation>%1 行目: スタイルの値 %2 はありません</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is given twice</source>
+        <translation>%1 行目: %2 が二度書かれています</translation>
+    </message>
+    <message>
+        <source>line %1: %2 takes %3 colours, each written #RRGGBB</source>
+        <translation>%1 行目: %2 には #RRGGBB の形の色を %3 個書きます</translation>
+    </message>
+    <message>
+        <source>the style set gives no %1</source>
+        <translation>スタイルの設定に %1 がありません</translation>
+    </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@ constexpr KnownName kKnownNames[] = {
     {"BackColorCombo", QT_TRANSLATE_NOOP("EditNames", "背景色の選択")},
     {"EasyCombo", QT_TRANSLATE_NOOP("EditNames", "画像の選択")},
     {"PLStyleCombo", QT_TRANSLATE_NOOP("EditNames", "プレイリストのスタイル")},
+    {"StyleCombo", QT_TRANSLATE_NOOP("EditNames", "スキンのスタイル")},
     {"optPelterra", QT_TRANSLATE_NOOP("EditNames", "合成方法")},
     {"optSeken", QT_TRANSLATE_NOOP("EditNames", "合成方法")},
     {"optEQPelterra", QT_TRANSLATE_NOOP("EditNames", "合成方法")},

@@ -269,6 +269,12 @@ QWidget* MainWindow::buildMainPage() {
     bindCheckBox(m_bridge, eqBelow, ctl::EqUporDown);
     eqBelow->setToolTip(QCoreApplication::translate("MainWindowPages", "縦に重ねた画像で、下の段をイコライザとして使います"));
 
+    // The style of the whole skin: one choice takes a style of the parts library everywhere.
+    auto* style = new QComboBox(pageWidget);
+    bindComboList(m_bridge, style, ctl::StyleCombo, -1);
+    style->setToolTip(QCoreApplication::translate("MainWindowPages",
+        "パーツ集のスタイルをスキン全体に使います: 全ページのパーツ、数字と文字の色、プレイリストの色、ビジュアライザの色"));
+
     SlotView* picture1 = addSlotView(pic::Picture1, -1, pageWidget, 2);
     picture1->setToolTip(QCoreApplication::translate("MainWindowPages", "Picture1: メイン画面の画像\nダブルクリック: 画像を開く\n右クリック: 貼りつけ／コピー"));
     connect(picture1, &SlotView::doubleClicked, this, &MainWindow::openBasePicture);
@@ -303,6 +309,7 @@ QWidget* MainWindow::buildMainPage() {
     left->addWidget(open);
     left->addWidget(skinMode);
     left->addWidget(eqBelow);
+    left->addLayout(labelled(QCoreApplication::translate("MainWindowPages", "スタイル"), style, pageWidget));
     left->addSpacing(12);
     left->addWidget(caption(QStringLiteral("Picture3 (Backdrop)"), pageWidget));
     left->addWidget(picture3);

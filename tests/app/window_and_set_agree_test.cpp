@@ -29,6 +29,7 @@ struct Step {
     const char* value;
 };
 constexpr Step kSteps[] = {
+    {"StyleCombo", "3"},          // whole-skin style: parts, digits, glyph, list and visualisation colours
     {"lstData(1)", "1"},          // list
     {"chkTitlebarLink", "1"},     // link box
     {"lstMask(5)", "1"},          // mask list shown by it

@@ -136,6 +136,23 @@ TEST_F(StartState, EveryCategoryIsUsedFromTheStart) {
     }
 }
 
+// The untouched start is the Classic set: its digits and letters are green on black, coloured
+// row by row from the start swatches, not the white of the glyph masks.
+TEST_F(StartState, TheDigitsAndLettersAreGreenOnBlack) {
+    const Sheets started = build();
+    for (const char* sheet : {"numbers.bmp", "text.bmp"}) {
+        int green = 0;
+        for (const Colour c : started.at(sheet).pixels()) {
+            const Colour rgb = c & 0xFFFFFFu;
+            if (rgb == kBlack) continue;
+            ASSERT_EQ(GetRed(rgb), 0) << sheet;
+            ASSERT_EQ(GetBlue(rgb), 0) << sheet;
+            if (GetGreen(rgb) >= 180) ++green;
+        }
+        EXPECT_GT(green, 150) << sheet;
+    }
+}
+
 // The rows of pledit.bmp a player draws from: the top rows, the side tiles, the scroll handle,
 // the small buttons and the shade bar, and the menu buttons.
 constexpr struct {

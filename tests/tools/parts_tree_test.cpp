@@ -42,7 +42,7 @@ const CategorySizes kPairedCategories[] = {
     {"eq/image", {116, 21}, {116, 21}},   {"eq/preset", {44, 25}, {44, 25}},
 };
 // Folders of frames: the picture shows through them, so every part there has a mask.
-bool isFrameFolder(const std::string& folder) { return folder == "eq/frame"; }
+bool isFrameFolder(const std::string& folder) { return folder == "eq/frame" || folder == "frame"; }
 
 // Number and text parts are one file each, loaded into the Data slot and the Mask slot.
 const CategorySizes kGlyphCategories[] = {

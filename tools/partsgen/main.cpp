@@ -20,6 +20,7 @@
 #include "image/colour.h"
 #include "image/picture_file.h"
 #include "parts.h"
+#include "style_sets.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
     addEqualizerParts(library);
     addPlaylistParts(library);
     addSystemFiles(library);
+    addStyleSets(library);
     addSamples(library);
     library.addFile("PartsData-contact-sheet.png", encodePng(drawContactSheet(library)));
     const pelterra::Status written = library.writeTo(argv[1]);

@@ -111,10 +111,12 @@ void drawDotCell(Sprite& sheet, int cell, int x) {
 
 }  // namespace
 
+// The lists sort by name, so the most legible set, the two-pixel strokes, is called Bold and comes
+// first (it was called Rounded; the program still takes that name).
 const NumberFont kNumberFonts[4] = {
+    {"Bold", drawRoundedCell},
     {"SevenSegment", drawSegmentCell},
     {"Pixel", drawPixelCell},
-    {"Rounded", drawRoundedCell},
     {"DotMatrix", drawDotCell},
 };
 

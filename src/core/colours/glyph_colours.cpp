@@ -25,6 +25,9 @@ constexpr GlyphSheet kNumberSheet{ctl::NumberColor, pic::PreNumberMask, 108, 14,
 constexpr GlyphSheet kTextSheet{ctl::PicText, pic::PreTextMask, 154, 6, 3, 8};
 
 void colourGlyphs(Document& doc, const GlyphSheet& g) {
+    // The glyph mask first: a part still to be read at its first use (the start-up choice) is read
+    // now, before the row picture is painted, so that its reading cannot paint the rows over.
+    const Bitmap glyphMask = doc.slot(pic::picMask, g.partIndex);
     Bitmap& rows = doc.slot(g.rowPicture);
     for (int band = 0; band < g.bands; ++band)
         for (int i = 0; i < g.bandRows; ++i) {
@@ -35,7 +38,7 @@ void colourGlyphs(Document& doc, const GlyphSheet& g) {
 
     WorkBitmaps& work = doc.work;
     work.mask = rows;
-    work.data = doc.slot(pic::picMask, g.partIndex);
+    work.data = glyphMask;
     BitBlt(work.mask, 0, 0, work.data.width(), work.data.height(), work.data, 0, 0, RasterOp::SRCAND);
     doc.assignSlot(pic::picData, g.partIndex, work.mask);
     // The number and text sheets are composed from these Data images.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "document/list_entries.h"
 #include "document/tables.h"
 #include "text/quote.h"
 
@@ -368,11 +369,10 @@ Status Document::setByName(std::string_view written, std::string_view text) {
     if (ec != std::errc() || p != text.data() + text.size()) {
         // A list also takes one of its entries by name ("lstData(0)=Glass").
         if (c->kind == ControlKind::List) {
-            for (std::size_t i = 0; i < c->entries.size(); ++i)
-                if (c->entries[i] == text) {
-                    setValue(name, index, static_cast<int>(i));
-                    return ok();
-                }
+            if (const std::optional<int> entry = FindListEntry(*c, *ref, text)) {
+                setValue(name, index, *entry);
+                return ok();
+            }
             return Error{"", CoreMessage::wording("%1 has no entry %2"), {std::string(written), QuoteForMessage(text)}};
         }
         return Error{

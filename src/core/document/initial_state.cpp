@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "colours/glyph_colours.h"
 #include "equalizer/eq_parts.h"
 #include "equalizer/picture_import.h"
 #include "fs/program_path.h"
@@ -12,6 +13,7 @@
 #include "parts/categories.h"
 #include "parts/easy_import.h"
 #include "parts/part_loading.h"
+#include "parts/skin_style.h"
 #include "playlist/playlist_styles.h"
 
 namespace pelterra {
@@ -85,14 +87,43 @@ bool selectFirstEntry(Document& doc, ControlName list, int index) {
     return doc.value(list, index) == 0;
 }
 
+// The number and text parts: white glyphs on black, which "色をつける" colours row by row.
+struct StartGlyphs {
+    int category;
+    ControlName swatches;
+    int count;
+    void (*colour)(Document&);
+};
+constexpr StartGlyphs kStartGlyphs[] = {
+    {7, ctl::NumberColor, kNumberSwatches, ColourNumberGlyphs},
+    {8, ctl::PicText, kTextSwatches, ColourTextGlyphs},
+};
+
+const StartGlyphs* startGlyphsOf(int category) {
+    for (const StartGlyphs& g : kStartGlyphs)
+        if (g.category == category) return &g;
+    return nullptr;
+}
+
+// A glyph part starts coloured with the row colours of the start (the Classic set's, or the stored
+// ones), as "色をつける" colours it, so that the first skin's digits and letters are the Classic
+// green rather than the glyph masks' white.
+Status chooseFirstPart(Document& doc, const fs::path& programFolder, int k) {
+    if (Status chosen = ChoosePart(doc, programFolder, k, 0); !chosen) return chosen;
+    if (const StartGlyphs* glyphs = startGlyphsOf(k)) glyphs->colour(doc);
+    return ok();
+}
+
 void deferFirstMainPart(Document& doc, const fs::path& programFolder, const MainCategory& c) {
     if (!selectFirstEntry(doc, ctl::lstData, c.index)) return;
     std::vector<SlotRef> slots{{pic::picData, c.index}, {pic::picMask, c.index}};
     if (c.untouchedCopy != kNone) slots.push_back({pic::picData, c.untouchedCopy});
     std::vector<ControlValue> reads{{ctl::lstData, c.index, 0}};
     if (!c.linkBox.empty()) reads.push_back({c.linkBox, -1, 0});
+    if (const StartGlyphs* glyphs = startGlyphsOf(c.index))
+        for (int i = 0; i < glyphs->count; ++i) reads.push_back({glyphs->swatches, i, 0});
     deferStartChoice(doc, std::move(slots), std::move(reads),
-                     [programFolder, k = c.index](Document& d) { return ChoosePart(d, programFolder, k, 0); });
+                     [programFolder, k = c.index](Document& d) { return chooseFirstPart(d, programFolder, k); });
 }
 
 void deferFirstEqPart(Document& doc, const fs::path& programFolder, const EqCategory& c) {
@@ -173,6 +204,7 @@ void widenColourBars(Document& doc) {
 Status InitialiseDocument(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
     Failures failures;
     fillLists(doc, programFolder, progress);
+    FillStyleList(doc, programFolder);
     failures.add(deferRegionBackground(doc, programFolder));
     failures.add(chooseFirstParts(doc, programFolder));
     doc.setValue(ctl::MaronCombo1, 0);

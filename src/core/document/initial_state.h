@@ -60,11 +60,14 @@ inline constexpr PartMakeBox kPartMakeBoxes[] = {
 };
 
 // In this order:
-// 1. fills every part list from programFolder\PartsData (one progress line per category);
+// 1. fills every part list from programFolder\PartsData (one progress line per category) and the
+//    style list StyleCombo from its style set files (its first entry selected, not applied: the
+//    start colours are those of the Classic set);
 // 2. loads \PartsData\cg.bmp into the region editor's picture areas;
 // 3. chooses the first entry of every category of the main window and of the equalizer (the
 //    category tables), the slider, its back colour and the "取りこみ" picture, and the first
-//    playlist style of \PartsData\playlist;
+//    playlist style of \PartsData\playlist; the number and text parts are coloured with the
+//    glyph swatches as "色をつける" does;
 // 4. selects the first entries of MaronCombo1 and MaronCombo2 and sets the cbuttons make flag;
 // 5. builds the playlist colour texts Text1/Text2 and sets the start defaults and the make boxes
 //    of the loaded parts above;

@@ -54,7 +54,7 @@ struct ControlRef {
     X(BalanceCheck2) X(FrameCheck) X(FrameCheck2) X(TitleBarCheck) X(TitleBarCheck2) X(hscR) X(hscG) \
     X(hscB) X(lblRed) X(lblGreen) X(lblBlue) X(chkSkinMode) X(EqUporDown) X(chkASP) X(chkPLFont) \
     X(SaveOp1) X(SaveOp2) X(optSaveOp1) X(optSaveOp2) X(ZipCheck) X(ArchiveWsz) X(AskBeforeReplacing) X(SaveDirText) X(txtSaveFolda) \
-    X(MaronCombo1) X(MaronCombo2) \
+    X(MaronCombo1) X(MaronCombo2) X(StyleCombo) \
     /* boxes only the skin build reads */ \
     X(chkLayer1) X(chkLayer2) X(chkNumberParency) X(VolumeRegionCheck) X(BalanceRegionCheck) \
     /* equalizer pages */ \

@@ -11,6 +11,7 @@
 #include "parts/colour_change.h"
 #include "parts/easy_import.h"
 #include "parts/part_loading.h"
+#include "parts/skin_style.h"
 #include "playlist/playlist_styles.h"
 #include "project/manifest.h"
 #include "text/quote.h"
@@ -44,6 +45,9 @@ Status chooseBackColor(Document& doc, const fs::path& folder, ControlName, int, 
 }
 Status choosePlaylistStyle(Document& doc, const fs::path& folder, ControlName, int, int entry) {
     return ChoosePlaylistStyle(doc, folder, entry);
+}
+Status chooseSkinStyle(Document& doc, const fs::path& folder, ControlName, int, int entry) {
+    return ChooseSkinStyle(doc, folder, entry);
 }
 Status chooseEasyPicture(Document& doc, const fs::path& folder, ControlName, int, int entry) {
     return SelectAndLoad(doc, {ctl::EasyCombo, -1}, entry, [&] { return ChooseEasyPicture(doc, folder); });
@@ -99,6 +103,7 @@ constexpr ControlCommand kControlCommands[] = {
     {ctl::BackColorCombo, chooseBackColor},
     {ctl::EasyCombo, chooseEasyPicture},
     {ctl::PLStyleCombo, choosePlaylistStyle},
+    {ctl::StyleCombo, chooseSkinStyle},
     {ctl::hscR, setColourBar},
     {ctl::hscG, setColourBar},
     {ctl::hscB, setColourBar},

@@ -9,6 +9,7 @@
 #include <array>
 #include <iterator>
 
+#include "colours/style_colours.h"
 #include "document/tables.h"
 
 namespace pelterra::tables {
@@ -45,21 +46,6 @@ constexpr Colour kFrameDataStart[] = {RGB(232, 236, 244), RGB(168, 176, 192), RG
 constexpr Colour kFrameMaskStart[] = {kWhite, kWhite, kWhite, kBlack};
 // The equalizer bar back colour: red at the top, yellow, green at the bottom, like the analyser.
 constexpr Colour kBackColourStart[] = {RGB(240, 64, 32), RGB(232, 200, 48), RGB(48, 184, 64)};
-
-// N glyph-row colours from (r, g, b) in whole steps, so that "補完" between the first and the last
-// gives them back unchanged.
-template <std::size_t N>
-constexpr std::array<Colour, N> evenRamp(int r, int g, int b, int dr, int dg, int db) {
-    std::array<Colour, N> ramp{};
-    for (std::size_t i = 0; i < N; ++i) {
-        const int k = static_cast<int>(i);
-        ramp[i] = RGB(r + k * dr, g + k * dg, b + k * db);
-    }
-    return ramp;
-}
-// Light digits and letters (the glyph sheets are black around them): ice white down to sky blue.
-constexpr auto kNumberStart = evenRamp<15>(224, 248, 255, -6, -4, 0);
-constexpr auto kTextStart = evenRamp<6>(255, 255, 255, -16, -8, 0);
 
 constexpr ControlSpec kFrameMakerControls[] = {
     // 明るい色, 通常色, 暗い色, ボディー; then the same four for the Mask frame
@@ -100,8 +86,8 @@ constexpr ControlSpec kBackColorControls[] = {
 };
 
 constexpr ControlSpec kGlyphColourControls[] = {
-    {.name = ctl::NumberColor, .count = 15, .kind = ControlKind::Swatch, .startColours = kNumberStart},
-    {.name = ctl::PicText, .count = 6, .kind = ControlKind::Swatch, .startColours = kTextStart},
+    {.name = ctl::NumberColor, .count = 15, .kind = ControlKind::Swatch, .startColours = kClassicColours.numberRows},
+    {.name = ctl::PicText, .count = 6, .kind = ControlKind::Swatch, .startColours = kClassicColours.textRows},
 };
 
 // The frame "プロジェクト保存" of the main window: the project folder's name.

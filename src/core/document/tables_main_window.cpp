@@ -54,6 +54,9 @@ constexpr std::string_view kMaronBlendMethods[] = {"中間", "加算", "減算"}
 
 constexpr ControlSpec kMainWindowControls[] = {
     {ctl::lstData, 11, ControlKind::List},
+    // The style of the whole skin: one choice selects the style in every part list and gives the
+    // style's digits, glyph colours, playlist colours and visualisation colours.
+    {ctl::StyleCombo, 0, ControlKind::List},
     {ctl::lstMask, 9, ControlKind::List, 0, 0, 0, {}, false},  // shown by the link boxes
     // Link boxes "DataとMaskを別々に指定する".
     {ctl::chkCbuttonsLink, 0, ControlKind::Check},

@@ -6,6 +6,7 @@
 #include <map>
 #include <span>
 
+#include "document/list_entries.h"
 #include "document/tables.h"
 #include "parts/part_loading.h"
 #include "region/outline_text.h"
@@ -126,11 +127,10 @@ void applyListValue(Document& doc, ControlName name, int index, std::string_view
         hasIndex ? (bar == std::string_view::npos ? std::string() : UnescapeManifestValue(raw.substr(bar + 1)))
                  : UnescapeManifestValue(raw);
     if (!entry.empty())
-        for (std::size_t i = 0; i < c.entries.size(); ++i)
-            if (c.entries[i] == entry) {
-                doc.setValue(name, index, static_cast<int>(i));
-                return;
-            }
+        if (const std::optional<int> found = FindListEntry(c, {name, index}, entry)) {
+            doc.setValue(name, index, *found);
+            return;
+        }
     if (hasIndex && stored >= -1 && stored < static_cast<int>(c.entries.size())) {
         doc.setValue(name, index, stored);
         return;

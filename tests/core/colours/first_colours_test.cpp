@@ -1,11 +1,12 @@
 // The colours a swatch has before anyone chose one: the players' own visualisation table, makers
-// that draw something visible, light glyphs. A stored value still wins.
+// that draw something visible, the Classic green glyphs. A stored value still wins.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "colours/glyph_colours.h"
+#include "colours/style_colours.h"
 #include "colours/viscolor.h"
 #include "generators/back_base_maker.h"
 #include "generators/frame_maker.h"
@@ -43,8 +44,8 @@ TEST(FirstColours, AStoredValueWins) {
 }
 
 // "補完" between the first and the last glyph colour gives the start colours back, and every one
-// is light: the glyph sheets are black around the glyphs.
-TEST(FirstColours, GlyphRowsAreALightRampThatInterpolationKeeps) {
+// is the Classic set's green, which reads on the black wells around the glyphs.
+TEST(FirstColours, GlyphRowsAreAGreenRampThatInterpolationKeeps) {
     Document doc;
     struct Row {
         ControlName swatches;
@@ -57,13 +58,16 @@ TEST(FirstColours, GlyphRowsAreALightRampThatInterpolationKeeps) {
         for (int i = 0; i < row.count; ++i) before.push_back(doc.swatch(row.swatches, i));
         row.interpolate(doc);
         for (int i = 0; i < row.count; ++i) {
-            EXPECT_EQ(doc.swatch(row.swatches, i), before[static_cast<std::size_t>(i)]) << row.swatches << ' ' << i;
-            EXPECT_GE(brightness(before[static_cast<std::size_t>(i)]), 3 * 160) << row.swatches << ' ' << i;
+            const Colour c = before[static_cast<std::size_t>(i)];
+            EXPECT_EQ(doc.swatch(row.swatches, i), c) << row.swatches << ' ' << i;
+            EXPECT_EQ(GetRed(c), 0) << row.swatches << ' ' << i;
+            EXPECT_EQ(GetBlue(c), 0) << row.swatches << ' ' << i;
+            EXPECT_GE(ContrastRatio(c, kBlack), 4.5) << row.swatches << ' ' << i;
         }
     }
-    EXPECT_EQ(doc.swatch(ctl::NumberColor, 0), RGB(224, 248, 255));
-    EXPECT_EQ(doc.swatch(ctl::NumberColor, 14), RGB(140, 192, 255));
-    EXPECT_EQ(doc.swatch(ctl::PicText, 5), RGB(175, 215, 255));
+    EXPECT_EQ(doc.swatch(ctl::NumberColor, 0), RGB(0, 248, 0));
+    EXPECT_EQ(doc.swatch(ctl::NumberColor, 14), RGB(0, 192, 0));
+    EXPECT_EQ(doc.swatch(ctl::PicText, 5), RGB(0, 190, 0));
 }
 
 TEST(FirstColours, TheFrameMakerDrawsABevelWhoseMaskShowsTheFaceInside) {

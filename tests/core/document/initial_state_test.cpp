@@ -90,8 +90,12 @@ TEST_F(InitialState, FirstEntryOfEveryCategoryIsLoaded) {
     EXPECT_TRUE(allPixels(doc.slot(pic::picData, 6), kFirst));
     EXPECT_TRUE(allPixels(doc.slot(pic::picData, 9), kFirst));  // both layers list the frame parts
     EXPECT_TRUE(allPixels(doc.slot(pic::picData, 10), kFirst));
-    EXPECT_TRUE(allPixels(doc.slot(pic::picData, 8), kSecond));
+    // The text part's Data starts coloured with the start row colours, as "色をつける" colours it
+    // (the last column is not painted by the row lines).
     EXPECT_TRUE(allPixels(doc.slot(pic::picMask, 8), kSecond));
+    for (int y = 0; y < 18; ++y)
+        for (int x = 0; x < 154; ++x)
+            ASSERT_EQ(doc.slot(pic::picData, 8).at(x, y), kSecond & doc.swatch(ctl::PicText, y % 6)) << x << ',' << y;
     EXPECT_EQ(doc.value(ctl::lstData, 0), 0);
     EXPECT_EQ(doc.value(ctl::lstData, 1), -1);  // shufrep: no folder, nothing chosen
     EXPECT_TRUE(allPixels(doc.slot(pic::RegionArea, 0), kRegionBackground));

@@ -47,6 +47,9 @@ TEST(PleditText, FontLineAndLeadingZerosInText1) {
 
 TEST(PleditText, NoFontChosenLeavesTheFontLineOut) {
     Document doc;
+    // The program starts with the Classic set's list font; a font name cleared leaves none.
+    EXPECT_EQ(doc.text(ctl::PleditFonts), "Arial");
+    doc.setText(ctl::PleditFonts, "");
     BuildPleditText(doc);
     EXPECT_EQ(doc.text(ctl::Text1), doc.text(ctl::Text2));
 }
