@@ -197,7 +197,7 @@ inline constexpr EqScaleLabel kEqScaleLabels[] = {
 };
 static_assert(std::size(kEqScaleLabels) == 3);
 // The frame's border ring: wide enough to read as a border, clear of the sliders and labels.
-inline constexpr int kEqFrameRing = 3;
+inline constexpr int kEqFrameRing = 2;
 
 // Equalizer parts: on/auto 235 x 12 (four 59-pixel cells: off, on, off pressed, on pressed;
 // ON in the first 26 columns, AUTO in the next 32), title-bar part 275 x 47, graph 116 x 21,
