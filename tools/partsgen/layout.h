@@ -176,7 +176,9 @@ inline constexpr Rect kEmblem{252, 91, 14, 14};  // the corner players open the 
 
 // ---- the equalizer window face (275 x 116) and eqmain.bmp (275 x 315) ----
 inline constexpr Size kEqSheetSize{pelterra::SkinSheetOf(pelterra::pic::EQ).width, pelterra::SkinSheetOf(pelterra::pic::EQ).height};
-inline constexpr Rect kEqGraphPanel{84, 15, 117, 23};
+// The graph's bezel on the frame: one pixel round the 113 x 19 graph players draw at (86,17),
+// which brings its own well.
+inline constexpr Rect kEqGraphPanel{85, 16, 115, 21};
 inline constexpr Point kEqPreampSlider{21, 38};
 inline constexpr int kEqBandSliderX = 78;  // band n at x = 78 + 18 n
 inline constexpr int kEqBandPitch = 18;
