@@ -41,8 +41,11 @@ const CategorySizes kPairedCategories[] = {
     {"eq/frame", {275, 116}, {275, 116}}, {"eq/bar", {275, 47}, {275, 47}},
     {"eq/image", {116, 21}, {116, 21}},   {"eq/preset", {44, 25}, {44, 25}},
 };
-// Folders of frames: the picture shows through them, so every part there has a mask.
-bool isFrameFolder(const std::string& folder) { return folder == "eq/frame" || folder == "frame"; }
+// Folders of frames and of the equalizer title bar: the picture shows through them, so every part
+// there has a mask.
+bool isFrameFolder(const std::string& folder) {
+    return folder == "frame" || folder == "eq/frame" || folder == "eq/bar";
+}
 
 // Number and text parts are one file each, loaded into the Data slot and the Mask slot.
 const CategorySizes kGlyphCategories[] = {

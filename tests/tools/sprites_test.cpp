@@ -307,10 +307,11 @@ double contrastRatio(Colour a, Colour b) {
 }
 
 TEST(EqualizerParts, FrameLetsThePictureThroughAndRingsEveryLabel) {
-    // Open face: between the sliders, under them, beside the scale.
-    const Point open[] = {{60, 80}, {94, 70}, {148, 60}, {260, 60}, {28, 70}, {200, 100}};
-    // Covered: the border ring on all four sides, the title strip, the graph well.
-    const Point frame[] = {{0, 58}, {274, 58}, {137, 115}, {137, 0}, {137, 7}, {142, 26}};
+    // Open face: between the sliders, under them, beside the scale, inside the ring and under
+    // the title bar, which is laid over this face.
+    const Point open[] = {{60, 80}, {94, 70}, {148, 60}, {260, 60}, {28, 70}, {200, 100}, {2, 58}, {137, 7}};
+    // Covered: the two-pixel border ring on all four sides, the graph well.
+    const Point frame[] = {{0, 58}, {1, 58}, {274, 58}, {137, 115}, {137, 0}, {142, 26}};
     // The decibel scale and the row of band names, clear of the ring and the well.
     const Rect labelAreas[] = {{38, 37, 40, 64}, {4, 102, 267, 9}};
     for (const char* style : kStyleNames) {
@@ -346,6 +347,40 @@ TEST(EqualizerParts, FrameLetsThePictureThroughAndRingsEveryLabel) {
                 for (int dy = -1; dy <= 1; ++dy)
                     for (int dx = -1; dx <= 1; ++dx) touchesInk = touchesInk || part.data.at(p.x + dx, p.y + dy) == ink;
                 EXPECT_TRUE(touchesInk) << "stray halo at " << p.x << "," << p.y;
+            }
+        }
+    }
+}
+
+TEST(EqualizerParts, TitleBarsLetThePictureShowAroundThePlateTheRailsAndTheCloseSocket) {
+    // Rows of a 14-row title bar: rails on 4-5 and 8-9, the caption plate on 2-12 around x 137.
+    const int railRows[] = {4, 5, 8, 9};
+    const int openRows[] = {0, 6, 7, 13};
+    for (const char* style : kStyleNames) {
+        SCOPED_TRACE(style);
+        const LoadedPart part = loadPart("eq/bar", style);
+        EXPECT_TRUE(part.ownMask);
+        for (const int top : {18, 33}) {
+            int coveredPixels = 0;
+            for (int y = top; y < top + 14; ++y)
+                for (int x = 0; x < 275; ++x) coveredPixels += covered(part.mask, x, y);
+            EXPECT_LT(coveredPixels, 275 * 14 * 45 / 100) << "title bar at row " << top;
+            for (const int row : openRows)
+                for (const int x : {3, 60, 220}) EXPECT_FALSE(covered(part.mask, x, top + row)) << x << "," << top + row;
+            for (const int row : railRows)
+                for (const int x : {10, 60, 220}) EXPECT_TRUE(covered(part.mask, x, top + row)) << x << "," << top + row;
+            for (const Point p : {Point{137, 2}, Point{137, 12}, Point{268, 7}})
+                EXPECT_TRUE(covered(part.mask, p.x, top + p.y)) << p.x << "," << top + p.y;
+            // The rails stop short of the plate: a gap of at least three open pixels either side.
+            for (const int row : railRows) {
+                int left = 137, right = 137;
+                while (covered(part.mask, left - 1, top + row)) --left;
+                while (covered(part.mask, right + 1, top + row)) ++right;
+                EXPECT_GT(right - left, 50) << "plate on row " << top + row;
+                for (int gap = 1; gap <= 3; ++gap) {
+                    EXPECT_FALSE(covered(part.mask, left - gap, top + row)) << "row " << top + row;
+                    EXPECT_FALSE(covered(part.mask, right + gap, top + row)) << "row " << top + row;
+                }
             }
         }
     }

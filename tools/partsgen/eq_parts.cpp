@@ -176,30 +176,53 @@ void drawEqWell(Sprite& s, Rect r, const Style& st) {
     drawPanel(s, r, st);
 }
 
-// The equalizer's title strip: solid in every style (the outline style on a dark plate, so
-// nothing under it shows through), the caption centred and the grip lines stopping short of it.
-void drawEqTitleStrip(Sprite& s, Rect r, const Style& st, std::string_view caption) {
+// Where players draw the close button over the equalizer's title bar.
+constexpr Rect kEqCloseSpot{264, 3, 9, 9};
+
+// The title bar's caption plate: the caption with three pixels of plate above and below it and
+// six either side. The outline style's plate is dark inside its pale ring, so its pale caption
+// reads on any picture.
+Rect drawEqCaptionPlate(Sprite& s, Rect bar, const Style& st, std::string_view caption) {
+    const Rect box = captionBox(caption, bar);
+    const Rect plate{box.x - 6, box.y - 3, box.w + 12, box.h + 6};
     if (st.finish == Finish::Outline) {
-        const int radius = std::min(st.radius, r.h / 2);
-        fillRoundRect(s, r, radius, flat(st.inkPressed));
-        ringRoundRect(s, r, radius, 1, flat(st.border));
+        const int radius = std::min(st.radius, plate.h / 2);
+        fillRoundRect(s, plate, radius, flat(st.inkPressed));
+        ringRoundRect(s, plate, radius, 1, flat(st.border));
     } else {
-        drawSurface(s, r, st, false);
+        drawSurface(s, plate, st, false);
     }
-    const Rect box = captionBox(caption, r);
-    const int clearance = 6;
-    const Colour groove = st.finish == Finish::Outline ? st.border : mix(st.dark, st.faceTop, 90);
-    const bool ridged = st.finish != Finish::Outline && st.finish != Finish::Flat;
-    for (const int y : {r.y + 5, r.y + 8}) {
-        for (int x = r.x + 20; x < r.x + r.w - 36; ++x) {
-            if (!caption.empty() && x >= box.x - clearance && x < box.x + box.w + clearance) continue;
-            paintPixel(s, x, y, groove);
-            if (ridged) paintPixel(s, x, y + 1, st.light);
-        }
-    }
-    if (caption.empty()) return;
     const std::array<Colour, 1> ink{st.ink};
-    drawCaptionOnSurface(s, caption, r, ink, labelInks(st).halo);
+    drawCaptionOnSurface(s, caption, bar, ink, labelInks(st).halo);
+    return plate;
+}
+
+// A grip rail over the picture: a line with its shadow below it, one light and one dark, so it
+// reads on a bright picture as on a dark one.
+void drawGripRail(Sprite& s, int from, int to, int y, const Style& st) {
+    const bool pale = st.finish == Finish::Outline || st.finish == Finish::Flat;
+    const Colour line = pale ? st.ink : st.light;
+    const Colour shadow = st.finish == Finish::Outline ? st.inkPressed
+                          : st.finish == Finish::Flat  ? st.border
+                                                       : mix(st.dark, st.faceTop, 60);
+    for (int x = from; x < to; ++x) {
+        paintPixel(s, x, y, line);
+        paintPixel(s, x, y + 1, shadow);
+    }
+}
+
+// The equalizer's title bar lets the picture show along the strip: only the caption plate in the
+// middle, two grip rails either side of it (stopping short of the plate) and the socket of the
+// close button stand on it. The frame's border ring shows at its edges.
+void drawEqTitleBar(Sprite& s, Rect r, const Style& st, std::string_view caption) {
+    const Rect plate = drawEqCaptionPlate(s, r, st, caption);
+    const Rect socket{r.x + kEqCloseSpot.x - 1, r.y + kEqCloseSpot.y - 1, kEqCloseSpot.w + 2, kEqCloseSpot.h + 2};
+    drawEqButtonFace(s, socket, st, false, false);
+    const int gap = 4, margin = kEqFrameRing + 4;
+    for (const int y : {r.y + 4, r.y + 8}) {
+        drawGripRail(s, r.x + margin, plate.x - gap, y, st);
+        drawGripRail(s, plate.x + plate.w + gap, socket.x - gap, y, st);
+    }
 }
 
 // The border ring of the equalizer frame: the classic grey with a raised outer and a sunken
@@ -328,8 +351,8 @@ Sprite drawEqBar(const Style& st) {
                          glyphWidth(glyphs::kClose), glyphHeight(glyphs::kClose)};
         drawGlyphCentred(s, glyphs::kClose, r, pickInk(s, glyph, buttonInks(st, false, pressed)));
     }
-    drawEqTitleStrip(s, kEqBarActive, st, "EQUALIZER");
-    drawEqTitleStrip(s, kEqBarInactive, faded(st), "EQUALIZER");
+    drawEqTitleBar(s, kEqBarActive, st, "EQUALIZER");
+    drawEqTitleBar(s, kEqBarInactive, faded(st), "EQUALIZER");
     return s;
 }
 
@@ -357,13 +380,13 @@ Sprite drawEqPreset(const Style& st) {
     return s;
 }
 
-// The equalizer frame is a frame: the border ring, the title strip and the graph well, and the
-// labels ringed by a halo. Everywhere else its mask is black and the user's picture shows; the
-// switches, buttons and sliders the players draw over the face cover their own places.
+// The equalizer frame is a frame: the border ring and the graph well, and the labels ringed by a
+// halo. Everywhere else its mask is black and the user's picture shows, under the title bar too
+// (the title bar is laid over this face); the switches, buttons and sliders the players draw over
+// the face cover their own places.
 Sprite drawEqFrame(const Style& st) {
     Sprite s(kEqFrame.width, kEqFrame.height);
     drawEqFrameRing(s, st);
-    drawEqTitleStrip(s, kTitleArea, st, "");
     drawEqWell(s, kEqGraphPanel, st);
     const LabelInks label = labelInks(st);
     const int sliderCentre = kEqSliderSize.w / 2;
@@ -412,6 +435,12 @@ Bitmap drawEasyPicture(const Style& st, const BackColours& back) {
     const Bitmap ground = faceGround(st, kFaceSize.w, kFaceSize.h);
     pelterra::BitBlt(sheet, 0, 0, kFaceSize.w, kFaceSize.h, ground, 0, 0, pelterra::RasterOp::SRCCOPY);
     composite(sheet, drawEqFrame(st), {0, 0});
+    // The title bar and close button lie over the face's top strip, as the equalizer build lays them.
+    for (const Rect to : {kEqBarActive, kEqBarInactive})
+        pelterra::BitBlt(sheet, kEqSheetBar.x + to.x, kEqSheetBar.y + to.y, to.w, to.h, sheet, 0, 0, pelterra::RasterOp::SRCCOPY);
+    for (const Rect to : {kEqBarClose, kEqBarClosePressed})
+        pelterra::BitBlt(sheet, kEqSheetBar.x + to.x, kEqSheetBar.y + to.y, to.w, to.h, sheet, kEqCloseSpot.x,
+                         kEqCloseSpot.y, pelterra::RasterOp::SRCCOPY);
     composite(sheet, drawEqBar(st), kEqSheetBar);
     composite(sheet, drawEqOnAuto(st), kEqSheetOnAuto);
     const Sprite slider = drawEqSlider(st);
@@ -437,10 +466,11 @@ Bitmap drawEasyPicture(const Style& st, const BackColours& back) {
 
 namespace {
 
-// A frame always carries its own mask, even in a style that stores its other parts without one:
-// without it the frame would cover the picture.
+// The frame and the title bar always carry their own mask, even in a style that stores its other
+// parts without one: without it they would cover the picture.
 Storage storageOf(const Category& category, const Style& st) {
-    if (&category == &kEqFrame && st.storage == Storage::DataOnly) return Storage::SingleFolder;
+    const bool showsThePicture = &category == &kEqFrame || &category == &kEqBar;
+    if (showsThePicture && st.storage == Storage::DataOnly) return Storage::SingleFolder;
     return st.storage;
 }
 

@@ -185,7 +185,9 @@ inline constexpr Rect kEmblem{252, 91, 14, 14};  // the corner players open the 
 
 // ---- the equalizer window face (275 x 116) and eqmain.bmp (275 x 315) ----
 inline constexpr Size kEqSheetSize{pelterra::SkinSheetOf(pelterra::pic::EQ).width, pelterra::SkinSheetOf(pelterra::pic::EQ).height};
-inline constexpr Rect kEqGraphPanel{84, 15, 117, 23};
+// The graph's bezel on the frame: one pixel round the 113 x 19 graph players draw at (86,17),
+// which brings its own well.
+inline constexpr Rect kEqGraphPanel{85, 16, 115, 21};
 inline constexpr Point kEqPreampSlider{21, 38};
 inline constexpr int kEqBandSliderX = 78;  // band n at x = 78 + 18 n
 inline constexpr int kEqBandPitch = 18;
@@ -206,7 +208,7 @@ inline constexpr EqScaleLabel kEqScaleLabels[] = {
 };
 static_assert(std::size(kEqScaleLabels) == 3);
 // The frame's border ring: wide enough to read as a border, clear of the sliders and labels.
-inline constexpr int kEqFrameRing = 3;
+inline constexpr int kEqFrameRing = 2;
 
 // Equalizer parts: on/auto 235 x 12 (four 59-pixel cells: off, on, off pressed, on pressed;
 // ON in the first 26 columns, AUTO in the next 32), title-bar part 275 x 47, graph 116 x 21,
