@@ -35,7 +35,7 @@ TEST_F(SettingsTest, FirstStartShowsTheDefaults) {
             EXPECT_EQ(doc().swatch(s.swatch, s.count == 0 ? -1 : i), fresh.swatch(s.swatch, s.count == 0 ? -1 : i))
                 << s.swatch << ' ' << i;
     EXPECT_EQ(doc().swatch(ctl::ViscolorSpec, 0), RGB(239, 49, 16));
-    EXPECT_EQ(doc().swatch(ctl::NumberColor, 0), RGB(224, 248, 255));
+    EXPECT_EQ(doc().swatch(ctl::NumberColor, 0), RGB(0, 248, 0));  // the Classic set's green digits
 }
 
 TEST_F(SettingsTest, OnlyTheExactTextTrueChecksABox) {

@@ -178,7 +178,8 @@ TEST_F(CliBuild, TheTextFilesArePlayerReadable) {
     EXPECT_EQ(std::count(viscolor.begin(), viscolor.end(), '\n'), 24);
     EXPECT_EQ(viscolor.find("\n\r\n"), std::string::npos);  // no blank line among the 24
     EXPECT_EQ(readFileBytes(dir / "skin" / "pledit.txt"),
-              "[Text]\r\nNormal=#00C000\r\nNormalBG=#000000\r\nSelectedBG=#0000C0\r\nCurrent=#FFFFFF\r\n\r\n");
+              "[Text]\r\nFont=Arial\r\nNormal=#00C000\r\nNormalBG=#000000\r\nSelectedBG=#0000C0\r\n"
+              "Current=#FFFFFF\r\n\r\n");  // the Classic set's list, its font named
 }
 
 TEST_F(CliBuild, SetChangesWhatIsWrittenAndAnUnknownNameIsNamed) {
