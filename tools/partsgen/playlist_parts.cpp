@@ -178,7 +178,10 @@ void drawTitle(Sprite& s, const Style& st) {
 }
 
 void drawSmallButton(Sprite& s, Point at, const Style& st, TitleButton button, bool pressed) {
+    // The button covers its whole square, as the menu buttons do, so that its rounded corners
+    // show the same ground in the bar as in the small-button sheet.
     const Rect r{at.x, at.y, kPlSmallButtonSide, kPlSmallButtonSide};
+    fillRect(s, r, flat(barFill(st)));
     drawSurface(s, r, st, pressed);
     drawGlyphCentred(s, titleButtonGlyph(button), r, inkOf(st, pressed));
 }
@@ -328,7 +331,7 @@ Bitmap drawPlaylistSmallButtons(const Style& st) {
     for (const PlSmallCell& cell : kPlSmallCells) {
         const Style look = cell.active ? st : faded(st);
         // The cell holds the bar under the button as well, so that it lies in the bar unseen.
-        const Bitmap bar = cell.bar == PlBar::Top ? drawTopRowBare(look).data : drawShadeBarBare(look).data;
+        const Bitmap bar = groundedData(cell.bar == PlBar::Top ? drawTopRowBare(look) : drawShadeBarBare(look), st);
         const Point place = smallButtonPlace(cell.button);
         Sprite button = groundedSprite({kPlSmallButtonSide, kPlSmallButtonSide}, frameGround(st));
         pelterra::BitBlt(button.data, 0, 0, kPlSmallButtonSide, kPlSmallButtonSide, bar, place.x, place.y,
