@@ -1,8 +1,8 @@
 // The playlist parts: for every style, the layout sheets the playlist cut-out commands read (the
 // whole window 375 x 174, the shade bar, the button background and text sheets, the small
 // buttons) and the scroll handle, in PartsData/playlist/<style>/, with the masks of the layout
-// and shade bar (the frame covers, the user's picture shows through panes in the bars and
-// strips in the sides) and the top row drawn for an unfocused window. Cutting every piece out of
+// and shade bar (the frame covers its thin lines, caption and buttons; the user's picture shows
+// everywhere else) and the top row drawn for an unfocused window. Cutting every piece out of
 // one style's sheets gives a playlist that belongs with that style's other parts.
 #include <array>
 #include <string>
@@ -215,7 +215,8 @@ Sprite drawShadeBarBare(const Style& st) {
 
 // The sides, alike in every row so that they tile downwards: the outer rim and, on the right, a
 // narrow groove the scroll handle rides in. The list's own ground makes its edge.
-constexpr int kGrooveX = 363;  // the middle of the handle, which the players draw at x = width - 15
+// Under the middle of the handle, which the players draw at x = width - 15.
+constexpr int kGrooveX = kPlScrollGroove.x + kPlScrollGroove.w / 2 - 1;
 
 void drawSides(Sprite& s, const Style& st) {
     const FrameInk ink = frameInk(st);
