@@ -174,7 +174,9 @@ void drawTitle(Sprite& s, const Style& st) {
     // brackets is wider than a tile, so the rows above and below the caption need a break too.
     const int middle = t.x + t.w / 2;
     column(s, middle, t.y + 1, t.h - 2, ink.shadow);
-    drawOutlinedCaptionCentred(s, "PLAYLIST", t, st.lit, ink.edge);
+    // The unfocused look's lamp colour is an unlit lamp, too dim to read on its halo: the caption
+    // takes some of the style's highlight, dimmed with the rest of an unfocused row.
+    drawOutlinedCaptionCentred(s, "PLAYLIST", t, mix(st.lit, st.light, 96), ink.edge);
 }
 
 void drawSmallButton(Sprite& s, Point at, const Style& st, TitleButton button, bool pressed) {
