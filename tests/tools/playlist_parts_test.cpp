@@ -113,9 +113,10 @@ int longestOpenRun(const Bitmap& mask) {
     return longest;
 }
 
-// The picture shows through panes of the bars, strips of the sides and a well behind the menu
-// buttons; the frame between the panes crosses every row of a repeated piece, so that a widened
-// window shows no run of the picture longer than a tile. The inactive top row has the same panes.
+// The frame is drawn in thin lines over the picture: rims, a post at the start of every piece,
+// the caption and the buttons; the rest of every piece shows the picture. A post crosses every
+// row of a repeated piece, so that a widened window shows no run of the picture longer than a
+// tile. The inactive top row has the same frame, drawn apart.
 TEST(PlaylistParts, EveryPieceIsDrawnAndTilesRepeatWithoutASeam) {
     for (const fs::path& folder : styleFolders()) {
         for (const Piece& p : kPieces) {
@@ -136,20 +137,29 @@ TEST(PlaylistParts, EveryPieceIsDrawnAndTilesRepeatWithoutASeam) {
             const char* name;
             const Bitmap& mask;
             Rect r;
-            int run;  // the longest run of the picture along a row
+            int run;      // the longest run of the picture along a row
+            int covered;  // the frame's pixels
         };
         const Opening openings[] = {
-            {"top-left corner", layoutMask, {0, 0, 25, 20}, 21},  {"top tile", layoutMask, {325, 0, 25, 20}, 21},
-            {"title", layoutMask, {137, 0, 100, 20}, 21},         {"top-right corner", layoutMask, {350, 0, 25, 20}, 0},
-            {"left side", layoutMask, {0, 107, 12, 29}, 6},       {"right side", layoutMask, {355, 107, 20, 29}, 3},
-            {"bottom-left block", layoutMask, {0, 136, 125, 38}, 11}, {"bottom tile", layoutMask, {125, 136, 25, 38}, 21},
-            {"analyser", layoutMask, {150, 136, 75, 38}, 0},      {"bottom-right block", layoutMask, {225, 136, 150, 38}, 0},
-            {"shade bar tile", shadeMask, {25, 0, 25, 14}, 21},   {"shade bar right end", shadeMask, {325, 0, 50, 14}, 21},
+            {"top-left corner", layoutMask, {0, 0, 25, 20}, 21, 122},
+            {"top tile", layoutMask, {325, 0, 25, 20}, 21, 122},
+            {"title", layoutMask, {137, 0, 100, 20}, 25, 522},
+            {"top-right corner", layoutMask, {350, 0, 25, 20}, 23, 248},
+            {"left side", layoutMask, {0, 107, 12, 29}, 11, 29},
+            {"right side", layoutMask, {355, 107, 20, 29}, 9, 87},
+            {"bottom-left block", layoutMask, {0, 136, 125, 38}, 24, 1840},
+            {"bottom tile", layoutMask, {125, 136, 25, 38}, 24, 62},
+            {"analyser", layoutMask, {150, 136, 75, 38}, 24, 186},
+            {"bottom-right block", layoutMask, {225, 136, 150, 38}, 24, 823},
+            {"shade bar tile", shadeMask, {25, 0, 25, 14}, 21, 98},
+            {"shade bar right end", shadeMask, {325, 0, 50, 14}, 23, 334},
         };
         for (const Opening& o : openings) {
             const Bitmap mask = cut(o.mask, o.r);
             EXPECT_EQ(longestOpenRun(mask), o.run) << folder << ": " << o.name;
-            EXPECT_EQ(colourCount(mask), o.run == 0 ? 1 : 2) << folder << ": " << o.name << " is black and white";
+            EXPECT_EQ(colourCount(mask), 2) << folder << ": " << o.name << " is black and white";
+            EXPECT_EQ(static_cast<int>(std::count(mask.pixels().begin(), mask.pixels().end(), kWhite)), o.covered)
+                << folder << ": " << o.name;
         }
         EXPECT_EQ(cut(load(folder / "layout.inactive.bmp"), {0, 0, 375, 20}) == cut(layout, {0, 0, 375, 20}), false)
             << folder << ": the unfocused top row is drawn apart";

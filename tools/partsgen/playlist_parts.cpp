@@ -1,8 +1,8 @@
 // The playlist parts: for every style, the layout sheets the playlist cut-out commands read (the
 // whole window 375 x 174, the shade bar, the button background and text sheets, the small
 // buttons) and the scroll handle, in PartsData/playlist/<style>/, with the masks of the layout
-// and shade bar (the frame covers, the user's picture shows through panes in the bars and
-// strips in the sides) and the top row drawn for an unfocused window. Cutting every piece out of
+// and shade bar (the frame covers its thin lines, caption and buttons; the user's picture shows
+// everywhere else) and the top row drawn for an unfocused window. Cutting every piece out of
 // one style's sheets gives a playlist that belongs with that style's other parts.
 #include <array>
 #include <string>
@@ -112,46 +112,78 @@ void drawMenuButton(Sprite& s, Rect r, const Style& st, std::string_view caption
     drawMenuCaption(s, caption, r, inkOf(st, pressed), pressed);
 }
 
-// ---- bars and panes ----------------------------------------------------------------------
+// ---- the frame over the picture ----------------------------------------------------------
 
-// The body of a bar: the style's raised surface over the ground. The outline style's surfaces
-// are rings only, so its bars get a dark fill, tinted by the ring so that an unfocused bar dims.
-// The bar covers all it spans, its rounded ends too.
+// The playlist frame is drawn in lines over the user's picture: a rim along the outer edge, a
+// line along the list, a post at the start of every 25-pixel piece, the title caption between two
+// brackets, and the buttons. Everything else lets the picture through. A widened window repeats
+// the pieces, posts and all, so no run of the picture along a bar is longer than a tile.
+constexpr int kPostStep = 25;
+constexpr int kPillarWidth = 4;  // the top row's posts: wide enough that an unfocused tile dims
+constexpr int kTitleBracketInset = 26;  // the title's brackets, from either end of the title
+
+struct FrameInk {
+    Colour edge;    // the outer rim
+    Colour lift;    // the line along the list and the lit side of a post
+    Colour middle;  // the face of a pillar
+    Colour shadow;  // the shaded side of a post
+};
+
+FrameInk frameInk(const Style& st) {
+    if (st.finish == Finish::Outline) return {st.border, st.border, mix(RGB(16, 18, 24), st.border, 48), st.border};
+    return {st.border, st.light, mix(st.faceTop, st.faceBottom, 128), st.dark};
+}
+
+// The outline style's surfaces are rings only, so its plates get a dark fill under the ring.
 Colour barFill(const Style& st) {
     return st.finish == Finish::Outline ? mix(RGB(16, 18, 24), st.border, 48) : frameGround(st);
 }
 
-void drawBarBody(Sprite& s, Rect r, const Style& st) {
-    fillRect(s, r, flat(barFill(st)));
-    drawSurface(s, r, st, false);
+void row(Sprite& s, int x, int y, int w, Colour c) { fillRect(s, {x, y, w, 1}, flat(c)); }
+void column(Sprite& s, int x, int y, int h, Colour c) { fillRect(s, {x, y, 1, h}, flat(c)); }
+
+// A post of the top row between its rims: lit side, face, shaded side.
+void drawPillar(Sprite& s, int x, Rect bar, const Style& st) {
+    const FrameInk ink = frameInk(st);
+    fillRect(s, {x, bar.y + 1, kPillarWidth, bar.h - 2}, flat(ink.middle));
+    column(s, x, bar.y + 1, bar.h - 2, ink.lift);
+    column(s, x + kPillarWidth - 1, bar.y + 1, bar.h - 2, ink.shadow);
 }
 
-// The picture shows through panes cut into the bars: each 25-pixel piece that repeats along a
-// bar (the left corner, the top and bottom tiles, both ends of the title) holds one window 21
-// wide in a sunken rim, with frame between the windows. A widened playlist repeats panes and
-// frame alike, so no run of the picture along a bar is longer than one window.
-constexpr int kPaneStep = 25;
-constexpr int kPaneInsetX = 3;  // the frame between two panes and the rim, left of the window
-constexpr int kPaneWindowWidth = 21;
-constexpr int kPaneInsetY = 4;  // frame and rim above and below the window
-
-void sinkRim(Sprite& s, Rect window, const Style& st) {
-    const bool outline = st.finish == Finish::Outline;
-    bevel(s, {window.x - 1, window.y - 1, window.w + 2, window.h + 2}, outline ? st.border : st.dark,
-          outline ? st.border : st.light);
-    clearRect(s, window);
+// A bar of the top row or the shade bar: the outer rim above, `below` under it (the line along
+// the list, or the outer rim of the shade bar) and a pillar at the start of every piece.
+void drawBarFrame(Sprite& s, Rect bar, const Style& st, Colour below) {
+    row(s, bar.x, bar.y, bar.w, frameInk(st).edge);
+    row(s, bar.x, bar.y + bar.h - 1, bar.w, below);
+    // The right end holds the small buttons, which are frame enough: a thin post suffices there.
+    const int rightEnd = bar.x + bar.w - kPostStep;
+    for (int x = bar.x; x < rightEnd; x += kPostStep) drawPillar(s, x, bar, st);
+    column(s, rightEnd, bar.y + 1, bar.h - 2, frameInk(st).shadow);
+    column(s, bar.x + bar.w - 1, bar.y, bar.h, frameInk(st).edge);
 }
 
-Rect paneWindow(int x, Rect bar) {
-    return {x + kPaneInsetX, bar.y + kPaneInsetY, kPaneWindowWidth, bar.h - 2 * kPaneInsetY};
+// The title: a post at either end, the caption with a halo between two brackets that keep the
+// picture beside it shorter than a tile.
+void drawTitle(Sprite& s, const Style& st) {
+    const Rect t = kPlTitle;
+    clearRect(s, {t.x, t.y + 1, t.w, t.h - 2});
+    const FrameInk ink = frameInk(st);
+    for (const int x : {t.x, t.x + kTitleBracketInset, t.x + t.w - 1 - kTitleBracketInset, t.x + t.w - 1})
+        column(s, x, t.y + 1, t.h - 2, ink.shadow);
+    // The caption hangs from a post above it and stands on one below it: the picture between the
+    // brackets is wider than a tile, so the rows above and below the caption need a break too.
+    const int middle = t.x + t.w / 2;
+    column(s, middle, t.y + 1, t.h - 2, ink.shadow);
+    // The unfocused look's lamp colour is an unlit lamp, too dim to read on its halo: the caption
+    // takes some of the style's highlight, dimmed with the rest of an unfocused row.
+    drawOutlinedCaptionCentred(s, "PLAYLIST", t, mix(st.lit, st.light, 96), ink.edge);
 }
-
-void cutPane(Sprite& s, int x, Rect bar, const Style& st) { sinkRim(s, paneWindow(x, bar), st); }
-
-bool overlaps(int from, int to, Rect r) { return from < r.x + r.w && to > r.x; }
 
 void drawSmallButton(Sprite& s, Point at, const Style& st, TitleButton button, bool pressed) {
+    // The button covers its whole square, as the menu buttons do, so that its rounded corners
+    // show the same ground in the bar as in the small-button sheet.
     const Rect r{at.x, at.y, kPlSmallButtonSide, kPlSmallButtonSide};
+    fillRect(s, r, flat(barFill(st)));
     drawSurface(s, r, st, pressed);
     drawGlyphCentred(s, titleButtonGlyph(button), r, inkOf(st, pressed));
 }
@@ -160,17 +192,11 @@ Point smallButtonPlace(TitleButton button) {
     return button == TitleButton::Close ? kPlRightSmallButton : kPlLeftSmallButton;
 }
 
-// The top row without its buttons: the bar with a pane in the left corner and every tile, and
-// the title, a plate with the caption between two panes. The right corner holds the buttons.
+// The top row without its buttons.
 Sprite drawTopRowBare(const Style& st) {
     Sprite s(kPlLayoutSheet.w, kPlTopRowHeight);
-    drawBarBody(s, kPlTopRow, st);
-    drawBarBody(s, kPlTitle, st);
-    for (int x = 0; x <= kPlTopTile.x; x += kPaneStep)
-        if (!overlaps(x, x + kPaneStep, kPlTitle)) cutPane(s, x, kPlTopRow, st);
-    cutPane(s, kPlTitle.x, kPlTopRow, st);
-    cutPane(s, kPlTitle.x + kPlTitle.w - kPaneStep, kPlTopRow, st);
-    drawCaptionCentred(s, "PLAYLIST", kPlTitle, st.ink);
+    drawBarFrame(s, kPlTopRow, st, frameInk(st).lift);
+    drawTitle(s, st);
     return s;
 }
 
@@ -181,35 +207,26 @@ Sprite drawTopRow(const Style& st) {
     return s;
 }
 
-// The shade bar without its buttons, with panes in its left end, its middle tile and its right
-// end left of the buttons; the players write the song title over its middle.
+// The shade bar without its buttons, framed like the top row; the players write the song title
+// over its middle.
 Sprite drawShadeBarBare(const Style& st) {
     Sprite s(kPlShadeSheet.w, kPlShadeActive.h);
-    const Rect bar{0, 0, kPlShadeSheet.w, kPlShadeActive.h};
-    drawBarBody(s, bar, st);
-    for (int x = 0; x <= kPlTopTile.x; x += kPaneStep) cutPane(s, x, bar, st);
+    drawBarFrame(s, {0, 0, kPlShadeSheet.w, kPlShadeActive.h}, st, frameInk(st).edge);
     return s;
 }
 
-// A side of the list, alike in every row so that it tiles downwards: an outer edge, the face
-// with a strip of the picture in a sunken rim, an inner edge; the right side also holds the
-// scroll groove.
-void drawSide(Sprite& s, Rect r, const Style& st, Rect window) {
-    const bool outline = st.finish == Finish::Outline;
-    fillRect(s, r, flat(outline ? barFill(st) : mix(st.faceTop, st.faceBottom, 128)));
-    auto column = [&](int x, Colour c) { fillRect(s, {x, r.y, 1, r.h}, flat(c)); };
-    if (outline) {
-        column(r.x + 1, st.border);
-        column(r.x + r.w - 2, st.border);
-    } else {
-        column(r.x, st.border);
-        column(r.x + 1, st.light);
-        column(r.x + r.w - 2, st.dark);
-        column(r.x + r.w - 1, st.border);
-    }
-    column(window.x - 1, outline ? st.border : st.dark);
-    column(window.x + window.w, outline ? st.border : st.light);
-    clearRect(s, window);
+// The sides, alike in every row so that they tile downwards: the outer rim and, on the right, a
+// narrow groove the scroll handle rides in. The list's own ground makes its edge.
+// Under the middle of the handle, which the players draw at x = width - 15.
+constexpr int kGrooveX = kPlScrollGroove.x + kPlScrollGroove.w / 2 - 1;
+
+void drawSides(Sprite& s, const Style& st) {
+    const FrameInk ink = frameInk(st);
+    const Rect l = kPlLeftSide, r = kPlRightSide;
+    column(s, l.x, l.y, l.h, ink.edge);
+    column(s, kGrooveX, r.y, r.h, ink.shadow);
+    column(s, kGrooveX + 1, r.y, r.h, ink.lift);
+    column(s, r.x + r.w - 1, r.y, r.h, ink.edge);
 }
 
 void drawHandle(Sprite& s, Rect r, const Style& st, bool pressed) {
@@ -231,10 +248,11 @@ void drawListEntries(Sprite& s, const Style& st) {
 }
 
 void drawBottomRow(Sprite& s, const Style& st) {
-    drawBarBody(s, kPlBottomRow, st);
-    // The menu buttons stand in a well of the picture, as the main window's buttons stand on it.
-    sinkRim(s, {kPlBottomLeft.x + 3, kPlMenuButtonY, kPlBottomLeft.w - 4, kCellHeight}, st);
-    cutPane(s, kPlBottomTile.x, kPlBottomRow, st);
+    const FrameInk ink = frameInk(st);
+    const Rect bar = kPlBottomRow;
+    row(s, bar.x, bar.y + bar.h - 1, bar.w, ink.edge);
+    for (int x = bar.x; x < bar.x + bar.w; x += kPostStep) column(s, x, bar.y, bar.h - 1, x == 0 ? ink.edge : ink.lift);
+    column(s, bar.x + bar.w - 1, bar.y, bar.h, ink.edge);
     for (const PlMenuButton& b : kPlMenuButtons) {
         // Each button covers its whole cell: rounded corners and an outline button's inside show
         // the bar, not the picture, as the menu cells that open over them do.
@@ -242,15 +260,14 @@ void drawBottomRow(Sprite& s, const Style& st) {
         fillRect(s, r, flat(barFill(st)));
         drawMenuButton(s, r, st, b.caption, false);
     }
-    drawPanel(s, {kPlAnalyser.x + 4, kPlAnalyser.y + 10, kPlAnalyser.w - 8, 16}, st);
-    const Rect time{kPlBottomRight.x + 7, kPlBottomRight.y + 7, 92, 12};
-    drawPanel(s, time, st);
-    drawCaptionCentred(s, "3:45", time, st.lit);
-    // The resize grip in the bottom-right corner: three short diagonals.
-    const Colour grip = st.finish == Finish::Outline ? st.border : st.dark;
-    const int right = kPlBottomRight.x + kPlBottomRight.w - 4, bottom = kPlBottomRow.y + kPlBottomRow.h - 4;
+    // The resize grip in the bottom-right corner: three short ridges, lit above, shaded below.
+    const int right = kPlBottomRight.x + kPlBottomRight.w - 3, bottom = bar.y + bar.h - 3;
     for (int line = 0; line < 3; ++line)
-        for (int i = 0; i <= 2 + 3 * line; ++i) paintPixel(s, right - i, bottom - (2 + 3 * line) + i, grip);
+        for (int i = 0; i <= 2 + 3 * line; ++i) {
+            const int x = right - i, y = bottom - (2 + 3 * line) + i;
+            paintPixel(s, x, y, ink.shadow);
+            paintPixel(s, x, y - 1, ink.lift);
+        }
 }
 
 // The whole layout sheet as a sprite: its Data is the layout sheet, its Mask the layout mask.
@@ -260,9 +277,7 @@ Sprite drawLayoutSprite(const Style& st) {
     pelterra::BitBlt(s.data, 0, 0, kPlLayoutSheet.w, kPlTopRowHeight, top.data, 0, 0, pelterra::RasterOp::SRCCOPY);
     pelterra::BitBlt(s.mask, 0, 0, kPlLayoutSheet.w, kPlTopRowHeight, top.mask, 0, 0, pelterra::RasterOp::SRCCOPY);
     drawListEntries(s, st);
-    drawSide(s, kPlLeftSide, st, {kPlLeftSide.x + 3, kPlLeftSide.y, 6, kPlLeftSide.h});
-    drawSide(s, kPlRightSide, st, {kPlRightSide.x + 14, kPlRightSide.y, 3, kPlRightSide.h});
-    fillRect(s, kPlScrollGroove, flat(listGround(st)));
+    drawSides(s, st);
     drawHandle(s, {kPlScrollGroove.x, kPlScrollGroove.y, kPlHandle.w, kPlHandle.h}, st, false);
     drawBottomRow(s, st);
     return s;
@@ -319,7 +334,7 @@ Bitmap drawPlaylistSmallButtons(const Style& st) {
     for (const PlSmallCell& cell : kPlSmallCells) {
         const Style look = cell.active ? st : faded(st);
         // The cell holds the bar under the button as well, so that it lies in the bar unseen.
-        const Bitmap bar = cell.bar == PlBar::Top ? drawTopRowBare(look).data : drawShadeBarBare(look).data;
+        const Bitmap bar = groundedData(cell.bar == PlBar::Top ? drawTopRowBare(look) : drawShadeBarBare(look), st);
         const Point place = smallButtonPlace(cell.button);
         Sprite button = groundedSprite({kPlSmallButtonSide, kPlSmallButtonSide}, frameGround(st));
         pelterra::BitBlt(button.data, 0, 0, kPlSmallButtonSide, kPlSmallButtonSide, bar, place.x, place.y,
