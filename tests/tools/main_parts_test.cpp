@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "colours/contrast.h"
 #include "tools/library_files.h"
 
 namespace pelterra {
@@ -77,18 +78,6 @@ TEST(MainFrame, EveryStyleShowsThePictureThroughItsFaceAroundBlackWells) {
     }
 }
 
-double luminance(Colour c) {
-    auto linear = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(GetRed(c)) + 0.7152 * linear(GetGreen(c)) + 0.0722 * linear(GetBlue(c));
-}
-
-double contrast(Colour a, Colour b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The labels beside the kbps and kHz wells: two colours only, ink and halo, at 3:1 or more, and
 // every pixel next to the ink is covered, so no picture pixel touches a letter.
@@ -103,7 +92,7 @@ TEST(MainFrame, LabelsOnTheFaceCarryAHaloOfEnoughContrast) {
                     if (frame.mask.at(x, y) == kWhite) colours.insert(frame.data.at(x, y));
             ASSERT_EQ(colours.size(), 2u) << style << " label at " << r.x;
             const Colour a = *colours.begin(), b = *colours.rbegin();
-            EXPECT_GE(contrast(a, b), 3.0) << style << " label at " << r.x;
+            EXPECT_GE(ContrastRatio(a, b), 3.0) << style << " label at " << r.x;
             // The row above the letters holds halo only.
             Colour halo = kBlack;
             for (int x = r.x; x < r.x + r.w; ++x)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "colours/contrast.h"
 #include "document/initial_state.h"
 #include "document/set_control.h"
 #include "equalizer/picture_import.h"
@@ -126,19 +127,6 @@ protected:
 // ---------------------------------------------------------------------------------------------
 // Measures.
 
-// WCAG's relative luminance and contrast ratio.
-double luminance(Colour c) {
-    auto linear = [](int channel) {
-        const double v = channel / 255.0;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(GetRed(c)) + 0.7152 * linear(GetGreen(c)) + 0.0722 * linear(GetBlue(c));
-}
-double contrast(Colour a, Colour b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The share of pixels of the rectangle that differ between the two pictures.
 double differingShare(const Bitmap& a, Rect ra, const Bitmap& b, Rect rb) {
     int differing = 0;
@@ -178,10 +166,10 @@ double glyphContrast(const Bitmap& sheet, Rect cell, Colour ground) {
     std::vector<double> ink;
     for (int y = cell.y; y < cell.y + cell.h; ++y)
         for (int x = cell.x; x < cell.x + cell.w; ++x)
-            if (sheet.at(x, y) != ground) ink.push_back(luminance(sheet.at(x, y)));
+            if (sheet.at(x, y) != ground) ink.push_back(RelativeLuminance(sheet.at(x, y)));
     if (ink.empty()) return 0;
     std::nth_element(ink.begin(), ink.begin() + ink.size() / 2, ink.end());
-    const double li = ink[ink.size() / 2], lg = luminance(ground);
+    const double li = ink[ink.size() / 2], lg = RelativeLuminance(ground);
     return (std::max(li, lg) + 0.05) / (std::min(li, lg) + 0.05);
 }
 
@@ -233,7 +221,7 @@ void expectLabelReads(const Bitmap& a, const Bitmap& b, const Label& l, const st
                 if (nx >= l.box.x + l.box.w || ny >= l.box.y + l.box.h || !fixed(nx, ny)) continue;
                 if (a.at(x, y) == a.at(nx, ny)) continue;
                 ++inkPairs;
-                EXPECT_GE(contrast(a.at(x, y), a.at(nx, ny)), 3.0)
+                EXPECT_GE(ContrastRatio(a.at(x, y), a.at(nx, ny)), 3.0)
                     << what << ", " << l.window << " label " << l.name << " at " << x << ',' << y;
             }
         }

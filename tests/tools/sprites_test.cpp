@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "colours/contrast.h"
 #include "image/drawing.h"
 #include "image/picture_file.h"
 #include "support/temp_dir.h"
@@ -293,18 +294,6 @@ LoadedPart loadPart(const std::string& folder, const std::string& name) {
 
 bool covered(const Bitmap& mask, int x, int y) { return mask.contains(x, y) && GetRed(mask.at(x, y)) > 127; }
 
-// Contrast ratio by the accessibility guidelines' relative luminance.
-double relativeLuminance(Colour c) {
-    const auto channel = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(GetRed(c)) + 0.7152 * channel(GetGreen(c)) + 0.0722 * channel(GetBlue(c));
-}
-double contrastRatio(Colour a, Colour b) {
-    const double la = relativeLuminance(a), lb = relativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 TEST(EqualizerParts, FrameLetsThePictureThroughAndRingsEveryLabel) {
     // Open face: between the sliders, under them, beside the scale, inside the ring and under
@@ -341,7 +330,7 @@ TEST(EqualizerParts, FrameLetsThePictureThroughAndRingsEveryLabel) {
             for (int y = area.y; y < area.y + area.h; ++y)
                 for (int x = area.x; x < area.x + area.w; ++x)
                     if (covered(part.mask, x, y) && part.data.at(x, y) == ring) halo.push_back({x, y});
-            EXPECT_GE(contrastRatio(ink, ring), 3.0) << "area at " << area.x << "," << area.y;
+            EXPECT_GE(ContrastRatio(ink, ring), 3.0) << "area at " << area.x << "," << area.y;
             for (const Point p : halo) {
                 bool touchesInk = false;
                 for (int dy = -1; dy <= 1; ++dy)

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "colours/contrast.h"
 #include "fonts.h"
 #include "glyphs.h"
 #include "image/drawing.h"
@@ -40,20 +41,6 @@ Colour sliderGround(const Style& st) {
     return st.panel;
 }
 
-// Relative luminance and contrast ratio as the accessibility guidelines define them.
-double channelLuminance(int channel) {
-    const double v = channel / 255.0;
-    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-}
-double luminance(Colour c) {
-    return 0.2126 * channelLuminance(GetRed(c)) + 0.7152 * channelLuminance(GetGreen(c)) +
-           0.0722 * channelLuminance(GetBlue(c));
-}
-double contrast(Colour a, Colour b) {
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // Captions on buttons and bars want the contrast of body text, labels over the picture at
 // least that of large text.
 constexpr double kCaptionContrast = 4.5;
@@ -84,7 +71,7 @@ double leastContrast(const Sprite& s, Rect box, Colour ink) {
     double least = 21.0;
     for (int y = box.y; y < box.y + box.h; ++y)
         for (int x = box.x; x < box.x + box.w; ++x)
-            if (s.data.contains(x, y)) least = std::min(least, contrast(ink, s.data.at(x, y)));
+            if (s.data.contains(x, y)) least = std::min(least, pelterra::ContrastRatio(ink, s.data.at(x, y)));
     return least;
 }
 
@@ -110,7 +97,9 @@ void drawCaptionOnSurface(Sprite& s, std::string_view text, Rect r, std::span<co
         return;
     }
     const Colour own = inks.front();
-    const Colour ring = contrast(own, halo) >= kCaptionContrast ? halo : luminance(own) > 0.2 ? kBlack : kWhite;
+    const Colour ring = pelterra::ContrastRatio(own, halo) >= kCaptionContrast ? halo
+                        : pelterra::RelativeLuminance(own) > 0.2           ? kBlack
+                                                                           : kWhite;
     drawOutlinedCaption(s, text, box.x, box.y, own, ring);
 }
 

@@ -4,6 +4,8 @@
 // and letters on black, a green list with a blue selection, the players' own visualisation table.
 #pragma once
 
+#include "colours/contrast.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -65,9 +67,5 @@ inline constexpr StyleColours kClassicColours{
 };
 // The playlist font of the Classic set (the players' own list font).
 inline constexpr std::string_view kClassicPleditFont = "Arial";
-
-// The contrast ratio of two colours as readability guidelines measure it: (L1 + 0.05) / (L2 + 0.05)
-// of their relative luminances, lighter over darker; 1 for equal colours, 21 for black and white.
-double ContrastRatio(Colour a, Colour b);
 
 }  // namespace pelterra

@@ -1,4 +1,4 @@
-#include "colours/style_colours.h"
+#include "colours/contrast.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,15 +13,15 @@ double linearChannel(int channel) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-double relativeLuminance(Colour c) {
+}  // namespace
+
+double RelativeLuminance(Colour c) {
     return 0.2126 * linearChannel(GetRed(c)) + 0.7152 * linearChannel(GetGreen(c)) +
            0.0722 * linearChannel(GetBlue(c));
 }
 
-}  // namespace
-
 double ContrastRatio(Colour a, Colour b) {
-    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
