@@ -15,6 +15,7 @@
 #include "equalizer/eq_parts.h"
 #include "fs/ignore_case.h"
 #include "fs/program_path.h"
+#include "fs/read_file.h"
 #include "output/skin_text.h"
 #include "parts/list_part_files.h"
 #include "parts/part_loading.h"
@@ -111,15 +112,6 @@ const StyleValue* valueNamed(std::string_view name) {
     for (const StyleValue& v : kStyleValues)
         if (equalsIgnoringCase(v.name, name)) return &v;
     return nullptr;
-}
-
-Result<std::string> readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{path.string(), CoreMessage::wording("cannot open the file")};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return Error{path.string(), CoreMessage::wording("reading the file failed")};
-    return bytes.str();
 }
 
 // The style's name in every part list that has it, each chosen with the list's own command.
@@ -229,7 +221,7 @@ Result<StyleSet> ReadStyleSet(const fs::path& programFolder, std::string_view st
     if (!path)
         return Error{path.error().path,
                      CoreMessage::wording("the part file is missing (was it removed after start-up?)")};
-    Result<std::string> text = readWholeFile(*path);
+    Result<std::string> text = ReadWholeFile(*path);
     if (!text) return text.error();
     return ParseStyleSet(*text, path->string());
 }

@@ -9,6 +9,7 @@
 #include "colours/viscolor.h"
 #include "fs/output_folder.h"
 #include "fs/program_path.h"
+#include "fs/read_file.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
 #include "output/staged_write.h"
@@ -63,15 +64,6 @@ std::vector<PendingFile> projectFiles(const Document& doc, const fs::path& folde
     return files;
 }
 
-Result<std::string> readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Error{path.string(), CoreMessage::wording("cannot open the file")};
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return Error{path.string(), CoreMessage::wording("reading the file failed")};
-    return bytes.str();
-}
-
 class ProjectReader {
 public:
     ProjectReader(Document& doc, fs::path folder) : m_doc(doc), m_folder(std::move(folder)) {}
@@ -81,7 +73,7 @@ public:
     void applyManifest() {
         auto path = resolveProgramPath(m_folder, backslashTail(kProjectManifest));
         if (!path || !isOrdinaryFile(*path)) return;
-        Result<std::string> bytes = readWholeFile(*path);
+        Result<std::string> bytes = ReadWholeFile(*path);
         if (!bytes) return refuse(bytes.error());
         Result<ManifestBody> text = DecodeManifestBytes(*bytes, path->string());
         if (!text) return refuse(text.error());
