@@ -202,7 +202,7 @@ TEST_F(SkinQuality, DigitsAndTitleTextReadInWellsOfTheirOwnGround) {
 
 // A label painted over the picture: the box it lies in, in the window's own pixels.
 struct Label {
-    const char* window;  // "main" or "equalizer"
+    const char* window;  // "main", "equalizer" or "playlist"
     const char* name;
     Rect box;
 };
@@ -236,13 +236,15 @@ const Label kLabels[] = {
     {"equalizer", "-12DB", {43, 93, 26, 7}},
     {"equalizer", "PREAMP", {6, 103, 46, 7}},
     {"equalizer", "band numbers", {60, 103, 205, 7}},
+    {"playlist", "PLAYLIST", {117, 7, 40, 7}},
 };
 
 TEST_F(SkinQuality, LabelsOverThePictureReadOnEveryPicture) {
     const PlayerView view;
     for (const std::string& style : kStyles)
         for (const Label& l : kLabels) {
-            const Window& w = std::string(l.window) == "main" ? kWindows[0] : kWindows[1];
+            const Window& w = *std::find_if(std::begin(kWindows), std::end(kWindows),
+                                            [&](const Window& each) { return std::string(each.name) == l.window; });
             // Two unlike pictures tell the fixed pixels of the frame from the picture's.
             const Bitmap dark = w.render(skinOf(style, "dark"), view).colours;
             const Bitmap busy = w.render(skinOf(style, "busy"), view).colours;

@@ -97,10 +97,7 @@ void drawCaptionOnSurface(Sprite& s, std::string_view text, Rect r, std::span<co
         return;
     }
     const Colour own = inks.front();
-    const Colour ring = pelterra::ContrastRatio(own, halo) >= kCaptionContrast ? halo
-                        : pelterra::RelativeLuminance(own) > 0.2           ? kBlack
-                                                                           : kWhite;
-    drawOutlinedCaption(s, text, box.x, box.y, own, ring);
+    drawOutlinedCaption(s, text, box.x, box.y, own, readableHalo(own, halo));
 }
 
 // The look of a switch that is on: the face takes on the light colour, so on and off differ over

@@ -46,5 +46,8 @@ void drawCaptionCentred(Sprite& s, std::string_view text, Rect r, Colour c, Poin
 // takes the halo colour first, so the caption reads on dark, bright and busy pictures alike.
 void drawOutlinedCaption(Sprite& s, std::string_view text, int x, int y, Colour ink, Colour halo);
 void drawOutlinedCaptionCentred(Sprite& s, std::string_view text, Rect r, Colour ink, Colour halo);
+// The halo a caption of that ink reads on: the preferred colour when it stands 4.5:1 off the ink,
+// else that colour darkened (or lightened, around a dark ink) until it does.
+Colour readableHalo(Colour ink, Colour preferred);
 
 }  // namespace partsgen

@@ -176,7 +176,8 @@ void drawTitle(Sprite& s, const Style& st) {
     column(s, middle, t.y + 1, t.h - 2, ink.shadow);
     // The unfocused look's lamp colour is an unlit lamp, too dim to read on its halo: the caption
     // takes some of the style's highlight, dimmed with the rest of an unfocused row.
-    drawOutlinedCaptionCentred(s, "PLAYLIST", t, mix(st.lit, st.light, 96), ink.edge);
+    const Colour caption = mix(st.lit, st.light, 96);
+    drawOutlinedCaptionCentred(s, "PLAYLIST", t, caption, readableHalo(caption, ink.edge));
 }
 
 void drawSmallButton(Sprite& s, Point at, const Style& st, TitleButton button, bool pressed) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fonts.h"
+#include "colours/contrast.h"
 #include "image/colour.h"
 
 namespace partsgen {
@@ -239,6 +240,18 @@ void drawOutlinedCaption(Sprite& s, std::string_view text, int x, int y, Colour 
             if (touches) paintPixel(s, x - 1 + i, y - 1 + j, halo);
         }
     drawCaption(s, text, x, y, ink);
+}
+
+Colour readableHalo(Colour ink, Colour preferred) {
+    if (pelterra::ContrastRatio(ink, preferred) >= 4.5) return preferred;
+    // The preferred colour taken towards black (around a light ink) or white keeps the style's
+    // hue, and an unfocused look's faded colours stay apart from the focused ones.
+    const Colour end = pelterra::RelativeLuminance(ink) > 0.2 ? pelterra::kBlack : kWhite;
+    for (const int t : {64, 128, 192}) {
+        const Colour halo = mix(preferred, end, t);
+        if (pelterra::ContrastRatio(ink, halo) >= 4.5) return halo;
+    }
+    return end;
 }
 
 void drawOutlinedCaptionCentred(Sprite& s, std::string_view text, Rect r, Colour ink, Colour halo) {
