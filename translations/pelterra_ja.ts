@@ -104,14 +104,6 @@
         <translation>プロジェクト</translation>
     </message>
     <message>
-        <source>cannot create the %1 folder: %2</source>
-        <translation>%1のフォルダーを作れません: %2</translation>
-    </message>
-    <message>
-        <source>something of that name is in the way</source>
-        <translation>同じ名前のものがすでにあります</translation>
-    </message>
-    <message>
         <source>the %1 needs a folder name</source>
         <translation>%1にはフォルダー名が必要です</translation>
     </message>
@@ -350,10 +342,6 @@
     <message>
         <source>cannot tell where this is: %1</source>
         <translation>場所がわかりません: %1</translation>
-    </message>
-    <message>
-        <source>cannot replace the file: %1</source>
-        <translation>ファイルを置き換えられません: %1</translation>
     </message>
     <message>
         <source>this system cannot convert text to the Japanese code page CP932</source>
@@ -718,6 +706,10 @@
     <message>
         <source>the style set gives no %1</source>
         <translation>スタイルの設定に %1 がありません</translation>
+    </message>
+    <message>
+        <source>cannot keep this file in the new folder: %1</source>
+        <translation>このファイルを新しいフォルダーに残せません: %1</translation>
     </message>
 </context>
 </TS>

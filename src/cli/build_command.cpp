@@ -10,6 +10,7 @@
 #include "commands.h"
 #include "document_setup.h"
 #include "fs/atomic_file.h"
+#include "fs/output_set.h"
 #include "output/preview.h"
 #include "output/save_skin.h"
 #include "player/skin_reader.h"
@@ -89,12 +90,18 @@ Status regionOutlinesReady(const Document& doc) {
     return ok();
 }
 
-// The skin just saved, drawn from the same files the save wrote.
-Status renderBuiltSkin(Document& doc, const std::filesystem::path& file) {
+// The skin about to be saved, drawn from the same files the save writes.
+Result<std::string> renderBuiltSkin(Document& doc) {
     auto skin = SkinFromDocument(doc);
     if (!skin) return skin.error();
     PrintSkinNotes(*skin, "build");
-    return WritePlayerPng(*skin, PlayerView{}, PlayerWindow::All, 1, file);
+    return PlayerPng(*skin, PlayerView{}, PlayerWindow::All, 1);
+}
+
+// Stages a PNG made by `make` as `file`; the error names `file`.
+Status stagePng(OutputSet& outputs, const std::filesystem::path& file, const Result<std::string>& png) {
+    if (!png) return png.error().withPath(file.string());
+    return outputs.stageFile(file, *png);
 }
 
 }  // namespace
@@ -132,21 +139,23 @@ int runBuild(const CommandContext& context, CommandArgs args) {
     if (const auto missing = MissingPlayerFilesWarning(doc))
         std::cerr << "pelterra-cli build: warning: " << missing->english() << '\n';
 
-    auto saved = SaveSkinTo(doc, options->setup.partsFolder, *destination);
+    // Every output is made first and all are put in place together: a preview that cannot be
+    // written leaves the earlier skin as it was.
+    OutputSet outputs;
+    auto saved = StageSkin(doc, *destination, outputs);
     if (!saved) return fail("the skin could not be saved", saved.error());
+    if (options->preview)
+        if (Status png = stagePng(outputs, *options->preview, PreviewPng(doc, built->panes)); !png)
+            return fail("the preview could not be written", png.error());
+    if (options->render)
+        if (Status png = stagePng(outputs, *options->render, renderBuiltSkin(doc)); !png)
+            return fail("the drawing of the skin could not be written", png.error());
+    if (Status placed = outputs.commit(); !placed) return fail("the skin could not be saved", placed.error());
+
     const Destination& d = saved->destination;
     std::cout << (d.zip ? d.archive() : d.skinFolder()).string() << '\n';
-
-    if (options->preview) {
-        if (Status png = WritePreviewPng(doc, built->panes, *options->preview); !png)
-            return fail("the preview could not be written", png.error());
-        std::cout << options->preview->string() << '\n';
-    }
-    if (options->render) {
-        if (Status drawn = renderBuiltSkin(doc, *options->render); !drawn)
-            return fail("the drawing of the skin could not be written", drawn.error());
-        std::cout << options->render->string() << '\n';
-    }
+    if (options->preview) std::cout << options->preview->string() << '\n';
+    if (options->render) std::cout << options->render->string() << '\n';
     return kExitOk;
 }
 

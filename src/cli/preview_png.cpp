@@ -16,7 +16,7 @@ const Bitmap& previewImage(const Document& doc, PreviewImage which) {
 
 }  // namespace
 
-Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std::filesystem::path& file) {
+Result<std::string> PreviewPng(const Document& doc, const PreviewPanes& panes) {
     // The panes are the size of the window faces; the playlist picture shows when its sheet is written.
     const bool playlist = IsWritten(doc, SkinSheetOf(pic::picPL));
     const Bitmap& pl = doc.slot(pic::PreViewPL);
@@ -31,7 +31,7 @@ Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std
     }
     if (playlist) BitBlt(canvas, paneWidth, 0, pl.width(), pl.height(), pl, 0, 0, RasterOp::SRCCOPY);
 
-    return WritePng(canvas, nullptr, file);
+    return EncodePng(canvas, nullptr);
 }
 
 }  // namespace pelterra::cli

@@ -1,9 +1,9 @@
 // The preview as one PNG: the two mock-ups in the order of the preview window's panes, the
-// playlist picture beside them when the playlist is made. It is written as every output is (see
-// WriteFileAtomically): a failed write leaves an older preview as it was.
+// playlist picture beside them when the playlist is made. Its bytes are staged with the other
+// outputs of the build, so a failed write leaves an older preview (and skin) as it was.
 #pragma once
 
-#include <filesystem>
+#include <string>
 
 #include "sheets/build_driver.h"
 #include "document/document.h"
@@ -11,6 +11,6 @@
 
 namespace pelterra::cli {
 
-Status WritePreviewPng(const Document& doc, const PreviewPanes& panes, const std::filesystem::path& file);
+Result<std::string> PreviewPng(const Document& doc, const PreviewPanes& panes);
 
 }  // namespace pelterra::cli

@@ -7,6 +7,11 @@
 
 namespace pelterra::cli {
 
+Result<std::string> PlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale) {
+    const WindowImage image = RenderPlayer(skin, view, window, scale);
+    return EncodePng(image.colours, &image.alpha);
+}
+
 Status WritePlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale,
                       const std::filesystem::path& file) {
     const WindowImage image = RenderPlayer(skin, view, window, scale);

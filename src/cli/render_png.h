@@ -3,12 +3,16 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "player/render.h"
 #include "result.h"
 
 namespace pelterra::cli {
+
+// The PNG's bytes.
+Result<std::string> PlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale);
 
 Status WritePlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale,
                       const std::filesystem::path& file);

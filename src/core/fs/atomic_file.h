@@ -4,7 +4,8 @@
 //
 // Temporary names are short (".pt-" and six letters or digits), never the target's name with
 // something added, so that a target whose name is as long as the file system allows still works;
-// each is made with O_EXCL, so no other writer, in this process or another, gets the same one.
+// each is made with O_EXCL, so no other writer, in this process or another, gets the same one
+// (see output_set.h, which also keeps a replaced file's mode and cleans up after killed runs).
 // What may be replaced: nothing, a regular file, or a symbolic link (the link itself is replaced,
 // never written through). A folder, a named pipe, a device or a socket in the way is refused.
 #pragma once
@@ -22,14 +23,6 @@ inline constexpr std::string_view kTemporaryPrefix = ".pt-";
 // Ok when a written file may take the place of `target`; else an error naming `target` and
 // what is in the way.
 Status CheckFileTarget(const std::filesystem::path& target);
-
-// Writes `bytes` into a new temporary file in `folder` and returns its path. On a failure
-// nothing is left behind and the error names `folder`.
-Result<std::filesystem::path> WriteTemporaryFile(const std::filesystem::path& folder, std::string_view bytes);
-
-// A new empty file of a temporary name in `folder`: a place to move an older file aside to
-// (renaming onto it replaces it in one step).
-Result<std::filesystem::path> ReserveTemporaryName(const std::filesystem::path& folder);
 
 // Checks the target, writes a temporary file beside it and renames it over the target.
 Status WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);

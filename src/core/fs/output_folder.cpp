@@ -30,25 +30,13 @@ Words ownerWords(FolderOwner owner) {
     return owner == FolderOwner::Skin ? CoreMessage::wording("skin") : CoreMessage::wording("project");
 }
 
-// Makes the folder; one made by another save in the meantime is as good.
-Result<OutputFolder> makeFolder(const fs::path& folder, FolderOwner owner) {
-    std::error_code ec;
-    if (fs::create_directory(folder, ec)) return OutputFolder{folder, true};
-    std::error_code typeError;
-    if (fs::is_directory(folder, typeError)) return OutputFolder{folder, false};
-    return Error{folder.string(),
-                 CoreMessage::wording("cannot create the %1 folder: %2"),
-                 {ownerWords(owner),
-                  ec ? SystemReason(ec) : Words(CoreMessage::wording("something of that name is in the way"))}};
-}
-
 }  // namespace
 
 Status CheckFolderName(std::string_view name, FolderOwner owner) {
     const std::string quotedName = QuoteForMessage(name);
     if (name.empty()) return Error{"", CoreMessage::wording("the %1 needs a folder name"), {ownerWords(owner)}};
     if (name == "." || name == "..") return Error{"", CoreMessage::wording("%1 is not a folder name"), {quotedName}};
-    if (name.find_first_of("/\\") != std::string_view::npos)
+    if (name.find('/') != std::string_view::npos)
         return Error{"",
                      CoreMessage::wording("the %1 name %2 holds a path separator; give a plain folder name"),
                      {ownerWords(owner), quotedName}};
@@ -68,28 +56,23 @@ Status CheckFolderToSaveInto(const fs::path& folder) {
     return Error{folder.string(), CoreMessage::wording("this is %1, not a folder to save into"), {FileTypeName(type)}};
 }
 
-Result<OutputFolder> FolderForWriting(const fs::path& parent, std::string_view name, FolderOwner owner) {
+Result<fs::path> FolderToReplace(const fs::path& parent, std::string_view name, FolderOwner owner) {
     if (Status named = CheckFolderName(name, owner); !named) return named.error();
     if (Status there = CheckFolderToSaveInto(parent); !there) return there.error();
     const fs::path folder = folderInAnyCase(parent, name);
     std::error_code ec;
-    const fs::file_type type = fs::status(folder, ec).type();
-    if (type == fs::file_type::directory) return OutputFolder{folder, false};
-    if (type == fs::file_type::not_found) {
-        // A dangling symbolic link is in the way as well; making the folder says so.
-        return makeFolder(folder, owner);
+    const fs::file_type type = fs::symlink_status(folder, ec).type();
+    switch (type) {
+        case fs::file_type::directory:
+        case fs::file_type::not_found:
+        case fs::file_type::symlink: return folder;  // a link is replaced, never written through
+        case fs::file_type::none:
+            return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
+        default:
+            return Error{folder.string(),
+                         CoreMessage::wording("this is %1, not a folder: it is left as it is; choose another name"),
+                         {FileTypeName(type)}};
     }
-    if (type == fs::file_type::none)
-        return Error{folder.string(), CoreMessage::wording("cannot open the folder: %1"), {SystemReason(ec)}};
-    return Error{folder.string(),
-                 CoreMessage::wording("this is %1, not a folder: it is left as it is; choose another name"),
-                 {FileTypeName(type)}};
-}
-
-void RemoveIfMadeAndEmpty(const OutputFolder& folder) {
-    if (!folder.made) return;
-    std::error_code ignored;
-    fs::remove(folder.path, ignored);  // removes a folder only when it is empty
 }
 
 }  // namespace pelterra

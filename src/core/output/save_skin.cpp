@@ -10,10 +10,10 @@
 #include "equalizer/eq_sheet.h"
 #include "fs/ignore_case.h"
 #include "fs/output_folder.h"
+#include "fs/output_set.h"
 #include "fs/program_path.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
-#include "output/staged_write.h"
 #include "output/text_file.h"
 #include "output/zip_pack.h"
 #include "region/region_text.h"
@@ -76,18 +76,36 @@ std::optional<fs::path> fileIgnoringCase(const fs::path& folder, const std::stri
     return std::nullopt;
 }
 
-// Packs the files, made in memory, into the archive. An archive of the same name in another
-// letter case is the same skin: that one is replaced.
-Status packArchive(const Destination& d, const std::vector<PendingFile>& files) {
+// Packs the files, made in memory, into one archive and stages it. An archive of the same name
+// in another letter case is the same skin: that one is replaced.
+Status stageArchive(const Destination& d, const std::vector<PendingFile>& files, OutputSet& outputs) {
     std::vector<ArchiveEntry> entries;
+    fs::path archive = d.archive();
+    if (auto existing = fileIgnoringCase(d.baseFolder, archive.filename().string())) archive = *existing;
     for (const PendingFile& f : files) {
         auto bytes = f.bytes();
         if (!bytes) return bytes.error().withPath(f.name);
         entries.push_back({f.name, std::move(*bytes)});
     }
-    fs::path archive = d.archive();
-    if (auto existing = fileIgnoringCase(d.baseFolder, archive.filename().string())) archive = *existing;
-    return PackEntries(archive, entries);
+    auto packed = PackArchiveBytes(entries);
+    if (!packed) return packed.error().withPath(archive.string());
+    if (Status staged = outputs.stageFile(archive, *packed); !staged) return PackFailure(archive, staged.error());
+    return ok();
+}
+
+// Writes the files into a new folder that replaces the skin folder as a whole: files an earlier
+// skin left there (a region.txt the new skin has none of) are gone, the user's own files stay.
+Result<fs::path> stageFolder(const Destination& d, const std::vector<PendingFile>& files, OutputSet& outputs) {
+    auto target = FolderToReplace(d.baseFolder, d.name, FolderOwner::Skin);
+    if (!target) return target.error();
+    auto folder = outputs.stageFolder(*target, IsSkinFileName);
+    if (!folder) return folder.error();
+    for (const PendingFile& f : files) {
+        auto bytes = f.bytes();
+        if (!bytes) return bytes.error().withPath((*target / f.name).string());
+        if (Status written = WriteNewFile(*folder / f.name, *bytes, *target / f.name); !written) return written.error();
+    }
+    return *target;
 }
 
 }  // namespace
@@ -156,24 +174,35 @@ Result<SavedSkin> SaveSkin(Document& doc, const fs::path& programFolder) {
     return SaveSkinTo(doc, programFolder, *destination);
 }
 
-// The save reads nothing from the program folder any more; callers still name it.
-Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& /*programFolder*/, const Destination& destination) {
+bool IsSkinFileName(std::string_view name) {
+    const auto named = [name](std::string_view file) { return equalsIgnoringCase(name, file); };
+    return std::any_of(std::begin(kSkinSheets), std::end(kSkinSheets), [&](const SkinSheet& s) { return named(s.file); }) ||
+           std::any_of(std::begin(kSkinTextFiles), std::end(kSkinTextFiles), named) ||
+           std::any_of(std::begin(kSheetsPlayersPrefer), std::end(kSheetsPlayersPrefer), named);
+}
+
+Result<SavedSkin> StageSkin(Document& doc, const Destination& destination, OutputSet& outputs) {
     if (Status named = CheckDestinationName(destination); !named) return named.error();
     auto files = pendingFiles(doc);
     if (!files) return files.error();
     SavedSkin saved{destination, destination.baseFolder, {}};
     for (const PendingFile& f : *files) saved.files.push_back(f.name);
     if (destination.zip) {
-        if (Status packed = packArchive(destination, *files); !packed) return packed.error();
+        if (Status packed = stageArchive(destination, *files, outputs); !packed) return packed.error();
         return saved;
     }
-    auto folder = FolderForWriting(destination.baseFolder, destination.name, FolderOwner::Skin);
+    auto folder = stageFolder(destination, *files, outputs);
     if (!folder) return folder.error();
-    if (Status written = WriteStagedFiles(folder->path, *files); !written) {
-        RemoveIfMadeAndEmpty(*folder);
-        return written.error();
-    }
-    saved.folder = folder->path;
+    saved.folder = *folder;
+    return saved;
+}
+
+// The save reads nothing from the program folder any more; callers still name it.
+Result<SavedSkin> SaveSkinTo(Document& doc, const fs::path& /*programFolder*/, const Destination& destination) {
+    OutputSet outputs;
+    auto saved = StageSkin(doc, destination, outputs);
+    if (!saved) return saved.error();
+    if (Status placed = outputs.commit(); !placed) return placed.error();
     return saved;
 }
 

@@ -14,6 +14,7 @@
 
 #include "document/document.h"
 #include "output/destination.h"
+#include "fs/output_set.h"
 #include "result.h"
 #include "text/words.h"
 
@@ -69,9 +70,25 @@ enum class RegionWorkCopy { Write, Leave };
 // view reads these, so it shows exactly what a save would write.
 Result<std::vector<SkinFileSource>> GatherSkinFiles(Document& doc, RegionWorkCopy workCopy);
 
+// The text files a save may write, beside the sheets of kSkinSheets.
+inline constexpr std::string_view kSkinTextFiles[] = {"pledit.txt", "maron.txt", "region.txt", "viscolor.txt", "asp.txt"};
+static_assert(std::size(kSkinTextFiles) == 5);
+
+// Sheets this program does not write that players draw in preference to ones it does (the
+// digits, the shaded equalizer): left in a skin folder from an earlier skin they would show.
+inline constexpr std::string_view kSheetsPlayersPrefer[] = {"nums_ex.bmp", "eq_ex.bmp"};
+
+// Whether a file of this name in a skin folder belongs to the skin a save replaces (any letter
+// case): the save's own files and those above. Other files of the folder are the user's and stay.
+bool IsSkinFileName(std::string_view name);
+
+// Makes the skin's files and stages them in `outputs` (see fs/output_set.h) without putting
+// anything in place: the caller commits them together with its other outputs.
+Result<SavedSkin> StageSkin(Document& doc, const Destination& destination, OutputSet& outputs);
+
 // Writes the skin (the sheets must have been built). With "Zip圧縮して保存する" the files are
-// packed into base\name.zip; else written into the folder base\name, created when missing and
-// taken away again when the save that made it fails. Failures name the file and what went wrong.
+// packed into base\name.zip; else written into a new folder that replaces base\name as a whole
+// (files of an earlier skin gone, the user's own files kept). A failed save changes nothing. Failures name the file and what went wrong.
 Result<SavedSkin> SaveSkin(Document& doc, const std::filesystem::path& programFolder);
 
 // The same save to a destination chosen by the caller (the command line's -o).

@@ -76,16 +76,22 @@ Result<std::string> archiveBytes(const std::vector<ArchiveEntry>& entries) {
     return sourceBytes(memory.get());
 }
 
-Error packError(const std::filesystem::path& archive, const Error& why) {
+}  // namespace
+
+Error PackFailure(const std::filesystem::path& archive, const Error& why) {
     return Error{archive.string(), CoreMessage::wording("Zip圧縮失敗: %1"), {why.words}};
 }
 
-}  // namespace
+Result<std::string> PackArchiveBytes(const std::vector<ArchiveEntry>& entries) {
+    auto bytes = archiveBytes(entries);
+    if (!bytes) return PackFailure("", bytes.error());
+    return bytes;
+}
 
 Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries) {
     auto bytes = archiveBytes(entries);
-    if (!bytes) return packError(archive, bytes.error());
-    if (Status written = WriteFileAtomically(archive, *bytes); !written) return packError(archive, written.error());
+    if (!bytes) return PackFailure(archive, bytes.error());
+    if (Status written = WriteFileAtomically(archive, *bytes); !written) return PackFailure(archive, written.error());
     return ok();
 }
 

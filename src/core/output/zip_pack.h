@@ -22,4 +22,10 @@ struct ArchiveEntry {
 // then untouched.
 Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries);
 
+// The bytes of the archive PackEntries would write (its failures worded the same, without a path).
+Result<std::string> PackArchiveBytes(const std::vector<ArchiveEntry>& entries);
+
+// The failure of packing `archive` for the reason `why`, worded as PackEntries words it.
+Error PackFailure(const std::filesystem::path& archive, const Error& why);
+
 }  // namespace pelterra

@@ -7,12 +7,13 @@
 #include <system_error>
 
 #include "colours/viscolor.h"
+#include "fs/ignore_case.h"
 #include "fs/output_folder.h"
+#include "fs/output_set.h"
 #include "fs/program_path.h"
 #include "fs/read_file.h"
 #include "image/picture_file.h"
 #include "output/skin_text.h"
-#include "output/staged_write.h"
 #include "output/text_file.h"
 #include "parts/categories.h"
 #include "parts/colour_change.h"
@@ -119,17 +120,38 @@ private:
 
 Status CheckProjectName(std::string_view name) { return CheckFolderName(name, FolderOwner::Project); }
 
-Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent, std::string_view name) {
-    auto folder = FolderForWriting(parent, name, FolderOwner::Project);
+bool IsProjectFileName(std::string_view name) {
+    const auto named = [name](std::string_view file) { return equalsIgnoringCase(name, file); };
+    for (const ProjectPictureFile& p : ProjectPictureFiles())
+        if (named(p.file)) return true;
+    for (const ManifestPicture& p : kManifestPictures)
+        if (named(p.file)) return true;
+    return named(kProjectPledit) || named(kProjectMaron) || named(kProjectViscolor) || named(kProjectManifest);
+}
+
+Result<SavedProject> StageProject(const Document& doc, const fs::path& parent, std::string_view name,
+                                  OutputSet& outputs) {
+    auto target = FolderToReplace(parent, name, FolderOwner::Project);
+    if (!target) return target.error();
+    // Names as the folder now has them, so that a file in another letter case keeps its name.
+    const std::vector<PendingFile> files = projectFiles(doc, *target);
+    auto folder = outputs.stageFolder(*target, IsProjectFileName);
     if (!folder) return folder.error();
-    const std::vector<PendingFile> files = projectFiles(doc, folder->path);
-    if (Status written = WriteStagedFiles(folder->path, files); !written) {
-        RemoveIfMadeAndEmpty(*folder);
-        return written.error();
-    }
-    SavedProject saved{folder->path, {}};
-    for (const PendingFile& f : files)
+    SavedProject saved{*target, {}};
+    for (const PendingFile& f : files) {
+        auto bytes = f.bytes();
+        if (!bytes) return bytes.error().withPath((*target / f.name).string());
+        if (Status written = WriteNewFile(*folder / f.name, *bytes, *target / f.name); !written) return written.error();
         if (std::find(saved.files.begin(), saved.files.end(), f.name) == saved.files.end()) saved.files.push_back(f.name);
+    }
+    return saved;
+}
+
+Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent, std::string_view name) {
+    OutputSet outputs;
+    auto saved = StageProject(doc, parent, name, outputs);
+    if (!saved) return saved.error();
+    if (Status placed = outputs.commit(); !placed) return placed.error();
     return saved;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/document.h"
+#include "fs/output_set.h"
 #include "result.h"
 
 namespace pelterra {
@@ -25,11 +26,19 @@ struct SavedProject {
     std::vector<std::string> files;  // every file written, in order (EQData6.bmp once)
 };
 
-// Saves into the folder `name` of `parent`. A folder of that name in any letter case is reused
-// (it keeps its own case); otherwise it is made. Existing files of the same names, in any case,
-// are replaced. Every file is written under a temporary name first and put in place only when
-// all were written: a save that fails leaves the earlier project intact, removes a folder it
-// made, and names the file and what went wrong.
+// Whether a file of this name in a project folder is one a save writes (any letter case); the
+// folder's other files are the user's and stay when the folder is replaced.
+bool IsProjectFileName(std::string_view name);
+
+// Makes the project's files in a new folder staged in `outputs` to replace the folder `name` of
+// `parent` as a whole (see fs/output_set.h); nothing is put in place until the caller commits.
+// A folder of that name in any letter case is the one replaced, and keeps its case; so do its
+// files of the same names in another case.
+Result<SavedProject> StageProject(const Document& doc, const std::filesystem::path& parent, std::string_view name,
+                                  OutputSet& outputs);
+
+// Stages and commits at once: a save that fails, or is killed, leaves the earlier project as it
+// was, and names the file and what went wrong.
 Result<SavedProject> SaveProject(const Document& doc, const std::filesystem::path& parent, std::string_view name);
 // The same with the name in txtProject.
 Result<SavedProject> SaveProject(const Document& doc, const std::filesystem::path& parent);

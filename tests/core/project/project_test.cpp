@@ -127,7 +127,7 @@ TEST_F(Project, AFileInAnotherLetterCaseIsReplacedUnderItsOwnName) {
 
 TEST_F(Project, NamesThatLeaveTheChosenFolderAreRefused) {
     fs::create_directory(dir / "inner");
-    for (const char* bad : {"", ".", "..", "../escape", "a/b", "a\\b", "/tmp/x"}) {
+    for (const char* bad : {"", ".", "..", "../escape", "a/b", "/tmp/x"}) {
         auto saved = SaveProject(doc, dir / "inner", bad);
         EXPECT_FALSE(saved.ok()) << bad;
     }
