@@ -145,7 +145,7 @@ TEST_F(CliOutputs, AFailedFolderSaveLeavesNoNewFolderBehind) {
     EXPECT_TRUE(fs::is_empty(dir / "work"));
 }
 
-TEST_F(CliOutputs, APreviewCutShortIsAnErrorAndTheOlderOneStaysByteForByte) {
+TEST_F(CliOutputs, APreviewCutShortIsAnErrorAndTheOlderPreviewAndSkinStayByteForByte) {
     // A limit between the sizes of the archive and the preview lets the skin through and stops
     // the preview half-way, as a disk that fills up during the build does.
     ASSERT_EQ(run(build("-o " + quoted(dir / "measure.wsz") + " --preview " + quoted(dir / "measure.png"))).exitCode, 0);
@@ -154,6 +154,7 @@ TEST_F(CliOutputs, APreviewCutShortIsAnErrorAndTheOlderOneStaysByteForByte) {
     if (previewSize <= archiveSize) GTEST_SKIP() << "the sample's preview is not larger than its archive";
     fs::create_directory(dir / "previews");
     writeFile(dir / "previews" / "sky.png", "older preview");
+    writeFile(dir / "sky.wsz", "older skin");
 
     const CliRun failed = runCliUnderFileSizeLimit(
         (archiveSize + previewSize) / 2,
@@ -164,6 +165,7 @@ TEST_F(CliOutputs, APreviewCutShortIsAnErrorAndTheOlderOneStaysByteForByte) {
                               ": writing the file failed: the file is too large for this disk\n");
     EXPECT_EQ(readFileBytes(dir / "previews" / "sky.png"), "older preview");
     EXPECT_EQ(namesIn(dir / "previews"), std::vector<std::string>{"sky.png"});
+    EXPECT_EQ(readFileBytes(dir / "sky.wsz"), "older skin");  // the outputs go in together or not at all
 }
 
 // ---- Special files and symbolic links -----------------------------------------------------------

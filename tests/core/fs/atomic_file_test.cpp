@@ -2,17 +2,21 @@
 // not be replaced, and the folder-name rule of every save.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "fs/atomic_file.h"
 #include "fs/output_folder.h"
+#include "fs/output_set.h"
 #include "support/fault_injection.h"
 #include "support/temp_dir.h"
 
@@ -97,6 +101,51 @@ TEST(FolderName, PlainNamesOnly) {
     EXPECT_TRUE(CheckFolderName("a\\b", FolderOwner::Skin).ok());  // an ordinary character here
     EXPECT_EQ(CheckFolderName(std::string_view("a\0b", 3), FolderOwner::Skin).error().message,
               "the skin name holds a zero character");
+}
+
+// A folder replaced as a whole: the files it claims go, the user's own stay, its mode stays, a
+// link in its place is replaced and never followed; a replaced file keeps its mode; leftovers of
+// killed runs go (a folder moved aside whose own went missing comes back), an entry in use stays.
+TEST(OutputSet, ReplacesWholeKeepsTheUsersFilesAndModesAndCleansUpAfterKilledRuns) {
+    TempDir dir;
+    fs::create_directories(dir / "sky" / "sub");
+    for (const char* name : {"main.bmp", "REGION.TXT", "notes.txt", "sub/a.txt", ".pt-oldtmp"})
+        std::ofstream(dir / "sky" / name) << "old " << name;
+    fs::permissions(dir / "sky", fs::perms::owner_all);
+    std::ofstream(dir / ".pt-killed") << "a temporary file of a killed run";
+    fs::create_directory(dir / ".pt-moved~gone");
+    std::ofstream(dir / ".pt-moved~gone" / "main.bmp") << "a skin moved aside";
+    std::ofstream(dir / ".pt-inuse") << "locked";
+    const int inUse = ::open((dir / ".pt-inuse").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(inUse, LOCK_EX), 0);
+    fs::create_directory(dir / "real");
+    fs::create_directory_symlink(dir / "real", dir / "link");
+    std::ofstream(dir / "private.wsz") << "old";
+    fs::permissions(dir / "private.wsz", fs::perms::owner_read | fs::perms::owner_write);
+
+    OutputSet outputs;
+    const auto claimed = [](std::string_view name) { return name == "main.bmp" || name == "REGION.TXT"; };
+    auto sky = outputs.stageFolder(dir / "sky", claimed);
+    ASSERT_TRUE(sky.ok()) << sky.error().describe();
+    ASSERT_TRUE(WriteNewFile(*sky / "main.bmp", "new", dir / "sky" / "main.bmp").ok());
+    auto link = outputs.stageFolder(dir / "link", claimed);
+    ASSERT_TRUE(link.ok());
+    ASSERT_TRUE(outputs.stageFile(dir / "private.wsz", "new").ok());
+    EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), "old main.bmp");  // nothing in place before the commit
+    ASSERT_TRUE(outputs.commit().ok());
+    ::close(inUse);
+
+    EXPECT_EQ(namesIn(dir.path()),
+              (std::vector<std::string>{".pt-inuse", "gone", "link", "private.wsz", "real", "sky"}));
+    EXPECT_EQ(namesIn(dir / "sky"), (std::vector<std::string>{"main.bmp", "notes.txt", "sub"}));
+    EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), "new");
+    EXPECT_EQ(readFileBytes(dir / "sky" / "sub" / "a.txt"), "old sub/a.txt");
+    EXPECT_EQ(fs::status(dir / "sky").permissions(), fs::perms::owner_all);
+    EXPECT_EQ(readFileBytes(dir / "gone" / "main.bmp"), "a skin moved aside");
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(dir / "link")));
+    EXPECT_TRUE(fs::is_empty(dir / "real"));
+    EXPECT_EQ(readFileBytes(dir / "private.wsz"), "new");
+    EXPECT_EQ(fs::status(dir / "private.wsz").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace
