@@ -196,7 +196,12 @@ TEST_F(CliOutputs, ANamedPipeAsAnOutputIsRefusedAndLeftAsItIs) {
 TEST_F(CliOutputs, ASymbolicLinkAsAnOutputIsReplacedNotWrittenThrough) {
     writeFile(dir / "kept.bin", "not an output");
     for (const char* link : {"sky.wsz", "sky.png", "region.txt"}) fs::create_symlink(dir / "kept.bin", dir / link);
+    fs::create_directory(dir / "kept");
+    fs::create_directory_symlink(dir / "kept", dir / "skyfolder");
     ASSERT_EQ(run(build("-o " + quoted(dir / "sky.wsz") + " --preview " + quoted(dir / "sky.png"))).exitCode, 0);
+    ASSERT_EQ(run(build("-o " + quoted(dir / "skyfolder"))).exitCode, 0);
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(dir / "skyfolder")));
+    EXPECT_TRUE(fs::is_empty(dir / "kept"));
     ASSERT_EQ(run("region " + quoted(samplePicture("region_main_eq.bmp")) + " --key 255,0,255 -o " +
                   quoted(dir / "region.txt"))
                   .exitCode,

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <variant>
 
@@ -222,12 +223,20 @@ struct OutputSet::Staged {
 namespace {
 
 // Locks the entry at `target` (the one about to be replaced), so that once moved aside it is
-// not taken for a leftover. The lock is held on what `target` names when it is taken.
+// not taken for a leftover. The lock is held on what `target` names when it is taken. Another
+// save holds it only while it puts its outputs in place; a lock held longer (by some other
+// program) is not waited for beyond a few seconds.
 Descriptor lockPresentEntry(const fs::path& target) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    using namespace std::chrono_literals;
+    const auto giveUp = std::chrono::steady_clock::now() + 5s;
+    while (std::chrono::steady_clock::now() < giveUp) {
         Descriptor fd(::open(target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
         if (!fd.valid()) return {};  // nothing there, a link or unreadable: nothing to keep safe
-        if (!lockBlocking(fd.get())) return {};
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK && errno != EINTR) return {};
+            std::this_thread::sleep_for(5ms);
+            continue;
+        }
         if (stillNamedBy(target, fd.get())) return fd;
     }
     return {};
