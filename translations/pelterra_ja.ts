@@ -711,5 +711,9 @@
         <source>cannot keep this file in the new folder: %1</source>
         <translation>このファイルを新しいフォルダーに残せません: %1</translation>
     </message>
+    <message>
+        <source>this folder holds folders of its own, so it is not replaced: choose a folder for this alone</source>
+        <translation>このフォルダーは中にフォルダーを持っているため置き換えません: これ専用のフォルダーを選んでください</translation>
+    </message>
 </context>
 </TS>

@@ -184,23 +184,13 @@ std::error_code carryFile(const fs::path& from, const fs::path& to) {
     return ec;
 }
 
-// Carries one entry of the old folder into the new one: files linked, folders rebuilt with their
-// content, symbolic links copied as links. Sockets, pipes and devices are not the user's files.
-std::error_code carryEntry(const fs::path& from, const fs::path& to) {
+// Carries one entry of the old folder into the new one: files linked, symbolic links copied as
+// links. Sockets, pipes and devices are not the user's files.
+std::error_code carryEntry(const fs::path& from, fs::file_type type, const fs::path& to) {
     std::error_code ec;
-    const fs::file_status status = fs::symlink_status(from, ec);
-    if (ec) return ec;
-    switch (status.type()) {
-        case fs::file_type::regular: return carryFile(from, to);
-        case fs::file_type::symlink: fs::copy_symlink(from, to, ec); return ec;
-        case fs::file_type::directory: {
-            if (!fs::create_directory(to, from, ec) && ec) return ec;
-            for (fs::directory_iterator it(from, ec), end; !ec && it != end; it.increment(ec))
-                if (std::error_code inner = carryEntry(it->path(), to / it->path().filename())) return inner;
-            return ec;
-        }
-        default: return ec;
-    }
+    if (type == fs::file_type::regular) return carryFile(from, to);
+    if (type == fs::file_type::symlink) fs::copy_symlink(from, to, ec);
+    return ec;
 }
 
 }  // namespace
@@ -281,7 +271,14 @@ Result<fs::path> OutputSet::stageFolder(const fs::path& target, const ReplacedEn
                 if (Status free = CheckFileTarget(it->path()); !free) return free.error();
                 continue;
             }
-            if (std::error_code carried = carryEntry(it->path(), folder / name))
+            const fs::file_type type = it->symlink_status(ec).type();
+            // A folder with folders of its own is not a skin's or a project's: replacing it whole
+            // would take a tree of the user's along (a mistyped -o naming a home folder).
+            if (type == fs::file_type::directory)
+                return Error{target.string(),
+                             CoreMessage::wording("this folder holds folders of its own, so it is not replaced: "
+                                                  "choose a folder for this alone")};
+            if (std::error_code carried = carryEntry(it->path(), type, folder / name))
                 return Error{it->path().string(),
                              CoreMessage::wording("cannot keep this file in the new folder: %1"),
                              {SystemReason(carried)}};

@@ -43,8 +43,9 @@ public:
 
     // A new folder that will take the place of `target` (a folder, a symbolic link, which is
     // replaced and never followed, or nothing yet). Returns the folder to write the new files
-    // into; entries of the present folder that `replaced` does not claim are already in it
-    // (hard links where the file system allows). The new folder keeps the present one's mode.
+    // into; files of the present folder that `replaced` does not claim are already in it (hard
+    // links where the file system allows). The new folder keeps the present one's mode. A present
+    // folder that holds folders is refused.
     Result<std::filesystem::path> stageFolder(const std::filesystem::path& target, const ReplacedEntry& replaced);
 
     // A file of these bytes that will take the place of `target` (nothing, a regular file whose

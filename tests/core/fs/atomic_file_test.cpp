@@ -104,12 +104,13 @@ TEST(FolderName, PlainNamesOnly) {
 }
 
 // A folder replaced as a whole: the files it claims go, the user's own stay, its mode stays, a
-// link in its place is replaced and never followed; a replaced file keeps its mode; leftovers of
+// link in its place is replaced and never followed, a folder holding folders is refused; a replaced file keeps its mode; leftovers of
 // killed runs go (a folder moved aside whose own went missing comes back), an entry in use stays.
 TEST(OutputSet, ReplacesWholeKeepsTheUsersFilesAndModesAndCleansUpAfterKilledRuns) {
     TempDir dir;
-    fs::create_directories(dir / "sky" / "sub");
-    for (const char* name : {"main.bmp", "REGION.TXT", "notes.txt", "sub/a.txt", ".pt-oldtmp"})
+    fs::create_directories(dir / "sky");
+    fs::create_directories(dir / "tree" / "sub");
+    for (const char* name : {"main.bmp", "REGION.TXT", "notes.txt", ".pt-oldtmp"})
         std::ofstream(dir / "sky" / name) << "old " << name;
     fs::permissions(dir / "sky", fs::perms::owner_all);
     std::ofstream(dir / ".pt-killed") << "a temporary file of a killed run";
@@ -125,6 +126,8 @@ TEST(OutputSet, ReplacesWholeKeepsTheUsersFilesAndModesAndCleansUpAfterKilledRun
 
     OutputSet outputs;
     const auto claimed = [](std::string_view name) { return name == "main.bmp" || name == "REGION.TXT"; };
+    EXPECT_EQ(outputs.stageFolder(dir / "tree", claimed).error().message,
+              "this folder holds folders of its own, so it is not replaced: choose a folder for this alone");
     auto sky = outputs.stageFolder(dir / "sky", claimed);
     ASSERT_TRUE(sky.ok()) << sky.error().describe();
     ASSERT_TRUE(WriteNewFile(*sky / "main.bmp", "new", dir / "sky" / "main.bmp").ok());
@@ -136,10 +139,10 @@ TEST(OutputSet, ReplacesWholeKeepsTheUsersFilesAndModesAndCleansUpAfterKilledRun
     ::close(inUse);
 
     EXPECT_EQ(namesIn(dir.path()),
-              (std::vector<std::string>{".pt-inuse", "gone", "link", "private.wsz", "real", "sky"}));
-    EXPECT_EQ(namesIn(dir / "sky"), (std::vector<std::string>{"main.bmp", "notes.txt", "sub"}));
+              (std::vector<std::string>{".pt-inuse", "gone", "link", "private.wsz", "real", "sky", "tree"}));
+    EXPECT_EQ(namesIn(dir / "sky"), (std::vector<std::string>{"main.bmp", "notes.txt"}));
     EXPECT_EQ(readFileBytes(dir / "sky" / "main.bmp"), "new");
-    EXPECT_EQ(readFileBytes(dir / "sky" / "sub" / "a.txt"), "old sub/a.txt");
+    EXPECT_EQ(readFileBytes(dir / "sky" / "notes.txt"), "old notes.txt");
     EXPECT_EQ(fs::status(dir / "sky").permissions(), fs::perms::owner_all);
     EXPECT_EQ(readFileBytes(dir / "gone" / "main.bmp"), "a skin moved aside");
     EXPECT_TRUE(fs::is_directory(fs::symlink_status(dir / "link")));
