@@ -719,5 +719,9 @@
         <source>the style set gives no %1</source>
         <translation>スタイルの設定に %1 がありません</translation>
     </message>
+    <message>
+        <source>Loading the %1 parts</source>
+        <translation>現在%1パーツを読み込み中</translation>
+    </message>
 </context>
 </TS>
