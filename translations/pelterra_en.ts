@@ -129,10 +129,6 @@
         <translation>The picture is not 275×116. It will be stretched to fit.</translation>
     </message>
     <message>
-        <source>現在%1パーツを読み込み中</source>
-        <translation>Loading the %1 parts</translation>
-    </message>
-    <message>
         <source>%1/116 終了</source>
         <translation>%1/116 rows done</translation>
     </message>
@@ -1458,6 +1454,33 @@ with a bug report to Pelterra
     <message>
         <source>RegionSource(%1): 切り取った輪郭 (赤)</source>
         <translation>RegionSource(%1): traced outlines (red)</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>その場所に%1があります</source>
+        <translation>%1 is in its place</translation>
+    </message>
+    <message>
+        <source>設定ファイル %1 を使えません: %2
+今回は最初の設定で始めます。ファイルを書きかえないよう、設定は保存しません。</source>
+        <translation>The settings file %1 cannot be used: %2
+The program starts with the default settings this time, and saves none so that the file is not written over.</translation>
+    </message>
+    <message>
+        <source>書きこみが拒まれました</source>
+        <translation>writing was refused</translation>
+    </message>
+    <message>
+        <source>設定として読める内容ではありません</source>
+        <translation>it does not hold settings the program can read</translation>
+    </message>
+    <message>
+        <source>設定を %1 に保存できませんでした: %2
+今回変えた設定は、次に起動したときには戻りません。</source>
+        <translation>The settings could not be saved to %1: %2
+The settings changed in this run will not be there at the next start.</translation>
     </message>
 </context>
 <context>

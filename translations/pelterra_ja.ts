@@ -715,5 +715,9 @@
         <source>this folder holds folders of its own, so it is not replaced: choose a folder for this alone</source>
         <translation>このフォルダーは中にフォルダーを持っているため置き換えません: これ専用のフォルダーを選んでください</translation>
     </message>
+    <message>
+        <source>Loading the %1 parts</source>
+        <translation>現在%1パーツを読み込み中</translation>
+    </message>
 </context>
 </TS>

@@ -2,8 +2,9 @@
 
 #include <QApplication>
 
-#include "core_captions.h"
+#include "core_words.h"
 #include "document/initial_state.h"
+#include "interaction.h"
 #include "main_window.h"
 #include "settings_store.h"
 #include "splash_window.h"
@@ -28,13 +29,19 @@ void Application::start(bool showSplash) {
         QApplication::processEvents();
     }
 
-    ReadCheckSettings(m_doc, *m_settings);
-    ReadSaveFolderSettings(m_doc, *m_settings, m_programFolder);
-    ReadColourSettings(m_doc, *m_settings);
+    // A settings file that cannot be read is never written over: this run goes without stored
+    // settings (an empty store gives every default, and the window saves none) and says so.
+    const QString settingsProblem = m_settings ? SettingsFileProblem(*m_settings) : QString();
+    if (!settingsProblem.isEmpty()) m_settings.reset();
+    QSettings blank{QString(), QSettings::IniFormat};
+    QSettings& stored = m_settings ? *m_settings : blank;
+    ReadCheckSettings(m_doc, stored);
+    ReadSaveFolderSettings(m_doc, stored, m_programFolder);
+    ReadColourSettings(m_doc, stored);
 
     SplashWindow* splash = m_splash.get();
-    m_startup = InitialiseDocument(m_doc, m_programFolder, [splash](const std::string& line) {
-        splash->showProgress(coreProgressLine(line));
+    m_startup = InitialiseDocument(m_doc, m_programFolder, [splash](const Words& line) {
+        splash->showProgress(wordText(line));
         QApplication::processEvents();
     });
 
@@ -43,6 +50,7 @@ void Application::start(bool showSplash) {
     m_main = std::make_unique<MainWindow>(*m_bridge, m_programFolder, m_settings.get());
     m_main->show();
     m_splash->hide();
+    if (!settingsProblem.isEmpty()) ShowMessage(m_main.get(), settingsProblem);
 }
 
 }  // namespace pelterra::app

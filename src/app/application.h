@@ -24,14 +24,16 @@ public:
 
     // In this order: the splash window; the check-box settings, the save folder and the colours;
     // the part catalogue (its progress lines on the splash) and the first part of every category;
-    // the main window shown; the splash closed. A failing step after the settings is skipped.
+    // the main window shown; the splash closed. A failing step after the settings is skipped. A
+    // settings file that cannot be used is told in a message once the window is up.
     void start(bool showSplash = true);
 
     Document& doc() { return m_doc; }
     DocumentBridge& bridge() { return *m_bridge; }
     MainWindow* mainWindow() const { return m_main.get(); }
     SplashWindow* splash() const { return m_splash.get(); }
-    QSettings& settings() { return *m_settings; }
+    // The per-user store; nullptr when its file could not be used (nothing is then saved).
+    QSettings* settings() { return m_settings.get(); }
     const std::filesystem::path& programFolder() const { return m_programFolder; }
     // What the start-up steps could not do (missing PartsData folders and the like).
     const Status& startupStatus() const { return m_startup; }

@@ -39,8 +39,6 @@ QString coreProgressLine(std::string_view line) {
         const char* words;
     };
     static const Pattern kPatterns[] = {
-        {QRegularExpression(QStringLiteral("^現在(.+)パーツを読み込み中$")),
-         QT_TRANSLATE_NOOP("CoreCaption", "現在%1パーツを読み込み中")},
         // The trace of the window outline: rows done, then the row being cut out.
         {QRegularExpression(QStringLiteral("^(\\d+)/116 終了$")), QT_TRANSLATE_NOOP("CoreCaption", "%1/116 終了")},
         {QRegularExpression(QStringLiteral("^(\\d+)切り取り中$")), QT_TRANSLATE_NOOP("CoreCaption", "%1切り取り中")},

@@ -253,8 +253,15 @@ void MainWindow::rememberRecent(const char* key, const QString& path) {
     list.prepend(path);
     while (list.size() > kRecentCount) list.removeLast();
     m_settings->setValue(QString::fromLatin1(key), list);
-    m_settings->sync();
+    syncSettings();
     fillRecentMenus();
+}
+
+void MainWindow::syncSettings() {
+    m_settings->sync();
+    if (m_settings->status() == QSettings::NoError || m_settingsFailureTold) return;
+    m_settingsFailureTold = true;
+    ShowMessage(this, SettingsSaveProblem(*m_settings));
 }
 
 void MainWindow::fillRecentMenus() {
@@ -431,7 +438,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_settings) WriteSettings(doc(), *m_settings);
+    if (m_settings) {
+        WriteSettings(doc(), *m_settings);
+        syncSettings();
+    }
     m_checkTimer->stop();
     // Every other window goes with the main window.
     m_mixMode->hide();

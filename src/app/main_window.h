@@ -126,6 +126,8 @@ private:
     void buildEditMenu();
     void updateEditMenu();
     void rememberRecent(const char* key, const QString& path);
+    // Writes the settings out; the first save of the run that fails is told, once.
+    void syncSettings();
     void fillRecentMenus();
     // Asks about unsaved work; false when the user chose to go on working.
     bool unsavedWorkMayGo();
@@ -146,6 +148,7 @@ private:
     DocumentBridge& m_bridge;
     std::filesystem::path m_programFolder;
     QSettings* m_settings = nullptr;
+    bool m_settingsFailureTold = false;
 
     TabStrip* m_tabStrip3 = nullptr;
     TabStrip* m_tabStrip1 = nullptr;

@@ -412,7 +412,7 @@ QGroupBox* MainWindow::languageBox(QWidget* parent) {
     choice->setEnabled(m_settings != nullptr);
     connect(choice, &QComboBox::currentIndexChanged, this, [this, choice] {
         storeLanguage(*m_settings, choice->currentData().toString());
-        m_settings->sync();
+        syncSettings();
     });
     auto* note = new QLabel(QCoreApplication::translate("MainWindowPages", "次に起動したときから切りかわります。"), box);
     note->setObjectName(QStringLiteral("lblLanguageNote"));

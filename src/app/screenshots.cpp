@@ -14,13 +14,14 @@
 
 #include "about_window.h"
 #include "application.h"
-#include "core_captions.h"
+#include "core_words.h"
 #include "generator_windows.h"
 #include "generators/back_base_maker.h"
 #include "how_form.h"
 #include "interaction.h"
 #include "main_window.h"
 #include "mix_mode_window.h"
+#include "parts/catalogue.h"
 #include "preview_window.h"
 #include "region/region_editor.h"
 #include "splash_window.h"
@@ -94,7 +95,7 @@ int TakeScreenshots(const std::filesystem::path& programFolder, const QString& f
     // The size the window takes on a 1366x768 screen, whatever screen the walk runs on.
     main->resize(1280, 700);
     // A splash the way start-up shows it, for the record.
-    app.splash()->showProgress(coreProgressLine("現在cbuttonパーツを読み込み中"));
+    app.splash()->showProgress(wordText(catalogueProgress().front()));
     app.splash()->show();
     shooter.shoot(app.splash(), QStringLiteral("splash"));
     app.splash()->hide();

@@ -1,12 +1,22 @@
 #include "settings_store.h"
 
-#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <cmath>
+#include <string>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringConverter>
 #include <QStringList>
 
+#include "core_words.h"
 #include "fs/program_folders.h"
+#include "fs/system_reason.h"
 
 namespace pelterra::app {
 
@@ -63,6 +73,94 @@ QString folderText(const QString& path) { return QDir::toNativeSeparators(QDir::
 QString defaultSaveFolder(const std::filesystem::path& programFolder) {
     const Result<std::filesystem::path> folder = DefaultSaveFolder(programFolder);
     return QString::fromStdString((folder ? folder.value() : programFolder).string());
+}
+
+namespace fs = std::filesystem;
+
+fs::path settingsPath(const QSettings& settings) { return fs::path(settings.fileName().toStdString()); }
+
+// The whole file, or the errno of the failed open or read.
+struct FileRead {
+    std::string bytes;
+    int error = 0;
+};
+
+FileRead readSettingsFile(const fs::path& path) {
+    FileRead read;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        read.error = errno;
+        return read;
+    }
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            read.bytes.append(buffer, static_cast<std::size_t>(n));
+        } else if (n == 0 || errno != EINTR) {
+            if (n < 0) read.error = errno;
+            break;
+        }
+    }
+    ::close(fd);
+    return read;
+}
+
+// A line of an INI file the store reads: blank, a comment, a [section] or a key=value.
+bool isSettingsLine(QStringView line) {
+    const QStringView text = line.trimmed();
+    if (text.isEmpty() || text.startsWith(u';') || text.startsWith(u'#')) return true;
+    if (text.startsWith(u'[')) return text.endsWith(u']');
+    return text.contains(u'=');
+}
+
+// True when the bytes are text in INI form: UTF-8 without control characters (but tabs and line
+// ends), every line one the store reads. A value may go on over the next line after a backslash.
+bool holdsSettings(const std::string& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (utf8.hasError()) return false;
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control && c != u'\t' && c != u'\n' && c != u'\r') return false;
+    bool continued = false;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        if (!continued && !isSettingsLine(line)) return false;
+        continued = line.trimmed().endsWith(u'\\');
+    }
+    return true;
+}
+
+// "a folder is in its place", for a folder (or anything but a file) where the file should be.
+QString inItsPlace(fs::file_type type) {
+    return QCoreApplication::translate("Settings", "その場所に%1があります").arg(wordText(FileTypeName(type)));
+}
+
+QString unusableFile(const QSettings& settings, const QString& why) {
+    return QCoreApplication::translate("Settings",
+                                       "設定ファイル %1 を使えません: %2\n"
+                                       "今回は最初の設定で始めます。ファイルを書きかえないよう、設定は保存しません。")
+        .arg(QDir::toNativeSeparators(settings.fileName()), why);
+}
+
+// The first folder on the way to `path` that is there (the store makes the missing ones).
+fs::path firstExistingFolderOf(fs::path path) {
+    std::error_code ec;
+    fs::path folder = path.parent_path();
+    while (!folder.empty() && folder != folder.parent_path() && !fs::exists(fs::symlink_status(folder, ec)))
+        folder = folder.parent_path();
+    return folder;
+}
+
+// Why the store cannot write `path`, in the program's language, as far as the file system tells.
+QString whyNotWritable(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status file = fs::status(path, ec);
+    if (fs::exists(file) && !fs::is_regular_file(file)) return inItsPlace(file.type());
+    const fs::path folder = firstExistingFolderOf(path);
+    if (std::error_code typeError; !fs::is_directory(folder, typeError)) return wordText(SystemReason(ENOTDIR));
+    if (::access(folder.c_str(), W_OK) != 0) return wordText(SystemReason(errno));
+    if (fs::exists(file) && ::access(path.c_str(), W_OK) != 0) return wordText(SystemReason(errno));
+    return QCoreApplication::translate("Settings", "書きこみが拒まれました");
 }
 
 }  // namespace
@@ -131,7 +229,26 @@ void WriteSettings(const Document& doc, QSettings& settings) {
         settings.setValue(name, QString::number(doc.swatch(s.swatch, index)));
     });
     settings.endGroup();
-    settings.sync();
+}
+
+QString SettingsFileProblem(const QSettings& settings) {
+    const fs::path path = settingsPath(settings);
+    std::error_code ec;
+    const fs::file_status entry = fs::status(path, ec);
+    if (!fs::exists(entry)) return {};
+    if (!fs::is_regular_file(entry)) return unusableFile(settings, inItsPlace(entry.type()));
+    const FileRead read = readSettingsFile(path);
+    if (read.error != 0) return unusableFile(settings, wordText(SystemReason(read.error)));
+    if (settings.status() == QSettings::FormatError || !holdsSettings(read.bytes))
+        return unusableFile(settings, QCoreApplication::translate("Settings", "設定として読める内容ではありません"));
+    return {};
+}
+
+QString SettingsSaveProblem(const QSettings& settings) {
+    return QCoreApplication::translate("Settings",
+                                       "設定を %1 に保存できませんでした: %2\n"
+                                       "今回変えた設定は、次に起動したときには戻りません。")
+        .arg(QDir::toNativeSeparators(settings.fileName()), whyNotWritable(settingsPath(settings)));
 }
 
 }  // namespace pelterra::app

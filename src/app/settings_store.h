@@ -18,6 +18,16 @@ inline constexpr char kSettingsApplication[] = "pelterra";
 // The per-user store: ~/.config/pelterra/pelterra.ini (or below QSettings::setPath's folder).
 std::unique_ptr<QSettings> openUserSettings();
 
+// Why the store's file cannot be used, in the program's language; empty when it can (a file not
+// there yet can: the first save makes it). Something else in its place (a folder, a FIFO), a file
+// that cannot be read, and one that holds no settings (bytes that are no text, lines that are
+// neither a [section], a key=value nor a comment) all say so. Such a file is never written over:
+// the program starts with the default settings and saves none, and the words tell the user.
+QString SettingsFileProblem(const QSettings& settings);
+
+// After a save (sync) the store could not write: where and, as far as can be told, why.
+QString SettingsSaveProblem(const QSettings& settings);
+
 // A "color" key and the swatch (or swatch array) it holds; count 0 is a single swatch whose key
 // is the prefix alone, otherwise the keys are prefix + 0 .. prefix + count-1.
 struct SwatchSetting {
@@ -62,7 +72,8 @@ void ReadSaveFolderSettings(Document& doc, QSettings& settings, const std::files
 // never written. A stored value that is not a number, or not a colour, reads as black.
 void ReadColourSettings(Document& doc, QSettings& settings);
 
-// Closing the main window: the "setting" keys, then the "color" keys, in the tables' order.
+// Closing the main window: the "setting" keys, then the "color" keys, in the tables' order. The
+// caller syncs the store and tells the user when it could not be written.
 void WriteSettings(const Document& doc, QSettings& settings);
 
 // Parses a stored colour: a decimal number rounded to a whole number; anything else is black.

@@ -178,6 +178,9 @@ int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view 
         auto traced = TraceRegionPicture(doc, setup.partsFolder, *setup.regionPicture, *setup.regionKey,
                                          setup.regionFit, kRegionFitOption);
         if (!traced) return fail(command, "cannot trace the region picture", traced.error());
+        if (const std::optional<Error>& skipped = traced->trace.workFilesSkipped)
+            std::cerr << "pelterra-cli " << command << ": warning: the region work files were left out: "
+                      << skipped->describe() << '\n';
     }
     return kExitOk;
 }

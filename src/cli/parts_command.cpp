@@ -63,7 +63,7 @@ int runParts(const CommandContext& context, CommandArgs args) {
     if (!haveLibrary(*programFolder, "parts")) return kExitFailure;
 
     const PartsCatalogue catalogue =
-        fillPartsCatalogue(*programFolder, [](const std::string& line) { std::cerr << line << '\n'; });
+        fillPartsCatalogue(*programFolder, [](const Words& line) { std::cerr << line.english() << '\n'; });
     for (const ListRef ref : PartsCatalogue::allLists()) printList(std::cout, ref, catalogue.at(ref));
     std::cout.flush();
     return std::cout ? kExitOk : kExitFailure;

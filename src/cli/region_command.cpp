@@ -2,7 +2,8 @@
 // "画像読みこみ" loads it (275*116 one window, 275*232 two, other sizes by --fit 0 or 1), the key
 // colour names what is cut away, the trace writes the work files and region.txt into the per-user
 // work folder, and -o writes region.txt wherever it is wanted as well, from the outlines this run
-// traced (the work folder is shared by every run of the program).
+// traced (the work folder is shared by every run of the program). With -o the work files are a
+// courtesy: a per-user folder that cannot be written is a warning.
 #include <iostream>
 #include <optional>
 #include <string>
@@ -108,6 +109,16 @@ int runRegion(const CommandContext& context, CommandArgs args) {
     if (t.cutOff > 0)
         std::cerr << "region: warning: " << t.cutOff
                   << " outline(s) did not lead back to their start and were cut off at the step limit\n";
+
+    if (const std::optional<Error>& skipped = t.workFilesSkipped) {
+        // The work copy of region.txt is the only output without -o.
+        if (!options->output) {
+            std::cerr << "pelterra-cli region: region.txt was not written: " << skipped->describe()
+                      << " (name where it goes with -o FILE)\n";
+            return kExitFailure;
+        }
+        std::cerr << "pelterra-cli region: warning: the work files were left out: " << skipped->describe() << '\n';
+    }
 
     std::filesystem::path written = traced->text.path;
     if (options->output) {

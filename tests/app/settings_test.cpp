@@ -1,11 +1,17 @@
 // The settings between runs: the defaults of a first start, the exact "True" comparison, what
-// closing the main window writes and what "Exit" loses.
+// closing the main window writes and what "Exit" loses, and a settings file that cannot be read
+// or written.
+#include <fstream>
+#include <functional>
+
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include "app_fixture.h"
+#include "language.h"
 #include "settings_store.h"
 
 namespace pelterra::app::testing {
@@ -150,6 +156,97 @@ TEST_F(SettingsTest, ExitStoresTheSettingsAsClosingTheWindowDoes) {
     start();
     EXPECT_TRUE(widget<QCheckBox>("chkASP")->isChecked());
     EXPECT_EQ(doc().swatch(ctl::ViscolorPeak), RGB(9, 9, 9));
+}
+
+// The settings file this test's program reads, and its words in English for the checks.
+class SettingsFileTest : public SettingsTest {
+protected:
+    void SetUp() override {
+        SettingsTest::SetUp();
+        ASSERT_TRUE(installTranslations(Language::English, kProgramFolder));
+    }
+    void TearDown() override {
+        SettingsTest::TearDown();
+        removeTranslations();
+    }
+    std::filesystem::path settingsFile() { return storedSettings()->fileName().toStdString(); }
+};
+
+// A settings file that cannot be read is told once at start, the program goes on with the
+// defaults, and nothing it does afterwards writes over the file.
+TEST_F(SettingsFileTest, AFileThatCannotBeReadIsToldOnceAndNeverWrittenOver) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> put;
+        const char* why;
+    };
+    using namespace std::string_literals;
+    const auto write = [](const std::string& bytes) {
+        return [bytes](const std::filesystem::path& file) { std::ofstream(file, std::ios::binary) << bytes; };
+    };
+    const Case cases[] = {
+        {"bytes that are no text", write("[setting]\nZipCheck=True\n\x01\xff\xfe\0junk"s),
+         "it does not hold settings the program can read"},
+        {"text that is no settings", write("[setting]\nZipCheck=True\nthese are someone's notes\n"),
+         "it does not hold settings the program can read"},
+        {"a folder", [](const std::filesystem::path& file) { std::filesystem::create_directory(file); },
+         "a folder is in its place"},
+        {"a link to a folder",
+         [&](const std::filesystem::path& file) {
+             std::filesystem::create_directory(scratch / "elsewhere");
+             std::filesystem::create_directory_symlink(scratch / "elsewhere", file);
+         },
+         "a folder is in its place"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::filesystem::path file = settingsFile();
+        std::filesystem::remove_all(file);
+        std::filesystem::create_directories(file.parent_path());
+        c.put(file);
+        const std::filesystem::file_type type = std::filesystem::symlink_status(file).type();
+        const std::string before = type == std::filesystem::file_type::regular ? test_support::readFileBytes(file) : "";
+        messages.clear();
+
+        MainWindow* main = start();
+        const QString told = QStringLiteral("The settings file %1 cannot be used: %2\nThe program starts with the "
+                                            "default settings this time, and saves none so that the file is not "
+                                            "written over.")
+                                 .arg(QString::fromStdString(file.string()), QString::fromLatin1(c.why));
+        ASSERT_EQ(messages, std::vector<QString>{told});
+        EXPECT_FALSE(widget<QCheckBox>("ZipCheck")->isChecked());  // the default, not the file's
+        EXPECT_FALSE(widget<QComboBox>("cboLanguage")->isEnabled());
+        pictureToOpen = QString::fromStdString((kProgramFolder / "Samples" / "base_main.bmp").string());
+        main->openBasePicture();  // remembered among the recent pictures: a save
+        widget<QCheckBox>("ZipCheck")->click();
+        main->close();
+
+        EXPECT_EQ(messages.size(), 1u);
+        EXPECT_EQ(std::filesystem::symlink_status(file).type(), type);
+        if (type == std::filesystem::file_type::regular) EXPECT_EQ(test_support::readFileBytes(file), before);
+        if (std::filesystem::is_directory(file)) EXPECT_TRUE(std::filesystem::is_empty(file));
+        app.reset();
+    }
+}
+
+// A store that cannot be written (its folder lies below a file) says so at the first save that
+// fails, and only then: the later saves of the run fail the same way without another word.
+TEST_F(SettingsFileTest, TheFirstFailedSaveIsToldOnce) {
+    const std::filesystem::path notAFolder = scratch / "not-a-folder";
+    std::ofstream(notAFolder) << "a file";
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromStdString((notAFolder / "config").string()));
+    MainWindow* main = start();
+    EXPECT_TRUE(messages.empty());
+    pictureToOpen = QString::fromStdString((kProgramFolder / "Samples" / "base_main.bmp").string());
+    main->openBasePicture();
+    const QString told = QStringLiteral("The settings could not be saved to %1: a part of the path is not a folder\n"
+                                        "The settings changed in this run will not be there at the next start.")
+                             .arg(QString::fromStdString(settingsFile().string()));
+    EXPECT_EQ(messages, std::vector<QString>{told});
+    widget<QCheckBox>("ZipCheck")->click();
+    main->close();
+    EXPECT_EQ(messages, std::vector<QString>{told});
+    EXPECT_EQ(test_support::readFileBytes(notAFolder), "a file");
 }
 
 }  // namespace

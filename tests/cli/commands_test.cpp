@@ -98,7 +98,10 @@ TEST_F(Cli, PartsPrintsTheCatalogueOfTheLibrary) {
     ASSERT_EQ(parts.exitCode, 0) << parts.err;
     EXPECT_EQ(parts.out, expected);
     EXPECT_EQ(linesOf(parts.out).front().rfind("lstData(0)\t", 0), 0u);
-    EXPECT_NE(parts.err.find("現在cbuttonパーツを読み込み中"), std::string::npos);  // progress on stderr
+    std::string progress;  // on stderr, in English
+    for (const std::string& line : catalogueProgressLines()) progress += line + "\n";
+    EXPECT_EQ(parts.err, progress);
+    EXPECT_EQ(linesOf(parts.err).front(), "Loading the cbutton parts");
 
     // The older name and form of the command list the same.
     EXPECT_EQ(run("catalogue " + quoted(kBin)).out, expected);
@@ -124,6 +127,43 @@ TEST_F(Cli, ControlsListsEveryControlOfTheInitialState) {
                              "Text2=[Text]\\r\\nNormal=#00C000\\r\\nNormalBG=#000000\\r\\nSelectedBG=#0000C0\\r\\n"
                              "Current=#FFFFFF\\r\\n"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+}
+
+// The first line of `text` that holds a kana, a kanji or a full-width form (in UTF-8: lead bytes
+// E3 to E9 for U+3000 to U+9FFF, EF BC to EF BF for U+FF00 to U+FFFF); empty when none does.
+std::string firstJapaneseLine(const std::string& text) {
+    for (const std::string& line : linesOf(text)) {
+        for (std::size_t i = 0; i + 1 < line.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(line[i]);
+            const auto next = static_cast<unsigned char>(line[i + 1]);
+            if ((lead >= 0xE3 && lead <= 0xE9) || (lead == 0xEF && next >= 0xBC && next <= 0xBF)) return line;
+        }
+    }
+    return {};
+}
+
+// The command line speaks English: its progress, listings, warnings and errors.
+TEST_F(Cli, EveryCommandSpeaksEnglish) {
+    const std::string sample = quoted(samplePicture("base_main_eq.bmp"));
+    const std::string region = quoted(samplePicture("region_main_eq.bmp")) + " --key 255,0,255";
+    const std::vector<std::string> commandLines = {
+        "parts",
+        "controls",
+        "region " + region + " -o " + quoted(dir / "region.txt"),
+        "build " + sample + " --region " + region + " --preview " + quoted(dir / "preview.png") + " -o " +
+            quoted(dir / "skin.wsz"),
+        "render " + quoted(dir / "skin.wsz") + " -o " + quoted(dir / "skin.png"),
+        "project save " + quoted(dir / "project") + " " + sample,
+        "make frame --to main --project " + quoted(dir / "project"),
+        "build " + quoted(dir / "missing.bmp") + " -o " + quoted(dir / "x.wsz"),
+        "render " + quoted(dir / "region.txt") + " -o " + quoted(dir / "x.png"),
+        "region " + quoted(dir / "preview.png") + " --key 255,0,255 -o " + quoted(dir / "r.txt"),
+    };
+    for (const std::string& line : commandLines) {
+        const CliRun result = run(line);
+        EXPECT_EQ(firstJapaneseLine(result.out), "") << line;
+        EXPECT_EQ(firstJapaneseLine(result.err), "") << line;
+    }
 }
 
 }  // namespace

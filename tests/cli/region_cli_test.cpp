@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -167,6 +169,48 @@ TEST_F(RegionCli, BuildsRunningAtOnceEachShipTheirOwnPicturesOutline) {
             expectOutlinesOf(readFileBytes(skin / "region.txt"), main[i], equalizer[i], what);
         }
     }
+}
+
+// The work files are only a courtesy: a per-user folder that cannot be made (HOME is a file here,
+// as tests run as root, whom permissions do not bind) once failed region and build --region. Now
+// their outputs are written with one warning; region without -o, whose only output is the work
+// copy, fails and says where to write instead.
+TEST_F(RegionCli, AnUnwritablePerUserFolderCostsAWarningNotTheOutput) {
+    KeptRect main, equalizer;
+    const fs::path picture = pictureOfRun(1, main, equalizer);
+    const fs::path home = dir / "home-is-a-file";
+    std::ofstream(home) << "not a folder";
+    const std::string homeless = "env -u XDG_DATA_HOME HOME=" + quoted(home) + " " + quoted(PELTERRA_CLI) + " ";
+    const std::string reason = home.string() +
+                               "/.local/share/pelterra/system: cannot write the region work file: cannot create the "
+                               "per-user folder of the work files: a part of the path is not a folder";
+    struct Case {
+        std::string arguments;
+        int exitCode;
+        std::string says;   // the one line about the work files on stderr
+        fs::path written;   // the region.txt made, if any
+    };
+    const Case cases[] = {
+        {"region " + quoted(picture) + kKeyOption + " -o " + quoted(dir / "region.txt"), 0,
+         "pelterra-cli region: warning: the work files were left out: " + reason, dir / "region.txt"},
+        {"build " + quoted(samplePicture("base_main_eq.bmp")) + " --region " + quoted(picture) + kKeyOption + " -o " +
+             quoted(dir / "skin"),
+         0, "pelterra-cli build: warning: the region work files were left out: " + reason, dir / "skin" / "region.txt"},
+        {"region " + quoted(picture) + kKeyOption, 1,
+         "pelterra-cli region: region.txt was not written: " + reason + " (name where it goes with -o FILE)", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun result = runShell(homeless + c.arguments, dir.path());
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        std::vector<std::string> aboutWorkFiles;
+        std::istringstream err(result.err);
+        for (std::string line; std::getline(err, line);)
+            if (line.find("work file") != std::string::npos) aboutWorkFiles.push_back(line);
+        EXPECT_EQ(aboutWorkFiles, std::vector<std::string>{c.says});
+        if (!c.written.empty()) expectOutlinesOf(readFileBytes(c.written), main, equalizer, c.arguments);
+    }
+    EXPECT_EQ(readFileBytes(home), "not a folder");
 }
 
 // RegionCheck with outline counts but without a trace once shipped the outline of whatever

@@ -7,13 +7,14 @@
 #include <string>
 
 #include "document/document.h"
+#include "parts/catalogue.h"
 #include "result.h"
 
 namespace pelterra {
 
-// Receives each progress line of the part catalogue fill ("現在cbuttonパーツを読み込み中", ...)
+// Receives each progress line of the part catalogue fill ("Loading the cbutton parts", ...)
 // before its step runs; the splash window shows it.
-using StartupProgress = std::function<void(const std::string&)>;
+using StartupProgress = CatalogueProgress;
 
 // Check boxes whose start value the program chooses so that an unchanged start builds a skin
 // every player loads (every sheet present, the equalizer sheet with its slider rows).

@@ -31,9 +31,11 @@ constexpr ControlSpec kRegionControls[] = {
     // Visibility and enabled state of the picture arrays (their pictures are the slots above).
     {ctl::RegionArea, 2, ControlKind::Text},
     {ctl::RegionSource, 2, ControlKind::Text},
-    {ctl::LoadRegion, 0, ControlKind::Text, 0, 0, 0, "画像読みこみ"},
-    // "画像切り取り" can be pressed once a region picture has been loaded.
-    {ctl::BtnMakeRegion, 0, ControlKind::Text, 0, 0, 0, "画像切り取り", true, false},
+    // The two buttons' texts are their captions in plain English words, as `pelterra-cli controls`
+    // lists them; the window shows its own captions in the user's language.
+    {ctl::LoadRegion, 0, ControlKind::Text, 0, 0, 0, "Open picture"},
+    // "Cut out" (画像切り取り) can be pressed once a region picture has been loaded.
+    {ctl::BtnMakeRegion, 0, ControlKind::Text, 0, 0, 0, "Cut out", true, false},
     {ctl::Areay, 0, ControlKind::Text},  // progress of the trace: "7/116 終了", "7切り取り中"
     // What the last trace left for region.txt and the preview shape: the number of outlines in
     // region1.txt/region2.txt (main) and region3.txt/region4.txt (equalizer), and whether the

@@ -16,7 +16,7 @@ enum class StepKind {
 };
 
 struct FillStep {
-    std::string_view progressLine;
+    std::string_view partName;  // the name its progress line gives the parts
     StepKind kind;
     std::string_view folder;  // as the start-up routine writes it
     ListRef first;
@@ -27,26 +27,26 @@ inline constexpr ListRef kNoList{lstData, -1};
 
 // The start-up fill, one row per progress line, in the order the splash window shows them.
 inline constexpr FillStep kFillSteps[] = {
-    {"現在cbuttonパーツを読み込み中", StepKind::Paired, "\\PartsData\\Cbuttons", {lstData, 0}, {lstMask, 0}},
-    {"現在Shufrepパーツを読み込み中", StepKind::Paired, "\\PartsData\\shufrep", {lstData, 1}, {lstMask, 1}},
-    {"現在Monosterパーツを読み込み中", StepKind::Paired, "\\PartsData\\monoster", {lstData, 2}, {lstMask, 2}},
-    {"現在Playpausパーツを読み込み中", StepKind::Paired, "\\PartsData\\playpaus", {lstData, 3}, {lstMask, 3}},
-    {"現在Posbarパーツを読み込み中", StepKind::Paired, "\\PartsData\\slider", {lstData, 4}, {lstMask, 4}},
-    {"現在Numberパーツを読み込み中", StepKind::Single, "\\PartsData\\number", {lstData, 7}, kNoList},
-    {"現在TEXTパーツを読み込み中", StepKind::Single, "\\PartsData\\text", {lstData, 8}, kNoList},
-    {"現在Titlebarパーツを読み込み中", StepKind::Paired, "\\PartsData\\titlebar", {lstData, 5}, {lstMask, 5}},
-    {"現在Frameパーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 6}, {lstMask, 6}},
-    {"現在Layer1パーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 9}, {lstMask, 7}},
-    {"現在Layer2パーツを読み込み中", StepKind::Paired, "\\PartsData\\frame", {lstData, 10}, {lstMask, 8}},
-    {"現在Easyパーツを読み込み中", StepKind::Single, "\\PartsData\\eq", {EasyCombo}, kNoList},
-    {"現在Sliderパーツを読み込み中", StepKind::SliderAndBack, "\\PartsData\\eq\\slider", {SliderCombo}, {BackColorCombo}},
-    {"現在OnAutoパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\onauto", {lstEQData, 0}, {lstEQMask, 0}},
-    {"現在EQ Frameパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 1}, {lstEQMask, 1}},
-    {"現在EQ Titlebarパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\bar", {lstEQData, 2}, {lstEQMask, 2}},
-    {"現在imageパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\image", {lstEQData, 3}, {lstEQMask, 3}},
-    {"現在Presetパーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\preset", {lstEQData, 4}, {lstEQMask, 4}},
-    {"現在EQ Layer1パーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 5}, {lstEQMask, 5}},
-    {"現在EQ Layer2パーツを読み込み中", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 6}, {lstEQMask, 6}},
+    {"cbutton", StepKind::Paired, "\\PartsData\\Cbuttons", {lstData, 0}, {lstMask, 0}},
+    {"Shufrep", StepKind::Paired, "\\PartsData\\shufrep", {lstData, 1}, {lstMask, 1}},
+    {"Monoster", StepKind::Paired, "\\PartsData\\monoster", {lstData, 2}, {lstMask, 2}},
+    {"Playpaus", StepKind::Paired, "\\PartsData\\playpaus", {lstData, 3}, {lstMask, 3}},
+    {"Posbar", StepKind::Paired, "\\PartsData\\slider", {lstData, 4}, {lstMask, 4}},
+    {"Number", StepKind::Single, "\\PartsData\\number", {lstData, 7}, kNoList},
+    {"TEXT", StepKind::Single, "\\PartsData\\text", {lstData, 8}, kNoList},
+    {"Titlebar", StepKind::Paired, "\\PartsData\\titlebar", {lstData, 5}, {lstMask, 5}},
+    {"Frame", StepKind::Paired, "\\PartsData\\frame", {lstData, 6}, {lstMask, 6}},
+    {"Layer1", StepKind::Paired, "\\PartsData\\frame", {lstData, 9}, {lstMask, 7}},
+    {"Layer2", StepKind::Paired, "\\PartsData\\frame", {lstData, 10}, {lstMask, 8}},
+    {"Easy", StepKind::Single, "\\PartsData\\eq", {EasyCombo}, kNoList},
+    {"Slider", StepKind::SliderAndBack, "\\PartsData\\eq\\slider", {SliderCombo}, {BackColorCombo}},
+    {"OnAuto", StepKind::Paired, "\\PartsData\\eq\\onauto", {lstEQData, 0}, {lstEQMask, 0}},
+    {"EQ Frame", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 1}, {lstEQMask, 1}},
+    {"EQ Titlebar", StepKind::Paired, "\\PartsData\\eq\\bar", {lstEQData, 2}, {lstEQMask, 2}},
+    {"image", StepKind::Paired, "\\PartsData\\eq\\image", {lstEQData, 3}, {lstEQMask, 3}},
+    {"Preset", StepKind::Paired, "\\PartsData\\eq\\preset", {lstEQData, 4}, {lstEQMask, 4}},
+    {"EQ Layer1", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 5}, {lstEQMask, 5}},
+    {"EQ Layer2", StepKind::Paired, "\\PartsData\\eq\\frame", {lstEQData, 6}, {lstEQMask, 6}},
 };
 static_assert(std::size(kFillSteps) == 20);
 
@@ -133,6 +133,10 @@ void runStep(PartsCatalogue& catalogue, const std::filesystem::path& programFold
     }
 }
 
+Words progressWords(const FillStep& step) {
+    return Words(CoreMessage::wording("Loading the %1 parts"), {std::string(step.partName)});
+}
+
 std::string joinTail(std::string_view folder, std::string_view rest) {
     std::string tail(folder);
     if (tail.empty() || tail.back() != '\\') tail += '\\';
@@ -192,15 +196,21 @@ std::vector<ListRef> PartsCatalogue::allLists() {
 PartsCatalogue fillPartsCatalogue(const std::filesystem::path& programFolder, const CatalogueProgress& progress) {
     PartsCatalogue catalogue;
     for (const FillStep& step : kFillSteps) {
-        if (progress) progress(std::string(step.progressLine));
+        if (progress) progress(progressWords(step));
         runStep(catalogue, programFolder, step);
     }
     return catalogue;
 }
 
+std::vector<Words> catalogueProgress() {
+    std::vector<Words> lines;
+    for (const FillStep& step : kFillSteps) lines.push_back(progressWords(step));
+    return lines;
+}
+
 std::vector<std::string> catalogueProgressLines() {
     std::vector<std::string> lines;
-    for (const FillStep& step : kFillSteps) lines.emplace_back(step.progressLine);
+    for (const Words& line : catalogueProgress()) lines.push_back(line.english());
     return lines;
 }
 

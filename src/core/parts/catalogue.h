@@ -13,6 +13,7 @@
 
 #include "document/names.h"
 #include "parts/part_list.h"
+#include "text/words.h"
 
 namespace pelterra {
 
@@ -53,16 +54,18 @@ struct PartsCatalogue {
     bool operator==(const PartsCatalogue&) const = default;
 };
 
-// Receives each progress line before its step runs; a window can show it and let pending
-// events run.
-using CatalogueProgress = std::function<void(const std::string&)>;
+// Receives each progress line before its step runs ("Loading the cbutton parts"): English words
+// with the parts' name apart, so that a window can show them in its language (and let pending
+// events run) and the command line prints them as they are.
+using CatalogueProgress = std::function<void(const Words&)>;
 
 // Fills every list from programFolder\PartsData in twenty steps, one progress line each. A
 // missing folder leaves its lists empty and the fill goes on; the fill itself cannot fail.
 PartsCatalogue fillPartsCatalogue(const std::filesystem::path& programFolder,
                                   const CatalogueProgress& progress = {});
 
-// The twenty progress lines in the order the fill reports them.
+// The twenty progress lines in the order the fill reports them, as words and in English.
+std::vector<Words> catalogueProgress();
 std::vector<std::string> catalogueProgressLines();
 
 enum class PartImage { Data, Mask };

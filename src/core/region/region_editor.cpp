@@ -202,7 +202,8 @@ Result<Colour> ReadRegionKeyColour(const Document& doc) {
     return RGB(channels[0], channels[1], channels[2]);
 }
 
-Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, const RegionProgress& progress) {
+Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, const RegionProgress& progress,
+                               WorkFileNeed workFiles) {
     auto key = ReadRegionKeyColour(doc);
     if (!key) return key.error();
     ReloadCutOutResults(doc, programFolder);
@@ -210,7 +211,7 @@ Result<RegionTrace> MakeRegion(Document& doc, const fs::path& programFolder, con
         Line(doc.slot(pic::RegionArea, item), 0, 0, kW + 1, kH + 1, *key, LineForm::Box);
         doc.slotChanged(pic::RegionArea, item);
     }
-    auto trace = TraceRegionAreas(doc, *key, progress);
+    auto trace = TraceRegionAreas(doc, *key, progress, workFiles);
     if (!trace) return trace.error();
     doc.setEnabled(ctl::RegionCheck, -1, true);
     return trace;
@@ -242,11 +243,12 @@ Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& pro
     doc.setText(ctl::Syori, syori);
 
     SetRegionKeyColour(doc, key);
-    auto trace = MakeRegion(doc, programFolder, progress);
+    auto trace = MakeRegion(doc, programFolder, progress, WorkFileNeed::Optional);
     if (!trace) return trace.error();
-    auto text = WriteRegionText(doc);
+    auto text = WriteRegionText(doc, trace->workFilesSkipped);
     if (!text) return text.error();
     doc.setValue(ctl::RegionCheck, 1);
+    trace->workFilesSkipped = text->workCopySkipped;
     return RegionPictureTrace{*trace, *text};
 }
 

@@ -66,13 +66,15 @@ Result<Colour> ReadRegionKeyColour(const Document& doc);
 
 // "画像切り取り": reads the key colour, reloads the Cut-out results from cg.bmp, draws the key
 // colour frame (the box (0, 0)-(276, 117)) on both areas, runs TraceRegionAreas and enables
-// "Region.txtを出力する". On an error (a key colour box, a work file) the box stays disabled.
+// "Region.txtを出力する". On an error (a key colour box, a work file the trace needs) the box
+// stays disabled.
 Result<RegionTrace> MakeRegion(Document& doc, const std::filesystem::path& programFolder,
-                               const RegionProgress& progress = {});
+                               const RegionProgress& progress = {},
+                               WorkFileNeed workFiles = WorkFileNeed::Required);
 
 struct RegionPictureTrace {
-    RegionTrace trace;
-    RegionTextWritten text;  // region.txt in the work folder
+    RegionTrace trace;       // its workFilesSkipped also tells when region.txt's work copy was not written
+    RegionTextWritten text;  // region.txt in the work folder (no path when it could not be written)
 };
 
 // The whole road for the command line: loads the region picture file, sets the key colour,
@@ -83,7 +85,8 @@ struct RegionPictureTrace {
 // other answers (2 cancels; 3 keeps the areas as an earlier picture left them, and a run of its
 // own has none); the messages name the caller's option `fitOption`. Unlike the dialog, the
 // answer does not change the combined-picture flag or Syori: those belong to the base picture
-// of the skin.
+// of the skin. The work files are optional here (WorkFileNeed::Optional): a per-user folder that
+// cannot be written leaves them out, and RegionTrace::workFilesSkipped says why.
 Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const std::filesystem::path& programFolder,
                                               const std::string& picturePath, Colour key,
                                               std::optional<int> fit = std::nullopt,

@@ -110,18 +110,23 @@ Result<std::string> RegionTextOf(const Document& doc) {
     return std::move(made->bytes);
 }
 
-Result<RegionTextWritten> WriteRegionText(const Document& doc) {
+Result<RegionTextWritten> WriteRegionText(const Document& doc, const std::optional<Error>& workFilesSkipped) {
     auto made = makeRegionText(doc);
     if (!made) return made.error();
     RegionTextWritten written;
     written.outlines = made->outlines;
     written.bytes = std::move(made->bytes);
+    if (workFilesSkipped) {
+        written.workCopySkipped = workFilesSkipped;
+        return written;
+    }
     auto path = WorkFileForWriting(kRegionTextName);
-    if (!path)
-        return Error{path.error().path, CoreMessage::wording("cannot write region.txt: %1"), {path.error().words}};
-    if (Status s = WriteFileAtomically(*path, written.bytes); !s)
-        return Error{s.error().path, CoreMessage::wording("cannot write region.txt: %1"), {s.error().words}};
-    written.path = *path;
+    Status copied = path ? WriteFileAtomically(*path, written.bytes) : Status(path.error());
+    if (copied)
+        written.path = *path;
+    else
+        written.workCopySkipped =
+            Error{copied.error().path, CoreMessage::wording("cannot write region.txt: %1"), {copied.error().words}};
     return written;
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,9 +47,10 @@ std::string_view SecondRegionSectionName(const Document& doc);
 Result<std::span<const Outline>> TracedOutlines(const Document& doc, int area);
 
 struct RegionTextWritten {
-    std::filesystem::path path;  // region.txt in the work folder
+    std::filesystem::path path;  // region.txt in the work folder; empty when it could not be written
     std::string bytes;           // its content
     int outlines = 0;            // outlines written, both sections
+    std::optional<Error> workCopySkipped;  // why the copy in the work folder could not be written
 };
 
 // The bytes of region.txt from the outlines the document holds, written nowhere (the player
@@ -57,8 +59,13 @@ Result<std::string> RegionTextOf(const Document& doc);
 
 // WriteRegionText: makes region.txt from the outlines the document holds (TracedOutlines of
 // area 0, and of area 1 when the EQ region flag is 1) and writes it into the work folder as well,
-// for anyone who reads it there. Outlines that cannot be had (see TracedOutlines) and a
-// region.txt that cannot be written are errors that say so.
-Result<RegionTextWritten> WriteRegionText(const Document& doc);
+// for anyone who reads it there. Outlines that cannot be had (see TracedOutlines) are errors that
+// say so. The copy in the work folder is only a courtesy: a skin saved with region.txt must not
+// fail for want of a writable per-user folder, so a copy that cannot be written is noted in
+// RegionTextWritten::workCopySkipped and the bytes are handed back all the same. When an earlier
+// work file of this run could not be written (`workFilesSkipped`), the copy is not tried and that
+// failure is the one noted.
+Result<RegionTextWritten> WriteRegionText(const Document& doc,
+                                          const std::optional<Error>& workFilesSkipped = std::nullopt);
 
 }  // namespace pelterra

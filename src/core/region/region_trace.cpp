@@ -267,8 +267,19 @@ private:
     Document& m_doc;
 };
 
+// Writes the pair of work files of an area. Optional work files are skipped once one could not
+// be written, and the failure is kept in `skipped` instead of ending the trace.
+Status writeWorkFiles(int item, const AreaOutlines& outlines, WorkFileNeed need, std::optional<Error>& skipped) {
+    if (skipped) return ok();
+    Status written = WriteRegionWorkFiles(item == 0 ? kMainWorkFiles : kEqWorkFiles, outlines);
+    if (written || need == WorkFileNeed::Required) return written;
+    skipped = written.error();
+    return ok();
+}
+
 // Traces one area of the document, shows the marks, and writes the pair of work files.
-Result<AreaOutlines> traceArea(Document& doc, int item, Colour key, const RegionProgress& progress) {
+Result<AreaOutlines> traceArea(Document& doc, int item, Colour key, const RegionProgress& progress,
+                               WorkFileNeed workFiles, std::optional<Error>& skipped) {
     const RegionProgress report = [&](const std::string& text) {
         doc.setText(ctl::Areay, text);
         if (progress) progress(text);
@@ -276,14 +287,14 @@ Result<AreaOutlines> traceArea(Document& doc, int item, Colour key, const Region
     AreaOutlines outlines =
         TraceRegionArea(doc.slot(pic::RegionArea, item), doc.slot(pic::RegionSource, item), key, report);
     doc.slotChanged(pic::RegionSource, item);
-    const RegionWorkFiles& files = item == 0 ? kMainWorkFiles : kEqWorkFiles;
-    if (Status written = WriteRegionWorkFiles(files, outlines); !written) return written.error();
+    if (Status written = writeWorkFiles(item, outlines, workFiles, skipped); !written) return written.error();
     return outlines;
 }
 
 }  // namespace
 
-Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress) {
+Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress,
+                                     WorkFileNeed workFiles) {
     doc.setValue(ctl::MainOutlineCount, 0);
     doc.setValue(ctl::EqOutlineCount, 0);
     doc.setRegionOutlines({});  // no outlines to save until this trace has ended well
@@ -291,7 +302,7 @@ Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProg
     RegionTrace trace;
     RegionOutlines held{.traced = true, .main = {}, .equalizer = {}};
 
-    auto main = traceArea(doc, 0, key, progress);
+    auto main = traceArea(doc, 0, key, progress, workFiles, trace.workFilesSkipped);
     if (!main) return main.error();
     trace.mainOutlines = static_cast<int>(main->counts.size());
     trace.cutOff += main->cutOff;
@@ -299,7 +310,7 @@ Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProg
     doc.setValue(ctl::MainOutlineCount, trace.mainOutlines);
 
     if (doc.value(ctl::EqRegionFlag) == 1) {
-        auto eq = traceArea(doc, 1, key, progress);
+        auto eq = traceArea(doc, 1, key, progress, workFiles, trace.workFilesSkipped);
         if (!eq) return eq.error();
         trace.eqOutlines = static_cast<int>(eq->counts.size());
         trace.cutOff += eq->cutOff;

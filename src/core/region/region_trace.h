@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,11 +91,19 @@ AreaOutlines TraceRegionArea(const Bitmap& area, Bitmap& cutOut, Colour key, con
 // The area's outlines one by one: its points cut by its counts.
 std::vector<Outline> SplitOutlines(const AreaOutlines& area);
 
+// How a trace treats its work files. The window stops at one it cannot write. For the command
+// line they are only a courtesy (nothing reads them back, and its output goes where -o says), so
+// there a per-user folder that cannot be written costs a warning, not the trace.
+enum class WorkFileNeed { Required, Optional };
+
 // What a trace of both areas found.
 struct RegionTrace {
     int mainOutlines = 0;  // the Main outline count
     int eqOutlines = 0;    // the EQ outline count (0 when the picture has no equalizer half)
     int cutOff = 0;        // outlines of either area ended by the step cap
+    // With WorkFileNeed::Optional: why the work files were not written, from the first one that
+    // could not be (no more are tried after it, as they would fail the same way).
+    std::optional<Error> workFilesSkipped;
 };
 
 // TraceRegionAreas: sets both outline counts to 0, traces RegionArea(0) into region1.txt and
@@ -104,7 +113,9 @@ struct RegionTrace {
 // region.txt and the preview shape are made from. The progress texts go to the label Areay and
 // to `progress`. The areas must carry the key colour frame (MakeRegion draws it). A work file
 // that cannot be written is an error naming it; the outline counts then stay 0 for that area
-// and the ones after it, and the document holds no traced outlines.
-Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress = {});
+// and the ones after it, and the document holds no traced outlines. When the work files are
+// optional, it is kept in RegionTrace::workFilesSkipped instead and the trace goes on.
+Result<RegionTrace> TraceRegionAreas(Document& doc, Colour key, const RegionProgress& progress = {},
+                                     WorkFileNeed workFiles = WorkFileNeed::Required);
 
 }  // namespace pelterra

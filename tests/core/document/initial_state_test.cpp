@@ -77,7 +77,7 @@ TEST_F(InitialState, FirstEntryOfEveryCategoryIsLoaded) {
     put("PartsData/frame/f.mask.bmp", Bitmap(275, 116, kMask));
     put("PartsData/text/font.bmp", Bitmap(155, 18, kSecond));
     std::vector<std::string> progress;
-    ASSERT_TRUE(InitialiseDocument(doc, dir.path(), [&](const std::string& line) { progress.push_back(line); }).ok());
+    ASSERT_TRUE(InitialiseDocument(doc, dir.path(), [&](const Words& line) { progress.push_back(line.english()); }).ok());
 
     EXPECT_EQ(progress, catalogueProgressLines());
     EXPECT_EQ(doc.control(ctl::lstData, 0).entries, (std::vector<std::string>{"a", "b"}));

@@ -129,7 +129,7 @@ TEST_F(CatalogueFill, NumberTextAndEqualizerCombosListTheirOwnSuffixes) {
 TEST_F(CatalogueFill, MissingFoldersLeaveEmptyListsAndTheFillGoesOn) {
     tree.file("PartsData/eq/preset/p.data.bmp");  // only the eighteenth step finds anything
     std::vector<std::string> seen;
-    const PartsCatalogue catalogue = fillPartsCatalogue(tree.root(), [&](const std::string& line) { seen.push_back(line); });
+    const PartsCatalogue catalogue = fillPartsCatalogue(tree.root(), [&](const Words& line) { seen.push_back(line.english()); });
     EXPECT_EQ(seen.size(), 20u);
     EXPECT_EQ(catalogue.lstEQData[4], (PartList{{"p"}, 0, 1}));
     for (const ListRef ref : PartsCatalogue::allLists()) {
@@ -141,15 +141,15 @@ TEST_F(CatalogueFill, MissingFoldersLeaveEmptyListsAndTheFillGoesOn) {
 TEST_F(CatalogueFill, ProgressLinesComeBeforeEachStepInOrder) {
     tree.file("PartsData/cbuttons/a.data.bmp");
     std::vector<std::string> seen;
-    fillPartsCatalogue(tree.root(), [&](const std::string& line) { seen.push_back(line); });
+    fillPartsCatalogue(tree.root(), [&](const Words& line) { seen.push_back(line.english()); });
     const Names expected{
-        "現在cbuttonパーツを読み込み中",     "現在Shufrepパーツを読み込み中",    "現在Monosterパーツを読み込み中",
-        "現在Playpausパーツを読み込み中",    "現在Posbarパーツを読み込み中",     "現在Numberパーツを読み込み中",
-        "現在TEXTパーツを読み込み中",        "現在Titlebarパーツを読み込み中",   "現在Frameパーツを読み込み中",
-        "現在Layer1パーツを読み込み中",      "現在Layer2パーツを読み込み中",     "現在Easyパーツを読み込み中",
-        "現在Sliderパーツを読み込み中",      "現在OnAutoパーツを読み込み中",     "現在EQ Frameパーツを読み込み中",
-        "現在EQ Titlebarパーツを読み込み中", "現在imageパーツを読み込み中",      "現在Presetパーツを読み込み中",
-        "現在EQ Layer1パーツを読み込み中",   "現在EQ Layer2パーツを読み込み中",
+        "Loading the cbutton parts",     "Loading the Shufrep parts",     "Loading the Monoster parts",
+        "Loading the Playpaus parts",    "Loading the Posbar parts",      "Loading the Number parts",
+        "Loading the TEXT parts",        "Loading the Titlebar parts",    "Loading the Frame parts",
+        "Loading the Layer1 parts",      "Loading the Layer2 parts",      "Loading the Easy parts",
+        "Loading the Slider parts",      "Loading the OnAuto parts",      "Loading the EQ Frame parts",
+        "Loading the EQ Titlebar parts", "Loading the image parts",       "Loading the Preset parts",
+        "Loading the EQ Layer1 parts",   "Loading the EQ Layer2 parts",
     };
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(catalogueProgressLines(), expected);
