@@ -138,13 +138,6 @@
     </message>
 </context>
 <context>
-    <name>CoreMessage</name>
-    <message>
-        <source>Zip圧縮失敗: %1</source>
-        <translation>Could not make the Zip archive: %1</translation>
-    </message>
-</context>
-<context>
     <name>EditNames</name>
     <message>
         <source>色 R</source>

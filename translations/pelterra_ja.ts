@@ -380,10 +380,6 @@
         <translation>アーカイブの書き込みに失敗しました（%1）</translation>
     </message>
     <message>
-        <source>Zip圧縮失敗: %1</source>
-        <translation>Zip圧縮失敗: %1</translation>
-    </message>
-    <message>
         <source>there is no colour-shift group %1 (the groups are 0 to 9)</source>
         <translation>色変更のグループ %1 はありません（グループは 0 ～ 9 です）</translation>
     </message>
@@ -718,6 +714,42 @@
     <message>
         <source>Loading the %1 parts</source>
         <translation>現在%1パーツを読み込み中</translation>
+    </message>
+    <message>
+        <source>cannot make the ZIP archive: %1</source>
+        <translation>Zip圧縮失敗: %1</translation>
+    </message>
+    <message>
+        <source>the archive is cut short or damaged: its table of contents is missing</source>
+        <translation>アーカイブが途中で切れているか壊れています（末尾の目録がありません）</translation>
+    </message>
+    <message>
+        <source>the archive is damaged: its table of contents does not match its entries</source>
+        <translation>アーカイブが壊れています（目録と中のファイルが一致しません）</translation>
+    </message>
+    <message>
+        <source>its checksum does not match</source>
+        <translation>チェックサムが一致しません</translation>
+    </message>
+    <message>
+        <source>its compressed data is broken</source>
+        <translation>圧縮データが壊れています</translation>
+    </message>
+    <message>
+        <source>its size does not match</source>
+        <translation>大きさが一致しません</translation>
+    </message>
+    <message>
+        <source>it holds more than the archive says</source>
+        <translation>アーカイブに書かれた大きさより長く続いています</translation>
+    </message>
+    <message>
+        <source>the folder holds %1 files of this name (%2); %3 is read</source>
+        <translation>フォルダーにこの名前のファイルが %1 個あります（%2）。%3 を読み込みます</translation>
+    </message>
+    <message>
+        <source>the archive holds %1 files of this name (%2); the last, %3, is read</source>
+        <translation>アーカイブにこの名前のファイルが %1 個あります（%2）。最後の %3 を読み込みます</translation>
     </message>
 </context>
 </TS>

@@ -22,8 +22,6 @@ namespace {
     QT_TRANSLATE_NOOP("CoreCaption", "押したとき２"), QT_TRANSLATE_NOOP("CoreCaption", "押したとき３"),
     // A picture for the equalizer or playlist that is not 275×116.
     QT_TRANSLATE_NOOP("CoreCaption", "画像の大きさが２７５＊１１６では有りません。無理矢理変換します"),
-    // The one core message whose wording is Japanese (the program's own words for a failed archive).
-    QT_TRANSLATE_NOOP("CoreMessage", "Zip圧縮失敗: %1"),
 };
 
 }  // namespace

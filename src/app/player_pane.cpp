@@ -32,11 +32,16 @@ QImage toArgbImage(const WindowImage& drawn) {
     return image;
 }
 
-QString missingList(const Skin& skin) {
+// What the skin lacked or could not read, and before it each file it held twice, one a line.
+QString skinNotesText(const Skin& skin) {
+    QStringList lines;
+    for (const SkinNote& note : skin.givenTwice) lines << QString::fromStdString(note.file) + QStringLiteral(": ") + wordText(note.message);
     QStringList names;
     for (const SkinNote& note : skin.missing)
         names << QString::fromStdString(note.file) + QStringLiteral(" (") + wordText(note.message) + QLatin1Char(')');
-    return names.isEmpty() ? QString() : QCoreApplication::translate("PlayerPane", "見つからない・読めないもの: ") + names.join(QStringLiteral(", "));
+    if (!names.isEmpty())
+        lines << QCoreApplication::translate("PlayerPane", "見つからない・読めないもの: ") + names.join(QStringLiteral(", "));
+    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -146,7 +151,7 @@ void PlayerPane::redrawNow() {
     if (m_pressed->isChecked()) view.pressed.set();
     m_image = toArgbImage(RenderPlayer(*skin, view, PlayerWindow::All, m_zoom->currentIndex() + 1));
     m_picture->setPixmap(QPixmap::fromImage(m_image));
-    m_status->setText(missingList(*skin));
+    m_status->setText(skinNotesText(*skin));
 }
 
 QString PlayerPane::missingText() const { return m_status->text(); }

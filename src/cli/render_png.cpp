@@ -22,8 +22,9 @@ void PrintSkinNotes(const Skin& skin, std::string_view command) {
     if (!skin.archiveFolder.empty())
         std::cerr << command << ": the skin's files are taken from the folder " << QuoteForMessage(skin.archiveFolder)
                   << " of the archive (players look for them at its top level)\n";
-    for (const SkinNote& note : skin.missing)
-        std::cerr << command << ": warning: " << EscapeForMessage(note.file) << ": " << note.message.english() << '\n';
+    for (const std::vector<SkinNote>* notes : {&skin.givenTwice, &skin.missing})
+        for (const SkinNote& note : *notes)
+            std::cerr << command << ": warning: " << EscapeForMessage(note.file) << ": " << note.message.english() << '\n';
 }
 
 }  // namespace pelterra::cli

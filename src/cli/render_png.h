@@ -1,5 +1,5 @@
 // A skin drawn as the player draws it, written as a PNG with the windows' outlines transparent;
-// and the files the skin lacked, said on stderr as warnings.
+// and the files the skin lacked or held twice, said on stderr as warnings.
 #pragma once
 
 #include <filesystem>
@@ -17,8 +17,8 @@ Result<std::string> PlayerPng(const Skin& skin, const PlayerView& view, PlayerWi
 Status WritePlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale,
                       const std::filesystem::path& file);
 
-// "COMMAND: warning: FILE: what" for every file the skin lacked or could not read, and the
-// folder of the archive the skin was taken from, when it lay in one.
+// "COMMAND: warning: FILE: what" for every file the skin held twice, lacked or could not read,
+// and the folder of the archive the skin was taken from, when it lay in one.
 void PrintSkinNotes(const Skin& skin, std::string_view command);
 
 }  // namespace pelterra::cli

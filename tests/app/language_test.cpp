@@ -102,8 +102,8 @@ TEST_F(LanguageTest, EnglishWordsOnEveryKindOfPageAndInQtsDialogs) {
     EXPECT_EQ(wordText(catalogueProgress()[14]), QStringLiteral("Loading the EQ Frame parts"));
     EXPECT_EQ(coreProgressLine("7/116 終了"), QStringLiteral("7/116 rows done"));
     EXPECT_EQ(coreProgressLine("12切り取り中"), QStringLiteral("Cutting out row 12"));
-    EXPECT_EQ(wordError(Error{"/tmp/x.wsz", CoreMessage::wording("Zip圧縮失敗: %1"), {Words(std::string("disk full"))}}),
-              QStringLiteral("/tmp/x.wsz: Could not make the Zip archive: disk full"));
+    EXPECT_EQ(wordError(Error{"/tmp/x.wsz", CoreMessage::wording("cannot make the ZIP archive: %1"), {Words(std::string("disk full"))}}),
+              QStringLiteral("/tmp/x.wsz: cannot make the ZIP archive: disk full"));
     EXPECT_EQ(coreCaption(kPlaylistPictureSizeMessage),
               QStringLiteral("The picture is not 275×116. It will be stretched to fit."));
     const std::string message = damagedPictureMessage().toStdString();
@@ -121,6 +121,8 @@ TEST_F(LanguageTest, JapaneseWordsAsWrittenAndQtsDialogsInJapanese) {
     EXPECT_EQ(widget<QMenu>(QStringLiteral("mnuFile"))->title(), QStringLiteral("ファイル(&F)"));
     EXPECT_EQ(widget<QPushButton>(QStringLiteral("cmdPLCopy_0"))->text(), QStringLiteral("左上"));
     EXPECT_EQ(wordText(catalogueProgress()[14]), QStringLiteral("現在EQ Frameパーツを読み込み中"));
+    EXPECT_EQ(wordError(Error{"/tmp/x.wsz", CoreMessage::wording("cannot make the ZIP archive: %1"), {Words(std::string("disk full"))}}),
+              QStringLiteral("/tmp/x.wsz: Zip圧縮失敗: disk full"));
     const std::string message = damagedPictureMessage().toStdString();
     EXPECT_EQ(message, damaged.string() + ": 画像のデータが途中で切れているか、壊れています");
 }

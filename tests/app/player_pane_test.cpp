@@ -12,6 +12,7 @@
 
 #include "app_fixture.h"
 #include "player_pane.h"
+#include "support/crafted_archives.h"
 
 namespace pelterra::app::testing {
 namespace {
@@ -49,11 +50,20 @@ TEST_F(PlayerPaneTest, FollowsEveryEditOnceThePictureIsOpen) {
 TEST_F(PlayerPaneTest, ASkinArchiveOpensInTheViewAndABrokenOneIsReported) {
     MainWindow* main = start();
     const std::filesystem::path broken = scratch / "broken.wsz";
-    std::ofstream(broken, std::ios::binary) << "not an archive";
     interaction().chooseSkinFile = [&](QWidget*) { return QString::fromStdString(broken.string()); };
-    main->findChild<QAction*>(QStringLiteral("mnuOpenSkin"))->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(pane()->image().isNull());
+    // No archive at all, and one whose entry fails its checksum: each one message, nothing drawn.
+    const std::pair<std::string, std::string> files[] = {
+        {"not an archive", "this is not a ZIP archive (a skin archive is a .wsz or .zip file)"},
+        {test_support::archiveWithAByteChanged("main.bmp"), "the entry \"main.bmp\" is damaged (its checksum does not match)"},
+    };
+    for (const auto& [bytes, message] : files) {
+        std::ofstream(broken, std::ios::binary | std::ios::trunc) << bytes;
+        messages.clear();
+        main->findChild<QAction*>(QStringLiteral("mnuOpenSkin"))->trigger();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages.front().toStdString(), broken.string() + ": " + message);
+        EXPECT_TRUE(pane()->image().isNull());
+    }
 
     // A skin folder with one sheet: the rest are drawn as placeholders and listed.
     const std::filesystem::path folder = scratch / "skin";

@@ -130,7 +130,7 @@ TEST_F(CliOutputs, AWriteCutShortKeepsTheOlderArchiveAndLeavesNothingBehind) {
     writeFile(dir / "skins" / "sky.wsz", "older skin");
     const CliRun failed = runCliUnderFileSizeLimit(8192, build("-o " + quoted(dir / "skins" / "sky.wsz")), dir.path());
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_NE(failed.err.find("Zip圧縮失敗: writing the file failed: the file is too large for this disk"),
+    EXPECT_NE(failed.err.find("cannot make the ZIP archive: writing the file failed: the file is too large for this disk"),
               std::string::npos)
         << failed.err;
     EXPECT_EQ(failed.out, "");

@@ -2,6 +2,8 @@
 
 #include <zip.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -22,15 +24,20 @@ struct SourceFree {
 };
 using SourceHandle = std::unique_ptr<zip_source_t, SourceFree>;
 
+// What unpacking gives each entry: an ordinary file (the type in the top bits, as Unix archivers
+// store it) that its owner may write and everyone read. Left alone, libzip stores 0666.
+constexpr zip_uint32_t kEntryAttributes = (S_IFREG | 0644u) << 16;
+
 // Each entry from its own buffer (not copied: the buffers must outlive zip_close). Returns why
 // an entry could not be added, or nothing.
 std::optional<Words> addEntries(zip_t* zip, const std::vector<ArchiveEntry>& entries) {
     for (const ArchiveEntry& entry : entries) {
         zip_source_t* src = zip_source_buffer(zip, entry.bytes.data(), entry.bytes.size(), 0);
-        if (!src || zip_file_add(zip, entry.name.c_str(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS) < 0) {
-            if (src) zip_source_free(src);
+        const zip_int64_t index = src ? zip_file_add(zip, entry.name.c_str(), src, ZIP_FL_OVERWRITE | ZIP_FL_ENC_GUESS) : -1;
+        if (index < 0 && src) zip_source_free(src);
+        if (index < 0 || zip_file_set_external_attributes(zip, static_cast<zip_uint64_t>(index), 0, ZIP_OPSYS_UNIX,
+                                                          kEntryAttributes) < 0)
             return Words(CoreMessage::wording("cannot add %1 (%2)"), {entry.name, zipErrorText(zip_get_error(zip))});
-        }
     }
     return std::nullopt;
 }
@@ -53,9 +60,8 @@ Result<std::string> sourceBytes(zip_source_t* source) {
     return bytes;
 }
 
-// The bytes of a ZIP archive holding the entries in this order (a name given twice keeps the
-// later bytes).
-Result<std::string> archiveBytes(const std::vector<ArchiveEntry>& entries) {
+// The archive's bytes; a failure says why, in words that follow "cannot make the ZIP archive".
+Result<std::string> unnamedArchiveBytes(const std::vector<ArchiveEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);
     SourceHandle memory(zip_source_buffer_create(nullptr, 0, 0, &error));
@@ -79,18 +85,18 @@ Result<std::string> archiveBytes(const std::vector<ArchiveEntry>& entries) {
 }  // namespace
 
 Error PackFailure(const std::filesystem::path& archive, const Error& why) {
-    return Error{archive.string(), CoreMessage::wording("Zip圧縮失敗: %1"), {why.words}};
+    return Error{archive.string(), CoreMessage::wording("cannot make the ZIP archive: %1"), {why.words}};
 }
 
 Result<std::string> PackArchiveBytes(const std::vector<ArchiveEntry>& entries) {
-    auto bytes = archiveBytes(entries);
+    auto bytes = unnamedArchiveBytes(entries);
     if (!bytes) return PackFailure("", bytes.error());
     return bytes;
 }
 
 Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries) {
-    auto bytes = archiveBytes(entries);
-    if (!bytes) return PackFailure(archive, bytes.error());
+    auto bytes = PackArchiveBytes(entries);
+    if (!bytes) return bytes.error().withPath(archive.string());
     if (Status written = WriteFileAtomically(archive, *bytes); !written) return PackFailure(archive, written.error());
     return ok();
 }

@@ -17,13 +17,15 @@ struct ArchiveEntry {
     std::string bytes;
 };
 
-// Packs `entries` into `archive`, in this order (a name given twice keeps the later bytes).
-// Every failure is reported with the message "Zip圧縮失敗" and the reason; the older archive is
-// then untouched.
-Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries);
-
-// The bytes of the archive PackEntries would write (its failures worded the same, without a path).
+// The bytes of a ZIP archive holding `entries` in this order (a name given twice keeps the later
+// bytes), each stored as an ordinary file readable by all and writable by its owner (0644). A
+// failure says "cannot make the ZIP archive" and why, without a path.
 Result<std::string> PackArchiveBytes(const std::vector<ArchiveEntry>& entries);
+
+// Packs `entries` into `archive` (PackArchiveBytes, then written whole). Every failure is
+// reported of `archive` with the message "cannot make the ZIP archive" and the reason; the older
+// archive is then untouched.
+Status PackEntries(const std::filesystem::path& archive, const std::vector<ArchiveEntry>& entries);
 
 // The failure of packing `archive` for the reason `why`, worded as PackEntries words it.
 Error PackFailure(const std::filesystem::path& archive, const Error& why);

@@ -1,7 +1,8 @@
 // Skin: a classic skin as a player holds it after reading it: every sheet decoded (a missing or
 // unreadable one replaced by a marked placeholder), the colours of viscolor.txt and pledit.txt,
-// the outlines of region.txt, and what was missing or could not be read. Skins come from a folder,
-// an archive in memory (skin_reader.h) or the sheets a document has just built.
+// the outlines of region.txt, what was missing or could not be read, and which of the files given
+// under one name twice was read. Skins come from a folder, an archive in memory (skin_reader.h) or
+// the sheets a document has just built.
 #pragma once
 
 #include <array>
@@ -81,6 +82,7 @@ struct Skin {
     bool visColoursRead = false;      // viscolor.txt was there
     bool playlistColoursRead = false; // pledit.txt was there
     std::vector<SkinNote> missing;   // sheets and text files missing or unreadable: defaults used
+    std::vector<SkinNote> givenTwice; // files found under one name more than once: which was read
     std::string archiveFolder;       // the folder of the archive the files were taken from ("" top level)
 
     // The sheet of that name; a sheet never added is an empty Bitmap.

@@ -3,6 +3,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 #include <set>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "fs/program_path.h"
 #include "image/picture_file.h"
 #include "output/save_skin.h"
+#include "text/quote.h"
 
 namespace pelterra {
 
@@ -39,7 +41,16 @@ bool isSkinFile(std::string_view name) {
     return false;
 }
 
-// A file read once per name: a second main.bmp in another letter case is passed over.
+// The warning for a skin file found under one name more than once: every name as found, and the
+// one that was read.
+SkinNote givenTwiceNote(const std::string& key, const std::vector<std::string>& names, const std::string& read,
+                        Wording wording) {
+    std::string quoted;
+    for (const std::string& n : names) quoted += (quoted.empty() ? "" : ", ") + QuoteForMessage(n);
+    return {key, {wording, {static_cast<int>(names.size()), quoted, QuoteForMessage(read)}}};
+}
+
+// A file read once per name: the callers choose which of several spellings is read.
 class SkinCollector {
 public:
     void add(std::string_view name, std::string_view bytes) {
@@ -90,25 +101,46 @@ bool climbsOut(std::string_view name) {
     return false;
 }
 
-Result<ZipHandle> openArchive(std::span<const std::uint8_t> bytes, const std::string& name) {
+// The archive opened by libzip, or libzip's error code and words.
+struct OpenedZip {
+    ZipHandle zip;
+    int code = ZIP_ER_OK;
+    std::string reason;
+};
+
+OpenedZip openZip(std::span<const std::uint8_t> bytes, int flags) {
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
-    zip_t* zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
-    if (zip) {
-        zip_error_fini(&error);
-        return ZipHandle(zip);
+    OpenedZip opened;
+    opened.zip.reset(source ? zip_open_from_source(source, ZIP_RDONLY | flags, &error) : nullptr);
+    if (!opened.zip) {
+        opened.code = zip_error_code_zip(&error);
+        opened.reason = zip_error_strerror(&error);
+        if (source) zip_source_free(source);
     }
-    const int code = zip_error_code_zip(&error);
-    const std::string reason = zip_error_strerror(&error);
     zip_error_fini(&error);
-    if (source) zip_source_free(source);
+    return opened;
+}
+
+// The archive with its table of contents checked against every entry's own header (name, sizes,
+// checksum, method, time), so that a damaged header is refused rather than read past.
+Result<ZipHandle> openArchive(std::span<const std::uint8_t> bytes, const std::string& name) {
+    OpenedZip opened = openZip(bytes, ZIP_CHECKCONS);
+    // The check refuses a name given twice, after every header was compared: such an archive is
+    // otherwise whole and is read (the names are reported with the skin).
+    if (opened.code == ZIP_ER_EXISTS) opened = openZip(bytes, 0);
+    if (opened.zip) return std::move(opened.zip);
     // An archive cut short has lost its directory at the end, and libzip then sees no ZIP at all;
     // its first entry's signature still tells it apart from a file that never was one.
     const bool startsLikeZip = bytes.size() >= 4 && bytes[0] == 'P' && bytes[1] == 'K' && bytes[2] == 3 && bytes[3] == 4;
-    if (code == ZIP_ER_NOZIP && !startsLikeZip)
+    if (opened.code == ZIP_ER_NOZIP && !startsLikeZip)
         return Error{name, CoreMessage::wording("this is not a ZIP archive (a skin archive is a .wsz or .zip file)")};
-    return Error{name, CoreMessage::wording("the archive is damaged or cut short (%1)"), {reason}};
+    if (opened.code == ZIP_ER_NOZIP)
+        return Error{name, CoreMessage::wording("the archive is cut short or damaged: its table of contents is missing")};
+    if (opened.code == ZIP_ER_INCONS)
+        return Error{name, CoreMessage::wording("the archive is damaged: its table of contents does not match its entries")};
+    return Error{name, CoreMessage::wording("the archive is damaged or cut short (%1)"), {opened.reason}};
 }
 
 // Every file entry of the archive, checked against the limits before any is unpacked.
@@ -165,18 +197,45 @@ std::string skinFolderOf(const std::vector<ArchiveEntryInfo>& entries) {
     return "";
 }
 
-Result<std::string> unpackEntry(zip_t* zip, const ArchiveEntryInfo& entry, const std::string& name) {
+// Why an entry did not unpack, in the reader's words where libzip's code says enough.
+Words damageOf(zip_file_t* file) {
+    zip_error_t* error = zip_file_get_error(file);
+    switch (zip_error_code_zip(error)) {
+        case ZIP_ER_CRC: return CoreMessage::wording("its checksum does not match");
+        case ZIP_ER_COMPRESSED_DATA:
+        case ZIP_ER_ZLIB: return CoreMessage::wording("its compressed data is broken");
+        case ZIP_ER_INCONS: return CoreMessage::wording("its size does not match");
+        default: return Words(zip_error_strerror(error));
+    }
+}
+
+// An entry the skin reads must unpack; any other is only checked, and one stored in a way this
+// reader does not know (a method or encryption libzip lacks) is passed over unchecked.
+enum class Unpack { Needed, CheckOnly };
+
+// An entry unpacked whole, read on to its end: only there does libzip compare what came out with
+// the checksum (CRC-32) and size the archive stores, so a damaged entry is caught before any of
+// its bytes are used.
+Result<std::string> unpackEntry(zip_t* zip, const ArchiveEntryInfo& entry, const std::string& name, Unpack unpack) {
     const std::string where = entry.folder + entry.file;
     zip_file_t* file = zip_fopen_index(zip, entry.index, 0);
+    if (!file && unpack == Unpack::CheckOnly) return std::string();
     if (!file)
         return Error{
             name, CoreMessage::wording("the entry \"%1\" cannot be unpacked (%2)"), {where, zip_strerror(zip)}};
     std::string bytes(static_cast<std::size_t>(entry.size), '\0');
     const zip_int64_t read = entry.size == 0 ? 0 : zip_fread(file, bytes.data(), entry.size);
-    const Words reason = read < 0 ? Words(zip_file_strerror(file)) : Words(CoreMessage::wording("it ends early"));
+    char beyond = 0;
+    const zip_int64_t past = read == static_cast<zip_int64_t>(entry.size) ? zip_fread(file, &beyond, 1) : 0;
+    Words reason;
+    if (read < 0 || past < 0)
+        reason = damageOf(file);
+    else if (read != static_cast<zip_int64_t>(entry.size))
+        reason = CoreMessage::wording("it ends early");
+    else if (past > 0)
+        reason = CoreMessage::wording("it holds more than the archive says");
     zip_fclose(file);
-    if (read != static_cast<zip_int64_t>(entry.size))
-        return Error{name, CoreMessage::wording("the entry \"%1\" is damaged (%2)"), {where, reason}};
+    if (!reason.empty()) return Error{name, CoreMessage::wording("the entry \"%1\" is damaged (%2)"), {where, reason}};
     return bytes;
 }
 
@@ -185,19 +244,24 @@ Result<std::string> unpackEntry(zip_t* zip, const ArchiveEntryInfo& entry, const
 Result<Skin> readSkinFolder(const fs::path& folder) {
     auto names = listOrdinaryFiles(folder);
     if (!names) return names.error();
+    // Every spelling of each skin file, in the listing's fixed order.
+    std::map<std::string, std::vector<std::string>> spellings;
+    for (const std::string& n : *names)
+        if (isSkinFile(n)) spellings[SkinKey(n)].push_back(n);
     SkinCollector collector;
-    // Exact names first, so that of main.bmp and MAIN.BMP the one spelt as players write it wins.
-    std::stable_sort(names->begin(), names->end(), [](const std::string& a, const std::string& b) {
-        return lessIgnoringCase(a, b);
-    });
-    for (const std::string& n : *names) {
-        if (!isSkinFile(n)) continue;
-        auto bytes = ReadPictureFile((folder / n).string());
+    for (const auto& [key, given] : spellings) {
+        // Of main.bmp and MAIN.BMP, the one spelt as players write their files is read.
+        const auto lower = std::find(given.begin(), given.end(), key);
+        const std::string& read = lower != given.end() ? *lower : given.front();
+        if (given.size() > 1)
+            collector.skin().givenTwice.push_back(
+                givenTwiceNote(key, given, read, CoreMessage::wording("the folder holds %1 files of this name (%2); %3 is read")));
+        auto bytes = ReadPictureFile((folder / read).string());
         if (!bytes) {
-            collector.unreadable(n, {CoreMessage::wording("%1: drawn as a placeholder"), {bytes.error().words}});
+            collector.unreadable(read, {CoreMessage::wording("%1: drawn as a placeholder"), {bytes.error().words}});
             continue;
         }
-        collector.add(n, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+        collector.add(read, std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     }
     return collector.finish();
 }
@@ -218,13 +282,31 @@ Result<Skin> ReadSkinArchive(std::span<const std::uint8_t> bytes, const std::str
     auto entries = listEntries(zip->get(), name, limits);
     if (!entries) return entries.error();
     const std::string folder = skinFolderOf(*entries);
+    // The entries of each skin file, in archive order. Of several, the last is read: unpacking the
+    // archive, as players do, leaves the last one written.
+    std::map<std::string, std::vector<const ArchiveEntryInfo*>> skinEntries;
+    for (const ArchiveEntryInfo& entry : *entries)
+        if (entry.folder == folder && isSkinFile(entry.file)) skinEntries[SkinKey(entry.file)].push_back(&entry);
+    const auto isRead = [&](const ArchiveEntryInfo& entry) {
+        const auto given = skinEntries.find(SkinKey(entry.file));
+        return given != skinEntries.end() && given->second.back() == &entry;
+    };
     SkinCollector collector;
     collector.skin().archiveFolder = folder;
+    // Every entry is unpacked and checked, the skin's and the others: an archive with a damaged
+    // entry is damaged, and is refused whole rather than drawn in part.
     for (const ArchiveEntryInfo& entry : *entries) {
-        if (entry.folder != folder || !isSkinFile(entry.file)) continue;
-        auto content = unpackEntry(zip->get(), entry, name);
+        const bool read = isRead(entry);
+        auto content = unpackEntry(zip->get(), entry, name, read ? Unpack::Needed : Unpack::CheckOnly);
         if (!content) return content.error();
-        collector.add(entry.file, *content);
+        if (read) collector.add(entry.file, *content);
+    }
+    for (const auto& [key, given] : skinEntries) {
+        if (given.size() < 2) continue;
+        std::vector<std::string> names;
+        for (const ArchiveEntryInfo* entry : given) names.push_back(entry->folder + entry->file);
+        collector.skin().givenTwice.push_back(givenTwiceNote(
+            key, names, names.back(), CoreMessage::wording("the archive holds %1 files of this name (%2); the last, %3, is read")));
     }
     return collector.finish();
 }
