@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "image/picture_size.h"
 #include "png_write.h"
 #include "text/quote.h"
 
@@ -9,6 +10,8 @@ namespace pelterra::cli {
 
 Status WritePlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale,
                       const std::filesystem::path& file) {
+    const PlayerImageSize size = SizeOfPlayerImage(view, window, scale);
+    if (Status fits = CheckPictureToMake(size.width, size.height); !fits) return fits.error().withPath(file.string());
     const WindowImage image = RenderPlayer(skin, view, window, scale);
     return WritePng(image.colours, &image.alpha, file);
 }

@@ -10,6 +10,7 @@
 
 namespace pelterra::cli {
 
+// A drawing beyond the picture limits is refused before anything is drawn.
 Status WritePlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale,
                       const std::filesystem::path& file);
 
