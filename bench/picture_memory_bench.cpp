@@ -1,6 +1,7 @@
 // Peak memory of opening a large picture as the base picture: an 8000 x 8000 RGBA PNG at 16 bits
 // a sample, half a megabyte on disk, declined at the size dialog (as the command line does
-// without --fit) and stretched to one window. Each open runs in a child process, whose peak
+// without --fit) and stretched to one window; and of tracing it as a region picture, refused
+// without a fit answer and stretched with one. Each open runs in a child process, whose peak
 // resident size is the counter peak_MB; "baseline" is a child that only builds the document.
 #include <benchmark/benchmark.h>
 #include <png.h>
@@ -9,13 +10,16 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/document.h"
 #include "equalizer/picture_import.h"
+#include "region/region_editor.h"
 
 using namespace pelterra;
 namespace fs = std::filesystem;
@@ -89,6 +93,29 @@ void BM_PeakMemory_Large16BitPngStretched(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_PeakMemory_Large16BitPngStretched)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A region trace writes its work files below the per-user data folder: a scratch one here.
+void traceRegion(const std::string& file, std::optional<int> fit) {
+    const fs::path scratch = fs::temp_directory_path() / ("pelterra-bench-region-" + std::to_string(::getpid()));
+    ::setenv("XDG_DATA_HOME", scratch.c_str(), 1);
+    Document doc;
+    const bool traced = TraceRegionPicture(doc, scratch, file, RGB(255, 0, 255), fit).ok();
+    std::error_code ec;
+    fs::remove_all(scratch, ec);
+    if (traced != fit.has_value()) ::_exit(1);
+}
+
+void BM_PeakMemory_Large16BitPngRegionRefused(benchmark::State& state) {
+    const std::string& file = largePng();
+    measure(state, [&file] { traceRegion(file, std::nullopt); });
+}
+BENCHMARK(BM_PeakMemory_Large16BitPngRegionRefused)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_PeakMemory_Large16BitPngRegionStretched(benchmark::State& state) {
+    const std::string& file = largePng();
+    measure(state, [&file] { traceRegion(file, static_cast<int>(HowFormAnswer::Stretch)); });
+}
+BENCHMARK(BM_PeakMemory_Large16BitPngRegionStretched)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Removes the picture when the benchmark program ends.
 struct RemoveLargePng {

@@ -256,6 +256,10 @@
         <translation>画像が %1 × %2 ピクセルあります。読めるのは一辺 %3 まで、全体で %4 ピクセルまでです</translation>
     </message>
     <message>
+        <source>the picture would be %1 × %2 pixels; at most %3 on a side and %4 pixels are made</source>
+        <translation>画像は %1 × %2 ピクセルになります。作れるのは一辺 %3 まで、全体で %4 ピクセルまでです</translation>
+    </message>
+    <message>
         <source>the BMP has %1 bits per pixel; only 1, 4, 8, 16, 24 and 32 can be read</source>
         <translation>この BMP は 1 ピクセルあたり %1 ビットです。読めるのは 1、4、8、16、24、32 ビットだけです</translation>
     </message>
@@ -322,6 +326,10 @@
     <message>
         <source>the file is %1 MB; picture files over %2 MB are not read</source>
         <translation>ファイルが %1 MB あります。%2 MB を超える画像ファイルは読みません</translation>
+    </message>
+    <message>
+        <source>the file holds more than %1 MB; picture files over %1 MB are not read</source>
+        <translation>ファイルが %1 MB を超えています。%1 MB を超える画像ファイルは読みません</translation>
     </message>
     <message>
         <source>there is no picture to save (it has no pixels)</source>

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/drawing.h"
+#include "image/picture_size.h"
 #include "png_write.h"
 #include "sheets/skin_sheets.h"
 
@@ -23,6 +24,7 @@ Result<std::string> PreviewPng(const Document& doc, const PreviewPanes& panes) {
     constexpr int paneWidth = SkinSheetOf(pic::Main).width, paneHeight = SkinSheetOf(pic::Main).height;
     const int width = paneWidth + (playlist ? pl.width() : 0);
     const int height = std::max(2 * paneHeight, playlist ? pl.height() : 0);
+    if (Status fits = CheckPictureToMake(width, height); !fits) return fits.error();
     Bitmap canvas(width, height, kBlack);
     int y = 0;
     for (const PreviewPane* pane : {&panes.preView1, &panes.preView2}) {

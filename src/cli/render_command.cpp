@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "fs/atomic_file.h"
+#include "image/picture_size.h"
 #include "player/skin_reader.h"
 #include "render_png.h"
 #include "text/quote.h"
@@ -176,6 +177,12 @@ int runRender(const CommandContext&, CommandArgs args) {
     const auto options = parseOptions(args);
     if (!options) return kExitUsage;
     if (Status target = CheckFileTarget(*options->output); !target) return fail(target.error());
+    const PlayerImageSize size = SizeOfPlayerImage(options->view, options->window, options->scale);
+    if (Status fits = CheckPictureToMake(size.width, size.height); !fits) {
+        std::cerr << "pelterra-cli render: " << fits.error().describe()
+                  << " (choose a smaller --scale or --playlist-size)\n";
+        return kExitFailure;
+    }
     auto skin = ReadSkin(*options->skin);
     if (!skin) return fail(skin.error());
     PrintSkinNotes(*skin, "render");

@@ -2,20 +2,25 @@
 
 #include <iostream>
 
+#include "image/picture_size.h"
+#include "fs/atomic_file.h"
 #include "png_write.h"
 #include "text/quote.h"
 
 namespace pelterra::cli {
 
 Result<std::string> PlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale) {
+    const PlayerImageSize size = SizeOfPlayerImage(view, window, scale);
+    if (Status fits = CheckPictureToMake(size.width, size.height); !fits) return fits.error();
     const WindowImage image = RenderPlayer(skin, view, window, scale);
     return EncodePng(image.colours, &image.alpha);
 }
 
 Status WritePlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale,
                       const std::filesystem::path& file) {
-    const WindowImage image = RenderPlayer(skin, view, window, scale);
-    return WritePng(image.colours, &image.alpha, file);
+    auto png = PlayerPng(skin, view, window, scale);
+    if (!png) return png.error().withPath(file.string());
+    return WriteFileAtomically(file, *png);
 }
 
 void PrintSkinNotes(const Skin& skin, std::string_view command) {

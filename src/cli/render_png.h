@@ -14,6 +14,7 @@ namespace pelterra::cli {
 // The PNG's bytes.
 Result<std::string> PlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale);
 
+// A drawing beyond the picture limits is refused before anything is drawn.
 Status WritePlayerPng(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale,
                       const std::filesystem::path& file);
 

@@ -2,6 +2,7 @@
 // archive alike, the sizes of the windows, damaged and crafted archives refused with one error
 // and exit 1, missing sheets warned about with exit 0, and mistaken options.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <fstream>
 
@@ -88,6 +89,55 @@ TEST_F(CliRender, DamagedAndCraftedArchivesAreOneErrorAndExit1) {
         EXPECT_EQ(r.exitCode, 1) << crafted.what;
         EXPECT_EQ(r.err, "pelterra-cli render: " + archive.string() + ": " + crafted.message + "\n") << crafted.what;
         EXPECT_FALSE(fs::exists(dir / "out.png")) << crafted.what;
+    }
+}
+
+// Address space is limited for the run, so that a drawing made before its size is checked fails
+// at once instead of taking the machine's memory. AddressSanitizer reserves far more address
+// space than any limit allows; there the run goes unlimited.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kAddressSanitizer = true;
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+bool limitAddressSpace() {
+    if (kAddressSanitizer) return true;
+    const rlimit oneGigabyte{1ULL << 30, 1ULL << 30};
+    return ::setrlimit(RLIMIT_AS, &oneGigabyte) == 0;
+}
+
+// All three windows at scale 8 with a large playlist once ran the PNG encoder's byte counts past
+// an int and overwrote the heap after 9 GB. A drawing beyond 16384 pixels on a side or 64 million
+// in all is refused from its size alone, with exit 1 and one line, before anything is drawn.
+TEST_F(CliRender, DrawingsBeyondThePictureLimitsAreRefusedBeforeAnythingIsDrawn) {
+    TempDir skin;  // drawn with placeholders: every sheet is missing
+    const struct {
+        const char* options;
+        const char* size;
+    } cases[] = {
+        {"--scale 8 --playlist-size 3975x3973", "34000 × 31784"},                 // both sides and the count
+        {"--window playlist --scale 8 --playlist-size 2050x116", "16400 × 928"},   // one side
+        {"--window playlist --scale 4 --playlist-size 2025x3973", "8100 × 15892"},  // the count only
+    };
+    for (const auto& c : cases) {
+        const std::string arguments =
+            "render " + quoted(skin.path()) + " " + c.options + " -o " + quoted(dir / "out.png");
+        const auto r = runCliInChild(limitAddressSpace, arguments, dir.path());
+        ASSERT_TRUE(r.has_value()) << "the address space could not be limited";
+        EXPECT_EQ(r->exitCode, 1) << c.options << ": " << r->err;
+        EXPECT_EQ(r->err, std::string("pelterra-cli render: the picture would be ") + c.size +
+                              " pixels; at most 16384 on a side and 64 million pixels are made (choose a smaller "
+                              "--scale or --playlist-size)\n")
+            << c.options;
+        EXPECT_EQ(r->out, "") << c.options;
+        EXPECT_FALSE(fs::exists(dir / "out.png")) << c.options;
     }
 }
 

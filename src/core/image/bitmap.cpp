@@ -2,12 +2,22 @@
 
 #include <algorithm>
 
+#include "image/picture_size.h"
+
 namespace pelterra {
 
+namespace {
+
+// The number of pixels, once the size is known to be within the limits.
+std::size_t pixelCount(int width, int height) {
+    RequirePictureWithinLimits(width, height);
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+}
+
+}  // namespace
+
 Bitmap::Bitmap(int width, int height, Colour fill)
-    : m_width(std::max(width, 0)),
-      m_height(std::max(height, 0)),
-      m_pixels(static_cast<std::size_t>(m_width) * m_height, fill) {}
+    : m_width(std::max(width, 0)), m_height(std::max(height, 0)), m_pixels(pixelCount(m_width, m_height), fill) {}
 
 void Bitmap::fill(Colour c) { std::fill(m_pixels.begin(), m_pixels.end(), c); }
 

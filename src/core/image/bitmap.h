@@ -22,6 +22,8 @@ struct Point {
 class Bitmap {
 public:
     Bitmap() = default;
+    // Throws std::length_error beyond the picture limits (picture_size.h), before allocating:
+    // sizes that come from outside are checked against them first.
     Bitmap(int width, int height, Colour fill = kWhite);
 
     int width() const { return m_width; }

@@ -79,13 +79,9 @@ Error damaged(const std::string& name) { return Error{name, kDamaged}; }
 
 Error tooLarge(const std::string& name, long long width, long long height,
                const PictureLimits& limits) {
-    const long long millions = limits.maxPixels / (1000 * 1000);
-    const Words pixelLimit = millions * 1000 * 1000 == limits.maxPixels
-                                 ? Words(CoreMessage::wording("%1 million"), {millions})
-                                 : Words(limits.maxPixels);
     return Error{name,
                  CoreMessage::wording("the picture is %1 × %2 pixels; at most %3 on a side and %4 pixels are accepted"),
-                 {width, height, limits.maxSide, pixelLimit}};
+                 {width, height, limits.maxSide, PixelCountInWords(limits.maxPixels)}};
 }
 
 // Checked before anything the size of the picture is allocated.
@@ -589,11 +585,17 @@ Words unopenableReason(int error) {
     }
 }
 
-// Reads until `bytes` is full or the file ends; a file that shrank while being read is judged on
-// what could be read. Returns 0, or the errno of a failed read.
-int readUpTo(int fd, std::vector<std::uint8_t>& bytes) {
+// Reads the file to its end, keeping at most `limit` + 1 bytes (one more than any file may hold,
+// so that a longer one is seen to be longer). The size the file states is only where the
+// buffer starts: a file in /proc states 0 and holds more, and a file that shrank or grew while
+// being read is judged on what it held. Returns 0, or the errno of a failed read.
+int readToEnd(int fd, std::uintmax_t statedSize, std::size_t limit, std::vector<std::uint8_t>& bytes) {
+    constexpr std::size_t kFirstChunk = 64 * 1024;
+    const std::size_t most = limit + 1;
+    bytes.resize(std::min<std::uintmax_t>(std::max<std::uintmax_t>(statedSize + 1, kFirstChunk), most));
     std::size_t done = 0;
-    while (done < bytes.size()) {
+    while (done < most) {
+        if (done == bytes.size()) bytes.resize(std::min(bytes.size() * 2, most));
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -604,6 +606,15 @@ int readUpTo(int fd, std::vector<std::uint8_t>& bytes) {
     }
     bytes.resize(done);
     return 0;
+}
+
+// A 24-bit BMP: the two headers, then rows of three bytes a pixel padded to four bytes. Every
+// picture within the limits fits the file's 32-bit sizes.
+constexpr std::uint32_t kBmp24Headers = kFileHeaderSize + kInfoHeaderSize;
+static_assert(3 * kMaxPicturePixels + 3 * kMaxPictureSide + kBmp24Headers <= UINT32_MAX);
+
+std::size_t bmp24Stride(const Bitmap& bitmap) {
+    return (static_cast<std::size_t>(bitmap.width()) * 3 + 3) & ~std::size_t{3};
 }
 
 void putLe16(std::uint8_t* p, std::uint32_t v) {
@@ -653,9 +664,10 @@ Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path) {
     if (!fs::is_regular_file(status))
         return Error{path,
                      CoreMessage::wording("this is a special file (a pipe, device or socket), not a picture file")};
+    // A size stated beyond the limit is refused unread; a file in /proc states 0 whatever it
+    // holds, so only reading it tells whether it is empty.
     const std::uintmax_t size = fs::file_size(path, ec);
     if (ec) return Error{path, CoreMessage::wording("the file cannot be read (%1)"), {ec.message()}};
-    if (size == 0) return Error{path, CoreMessage::wording("the file is empty")};
     if (size > kMaxPictureFileBytes)
         return Error{path,
                      CoreMessage::wording("the file is %1 MB; picture files over %2 MB are not read"),
@@ -663,11 +675,16 @@ Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path) {
 
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return Error{path, unopenableReason(errno)};
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    const int readError = readUpTo(fd, bytes);
+    std::vector<std::uint8_t> bytes;
+    const int readError = readToEnd(fd, size, kMaxPictureFileBytes, bytes);
     ::close(fd);
     if (readError != 0)
         return Error{path, CoreMessage::wording("the file cannot be read (%1)"), {std::strerror(readError)}};
+    if (bytes.empty()) return Error{path, CoreMessage::wording("the file is empty")};
+    if (bytes.size() > kMaxPictureFileBytes)
+        return Error{path,
+                     CoreMessage::wording("the file holds more than %1 MB; picture files over %1 MB are not read"),
+                     {kMaxPictureFileBytes / (1024 * 1024)}};
     return bytes;
 }
 
@@ -678,16 +695,15 @@ Result<Bitmap> LoadPicture(const std::string& path) {
 }
 
 std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) {
-    constexpr std::uint32_t kHeaders = kFileHeaderSize + kInfoHeaderSize;
     constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dots per inch
-    const std::size_t stride = (static_cast<std::size_t>(bitmap.width()) * 3 + 3) & ~std::size_t{3};
-    const std::size_t imageBytes = stride * bitmap.height();
-    std::vector<std::uint8_t> out(kHeaders + imageBytes, 0);
+    const std::size_t stride = bmp24Stride(bitmap);
+    const std::size_t imageBytes = stride * static_cast<std::size_t>(bitmap.height());
+    std::vector<std::uint8_t> out(kBmp24Headers + imageBytes, 0);
     std::uint8_t* d = out.data();
     d[0] = 'B';
     d[1] = 'M';
-    putLe32(d + 2, static_cast<std::uint32_t>(std::min<std::size_t>(out.size(), UINT32_MAX)));
-    putLe32(d + 10, kHeaders);
+    putLe32(d + 2, static_cast<std::uint32_t>(out.size()));  // fits: see kBmp24Headers
+    putLe32(d + 10, kBmp24Headers);
     std::uint8_t* h = d + kFileHeaderSize;
     putLe32(h, kInfoHeaderSize);
     putLe32(h + 4, static_cast<std::uint32_t>(bitmap.width()));
@@ -695,11 +711,11 @@ std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) {
     putLe16(h + 12, 1);
     putLe16(h + 14, 24);
     putLe32(h + 16, kBiRgb);
-    putLe32(h + 20, static_cast<std::uint32_t>(std::min<std::size_t>(imageBytes, UINT32_MAX)));
+    putLe32(h + 20, static_cast<std::uint32_t>(imageBytes));
     putLe32(h + 24, kPixelsPerMetre);
     putLe32(h + 28, kPixelsPerMetre);
     for (int y = 0; y < bitmap.height(); ++y) {
-        std::uint8_t* dst = d + kHeaders + stride * (bitmap.height() - 1 - y);
+        std::uint8_t* dst = d + kBmp24Headers + stride * (bitmap.height() - 1 - y);
         const Colour* src = bitmap.row(y);
         for (int x = 0; x < bitmap.width(); ++x, dst += 3) {
             dst[0] = static_cast<std::uint8_t>(GetBlue(src[x]));
@@ -712,8 +728,9 @@ std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap) {
 
 Status SavePicture(const Bitmap& bitmap, const std::string& path) {
     if (bitmap.empty()) return Error{path, CoreMessage::wording("there is no picture to save (it has no pixels)")};
-    const std::size_t stride = (static_cast<std::size_t>(bitmap.width()) * 3 + 3) & ~std::size_t{3};
-    if (stride * bitmap.height() > UINT32_MAX - 54)
+    const std::optional<std::size_t> imageBytes =
+        CheckedProduct(bmp24Stride(bitmap), static_cast<std::size_t>(bitmap.height()));
+    if (!imageBytes || *imageBytes > UINT32_MAX - kBmp24Headers)
         return Error{path, CoreMessage::wording("the picture is too large for a BMP file")};
     const std::vector<std::uint8_t> bytes = EncodeBmp24(bitmap);
 

@@ -9,18 +9,16 @@
 #include <vector>
 
 #include "image/bitmap.h"
+#include "image/picture_size.h"
 #include "result.h"
 
 namespace pelterra {
 
-// Largest picture accepted: beyond this a file is refused before anything is allocated.
-inline constexpr int kMaxPictureSide = 16384;
-inline constexpr long long kMaxPicturePixels = 64LL * 1000 * 1000;
-
 // Largest file LoadPicture reads into memory; a bigger file is refused before it is read.
 inline constexpr std::uintmax_t kMaxPictureFileBytes = 256u * 1024 * 1024;
 
-// The size bounds a decode checks before it allocates anything. The fuzzer narrows them so that
+// The size bounds a decode checks before it allocates anything (by default the limits of
+// picture_size.h: beyond them a file is refused before anything is allocated). The fuzzer narrows them so that
 // each input decodes quickly; every other caller uses the defaults.
 struct PictureLimits {
     int maxSide = kMaxPictureSide;

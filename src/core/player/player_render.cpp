@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "image/picture_size.h"
 #include "player/paint.h"
 #include "player/render.h"
 
@@ -101,7 +102,10 @@ bool IsPlaylistSize(int width, int height) {
 
 WindowImage ScaleUp(WindowImage image, int factor) {
     if (factor <= 1) return image;
-    WindowImage big(image.width() * factor, image.height() * factor, kBlack, 0);
+    const long long width = static_cast<long long>(image.width()) * factor;
+    const long long height = static_cast<long long>(image.height()) * factor;
+    RequirePictureWithinLimits(width, height);
+    WindowImage big(static_cast<int>(width), static_cast<int>(height), kBlack, 0);
     for (int y = 0; y < big.height(); ++y) {
         const Colour* from = image.colours.row(y / factor);
         const std::uint8_t* fromAlpha = image.alpha.data() + static_cast<std::size_t>(y / factor) * image.width();
@@ -113,6 +117,21 @@ WindowImage ScaleUp(WindowImage image, int factor) {
         }
     }
     return big;
+}
+
+PlayerImageSize SizeOfPlayerImage(const PlayerView& view, PlayerWindow window, int scale) {
+    const int windowHeight = view.shade ? kShadeHeight : kMainHeight;
+    const Point fitted = fittedPlaylistSize(view.playlistWidth, view.playlistHeight);
+    const Point playlist{fitted.x, view.shade ? kShadeHeight : fitted.y};
+    PlayerImageSize size;
+    switch (window) {
+        case PlayerWindow::Main:
+        case PlayerWindow::Equalizer: size = {kMainWidth, windowHeight}; break;
+        case PlayerWindow::Playlist: size = {playlist.x, playlist.y}; break;
+        case PlayerWindow::All: size = {kMainWidth + playlist.x, std::max(2 * windowHeight, playlist.y)}; break;
+    }
+    scale = std::clamp(scale, 1, kMaxRenderScale);
+    return {size.width * scale, size.height * scale};
 }
 
 WindowImage RenderPlayer(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale) {

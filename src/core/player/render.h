@@ -25,10 +25,20 @@ WindowImage RenderPlaylistWindow(const Skin& skin, const PlayerView& view);
 // (1 to kMaxRenderScale) across and down. Uncovered pixels are transparent.
 WindowImage RenderPlayer(const Skin& skin, const PlayerView& view, PlayerWindow window, int scale = 1);
 
+// The width and height RenderPlayer draws for the same arguments, found without drawing: a
+// caller holds it to the picture limits (CheckPictureToMake) before anything is drawn.
+struct PlayerImageSize {
+    long long width = 0;
+    long long height = 0;
+    bool operator==(const PlayerImageSize&) const = default;
+};
+PlayerImageSize SizeOfPlayerImage(const PlayerView& view, PlayerWindow window, int scale = 1);
+
 // True when players can size the playlist so: 275 + 25n by 116 + 29m, up to kMaxPlaylistSide.
 bool IsPlaylistSize(int width, int height);
 
-// Every pixel of the image as a square of factor x factor pixels.
+// Every pixel of the image as a square of factor x factor pixels (std::length_error when that is
+// beyond the picture limits).
 WindowImage ScaleUp(WindowImage image, int factor);
 
 // The pixels of a width x height window inside the polygons (255) or outside all (0): a pixel is

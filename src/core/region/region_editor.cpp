@@ -32,8 +32,10 @@ constexpr KeyChannel kKeyChannels[] = {
 };
 static_assert(std::size(kKeyChannels) == 3);
 
-bool isOneWindow(const Bitmap& p) { return p.width() == kW && p.height() == kH; }
-bool isTwoWindows(const Bitmap& p) { return p.width() == kW && p.height() == 2 * kH; }
+bool isOneWindow(int width, int height) { return width == kW && height == kH; }
+bool isTwoWindows(int width, int height) { return width == kW && height == 2 * kH; }
+bool isOneWindow(const Bitmap& p) { return isOneWindow(p.width(), p.height()); }
+bool isTwoWindows(const Bitmap& p) { return isTwoWindows(p.width(), p.height()); }
 
 // Draws the source rows top..top+height-1 of the picture onto an area at (1, 1), scaled to one
 // 275 x 116 window (1:1 when they are that size already).
@@ -111,11 +113,11 @@ void ReloadCutOutResults(Document& doc, const fs::path& programFolder) {
     doc.assignSlot(pic::RegionSource, 1, background);
 }
 
-Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, const Bitmap& picture,
+Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, Bitmap given,
                               const HowFormDialog& howForm) {
-    if (picture.empty())
+    if (given.empty())
         return Error{"", CoreMessage::wording("the region picture is empty: it has no pixels to trace")};
-    const bool askSize = !isOneWindow(picture) && !isTwoWindows(picture);
+    const bool askSize = !isOneWindow(given) && !isTwoWindows(given);
     if (askSize && !howForm) return needsDialogError();
     // The dialog is asked before anything changes, so that an answer it cannot give leaves the
     // page as it was.
@@ -126,7 +128,10 @@ Result<int> LoadRegionPicture(Document& doc, const fs::path& programFolder, cons
                          "the picture-size dialog gave the answer %1, which is none of its four buttons (0 to 3)"),
                      {syori}};
 
-    doc.work.form3Picture1 = picture;
+    // Form3.Picture1 keeps the picture; the areas are drawn from it there, so that a large
+    // picture is held once.
+    doc.work.form3Picture1 = std::move(given);
+    const Bitmap& picture = doc.work.form3Picture1;
     doc.setValue(ctl::RegionCheck, 0);
     doc.setEnabled(ctl::RegionCheck, -1, false);
     doc.setEnabled(ctl::BtnMakeRegion, -1, true);
@@ -158,7 +163,7 @@ Result<int> LoadRegion(Document& doc, const fs::path& programFolder, const std::
     if (filePath.empty()) return -1;
     Result<Bitmap> picture = LoadPicture(filePath);
     if (!picture) return picture.error();
-    Result<int> loaded = LoadRegionPicture(doc, programFolder, *picture, howForm);
+    Result<int> loaded = LoadRegionPicture(doc, programFolder, std::move(*picture), howForm);
     if (!loaded) return loaded.error().withPath(filePath);
     return loaded;
 }
@@ -222,19 +227,26 @@ Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const fs::path& pro
                                               std::string_view fitOption, const RegionProgress& progress) {
     if (picturePath.empty()) return Error{"", CoreMessage::wording("no region picture was named")};
     if (Status answer = checkFitAnswer(fit, fitOption); !answer) return answer.error();
-    Result<Bitmap> picture = LoadPicture(picturePath);
-    if (!picture) return picture.error();
-    if (!picture->empty() && !isOneWindow(*picture) && !isTwoWindows(*picture) && !fit)
+    // The size is read from the header, and a picture that needs a fit answer without one is
+    // refused before anything is decoded: the refusal costs nothing however large the picture.
+    Result<std::vector<std::uint8_t>> bytes = ReadPictureFile(picturePath);
+    if (!bytes) return bytes.error();
+    Result<PictureSize> size = ReadPictureSize(*bytes, picturePath);
+    if (!size) return size.error();
+    if (!isOneWindow(size->width, size->height) && !isTwoWindows(size->width, size->height) && !fit)
         return Error{picturePath,
                      CoreMessage::wording(
                          "the region picture is %1*%2, neither 275*116 nor 275*232: say how to fit it with %3 0 "
                          "(stretch it to one window) or %3 1 (split it into two windows)"),
-                     {picture->width(), picture->height(), std::string(fitOption)}};
+                     {size->width, size->height, std::string(fitOption)}};
+    Result<Bitmap> picture = DecodePicture(*bytes, picturePath);
+    if (!picture) return picture.error();
+    bytes = std::vector<std::uint8_t>{};  // the file's bytes are no longer needed beside its pixels
     const int combinedPictureFlag = doc.combinedPictureFlag;
     const std::string syori = doc.text(ctl::Syori);
     HowFormDialog howForm;
     if (fit) howForm = [answer = *fit] { return answer; };
-    Result<int> loaded = LoadRegionPicture(doc, programFolder, *picture, howForm);
+    Result<int> loaded = LoadRegionPicture(doc, programFolder, std::move(*picture), howForm);
     if (!loaded) return loaded.error().withPath(picturePath);
     if (doc.combinedPictureFlag != combinedPictureFlag) {
         doc.combinedPictureFlag = combinedPictureFlag;

@@ -37,7 +37,8 @@ void ReloadCutOutResults(Document& doc, const std::filesystem::path& programFold
 // Last, the Cut-out results are reloaded from cg.bmp. Returns the HowForm answer acted on, or -1
 // when the size needed none. Fails, changing nothing, for an empty picture, for a size that needs
 // the dialog when none is given, or for an answer outside 0..3.
-Result<int> LoadRegionPicture(Document& doc, const std::filesystem::path& programFolder, const Bitmap& picture,
+// The picture is taken by value: a caller that hands it over with std::move costs no copy.
+Result<int> LoadRegionPicture(Document& doc, const std::filesystem::path& programFolder, Bitmap picture,
                               const HowFormDialog& howForm);
 
 // "画像読みこみ" with the file chosen in the open dialog: an empty name (the dialog was cancelled)
@@ -86,7 +87,8 @@ struct RegionPictureTrace {
 // own has none); the messages name the caller's option `fitOption`. Unlike the dialog, the
 // answer does not change the combined-picture flag or Syori: those belong to the base picture
 // of the skin. The work files are optional here (WorkFileNeed::Optional): a per-user folder that
-// cannot be written leaves them out, and RegionTrace::workFilesSkipped says why.
+// cannot be written leaves them out, and RegionTrace::workFilesSkipped says why. A picture that
+// needs `fit` without one is refused from the size its header states, before it is decoded.
 Result<RegionPictureTrace> TraceRegionPicture(Document& doc, const std::filesystem::path& programFolder,
                                               const std::string& picturePath, Colour key,
                                               std::optional<int> fit = std::nullopt,

@@ -641,6 +641,18 @@ TEST_F(PictureFileOnDisk, MissingEmptyAndFolderPathsAreRefusedByName) {
     Result<Bitmap> folder = LoadPicture(m_folder.string());
     ASSERT_FALSE(folder.ok());
     EXPECT_EQ(folder.error().message, "this is a folder, not a picture file");
+
+    // Files in /proc state a size of 0 whatever they hold: they are read to their end, and only
+    // a file that holds nothing is empty.
+    for (const std::string procFile : {"/proc/self/cmdline", "/proc/version"}) {
+        std::ifstream in(procFile, std::ios::binary);
+        const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        ASSERT_FALSE(expected.empty()) << procFile;
+        Result<Bytes> read = ReadPictureFile(procFile);
+        ASSERT_TRUE(read.ok()) << procFile << ": " << read.error().message;
+        EXPECT_EQ(std::string(read->begin(), read->end()), expected) << procFile;
+        EXPECT_EQ(LoadPicture(procFile).error().message, "not a picture this program can read (BMP, JPEG, GIF or PNG)");
+    }
 }
 
 // A loop of links, a permission problem and a special file each once read "the file does not

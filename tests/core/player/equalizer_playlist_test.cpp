@@ -155,4 +155,34 @@ TEST(AllWindows, MainOverEqualizerWithThePlaylistBesideAndScaledByReplication) {
     EXPECT_EQ(shaded.height(), 28);
 }
 
+// The size a drawing will have is what the picture limits are checked against before anything
+// is drawn, so it must be the size RenderPlayer then draws, for every window, shade mode,
+// playlist size (taken down to the grid) and scale (held to 1 to 8).
+TEST(AllWindows, TheSizeKnownBeforeDrawingIsTheSizeDrawn) {
+    const Skin skin = syntheticSkin();
+    const struct {
+        PlayerWindow window;
+        bool shade;
+        int playlistWidth, playlistHeight, scale;
+        PlayerImageSize size;
+    } cases[] = {
+        {PlayerWindow::Main, false, 275, 116, 1, {275, 116}},
+        {PlayerWindow::Equalizer, true, 275, 116, 2, {550, 28}},
+        {PlayerWindow::Playlist, false, 330, 150, 3, {975, 435}},
+        {PlayerWindow::Playlist, true, 350, 174, 1, {350, 14}},
+        {PlayerWindow::All, false, 300, 400, 2, {1150, 754}},
+        {PlayerWindow::All, true, 300, 145, 0, {575, 28}},
+        {PlayerWindow::All, false, 275, 116, 99, {4400, 1856}},
+    };
+    for (const auto& c : cases) {
+        PlayerView view = playlistView(c.playlistWidth, c.playlistHeight);
+        view.shade = c.shade;
+        const PlayerImageSize size = SizeOfPlayerImage(view, c.window, c.scale);
+        const std::string which = std::to_string(static_cast<int>(c.window)) + " at " + std::to_string(c.scale);
+        EXPECT_EQ(size, c.size) << which;
+        const WindowImage drawn = RenderPlayer(skin, view, c.window, c.scale);
+        EXPECT_EQ((PlayerImageSize{drawn.width(), drawn.height()}), size) << which;
+    }
+}
+
 }  // namespace

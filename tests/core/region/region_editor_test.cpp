@@ -267,6 +267,48 @@ TEST(TraceRegionPicture, OtherSizesNeedAFitAnswerThatDoesNotTouchTheBasePictures
     EXPECT_EQ(doc.combinedPictureFlag, 0);
 }
 
+// A region picture of the wrong size was decoded whole (a quarter of a gigabyte for 8000 x 8000)
+// before it was refused. Each file here states 8000 x 8000 in its header and holds no pixels:
+// the refusal names the size, so it came from the header, not from a decode. With a fit answer
+// the picture is decoded, and the missing pixels are found then.
+TEST(TraceRegionPicture, PicturesOfOtherSizesAreRefusedFromTheirHeadersBeforeDecoding) {
+    using Bytes = std::vector<std::uint8_t>;
+    Bytes bmp = EncodeBmp24(Bitmap(1, 1));
+    bmp.resize(54);  // the two headers only
+    for (const std::size_t field : {std::size_t{18}, std::size_t{22}}) {
+        bmp[field] = 8000 & 0xFF;
+        bmp[field + 1] = 8000 >> 8;
+    }
+    const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R',
+                       0,    0,   0x1F, 0x40, 0, 0, 0x1F, 0x40, 8, 2, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 0x40, 0x1F, 0x40, 0x1F, 0, 0, 0, 0x3B};
+    const Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xC0, 0, 11, 8, 0x1F, 0x40, 0x1F, 0x40, 1, 1, 0x11, 0, 0xFF, 0xD9};
+    const struct {
+        const char* name;
+        const Bytes& bytes;
+    } headersOnly[] = {{"large.bmp", bmp}, {"large.png", png}, {"large.gif", gif}, {"large.jpg", jpeg}};
+
+    ProgramFolder program;
+    for (const auto& picture : headersOnly) {
+        const fs::path file = program.path() / picture.name;
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(picture.bytes.data()),
+                                                    static_cast<std::streamsize>(picture.bytes.size()));
+        Document doc;
+        auto refused = TraceRegionPicture(doc, program.path(), file.string(), kKey);
+        ASSERT_FALSE(refused.ok()) << picture.name;
+        EXPECT_EQ(refused.error().path, file.string());
+        EXPECT_EQ(refused.error().message,
+                  "the region picture is 8000*8000, neither 275*116 nor 275*232: say how to fit it with --fit 0 "
+                  "(stretch it to one window) or --fit 1 (split it into two windows)")
+            << picture.name;
+        EXPECT_FALSE(doc.regionOutlines().traced) << picture.name;
+    }
+    Document doc;
+    auto stretched = TraceRegionPicture(doc, program.path(), (program.path() / "large.bmp").string(), kKey, 0);
+    ASSERT_FALSE(stretched.ok());
+    EXPECT_EQ(stretched.error().message, "the picture data is cut short or damaged");
+}
+
 // The answer 3 keeps the areas as an earlier picture left them; a run of its own has none, and
 // tracing the empty areas once gave a frame outline with success.
 TEST(TraceRegionPicture, TheAnswerThatKeepsTheAreasIsRefusedBeforeAnythingIsTraced) {
