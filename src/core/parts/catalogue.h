@@ -13,6 +13,7 @@
 
 #include "document/names.h"
 #include "parts/part_list.h"
+#include "result.h"
 
 namespace pelterra {
 
@@ -61,6 +62,16 @@ using CatalogueProgress = std::function<void(const std::string&)>;
 // missing folder leaves its lists empty and the fill goes on; the fill itself cannot fail.
 PartsCatalogue fillPartsCatalogue(const std::filesystem::path& programFolder,
                                   const CatalogueProgress& progress = {});
+
+// The lists, and the folders that are there but could not be read (each once, naming the folder
+// and the reason, "permission denied"): their lists stay empty, so the skin would lack those
+// parts without a word unless a front end says so.
+struct FilledCatalogue {
+    PartsCatalogue lists;
+    std::vector<Error> unreadableFolders;
+};
+// The fill above, reporting the folders it could not read.
+FilledCatalogue readPartsCatalogue(const std::filesystem::path& programFolder, const CatalogueProgress& progress = {});
 
 // The twenty progress lines in the order the fill reports them.
 std::vector<std::string> catalogueProgressLines();
