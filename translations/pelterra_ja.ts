@@ -508,24 +508,12 @@
         <translation>画像が空です</translation>
     </message>
     <message>
-        <source>the folder cannot be read: %1</source>
-        <translation>フォルダーを読めません: %1</translation>
-    </message>
-    <message>
         <source>the file is neither UTF-8 nor Japanese CP932 (Shift-JIS) text (%1); none of it was applied</source>
         <translation>ファイルが UTF-8 でも日本語の CP932（Shift-JIS）のテキストでもありません（%1）。何も反映していません</translation>
     </message>
     <message>
         <source>the file is not UTF-8 (byte %1 is no UTF-8 character); it was read as Japanese CP932 (Shift-JIS) text</source>
         <translation>ファイルが UTF-8 ではありません（%1 バイト目が UTF-8 の文字ではありません）。日本語の CP932（Shift-JIS）のテキストとして読みました</translation>
-    </message>
-    <message>
-        <source>cannot open the file</source>
-        <translation>ファイルを開けません</translation>
-    </message>
-    <message>
-        <source>reading the file failed</source>
-        <translation>ファイルの読み込みに失敗しました</translation>
     </message>
     <message>
         <source>the outline counts hold %1, and an outline cannot have fewer than 0 points</source>
@@ -660,10 +648,6 @@
         <translation>リージョンの作業ファイルを書き出せません: %1</translation>
     </message>
     <message>
-        <source>the system file %1 is missing from PartsData\system; nothing was built</source>
-        <translation>システムファイル %1 が PartsData\system にありません。何も作成していません</translation>
-    </message>
-    <message>
         <source>the system file %1 cannot be read (%2); nothing was built</source>
         <translation>システムファイル %1 を読めません（%2）。何も作成していません</translation>
     </message>
@@ -758,6 +742,34 @@
     <message>
         <source>the archive holds %1 files of this name (%2); the last, %3, is read</source>
         <translation>アーカイブにこの名前のファイルが %1 個あります（%2）。最後の %3 を読み込みます</translation>
+    </message>
+    <message>
+        <source>cannot be reached: %1</source>
+        <translation>たどり着けません: %1</translation>
+    </message>
+    <message>
+        <source>cannot open the file: %1</source>
+        <translation>ファイルを開けません: %1</translation>
+    </message>
+    <message>
+        <source>this is %1, not a file that can be read</source>
+        <translation>これは%1で、読みこめるファイルではありません</translation>
+    </message>
+    <message>
+        <source>reading the file failed: %1</source>
+        <translation>ファイルの読み込みに失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>the project is incomplete, so nothing of it was loaded:</source>
+        <translation>プロジェクトがそろっていないため、何も読みこんでいません:</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>the system file %1 is missing from the parts library; nothing was built</source>
+        <translation>システムファイル %1 がパーツライブラリにありません。何も作成していません</translation>
     </message>
 </context>
 </TS>

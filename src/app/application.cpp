@@ -45,7 +45,8 @@ void Application::start(bool showSplash) {
         QApplication::processEvents();
     });
 
-    // Missing library folders and unreadable start-up parts: the window's status bar shows them.
+    // Library folders that cannot be read, a missing cg.bmp and start-up parts that cannot be
+    // read: the window's status bar shows them.
     if (!m_startup) m_doc.noteProblem(m_startup.error());
     m_main = std::make_unique<MainWindow>(*m_bridge, m_programFolder, m_settings.get());
     m_main->show();

@@ -66,14 +66,15 @@ std::vector<std::pair<std::string, Control>> saveSettingsOf(const Document& doc)
 }
 
 void loadProject(DocumentBridge& bridge, QWidget* owner, QLineEdit* dir2, QLabel* result) {
-    // Missing and unreadable files are passed over: the slots keep their pictures, and what could
-    // not be read joins the problems the status bar lists. An unreadable project.ini stops it.
+    // A project that cannot be read whole (an unreadable project.ini, a picture missing or
+    // unreadable) changes nothing: the message names each file, and the work stays as it was.
+    // The manifest's passed-over lines join the problems the status bar lists.
     const auto saveSettings = saveSettingsOf(bridge.doc());
     const ProjectLoadReport report = LoadProject(bridge.doc(), folderOf(dir2));
     for (const auto& [key, state] : saveSettings) bridge.doc().restoreControl(key, state);
-    if (report.manifestRefused) {
+    if (const std::optional<Error> refused = report.refusal(folderOf(dir2))) {
         result->clear();
-        ShowFailure(owner, report.problems.back());
+        ShowFailure(owner, *refused);
         return;
     }
     for (const Error& problem : report.problems) bridge.doc().noteProblem(problem);

@@ -16,10 +16,13 @@ int runControls(const CommandContext& context, CommandArgs args) {
 
     Document doc;
     // A part that does not load leaves its slot white; the control values are complete anyway.
-    if (Status started = InitialiseDocument(doc, *programFolder); !started)
-        std::cerr << "pelterra-cli controls: warning: " << started.error().describe() << '\n';
+    // A part folder that cannot be read leaves its list empty: the values are listed, and the
+    // exit says they are not those of the whole library.
+    const StartupReport started = InitialiseDocumentReporting(doc, *programFolder);
+    if (Status all = started.status(); !all)
+        std::cerr << "pelterra-cli controls: warning: " << all.error().describe() << '\n';
 
-    int unreadable = 0;
+    int unreadable = static_cast<int>(started.unreadableFolders.size());
     for (const std::string& key : doc.controlKeys()) {
         const auto value = doc.getByName(key);
         if (!value) {

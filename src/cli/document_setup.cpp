@@ -1,5 +1,6 @@
 #include "document_setup.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "document/initial_state.h"
@@ -32,6 +33,33 @@ int fail(std::string_view command, const std::string& what, const Error& error) 
     return kExitFailure;
 }
 
+// fail() for an error of several lines (a first line, then one for each file): each line of its
+// own, so that every one begins with the command's name.
+int failOnLines(std::string_view command, const std::string& what, const Error& error) {
+    const std::string text = error.describe();
+    std::size_t start = 0;
+    for (bool first = true; start <= text.size(); first = false) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::cerr << "pelterra-cli " << command << ": " << (first ? what + ": " : std::string("  "))
+                  << std::string_view(text).substr(start, end - start) << '\n';
+        start = end + 1;
+    }
+    return kExitFailure;
+}
+
+// The start-up: its failures are warnings, as in the window. A part folder that cannot be read
+// stops the command, though: every skin would lack its parts, and a command that ends well must
+// not have made one like that.
+bool startDocument(Document& doc, const std::filesystem::path& partsFolder, std::string_view command) {
+    const StartupReport started = InitialiseDocumentReporting(doc, partsFolder);
+    for (const Error& folder : started.unreadableFolders) warn(command, folder);
+    for (const Error& failure : started.failures) warn(command, failure);
+    if (started.unreadableFolders.empty()) return true;
+    std::cerr << "pelterra-cli " << command << ": the parts library cannot be read in full (see above); "
+                                               "nothing was done\n";
+    return false;
+}
+
 // A project folder that holds nothing of a project is a mistake on the command line, not the
 // silent no-op the window's load allows.
 int loadProject(Document& doc, const std::filesystem::path& folder, std::string_view command) {
@@ -41,7 +69,8 @@ int loadProject(Document& doc, const std::filesystem::path& folder, std::string_
         return kExitFailure;
     }
     const ProjectLoadReport report = LoadProject(doc, folder);
-    if (report.manifestRefused) return fail(command, "cannot load the project", report.problems.back());
+    if (const std::optional<Error> refused = report.refusal(folder))
+        return failOnLines(command, "cannot load the project", *refused);
     if (!report.manifest && report.picturesLoaded == 0) {
         std::cerr << "pelterra-cli " << command << ": " << folder.string()
                   << ": not a project folder (no project.ini and none of its pictures)\n";
@@ -146,7 +175,7 @@ OptionRead readSetupOption(CommandArgs args, std::size_t& i, DocumentSetup& setu
 
 int PrepareDocument(Document& doc, const DocumentSetup& setup, std::string_view command) {
     if (!regionOptionsGoTogether(setup, command)) return kExitUsage;
-    if (Status started = InitialiseDocument(doc, setup.partsFolder); !started) warn(command, started.error());
+    if (!startDocument(doc, setup.partsFolder, command)) return kExitFailure;
 
     if (setup.project)
         if (int code = loadProject(doc, *setup.project, command); code != kExitOk) return code;

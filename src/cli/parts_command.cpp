@@ -62,11 +62,14 @@ int runParts(const CommandContext& context, CommandArgs args) {
     if (!programFolder) return kExitUsage;
     if (!haveLibrary(*programFolder, "parts")) return kExitFailure;
 
-    const PartsCatalogue catalogue =
-        fillPartsCatalogue(*programFolder, [](const Words& line) { std::cerr << line.english() << '\n'; });
-    for (const ListRef ref : PartsCatalogue::allLists()) printList(std::cout, ref, catalogue.at(ref));
+    const FilledCatalogue catalogue =
+        readPartsCatalogue(*programFolder, [](const Words& line) { std::cerr << line.english() << '\n'; });
+    for (const ListRef ref : PartsCatalogue::allLists()) printList(std::cout, ref, catalogue.lists.at(ref));
     std::cout.flush();
-    return std::cout ? kExitOk : kExitFailure;
+    // The lists of a folder that cannot be read are empty, not the library's.
+    for (const Error& folder : catalogue.unreadableFolders)
+        std::cerr << "pelterra-cli parts: warning: " << folder.describe() << '\n';
+    return std::cout && catalogue.unreadableFolders.empty() ? kExitOk : kExitFailure;
 }
 
 }  // namespace pelterra::cli

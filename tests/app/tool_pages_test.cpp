@@ -286,6 +286,18 @@ TEST_F(ToolPageTest, AProjectSavedAndLoadedBringsBackAControlValue) {
     EXPECT_EQ(doc().value(ctl::hscR, 2), 40);
     EXPECT_TRUE(messages.empty());
 
+    // A project missing a picture is refused with a message that names it, and the work stays.
+    fs::remove(scratch / "Blue" / "MainData12.bmp");
+    doc().setText(ctl::MaronText, "80");
+    const Bitmap before = doc().slot(pic::picData, 11);
+    click("cmdSaveProject_1");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(QString::fromStdString((scratch / "Blue" / "MainData12.bmp").string())))
+        << messages[0].toStdString();
+    EXPECT_EQ(doc().text(ctl::MaronText), "80");
+    EXPECT_EQ(doc().slot(pic::picData, 11), before);
+    messages.clear();
+
     // A name that would leave the chosen folder is refused with a message.
     name->setText(QStringLiteral(".."));
     Q_EMIT name->textEdited(QStringLiteral(".."));

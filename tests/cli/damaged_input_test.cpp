@@ -1,14 +1,18 @@
 // pelterra-cli on input from outside: a project.ini saved in CP932 or in no encoding at all, one
-// full of escape sequences and megabyte-long values, and a parts library with a junk part.
+// full of escape sequences and megabyte-long values, a project with pictures missing or replaced,
+// and a parts library with a junk part or folders it cannot read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "cli_run.h"
 #include "output/text_file.h"
+#include "support/fault_injection.h"
 
 using namespace pelterra::cli_test;
 using pelterra::test_support::readFileBytes;
@@ -98,6 +102,80 @@ TEST_F(CliDamagedInput, AJunkPartInTheLibraryIsNamedInAWarning) {
     EXPECT_EQ(built.exitCode, 0) << built.err;
     EXPECT_NE(built.err.find("warning: " + junk.string() + ": not a picture this program can read"), std::string::npos)
         << built.err;
+}
+
+// A project folder missing a picture, or holding something else in its place, used to build with
+// the library's first part in that slot and exit 0 without a word.
+TEST_F(CliDamagedInput, AProjectThatCannotBeReadWholeIsRefusedNamingTheFile) {
+    ASSERT_EQ(run("project save " + at("saved") + " " + quoted(kSample)).exitCode, 0);
+    const std::string special = "this is a special file (a pipe, device or socket), not a picture file";
+    struct Case {
+        const char* file;
+        std::function<void(const fs::path&)> putInItsPlace;  // nothing: the file is gone
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"MainData12.bmp", {}, "the file is missing"},
+        {"MainData11.bmp", [](const fs::path& p) { ASSERT_TRUE(pelterra::test_support::makeFifo(p)); }, special},
+        {"PLParts3.bmp", [](const fs::path& p) { fs::create_directory(p); }, "this is a folder, not a picture file"},
+        {"Picture1.bmp", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, special},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const fs::path project = scratch / "damaged";
+        fs::remove_all(project);
+        fs::remove_all(scratch / "skin");
+        fs::copy(scratch / "saved", project);
+        fs::remove(project / c.file);
+        if (c.putInItsPlace) c.putInItsPlace(project / c.file);
+
+        const std::string build = "build --project " + quoted(project) + " -o " + at("skin");
+        const CliRun built = runShell(cliLine(build, scratch.path()), scratch.path());
+        EXPECT_EQ(built.exitCode, 1);
+        EXPECT_EQ(built.err, "pelterra-cli build: cannot load the project: " + project.string() +
+                                 ": the project is incomplete, so nothing of it was loaded:\n"
+                                 "pelterra-cli build:   " + (project / c.file).string() + ": " + c.reason + "\n");
+        EXPECT_FALSE(fs::exists(scratch / "skin"));
+    }
+}
+
+// A part folder the user may not read used to leave its lists empty: the skin lacked those parts,
+// and the messages said "not found" where permission was denied.
+TEST_F(CliDamagedInput, APartFolderThatCannotBeReadStopsTheBuildNamingIt) {
+    const fs::path library = scratch / "library";
+    fs::create_directories(library);
+    fs::copy(kBin / "PartsData", library / "PartsData", fs::copy_options::recursive);
+    const fs::path parts = library / "PartsData";
+    const fs::path out = scratch / "out";  // where the build, run as a user bound by permissions, may write
+    fs::create_directory(out);
+    fs::permissions(out, fs::perms::all);
+    const std::string done =
+        "pelterra-cli build: the parts library cannot be read in full (see above); nothing was done\n";
+    auto unreadable = [](const fs::path& folder) {
+        return "pelterra-cli build: warning: " + folder.string() + ": cannot read the folder: permission denied\n";
+    };
+    struct Case {
+        std::vector<fs::path> locked;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{parts / "cbuttons", parts / "frame"}, unreadable(parts / "cbuttons") + unreadable(parts / "frame") + done},
+        {{parts}, unreadable(parts) + done},  // once, not once for each step that looks into it
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locked.front().string());
+        for (const fs::path& folder : c.locked) fs::permissions(folder, fs::perms::none);
+        const auto built = runCliInChild(pelterra::test_support::becomeUserBoundByPermissions,
+                                         "build " + quoted(kSample) + " --parts " + quoted(library) + " -o " +
+                                             quoted(out / "skin"),
+                                         scratch.path());
+        for (const fs::path& folder : c.locked)
+            fs::permissions(folder, fs::perms::owner_all | pelterra::test_support::kReadOnly);
+        if (!built) GTEST_SKIP() << pelterra::test_support::kNoBoundUser;
+        EXPECT_EQ(built->exitCode, 1);
+        EXPECT_EQ(built->err, c.err);
+        EXPECT_FALSE(fs::exists(out / "skin"));
+    }
 }
 
 }  // namespace

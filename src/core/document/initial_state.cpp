@@ -2,6 +2,7 @@
 
 #include "output/skin_text.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "colours/glyph_colours.h"
@@ -37,14 +38,30 @@ constexpr RegionArea kRegionAreas[] = {
     {pic::RegionSource, 1},
 };
 
-void fillLists(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
-    const PartsCatalogue catalogue = fillPartsCatalogue(programFolder, progress);
+bool sameFailure(const Error& a, const Error& b) { return a.path == b.path && a.message == b.message; }
+
+// Adds the error unless the same one is there: a library folder that cannot be read fails every
+// step that looks into it.
+void addOnce(std::vector<Error>& errors, const Error& error) {
+    for (const Error& known : errors)
+        if (sameFailure(known, error)) return;
+    errors.push_back(error);
+}
+
+// Every list the library fills: the part lists, the style sets and the playlist styles. Returns
+// the folders that are there but could not be read.
+std::vector<Error> fillLists(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
+    const FilledCatalogue catalogue = readPartsCatalogue(programFolder, progress);
     for (const ListRef& ref : PartsCatalogue::allLists()) {
         const ControlName name = controlName(ref.list);
         if (!doc.hasControl(name, ref.index)) continue;  // a window whose lists are not there
-        const PartList& list = catalogue.at(ref);
+        const PartList& list = catalogue.lists.at(ref);
         doc.setListEntries(name, ref.index, list.entries, list.firstSectionCount);
     }
+    std::vector<Error> unreadable = catalogue.unreadableFolders;
+    for (const Status& listed : {FillStyleList(doc, programFolder), FillPlaylistStyleList(doc, programFolder)})
+        if (!listed) addOnce(unreadable, listed.error());
+    return unreadable;
 }
 
 // The controls a start-up choice reads, with their values: the choice is read later, when one of
@@ -163,7 +180,6 @@ Status deferRegionBackground(Document& doc, const fs::path& programFolder) {
 }
 
 Status chooseFirstPlaylistStyle(Document& doc, const fs::path& programFolder) {
-    FillPlaylistStyleList(doc, programFolder);
     if (doc.value(ctl::PLStyleCombo) < 0) return ok();
     return ChoosePlaylistStyle(doc, programFolder, 0);
 }
@@ -201,19 +217,35 @@ void widenColourBars(Document& doc) {
 
 }  // namespace
 
-Status InitialiseDocument(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
-    Failures failures;
-    fillLists(doc, programFolder, progress);
-    FillStyleList(doc, programFolder);
-    failures.add(deferRegionBackground(doc, programFolder));
-    failures.add(chooseFirstParts(doc, programFolder));
+Status StartupReport::status() const {
+    Failures all;
+    for (const Error& e : unreadableFolders) all.add(e);
+    for (const Error& e : failures) all.add(e);
+    return all.result();
+}
+
+StartupReport InitialiseDocumentReporting(Document& doc, const fs::path& programFolder,
+                                          const StartupProgress& progress) {
+    StartupReport report;
+    report.unreadableFolders = fillLists(doc, programFolder, progress);
+    for (const Status& step : {deferRegionBackground(doc, programFolder), chooseFirstParts(doc, programFolder)})
+        if (!step) report.failures.push_back(step.error());
     doc.setValue(ctl::MaronCombo1, 0);
     doc.setValue(ctl::MaronCombo2, 0);
     doc.setValue(ctl::CbuttonsCheck, 1);  // only the cbuttons make flag is set at start
     BuildPleditText(doc);  // the playlist colour texts from the swatches
     setStartDefaults(doc);
     widenColourBars(doc);
-    return failures.result();
+    // A step that failed only because it looked into an unreadable folder says nothing new.
+    std::erase_if(report.failures, [&](const Error& e) {
+        return std::any_of(report.unreadableFolders.begin(), report.unreadableFolders.end(),
+                           [&](const Error& folder) { return sameFailure(folder, e); });
+    });
+    return report;
+}
+
+Status InitialiseDocument(Document& doc, const fs::path& programFolder, const StartupProgress& progress) {
+    return InitialiseDocumentReporting(doc, programFolder, progress).status();
 }
 
 }  // namespace pelterra

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "document/document.h"
 #include "parts/catalogue.h"
@@ -61,9 +62,9 @@ inline constexpr PartMakeBox kPartMakeBoxes[] = {
 };
 
 // In this order:
-// 1. fills every part list from programFolder\PartsData (one progress line per category) and the
+// 1. fills every part list from programFolder\PartsData (one progress line per category), the
 //    style list StyleCombo from its style set files (its first entry selected, not applied: the
-//    start colours are those of the Classic set);
+//    start colours are those of the Classic set) and PLStyleCombo from the playlist styles;
 // 2. loads \PartsData\cg.bmp into the region editor's picture areas;
 // 3. chooses the first entry of every category of the main window and of the equalizer (the
 //    category tables), the slider, its back colour and the "取りこみ" picture, and the first
@@ -78,5 +79,18 @@ inline constexpr PartMakeBox kPartMakeBoxes[] = {
 // white Data, black Masks).
 Status InitialiseDocument(Document& doc, const std::filesystem::path& programFolder,
                           const StartupProgress& progress = {});
+
+// What the start-up could not do, in two kinds: library folders that are there but cannot be
+// read (their lists stay empty, so every skin would lack those parts: a front end must say so
+// plainly), and every other failing step.
+struct StartupReport {
+    std::vector<Error> unreadableFolders;  // each folder once, with the reason ("permission denied")
+    std::vector<Error> failures;           // a missing cg.bmp, a first part that cannot be read, ...
+    // All of them as InitialiseDocument returns them: the folders first, one a line.
+    Status status() const;
+};
+// InitialiseDocument with its failures sorted into the two kinds.
+StartupReport InitialiseDocumentReporting(Document& doc, const std::filesystem::path& programFolder,
+                                          const StartupProgress& progress = {});
 
 }  // namespace pelterra

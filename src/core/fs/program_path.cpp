@@ -12,16 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool isFolder(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_directory(path, ec);
-}
-
-bool entryExists(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(path, ec);
-}
-
 // Calls `visit` with each entry of `folder`. Stepping on is done with an error code: the range
 // loop's operator++ would throw when an entry cannot be read. Returns the first error.
 template <typename Visit>
@@ -32,28 +22,54 @@ std::error_code forEachEntry(const fs::path& folder, Visit&& visit) {
     return ec;
 }
 
-// How the path reads when it cannot be found: base plus the tail with the platform separator.
+// How the path reads when it cannot be found: base plus the tail, joined as the system joins paths.
 std::string describeMissing(const fs::path& base, const std::vector<std::string>& components) {
     fs::path shown = base;
     for (const auto& component : components) shown /= component;
     return shown.string();
 }
 
+// Not there under that spelling, as opposed to there but out of reach.
+bool isAbsence(const std::error_code& ec) {
+    return ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory;
+}
+
+constexpr Wording kBaseNotFound = CoreMessage::wording("folder not found");
+constexpr Wording kFileNotFound = CoreMessage::wording("file or folder not found");
+constexpr Wording kFolderNotFound = CoreMessage::wording("folder \"%1\" not found");
+constexpr Wording kFolderUnreadable = CoreMessage::wording("cannot read the folder: %1");
+
+constexpr Wording kEntryUnreachable = CoreMessage::wording("cannot be reached: %1");
+
+// What looking for one name in a folder came to: the entry, or why there is none. An error is
+// set only when something could not be looked at (a folder without read or search permission, a
+// circle of links); a name that is simply not there leaves it clear.
+struct Lookup {
+    std::optional<fs::path> found;
+    std::error_code error;
+    fs::path unreachable;  // what could not be looked at, when there is an error
+    bool folderUnreadable = false;  // it is the folder whose entries could not be listed
+};
+
 // The entry of `folder` named `name` ignoring case; when `mustBeFolder` only folders count.
-std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std::string& name, bool mustBeFolder) {
+Lookup findEntryIgnoringCase(const fs::path& folder, const std::string& name, bool mustBeFolder) {
     const fs::path exact = folder / name;
-    if (mustBeFolder ? isFolder(exact) : entryExists(exact)) return exact;
+    std::error_code exactError;
+    const fs::file_status status = fs::status(exact, exactError);
+    if (mustBeFolder ? fs::is_directory(status) : fs::exists(status)) return {exact, {}};
 
     std::optional<std::string> best;
-    const std::error_code ec = forEachEntry(folder, [&](const fs::directory_entry& entry) {
+    const std::error_code listError = forEachEntry(folder, [&](const fs::directory_entry& entry) {
         const std::string candidate = entry.path().filename().string();
         if (!equalsIgnoringCase(candidate, name)) return;
         std::error_code typeError;
         if (mustBeFolder && !entry.is_directory(typeError)) return;
         if (!best || candidate < *best) best = candidate;
     });
-    if (ec || !best) return std::nullopt;
-    return folder / *best;
+    if (listError) return {std::nullopt, listError, folder, true};
+    if (best) return {folder / *best, {}};
+    if (!exactError || isAbsence(exactError)) return {};
+    return {std::nullopt, exactError, exact, false};
 }
 
 Error climbingError(const fs::path& base, const std::vector<std::string>& components) {
@@ -66,20 +82,29 @@ enum class LastName { MustExist, MayBeNew };
 Result<fs::path> resolveComponents(const fs::path& base, const std::vector<std::string>& components, LastName last) {
     if (std::find(components.begin(), components.end(), "..") != components.end())
         return climbingError(base, components);
-    if (!isFolder(base)) return Error{base.string(), CoreMessage::wording("folder not found")};
+    std::error_code baseError;
+    if (!fs::is_directory(fs::status(base, baseError))) {
+        if (baseError && !isAbsence(baseError))
+            return Error{base.string(), kFolderUnreadable, {SystemReason(baseError)}};
+        return Error{base.string(), kBaseNotFound};
+    }
 
     fs::path current = base;
     for (std::size_t i = 0; i < components.size(); ++i) {
         const bool isLast = i + 1 == components.size();
-        const auto found = findEntryIgnoringCase(current, components[i], !isLast);
-        if (found) {
-            current = *found;
+        const Lookup lookup = findEntryIgnoringCase(current, components[i], !isLast);
+        if (lookup.found) {
+            current = *lookup.found;
+        } else if (lookup.error) {
+            // What could not be looked at, and why: not "not found", which would send the user
+            // looking for a file that is there.
+            return Error{lookup.unreachable.string(), lookup.folderUnreadable ? kFolderUnreadable : kEntryUnreachable,
+                         {SystemReason(lookup.error)}};
         } else if (isLast && last == LastName::MayBeNew) {
             current /= components[i];
         } else {
             return Error{describeMissing(base, components),
-                         isLast ? Words(CoreMessage::wording("file or folder not found"))
-                                : Words(CoreMessage::wording("folder \"%1\" not found"), {components[i]})};
+                         isLast ? Words(kFileNotFound) : Words(kFolderNotFound, {components[i]})};
         }
     }
     return current;
@@ -94,7 +119,7 @@ Result<std::vector<std::string>> listEntries(const fs::path& folder, bool wantFo
         const bool matches = wantFolders ? entry.is_directory(typeError) : entry.is_regular_file(typeError);
         if (matches) names.push_back(std::move(name));
     });
-    if (ec) return Error{folder.string(), CoreMessage::wording("cannot read the folder: %1"), {SystemReason(ec)}};
+    if (ec) return Error{folder.string(), kFolderUnreadable, {SystemReason(ec)}};
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -116,6 +141,12 @@ std::vector<std::string> splitProgramPathTail(std::string_view tail) {
 
 Result<fs::path> resolveProgramPath(const fs::path& base, std::string_view tail) {
     return resolveComponents(base, splitProgramPathTail(tail), LastName::MustExist);
+}
+
+bool isNotFound(const Error& error) {
+    const std::string& wording = error.words.text();
+    return wording == kBaseNotFound.english() || wording == kFileNotFound.english() ||
+           wording == kFolderNotFound.english();
 }
 
 bool isOrdinaryFile(const fs::path& path) {

@@ -24,8 +24,13 @@ std::vector<std::string> splitProgramPathTail(std::string_view tail);
 // The real path of base + tail, each component of the tail matched against the entries of its
 // folder ignoring letter case. An exact match wins; among names that differ only in case the
 // byte-wise smallest is taken. Every component but the last must be a folder. Fails when a
-// component is missing or the tail climbs out of base with "..".
+// component is missing (isNotFound), when a folder on the way cannot be read (the error names
+// that folder and the reason, "permission denied") or when the tail climbs out of base with "..".
 Result<std::filesystem::path> resolveProgramPath(const std::filesystem::path& base, std::string_view tail);
+
+// True when an error of resolveProgramPath says that something is not there, rather than out of
+// reach or refused.
+bool isNotFound(const Error& error);
 
 // True when `path` is an ordinary file (or a link to one); false as well when it cannot be looked at.
 bool isOrdinaryFile(const std::filesystem::path& path);

@@ -673,7 +673,9 @@ Result<std::vector<std::uint8_t>> ReadPictureFile(const std::string& path) {
                      CoreMessage::wording("the file is %1 MB; picture files over %2 MB are not read"),
                      {size / (1024 * 1024), kMaxPictureFileBytes / (1024 * 1024)}};
 
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a named pipe put in the file's place since it was looked at gives a short
+    // read, not a program that hangs.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return Error{path, unopenableReason(errno)};
     std::vector<std::uint8_t> bytes;
     const int readError = readToEnd(fd, size, kMaxPictureFileBytes, bytes);

@@ -1,5 +1,6 @@
 #include "parts/catalogue.h"
 
+#include "fs/program_path.h"
 #include "parts/categories.h"
 #include "parts/list_part_files.h"
 
@@ -97,38 +98,55 @@ bool sameList(ListRef a, ListRef b) {
     return a.list == b.list && (single || a.index == b.index);
 }
 
-// The four calls of a category with a data and a mask list. A missing folder only leaves
-// lists empty, so the results of the calls are deliberately dropped.
-void fillPaired(PartsCatalogue& catalogue, const std::filesystem::path& programFolder, const FillStep& step) {
+// The folders of the library that are there but cannot be read, each once. A missing folder
+// only leaves its lists empty, as the library may lack a category or its data and mask subfolders.
+class UnreadableFolders {
+public:
+    void note(const Status& listed) {
+        if (listed || isNotFound(listed.error())) return;
+        for (const Error& known : m_errors)
+            if (known.path == listed.error().path) return;
+        m_errors.push_back(listed.error());
+    }
+    std::vector<Error> take() { return std::move(m_errors); }
+
+private:
+    std::vector<Error> m_errors;
+};
+
+// The four calls of a category with a data and a mask list.
+void fillPaired(PartsCatalogue& catalogue, const std::filesystem::path& programFolder, const FillStep& step,
+                UnreadableFolders& unreadable) {
     PartList& data = catalogue.at(step.first);
     PartList& mask = catalogue.at(step.second);
     const std::string folder(step.folder);
-    (void)ListPartFiles(data, programFolder, folder, ".data.bmp");
-    (void)ListPartFiles(mask, programFolder, folder, ".mask.bmp");
+    unreadable.note(ListPartFiles(data, programFolder, folder, ".data.bmp"));
+    unreadable.note(ListPartFiles(mask, programFolder, folder, ".mask.bmp"));
     data.firstSectionCount = data.count();
     mask.firstSectionCount = mask.count();
-    (void)ListPartFiles(data, programFolder, folder + "\\data", ".bmp");
-    (void)ListPartFiles(mask, programFolder, folder + "\\mask", ".bmp");
+    unreadable.note(ListPartFiles(data, programFolder, folder + "\\data", ".bmp"));
+    unreadable.note(ListPartFiles(mask, programFolder, folder + "\\mask", ".bmp"));
 }
 
 // Lists without subfolders: every entry is a single-folder one, so the count is the whole list.
 void fillSingle(PartList& list, const std::filesystem::path& programFolder, std::string_view folder,
-                std::string_view suffix) {
-    (void)ListPartFiles(list, programFolder, folder, suffix);
+                std::string_view suffix, UnreadableFolders& unreadable) {
+    unreadable.note(ListPartFiles(list, programFolder, folder, suffix));
     list.firstSectionCount = list.count();
 }
 
-void runStep(PartsCatalogue& catalogue, const std::filesystem::path& programFolder, const FillStep& step) {
+void runStep(PartsCatalogue& catalogue, const std::filesystem::path& programFolder, const FillStep& step,
+             UnreadableFolders& unreadable) {
     switch (step.kind) {
     case StepKind::Paired:
-        fillPaired(catalogue, programFolder, step);
+        fillPaired(catalogue, programFolder, step, unreadable);
         break;
     case StepKind::Single:
-        fillSingle(catalogue.at(step.first), programFolder, step.folder, ".bmp");
+        fillSingle(catalogue.at(step.first), programFolder, step.folder, ".bmp", unreadable);
         break;
     case StepKind::SliderAndBack:
-        fillSingle(catalogue.at(step.first), programFolder, step.folder, ".data.bmp");
-        fillSingle(catalogue.at(step.second), programFolder, step.folder, ".back.bmp");
+        fillSingle(catalogue.at(step.first), programFolder, step.folder, ".data.bmp", unreadable);
+        fillSingle(catalogue.at(step.second), programFolder, step.folder, ".back.bmp", unreadable);
         break;
     }
 }
@@ -193,13 +211,19 @@ std::vector<ListRef> PartsCatalogue::allLists() {
     return refs;
 }
 
-PartsCatalogue fillPartsCatalogue(const std::filesystem::path& programFolder, const CatalogueProgress& progress) {
-    PartsCatalogue catalogue;
+FilledCatalogue readPartsCatalogue(const std::filesystem::path& programFolder, const CatalogueProgress& progress) {
+    FilledCatalogue filled;
+    UnreadableFolders unreadable;
     for (const FillStep& step : kFillSteps) {
         if (progress) progress(progressWords(step));
-        runStep(catalogue, programFolder, step);
+        runStep(filled.lists, programFolder, step, unreadable);
     }
-    return catalogue;
+    filled.unreadableFolders = unreadable.take();
+    return filled;
+}
+
+PartsCatalogue fillPartsCatalogue(const std::filesystem::path& programFolder, const CatalogueProgress& progress) {
+    return readPartsCatalogue(programFolder, progress).lists;
 }
 
 std::vector<Words> catalogueProgress() {

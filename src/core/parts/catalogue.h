@@ -14,6 +14,7 @@
 #include "document/names.h"
 #include "parts/part_list.h"
 #include "text/words.h"
+#include "result.h"
 
 namespace pelterra {
 
@@ -63,6 +64,16 @@ using CatalogueProgress = std::function<void(const Words&)>;
 // missing folder leaves its lists empty and the fill goes on; the fill itself cannot fail.
 PartsCatalogue fillPartsCatalogue(const std::filesystem::path& programFolder,
                                   const CatalogueProgress& progress = {});
+
+// The lists, and the folders that are there but could not be read (each once, naming the folder
+// and the reason, "permission denied"): their lists stay empty, so the skin would lack those
+// parts without a word unless a front end says so.
+struct FilledCatalogue {
+    PartsCatalogue lists;
+    std::vector<Error> unreadableFolders;
+};
+// The fill above, reporting the folders it could not read.
+FilledCatalogue readPartsCatalogue(const std::filesystem::path& programFolder, const CatalogueProgress& progress = {});
 
 // The twenty progress lines in the order the fill reports them, as words and in English.
 std::vector<Words> catalogueProgress();

@@ -19,9 +19,11 @@ constexpr SlotName kMainMaskSlot = pic::picMask;
 constexpr int kLastRecolouredMainSlot = 5;  // picData(0..5) keep untouched copies
 
 // A part file of the library, read whole. The error names the file as the program writes it
-// below its folder when it cannot be found.
+// below its folder when it cannot be found, and the folder and the reason when one on the way
+// cannot be read.
 Result<Bitmap> readPartFile(const fs::path& programFolder, std::string_view tail) {
     Result<fs::path> path = resolveProgramPath(programFolder, tail);
+    if (!path && !isNotFound(path.error())) return path.error();
     if (!path)
         return Error{path.error().path,
                      CoreMessage::wording("the part file is missing (was it removed after start-up?)")};

@@ -218,6 +218,7 @@ Result<StyleSet> ParseStyleSet(std::string_view text, const std::string& path) {
 Result<StyleSet> ReadStyleSet(const fs::path& programFolder, std::string_view style) {
     const std::string tail = std::string(kStyleSetFolder) + "\\" + std::string(style) + std::string(kStyleSetSuffix);
     const Result<fs::path> path = resolveProgramPath(programFolder, tail);
+    if (!path && !isNotFound(path.error())) return path.error();
     if (!path)
         return Error{path.error().path,
                      CoreMessage::wording("the part file is missing (was it removed after start-up?)")};
@@ -226,11 +227,13 @@ Result<StyleSet> ReadStyleSet(const fs::path& programFolder, std::string_view st
     return ParseStyleSet(*text, path->string());
 }
 
-void FillStyleList(Document& doc, const fs::path& programFolder) {
+Status FillStyleList(Document& doc, const fs::path& programFolder) {
     PartList styles;
-    (void)ListPartFiles(styles, programFolder, kStyleSetFolder, kStyleSetSuffix);  // a missing folder: no styles
+    const Status listed = ListPartFiles(styles, programFolder, kStyleSetFolder, kStyleSetSuffix);
     const int count = styles.count();
     doc.setListEntries(ctl::StyleCombo, -1, std::move(styles.entries), count);
+    if (!listed && !isNotFound(listed.error())) return listed;  // a missing folder: no styles
+    return ok();
 }
 
 void ApplyStyleColours(Document& doc, const StyleSet& set) {

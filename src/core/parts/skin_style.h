@@ -54,8 +54,8 @@ Result<StyleSet> ReadStyleSet(const std::filesystem::path& programFolder, std::s
 
 // Fills StyleCombo with the style set files' names, sorted ignoring case, and selects the first
 // without applying it: the program starts with the Classic set's colours, which is the first style.
-// A missing folder leaves the list empty.
-void FillStyleList(Document& doc, const std::filesystem::path& programFolder);
+// A missing folder leaves the list empty; so does one that cannot be read, which is the error.
+Status FillStyleList(Document& doc, const std::filesystem::path& programFolder);
 
 // What a style set gives that is not a part: the glyph swatches, then "色をつける" on the number
 // and text parts, the playlist colours and font (the playlist texts are rebuilt), the visualisation

@@ -150,17 +150,19 @@ Result<std::vector<std::string>> ListPlaylistStyles(const fs::path& programFolde
     for (; !error && walk != fs::directory_iterator(); walk.increment(error))
         if (isVisibleFolder(*walk)) styles.push_back(walk->path().filename().string());
     if (error)
-        return Error{folder->string(), CoreMessage::wording("the folder cannot be read: %1"), {SystemReason(error)}};
+        return Error{folder->string(), CoreMessage::wording("cannot read the folder: %1"), {SystemReason(error)}};
     std::sort(styles.begin(), styles.end(),
               [](const std::string& a, const std::string& b) { return lessIgnoringCase(a, b); });
     return styles;
 }
 
-void FillPlaylistStyleList(Document& doc, const fs::path& programFolder) {
+Status FillPlaylistStyleList(Document& doc, const fs::path& programFolder) {
     Result<std::vector<std::string>> styles = ListPlaylistStyles(programFolder);
     std::vector<std::string> entries = styles ? std::move(*styles) : std::vector<std::string>{};
     const int count = static_cast<int>(entries.size());
     doc.setListEntries(ctl::PLStyleCombo, -1, std::move(entries), count);
+    if (!styles && !isNotFound(styles.error())) return styles.error();
+    return ok();
 }
 
 Status ChoosePlaylistStyle(Document& doc, const fs::path& programFolder, int entry) {

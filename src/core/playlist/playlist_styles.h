@@ -53,8 +53,8 @@ Result<std::vector<std::string>> ListPlaylistStyles(const std::filesystem::path&
 
 // Fills PLStyleCombo with the styles and selects the first. A missing folder leaves the list
 // empty, as a missing part folder leaves its part list, and the playlist is built from the
-// picture alone.
-void FillPlaylistStyleList(Document& doc, const std::filesystem::path& programFolder);
+// picture alone. A folder that is there but cannot be read leaves it empty too, and is the error.
+Status FillPlaylistStyleList(Document& doc, const std::filesystem::path& programFolder);
 
 // A choice in PLStyleCombo: selects `entry` and loads that style (nothing for -1). Every file is
 // read before any slot changes: a missing or unreadable file leaves everything as it was, and the

@@ -65,54 +65,94 @@ std::vector<PendingFile> projectFiles(const Document& doc, const fs::path& folde
     return files;
 }
 
+// Reads a project folder whole before anything of the document changes: the manifest's text and
+// every picture, so that a project that cannot be read in full changes nothing.
 class ProjectReader {
 public:
-    ProjectReader(Document& doc, fs::path folder) : m_doc(doc), m_folder(std::move(folder)) {}
+    explicit ProjectReader(fs::path folder) : m_folder(std::move(folder)) {}
 
     // Reads project.ini when the folder has one. A manifest that is there but cannot be read as
     // text is refused: the project is not loaded without it, as its choices would be lost.
-    void applyManifest() {
+    void readManifest() {
         auto path = resolveProgramPath(m_folder, backslashTail(kProjectManifest));
-        if (!path || !isOrdinaryFile(*path)) return;
+        if (!path) {
+            if (!isNotFound(path.error())) refuse(path.error());  // the folder itself cannot be read
+            return;
+        }
         Result<std::string> bytes = ReadWholeFile(*path);
         if (!bytes) return refuse(bytes.error());
         Result<ManifestBody> text = DecodeManifestBytes(*bytes, path->string());
         if (!text) return refuse(text.error());
-        if (text->warning) m_report.problems.push_back(*text->warning);
-        auto problems = ApplyManifest(m_doc, text->text, path->string());
-        m_report.problems.insert(m_report.problems.end(), problems.begin(), problems.end());
-        m_report.manifest = true;
+        m_manifest = ReadManifest{path->string(), std::move(*text)};
     }
-    bool manifestApplied() const { return m_report.manifest; }
+    bool hasManifest() const { return m_manifest.has_value(); }
     bool manifestRefused() const { return m_report.manifestRefused; }
 
-    void loadPicture(std::string_view file, SlotRef slot) {
+    // Reads one picture of the project into memory, or notes that it is missing or unreadable.
+    void readPicture(std::string_view file, SlotRef slot) {
         auto path = resolveProgramPath(m_folder, backslashTail(file));
-        if (!path || !isOrdinaryFile(*path)) {
+        if (!path && isNotFound(path.error())) {
             m_report.missingFiles.emplace_back(file);
             return;
         }
-        auto picture = LoadPicture(path->string());
-        if (!picture) {
-            m_report.problems.push_back(picture.error());
-            return;
+        m_anyPictureThere = true;
+        Result<Bitmap> picture = path ? LoadPicture(path->string()) : Result<Bitmap>(path.error());
+        if (!picture) return noteUnreadable(picture.error());
+        m_pictures.push_back({slot, std::move(*picture)});
+    }
+
+    // A folder holding any picture of the project must hold every one it reads; one holding none
+    // is no project, and the load changes nothing.
+    bool complete() const {
+        return !m_anyPictureThere || (m_report.missingFiles.empty() && m_report.unreadableFiles.empty());
+    }
+
+    void markIncomplete() { m_report.incomplete = true; }
+
+    // Puts what was read into the document: the manifest's values, then the pictures in order.
+    void applyTo(Document& doc) {
+        if (m_manifest) {
+            if (m_manifest->body.warning) m_report.problems.push_back(*m_manifest->body.warning);
+            auto problems = ApplyManifest(doc, m_manifest->body.text, m_manifest->path);
+            m_report.problems.insert(m_report.problems.end(), problems.begin(), problems.end());
+            m_report.manifest = true;
         }
-        m_doc.assignSlot(slot.name, slot.index, *picture);
-        // The slot no longer shows the part its list chose, so its "コピー" must not hand that out.
-        m_doc.listChoicePictures.erase(controlKey(slot.name, slot.index));
-        ++m_report.picturesLoaded;
+        for (ReadPicture& p : m_pictures) {
+            doc.assignSlot(p.slot.name, p.slot.index, std::move(p.picture));
+            // The slot no longer shows the part its list chose, so its "コピー" must not hand that out.
+            doc.listChoicePictures.erase(controlKey(p.slot.name, p.slot.index));
+            ++m_report.picturesLoaded;
+        }
     }
 
     ProjectLoadReport take() { return std::move(m_report); }
 
 private:
+    struct ReadManifest {
+        std::string path;
+        ManifestBody body;
+    };
+    struct ReadPicture {
+        SlotRef slot;
+        Bitmap picture;
+    };
+
     void refuse(Error error) {
         m_report.problems.push_back(std::move(error));
         m_report.manifestRefused = true;
     }
 
-    Document& m_doc;
+    // Each failure once: EQData6.bmp is read twice, and a folder that cannot be read fails every file.
+    void noteUnreadable(const Error& error) {
+        for (const Error& known : m_report.unreadableFiles)
+            if (known.path == error.path && known.message == error.message) return;
+        m_report.unreadableFiles.push_back(error);
+    }
+
     fs::path m_folder;
+    std::optional<ReadManifest> m_manifest;
+    std::vector<ReadPicture> m_pictures;
+    bool m_anyPictureThere = false;
     ProjectLoadReport m_report;
 };
 
@@ -159,13 +199,33 @@ Result<SavedProject> SaveProject(const Document& doc, const fs::path& parent) {
     return SaveProject(doc, parent, doc.text(ctl::txtProject));
 }
 
+std::optional<Error> ProjectLoadReport::refusal(const fs::path& folder) const {
+    if (manifestRefused) return problems.back();
+    if (!incomplete) return std::nullopt;
+    std::vector<Words> lines{
+        Words(CoreMessage::wording("the project is incomplete, so nothing of it was loaded:"))};
+    for (const std::string& file : missingFiles)
+        lines.push_back(Error{(folder / file).string(), CoreMessage::wording("the file is missing")}.described());
+    for (const Error& unreadable : unreadableFiles) lines.push_back(unreadable.described());
+    std::string pattern;
+    for (std::size_t i = 1; i <= lines.size(); ++i) pattern += (i > 1 ? "\n%" : "%") + std::to_string(i);
+    return Error{folder.string(), Words::composed(pattern, std::move(lines))};
+}
+
 ProjectLoadReport LoadProject(Document& doc, const fs::path& folder) {
-    ProjectReader reader(doc, folder);
-    reader.applyManifest();
+    ProjectReader reader(folder);
+    reader.readManifest();
     if (reader.manifestRefused()) return reader.take();
-    if (reader.manifestApplied())
-        for (const ManifestPicture& p : kManifestPictures) reader.loadPicture(p.file, p.slot);
-    for (const ProjectPictureFile& p : ProjectPictureFiles()) reader.loadPicture(p.file, p.slot);
+    // Without project.ini a project is its numbered pictures alone: the manifest's own pictures
+    // are not looked for, as such a project never had them.
+    if (reader.hasManifest())
+        for (const ManifestPicture& p : kManifestPictures) reader.readPicture(p.file, p.slot);
+    for (const ProjectPictureFile& p : ProjectPictureFiles()) reader.readPicture(p.file, p.slot);
+    if (!reader.complete()) {
+        reader.markIncomplete();
+        return reader.take();
+    }
+    reader.applyTo(doc);
     for (int i = 0; i < kColourGroupCount; ++i) (void)ColorChange(doc, i);
     return reader.take();
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,18 +47,32 @@ Result<SavedProject> SaveProject(const Document& doc, const std::filesystem::pat
 struct ProjectLoadReport {
     bool manifest = false;                  // project.ini was found and applied
     bool manifestRefused = false;           // project.ini is there but unreadable: nothing loaded
+    bool incomplete = false;                // pictures of the project are missing or unreadable: nothing loaded
     int picturesLoaded = 0;                 // picture files read into slots (EQData6.bmp twice)
     std::vector<std::string> missingFiles;  // described picture files the folder does not hold
-    std::vector<Error> problems;            // unreadable pictures, manifest lines not applied
+    std::vector<Error> unreadableFiles;     // picture files that are there but cannot be read, each once
+    std::vector<Error> problems;            // the manifest's: a warning on its encoding, lines not applied
+
+    // Why the load changed nothing: the manifest's reason, or for an incomplete project a first
+    // line and then one line naming each missing or unreadable file; nullopt when it went through.
+    std::optional<Error> refusal(const std::filesystem::path& folder) const;
 };
 
 // Loads the project folder (matched without regard to letter case, file by file). With a
 // manifest: its control values, paths and flags first, then its own pictures; then the numbered
-// pictures in the order of the save; then ColorChange for groups 0 to 9. A missing or unreadable
-// picture leaves its slot as it was and the load carries on; a folder that is no project changes
-// nothing but the colour change. A manifest in CP932 is converted (a warning among the problems
-// says so); one that cannot be read, or is neither UTF-8 nor CP932, stops the load before
-// anything changes (manifestRefused, the reason among the problems).
+// pictures in the order of the save; then ColorChange for groups 0 to 9.
+// Everything is read before anything changes, and a project that cannot be read whole changes
+// nothing:
+// - a manifest that cannot be read, or is neither UTF-8 nor CP932, stops the load
+//   (manifestRefused, the reason among the problems); one in CP932 is converted (a warning among
+//   the problems says so);
+// - a folder holding any picture of the project must hold all of them: the numbered pictures,
+//   and with a manifest its own pictures too. A missing one, or one that cannot be read (a folder,
+//   a named pipe or a device in its place, a damaged file), stops the load (incomplete). A
+//   project saved by this program holds them all; one without project.ini has no pictures of
+//   the manifest to miss; a project.ini alone restores the values it holds.
+// A folder that holds nothing of a project (no manifest, no picture) changes nothing but the
+// colour change.
 ProjectLoadReport LoadProject(Document& doc, const std::filesystem::path& folder);
 
 }  // namespace pelterra

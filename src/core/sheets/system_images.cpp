@@ -10,10 +10,14 @@ namespace {
 Result<Bitmap> loadSystemImage(const std::filesystem::path& programFolder, std::string_view tail) {
     const std::string name(tail.substr(tail.rfind('\\') + 1));
     const auto path = resolveProgramPath(programFolder, tail);
-    if (!path)
-        return Error{(programFolder / "PartsData" / "system" / name).string(),
-                     CoreMessage::wording("the system file %1 is missing from PartsData\\system; nothing was built"),
+    if (!path && isNotFound(path.error()))
+        return Error{path.error().path,
+                     CoreMessage::wording("the system file %1 is missing from the parts library; nothing was built"),
                      {name}};
+    if (!path)
+        return Error{path.error().path,
+                     CoreMessage::wording("the system file %1 cannot be read (%2); nothing was built"),
+                     {name, path.error().words}};
     auto picture = LoadPicture(path->string());
     if (!picture)
         return Error{path->string(),

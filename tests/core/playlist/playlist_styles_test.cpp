@@ -60,14 +60,14 @@ TEST_F(PlaylistStyles, AreTheFoldersSortedIgnoringCaseWithoutFilesOrHiddenFolder
     ASSERT_TRUE(styles.ok());
     EXPECT_EQ(*styles, (std::vector<std::string>{"Classic", "Glass", "metal"}));
 
-    FillPlaylistStyleList(doc, dir.path());
+    ASSERT_TRUE(FillPlaylistStyleList(doc, dir.path()).ok());
     EXPECT_EQ(doc.control(ctl::PLStyleCombo).entries, *styles);
     EXPECT_EQ(doc.value(ctl::PLStyleCombo), 0);
 }
 
 TEST_F(PlaylistStyles, AMissingFolderLeavesAnEmptyListAndChoosingNothingChangesNothing) {
     EXPECT_FALSE(ListPlaylistStyles(dir.path()).ok());
-    FillPlaylistStyleList(doc, dir.path());
+    EXPECT_TRUE(FillPlaylistStyleList(doc, dir.path()).ok());  // a library without styles is no fault
     EXPECT_TRUE(doc.control(ctl::PLStyleCombo).entries.empty());
     EXPECT_EQ(doc.value(ctl::PLStyleCombo), -1);
     const Bitmap before = doc.slot(pic::picPLPartsData, 0);
@@ -77,7 +77,7 @@ TEST_F(PlaylistStyles, AMissingFolderLeavesAnEmptyListAndChoosingNothingChangesN
 
 TEST_F(PlaylistStyles, AChoiceCutsEveryPartAndShowsOnlyWhatWasCut) {
     putStyle("Glass", 2);
-    FillPlaylistStyleList(doc, dir.path());
+    ASSERT_TRUE(FillPlaylistStyleList(doc, dir.path()).ok());
     ASSERT_TRUE(ChoosePlaylistStyle(doc, dir.path(), 0).ok());
     const auto part = [&](int slot, int x, int y) { return doc.slot(pic::picPLPartsData, slot).at(x, y); };
 
@@ -133,7 +133,7 @@ TEST_F(PlaylistStyles, MaskSheetsShapeThePartMasksAndTheInactiveRowComesFromItsO
     ASSERT_TRUE(SavePicture(layoutMask, (folder / "layout.mask.bmp").string()).ok());
     ASSERT_TRUE(SavePicture(shadeMask, (folder / "shade.mask.bmp").string()).ok());
     ASSERT_TRUE(SavePicture(inactive, (folder / "layout.inactive.bmp").string()).ok());
-    FillPlaylistStyleList(doc, dir.path());
+    ASSERT_TRUE(FillPlaylistStyleList(doc, dir.path()).ok());
     ASSERT_TRUE(ChoosePlaylistStyle(doc, dir.path(), 0).ok());
     const auto part = [&](int slot, int x, int y) { return doc.slot(pic::picPLPartsData, slot).at(x, y); };
 
@@ -166,7 +166,7 @@ TEST_F(PlaylistStyles, ASecondStyleReplacesTheFirstAndAMissingSheetChangesNothin
     putStyle("Glass", 2);
     putStyle("Metal", 3);
     fs::remove(dir / "PartsData" / "playlist" / "Metal" / "shade.bmp");
-    FillPlaylistStyleList(doc, dir.path());
+    ASSERT_TRUE(FillPlaylistStyleList(doc, dir.path()).ok());
     ASSERT_TRUE(ChoosePlaylistStyle(doc, dir.path(), 0).ok());
     // A file put into the left frame covers the whole slot; the next style shows its 12 columns only.
     doc.slot(pic::picPLPartsData, 14).fill(kWhite);

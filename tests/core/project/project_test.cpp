@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
+#include <optional>
 
 #include "sheets/build_driver.h"
 #include "core/sheets/build_fixture.h"
@@ -16,11 +18,13 @@
 #include "parts/colour_change.h"
 #include "project/project.h"
 #include "project/project_files.h"
+#include "support/fault_injection.h"
 #include "support/temp_dir.h"
 
 using namespace pelterra;
 using pelterra::build_test::distinctPicture;
 using pelterra::build_test::ProgramFolder;
+using pelterra::test_support::makeFifo;
 using pelterra::test_support::namesIn;
 using pelterra::test_support::readFileBytes;
 using pelterra::test_support::TempDir;
@@ -251,6 +255,77 @@ TEST_F(Project, AFolderThatIsNoProjectChangesNothingButRunsTheColourChange) {
 
     // A folder that does not exist at all behaves the same.
     EXPECT_EQ(LoadProject(doc, dir / "nothing").picturesLoaded, 0);
+}
+
+// A project that cannot be read whole is refused before anything changes, naming each file and
+// what is wrong with it; a file of the manifest's that an older project never had is no loss.
+TEST_F(Project, AnIncompleteProjectChangesNothingAndNamesEachFile) {
+    fillEverySlot(doc);
+    doc.setValue(ctl::hscR, 0, 40);
+    ASSERT_TRUE(SaveProject(doc, dir.path(), "saved").ok());
+    const std::string special = ": this is a special file (a pipe, device or socket), not a picture file";
+    struct Case {
+        const char* damage;
+        std::function<void(const fs::path&)> apply;
+        std::vector<std::string> lines;  // after the first line: the missing files in the order they are read,
+                                         // then the unreadable ones; none: the project loads
+    };
+    const Case cases[] = {
+        {"a numbered picture deleted", [](const fs::path& p) { fs::remove(p / "MainData12.bmp"); },
+         {"MainData12.bmp: the file is missing"}},
+        {"a named pipe in a picture's place",
+         [](const fs::path& p) { fs::remove(p / "MainData11.bmp"); ASSERT_TRUE(makeFifo(p / "MainData11.bmp")); },
+         {"MainData11.bmp" + special}},
+        {"a folder in a picture's place",
+         [](const fs::path& p) { fs::remove(p / "PLParts3.bmp"); fs::create_directory(p / "PLParts3.bmp"); },
+         {"PLParts3.bmp: this is a folder, not a picture file"}},
+        {"a picture of the manifest's linked to a device",
+         [](const fs::path& p) { fs::remove(p / "Picture1.bmp"); fs::create_symlink("/dev/zero", p / "Picture1.bmp"); },
+         {"Picture1.bmp" + special}},
+        {"a manifest picture missing, a damaged picture and a numbered one missing",
+         [](const fs::path& p) {
+             fs::remove(p / "EQData10.bmp");
+             std::ofstream(p / "EQMask2.bmp", std::ios::binary) << "BM no picture";
+             fs::remove(p / "PLButton9.bmp");
+         },
+         {"EQData10.bmp: the file is missing", "PLButton9.bmp: the file is missing",
+          "EQMask2.bmp: the picture data is cut short or damaged"}},
+        {"no project.ini and none of the manifest's pictures, as older projects are",
+         [](const fs::path& p) {
+             fs::remove(p / "project.ini");
+             for (const ManifestPicture& m : kManifestPictures) fs::remove(p / m.file);
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.damage);
+        const fs::path project = dir / "damaged";
+        fs::remove_all(project);
+        fs::copy(dir / "saved", project);
+        c.apply(project);
+        Document loaded;
+        loaded.setValue(ctl::hscR, 0, 30);
+        const Bitmap before = loaded.slot(pic::picData, 11);
+
+        const ProjectLoadReport report = LoadProject(loaded, project);
+        const std::optional<Error> refused = report.refusal(project);
+        if (c.lines.empty()) {
+            EXPECT_FALSE(refused.has_value()) << refused->describe();
+            EXPECT_EQ(report.picturesLoaded, 93);
+            EXPECT_EQ(loaded.slot(pic::picData, 11), doc.slot(pic::picData, 11));
+            EXPECT_EQ(loaded.value(ctl::hscR, 0), 30);  // no manifest: the values stay
+            continue;
+        }
+        std::string expected = project.string() + ": the project is incomplete, so nothing of it was loaded:";
+        for (const std::string& line : c.lines) expected += "\n" + (project / line).string();
+        ASSERT_TRUE(refused.has_value());
+        EXPECT_EQ(refused->describe(), expected);
+        EXPECT_TRUE(report.incomplete);
+        EXPECT_FALSE(report.manifest);
+        EXPECT_EQ(report.picturesLoaded, 0);
+        EXPECT_EQ(loaded.value(ctl::hscR, 0), 30);
+        EXPECT_EQ(loaded.slot(pic::picData, 11), before);
+    }
 }
 
 TEST_F(Project, LoadMatchesFileNamesWithoutRegardToCase) {
